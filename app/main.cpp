@@ -1,0 +1,59 @@
+#include "fontfamilies.h"
+#include "launchoptions.h"
+#include "simscreen.h"
+#include "simulator.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const LaunchOptions options = LaunchOptions::parse(arguments, qEnvironmentVariable("OSTREL_SIMULATE") == QLatin1String("1"));
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "ostrel: %s\n", qPrintable(options.error));
+        return 2;
+    }
+    if (!options.simulate) {
+        std::fprintf(stderr, "ostrel: this build runs only with --simulate (no camera board here)\n");
+        return 2;
+    }
+
+    const bool haveDisplay = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        const QString platform = options.platformFor(haveDisplay);
+        if (!platform.isEmpty())
+            qputenv("QT_QPA_PLATFORM", platform.toLatin1());
+        if (platform.startsWith(QLatin1String("vnc")))
+            std::printf("No display: serving the camera screen over VNC, connect a viewer to localhost:5900\n");
+    }
+
+    QApplication app(argc, argv);
+    FontFamilies::install();
+
+    Simulator simulator;
+    if (!simulator.start())
+        return 1;
+
+    SimScreen screen;
+    auto *overlay = new QLabel(QStringLiteral("ostrel"));
+    overlay->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    overlay->setStyleSheet(QStringLiteral("color: white; background: transparent; padding: 4px;"));
+    overlay->setFont(QFont(QStringLiteral("wenquanyi"), 16));
+    screen.setOverlay(overlay);
+    screen.show();
+
+    if (options.quitAfterMs >= 0) {
+        QTimer::singleShot(options.quitAfterMs, &app, [&] {
+            if (!options.screenshot.isEmpty() && !screen.grab().save(options.screenshot, "PNG"))
+                std::fprintf(stderr, "ostrel: cannot write %s\n", qPrintable(options.screenshot));
+            app.quit();
+        });
+    }
+    return app.exec();
+}

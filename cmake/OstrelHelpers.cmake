@@ -1,0 +1,25 @@
+# Precompiled Qt headers, parsed once per flag set: ostrel_pch for the
+# libraries and programs, ostrel_test_pch (tests/) for the test programs.
+add_library(ostrel_pch OBJECT ${CMAKE_CURRENT_LIST_DIR}/pch.cpp)
+target_link_libraries(ostrel_pch PUBLIC Qt6::Widgets)
+target_precompile_headers(ostrel_pch PRIVATE <QtCore/QtCore> <QtGui/QtGui> <QtWidgets/QtWidgets>)
+
+function(ostrel_use_pch target)
+  target_precompile_headers(${target} REUSE_FROM ostrel_pch)
+endfunction()
+
+# ostrel_add_qtest(<name> LABEL <folder> SOURCES <files...> LIBS <targets...>)
+# One Qt Test executable, registered with CTest and labelled by its folder.
+# Every test is declared from tests/CMakeLists.txt (folders are include()d),
+# so all of them share one directory scope and one precompiled header.
+function(ostrel_add_qtest name)
+  cmake_parse_arguments(T "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE testsupport Qt6::Test ${T_LIBS})
+  target_precompile_headers(${name} REUSE_FROM ostrel_test_pch)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${T_LABEL}"
+    TIMEOUT 120
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OSTREL_SOURCE_DIR=${PROJECT_SOURCE_DIR};OSTREL_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${T_LABEL}")
+endfunction()

@@ -1,0 +1,6 @@
+#include "thermaversion.h"
+
+const char *thermaVersion()
+{
+    return "0.1";
+}

@@ -1,0 +1,105 @@
+#include "fifowriter.h"
+
+#include "paths.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr int RetryStepMs = 2;
+
+int remaining(const QElapsedTimer &timer, int timeoutMs)
+{
+    return qMax(0, timeoutMs - static_cast<int>(timer.elapsed()));
+}
+
+class Fd
+{
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() { if (m_fd >= 0) ::close(m_fd); }
+    int get() const { return m_fd; }
+private:
+    int m_fd;
+};
+} // namespace
+
+FifoWriter::Result FifoWriter::write(const QString &path, const QByteArray &command, int timeoutMs)
+{
+    if (command.size() > PIPE_BUF)
+        return TooLong;
+    const QByteArray native = Paths::resolveNative(path);
+    QElapsedTimer timer;
+    timer.start();
+
+    int fd = -1;
+    for (;;) {
+        struct stat st {};
+        if (::lstat(native.constData(), &st) != 0)
+            return errno == ENOENT ? Missing : Failed;
+        if (!S_ISFIFO(st.st_mode))
+            return NotAFifo;
+        // No O_CREAT: a pipe that vanished between the checks is an error,
+        // never a new regular file.
+        fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0)
+            break;
+        if (errno != ENXIO)
+            return Failed;
+        if (remaining(timer, timeoutMs) == 0)
+            return NoReader;
+        QThread::msleep(RetryStepMs);
+    }
+    Fd guard(fd);
+
+    // Wait until the reader has taken everything that is still queued, so
+    // this command reaches it on its own.
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(fd, FIONREAD, &queued) != 0 || queued == 0)
+            break;
+        if (remaining(timer, timeoutMs) == 0)
+            return Busy;
+        QThread::msleep(RetryStepMs);
+    }
+
+    pollfd pfd{fd, POLLOUT, 0};
+    int ready;
+    do {
+        ready = ::poll(&pfd, 1, remaining(timer, timeoutMs));
+    } while (ready < 0 && errno == EINTR);
+    if (ready == 0)
+        return Busy;
+    if (ready < 0 || (pfd.revents & (POLLERR | POLLHUP)))
+        return NoReader;
+
+    ssize_t n;
+    do {
+        n = ::write(fd, command.constData(), static_cast<size_t>(command.size()));
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        return errno == EPIPE ? NoReader : Failed;
+    return n == command.size() ? Written : Failed;
+}
+
+const char *FifoWriter::describe(Result result)
+{
+    switch (result) {
+    case Written: return "written";
+    case Missing: return "pipe missing";
+    case NotAFifo: return "not a pipe";
+    case NoReader: return "no reader";
+    case Busy: return "reader busy";
+    case Failed: return "write failed";
+    case TooLong: return "command too long";
+    }
+    return "unknown";
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// The simulated 320x240 display: paints what the board would put on its
+// video layer, with the application's transparent overlay on top.
+class SimScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Width = 320;
+    static constexpr int Height = 240;
+
+    explicit SimScreen(QWidget *parent = nullptr);
+
+    // The application's top window; reparented to fill the screen.
+    void setOverlay(QWidget *overlay);
+    QWidget *overlay() const { return m_overlay; }
+
+    void setBoardPicture(const QImage &picture);
+    static QImage placeholderPicture();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_picture;
+    QWidget *m_overlay = nullptr;
+};
