@@ -23,3 +23,14 @@ function(ostrel_add_qtest name)
     TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OSTREL_SOURCE_DIR=${PROJECT_SOURCE_DIR};OSTREL_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${T_LABEL}")
 endfunction()
+
+# ostrel_add_qtest_folder(<folder> LIBS <targets...>)
+# Every tst_*.cpp in tests/<folder>/ becomes one test program.
+function(ostrel_add_qtest_folder folder)
+  cmake_parse_arguments(F "" "" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/tst_*.cpp)
+  foreach(source ${tests})
+    get_filename_component(name ${source} NAME_WE)
+    ostrel_add_qtest(${name} LABEL ${folder} SOURCES ${source} LIBS ${F_LIBS})
+  endforeach()
+endfunction()

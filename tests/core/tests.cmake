@@ -1,3 +1,1 @@
-foreach(t eglobal launchoptions)
-  ostrel_add_qtest(tst_${t} LABEL core SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_${t}.cpp LIBS ostrel_app)
-endforeach()
+ostrel_add_qtest_folder(core LIBS ostrel_app)
