@@ -29,8 +29,10 @@ int main(int argc, char **argv)
         const QString platform = options.platformFor(haveDisplay);
         if (!platform.isEmpty())
             qputenv("QT_QPA_PLATFORM", platform.toLatin1());
-        if (platform.startsWith(QLatin1String("vnc")))
+        if (platform.startsWith(QLatin1String("vnc"))) {
             std::printf("No display: serving the camera screen over VNC, connect a viewer to localhost:5900\n");
+            std::fflush(stdout);
+        }
     }
 
     QApplication app(argc, argv);
