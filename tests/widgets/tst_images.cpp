@@ -1,0 +1,29 @@
+#include <QtTest>
+#include <QImage>
+
+// The drawn pictures are in the resource file under both spellings the code
+// uses (":/images/x" and ":images/x").
+class TstImages : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void present_data()
+    {
+        QTest::addColumn<QString>("name");
+        const char *names[] = {"setup_arrow_left.png", "setup_arrow_right.png"};
+        for (const char *n : names)
+            QTest::newRow(n) << QString::fromLatin1(n);
+    }
+    void present()
+    {
+        QFETCH(QString, name);
+        const QImage slash(QStringLiteral(":/images/") + name);
+        const QImage bare(QStringLiteral(":images/") + name);
+        QVERIFY2(!slash.isNull(), qPrintable(name));
+        QVERIFY2(!bare.isNull(), qPrintable(name));
+        QCOMPARE(slash, bare);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstImages)
+#include "tst_images.moc"
