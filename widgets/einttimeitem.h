@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTimer;
+
+// One-line integer stepper: left arrow, value, right arrow. The value is
+// always kept inside the range; holding an arrow (when enabled) repeats with
+// strides of 1, 10 and 100 steps and stops moving after 8 seconds.
+class EIntTimeItem : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit EIntTimeItem(QWidget *parent = nullptr, bool repeatOnHold = true);
+
+    void setRange(int min, int max);
+    void setStep(int step) { m_step = step; }
+    // Clamps, shows and announces (also when unchanged).
+    void setValue(int value);
+    int value() const;
+    void disableUpDown();
+
+Q_SIGNALS:
+    void valueChanged(int value);
+    void clicked();
+
+public Q_SLOTS:
+    void upPress();
+    void upRelease();
+    void downPress();
+    void downRelease();
+    void mouseLongPressUp();
+    void mouseLongPressDown();
+    void slot_clicked();
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    int strideForTick() const;
+    void stopRepeat();
+
+    QPushButton *m_valueButton;
+    QPushButton *m_left;
+    QPushButton *m_right;
+    int m_maximum = 0;
+    int m_minimum = 0;
+    int m_value = 0;
+    QTimer *m_downTimer;
+    QTimer *m_upTimer;
+    bool m_downRepeated = false;
+    bool m_upRepeated = false;
+    int m_ticks = 0;
+    int m_step = 1;
+    bool m_repeatOnHold;
+};

@@ -1,0 +1,181 @@
+#include "elinemodeitem.h"
+
+#include "earrowbutton.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTimer>
+
+#include <limits>
+
+namespace {
+const int s_rowHeight = 48;
+const int s_repeatMs = 200;
+int saturatedAdd(int a, qint64 b)
+{
+    return int(qBound(qint64(std::numeric_limits<int>::min()), qint64(a) + b, qint64(std::numeric_limits<int>::max())));
+}
+const char *const s_style =
+    "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 0px; }"
+    "QPushButton { background-color: rgb(0,0,0,255); margin-left: 0px; }"
+    "QPushButton#Right { background-color: rgb(0,0,0,0); margin-left: 2px; padding-left: 6px; }"
+    "QPushButton#Right:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 6px; }"
+    "QPushButton#Left:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: -1px; }"
+    "QPushButton#Left { padding-left: -1px; padding-top: 2px; }"
+    "QLabel { color: rgba(255,255,255); background-color: rgba(0,0,0,5); text-align: left; margin-left: 2px; }";
+}
+
+ELineModeItem::ELineModeItem(const QString &text, QWidget *parent)
+    : QPushButton(parent)
+{
+    setFlat(true);
+    setObjectName(text);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedHeight(s_rowHeight);
+    auto *layout = new QHBoxLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_caption = new QLabel(text, this);
+    m_caption->setFixedHeight(s_rowHeight - 4);
+    m_left = EArrowButton::create(EArrowButton::Left, this, s_rowHeight, s_rowHeight, 16, 16);
+    m_valueLabel = new QLabel(QStringLiteral("   "), this);
+    m_valueLabel->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral(" 999 ")));
+    m_right = EArrowButton::create(EArrowButton::Right, this, s_rowHeight, s_rowHeight, 16, 16);
+
+    layout->addWidget(m_caption);
+    layout->addStretch();
+    layout->addWidget(m_left);
+    layout->addWidget(m_valueLabel);
+    layout->addWidget(m_right);
+
+    setCustomStyleSheet(0);
+    m_downTimer = new QTimer(this);
+    m_upTimer = new QTimer(this);
+    connect(m_left, &QPushButton::pressed, this, &ELineModeItem::downPress);
+    connect(m_right, &QPushButton::pressed, this, &ELineModeItem::upPress);
+    connect(m_left, &QPushButton::released, this, &ELineModeItem::downRelease);
+    connect(m_right, &QPushButton::released, this, &ELineModeItem::upRelease);
+    connect(m_downTimer, &QTimer::timeout, this, &ELineModeItem::mouseLongPressDown);
+    connect(m_upTimer, &QTimer::timeout, this, &ELineModeItem::mouseLongPressUp);
+}
+
+void ELineModeItem::setRange(int min, int max)
+{
+    m_minimum = min;
+    m_maximum = max;
+}
+
+void ELineModeItem::setValue(int value)
+{
+    if (value > m_maximum)
+        value = m_maximum;
+    else if (value < m_minimum)
+        value = m_minimum;
+    m_value = value;
+    if (this->value() == value) {
+        // The blank start reads as 0: show the number, but nothing changed.
+        if (m_valueLabel->text().trimmed().isEmpty())
+            m_valueLabel->setText(QStringLiteral("%1").arg(value));
+        return;
+    }
+    m_valueLabel->setText(QStringLiteral("%1").arg(value));
+    Q_EMIT valueChanged(value);
+}
+
+int ELineModeItem::value() const
+{
+    return m_valueLabel->text().toInt(nullptr, 10);
+}
+
+void ELineModeItem::setText(const QString &text)
+{
+    m_caption->setText(text);
+}
+
+QString ELineModeItem::text() const
+{
+    return m_caption->text();
+}
+
+void ELineModeItem::setCustomStyleSheet(int)
+{
+    setStyleSheet(QLatin1String(s_style));
+}
+
+int ELineModeItem::strideForTick() const
+{
+    if (m_ticks < 10)
+        return 1;
+    if (m_ticks < 20)
+        return 10;
+    if (m_ticks < 40)
+        return 100;
+    return 0;
+}
+
+void ELineModeItem::upPress()
+{
+    m_upTimer->start(s_repeatMs);
+    m_ticks = 0;
+}
+
+void ELineModeItem::downPress()
+{
+    m_downTimer->start(s_repeatMs);
+    m_ticks = 0;
+}
+
+// Steps are taken from the value shown, the one the user sees.
+void ELineModeItem::mouseLongPressUp()
+{
+    ++m_ticks;
+    m_upLongPress = true;
+    setValue(saturatedAdd(value(), qint64(strideForTick())));
+}
+
+void ELineModeItem::mouseLongPressDown()
+{
+    ++m_ticks;
+    m_downLongPress = true;
+    setValue(saturatedAdd(value(), -qint64(strideForTick())));
+}
+
+void ELineModeItem::upRelease()
+{
+    m_upTimer->stop();
+    if (m_upLongPress) {
+        m_upLongPress = false;
+        return;
+    }
+    setValue(saturatedAdd(value(), 1));
+}
+
+void ELineModeItem::downRelease()
+{
+    m_downTimer->stop();
+    if (m_downLongPress) {
+        m_downLongPress = false;
+        return;
+    }
+    setValue(saturatedAdd(value(), -1));
+}
+
+void ELineModeItem::stopRepeat()
+{
+    m_downTimer->stop();
+    m_upTimer->stop();
+    // Without this a release delivered later would count as a short click.
+    m_left->setDown(false);
+    m_right->setDown(false);
+    m_downLongPress = false;
+    m_upLongPress = false;
+    m_ticks = 0;
+}
+
+void ELineModeItem::hideEvent(QHideEvent *event)
+{
+    stopRepeat();
+    QPushButton::hideEvent(event);
+}
