@@ -1,0 +1,6 @@
+#include "egraphicsmaxitem.h"
+
+EGraphicsMaxItem::EGraphicsMaxItem(QGraphicsScene *scene)
+    : EGraphicsTextItem(scene)
+{
+}

@@ -1,0 +1,6 @@
+#include "egraphicsminitem.h"
+
+EGraphicsMinItem::EGraphicsMinItem(QGraphicsScene *scene)
+    : EGraphicsTextItem(scene)
+{
+}

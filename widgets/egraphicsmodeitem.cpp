@@ -1,0 +1,6 @@
+#include "egraphicsmodeitem.h"
+
+EGraphicsModeItem::EGraphicsModeItem(QGraphicsScene *scene)
+    : EGraphicsTextItem(scene)
+{
+}
