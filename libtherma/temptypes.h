@@ -6,7 +6,7 @@
 // the application by value, so they hold no pointers and no Qt types.
 
 // Room for calibration points in one table.
-enum { TEMP_TAB_POINTS = 60 };
+constexpr int TEMP_TAB_POINTS = 60;
 
 // A temperature-to-AD calibration table of one lens and range, as loaded
 // from "etc/calc_len%d_temp%d.conf". The first three fields are 0 in a

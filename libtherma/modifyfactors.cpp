@@ -1,0 +1,112 @@
+#include "modifyfactors.h"
+
+#include "paths.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cmath>
+
+ModifyFactors::ModifyFactors()
+{
+    for (float &f : m_factors)
+        f = 1.0f;
+}
+
+float ModifyFactors::factor(int i) const
+{
+    return i >= 0 && i < Count ? m_factors[i] : 1.0f;
+}
+
+int ModifyFactors::indexOf(float t)
+{
+    if (!(t >= -20.0f))  // NaN included
+        return 0;
+    if (t >= 80.0f)
+        return Count - 1;
+    const int i = int(2.0 * (double(t) + 20.0));
+    return i < Count ? i : Count - 1;
+}
+
+bool ModifyFactors::isSound() const
+{
+    for (float f : m_factors) {
+        if (!(double(f) > 0.1) || double(f) >= 3.0)
+            return false;
+    }
+    return true;
+}
+
+QString ModifyFactors::keyOf(int i)
+{
+    const double t = 0.5 * i - 20.0;
+    const bool whole = (i % 2) == 0;
+    return QStringLiteral("Averg_") + QString::asprintf(whole ? "%.0f" : "%.1f", t);
+}
+
+QString ModifyFactors::fileName(int lens, int range)
+{
+    QString specific;
+    if (lens != 0)
+        specific = QString::asprintf("Parameter/Modify_%d_Temp_%d", lens, range);
+    else if (range != 0)
+        specific = QString::asprintf("Parameter/Modify_Temp_%d", range);
+    if (!specific.isEmpty() && QFileInfo::exists(Paths::resolve(specific)))
+        return specific;
+    return QStringLiteral("Parameter/Modify");
+}
+
+QString ModifyFactors::updateModify(int lens, int range)
+{
+    const QString name = fileName(lens, range);
+    qDebug("update modify filename:%s len:%d", qPrintable(name), lens);
+
+    QSettings settings(Paths::resolve(name), QSettings::IniFormat);
+    bool given[Count] = {};
+    m_given = 0;
+    m_minModifyTemp = 79.0f;
+    m_maxModifyTemp = -20.0f;
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < Count; ++i) {
+        bool ok = false;
+        const double value = settings.value(keyOf(i)).toDouble(&ok);
+        // Absent, not a number, 0 and anything non-finite give no factor.
+        if (!ok || value == 0.0 || !std::isfinite(value) || !std::isfinite(float(value))) {
+            m_factors[i] = 0.0f;
+            continue;
+        }
+        m_factors[i] = float(value);
+        given[i] = true;
+        ++m_given;
+        if (first < 0)
+            first = i;
+        last = i;
+    }
+    if (m_given == 0) {
+        // A file without factors corrects nothing.
+        for (float &f : m_factors)
+            f = 1.0f;
+        qDebug("minTemp:%f modify:%f  maxTemp:%f modify:%f ", double(m_minModifyTemp), 1.0, double(m_maxModifyTemp), 1.0);
+        return name;
+    }
+    m_minModifyTemp = float(0.5 * first - 20.0);
+    m_maxModifyTemp = float(0.5 * last - 20.0);
+    const float low = m_factors[first];
+    const float high = m_factors[last];
+    qDebug("minTemp:%f modify:%f  maxTemp:%f modify:%f ", double(m_minModifyTemp), double(low),
+           double(m_maxModifyTemp), double(high));
+    // Below the first factor the first one holds, above the last the last
+    // one; a gap between takes the factor given just below it.
+    for (int i = 0; i < Count; ++i) {
+        if (given[i])
+            continue;
+        if (i < first)
+            m_factors[i] = low;
+        else if (i > last)
+            m_factors[i] = high;
+        else
+            m_factors[i] = m_factors[i - 1];
+    }
+    return name;
+}

@@ -1,0 +1,3 @@
+#include "tempboard.h"
+
+TempBoard::~TempBoard() = default;

@@ -1,0 +1,276 @@
+#include "tempmodel.h"
+
+#include "calibrationfile.h"
+#include "driftcorrection.h"
+#include "paths.h"
+#include "tempboard.h"
+
+#include <QSettings>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const char *const kSettingsFile = "Parameter/Setting";
+
+float finiteSetting(const QSettings &settings, const char *key, float fallback)
+{
+    bool ok = false;
+    const double v = settings.value(QLatin1String(key), double(fallback)).toDouble(&ok);
+    // "nan" and "inf" parse as numbers and pass every range check.
+    if (!ok || !std::isfinite(v) || !std::isfinite(float(v)))
+        return fallback;
+    return float(v);
+}
+
+} // namespace
+
+TempModel::TempModel(TempBoard *board)
+    : m_board(board)
+    , m_systemHandler(&m_irPara, [this] { return getDeltaTemp(); })
+    , m_objectHandler(&m_irPara, [this] { return getDeltaTemp(); })
+    , m_table(CalibrationFile::emptyTable())
+{
+    m_systemSetup = m_systemHandler.getTempSetup();
+}
+
+float TempModel::boardShutterTemp() const
+{
+    return m_board ? m_board->readShutterTemp() : 0.0f;
+}
+
+float TempModel::boardSensorTemp() const
+{
+    return m_board ? m_board->readSensorTemp() : 0.0f;
+}
+
+void TempModel::reportingLimits(int range, int *min, int *max)
+{
+    *min = range == 0 ? -20 : 0;
+    *max = range == 0 ? 150 : 400;
+}
+
+void TempModel::start()
+{
+    setSensorTemp(boardSensorTemp(), true);
+    m_frozen = m_board && m_board->readFreezeStatus();
+    {
+        QSettings settings(QLatin1String(kSettingsFile), QSettings::IniFormat);
+        m_range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
+    }
+    m_lensIndex = m_board ? m_board->readLenIndex() : 0;
+    setSystemAdToTempTab(m_lensIndex, m_range);
+    updateShutterTemp(true);
+    setSystemTempPara();
+    int min = 0;
+    int max = 0;
+    reportingLimits(m_range, &min, &max);
+    setTempRangeMinMax(min, max);
+}
+
+int TempModel::setSystemAdToTempTab(int lens, int range)
+{
+    m_modify.updateModify(lens, range);
+    m_table = CalibrationFile::emptyTable();
+    std::memset(&m_table, 0, sizeof m_table);
+    bool isDefault = false;
+    m_tableFile = CalibrationFile::choose(lens, range, &isDefault);
+    m_tableSound = CalibrationFile::readTable(m_tableFile, &m_table);
+    m_irPara.setADToTempTab(m_table);
+    if (m_tableSound)
+        qDebug("[%s, %d] Set all AD table successed", __FILE__, __LINE__);
+    else
+        qWarning("[%s, %d] %s holds no usable table", __FILE__, __LINE__, qPrintable(m_tableFile));
+    updateLevelSpanBounds(range);
+    if (!m_tableSound)
+        return TableInvalid;
+    return isDefault ? TableFromDefault : TableFromFile;
+}
+
+int TempModel::setSystemAdToTempTab()
+{
+    {
+        QSettings settings(QLatin1String(kSettingsFile), QSettings::IniFormat);
+        m_range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
+    }
+    return setSystemAdToTempTab(m_lensIndex, m_range);
+}
+
+bool TempModel::readTable(const char *path, TempInfoTab *table)
+{
+    return path && CalibrationFile::readTable(QString::fromLocal8Bit(path), table);
+}
+
+int TempModel::get_set_lenIndex()
+{
+    if (!m_board)
+        return m_lensIndex;
+    const int lens = m_board->readLenIndex();
+    if (lens != m_lensIndex) {
+        m_lensIndex = lens;
+        setSystemAdToTempTab(m_lensIndex, m_range);
+    }
+    return lens;
+}
+
+int TempModel::setTempRange(int range)
+{
+    m_range = range;
+    static const int codes[] = {0x11, 0x22, 0x33};
+    if (m_board && range >= 0 && range <= 2)
+        m_board->setSerialTempRange(codes[range]);
+    return setSystemAdToTempTab(m_lensIndex, range);
+}
+
+int TempModel::checkBiaoDingTab() const
+{
+    const int n = m_table.num > TEMP_TAB_POINTS ? TEMP_TAB_POINTS : m_table.num;
+    if (!m_tableSound || n == 0)
+        return -1;
+    for (int i = 1; i < n; ++i) {
+        if (m_table.ad[i] <= m_table.ad[i - 1])
+            return -1;
+    }
+    if (!m_modify.isSound())
+        return -2;
+    return 0;
+}
+
+void TempModel::updateShutterTemp(bool)
+{
+    const float shutter = boardShutterTemp();
+    const float sensor = boardSensorTemp();
+    m_drift.setShutterTemp(shutter);
+    const float internal = (shutter + sensor) * 0.5f;
+
+    // Reloaded every time, so moves never pile up.
+    setSystemAdToTempTab(m_lensIndex, m_range);
+    DriftCorrection::moveTable(m_table, m_range, internal);
+    m_irPara.setADToTempTab(m_table);
+
+    const float factor = m_modify.factorAt(internal);
+    m_modifyValue = factor;
+    m_correctedShutterTemp = factor * internal;
+    if (m_frozen)
+        return;
+    m_irPara.setShutterTemp(m_correctedShutterTemp);
+    updateLevelSpanBounds();
+}
+
+unsigned short TempModel::BiaoDingXiuzheng(float, float, float meanTemp, int T, unsigned short AD) const
+{
+    return DriftCorrection::BiaoDingXiuzheng(m_range, meanTemp, T, AD);
+}
+
+unsigned short TempModel::BiaoDingXiuzhengGet(float, float, float meanTemp, int T, unsigned short AD) const
+{
+    return DriftCorrection::BiaoDingXiuzhengGet(m_range, meanTemp, T, AD);
+}
+
+void TempModel::startBiaoDing(bool on)
+{
+    m_systemHandler.setCalibrationMode(on);
+    m_objectHandler.setCalibrationMode(on);
+}
+
+void TempModel::updateSensorTemp(bool flag)
+{
+    setSensorTemp(boardSensorTemp(), flag);
+}
+
+float TempModel::updateDeltaTemp()
+{
+    return m_drift.updateDeltaTemp(boardSensorTemp());
+}
+
+float TempModel::getDeltaTemp()
+{
+    return m_drift.getDeltaTemp(m_board && m_board->readFreezeStatus());
+}
+
+void TempModel::setLenTemp(float t)
+{
+    m_drift.setLenTemp(t);
+    m_irPara.setLenTemp(t);
+}
+
+void TempModel::freezeChanged(bool frozen)
+{
+    m_frozen = frozen;
+    if (!frozen)
+        m_irPara.setShutterTemp(m_correctedShutterTemp);
+}
+
+int TempModel::setSystemTempSetup(const TempSetup &setup)
+{
+    m_systemSetup = setup;
+    m_systemHandler.setTempSetup(setup);
+    updateLevelSpanBounds();
+    return 1;
+}
+
+void TempModel::setHumid(float v)
+{
+    m_systemHandler.setHumid(v);
+    m_objectHandler.setHumid(v);
+    updateLevelSpanBounds();
+}
+
+void TempModel::setEnvTemp(float v)
+{
+    m_systemHandler.setEnvTemp(v);
+    m_objectHandler.setEnvTemp(v);
+    updateLevelSpanBounds();
+}
+
+void TempModel::setReflecTemp(float v)
+{
+    m_systemHandler.setReflecTemp(v);
+    m_objectHandler.setReflecTemp(v);
+    updateLevelSpanBounds();
+}
+
+void TempModel::setTempRangeMinMax(int min, int max)
+{
+    m_systemHandler.setTempRangeMinMax(min, max);
+    m_objectHandler.setTempRangeMinMax(min, max);
+}
+
+void TempModel::setSystemTempPara()
+{
+    QSettings settings(QLatin1String(kSettingsFile), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("GlobalPara"));
+    TempSetup setup = m_systemSetup;
+    setup.emiss = finiteSetting(settings, "Emiss", 0.95f);
+    setup.dist = finiteSetting(settings, "Distan", 5.0f);
+    setup.offset = finiteSetting(settings, "Offset", 0.0f);
+    setEnvTemp(finiteSetting(settings, "Env", 25.0f));
+    setHumid(finiteSetting(settings, "Humid", 0.6f));
+    setReflecTemp(finiteSetting(settings, "Reflec", 25.0f));
+    settings.endGroup();
+    setSystemTempSetup(setup);
+}
+
+IrTempStru TempModel::convert(ParaMode_t mode, const TempSetup &setup, unsigned int ad)
+{
+    if (mode == PARA_OWN) {
+        m_objectHandler.setTempSetup(setup);
+        return m_objectHandler.irAD2Temp(ad);
+    }
+    return m_systemHandler.irAD2Temp(ad);
+}
+
+void TempModel::updateLevelSpanBounds()
+{
+    updateLevelSpanBounds(m_range);
+}
+
+void TempModel::updateLevelSpanBounds(int range)
+{
+    int min = 0;
+    int max = 0;
+    reportingLimits(range, &min, &max);
+    m_levelSpanMaxAD = m_systemHandler.irTemp2AD(float(max)).ad;
+    m_levelSpanMinAD = m_systemHandler.irTemp2AD(float(min)).ad;
+}
