@@ -10,7 +10,11 @@ private Q_SLOTS:
     void present_data()
     {
         QTest::addColumn<QString>("name");
-        const char *names[] = {"setup_arrow_left.png", "setup_arrow_right.png"};
+        const char *names[] = {"setup_arrow_left.png", "setup_arrow_right.png", "adjust_up.png", "adjust_down.png",
+                               "item_checked.png", "unchecked.png", "setup_cancel.png", "setup_title.png",
+                               "mode.png", "setting_big_24.png", "spot_big.png", "spot_small.png",
+                               "auto.png", "histogram.png", "manual.png", "min.png", "both.png", "max.png",
+                               "logo.png"};
         for (const char *n : names)
             QTest::newRow(n) << QString::fromLatin1(n);
     }
