@@ -137,11 +137,11 @@ float TempHandler::dewPoint(float ambient, float rh)
     return std::isfinite(dew) ? dew : NoDewPoint;
 }
 
-void TempHandler::classify(IrTempStru &r, double t) const
+void TempHandler::classify(IrTempStru &r, double t, int rangeMin, int rangeMax)
 {
     // Half-open bands without gaps: [min-2, min) is "LE", (max, max+2] "HE".
-    const double min = m_rangeMin;
-    const double max = m_rangeMax;
+    const double min = rangeMin;
+    const double max = rangeMax;
     if (t < min - 2.0) {
         setStatus(r, "L");
         r.temp = float(min);
@@ -214,7 +214,7 @@ IrTempStru TempHandler::irAD2Temp(unsigned int ad) const
         r.temp = float(m_rangeMax);
         return r;
     }
-    classify(r, obj);
+    classify(r, obj, m_rangeMin, m_rangeMax);
     return r;
 }
 

@@ -54,8 +54,11 @@ public:
     static float dewPoint(float ambient, float rh);
     static constexpr float NoDewPoint = -273.15f;
 
+    // Status of object temperature t against the reporting range; "L" and
+    // "H" carry the limit itself.
+    static void classify(IrTempStru &r, double t, int min, int max);
+
 private:
-    void classify(IrTempStru &r, double t) const;
 
     bool m_calibration = false;
     TempSetup m_setup;
