@@ -1,0 +1,718 @@
+#include "simboard.h"
+
+#include <QMutexLocker>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
+namespace {
+constexpr uint32_t RegImage = 0x00;
+constexpr uint32_t RegPowerLens = 0x0F;
+constexpr uint32_t RegFreeze = 0x14;
+constexpr uint32_t RegShutterTemp = 0x1C;
+constexpr uint32_t RegSensorTemp = 0x1E;
+constexpr uint32_t RegStatsBegin = 0x40;
+constexpr uint32_t RegStatsEnd = 0x60;     // exclusive
+constexpr uint32_t RegLevel = 0x62;
+constexpr uint32_t RegGain = 0x64;
+constexpr uint32_t RegPixelCount = 0x6C;
+constexpr uint32_t RegBoardLevel = 0x70;
+constexpr uint32_t RegBoardGain = 0x72;
+constexpr uint32_t RegShtTemp = 0x8C;
+constexpr uint32_t RegShtHumid = 0x8E;
+constexpr uint32_t RegHistMax = 0xA0;
+constexpr uint32_t RegHistMin = 0xA2;
+constexpr uint32_t RegHistMost = 0xA4;
+constexpr uint32_t RegVersion = 0xF0;
+constexpr uint32_t RegSpotBase = 0x1000;
+constexpr uint32_t RegAreaBase = 0x10C0;
+constexpr int SpotSlots = 12;
+constexpr int AreaSlots = 5;
+constexpr int MaxLoggedWrites = 4096;
+constexpr double FramesPerSecond = 25.0;
+constexpr int HistogramBin = 16;
+
+bool overlaps(uint32_t offset, int length, uint32_t begin, uint32_t end)
+{
+    return offset < end && offset + static_cast<uint32_t>(length) > begin;
+}
+
+uint32_t noiseHash(uint32_t x, uint32_t y, uint32_t frame)
+{
+    uint32_t h = x * 73856093u ^ y * 19349663u ^ frame * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return h;
+}
+
+uint8_t clampByte(double v)
+{
+    return static_cast<uint8_t>(std::clamp(v, 0.0, 255.0));
+}
+} // namespace
+
+SimBoard::SimBoard()
+    : m_registers(REGISTER_SPACE, '\0')
+    , m_background(defaultBackgroundAD())
+    , m_objects(defaultObjects())
+    , m_palette(PALETTE_BYTES, '\0')
+{
+    setLensCode(3);
+    setIrPower(true);
+    setShutterTempWord(temperatureWord(25.0));
+    setSensorTempWord(temperatureWord(30.0));
+    // 25 degC and about 50 % relative humidity.
+    setShtWords(6466, 1380);
+    setVersion(QByteArrayLiteral("SIMFPGA-1.00.00"));
+}
+
+SimBoard::~SimBoard() = default;
+
+QVector<SimBoard::SceneObject> SimBoard::defaultObjects()
+{
+    QVector<SceneObject> objects;
+    objects.append({QStringLiteral("mug"), QRect(60, 90, 80, 100), true, 31793, QPoint(10, 0)});
+    objects.append({QStringLiteral("cold pack"), QRect(250, 170, 90, 60), false, 29647, QPoint(0, 6)});
+    objects.append({QStringLiteral("hot spot"), QRect(200, 60, 16, 16), true, 35303, QPoint(20, 10)});
+    return objects;
+}
+
+// ---- RegisterDevice ----
+
+bool SimBoard::isOpen() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_present;
+}
+
+bool SimBoard::takeFault(Fault fault, uint32_t offset)
+{
+    for (int i = 0; i < m_faults.size(); ++i) {
+        FaultRule &rule = m_faults[i];
+        if (rule.fault != fault || (rule.offset >= 0 && uint32_t(rule.offset) != offset))
+            continue;
+        if (rule.skip > 0) {
+            --rule.skip;
+            continue;
+        }
+        if (rule.times > 0 && --rule.times == 0)
+            m_faults.removeAt(i);
+        return true;
+    }
+    return false;
+}
+
+int SimBoard::readAt(uint32_t offset, void *buffer, int length)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_present) {
+        errno = ENODEV;
+        return -1;
+    }
+    if (!buffer || length < 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    const bool fail = takeFault(FailRead, offset);
+    const bool shortRead = !fail && takeFault(ShortRead, offset);
+    if (offset >= FRAME_OFFSET) {
+        // The board's frame sequencer moves on even when the transfer fails.
+        QVector<char> scratch(length);
+        const int n = readFrameStream(scratch.data(), length);
+        if (fail) {
+            errno = EIO;
+            return -1;
+        }
+        const int delivered = shortRead ? n / 2 : n;
+        std::memcpy(buffer, scratch.constData(), static_cast<size_t>(delivered));
+        return delivered;
+    }
+    if (fail) {
+        errno = EIO;
+        return -1;
+    }
+    const int available = std::min<int>(length, int(REGISTER_SPACE - offset));
+    const int n = shortRead ? available / 2 : available;
+    if (n <= 0)
+        return 0;
+    refreshComputed(offset, n);
+    std::memcpy(buffer, m_registers.constData() + offset, static_cast<size_t>(n));
+    auto blank = [&](uint32_t begin, uint32_t end) {
+        for (uint32_t r = std::max(begin, offset); r < std::min(end, offset + uint32_t(n)); ++r)
+            static_cast<char *>(buffer)[r - offset] = 0;
+    };
+    if (m_boardFaults & ZeroGain) {
+        blank(RegGain, RegGain + 4);
+        blank(RegBoardGain, RegBoardGain + 2);
+    }
+    if (m_boardFaults & ZeroPixelCount)
+        blank(RegPixelCount, RegPixelCount + 4);
+    return n;
+}
+
+int SimBoard::writeAt(uint32_t offset, const void *buffer, int length)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_present) {
+        errno = ENODEV;
+        return -1;
+    }
+    if (!buffer || length < 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (takeFault(FailWrite, offset) || offset >= REGISTER_SPACE) {
+        errno = EIO;
+        return -1;
+    }
+    int n = std::min<int>(length, int(REGISTER_SPACE - offset));
+    if (takeFault(ShortWrite, offset))
+        n /= 2;
+    if (n <= 0)
+        return 0;
+    storeBytes(offset, buffer, n);
+    m_writes.append({offset, QByteArray(static_cast<const char *>(buffer), n)});
+    if (m_writes.size() > MaxLoggedWrites)
+        m_writes.remove(0, m_writes.size() - MaxLoggedWrites);
+    if (offset == PALETTE_OFFSET && n == int(PALETTE_BYTES)) {
+        m_palette = QByteArray(static_cast<const char *>(buffer), n);
+        ++m_paletteUploads;
+    }
+    return n;
+}
+
+int SimBoard::readFrameStream(void *buffer, int length)
+{
+    if (m_streamCursor == 0 || m_streamFrame.size() != PIXELS) {
+        ensureFrame();
+        m_streamFrame = m_frame;
+        m_streamCursor = 0;
+    }
+    const int n = std::min(length, int(FRAME_BYTES) - m_streamCursor);
+    std::memcpy(buffer, reinterpret_cast<const char *>(m_streamFrame.constData()) + m_streamCursor,
+                static_cast<size_t>(n));
+    m_streamCursor += length;
+    if (m_streamCursor >= int(FRAME_BYTES))
+        m_streamCursor = 0;
+    return n;
+}
+
+void SimBoard::restartFrameStream()
+{
+    QMutexLocker lock(&m_mutex);
+    m_streamCursor = 0;
+}
+
+// ---- computed registers ----
+
+void SimBoard::storeBytes(uint32_t offset, const void *data, int length)
+{
+    std::memcpy(m_registers.data() + offset, data, static_cast<size_t>(length));
+}
+
+void SimBoard::storeWord(uint32_t offset, uint16_t value)
+{
+    const unsigned char bytes[2] = {static_cast<unsigned char>(value & 0xFF),
+                                    static_cast<unsigned char>(value >> 8)};
+    storeBytes(offset, bytes, 2);
+}
+
+void SimBoard::refreshComputed(uint32_t offset, int length)
+{
+    const bool stats = overlaps(offset, length, RegStatsBegin, RegStatsEnd)
+                       || overlaps(offset, length, RegPixelCount, RegPixelCount + 4)
+                       || overlaps(offset, length, RegBoardLevel, RegBoardGain + 2)
+                       || overlaps(offset, length, RegHistMax, RegHistMost + 2);
+    if (stats) {
+        computeStats();
+        const StatsData &s = m_stats;
+        storeWord(0x40, s.max);
+        storeWord(0x42, s.min);
+        unsigned char sum[6];
+        for (int i = 0; i < 6; ++i)
+            sum[i] = static_cast<unsigned char>((s.sum >> (8 * i)) & 0xFF);
+        storeBytes(0x44, sum, 6);
+        storeWord(0x4A, s.mixMax);
+        storeWord(0x4C, s.mixMin);
+        storeWord(0x50, s.maxX);
+        storeWord(0x52, s.maxY);
+        storeWord(0x54, s.minX);
+        storeWord(0x56, s.minY);
+        storeWord(0x58, s.mixMaxX);
+        storeWord(0x5A, s.mixMaxY);
+        storeWord(0x5C, s.mixMinX);
+        storeWord(0x5E, s.mixMinY);
+        const uint32_t count = PIXELS;
+        storeBytes(RegPixelCount, &count, 4);
+        // The board's own control spans the frame, never narrower than 128.
+        const int span = std::max(128, int(s.max) - int(s.min));
+        storeWord(RegBoardLevel, s.min);
+        storeWord(RegBoardGain, static_cast<uint16_t>(0x400000 / span));
+        const bool reversed = m_boardFaults & ReversedHistogram;
+        storeWord(RegHistMax, reversed ? s.histMin : s.histMax);
+        storeWord(RegHistMin, reversed ? s.histMax : s.histMin);
+        storeWord(RegHistMost, s.histMost);
+    }
+    for (int n = 0; n < SpotSlots; ++n) {
+        const uint32_t slot = RegSpotBase + 16u * n;
+        if (!overlaps(offset, length, slot + 4, slot + 6))
+            continue;
+        ensureFrame();
+        const int x = wordAt(slot);
+        const int y = wordAt(slot + 2);
+        const bool inside = x < WIDTH && y < HEIGHT;
+        storeWord(slot + 4, inside ? m_frame[y * WIDTH + x] : 0);
+    }
+    for (int n = 0; n < AreaSlots; ++n) {
+        const uint32_t slot = RegAreaBase + 64u * n;
+        if (!overlaps(offset, length, slot + 0x10, slot + 0x16)
+            && !overlaps(offset, length, slot + 0x20, slot + 0x28))
+            continue;
+        ensureFrame();
+        const int x0 = std::min<int>(wordAt(slot), WIDTH - 1);
+        const int y0 = std::min<int>(wordAt(slot + 2), HEIGHT - 1);
+        // Right and bottom edges are exclusive; an empty rectangle is one pixel.
+        const int x1 = std::clamp<int>(wordAt(slot + 4), x0 + 1, WIDTH);
+        const int y1 = std::clamp<int>(wordAt(slot + 6), y0 + 1, HEIGHT);
+        uint16_t max = 0, min = 0xFFFF, maxX = 0, maxY = 0, minX = 0, minY = 0;
+        uint64_t sum = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                const uint16_t v = m_frame[y * WIDTH + x];
+                sum += v;
+                if (v > max || (x == x0 && y == y0)) {
+                    max = v;
+                    maxX = x;
+                    maxY = y;
+                }
+                if (v < min) {
+                    min = v;
+                    minX = x;
+                    minY = y;
+                }
+            }
+        }
+        const uint64_t count = uint64_t(x1 - x0) * uint64_t(y1 - y0);
+        storeWord(slot + 0x10, max);
+        storeWord(slot + 0x12, min);
+        storeWord(slot + 0x14, static_cast<uint16_t>(sum / count));
+        storeWord(slot + 0x20, maxX);
+        storeWord(slot + 0x22, maxY);
+        storeWord(slot + 0x24, minX);
+        storeWord(slot + 0x26, minY);
+    }
+}
+
+void SimBoard::computeStats() const
+{
+    ensureFrame();
+    if (m_statsValid)
+        return;
+    StatsData s;
+    s.max = 0;
+    s.min = 0xFFFF;
+    s.mixMax = 0;
+    s.mixMin = 0xFFFF;
+    const QRect mix = mixWindow();
+    QVector<uint32_t> histogram(65536 / HistogramBin, 0);
+    for (int y = 0; y < HEIGHT; ++y) {
+        for (int x = 0; x < WIDTH; ++x) {
+            const uint16_t v = m_frame[y * WIDTH + x];
+            s.sum += v;
+            ++histogram[v / HistogramBin];
+            if (v > s.max || (x == 0 && y == 0)) {
+                s.max = v;
+                s.maxX = x;
+                s.maxY = y;
+            }
+            if (v < s.min) {
+                s.min = v;
+                s.minX = x;
+                s.minY = y;
+            }
+            if (mix.contains(x, y)) {
+                if (v > s.mixMax || (x == mix.left() && y == mix.top())) {
+                    s.mixMax = v;
+                    s.mixMaxX = x;
+                    s.mixMaxY = y;
+                }
+                if (v < s.mixMin) {
+                    s.mixMin = v;
+                    s.mixMinX = x;
+                    s.mixMinY = y;
+                }
+            }
+        }
+    }
+    // Histogram limits leave out half a percent of outliers at each end.
+    const uint32_t tail = PIXELS / 200;
+    uint32_t seen = 0;
+    int lowBin = 0;
+    for (; lowBin < histogram.size(); ++lowBin) {
+        seen += histogram[lowBin];
+        if (seen > tail)
+            break;
+    }
+    seen = 0;
+    int highBin = histogram.size() - 1;
+    for (; highBin > 0; --highBin) {
+        seen += histogram[highBin];
+        if (seen > tail)
+            break;
+    }
+    const int mostBin = int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
+    s.histMin = static_cast<uint16_t>(lowBin * HistogramBin);
+    s.histMax = static_cast<uint16_t>(std::min(65535, highBin * HistogramBin + HistogramBin - 1));
+    s.histMost = static_cast<uint16_t>(mostBin * HistogramBin + HistogramBin / 2);
+    m_stats = s;
+    m_statsValid = true;
+}
+
+// ---- scene ----
+
+QRect SimBoard::objectRectAt(const SceneObject &object, double time) const
+{
+    const double phase = std::sin(2.0 * M_PI * time / SwingPeriod);
+    return object.rect.translated(int(std::lround(object.swing.x() * phase)),
+                                  int(std::lround(object.swing.y() * phase)));
+}
+
+void SimBoard::generateFrame(QVector<uint16_t> &out) const
+{
+    out.fill(m_background, PIXELS);
+    for (const SceneObject &object : m_objects) {
+        const QRect r = objectRectAt(object, m_time).intersected(QRect(0, 0, WIDTH, HEIGHT));
+        const QRect full = objectRectAt(object, m_time);
+        const double cx = full.x() + full.width() / 2.0;
+        const double cy = full.y() + full.height() / 2.0;
+        const double rx = full.width() / 2.0;
+        const double ry = full.height() / 2.0;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                if (object.round) {
+                    const double dx = (x + 0.5 - cx) / rx;
+                    const double dy = (y + 0.5 - cy) / ry;
+                    if (dx * dx + dy * dy > 1.0)
+                        continue;
+                }
+                out[y * WIDTH + x] = object.ad;
+            }
+        }
+    }
+    if (m_noise > 0) {
+        const uint32_t frameNumber = static_cast<uint32_t>(m_time * FramesPerSecond);
+        const uint32_t spread = 2u * uint32_t(m_noise) + 1u;
+        for (int y = 0; y < HEIGHT; ++y) {
+            for (int x = 0; x < WIDTH; ++x) {
+                const int delta = int(noiseHash(x, y, frameNumber) % spread) - m_noise;
+                const int v = std::clamp(int(out[y * WIDTH + x]) + delta, 0, 65535);
+                out[y * WIDTH + x] = static_cast<uint16_t>(v);
+            }
+        }
+    }
+}
+
+void SimBoard::ensureFrame() const
+{
+    if (m_frameValid)
+        return;
+    if (m_fixedFrame.size() == PIXELS)
+        m_frame = m_fixedFrame;
+    else
+        generateFrame(m_frame);
+    m_frameValid = true;
+    m_statsValid = false;
+}
+
+void SimBoard::setBackgroundAD(uint16_t ad)
+{
+    QMutexLocker lock(&m_mutex);
+    m_background = ad;
+    m_frameValid = false;
+}
+
+uint16_t SimBoard::backgroundAD() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_background;
+}
+
+void SimBoard::setObjects(const QVector<SceneObject> &objects)
+{
+    QMutexLocker lock(&m_mutex);
+    m_objects = objects;
+    m_frameValid = false;
+}
+
+QVector<SimBoard::SceneObject> SimBoard::objects() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_objects;
+}
+
+QRect SimBoard::objectRect(const QString &name) const
+{
+    QMutexLocker lock(&m_mutex);
+    for (const SceneObject &object : m_objects) {
+        if (object.name == name)
+            return objectRectAt(object, m_time);
+    }
+    return QRect();
+}
+
+void SimBoard::setNoise(int amplitude)
+{
+    QMutexLocker lock(&m_mutex);
+    m_noise = std::clamp(amplitude, 0, 1000);
+    m_frameValid = false;
+}
+
+void SimBoard::setSceneTime(double seconds)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!std::isfinite(seconds))
+        return;
+    m_time = seconds;
+    m_frameValid = false;
+}
+
+void SimBoard::advance(double seconds)
+{
+    QMutexLocker lock(&m_mutex);
+    // A frozen board keeps showing and measuring the same frame.
+    if (!std::isfinite(seconds) || (uint8_t(m_registers[RegFreeze]) & 0x01))
+        return;
+    m_time += seconds;
+    m_frameValid = false;
+}
+
+double SimBoard::sceneTime() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_time;
+}
+
+void SimBoard::setFrame(const QVector<uint16_t> &frame)
+{
+    QMutexLocker lock(&m_mutex);
+    m_fixedFrame = frame.size() == PIXELS ? frame : QVector<uint16_t>();
+    m_frameValid = false;
+}
+
+QVector<uint16_t> SimBoard::frame() const
+{
+    QMutexLocker lock(&m_mutex);
+    ensureFrame();
+    return m_frame;
+}
+
+uint16_t SimBoard::adAt(int x, int y) const
+{
+    QMutexLocker lock(&m_mutex);
+    if (x < 0 || y < 0 || x >= WIDTH || y >= HEIGHT)
+        return 0;
+    ensureFrame();
+    return m_frame[y * WIDTH + x];
+}
+
+// ---- board words ----
+
+void SimBoard::setLensCode(int code)
+{
+    QMutexLocker lock(&m_mutex);
+    m_registers[RegPowerLens] = char((uint8_t(m_registers[RegPowerLens]) & 0xF8) | (code & 0x07));
+}
+
+void SimBoard::setLensFlag(bool set)
+{
+    QMutexLocker lock(&m_mutex);
+    const uint8_t value = uint8_t(m_registers[RegImage]);
+    m_registers[RegImage] = char(set ? (value | 0x80) : (value & 0x7F));
+}
+
+void SimBoard::setIrPower(bool on)
+{
+    QMutexLocker lock(&m_mutex);
+    const uint8_t value = uint8_t(m_registers[RegPowerLens]);
+    m_registers[RegPowerLens] = char(on ? (value | 0x80) : (value & 0x7F));
+}
+
+void SimBoard::setShutterTempWord(uint16_t word)
+{
+    QMutexLocker lock(&m_mutex);
+    storeWord(RegShutterTemp, word);
+}
+
+void SimBoard::setSensorTempWord(uint16_t word)
+{
+    QMutexLocker lock(&m_mutex);
+    storeWord(RegSensorTemp, word);
+}
+
+uint16_t SimBoard::temperatureWord(double degC)
+{
+    const long counts = std::lround(std::clamp(degC, -128.0, 127.99) * 256.0);
+    return static_cast<uint16_t>(static_cast<int16_t>(counts));
+}
+
+void SimBoard::setShtWords(uint16_t temperature, uint16_t humidity)
+{
+    QMutexLocker lock(&m_mutex);
+    storeWord(RegShtTemp, temperature);
+    storeWord(RegShtHumid, humidity);
+}
+
+void SimBoard::setVersion(const QByteArray &version)
+{
+    QMutexLocker lock(&m_mutex);
+    QByteArray field = version.left(15);
+    field.append(QByteArray(15 - field.size(), '\0'));
+    storeBytes(RegVersion, field.constData(), 15);
+}
+
+bool SimBoard::frozen() const
+{
+    QMutexLocker lock(&m_mutex);
+    return uint8_t(m_registers[RegFreeze]) & 0x01;
+}
+
+uint8_t SimBoard::registerByte(uint32_t offset) const
+{
+    QMutexLocker lock(&m_mutex);
+    return offset < REGISTER_SPACE ? uint8_t(m_registers[int(offset)]) : 0;
+}
+
+uint16_t SimBoard::registerWord(uint32_t offset) const
+{
+    QMutexLocker lock(&m_mutex);
+    return wordAt(offset);
+}
+
+uint16_t SimBoard::wordAt(uint32_t offset) const
+{
+    if (offset + 1 >= REGISTER_SPACE)
+        return 0;
+    return static_cast<uint16_t>(uint8_t(m_registers[int(offset)]) | (uint8_t(m_registers[int(offset) + 1]) << 8));
+}
+
+uint32_t SimBoard::registerLong(uint32_t offset) const
+{
+    QMutexLocker lock(&m_mutex);
+    if (offset + 3 >= REGISTER_SPACE)
+        return 0;
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | uint8_t(m_registers[int(offset) + i]);
+    return value;
+}
+
+void SimBoard::setRegister(uint32_t offset, const QByteArray &bytes)
+{
+    QMutexLocker lock(&m_mutex);
+    if (offset >= REGISTER_SPACE)
+        return;
+    const int n = std::min<int>(bytes.size(), int(REGISTER_SPACE - offset));
+    storeBytes(offset, bytes.constData(), n);
+}
+
+// ---- uploads ----
+
+QByteArray SimBoard::palette() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_palette;
+}
+
+int SimBoard::paletteUploads() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_paletteUploads;
+}
+
+QVector<SimBoard::Write> SimBoard::writes() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_writes;
+}
+
+QVector<SimBoard::Write> SimBoard::writesTo(uint32_t offset) const
+{
+    QMutexLocker lock(&m_mutex);
+    QVector<Write> found;
+    for (const Write &write : m_writes) {
+        if (write.offset == offset)
+            found.append(write);
+    }
+    return found;
+}
+
+void SimBoard::clearWrites()
+{
+    QMutexLocker lock(&m_mutex);
+    m_writes.clear();
+}
+
+// ---- faults ----
+
+void SimBoard::setPresent(bool present)
+{
+    QMutexLocker lock(&m_mutex);
+    m_present = present;
+}
+
+void SimBoard::addFault(const FaultRule &rule)
+{
+    QMutexLocker lock(&m_mutex);
+    if (rule.times != 0)
+        m_faults.append(rule);
+}
+
+void SimBoard::clearFaults()
+{
+    QMutexLocker lock(&m_mutex);
+    m_faults.clear();
+}
+
+void SimBoard::setBoardFaults(int faults)
+{
+    QMutexLocker lock(&m_mutex);
+    m_boardFaults = faults;
+    m_statsValid = false;
+}
+
+int SimBoard::boardFaults() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_boardFaults;
+}
+
+// ---- picture ----
+
+QImage SimBoard::render() const
+{
+    QMutexLocker lock(&m_mutex);
+    ensureFrame();
+    const int level = wordAt(RegLevel);
+    const uint32_t gain = uint32_t(wordAt(RegGain)) | (uint32_t(wordAt(RegGain + 2)) << 16);
+    QImage image(WIDTH, HEIGHT, QImage::Format_RGB32);
+    QRgb colours[256];
+    for (int i = 0; i < 256; ++i) {
+        const double y = uint8_t(m_palette[4 * i]) - 16.0;
+        const double u = uint8_t(m_palette[4 * i + 1]) - 128.0;
+        const double v = uint8_t(m_palette[4 * i + 2]) - 128.0;
+        colours[i] = qRgb(clampByte(1.164 * y + 1.596 * v), clampByte(1.164 * y - 0.392 * u - 0.813 * v),
+                          clampByte(1.164 * y + 2.017 * u));
+    }
+    for (int y = 0; y < HEIGHT; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < WIDTH; ++x) {
+            // gain = 0x400000 / span, so 256 steps across the span.
+            const int64_t index = (int64_t(m_frame[y * WIDTH + x]) - level) * int64_t(gain) / 16384;
+            line[x] = colours[std::clamp<int64_t>(index, 0, 255)];
+        }
+    }
+    return image;
+}

@@ -1,0 +1,186 @@
+#pragma once
+
+#include "registerdevice.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QMutex>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+#include <cstdint>
+
+// The board as the library sees it: a byte-exact model of the FPGA register
+// map over a synthetic 384x288 scene of 16-bit AD values.
+//
+// Writable registers keep what was written (little-endian, widths as on the
+// board). Read-only registers are computed from the current frame when they
+// are read: frame maximum/minimum/sum/count and the hottest and coldest
+// pixels (0x40-0x5E; the image-mode copies at 0x4A-0x5E cover the mix
+// window in the middle of the picture), the board's own level and gain
+// (0x70, 0x72), the histogram (0xA0-0xA4), the AD at each spot slot's
+// written position and the statistics of each area slot's rectangle. Reads
+// at 0x4000 hand out the frame as a stream: each read continues where the
+// last one stopped, and a new frame is taken when the stream wraps, so the
+// library's eight 27,648-byte chunks make one consistent frame.
+//
+// The scene: a background with a few objects of known AD (a warm mug, a cold
+// pack, a hot spot) that swing slowly, plus a little noise. Time moves only
+// through advance()/setSceneTime(); a frozen board (0x14 bit 0) ignores
+// advance(). Faults can be injected per access or as board states.
+//
+// Thread-safe: the library reads frames from a recording thread while the
+// GUI thread switches registers.
+class SimBoard : public RegisterDevice
+{
+public:
+    enum { WIDTH = 384, HEIGHT = 288, PIXELS = WIDTH * HEIGHT, FRAME_BYTES = PIXELS * 2 };
+    enum : uint32_t { REGISTER_SPACE = 0x4000, FRAME_OFFSET = 0x4000, PALETTE_OFFSET = 0x1300,
+                      PALETTE_BYTES = 1044 };
+    // The region whose extremes the image-mode copies report.
+    static QRect mixWindow() { return QRect(96, 72, 192, 144); }
+
+    struct SceneObject
+    {
+        QString name;
+        QRect rect;         // at scene time 0
+        bool round = false; // an ellipse inside rect, else the whole rect
+        uint16_t ad = 0;
+        QPoint swing;       // amplitude of the slow back-and-forth, pixels
+    };
+    // Seconds of one swing.
+    static constexpr double SwingPeriod = 30.0;
+
+    // Faults of single accesses.
+    enum Fault { FailRead, FailWrite, ShortRead, ShortWrite };
+    struct FaultRule
+    {
+        Fault fault = FailRead;
+        int64_t offset = -1;    // start offset of the access; -1 any
+        int skip = 0;           // matching accesses let through first
+        int times = -1;         // faults before the rule ends; -1 never ends
+    };
+    // Faults of the board's state.
+    enum BoardFault {
+        NoFaults = 0,
+        ZeroGain = 1,           // both gain registers read 0
+        ZeroPixelCount = 2,     // the pixel count reads 0
+        ReversedHistogram = 4   // histogram maximum and minimum swapped
+    };
+
+    struct Write
+    {
+        uint32_t offset;
+        QByteArray data;
+    };
+
+    SimBoard();
+    ~SimBoard() override;
+
+    // RegisterDevice
+    bool isOpen() const override;
+    int readAt(uint32_t offset, void *buffer, int length) override;
+    int writeAt(uint32_t offset, const void *buffer, int length) override;
+
+    // ---- scene ----
+    static uint16_t defaultBackgroundAD() { return 30310; }
+    static QVector<SceneObject> defaultObjects();
+    void setBackgroundAD(uint16_t ad);
+    uint16_t backgroundAD() const;
+    void setObjects(const QVector<SceneObject> &objects);
+    QVector<SceneObject> objects() const;
+    // Where an object stands at the current scene time.
+    QRect objectRect(const QString &name) const;
+    void setNoise(int amplitude);
+    void setSceneTime(double seconds);
+    void advance(double seconds);
+    double sceneTime() const;
+    // A fixed frame (PIXELS values) in place of the scene; an empty vector
+    // goes back to the scene.
+    void setFrame(const QVector<uint16_t> &frame);
+    QVector<uint16_t> frame() const;
+    uint16_t adAt(int x, int y) const;
+    // Starts the next stream read at the first byte of a new frame.
+    void restartFrameStream();
+
+    // ---- board words ----
+    void setLensCode(int code);             // 0x0F bits 0-2
+    void setLensFlag(bool set);             // 0x00 bit 7, asked when the code is 7
+    void setIrPower(bool on);               // 0x0F bit 7
+    void setShutterTempWord(uint16_t word); // 0x1C
+    void setSensorTempWord(uint16_t word);  // 0x1E
+    static uint16_t temperatureWord(double degC);
+    void setShtWords(uint16_t temperature, uint16_t humidity); // 0x8C, 0x8E
+    void setVersion(const QByteArray &version);                 // 0xF0, 15 bytes
+    bool frozen() const;
+
+    // Raw register contents as last written or set (computed registers as
+    // last refreshed).
+    uint8_t registerByte(uint32_t offset) const;
+    uint16_t registerWord(uint32_t offset) const;
+    uint32_t registerLong(uint32_t offset) const;
+    void setRegister(uint32_t offset, const QByteArray &bytes);
+
+    // ---- uploads ----
+    QByteArray palette() const;
+    int paletteUploads() const;
+    QVector<Write> writes() const;      // the latest writes, oldest first
+    QVector<Write> writesTo(uint32_t offset) const;
+    void clearWrites();
+
+    // ---- faults ----
+    void setPresent(bool present);      // false: no device at all
+    void addFault(const FaultRule &rule);
+    void clearFaults();
+    void setBoardFaults(int faults);
+    int boardFaults() const;
+
+    // The picture the board draws: the frame through the uploaded palette
+    // with the written level and gain.
+    QImage render() const;
+
+private:
+    bool takeFault(Fault fault, uint32_t offset);
+    void ensureFrame() const;
+    void generateFrame(QVector<uint16_t> &out) const;
+    void refreshComputed(uint32_t offset, int length);
+    void computeStats() const;
+    void storeWord(uint32_t offset, uint16_t value);
+    uint16_t wordAt(uint32_t offset) const;
+    void storeBytes(uint32_t offset, const void *data, int length);
+    QRect objectRectAt(const SceneObject &object, double time) const;
+    int readFrameStream(void *buffer, int length);
+
+    mutable QMutex m_mutex;
+    QByteArray m_registers;
+    bool m_present = true;
+    int m_boardFaults = NoFaults;
+    QVector<FaultRule> m_faults;
+
+    uint16_t m_background;
+    QVector<SceneObject> m_objects;
+    int m_noise = 2;
+    double m_time = 0.0;
+    QVector<uint16_t> m_fixedFrame;
+
+    mutable QVector<uint16_t> m_frame;
+    mutable bool m_frameValid = false;
+    mutable bool m_statsValid = false;
+    struct StatsData
+    {
+        uint16_t max = 0, min = 0, maxX = 0, maxY = 0, minX = 0, minY = 0;
+        uint16_t mixMax = 0, mixMin = 0, mixMaxX = 0, mixMaxY = 0, mixMinX = 0, mixMinY = 0;
+        uint64_t sum = 0;
+        uint16_t histMax = 0, histMin = 0, histMost = 0;
+    };
+    mutable StatsData m_stats;
+
+    QVector<uint16_t> m_streamFrame;
+    int m_streamCursor = 0;
+
+    QByteArray m_palette;
+    int m_paletteUploads = 0;
+    QVector<Write> m_writes;
+};
