@@ -8,7 +8,7 @@
 
 namespace {
 const char s_textSheet[] = "QTextEdit {\nborder-width: 2px;\nborder-style: solid;\n"
-                           "border-color: rgb(255, 0, 0,200);\nborder-radius: 5px;\n}";
+                           "border-color: rgba(255, 0, 0,200);\nborder-radius: 5px;\n}";
 }
 
 UseKeyBoardDialog::UseKeyBoardDialog(QWidget *parent)

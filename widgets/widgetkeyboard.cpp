@@ -173,9 +173,19 @@ void WidgetKeyboard::on_btn_clicked(int btn)
     int keyId = 0;
     if (!SyntheticKey::parseCode(key->accessibleName(), &keyId) || SyntheticKey::isSuppressed(keyId))
         return;
+    qWarning("\t Func %s Line %d keyId 0x%x [%d] \n", "on_btn_clicked", 116, keyId, keyId);
+    // The page keys act at once, so a letter tapped right after them already
+    // reads from the new page.
+    if (keyId == Qt::Key_CapsLock) {
+        on_btnCaps_toggled();
+        return;
+    }
+    if (keyId == s_pageKey) {
+        on_btnchar_toggled();
+        return;
+    }
     // The caption is taken now: it is what the user saw when tapping.
     keyQueue.append({keyId, SyntheticKey::textFor(keyId, key->text())});
-    qWarning("\t Func %s Line %d keyId 0x%x [%d] \n", "on_btn_clicked", 116, keyId, keyId);
     if (!keyTimer->isActive())
         keyTimer->start(s_keyDelayMs);
 }
@@ -189,14 +199,6 @@ void WidgetKeyboard::timerslot()
     for (const PendingKey &pending : keys) {
         if (!self)
             return;
-        if (pending.keyId == Qt::Key_CapsLock) {
-            on_btnCaps_toggled();
-            continue;
-        }
-        if (pending.keyId == s_pageKey) {
-            on_btnchar_toggled();
-            continue;
-        }
         SyntheticKey::press(hostWidget ? hostWidget->focusWidget() : nullptr, pending.keyId, pending.keyText);
     }
 }

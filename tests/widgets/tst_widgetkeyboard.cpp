@@ -18,6 +18,7 @@ private Q_SLOTS:
     void keyTableDeliversCodeAndText();
     void pageKeysSendNothingAndSwitchPages();
     void tapsWithinTheDelayAreAllDelivered();
+    void letterRightAfterPageKeyReadsNewPage();
     void unusableKeyCodesSendNothing();
     void noFocusWidgetDropsTheKey();
 
@@ -168,6 +169,17 @@ void TestWidgetKeyboard::tapsWithinTheDelayAreAllDelivered()
     QCOMPARE(m_editor->presses.at(1).text, QStringLiteral("i"));
     QCOMPARE(m_editor->presses.at(2).text, QStringLiteral(" "));
     QCOMPARE(m_keyboard->pendingKeys(), 0);
+}
+
+void TestWidgetKeyboard::letterRightAfterPageKeyReadsNewPage()
+{
+    tap("btnchar");
+    tap("btnD");
+    tap("btnCaps");
+    tap("btnD");
+    QTRY_COMPARE(m_editor->presses.size(), 2);
+    QCOMPARE(m_editor->presses.at(0).text, QStringLiteral("@"));
+    QCOMPARE(m_editor->presses.at(1).text, QStringLiteral("D"));
 }
 
 void TestWidgetKeyboard::unusableKeyCodesSendNothing()
