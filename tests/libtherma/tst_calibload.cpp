@@ -1,0 +1,217 @@
+#include "calibrationfile.h"
+#include "scriptedtempboard.h"
+#include "tempmodel.h"
+#include "testroot.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(TestRoot::testData(QStringLiteral("data/") + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray modifyWith(float factor)
+{
+    QByteArray text;
+    for (int i = 0; i < ModifyFactors::Count; ++i)
+        text += ModifyFactors::keyOf(i).toLatin1() + '=' + QByteArray::number(double(factor)) + '\n';
+    return text;
+}
+
+} // namespace
+
+// Loading the table of a lens and range, the fallback to the default file,
+// the lens and range changes and the consistency check.
+class TestCalibLoad : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
+    void chooseTheFile_data();
+    void chooseTheFile();
+    void missingEverythingIsReportedAndSafe();
+    void sameLensLoadsOnce();
+    void rangeChange_data();
+    void rangeChange();
+    void storedRangeFromTheSettings();
+    void levelSpanBounds_data();
+    void levelSpanBounds();
+    void checkBiaoDingTab_data();
+    void checkBiaoDingTab();
+};
+
+void TestCalibLoad::chooseTheFile_data()
+{
+    QTest::addColumn<QString>("main");
+    QTest::addColumn<QString>("fallback");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("points");
+    QTest::newRow("sound file") << "calib_grid.conf" << "calib_two_keys.conf" << int(TempModel::TableFromFile) << 18;
+    QTest::newRow("no file: default") << QString() << "calib_grid.conf" << int(TempModel::TableFromDefault) << 18;
+    QTest::newRow("one key: default") << "calib_one_key.conf" << "calib_grid.conf" << int(TempModel::TableFromDefault) << 18;
+    QTest::newRow("two keys are used") << "calib_two_keys.conf" << "calib_grid.conf" << int(TempModel::TableFromFile) << 2;
+    // A file that disagrees with itself is used (so the check can warn)
+    // but reported as no sound table.
+    QTest::newRow("short file") << "calib_tempnum_short.conf" << "calib_grid.conf" << int(TempModel::TableInvalid) << 18;
+    QTest::newRow("bad default") << QString() << "calib_equal_ad.conf" << int(TempModel::TableInvalid) << 3;
+}
+
+void TestCalibLoad::chooseTheFile()
+{
+    QFETCH(QString, main);
+    QFETCH(QString, fallback);
+    QFETCH(int, result);
+    QFETCH(int, points);
+    TestRoot root;
+    if (!main.isEmpty())
+        QVERIFY(root.writeFile(CalibrationFile::tablePath(2, 0), fixture(main)));
+    QVERIFY(root.writeFile(CalibrationFile::defaultTablePath(2, 0), fixture(fallback)));
+    TempModel model;
+    QCOMPARE(model.setSystemAdToTempTab(2, 0), result);
+    QCOMPARE(int(model.calibrationTable().num), points);
+    QCOMPARE(int(model.getTempInfoTab().num), points);
+    QCOMPARE(model.getTempInfoTab().ad[1], model.calibrationTable().ad[1]);
+    if (result == TempModel::TableInvalid)
+        QCOMPARE(model.checkBiaoDingTab(), -1);
+}
+
+void TestCalibLoad::missingEverythingIsReportedAndSafe()
+{
+    TestRoot root;
+    TempModel model;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("calc_len-1_temp0.conf is no exist")));
+    QCOMPARE(model.setSystemAdToTempTab(-1, 0), int(TempModel::TableInvalid));
+    const TempInfoTab t = model.calibrationTable();
+    QCOMPARE(int(t.num), 0);
+    QCOMPARE(int(t.maxAD), 65535);
+    QCOMPARE(int(t.baseTemp), 30);
+    QCOMPARE(model.checkBiaoDingTab(), -1);
+    for (unsigned ad : {0u, 30000u, 65535u}) {
+        const IrTempStru r = model.systemHandler().irAD2Temp(ad);
+        QCOMPARE(r.status, "L");
+        QVERIFY(std::isfinite(r.temp));
+    }
+    QVERIFY(std::isfinite(model.irPara().readShutterDeltaAD()));
+}
+
+void TestCalibLoad::sameLensLoadsOnce()
+{
+    TestRoot root;
+    QVERIFY(root.writeFile(CalibrationFile::tablePath(3, 0), fixture(QStringLiteral("calib_grid.conf"))));
+    ScriptedTempBoard board;
+    board.lens = 3;
+    TempModel model(&board);
+    QCOMPARE(model.get_set_lenIndex(), 3);
+    QCOMPARE(int(model.calibrationTable().num), 18);
+    // Replace the file: an unchanged lens must not reload it.
+    QVERIFY(root.writeFile(CalibrationFile::tablePath(3, 0), fixture(QStringLiteral("calib_two_keys.conf"))));
+    QCOMPARE(model.get_set_lenIndex(), 3);
+    QCOMPARE(int(model.calibrationTable().num), 18);
+    board.lens = -1;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is no exist")));
+    QCOMPARE(model.get_set_lenIndex(), -1);
+    QCOMPARE(model.lenIndex(), -1);
+    QCOMPARE(int(model.calibrationTable().num), 0);
+}
+
+void TestCalibLoad::rangeChange_data()
+{
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("range 1") << 1 << QList<int>{0x22} << "etc/calc_len0_temp1.conf";
+    QTest::newRow("range 2") << 2 << QList<int>{0x33} << "etc/calc_len0_temp2.conf";
+    QTest::newRow("range 5") << 5 << QList<int>{} << "etc/calc_len0_temp5.conf";
+}
+
+void TestCalibLoad::rangeChange()
+{
+    QFETCH(int, range);
+    QFETCH(QList<int>, codes);
+    QFETCH(QString, file);
+    TestRoot root;
+    QVERIFY(root.writeFile(file, fixture(QStringLiteral("calib_grid.conf"))));
+    ScriptedTempBoard board;
+    TempModel model(&board);
+    QCOMPARE(model.setTempRange(range), int(TempModel::TableFromFile));
+    QCOMPARE(board.rangeCodes, codes);
+    QCOMPARE(model.tempRange(), range);
+    QCOMPARE(model.tableFile(), file);
+}
+
+void TestCalibLoad::storedRangeFromTheSettings()
+{
+    TestRoot root;
+    QVERIFY(root.writeFile(QStringLiteral("Parameter/Setting"), "[BiaoDing]\nTempRange=1\n"));
+    QVERIFY(root.writeFile(QStringLiteral("etc/calc_len0_temp1.conf"), fixture(QStringLiteral("calib_grid.conf"))));
+    TempModel model;
+    QCOMPARE(model.setSystemAdToTempTab(), int(TempModel::TableFromFile));
+    QCOMPARE(model.tempRange(), 1);
+    QCOMPARE(model.tableFile(), QStringLiteral("etc/calc_len0_temp1.conf"));
+}
+
+void TestCalibLoad::levelSpanBounds_data()
+{
+    QTest::addColumn<int>("range");
+    QTest::addColumn<float>("low");
+    QTest::addColumn<float>("high");
+    QTest::newRow("low range") << 0 << -20.0f << 150.0f;
+    QTest::newRow("high range") << 1 << 0.0f << 400.0f;
+}
+
+void TestCalibLoad::levelSpanBounds()
+{
+    QFETCH(int, range);
+    QFETCH(float, low);
+    QFETCH(float, high);
+    TestRoot root;
+    QVERIFY(root.writeFile(CalibrationFile::tablePath(0, range), fixture(QStringLiteral("calib_grid.conf"))));
+    TempModel model;
+    model.setRange(range);
+    model.setSystemAdToTempTab(0, range);
+    QCOMPARE(model.levelSpanMaxAD(), int(model.systemHandler().irTemp2AD(high).ad));
+    QCOMPARE(model.levelSpanMinAD(), int(model.systemHandler().irTemp2AD(low).ad));
+    QVERIFY(model.levelSpanMinAD() < model.levelSpanMaxAD() || range == 1);
+    // New parameters move the bounds.
+    const int before = model.levelSpanMinAD();
+    TempSetup s = model.getSystemTempSetup();
+    s.emiss = 0.5f;
+    model.setSystemTempSetup(s);
+    QCOMPARE(model.levelSpanMinAD(), int(model.systemHandler().irTemp2AD(low).ad));
+    QVERIFY(model.levelSpanMinAD() != before);
+}
+
+void TestCalibLoad::checkBiaoDingTab_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QByteArray>("modify");
+    QTest::addColumn<int>("result");
+    QTest::newRow("rising ADs, factors 1.0") << "calib_grid.conf" << modifyWith(1.0f) << 0;
+    QTest::newRow("ADs 100, 200, 200") << "calib_equal_ad.conf" << modifyWith(1.0f) << -1;
+    QTest::newRow("a table fault hides a factor fault") << "calib_equal_ad.conf" << modifyWith(3.0f) << -1;
+    QTest::newRow("factor 3.0") << "calib_grid.conf" << modifyWith(3.0f) << -2;
+    QTest::newRow("factor 0.09") << "calib_grid.conf" << modifyWith(0.09f) << -2;
+    QTest::newRow("factor 0.1 as f32 passes") << "calib_grid.conf" << modifyWith(0.1f) << 0;
+    QTest::newRow("promises more points") << "calib_tempnum_short.conf" << modifyWith(1.0f) << -1;
+}
+
+void TestCalibLoad::checkBiaoDingTab()
+{
+    QFETCH(QString, table);
+    QFETCH(QByteArray, modify);
+    QFETCH(int, result);
+    TestRoot root;
+    QVERIFY(root.writeFile(CalibrationFile::tablePath(0, 0), fixture(table)));
+    QVERIFY(root.writeFile(QStringLiteral("Parameter/Modify"), modify));
+    TempModel model;
+    model.setSystemAdToTempTab(0, 0);
+    QCOMPARE(model.checkBiaoDingTab(), result);
+}
+
+QTEST_GUILESS_MAIN(TestCalibLoad)
+#include "tst_calibload.moc"
