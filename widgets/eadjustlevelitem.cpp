@@ -12,10 +12,10 @@ const int s_height = 48;
 const char *const s_style =
     "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 0px; padding-top: 0px;"
     " margin-left: 0px; margin-top: 4px; margin-right: 0px; margin-bottom: 4px; }"
-    "QPushButton { background-color: rgb(255,255,255,255); margin-left: 0px; }"
-    "QPushButton#Right, QPushButton#Left { background-color: rgb(0,0,0,0); }"
+    "QPushButton { background-color: rgba(255,255,255,255); margin-left: 0px; }"
+    "QPushButton#Right, QPushButton#Left { background-color: rgba(0,0,0,0); }"
     "QPushButton#Right:pressed, QPushButton#Left:pressed { background-color: rgb(0, 255, 0); margin: 0px; }"
-    "QLabel { color: rgba(255,255,255); background-color: gray; text-align: right; margin-left: 2px; }";
+    "QLabel { color: rgb(255,255,255); background-color: gray; text-align: right; margin-left: 2px; }";
 
 QPushButton *selectorButton(QWidget *parent, const QString &picture)
 {

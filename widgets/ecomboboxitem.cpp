@@ -12,9 +12,9 @@ const int s_rowHeight = 48;
 const int s_repeatMs = 200;
 const char *const s_style =
     "#Mode { text-align: right; margin-left: 0px; margin-top: 0px; margin-bottom: 0px;"
-    " border: 1px groove rgba(28, 125, 246); background-color: rgba(0,0,0); }"
+    " border: 1px groove rgb(28, 125, 246); background-color: rgb(0,0,0); }"
     "#Mode:focus { text-align: right; margin-left: 0px; margin-top: 0px; margin-bottom: 0px;"
-    " border: 1px groove rgba(28, 125, 246); background-color: rgba(255,0,0); padding: -2px; }"
+    " border: 1px groove rgb(28, 125, 246); background-color: rgb(255,0,0); padding: -2px; }"
     // White text: the choice stands on black or red.
     "#Mode QLabel { color: white; background-color: transparent; }";
 }

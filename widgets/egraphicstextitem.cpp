@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
-#include <QTextOption>
+#include <QTextLayout>
 
 EGraphicsTextItem::EGraphicsTextItem(QGraphicsScene *)
     : QGraphicsSimpleTextItem(nullptr)
@@ -72,7 +72,19 @@ void EGraphicsTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
     if (at < 0)
         return;
     painter->setPen(QPen(Qt::red));
-    painter->setFont(font());
-    const QString marked = QString(int(all.left(at).count(QLatin1Char('\n'))), QLatin1Char('\n')) + m_highlightText;
-    painter->drawText(QRectF(box.x() + 2, box.y(), box.width() - 6, box.height()), marked, QTextOption());
+    // Laid out exactly as the base item lays out its text, so the red part
+    // covers the white one on the line of its first occurrence.
+    QString marked = QString(int(all.left(at).count(QLatin1Char('\n'))), QLatin1Char('\n')) + m_highlightText;
+    marked.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(marked, font());
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width() * 4 + 1000);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    layout.draw(painter, QPointF(box.x() + 2, box.y()));
 }

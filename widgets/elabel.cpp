@@ -4,11 +4,11 @@
 
 namespace {
 const char *const s_plainStyle =
-    "color: rgba(255,255,255); background-color: rgba(0,0,0,5); margin-left: 2px; text-align: left;";
+    "color: rgb(255,255,255); background-color: rgba(0,0,0,5); margin-left: 2px; text-align: left;";
 // A caption named "Value" (the number of a value row) stands flush left.
 const char *const s_textStyle =
-    "QPushButton { color: rgba(255,255,255); background-color: rgba(0,0,0,5); margin-left: 2px; text-align: left; }"
-    "QPushButton#Value { color: rgba(255,255,255); background-color: rgba(0,0,0,5); text-align: left; }";
+    "QPushButton { color: rgb(255,255,255); background-color: rgba(0,0,0,5); margin-left: 2px; text-align: left; }"
+    "QPushButton#Value { color: rgb(255,255,255); background-color: rgba(0,0,0,5); text-align: left; }";
 }
 
 ELabel::ELabel(QWidget *parent)

@@ -18,12 +18,12 @@ int saturatedAdd(int a, qint64 b)
 }
 const char *const s_style =
     "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 0px; }"
-    "QPushButton { background-color: rgb(0,0,0,255); margin-left: 0px; }"
-    "QPushButton#Right { background-color: rgb(0,0,0,0); margin-left: 2px; padding-left: 6px; }"
+    "QPushButton { background-color: rgba(0,0,0,255); margin-left: 0px; }"
+    "QPushButton#Right { background-color: rgba(0,0,0,0); margin-left: 2px; padding-left: 6px; }"
     "QPushButton#Right:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 6px; }"
     "QPushButton#Left:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: -1px; }"
     "QPushButton#Left { padding-left: -1px; padding-top: 2px; }"
-    "QLabel { color: rgba(255,255,255); background-color: rgba(0,0,0,5); text-align: left; margin-left: 2px; }";
+    "QLabel { color: rgb(255,255,255); background-color: rgba(0,0,0,5); text-align: left; margin-left: 2px; }";
 }
 
 ELineModeItem::ELineModeItem(const QString &text, QWidget *parent)

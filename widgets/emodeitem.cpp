@@ -9,8 +9,8 @@ namespace {
 const int s_rowHeight = 48;
 const char *const s_style =
     "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 0px; }"
-    "QPushButton { background-color: rgb(0,0,0,255); margin-left: 0px; }"
-    "QPushButton#Right, QPushButton#Left { background-color: rgb(0,0,0,0); }"
+    "QPushButton { background-color: rgba(0,0,0,255); margin-left: 0px; }"
+    "QPushButton#Right, QPushButton#Left { background-color: rgba(0,0,0,0); }"
     "QPushButton#Right:pressed, QPushButton#Left:pressed { background-color: rgb(0, 255, 0); }";
 }
 

@@ -9,7 +9,7 @@ namespace {
 const int s_buttonWidth = 48;
 const char *const s_style =
     "QPushButton#Cancel, QPushButton#Cancel:pressed { background-color: rgb(1, 103, 233); margin-left: 0px; padding-left: 0px; }"
-    "QLabel { background-color: rgba(0,0,0, 0); }";
+    "QLabel { background-color: rgba(0,0,0, 0); color: white; }";
 }
 
 ETitle::ETitle(QWidget *parent, Qt::WindowFlags flags)
