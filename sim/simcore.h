@@ -1,0 +1,104 @@
+#pragma once
+
+#include "pseudoterminal.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+#include <QVector>
+#include <QWaitCondition>
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+
+// The infrared core's side of the serial line, on a pseudo-terminal pair.
+// It reads request frames (FF A5 code n payload xor 5A), logs them and
+// answers each command with its fixed-length reply
+// (7F A5 n code status payload xor 5A). Values are scriptable; fault modes
+// make it silent, echo the wrong code, break the checksum, answer late,
+// send garbage before the reply or cut the reply short.
+//
+// Use: construct, linkAt("/dev/ttyS1") (under the path root) or hand
+// deviceName() to Serial, then drive Serial and inspect requests().
+class SimCore
+{
+public:
+    enum Fault { NoFault, Silent, WrongEcho, BadChecksum, LateReply, GarbageFirst, ShortReply };
+
+    struct Request
+    {
+        uint8_t code = 0;
+        QByteArray payload;
+        bool checksumOk = false;
+    };
+
+    SimCore();
+    ~SimCore();
+    SimCore(const SimCore &) = delete;
+    SimCore &operator=(const SimCore &) = delete;
+
+    bool isValid() const { return m_terminal.isValid(); }
+    QString deviceName() const { return m_terminal.slaveName(); }
+    bool linkAt(const QString &systemPath) const { return m_terminal.linkAt(systemPath); }
+
+    // ---- scripted values ----
+    void setCpuVersion(const QByteArray &version);      // 15 bytes, padded with NUL
+    void setFpgaVersion(const QByteArray &version);
+    void setSensor(uint16_t value);
+    // Readings handed out one per request; the last one repeats.
+    void setSensorSequence(const QVector<uint16_t> &values);
+    void setDeltaAD(uint32_t value);
+    void setVsk(uint16_t value);                        // also set by command 0x78
+    void setSum(uint16_t value);
+    uint16_t vsk() const;
+    uint16_t intTime() const;                           // last of 0x70 / 0x82
+    bool autoShutterOn() const;
+    bool poweredDown() const;                           // after 0x84
+
+    // ---- faults ----
+    // The next count replies (-1: all until changed) suffer fault.
+    void setFault(Fault fault, int count = -1);
+    void setReplyDelay(int ms);                         // for LateReply
+
+    // ---- inspection ----
+    QVector<Request> requests() const;
+    QVector<uint8_t> codes() const;
+    int repliesSent() const;
+    int badFrames() const;                              // requests with a wrong checksum or end
+    void clearLog();
+    // Blocks until count requests have arrived in total, or timeoutMs.
+    bool waitForRequests(int count, int timeoutMs) const;
+
+    static QByteArray replyFrame(uint8_t code, const QByteArray &payload, uint8_t status = 0);
+
+private:
+    void run();
+    void handle(const Request &request);
+    bool payloadFor(uint8_t code, QByteArray *payload);
+    void send(const QByteArray &bytes);
+    bool sleepInterruptibly(int ms);
+
+    PseudoTerminal m_terminal;
+    int m_stopPipe[2] = {-1, -1};
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+
+    mutable QMutex m_mutex;
+    mutable QWaitCondition m_arrived;
+    QByteArray m_cpuVersion;
+    QByteArray m_fpgaVersion;
+    QVector<uint16_t> m_sensor;
+    uint32_t m_deltaAD = 0;
+    uint16_t m_vsk = 0;
+    uint16_t m_sum = 0;
+    uint16_t m_intTime = 0;
+    bool m_autoShutter = false;
+    bool m_poweredDown = false;
+    Fault m_fault = NoFault;
+    int m_faultCount = -1;
+    int m_delayMs = 200;
+    QVector<Request> m_requests;
+    int m_replies = 0;
+    int m_badFrames = 0;
+};
