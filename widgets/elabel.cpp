@@ -8,7 +8,7 @@ const char *const s_plainStyle =
 // A caption named "Value" (the number of a value row) stands flush left.
 const char *const s_textStyle =
     "QPushButton { color: rgb(255,255,255); background-color: rgba(0,0,0,5); margin-left: 2px; text-align: left; }"
-    "QPushButton#Value { color: rgb(255,255,255); background-color: rgba(0,0,0,5); text-align: left; }";
+    "QPushButton#Value { color: rgb(255,255,255); background-color: rgba(0,0,0,5); margin-left: 0px; text-align: left; }";
 }
 
 ELabel::ELabel(QWidget *parent)
