@@ -50,6 +50,7 @@ private Q_SLOTS:
     void firstAndLastFrames();
     void textWidthFollowsText();
     void picturesAreReadOnce();
+    void checkMarkAndSettingsIcon();
 
 private:
     TestRoot *m_root = nullptr;
@@ -183,6 +184,40 @@ void TestFlickRows::picturesAreReadOnce()
     // Both spellings of a resource path name one picture.
     PictureCache::image(QStringLiteral(":/images/setup_checked.png"));
     QCOMPARE(PictureCache::loadCount(), loads);
+}
+
+void TestFlickRows::checkMarkAndSettingsIcon()
+{
+    auto anyIn = [](const QImage &image, const QRect &area, auto test) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (test(image.pixelColor(x, y)))
+                    return true;
+        return false;
+    };
+    auto darkBlue = [](const QColor &c) { return c.alpha() > 200 && c.blue() > 100 && c.red() < 60 && c.green() < 60; };
+    auto white = [](const QColor &c) { return c.alpha() > 200 && c.red() > 230 && c.green() > 230 && c.blue() > 230; };
+    auto black = [](const QColor &c) { return c.alpha() > 200 && c.red() < 30 && c.green() < 30 && c.blue() < 30; };
+
+    EFlickCharmText plain(QStringLiteral("English"), 0, 269, 30);
+    plain.setChecked(true);
+    QImage image = render(&plain);
+    QVERIFY(anyIn(image, QRect(241, 7, 16, 16), darkBlue));
+    QVERIFY(!anyIn(image, QRect(200, 0, 38, 30), darkBlue));
+    plain.setHighLight(true);
+    image = render(&plain);
+    QVERIFY(anyIn(image, QRect(241, 7, 16, 16), white));
+
+    EColorFlickCharmText palette(QStringLiteral("Mine"), 0, 269, 30);
+    image = render(&palette);
+    QVERIFY(anyIn(image, QRect(237, 3, 24, 24), black));
+    QVERIFY(!anyIn(image, QRect(209, 7, 16, 16), darkBlue));
+    palette.setChecked(true);
+    palette.setSettingHighLight(true);
+    image = render(&palette);
+    QVERIFY(anyIn(image, QRect(209, 7, 16, 16), darkBlue));
+    QVERIFY(anyIn(image, QRect(237, 3, 24, 24), white));
+    QVERIFY(!anyIn(image, QRect(237, 3, 24, 24), black));
 }
 
 QTEST_MAIN(TestFlickRows)
