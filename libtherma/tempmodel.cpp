@@ -72,7 +72,6 @@ void TempModel::start()
 int TempModel::setSystemAdToTempTab(int lens, int range)
 {
     m_modify.updateModify(lens, range);
-    m_table = CalibrationFile::emptyTable();
     std::memset(&m_table, 0, sizeof m_table);
     bool isDefault = false;
     m_tableFile = CalibrationFile::choose(lens, range, &isDefault);

@@ -2,7 +2,9 @@
 
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
+#include <thread>
 #include <cstring>
 
 namespace {
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void unusableTablesReportLimits_data();
     void unusableTablesReportLimits();
     void adBetweenLimitsAndPointsIsExtrapolated();
+    void copiesNeverMixTwoTables();
 };
 
 void TestTempIRPara::constructionDefaults_data()
@@ -212,6 +215,36 @@ void TestTempIRPara::adBetweenLimitsAndPointsIsExtrapolated()
     p.setADToTempTab(tableOf({{30, 32768}, {40, 33768}}));
     QVERIFY(std::isfinite(p.calDeltaAD(0.0f)));
     QVERIFY(std::isfinite(p.calDeltaAD(100.0f)));
+}
+
+// The recording thread copies the table while the GUI thread reloads it:
+// every copy is one whole table, never a mix.
+void TestTempIRPara::copiesNeverMixTwoTables()
+{
+    IRPara p;
+    TempInfoTab a = tableOf({{-20, 1000}, {0, 2000}});
+    TempInfoTab b = a;
+    for (int i = 0; i < TEMP_TAB_POINTS; ++i) {
+        a.ad[i] = 1000;
+        b.ad[i] = 2000;
+    }
+    p.setADToTempTab(a);
+    std::atomic<bool> stop{false};
+    std::atomic<int> mixed{0};
+    std::thread reader([&] {
+        while (!stop) {
+            const TempInfoTab t = p.getADToTempTab();
+            for (int i = 1; i < TEMP_TAB_POINTS; ++i) {
+                if (t.ad[i] != t.ad[0])
+                    ++mixed;
+            }
+        }
+    });
+    for (int i = 0; i < 20000; ++i)
+        p.setADToTempTab(i % 2 ? a : b);
+    stop = true;
+    reader.join();
+    QCOMPARE(mixed.load(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestTempIRPara)
