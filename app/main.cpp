@@ -35,6 +35,11 @@ int main(int argc, char **argv)
         }
     }
 
+    // The camera's panel is 72 dots per inch: point sizes in the code are
+    // pixel sizes there, and the 320x240 layouts rely on it.
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "72");
+
     QApplication app(argc, argv);
     FontFamilies::install();
 

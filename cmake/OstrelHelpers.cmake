@@ -21,7 +21,7 @@ function(ostrel_add_qtest name)
   set_tests_properties(${name} PROPERTIES
     LABELS "${T_LABEL}"
     TIMEOUT 120
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OSTREL_SOURCE_DIR=${PROJECT_SOURCE_DIR};OSTREL_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${T_LABEL}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=72;OSTREL_SOURCE_DIR=${PROJECT_SOURCE_DIR};OSTREL_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${T_LABEL}")
 endfunction()
 
 # ostrel_add_qtest_folder(<folder> LIBS <targets...>)
