@@ -63,6 +63,51 @@ constexpr SpeedEntry Speeds[] = {
 };
 } // namespace
 
+// Holds the port for one exchange; without a deadline it waits for it.
+class Serial::PortLock
+{
+public:
+    explicit PortLock(const Serial *serial, const Clock::time_point *deadline = nullptr)
+        : m_serial(serial)
+        , m_owned(serial->acquirePort(deadline))
+    {
+    }
+    ~PortLock()
+    {
+        if (m_owned)
+            m_serial->releasePort();
+    }
+    PortLock(const PortLock &) = delete;
+    PortLock &operator=(const PortLock &) = delete;
+    bool owned() const { return m_owned; }
+
+private:
+    const Serial *m_serial;
+    bool m_owned;
+};
+
+bool Serial::acquirePort(const Clock::time_point *deadline) const
+{
+    std::unique_lock<std::mutex> lock(m_portStateMutex);
+    if (deadline) {
+        if (!m_portFree.wait_until(lock, *deadline, [this] { return !m_portBusy; }))
+            return false;
+    } else {
+        m_portFree.wait(lock, [this] { return !m_portBusy; });
+    }
+    m_portBusy = true;
+    return true;
+}
+
+void Serial::releasePort() const
+{
+    {
+        std::lock_guard<std::mutex> lock(m_portStateMutex);
+        m_portBusy = false;
+    }
+    m_portFree.notify_all();
+}
+
 Serial::Serial(FPGABottom *board, const QString &device)
     : Serial(board, device, defaultTimeouts())
 {
@@ -96,7 +141,7 @@ Serial::~Serial()
         m_worker.join();
     {
         // A request still on another thread ends at the stop pipe.
-        std::lock_guard<std::timed_mutex> port(m_portMutex);
+        PortLock port(this);
         const int fd = m_fd.exchange(-1);
         if (fd >= 0)
             ::close(fd);
@@ -191,7 +236,7 @@ int Serial::packData(const Data_t &data)
     if (data.length > MAX_PAYLOAD || (data.length > 0 && !data.payload))
         return -1;
     const QByteArray built = frame(data.code, QByteArray(reinterpret_cast<const char *>(data.payload), data.length));
-    std::lock_guard<std::timed_mutex> port(m_portMutex);
+    PortLock port(this);
     std::memset(m_sendBuffer, 0, sizeof m_sendBuffer);
     std::memcpy(m_sendBuffer, built.constData(), static_cast<size_t>(built.size()));
     m_sendLength = built.size();
@@ -201,7 +246,7 @@ int Serial::packData(const Data_t &data)
 
 QByteArray Serial::lastFrame() const
 {
-    std::lock_guard<std::timed_mutex> port(m_portMutex);
+    PortLock port(this);
     return QByteArray(reinterpret_cast<const char *>(m_sendBuffer), m_sendLength);
 }
 
@@ -298,9 +343,9 @@ int Serial::writeData(const void *buf, const int &len)
     if (!buf || len < 1)
         return -1;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeouts().requestMs);
-    std::unique_lock<std::timed_mutex> port(m_portMutex, deadline);
+    PortLock port(this, &deadline);
     const int fd = m_fd.load();
-    if (!port.owns_lock() || fd < 0)
+    if (!port.owned() || fd < 0)
         return -1;
     return writeAll(fd, static_cast<const unsigned char *>(buf), len, deadline) ? len : -1;
 }
@@ -310,9 +355,9 @@ int Serial::readData(void *buf, int len)
     if (!buf || len < 1)
         return len == 0 ? 0 : -1;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeouts().requestMs);
-    std::unique_lock<std::timed_mutex> port(m_portMutex, deadline);
+    PortLock port(this, &deadline);
     const int fd = m_fd.load();
-    if (!port.owns_lock() || fd < 0)
+    if (!port.owned() || fd < 0)
         return -1;
     int total = 0;
     while (total < len && waitReadable(fd, deadline)) {
@@ -407,8 +452,8 @@ Serial::Outcome Serial::exchange(unsigned char code, const QByteArray &payload, 
 int Serial::request(unsigned char code, const QByteArray &payload, QByteArray *reply)
 {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeouts().requestMs);
-    std::unique_lock<std::timed_mutex> port(m_portMutex, deadline);
-    if (!port.owns_lock()) {
+    PortLock port(this, &deadline);
+    if (!port.owned()) {
         qWarning("serial: port busy, command 0x%02x not sent", code);
         return -1;
     }
@@ -599,7 +644,7 @@ void Serial::workerLoop()
         }
         Outcome outcome = Outcome::Stopped;
         if (!m_stop.load()) {
-            std::lock_guard<std::timed_mutex> port(m_portMutex);
+            PortLock port(this);
             outcome = exchange(command.code, command.payload, nullptr,
                                Clock::now() + std::chrono::milliseconds(limits.commandReplyMs));
         }
@@ -625,7 +670,7 @@ void Serial::workerLoop()
 
 void Serial::closeSerial()
 {
-    std::lock_guard<std::timed_mutex> port(m_portMutex);
+    PortLock port(this);
     if (m_parkedFd >= 0)
         return;
     m_parkedFd = m_fd.exchange(-1);
@@ -633,7 +678,7 @@ void Serial::closeSerial()
 
 void Serial::restoreSerial()
 {
-    std::lock_guard<std::timed_mutex> port(m_portMutex);
+    PortLock port(this);
     if (m_parkedFd < 0 || m_fd.load() >= 0)
         return;
     m_fd.store(m_parkedFd);
@@ -642,7 +687,7 @@ void Serial::restoreSerial()
 
 bool Serial::isParked() const
 {
-    std::lock_guard<std::timed_mutex> port(m_portMutex);
+    PortLock port(this);
     return m_parkedFd >= 0;
 }
 

@@ -183,8 +183,14 @@ private:
     mutable std::mutex m_settingsMutex;
     Timeouts m_timeouts;
 
-    // Serialises every exchange on the port (and the send buffer).
-    mutable std::timed_mutex m_portMutex;
+    // Serialises every exchange on the port (and the send and receive
+    // buffers): a busy flag under a mutex, so waits for it can be bounded.
+    class PortLock;
+    bool acquirePort(const Clock::time_point *deadline) const;
+    void releasePort() const;
+    mutable std::mutex m_portStateMutex;
+    mutable std::condition_variable m_portFree;
+    mutable bool m_portBusy = false;
 
     mutable std::mutex m_queueMutex;
     std::condition_variable m_queueChanged;

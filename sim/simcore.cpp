@@ -1,7 +1,5 @@
 #include "simcore.h"
 
-#include <QDeadlineTimer>
-#include <QMutexLocker>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -131,11 +129,11 @@ void SimCore::run()
             request.checksumOk = uint8_t(frame[4 + length]) == xorOf(frame, 2, 4 + length)
                                  && uint8_t(frame[5 + length]) == FrameEnd;
             {
-                QMutexLocker lock(&m_mutex);
+                std::lock_guard<std::mutex> lock(m_mutex);
                 m_requests.append(request);
                 if (!request.checksumOk)
                     ++m_badFrames;
-                m_arrived.wakeAll();
+                m_arrived.notify_all();
             }
             if (request.checksumOk)
                 handle(request);
@@ -189,7 +187,7 @@ void SimCore::handle(const Request &request)
     Fault fault = NoFault;
     int delay = 0;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         const uint8_t code = request.code;
         auto word = [&](int offset) {
             return request.payload.size() >= offset + 2
@@ -252,9 +250,9 @@ void SimCore::handle(const Request &request)
         break;
     }
     send(reply);
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     ++m_replies;
-    m_arrived.wakeAll();
+    m_arrived.notify_all();
 }
 
 void SimCore::send(const QByteArray &bytes)
@@ -283,67 +281,67 @@ bool SimCore::sleepInterruptibly(int ms)
 
 void SimCore::setCpuVersion(const QByteArray &version)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_cpuVersion = versionField(version);
 }
 
 void SimCore::setFpgaVersion(const QByteArray &version)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_fpgaVersion = versionField(version);
 }
 
 void SimCore::setSensor(uint16_t value)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_sensor = {value};
 }
 
 void SimCore::setSensorSequence(const QVector<uint16_t> &values)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_sensor = values.isEmpty() ? QVector<uint16_t>{0} : values;
 }
 
 void SimCore::setDeltaAD(uint32_t value)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_deltaAD = value;
 }
 
 void SimCore::setVsk(uint16_t value)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_vsk = value;
 }
 
 void SimCore::setSum(uint16_t value)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_sum = value;
 }
 
 uint16_t SimCore::vsk() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_vsk;
 }
 
 uint16_t SimCore::intTime() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_intTime;
 }
 
 bool SimCore::autoShutterOn() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_autoShutter;
 }
 
 bool SimCore::poweredDown() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_poweredDown;
 }
 
@@ -351,14 +349,14 @@ bool SimCore::poweredDown() const
 
 void SimCore::setFault(Fault fault, int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_fault = count == 0 ? NoFault : fault;
     m_faultCount = count;
 }
 
 void SimCore::setReplyDelay(int ms)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_delayMs = qMax(0, ms);
 }
 
@@ -366,13 +364,13 @@ void SimCore::setReplyDelay(int ms)
 
 QVector<SimCore::Request> SimCore::requests() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_requests;
 }
 
 QVector<uint8_t> SimCore::codes() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     QVector<uint8_t> codes;
     for (const Request &request : m_requests)
         codes.append(request.code);
@@ -381,19 +379,19 @@ QVector<uint8_t> SimCore::codes() const
 
 int SimCore::repliesSent() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_replies;
 }
 
 int SimCore::badFrames() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_badFrames;
 }
 
 void SimCore::clearLog()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_requests.clear();
     m_replies = 0;
     m_badFrames = 0;
@@ -401,11 +399,7 @@ void SimCore::clearLog()
 
 bool SimCore::waitForRequests(int count, int timeoutMs) const
 {
-    QMutexLocker lock(&m_mutex);
-    QDeadlineTimer deadline(timeoutMs);
-    while (m_requests.size() < count) {
-        if (!m_arrived.wait(&m_mutex, deadline))
-            return m_requests.size() >= count;
-    }
-    return true;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_arrived.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                              [&] { return m_requests.size() >= count; });
 }

@@ -3,12 +3,12 @@
 #include "pseudoterminal.h"
 
 #include <QByteArray>
-#include <QMutex>
 #include <QString>
 #include <QVector>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <cstdint>
 #include <thread>
 
@@ -84,8 +84,10 @@ private:
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
 
-    mutable QMutex m_mutex;
-    mutable QWaitCondition m_arrived;
+    // std primitives rather than Qt's: the log is waited on across threads
+    // and the thread sanitizer must see every hand-over.
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_arrived;
     QByteArray m_cpuVersion;
     QByteArray m_fpgaVersion;
     QVector<uint16_t> m_sensor;
