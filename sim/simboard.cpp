@@ -62,8 +62,9 @@ SimBoard::SimBoard()
 {
     setLensCode(3);
     setIrPower(true);
-    setShutterTempWord(temperatureWord(25.0));
-    setSensorTempWord(temperatureWord(30.0));
+    // The internal temperature the default scene's ADs are given for.
+    setShutterTempWord(temperatureWord(26.5));
+    setSensorTempWord(temperatureWord(26.5));
     // 25 degC and about 50 % relative humidity.
     setShtWords(6466, 1380);
     setVersion(QByteArrayLiteral("SIMFPGA-1.00.00"));
@@ -71,12 +72,15 @@ SimBoard::SimBoard()
 
 SimBoard::~SimBoard() = default;
 
+// Under the simulator's default tables (low range, internal temperature
+// 26.5 degC, emissivity 0.95 at 5 m) the background is 20 degC, the mug
+// 50 degC, the cold pack 0 degC and the hot spot 100 degC.
 QVector<SimBoard::SceneObject> SimBoard::defaultObjects()
 {
     QVector<SceneObject> objects;
-    objects.append({QStringLiteral("mug"), QRect(60, 90, 80, 100), true, 31793, QPoint(10, 0)});
-    objects.append({QStringLiteral("cold pack"), QRect(250, 170, 90, 60), false, 29647, QPoint(0, 6)});
-    objects.append({QStringLiteral("hot spot"), QRect(200, 60, 16, 16), true, 35303, QPoint(20, 10)});
+    objects.append({QStringLiteral("mug"), QRect(60, 90, 80, 100), true, 35106, QPoint(10, 0)});
+    objects.append({QStringLiteral("cold pack"), QRect(250, 170, 90, 60), false, 30114, QPoint(0, 6)});
+    objects.append({QStringLiteral("hot spot"), QRect(200, 60, 16, 16), true, 40101, QPoint(20, 10)});
     return objects;
 }
 

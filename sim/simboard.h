@@ -85,7 +85,7 @@ public:
     int writeAt(uint32_t offset, const void *buffer, int length) override;
 
     // ---- scene ----
-    static uint16_t defaultBackgroundAD() { return 30310; }
+    static uint16_t defaultBackgroundAD() { return 32110; }
     static QVector<SceneObject> defaultObjects();
     void setBackgroundAD(uint16_t ad);
     uint16_t backgroundAD() const;

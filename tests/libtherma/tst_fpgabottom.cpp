@@ -504,7 +504,7 @@ void TestFpgaBottom::spotAndAreaMeasurements()
     unsigned short ad = 0;
     QCOMPARE(m_fpga->fpga_point_position_set(3, &centre), int(FPGABottom::FPGA_OK));
     QCOMPARE(m_fpga->fpga_point_ad_get(3, &ad), int(FPGABottom::FPGA_OK));
-    QCOMPARE(ad, uint16_t(31793));
+    QCOMPARE(ad, uint16_t(35106));
 
     // An area around the cold pack and some background.
     const QRect pack = m_board->objectRect(QStringLiteral("cold pack"));
@@ -514,7 +514,7 @@ void TestFpgaBottom::spotAndAreaMeasurements()
     _area_val val{};
     QCOMPARE(m_fpga->fpga_area_val_get(1, &val), int(FPGABottom::FPGA_OK));
     QCOMPARE(val.max, SimBoard::defaultBackgroundAD());
-    QCOMPARE(val.min, uint16_t(29647));
+    QCOMPARE(val.min, uint16_t(30114));
     QCOMPARE(val.min_x, uint16_t(pack.left()));
     QCOMPARE(val.min_y, uint16_t(pack.top()));
     QVERIFY(val.avg > val.min && val.avg < val.max);

@@ -49,9 +49,9 @@ void TestSimBoard::sceneObjectsHaveTheirAD_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("ad");
-    QTest::newRow("mug") << QStringLiteral("mug") << 31793;
-    QTest::newRow("cold pack") << QStringLiteral("cold pack") << 29647;
-    QTest::newRow("hot spot") << QStringLiteral("hot spot") << 35303;
+    QTest::newRow("mug, 50 degC") << QStringLiteral("mug") << 35106;
+    QTest::newRow("cold pack, 0 degC") << QStringLiteral("cold pack") << 30114;
+    QTest::newRow("hot spot, 100 degC") << QStringLiteral("hot spot") << 40101;
 }
 
 void TestSimBoard::sceneObjectsHaveTheirAD()
@@ -189,7 +189,7 @@ void TestSimBoard::paletteUploadIsRecordedAndDrawn()
     QCOMPARE(m_board->writesTo(0x1300).size(), 1);
 
     // Level at the cold pack, span up to the hot spot.
-    fpga.fpga_set_levelSpan(29647, 0x400000 / (35303 - 29647));
+    fpga.fpga_set_levelSpan(30114, 0x400000 / (40101 - 30114));
     const QImage picture = m_board->render();
     QCOMPARE(picture.size(), QSize(SimBoard::WIDTH, SimBoard::HEIGHT));
     auto brightness = [&](const QString &name) {
