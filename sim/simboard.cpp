@@ -72,6 +72,15 @@ SimBoard::SimBoard()
 
 SimBoard::~SimBoard() = default;
 
+void SimBoard::install(const std::shared_ptr<SimBoard> &board)
+{
+    if (!board) {
+        RegisterDevice::installFactory(nullptr);
+        return;
+    }
+    RegisterDevice::installFactory([board] { return std::static_pointer_cast<RegisterDevice>(board); });
+}
+
 // Under the simulator's default tables (low range, internal temperature
 // 26.5 degC, emissivity 0.95 at 5 m) the background is 20 degC, the mug
 // 50 degC, the cold pack 0 degC and the hot spot 100 degC.

@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <cstdint>
+#include <memory>
 
 // The board as the library sees it: a byte-exact model of the FPGA register
 // map over a synthetic 384x288 scene of 16-bit AD values.
@@ -78,6 +79,10 @@ public:
 
     SimBoard();
     ~SimBoard() override;
+
+    // Makes board the one the library opens by default (FPGABottom() and
+    // so the front); null puts the real device back.
+    static void install(const std::shared_ptr<SimBoard> &board);
 
     // RegisterDevice
     bool isOpen() const override;

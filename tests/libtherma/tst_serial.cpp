@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <cstring>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>

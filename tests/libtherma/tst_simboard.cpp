@@ -27,6 +27,7 @@ private Q_SLOTS:
     void paletteUploadIsRecordedAndDrawn();
     void faultRulesSkipAndExpire();
     void missingDeviceAndReadOnlyFrame();
+    void installedBoardIsTheDefault();
 
 private:
     std::unique_ptr<TestRoot> m_root;
@@ -240,6 +241,21 @@ void TestSimBoard::missingDeviceAndReadOnlyFrame()
     QCOMPARE(m_board->writeAt(0x10, bytes, 1), -1);
     m_board->setPresent(true);
     QCOMPARE(m_board->readAt(0x10, bytes, 1), 1);
+}
+
+void TestSimBoard::installedBoardIsTheDefault()
+{
+    SimBoard::install(m_board);
+    {
+        FPGABottom fpga;
+        QCOMPARE(fpga.registerDevice(), static_cast<RegisterDevice *>(m_board.get()));
+        fpga.openLamp(true);
+        QCOMPARE(m_board->registerByte(0x15), uint8_t(0x04));
+    }
+    SimBoard::install(nullptr);
+    FPGABottom real;
+    QVERIFY(real.registerDevice() != m_board.get());
+    QVERIFY(!real.isBoardOpen()); // no board device under the test root
 }
 
 QTEST_GUILESS_MAIN(TestSimBoard)
