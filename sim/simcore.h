@@ -19,8 +19,9 @@
 // make it silent, echo the wrong code, break the checksum, answer late,
 // send garbage before the reply or cut the reply short.
 //
-// Use: construct, linkAt("/dev/ttyS1") (under the path root) or hand
-// deviceName() to Serial, then drive Serial and inspect requests().
+// Use: construct, linkAt("/dev/ttyS1") (a link under the path root to the
+// pseudo-terminal), let Serial open that path, then drive Serial and
+// inspect requests().
 class SimCore
 {
 public:
