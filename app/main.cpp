@@ -53,6 +53,7 @@ int main(int argc, char **argv)
     overlay->setStyleSheet(QStringLiteral("color: white; background: transparent; padding: 4px;"));
     overlay->setFont(QFont(QStringLiteral("wenquanyi"), 16));
     screen.setOverlay(overlay);
+    QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
     screen.show();
 
     if (options.quitAfterMs >= 0) {

@@ -25,7 +25,7 @@ void SimScreen::setOverlay(QWidget *overlay)
 
 void SimScreen::setBoardPicture(const QImage &picture)
 {
-    m_picture = picture;
+    m_picture = picture.isNull() ? placeholderPicture() : picture;
     update();
 }
 

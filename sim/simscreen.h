@@ -18,6 +18,8 @@ public:
     void setOverlay(QWidget *overlay);
     QWidget *overlay() const { return m_overlay; }
 
+    // The board's picture, scaled to the screen; a null picture shows the
+    // placeholder.
     void setBoardPicture(const QImage &picture);
     static QImage placeholderPicture();
 

@@ -3,12 +3,15 @@
 #include "commandrunner.h"
 #include "paths.h"
 #include "recordingcommandrunner.h"
+#include "simboard.h"
+#include "simcore.h"
 #include "simroot.h"
 #include "simulatedclock.h"
 #include "systemclock.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 Simulator::Simulator(QObject *parent)
@@ -44,8 +47,24 @@ bool Simulator::start(const QString &rootDir)
     Paths::setRoot(m_root);
     if (!QDir::setCurrent(m_root))
         return false;
+
+    m_board = std::make_shared<SimBoard>();
+    SimBoard::install(m_board);
+    m_core = std::make_unique<SimCore>();
+    QFile::remove(Paths::resolve(QStringLiteral("/dev/ttyS1")));
+    if (!m_core->isValid() || !m_core->linkAt(QStringLiteral("/dev/ttyS1")))
+        qWarning("simulated core unavailable: no pseudo-terminal");
+
+    connect(&m_frameTimer, &QTimer::timeout, this, &Simulator::nextFrame);
+    m_frameTimer.start(FrameIntervalMs);
     startEncoder();
     return true;
+}
+
+void Simulator::nextFrame()
+{
+    m_board->advance(FrameIntervalMs / 1000.0);
+    Q_EMIT boardPicture(m_board->paletteUploads() > 0 ? m_board->render() : QImage());
 }
 
 void Simulator::startEncoder()
@@ -63,6 +82,12 @@ void Simulator::startEncoder()
 
 void Simulator::stop()
 {
+    m_frameTimer.stop();
+    if (m_board) {
+        SimBoard::install(nullptr);
+        m_board.reset();
+    }
+    m_core.reset();
     if (m_encoder.state() == QProcess::NotRunning)
         return;
     m_encoder.terminate();

@@ -1,12 +1,22 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class SimBoard;
+class SimCore;
 
 // Wires every seam to its simulated side for `ostrel --simulate`: prepares
 // the root, makes it the path root and the working directory, installs the
-// recording command runner and the simulated clock, and runs encoder-sim.
+// recording command runner and the simulated clock, installs the simulated
+// board as the library's board, puts the simulated core on "/dev/ttyS1" and
+// runs encoder-sim. While it runs, the board's scene moves on and every new
+// picture is announced with boardPicture().
 class Simulator : public QObject
 {
     Q_OBJECT
@@ -21,9 +31,24 @@ public:
     QString root() const { return m_root; }
     static QString defaultRoot();
 
+    SimBoard *board() const { return m_board.get(); }
+    SimCore *core() const { return m_core.get(); }
+
+    // Scene step of the simulated board, in milliseconds of scene time.
+    static constexpr int FrameIntervalMs = 100;
+
+Q_SIGNALS:
+    // The picture the board draws now; null until something has uploaded
+    // a palette, as the real board shows nothing before that.
+    void boardPicture(const QImage &picture);
+
 private:
     void startEncoder();
+    void nextFrame();
 
     QString m_root;
     QProcess m_encoder;
+    std::shared_ptr<SimBoard> m_board;
+    std::unique_ptr<SimCore> m_core;
+    QTimer m_frameTimer;
 };
