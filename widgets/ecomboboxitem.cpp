@@ -1,15 +1,14 @@
 #include "ecomboboxitem.h"
 
+#include "arrowrepeat.h"
 #include "earrowbutton.h"
 #include "ecombobox.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 const int s_rowHeight = 48;
-const int s_repeatMs = 200;
 const char *const s_style =
     "#Mode { text-align: right; margin-left: 0px; margin-top: 0px; margin-bottom: 0px;"
     " border: 1px groove rgb(28, 125, 246); background-color: rgb(0,0,0); }"
@@ -40,15 +39,19 @@ EComboBoxItem::EComboBoxItem(const QStringList &list, QWidget *parent)
     layout->addStretch(0);
     m_comboBox->setFocusPolicy(Qt::StrongFocus);
 
-    m_downTimer = new QTimer(this);
-    m_upTimer = new QTimer(this);
+    // Every step is one entry, however long the arrow is held.
+    m_repeat = new ArrowRepeat(m_left, m_right, this);
+    connect(m_repeat, &ArrowRepeat::stepRequested, this, [this](int direction, int) { step(direction); });
     connect(m_left, &QPushButton::pressed, this, &EComboBoxItem::downPress);
     connect(m_right, &QPushButton::pressed, this, &EComboBoxItem::upPress);
     connect(m_left, &QPushButton::released, this, &EComboBoxItem::downRelease);
     connect(m_right, &QPushButton::released, this, &EComboBoxItem::upRelease);
-    connect(m_downTimer, &QTimer::timeout, this, &EComboBoxItem::mouseLongPressDown);
-    connect(m_upTimer, &QTimer::timeout, this, &EComboBoxItem::mouseLongPressUp);
     setStyleSheet(QLatin1String(s_style));
+}
+
+void EComboBoxItem::setEnableLongPress(bool on)
+{
+    m_repeat->setRepeatOnHold(on);
 }
 
 int EComboBoxItem::currentIndex() const
@@ -83,7 +86,7 @@ QString EComboBoxItem::text() const
 
 void EComboBoxItem::removeUpDown()
 {
-    stopRepeat();
+    m_repeat->stop();
     m_left->setVisible(false);
     m_right->setVisible(false);
 }
@@ -104,62 +107,31 @@ void EComboBoxItem::step(int direction)
 void EComboBoxItem::upPress()
 {
     m_comboBox->setFocus(Qt::OtherFocusReason);
-    if (m_longPressEnabled)
-        m_upTimer->start(s_repeatMs);
+    m_repeat->press(+1);
 }
 
 void EComboBoxItem::downPress()
 {
     m_comboBox->setFocus(Qt::OtherFocusReason);
-    if (m_longPressEnabled)
-        m_downTimer->start(s_repeatMs);
+    m_repeat->press(-1);
 }
 
 void EComboBoxItem::mouseLongPressUp()
 {
-    m_upLongPress = true;
-    step(+1);
+    m_repeat->tick(+1);
 }
 
 void EComboBoxItem::mouseLongPressDown()
 {
-    m_downLongPress = true;
-    step(-1);
+    m_repeat->tick(-1);
 }
 
 void EComboBoxItem::upRelease()
 {
-    m_upTimer->stop();
-    if (m_upLongPress) {
-        m_upLongPress = false;
-        return;
-    }
-    step(+1);
+    m_repeat->release(+1);
 }
 
 void EComboBoxItem::downRelease()
 {
-    m_downTimer->stop();
-    if (m_downLongPress) {
-        m_downLongPress = false;
-        return;
-    }
-    step(-1);
-}
-
-void EComboBoxItem::stopRepeat()
-{
-    m_downTimer->stop();
-    m_upTimer->stop();
-    // Without this a release delivered later would count as a short tap.
-    m_left->setDown(false);
-    m_right->setDown(false);
-    m_downLongPress = false;
-    m_upLongPress = false;
-}
-
-void EComboBoxItem::hideEvent(QHideEvent *event)
-{
-    stopRepeat();
-    QWidget::hideEvent(event);
+    m_repeat->release(-1);
 }

@@ -3,9 +3,9 @@
 #include <QStringList>
 #include <QWidget>
 
+class ArrowRepeat;
 class EComboBox;
 class QPushButton;
-class QTimer;
 
 // Row that steps through a list with two arrows, wrapping at both ends;
 // holding an arrow repeats one step every 200 ms. Every step the user makes
@@ -16,7 +16,7 @@ class EComboBoxItem : public QWidget
 public:
     explicit EComboBoxItem(const QStringList &list, QWidget *parent = nullptr);
 
-    void setEnableLongPress(bool on) { m_longPressEnabled = on; }
+    void setEnableLongPress(bool on);
     int currentIndex() const;
     int count() const;
     void setCurrentIndex(int index);
@@ -37,19 +37,11 @@ public Q_SLOTS:
     void mouseLongPressUp();
     void mouseLongPressDown();
 
-protected:
-    void hideEvent(QHideEvent *event) override;
-
 private:
     void step(int direction);
-    void stopRepeat();
 
     EComboBox *m_comboBox;
     QPushButton *m_left;
     QPushButton *m_right;
-    QTimer *m_downTimer;
-    QTimer *m_upTimer;
-    bool m_downLongPress = false;
-    bool m_upLongPress = false;
-    bool m_longPressEnabled = true;
+    ArrowRepeat *m_repeat;
 };

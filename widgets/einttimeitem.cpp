@@ -1,17 +1,16 @@
 #include "einttimeitem.h"
 
+#include "arrowrepeat.h"
 #include "earrowbutton.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTimer>
 
 #include <limits>
 
 namespace {
 const int s_height = 30;
 const int s_arrowWidth = 32;
-const int s_repeatMs = 200;
 
 int saturatedAdd(int a, qint64 b)
 {
@@ -22,7 +21,6 @@ int saturatedAdd(int a, qint64 b)
 
 EIntTimeItem::EIntTimeItem(QWidget *parent, bool repeatOnHold)
     : QWidget(parent)
-    , m_repeatOnHold(repeatOnHold)
 {
     setFixedHeight(s_height);
     setFocusPolicy(Qt::NoFocus);
@@ -40,14 +38,13 @@ EIntTimeItem::EIntTimeItem(QWidget *parent, bool repeatOnHold)
     layout->addWidget(m_valueButton);
     layout->addWidget(m_right);
 
-    m_downTimer = new QTimer(this);
-    m_upTimer = new QTimer(this);
+    m_repeat = new ArrowRepeat(m_left, m_right, this);
+    m_repeat->setRepeatOnHold(repeatOnHold);
+    connect(m_repeat, &ArrowRepeat::stepRequested, this, &EIntTimeItem::step);
     connect(m_right, &QPushButton::pressed, this, &EIntTimeItem::upPress);
     connect(m_right, &QPushButton::released, this, &EIntTimeItem::upRelease);
     connect(m_left, &QPushButton::pressed, this, &EIntTimeItem::downPress);
     connect(m_left, &QPushButton::released, this, &EIntTimeItem::downRelease);
-    connect(m_upTimer, &QTimer::timeout, this, &EIntTimeItem::mouseLongPressUp);
-    connect(m_downTimer, &QTimer::timeout, this, &EIntTimeItem::mouseLongPressDown);
     connect(m_valueButton, &QPushButton::pressed, this, &EIntTimeItem::slot_clicked);
 }
 
@@ -75,91 +72,50 @@ int EIntTimeItem::value() const
 
 void EIntTimeItem::disableUpDown()
 {
-    stopRepeat();
+    m_repeat->stop();
     m_left->setVisible(false);
     m_right->setVisible(false);
 }
 
-// Stride in steps for the current tick: 1 up to the 9th tick, 10 up to the
+// Stride in steps: 1 for a short click and up to the 9th tick, 10 up to the
 // 19th, 100 up to the 39th, then the value stands still.
-int EIntTimeItem::strideForTick() const
+void EIntTimeItem::step(int direction, int ticks)
 {
-    if (m_ticks < 10)
-        return 1;
-    if (m_ticks < 20)
-        return 10;
-    if (m_ticks < 40)
-        return 100;
-    return 0;
+    const int stride = ticks < 10 ? 1 : ticks < 20 ? 10 : ticks < 40 ? 100 : 0;
+    setValue(saturatedAdd(m_value, qint64(direction) * stride * m_step));
 }
 
 void EIntTimeItem::upPress()
 {
-    if (m_repeatOnHold)
-        m_upTimer->start(s_repeatMs);
-    m_ticks = 0;
+    m_repeat->press(+1);
 }
 
 void EIntTimeItem::downPress()
 {
-    if (m_repeatOnHold)
-        m_downTimer->start(s_repeatMs);
-    m_ticks = 0;
+    m_repeat->press(-1);
 }
 
 void EIntTimeItem::mouseLongPressUp()
 {
-    ++m_ticks;
-    m_upRepeated = true;
-    setValue(saturatedAdd(m_value, qint64(strideForTick()) * m_step));
+    m_repeat->tick(+1);
 }
 
 void EIntTimeItem::mouseLongPressDown()
 {
-    ++m_ticks;
-    m_downRepeated = true;
-    setValue(saturatedAdd(m_value, -qint64(strideForTick()) * m_step));
+    m_repeat->tick(-1);
 }
 
 void EIntTimeItem::upRelease()
 {
-    m_upTimer->stop();
-    if (m_upRepeated) {
-        m_upRepeated = false;
-        return;
-    }
-    setValue(saturatedAdd(m_value, m_step));
+    m_repeat->release(+1);
 }
 
 void EIntTimeItem::downRelease()
 {
-    m_downTimer->stop();
-    if (m_downRepeated) {
-        m_downRepeated = false;
-        return;
-    }
-    setValue(saturatedAdd(m_value, -qint64(m_step)));
+    m_repeat->release(-1);
 }
 
 void EIntTimeItem::slot_clicked()
 {
     Q_EMIT clicked();
-}
-
-void EIntTimeItem::stopRepeat()
-{
-    m_downTimer->stop();
-    m_upTimer->stop();
-    // Without this a release delivered later would count as a tap.
-    m_left->setDown(false);
-    m_right->setDown(false);
-    m_downRepeated = false;
-    m_upRepeated = false;
-    m_ticks = 0;
-}
-
-void EIntTimeItem::hideEvent(QHideEvent *event)
-{
-    stopRepeat();
-    QWidget::hideEvent(event);
 }

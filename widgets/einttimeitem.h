@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
+class ArrowRepeat;
 class QPushButton;
-class QTimer;
 
 // One-line integer stepper: left arrow, value, right arrow. The value is
 // always kept inside the range; holding an arrow (when enabled) repeats with
@@ -34,12 +34,8 @@ public Q_SLOTS:
     void mouseLongPressDown();
     void slot_clicked();
 
-protected:
-    void hideEvent(QHideEvent *event) override;
-
 private:
-    int strideForTick() const;
-    void stopRepeat();
+    void step(int direction, int ticks);
 
     QPushButton *m_valueButton;
     QPushButton *m_left;
@@ -47,11 +43,6 @@ private:
     int m_maximum = 0;
     int m_minimum = 0;
     int m_value = 0;
-    QTimer *m_downTimer;
-    QTimer *m_upTimer;
-    bool m_downRepeated = false;
-    bool m_upRepeated = false;
-    int m_ticks = 0;
+    ArrowRepeat *m_repeat;
     int m_step = 1;
-    bool m_repeatOnHold;
 };

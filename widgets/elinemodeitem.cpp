@@ -1,17 +1,16 @@
 #include "elinemodeitem.h"
 
+#include "arrowrepeat.h"
 #include "earrowbutton.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QTimer>
 
 #include <limits>
 
 namespace {
 const int s_rowHeight = 48;
-const int s_repeatMs = 200;
 int saturatedAdd(int a, qint64 b)
 {
     return int(qBound(qint64(std::numeric_limits<int>::min()), qint64(a) + b, qint64(std::numeric_limits<int>::max())));
@@ -51,14 +50,12 @@ ELineModeItem::ELineModeItem(const QString &text, QWidget *parent)
     layout->addWidget(m_right);
 
     setCustomStyleSheet(0);
-    m_downTimer = new QTimer(this);
-    m_upTimer = new QTimer(this);
+    m_repeat = new ArrowRepeat(m_left, m_right, this);
+    connect(m_repeat, &ArrowRepeat::stepRequested, this, &ELineModeItem::step);
     connect(m_left, &QPushButton::pressed, this, &ELineModeItem::downPress);
     connect(m_right, &QPushButton::pressed, this, &ELineModeItem::upPress);
     connect(m_left, &QPushButton::released, this, &ELineModeItem::downRelease);
     connect(m_right, &QPushButton::released, this, &ELineModeItem::upRelease);
-    connect(m_downTimer, &QTimer::timeout, this, &ELineModeItem::mouseLongPressDown);
-    connect(m_upTimer, &QTimer::timeout, this, &ELineModeItem::mouseLongPressUp);
 }
 
 void ELineModeItem::setRange(int min, int max)
@@ -104,78 +101,41 @@ void ELineModeItem::setCustomStyleSheet(int)
     setStyleSheet(QLatin1String(s_style));
 }
 
-int ELineModeItem::strideForTick() const
+// Steps are taken from the value shown, the one the user sees: 1 for a
+// short click and up to the 9th tick, 10 up to the 19th, 100 up to the 39th,
+// then the value stands still.
+void ELineModeItem::step(int direction, int ticks)
 {
-    if (m_ticks < 10)
-        return 1;
-    if (m_ticks < 20)
-        return 10;
-    if (m_ticks < 40)
-        return 100;
-    return 0;
+    const int stride = ticks < 10 ? 1 : ticks < 20 ? 10 : ticks < 40 ? 100 : 0;
+    setValue(saturatedAdd(value(), qint64(direction) * stride));
 }
 
 void ELineModeItem::upPress()
 {
-    m_upTimer->start(s_repeatMs);
-    m_ticks = 0;
+    m_repeat->press(+1);
 }
 
 void ELineModeItem::downPress()
 {
-    m_downTimer->start(s_repeatMs);
-    m_ticks = 0;
+    m_repeat->press(-1);
 }
 
-// Steps are taken from the value shown, the one the user sees.
 void ELineModeItem::mouseLongPressUp()
 {
-    ++m_ticks;
-    m_upLongPress = true;
-    setValue(saturatedAdd(value(), qint64(strideForTick())));
+    m_repeat->tick(+1);
 }
 
 void ELineModeItem::mouseLongPressDown()
 {
-    ++m_ticks;
-    m_downLongPress = true;
-    setValue(saturatedAdd(value(), -qint64(strideForTick())));
+    m_repeat->tick(-1);
 }
 
 void ELineModeItem::upRelease()
 {
-    m_upTimer->stop();
-    if (m_upLongPress) {
-        m_upLongPress = false;
-        return;
-    }
-    setValue(saturatedAdd(value(), 1));
+    m_repeat->release(+1);
 }
 
 void ELineModeItem::downRelease()
 {
-    m_downTimer->stop();
-    if (m_downLongPress) {
-        m_downLongPress = false;
-        return;
-    }
-    setValue(saturatedAdd(value(), -1));
-}
-
-void ELineModeItem::stopRepeat()
-{
-    m_downTimer->stop();
-    m_upTimer->stop();
-    // Without this a release delivered later would count as a short click.
-    m_left->setDown(false);
-    m_right->setDown(false);
-    m_downLongPress = false;
-    m_upLongPress = false;
-    m_ticks = 0;
-}
-
-void ELineModeItem::hideEvent(QHideEvent *event)
-{
-    stopRepeat();
-    QPushButton::hideEvent(event);
+    m_repeat->release(-1);
 }

@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
+class ArrowRepeat;
 class QLabel;
-class QTimer;
 
 // Integer stepper row with its own accelerating repeat (1, 10, 100, then
 // standing still after 8 seconds). Signals only real changes of the value.
@@ -31,12 +31,8 @@ public Q_SLOTS:
     void mouseLongPressUp();
     void mouseLongPressDown();
 
-protected:
-    void hideEvent(QHideEvent *event) override;
-
 private:
-    int strideForTick() const;
-    void stopRepeat();
+    void step(int direction, int ticks);
 
     QLabel *m_caption;
     QLabel *m_valueLabel;
@@ -45,9 +41,5 @@ private:
     int m_maximum = 0;
     int m_minimum = 0;
     int m_value = 0;
-    QTimer *m_downTimer;
-    QTimer *m_upTimer;
-    bool m_downLongPress = false;
-    bool m_upLongPress = false;
-    int m_ticks = 0;
+    ArrowRepeat *m_repeat;
 };

@@ -1,15 +1,11 @@
 #include "espinboxitem.h"
 
+#include "arrowrepeat.h"
 #include "earrowbutton.h"
 #include "espinbox.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTimer>
-
-namespace {
-const int s_repeatMs = 200;
-}
 
 ESpinBoxItem::ESpinBoxItem(QWidget *parent, int size)
     : QWidget(parent)
@@ -30,14 +26,13 @@ ESpinBoxItem::ESpinBoxItem(QWidget *parent, int size)
     layout->addStretch(0);
     layout->addWidget(m_right, 0);
 
-    m_downTimer = new QTimer(this);
-    m_upTimer = new QTimer(this);
+    m_repeat = new ArrowRepeat(m_left, m_right, this);
+    connect(m_repeat, &ArrowRepeat::stepRequested, this, &ESpinBoxItem::step);
+    connect(m_repeat, &ArrowRepeat::holdAbandoned, this, &ESpinBoxItem::restoreStep);
     connect(m_left, &QPushButton::pressed, this, &ESpinBoxItem::downPress);
     connect(m_right, &QPushButton::pressed, this, &ESpinBoxItem::upPress);
     connect(m_left, &QPushButton::released, this, &ESpinBoxItem::downRelease);
     connect(m_right, &QPushButton::released, this, &ESpinBoxItem::upRelease);
-    connect(m_downTimer, &QTimer::timeout, this, &ESpinBoxItem::mouseLongPressDown);
-    connect(m_upTimer, &QTimer::timeout, this, &ESpinBoxItem::mouseLongPressUp);
     connect(m_spinBox, &ESpinBox::clicked, this, &ESpinBoxItem::clickedHandler);
     connect(m_spinBox, &QSpinBox::textChanged, this, &ESpinBoxItem::slot_valueChanged);
 }
@@ -106,72 +101,57 @@ void ESpinBoxItem::setValue(float value, bool notify)
 }
 
 // The stride doubles at the 10th tick, is five times that at the 20th and
-// ten times that at the 40th: 1, 2, 10 and 100 steps.
-void ESpinBoxItem::accelerate()
+// ten times that at the 40th: 1, 2, 10 and 100 steps. A short click (tick 0)
+// steps by the remembered step, put back at the release.
+void ESpinBoxItem::step(int direction, int ticks)
 {
-    ++m_ticks;
     const double current = m_spinBox->singleStep_float();
-    if (m_ticks == 10)
+    if (ticks == 10)
         m_spinBox->setSingleStep(current * 2, false);
-    else if (m_ticks == 20)
+    else if (ticks == 20)
         m_spinBox->setSingleStep(current * 5, false);
-    else if (m_ticks == 40)
+    else if (ticks == 40)
         m_spinBox->setSingleStep(current * 10, false);
+    setValue(float(value() + direction * singleStep_float()), true);
 }
 
-void ESpinBoxItem::step(int direction)
+void ESpinBoxItem::restoreStep()
 {
-    setValue(float(value() + direction * singleStep_float()), true);
+    m_spinBox->setSingleStep(orginSingleStep(), false);
 }
 
 void ESpinBoxItem::upPress()
 {
-    m_upTimer->start(s_repeatMs);
-    m_ticks = 0;
+    m_repeat->press(+1);
     m_spinBox->setFocus(Qt::OtherFocusReason);
 }
 
 void ESpinBoxItem::downPress()
 {
-    m_downTimer->start(s_repeatMs);
-    m_ticks = 0;
+    m_repeat->press(-1);
     m_spinBox->setFocus(Qt::OtherFocusReason);
 }
 
 void ESpinBoxItem::mouseLongPressUp()
 {
-    accelerate();
-    m_upLongPress = true;
-    step(+1);
+    m_repeat->tick(+1);
 }
 
 void ESpinBoxItem::mouseLongPressDown()
 {
-    accelerate();
-    m_downLongPress = true;
-    step(-1);
+    m_repeat->tick(-1);
 }
 
 void ESpinBoxItem::upRelease()
 {
-    m_upTimer->stop();
-    m_spinBox->setSingleStep(orginSingleStep(), false);
-    if (m_upLongPress) {
-        m_upLongPress = false;
-        return;
-    }
-    step(+1);
+    restoreStep();
+    m_repeat->release(+1);
 }
 
 void ESpinBoxItem::downRelease()
 {
-    m_downTimer->stop();
-    m_spinBox->setSingleStep(orginSingleStep(), false);
-    if (m_downLongPress) {
-        m_downLongPress = false;
-        return;
-    }
-    step(-1);
+    restoreStep();
+    m_repeat->release(-1);
 }
 
 void ESpinBoxItem::clickedHandler()
@@ -185,24 +165,4 @@ void ESpinBoxItem::slot_valueChanged(const QString &)
 {
     if (m_notify)
         Q_EMIT valueChanged(objectName());
-}
-
-void ESpinBoxItem::stopRepeat()
-{
-    m_downTimer->stop();
-    m_upTimer->stop();
-    // Without this a release delivered later would count as a short tap.
-    m_left->setDown(false);
-    m_right->setDown(false);
-    if (m_downLongPress || m_upLongPress)
-        m_spinBox->setSingleStep(orginSingleStep(), false);
-    m_downLongPress = false;
-    m_upLongPress = false;
-    m_ticks = 0;
-}
-
-void ESpinBoxItem::hideEvent(QHideEvent *event)
-{
-    stopRepeat();
-    QWidget::hideEvent(event);
 }

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+class ArrowRepeat;
 class ESpinBox;
 class QPushButton;
-class QTimer;
 
 // Row around a read-only ESpinBox: left arrow, value, right arrow. A short
 // tap steps once; holding repeats every 200 ms with strides of 1, 2, 10 and
@@ -46,21 +46,13 @@ public Q_SLOTS:
     void clickedHandler();
     void slot_valueChanged(const QString &text);
 
-protected:
-    void hideEvent(QHideEvent *event) override;
-
 private:
-    void accelerate();
-    void step(int direction);
-    void stopRepeat();
+    void step(int direction, int ticks);
+    void restoreStep();
 
     ESpinBox *m_spinBox;
     QPushButton *m_left;
     QPushButton *m_right;
-    QTimer *m_downTimer;
-    QTimer *m_upTimer;
-    bool m_downLongPress = false;
-    bool m_upLongPress = false;
-    int m_ticks = 0;
+    ArrowRepeat *m_repeat;
     bool m_notify = false;
 };

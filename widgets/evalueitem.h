@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+class ArrowRepeat;
 class ELabel;
 class QPushButton;
-class QTimer;
 
 // Row with a caption, an integer value with a unit suffix and two arrows.
 // Holding an arrow repeats every 200 ms with a growing stride.
@@ -34,25 +34,16 @@ public Q_SLOTS:
     void mouseLongPressUp();
     void mouseLongPressDown();
 
-protected:
-    void hideEvent(QHideEvent *event) override;
-
 private:
-    void accelerate();
+    void step(int direction, int ticks);
     void showValue();
-    void stopRepeat();
 
     ELabel *m_caption;
     ELabel *m_valueLabel;
     QPushButton *m_left;
     QPushButton *m_right;
-    QTimer *m_downTimer;
-    QTimer *m_upTimer;
-    bool m_downLongPress = false;
-    bool m_upLongPress = false;
-    int m_ticks = 0;
+    ArrowRepeat *m_repeat;
     int m_value = 0;
-    int m_step = 1;
     QString m_suffix;
     int m_maximum = 0;
     int m_minimum = 0;
