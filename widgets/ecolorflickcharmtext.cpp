@@ -6,21 +6,11 @@
 #include <QPainter>
 
 EColorFlickCharmText::EColorFlickCharmText(const QString &text, int index, int width, int height)
-    : m_font(QStringLiteral("wenquanyi"))
-    , m_text(text)
-    , m_index(index)
-    , m_width(width)
-    , m_height(height)
+    : FlickTextItem(text, index, width, height)
 {
-    m_textWidth = FlickRowPainter::textWidth(m_font, m_text);
 }
 
 EColorFlickCharmText::~EColorFlickCharmText() = default;
-
-QRectF EColorFlickCharmText::boundingRect() const
-{
-    return QRectF(0, 0, m_width, m_height);
-}
 
 void EColorFlickCharmText::setIndex(int index)
 {
@@ -30,26 +20,7 @@ void EColorFlickCharmText::setIndex(int index)
 void EColorFlickCharmText::setText(const QString &text)
 {
     m_text = text;
-    m_textWidth = FlickRowPainter::textWidth(m_font, m_text);
-    update();
-}
-
-void EColorFlickCharmText::setFont(const QFont &font)
-{
-    m_font = font;
-    m_textWidth = FlickRowPainter::textWidth(m_font, m_text);
-    update();
-}
-
-void EColorFlickCharmText::setChecked(bool checked)
-{
-    m_checked = checked;
-    update();
-}
-
-void EColorFlickCharmText::setHighLight(bool highLight)
-{
-    m_highLight = highLight;
+    measureText();
     update();
 }
 

@@ -5,41 +5,12 @@
 #include <QPainter>
 
 EFlickCharmText::EFlickCharmText(const QString &text, int index, int width, int height)
-    : m_font(QStringLiteral("wenquanyi"))
-    , m_text(text)
-    , m_index(index)
-    , m_width(width)
-    , m_height(height)
+    : FlickTextItem(text, index, width, height)
 {
-    m_textWidth = FlickRowPainter::textWidth(m_font, m_text);
     setPos(0, qreal(height) * index);
 }
 
 EFlickCharmText::~EFlickCharmText() = default;
-
-QRectF EFlickCharmText::boundingRect() const
-{
-    return QRectF(0, 0, m_width, m_height);
-}
-
-void EFlickCharmText::setFont(const QFont &font)
-{
-    m_font = font;
-    m_textWidth = FlickRowPainter::textWidth(m_font, m_text);
-    update();
-}
-
-void EFlickCharmText::setChecked(bool checked)
-{
-    m_checked = checked;
-    update();
-}
-
-void EFlickCharmText::setHighLight(bool highLight)
-{
-    m_highLight = highLight;
-    update();
-}
 
 void EFlickCharmText::setFirstItem(bool first)
 {
