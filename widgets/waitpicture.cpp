@@ -4,31 +4,32 @@
 #include "picturecache.h"
 
 #include <QPainter>
-#include <QWidget>
 
-void WaitPicture::setUp(QWidget *widget, const QSize &size, Qt::WindowFlags flags)
+WaitPicture::WaitPicture(QWidget *parent, const QSize &size, Qt::WindowFlags flags, const QString &picturePath)
+    : QWidget(parent)
+    , m_picturePath(picturePath)
 {
-    widget->setFixedSize(size);
-    widget->setWindowFlags(flags);
-    widget->setWindowModality(Qt::WindowModal);
-    widget->setFocusPolicy(Qt::NoFocus);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 0, 0));
-    widget->setPalette(palette);
-    widget->move((320 - size.width()) / 2, (240 - size.height()) / 2);
+    setFixedSize(size);
+    setWindowFlags(flags);
+    setWindowModality(Qt::WindowModal);
+    setFocusPolicy(Qt::NoFocus);
+    QPalette transparent = palette();
+    transparent.setColor(QPalette::Window, QColor(0, 0, 0, 0));
+    setPalette(transparent);
+    move((320 - size.width()) / 2, (240 - size.height()) / 2);
 }
 
-void WaitPicture::paint(QWidget *widget, const QString &picturePath)
+void WaitPicture::IndicatorRunImage()
 {
-    QPainter painter(widget);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QImage picture = PictureCache::image(picturePath);
-    if (!picture.isNull())
-        painter.drawImage(widget->rect(), picture);
-}
-
-void WaitPicture::runNow(QWidget *widget)
-{
-    widget->setVisible(true);
+    setVisible(true);
     PaintFlush::now();
+}
+
+void WaitPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QImage picture = PictureCache::image(m_picturePath);
+    if (!picture.isNull())
+        painter.drawImage(rect(), picture);
 }
