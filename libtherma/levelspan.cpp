@@ -98,6 +98,11 @@ LevelSpan::Window LevelSpan::smoothed(const Window &next, const Window &current)
     return Window{(next.level + 3 * current.level) / 4, (next.span + 3 * current.span) / 4};
 }
 
+LevelSpan::Window LevelSpan::clampedWindow(const Window &window)
+{
+    return Window{qBound(0, window.level, 0xFFFF), qBound(1, window.span, 0xFFFF)};
+}
+
 unsigned int LevelSpan::gainOf(int span)
 {
     return GAIN_NUMERATOR / unsigned(span < 1 ? 1 : span);
@@ -189,11 +194,10 @@ void LevelSpan::autoMinMax(IrTempStru *low, IrTempStru *high)
 
 void LevelSpan::write(Window window)
 {
-    const int level = qBound(0, window.level, 0xFFFF);
-    const int span = qBound(1, window.span, 0xFFFF);
-    m_level = static_cast<unsigned short>(level);
-    m_span = static_cast<unsigned short>(span);
-    m_board.fpga_set_levelSpan(m_level, gainOf(span));
+    const Window w = clampedWindow(window);
+    m_level = static_cast<unsigned short>(w.level);
+    m_span = static_cast<unsigned short>(w.span);
+    m_board.fpga_set_levelSpan(m_level, gainOf(w.span));
     if (m_afterWrite)
         m_afterWrite();
 }

@@ -71,6 +71,8 @@ public:
                              int minSpan, int narrowOffset);
     static Window histogramWindow(int max, int min, int most, int boundMax, int boundMin);
     static Window smoothed(const Window &next, const Window &current);
+    // The window as written to the board: level 0 .. 65535, span 1 .. 65535.
+    static Window clampedWindow(const Window &window);
     static unsigned int gainOf(int span);
 
 private:
