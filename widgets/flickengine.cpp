@@ -181,6 +181,15 @@ void FlickEngine::postTap(QWidget *viewport, FlickData *data, QMouseEvent *relea
     QCoreApplication::postEvent(viewport, copy);
 }
 
+// The finger moved off its press: the list follows it from here on.
+void FlickEngine::startManualScroll(FlickData *data)
+{
+    data->lastCursor = m_pointer();
+    startTicker();
+    data->state = FlickData::ManualScroll;
+    report(data, Report::Moved);
+}
+
 void FlickEngine::startTicker()
 {
     if (!m_ticker.isActive())
@@ -230,10 +239,7 @@ bool FlickEngine::eventFilter(QObject *object, QEvent *event)
             return true;
         }
         if (move) {
-            data->lastCursor = m_pointer();
-            startTicker();
-            data->state = FlickData::ManualScroll;
-            report(data, Report::Moved);
+            startManualScroll(data);
             return true;
         }
         return false;
@@ -270,10 +276,7 @@ bool FlickEngine::eventFilter(QObject *object, QEvent *event)
             return true;
         }
         if (move) {
-            data->lastCursor = m_pointer();
-            startTicker();
-            data->state = FlickData::ManualScroll;
-            report(data, Report::Moved);
+            startManualScroll(data);
             return true;
         }
         return false;

@@ -78,6 +78,7 @@ private:
     void report(FlickData *data, Report what);
     void takePress(FlickData *data, const QPoint &point);
     void postTap(QWidget *viewport, FlickData *data, QMouseEvent *release);
+    void startManualScroll(FlickData *data);
     void startTicker();
 
     const char *m_className;
