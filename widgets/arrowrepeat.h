@@ -29,7 +29,8 @@ public:
 Q_SIGNALS:
     // ticks: 0 for a short click, else the ticks of this press so far.
     void stepRequested(int direction, int ticks);
-    // stop() ended a press that had ticked.
+    // stop() ended a press that had ticked. Also sent while a shown row is
+    // being destroyed (it hides then): connect it to a child, not the row.
     void holdAbandoned();
 
 protected:

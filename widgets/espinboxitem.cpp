@@ -28,7 +28,10 @@ ESpinBoxItem::ESpinBoxItem(QWidget *parent, int size)
 
     m_repeat = new ArrowRepeat(m_left, m_right, this);
     connect(m_repeat, &ArrowRepeat::stepRequested, this, &ESpinBoxItem::step);
-    connect(m_repeat, &ArrowRepeat::holdAbandoned, this, &ESpinBoxItem::restoreStep);
+    // Bound to the spin box: a shown row hides while it is being destroyed,
+    // after its own part is gone.
+    connect(m_repeat, &ArrowRepeat::holdAbandoned, m_spinBox,
+            [box = m_spinBox] { box->setSingleStep(box->orginSingleStep(), false); });
     connect(m_left, &QPushButton::pressed, this, &ESpinBoxItem::downPress);
     connect(m_right, &QPushButton::pressed, this, &ESpinBoxItem::upPress);
     connect(m_left, &QPushButton::released, this, &ESpinBoxItem::downRelease);

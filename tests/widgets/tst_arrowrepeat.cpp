@@ -120,6 +120,24 @@ private Q_SLOTS:
         QCOMPARE(row.asked(), QList<int>{1001});
         QCOMPARE(row.abandoned.count(), 1);
     }
+
+    // A shown row hides while QWidget's destructor runs, after the row's own
+    // part is gone: the hold is abandoned then, so rows must take that
+    // signal on a child. The timers go with the row.
+    void deletingAShownRowMidHold()
+    {
+        auto *row = new Row;
+        row->widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&row->widget));
+        QTest::mousePress(row->left, Qt::LeftButton);
+        row->repeat->tick(-1);
+        QSignalSpy abandoned(row->repeat, &ArrowRepeat::holdAbandoned);
+        QPointer<QTimer> timer = row->activeTimers().value(0);
+        QVERIFY(timer);
+        delete row;
+        QCOMPARE(abandoned.count(), 1);
+        QVERIFY(timer.isNull());
+    }
 };
 
 QTEST_MAIN(TstArrowRepeat)
