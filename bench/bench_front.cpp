@@ -1,0 +1,143 @@
+#include "fpga.h"
+#include "isohandler.h"
+#include "simboard.h"
+#include "simroot.h"
+
+#include "paths.h"
+
+#include <QDir>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+// The simulated board behind a counter of register accesses.
+class CountingBoard : public RegisterDevice
+{
+public:
+    explicit CountingBoard(std::shared_ptr<SimBoard> board)
+        : m_board(std::move(board))
+    {
+    }
+    bool isOpen() const override { return m_board->isOpen(); }
+    int readAt(uint32_t offset, void *buffer, int length) override
+    {
+        ++accesses;
+        bytes += length;
+        return m_board->readAt(offset, buffer, length);
+    }
+    int writeAt(uint32_t offset, const void *buffer, int length) override
+    {
+        ++accesses;
+        bytes += length;
+        return m_board->writeAt(offset, buffer, length);
+    }
+
+    std::atomic<long> accesses{0};
+    std::atomic<long> bytes{0};
+
+private:
+    std::shared_ptr<SimBoard> m_board;
+};
+
+// A simulator root with the default tables, and a front over the counted
+// simulated board (no core on the serial line: the tick never uses it).
+struct Bench
+{
+    Bench()
+        : board(std::make_shared<SimBoard>())
+        , counted(std::make_shared<CountingBoard>(board))
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false\ndefault.warning=false"));
+        Paths::setRoot(dir.path());
+        QDir::setCurrent(dir.path());
+        SimRoot::prepare(dir.path());
+        std::shared_ptr<RegisterDevice> device = counted;
+        RegisterDevice::installFactory([device] { return device; });
+        front = std::make_unique<FPGA>();
+    }
+    ~Bench()
+    {
+        front.reset();
+        RegisterDevice::installFactory(nullptr);
+    }
+
+    QTemporaryDir dir;
+    std::shared_ptr<SimBoard> board;
+    std::shared_ptr<CountingBoard> counted;
+    std::unique_ptr<FPGA> front;
+};
+
+} // namespace
+
+// One refresh of the live view's readings: three spots, three areas, two
+// lines, the hottest and coldest pixels and the colour-scale ends.
+static void BM_ReadingTick(benchmark::State &state)
+{
+    Bench b;
+    FPGA &front = *b.front;
+    const TempSetup own{0.9f, 2.0f, 0.0f, 0};
+    const TempSetup global{0.95f, 5.0f, 0.0f, 0};
+    front.calcLevelSpan(MODE_AUTO, false);
+    IrTempStru t{};
+    Area_Temp a{};
+    _area_val val{};
+    const long before = b.counted->accesses;
+    const long bytesBefore = b.counted->bytes;
+    for (auto _ : state) {
+        for (int n = 0; n < 3; ++n) {
+            _fpga_point p{uint16_t(60 + 100 * n), uint16_t(100 + 30 * n)};
+            front.getSpotTemp(n, 0, n == 1 ? PARA_OWN : PARA_GLOBAL, n == 1 ? own : global, p, t);
+        }
+        for (int n = 0; n < 3; ++n) {
+            _area r{uint16_t(20 + 110 * n), 40, uint16_t(80 + 110 * n), 120};
+            front.getAreaTemp(n, r, n == 2 ? PARA_OWN : PARA_GLOBAL, n == 2 ? own : global, val, a);
+        }
+        for (int line = 1; line <= 2; ++line) {
+            _fpga_point p{150, 144};
+            front.getLineTemp(line, PARA_GLOBAL, global, p, t);
+        }
+        _fpga_point p{0, 0};
+        front.getSpotTemp(0, 1, PARA_GLOBAL, global, p, t);
+        front.getSpotTemp(0, 2, PARA_GLOBAL, global, p, t);
+        IrTempStru low{};
+        IrTempStru high{};
+        front.getMinMaxTemp(&low, &high);
+        benchmark::DoNotOptimize(high);
+    }
+    const double ticks = double(state.iterations());
+    state.counters["accesses/tick"] = double(b.counted->accesses - before) / ticks;
+    state.counters["bytes/tick"] = double(b.counted->bytes - bytesBefore) / ticks;
+}
+BENCHMARK(BM_ReadingTick);
+
+// One automatic level/span step with the isotherm on: statistics, the
+// smoothed window, and the palette coloured and uploaded again.
+static void BM_LevelSpanStepWithIsotherm(benchmark::State &state)
+{
+    Bench b;
+    FPGA &front = *b.front;
+    front.setStandardPaletteIndex(COLOR_IRON);
+    Isotherm iso = ISOHandler::defaultIsotherm();
+    iso.centre = 40.0f;
+    iso.width = 20.0f;
+    front.setIsoPara(iso);
+    front.setIsoSwitch(true);
+    front.setLevelSpanMode(MODE_AUTO);
+    front.calcLevelSpan(MODE_AUTO, false);
+    const long before = b.counted->accesses;
+    const long bytesBefore = b.counted->bytes;
+    // A still scene: the simulated board computes its statistics once, so
+    // the time is the library's and the register transfers'.
+    for (auto _ : state)
+        front.calcLevelSpan(MODE_AUTO, true);
+    const double steps = double(state.iterations());
+    state.counters["accesses/step"] = double(b.counted->accesses - before) / steps;
+    state.counters["bytes/step"] = double(b.counted->bytes - bytesBefore) / steps;
+}
+BENCHMARK(BM_LevelSpanStepWithIsotherm);
