@@ -88,7 +88,12 @@ int PaletteControl::setIsoSwitch(bool on)
 void PaletteControl::setIsoPara(const Isotherm &iso)
 {
     m_iso.setIsoInfo(iso);
-    m_board.fpga_set_iso_type(static_cast<unsigned char>(iso.type));
+    // The board knows three band types; anything else would be cut to a
+    // byte and reach the register as some other value.
+    if (iso.type >= 0 && iso.type <= 2)
+        m_board.fpga_set_iso_type(static_cast<unsigned char>(iso.type));
+    else
+        qWarning("isotherm: no band type %d, register left as it was", iso.type);
     if (iso.selector != 0)
         isoTempStru(iso.lower, iso.upper);
     else

@@ -285,6 +285,9 @@ void TestFpgaIso::settingTheIsotherm()
     QCOMPARE(m_front->isoLowerReading().ad, h.irTemp2AD(28.0f).ad);
     QCOMPARE(m_front->isoUpperReading().ad, h.irTemp2AD(32.0f).ad);
     QCOMPARE(m_front->getIsoPara().type, 2);
+    i.type = 258;
+    m_front->setIsoPara(i);
+    QCOMPARE(m_f->board->registerByte(0x201), uint8_t(2));
     QCOMPARE(QByteArray(m_front->getIsoPara().colour), QByteArray("Trans"));
     QVERIFY(!m_front->getIsoSwitch());
     m_front->setIsoSwitch(true);
