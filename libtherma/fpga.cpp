@@ -13,29 +13,17 @@ FPGA::FPGA()
     , m_levelSpan(*this, m_model)
     , m_palette(*this, m_model, m_levelSpan)
 {
-    // The board may still be frozen from before; a frozen picture keeps
-    // its shutter temperature until it is unfrozen.
-    m_model.setSensorTemp(m_tempBoard.readSensorTemp(), true);
-    if (m_tempBoard.readFreezeStatus())
-        m_model.freezeChanged(true);
-
     m_serial = std::make_unique<Serial>(this, QString::fromLatin1(Serial::defaultDevice()));
     m_coreFpgaVersion.clear();
     m_coreCpuVersion.clear();
     m_coreVersionNum = 1;
 
-    m_model.setRange(LibrarySettings::tempRange());
-    m_model.setLenIndex(m_tempBoard.readLenIndex());
-    m_model.setSystemAdToTempTab(m_model.lenIndex(), m_model.tempRange());
-    m_model.updateShutterTemp(true);
-    setSystemTempPara();
-
+    // Sensor temperature and freeze bit (a frozen picture keeps its shutter
+    // temperature until it is unfrozen), stored range and lens, table,
+    // shutter update, stored parameters, reporting limits.
+    m_model.start();
     m_saturation = false;
     m_levelSpan.loadFromBoard();
-    int min = 0;
-    int max = 0;
-    TempModel::reportingLimits(m_model.tempRange(), &min, &max);
-    m_model.setTempRangeMinMax(min, max);
 
     // A new level and span moves the isotherm band on the palette.
     m_levelSpan.setAfterWrite([this] {
@@ -161,8 +149,7 @@ int FPGA::setSystemAdToTempTab(int lens, int range)
 
 int FPGA::setSystemAdToTempTab()
 {
-    m_model.setRange(LibrarySettings::tempRange());
-    return m_model.setSystemAdToTempTab(m_model.lenIndex(), m_model.tempRange());
+    return m_model.setSystemAdToTempTab();
 }
 
 int FPGA::get_set_lenIndex()
@@ -294,15 +281,7 @@ void FPGA::setTempRangeMinMax(int min, int max)
 
 void FPGA::setSystemTempPara()
 {
-    const LibrarySettings::GlobalPara para = LibrarySettings::globalPara();
-    setEnvTemp(para.env);
-    setHumid(para.humid);
-    setReflecTemp(para.reflec);
-    TempSetup setup = m_model.storedSystemTempSetup();
-    setup.emiss = para.emiss;
-    setup.dist = para.dist;
-    setup.offset = para.offset;
-    setSystemTempSetup(setup);
+    m_model.setSystemTempPara();
 }
 
 void FPGA::readTempSetup()
@@ -406,13 +385,6 @@ void FPGA::getAutoMinMaxTemp(IrTempStru *low, IrTempStru *high)
 
 int FPGA::setSystemTempSetup(TempSetup setup)
 {
-    // The handler checks the values; only an accepted setup is kept, so
-    // the stored copy and the handler never disagree.
-    if (!m_model.systemHandler().setTempSetup(setup)) {
-        qWarning("global parameters rejected (emissivity %f, distance %f, offset %f)",
-                 double(setup.emiss), double(setup.dist), double(setup.offset));
-        return 0;
-    }
     return m_model.setSystemTempSetup(setup);
 }
 

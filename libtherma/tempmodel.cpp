@@ -2,29 +2,10 @@
 
 #include "calibrationfile.h"
 #include "driftcorrection.h"
-#include "paths.h"
+#include "librarysettings.h"
 #include "tempboard.h"
 
-#include <QSettings>
-
-#include <cmath>
 #include <cstring>
-
-namespace {
-
-const char *const kSettingsFile = "Parameter/Setting";
-
-float finiteSetting(const QSettings &settings, const char *key, float fallback)
-{
-    bool ok = false;
-    const double v = settings.value(QLatin1String(key), double(fallback)).toDouble(&ok);
-    // "nan" and "inf" parse as numbers and pass every range check.
-    if (!ok || !std::isfinite(v) || !std::isfinite(float(v)))
-        return fallback;
-    return float(v);
-}
-
-} // namespace
 
 TempModel::TempModel(TempBoard *board)
     : m_board(board)
@@ -55,10 +36,7 @@ void TempModel::start()
 {
     setSensorTemp(boardSensorTemp(), true);
     m_frozen = m_board && m_board->readFreezeStatus();
-    {
-        QSettings settings(QLatin1String(kSettingsFile), QSettings::IniFormat);
-        m_range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
-    }
+    m_range = LibrarySettings::tempRange();
     m_lensIndex = m_board ? m_board->readLenIndex() : 0;
     setSystemAdToTempTab(m_lensIndex, m_range);
     updateShutterTemp(true);
@@ -89,10 +67,7 @@ int TempModel::setSystemAdToTempTab(int lens, int range)
 
 int TempModel::setSystemAdToTempTab()
 {
-    {
-        QSettings settings(QLatin1String(kSettingsFile), QSettings::IniFormat);
-        m_range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
-    }
+    m_range = LibrarySettings::tempRange();
     return setSystemAdToTempTab(m_lensIndex, m_range);
 }
 
@@ -203,8 +178,14 @@ void TempModel::freezeChanged(bool frozen)
 
 int TempModel::setSystemTempSetup(const TempSetup &setup)
 {
+    // Only an accepted setup is kept, so the stored copy and the handler
+    // never disagree and no reading uses rejected parameters.
+    if (!m_systemHandler.setTempSetup(setup)) {
+        qWarning("global parameters rejected (emissivity %f, distance %f, offset %f)",
+                 double(setup.emiss), double(setup.dist), double(setup.offset));
+        return 0;
+    }
     m_systemSetup = setup;
-    m_systemHandler.setTempSetup(setup);
     updateLevelSpanBounds();
     return 1;
 }
@@ -238,26 +219,15 @@ void TempModel::setTempRangeMinMax(int min, int max)
 
 void TempModel::setSystemTempPara()
 {
-    QSettings settings(QLatin1String(kSettingsFile), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("GlobalPara"));
+    const LibrarySettings::GlobalPara para = LibrarySettings::globalPara();
+    setEnvTemp(para.env);
+    setHumid(para.humid);
+    setReflecTemp(para.reflec);
     TempSetup setup = m_systemSetup;
-    setup.emiss = finiteSetting(settings, "Emiss", 0.95f);
-    setup.dist = finiteSetting(settings, "Distan", 5.0f);
-    setup.offset = finiteSetting(settings, "Offset", 0.0f);
-    setEnvTemp(finiteSetting(settings, "Env", 25.0f));
-    setHumid(finiteSetting(settings, "Humid", 0.6f));
-    setReflecTemp(finiteSetting(settings, "Reflec", 25.0f));
-    settings.endGroup();
+    setup.emiss = para.emiss;
+    setup.dist = para.dist;
+    setup.offset = para.offset;
     setSystemTempSetup(setup);
-}
-
-IrTempStru TempModel::convert(ParaMode_t mode, const TempSetup &setup, unsigned int ad)
-{
-    if (mode == PARA_OWN) {
-        m_objectHandler.setTempSetup(setup);
-        return m_objectHandler.irAD2Temp(ad);
-    }
-    return m_systemHandler.irAD2Temp(ad);
 }
 
 void TempModel::updateLevelSpanBounds()

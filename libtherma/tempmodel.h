@@ -75,7 +75,8 @@ public:
     void freezeChanged(bool frozen);
     bool frozen() const { return m_frozen; }
 
-    // Parameters and readings.
+    // Parameters and readings. A setup the handler rejects is not stored:
+    // 0, and the previous parameters stay in force; 1 when accepted.
     int setSystemTempSetup(const TempSetup &setup);
     TempSetup storedSystemTempSetup() const { return m_systemSetup; }
     TempSetup getSystemTempSetup() const { return m_systemHandler.getTempSetup(); }
@@ -83,10 +84,8 @@ public:
     void setEnvTemp(float v);
     void setReflecTemp(float v);
     void setTempRangeMinMax(int min, int max);
+    // Applies the checked "GlobalPara" settings.
     void setSystemTempPara();
-    // Mode 0 converts with setup on the object handler, any other mode with
-    // the system handler.
-    IrTempStru convert(ParaMode_t mode, const TempSetup &setup, unsigned int ad);
 
     // AD bounds of automatic level/span: the board ADs of the range's
     // reporting limits.
