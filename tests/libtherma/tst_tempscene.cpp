@@ -1,4 +1,5 @@
 #include "calibrationfile.h"
+#include "scenetable.h"
 #include "scriptedtempboard.h"
 #include "simroot.h"
 #include "tempmodel.h"
@@ -67,19 +68,7 @@ void TestTempScene::defaultTables()
 
 void TestTempScene::sceneADs_data()
 {
-    QTest::addColumn<int>("range");
-    QTest::addColumn<float>("internal");
-    QTest::addColumn<float>("object");
-    QTest::addColumn<int>("ad");
-    QFile file(TestRoot::testData(QStringLiteral("data/scene_ad.txt")));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    while (!file.atEnd()) {
-        const QList<QByteArray> f = file.readLine().simplified().split(' ');
-        if (f.size() != 4 || f[0].startsWith('#'))
-            continue;
-        QTest::addRow("range %s at %s: %s degC", f[0].constData(), f[1].constData(), f[2].constData())
-            << f[0].toInt() << f[1].toFloat() << f[2].toFloat() << f[3].toInt();
-    }
+    addSceneTableRows();
 }
 
 void TestTempScene::sceneADs()
