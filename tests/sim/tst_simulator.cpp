@@ -1,4 +1,5 @@
 #include "colortables.h"
+#include "fpga.h"
 #include "fpgabottom.h"
 #include "paths.h"
 #include "serial.h"
@@ -18,6 +19,7 @@ class TestSimulator : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void wiresBoardAndCore();
+    void frontDrivesTheSimulatedScreen();
 };
 
 // What `ostrel --simulate` relies on: the library opens the simulated board
@@ -47,6 +49,39 @@ void TestSimulator::wiresBoardAndCore()
 
     simulator.stop();
     QVERIFY(!simulator.board());
+}
+
+// The library's front, started in the simulator's root with its default
+// tables, colours the scene: with automatic level/span the hot spot is
+// the brightest part of the Grey picture and the cold pack the darkest.
+void TestSimulator::frontDrivesTheSimulatedScreen()
+{
+    TestRoot test;
+    Simulator simulator;
+    QSignalSpy pictures(&simulator, &Simulator::boardPicture);
+    QVERIFY(simulator.start(test.hostPath(QStringLiteral("sim-root"))));
+    simulator.board()->setNoise(0);
+    {
+        FPGA front;
+        QCOMPARE(front.setStandardPaletteIndex(COLOR_GREY), 0);
+        front.setLevelSpanMode(MODE_AUTO);
+        front.calcLevelSpan(MODE_AUTO, false);
+        pictures.clear();
+        QTRY_VERIFY(!pictures.isEmpty());
+    }
+    const QImage picture = pictures.last().at(0).value<QImage>();
+    QVERIFY(!picture.isNull());
+    const QRect hot = simulator.board()->objectRect(QStringLiteral("hot spot"));
+    const QRect cold = simulator.board()->objectRect(QStringLiteral("cold pack"));
+    QVERIFY(hot.isValid() && cold.isValid());
+    const int hotGrey = qGray(picture.pixel(hot.center()));
+    const int coldGrey = qGray(picture.pixel(cold.center()));
+    const int backgroundGrey = qGray(picture.pixel(5, 5));
+    QVERIFY2(hotGrey > backgroundGrey && backgroundGrey > coldGrey,
+             qPrintable(QStringLiteral("hot %1, background %2, cold %3").arg(hotGrey).arg(backgroundGrey).arg(coldGrey)));
+    const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!screens.isEmpty())
+        picture.save(screens + QStringLiteral("/simulated_scene.png"));
 }
 
 QTEST_MAIN(TestSimulator)
