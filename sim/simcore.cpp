@@ -249,10 +249,14 @@ void SimCore::handle(const Request &request)
     case NoFault:
         break;
     }
+    // Counted before it goes out: once the peer has read the reply, the
+    // count already shows it.
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_replies;
+        m_arrived.notify_all();
+    }
     send(reply);
-    std::lock_guard<std::mutex> lock(m_mutex);
-    ++m_replies;
-    m_arrived.notify_all();
 }
 
 void SimCore::send(const QByteArray &bytes)
