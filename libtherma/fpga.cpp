@@ -286,12 +286,7 @@ void FPGA::setSystemTempPara()
 
 void FPGA::readTempSetup()
 {
-    const LibrarySettings::GlobalPara para = LibrarySettings::globalPara();
-    TempSetup setup = m_model.storedSystemTempSetup();
-    setup.emiss = para.emiss;
-    setup.dist = para.dist;
-    setup.offset = para.offset;
-    setSystemTempSetup(setup);
+    m_model.readTempSetup();
 }
 
 TempSetup FPGA::getSystemTempSetup()

@@ -223,6 +223,12 @@ void TempModel::setSystemTempPara()
     setEnvTemp(para.env);
     setHumid(para.humid);
     setReflecTemp(para.reflec);
+    readTempSetup();
+}
+
+void TempModel::readTempSetup()
+{
+    const LibrarySettings::GlobalPara para = LibrarySettings::globalPara();
     TempSetup setup = m_systemSetup;
     setup.emiss = para.emiss;
     setup.dist = para.dist;

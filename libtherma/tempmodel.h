@@ -84,8 +84,11 @@ public:
     void setEnvTemp(float v);
     void setReflecTemp(float v);
     void setTempRangeMinMax(int min, int max);
-    // Applies the checked "GlobalPara" settings.
+    // Applies the checked "GlobalPara" settings: the ambient values and
+    // then the object parameters (readTempSetup).
     void setSystemTempPara();
+    // Applies the checked emissivity, distance and offset of "GlobalPara".
+    void readTempSetup();
 
     // AD bounds of automatic level/span: the board ADs of the range's
     // reporting limits.

@@ -3,6 +3,7 @@
 #include "eadjusttextitem.h"
 #include "egraphicslogoitem.h"
 #include "elinemodeitem.h"
+#include "rowprobe.h"
 #include "testroot.h"
 
 #include <QtTest>
@@ -19,11 +20,6 @@ class TstEAdjustItems : public QObject
     Q_OBJECT
 private:
     TestRoot m_root;
-
-    static QPushButton *arrow(QWidget *row, const char *name)
-    {
-        return row->findChild<QPushButton *>(QLatin1String(name));
-    }
 
 private Q_SLOTS:
     void lineModeHoldTicks_data()

@@ -1,5 +1,6 @@
 #include "ecombobox.h"
 #include "ecomboboxitem.h"
+#include "rowprobe.h"
 #include "testroot.h"
 
 #include <QtTest>
@@ -14,11 +15,6 @@ class TstEComboBox : public QObject
 private:
     TestRoot m_root;
     const QStringList m_three{QStringLiteral("Off"), QStringLiteral("Above"), QStringLiteral("Below")};
-
-    static QPushButton *arrow(QWidget *row, const char *name)
-    {
-        return row->findChild<QPushButton *>(QLatin1String(name));
-    }
 
 private Q_SLOTS:
     void tapsWrap_data()

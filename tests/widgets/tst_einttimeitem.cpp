@@ -1,4 +1,5 @@
 #include "einttimeitem.h"
+#include "rowprobe.h"
 #include "testroot.h"
 
 #include <QtTest>
@@ -12,18 +13,6 @@ class TstEIntTimeItem : public QObject
     Q_OBJECT
 private:
     TestRoot m_root;
-
-    static QPushButton *arrow(QWidget *row, const char *name)
-    {
-        return row->findChild<QPushButton *>(QLatin1String(name));
-    }
-    static bool anyTimerActive(QObject *row)
-    {
-        for (QTimer *t : row->findChildren<QTimer *>())
-            if (t->isActive())
-                return true;
-        return false;
-    }
 
 private Q_SLOTS:
     void holdTicks_data()

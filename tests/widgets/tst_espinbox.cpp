@@ -1,5 +1,6 @@
 #include "espinbox.h"
 #include "espinboxitem.h"
+#include "rowprobe.h"
 #include "testroot.h"
 
 #include <QtTest>
@@ -15,11 +16,6 @@ class TstESpinBox : public QObject
     Q_OBJECT
 private:
     TestRoot m_root;
-
-    static QPushButton *arrow(QWidget *row, const char *name)
-    {
-        return row->findChild<QPushButton *>(QLatin1String(name));
-    }
 
 private Q_SLOTS:
     void text_data()

@@ -1,5 +1,6 @@
 #include "emodeitem.h"
 #include "evalueitem.h"
+#include "rowprobe.h"
 #include "testroot.h"
 
 #include <QtTest>
@@ -15,20 +16,9 @@ class TstEValueItem : public QObject
 private:
     TestRoot m_root;
 
-    static QPushButton *arrow(QWidget *row, const char *name)
-    {
-        return row->findChild<QPushButton *>(QLatin1String(name));
-    }
     static QString shown(EValueItem *row)
     {
         return row->findChild<QPushButton *>(QStringLiteral("Value"))->text();
-    }
-    static bool anyTimerActive(QObject *row)
-    {
-        for (QTimer *t : row->findChildren<QTimer *>())
-            if (t->isActive())
-                return true;
-        return false;
     }
 
 private Q_SLOTS:

@@ -1,6 +1,0 @@
-#include "thermaversion.h"
-
-const char *thermaVersion()
-{
-    return "0.1";
-}
