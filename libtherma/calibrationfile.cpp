@@ -1,6 +1,7 @@
 #include "calibrationfile.h"
 
 #include "paths.h"
+#include "tablefilelimit.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -63,13 +64,17 @@ TempInfoTab CalibrationFile::emptyTable()
 QString CalibrationFile::choose(int lens, int range, bool *isDefault)
 {
     const QString path = tablePath(lens, range);
+    const QString file = Paths::resolve(path);
     bool useDefault = false;
-    if (!QFileInfo::exists(Paths::resolve(path))) {
+    if (!QFileInfo::exists(file)) {
         qWarning("[%s, %d] %s is no exist", __FILE__, __LINE__, qPrintable(path));
         qWarning("[%s, %d] Set all AD table failured", __FILE__, __LINE__);
         useDefault = true;
+    } else if (!TableFileLimit::readable(file)) {
+        qWarning("[%s, %d] Set all AD table failured", __FILE__, __LINE__);
+        useDefault = true;
     } else {
-        QSettings settings(Paths::resolve(path), QSettings::IniFormat);
+        QSettings settings(file, QSettings::IniFormat);
         settings.beginGroup(QStringLiteral("Temp2AD"));
         useDefault = settings.childKeys().size() < 2;
     }
@@ -85,9 +90,17 @@ bool CalibrationFile::readTable(const QString &path, TempInfoTab *table)
     if (!table)
         return false;
     const QString file = Paths::resolve(path);
-    bool sound = QFileInfo::exists(file);
+    if (!TableFileLimit::readable(file)) {
+        // Missing or refused: every default, no points.
+        const TempInfoTab empty = emptyTable();
+        table->maxAD = empty.maxAD;
+        table->minAD = empty.minAD;
+        table->baseTemp = empty.baseTemp;
+        table->num = 0;
+        return false;
+    }
     QSettings settings(file, QSettings::IniFormat);
-    sound = sound && settings.status() == QSettings::NoError;
+    bool sound = settings.status() == QSettings::NoError;
 
     bool ok = true;
     settings.beginGroup(QStringLiteral("ParaSet"));

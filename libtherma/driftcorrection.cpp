@@ -12,7 +12,10 @@ float DriftCorrection::sensitivity(int range, int T)
 
 unsigned short DriftCorrection::move(int range, float meanTemp, int T, unsigned short AD, int direction)
 {
-    if (T > limitTemp(range) || !std::isfinite(meanTemp))
+    // Only the move to the reference stops at the limit; the move from it
+    // takes every point, so a table's points above the limit go along with
+    // those below and the table keeps rising.
+    if ((direction > 0 && T > limitTemp(range)) || !std::isfinite(meanTemp))
         return AD;
     const float k = sensitivity(range, T);
     double moved;

@@ -6,8 +6,9 @@
 // Moves calibration ADs between the internal temperature at which a table
 // was measured (26.5 degC in the low range, 43.0 degC otherwise) and the
 // internal temperature now. The sensitivity per point is a quadratic in the
-// point's temperature. Points above the range's limit (160 / 410 degC) are
-// never moved, in either direction.
+// point's temperature. The move to the reference leaves points above the
+// range's limit (160 / 410 degC) where they are; the move from it takes
+// every point.
 class THERMA_EXPORT DriftCorrection
 {
 public:

@@ -3,9 +3,9 @@
 #include "registerdevice.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -665,6 +665,28 @@ int FPGABottom::fpga_colorTable_get(void *buf, int len)
 
 // ---- frames ----
 
+namespace {
+// Whole seconds and the microseconds within them.
+void split(std::chrono::steady_clock::time_point t, long long *s, long long *us)
+{
+    const long long total = std::chrono::duration_cast<std::chrono::microseconds>(t.time_since_epoch()).count();
+    *s = total / 1000000;
+    *us = total % 1000000;
+}
+
+void printReadTime(std::chrono::steady_clock::time_point start, std::chrono::steady_clock::time_point end)
+{
+    long long startS = 0, startUs = 0, endS = 0, endUs = 0;
+    split(start, &startS, &startUs);
+    split(end, &endS, &endUs);
+    // Labelled by whether the microseconds borrow from the seconds.
+    if (endUs >= startUs)
+        qDebug("time2:%d ms", int((endUs - startUs) / 1000 + (endS - startS) * 1000));
+    else
+        qDebug("time1:%d ms", int((endUs + 1000000 - startUs) / 1000 + (endS - 1 - startS) * 1000));
+}
+} // namespace
+
 int FPGABottom::readFrameChunk(unsigned short *chunk, int bytes)
 {
     if (readExact(RegFrame, chunk, bytes) != FPGA_OK)
@@ -686,12 +708,12 @@ int FPGABottom::fpga_read_IRAD(unsigned short *frame)
 
 int FPGABottom::fpga_read_IRAD_384(unsigned short *frame)
 {
+    qDebug("fpga read irad 384");
     if (!frame) {
         qWarning("add is null");
         return FPGA_FAILED;
     }
-    QElapsedTimer timer;
-    timer.start();
+    const auto start = std::chrono::steady_clock::now();
     // Every chunk is asked for even after a failure: the board hands out
     // successive chunks, and skipping some would shift the next frame.
     bool done = true;
@@ -699,6 +721,6 @@ int FPGABottom::fpga_read_IRAD_384(unsigned short *frame)
         unsigned short *chunk = frame + i * (FRAME_CHUNK_BYTES / 2);
         done = readFrameChunk(chunk, FRAME_CHUNK_BYTES) == FPGA_OK && done;
     }
-    qDebug("fpga read irad 384: %lld ms", static_cast<long long>(timer.elapsed()));
+    printReadTime(start, std::chrono::steady_clock::now());
     return done ? FPGA_OK : FPGA_FAILED;
 }

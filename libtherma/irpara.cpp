@@ -130,7 +130,6 @@ IrTempStru IRPara::calTempLocked(unsigned int x) const
         r.temp = AboveTable;
         return r;
     }
-    setStatus(r, "OK");
     // Between the limits but outside the points: extrapolate the nearest
     // pair.
     int i = 0;
@@ -142,6 +141,15 @@ IrTempStru IRPara::calTempLocked(unsigned int x) const
     }
     const int64_t rise = int64_t(int64_t(x) - m_tab.ad[i]) * (m_tab.temp[i + 1] - m_tab.temp[i]);
     const float t = float(rise) / float(m_tab.ad[i + 1] - m_tab.ad[i]) + float(m_tab.temp[i]);
+    // Far below the first point the line passes absolute zero, where the
+    // fourth power of the black-body step would turn it warm again: the
+    // table's usable range ends there.
+    if (!(double(t) >= -kKelvin)) {
+        setStatus(r, "L");
+        r.temp = BelowTable;
+        return r;
+    }
+    setStatus(r, "OK");
     r.temp = blackBodyOf(t);
     return r;
 }

@@ -168,6 +168,9 @@ int LevelSpan::hand(float low, float high)
     int last = b.ad;
     if (last < first)
         std::swap(first, last);
+    // Equal ends are no range: there is no scale to draw.
+    if (last == first)
+        return 1;
     write(Window{first, last - first});
     return 1;
 }

@@ -60,7 +60,8 @@ public:
     // whose statistics cannot be read writes nothing either.
     void step(Mode_t mode, bool smooth);
     // Manual ends from two temperatures; reversed ends are swapped. Ends the
-    // table cannot convert change nothing. Returns 1.
+    // table cannot convert, and ends that meet at one AD, change nothing.
+    // Returns 1.
     int hand(float low, float high);
     // One automatic step with the range's minimum span (255 in the low range,
     // 128 otherwise), then the temperatures at both ends of the scale.

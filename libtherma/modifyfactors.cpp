@@ -1,11 +1,12 @@
 #include "modifyfactors.h"
 
 #include "paths.h"
+#include "tablefilelimit.h"
 
-#include <QFileInfo>
 #include <QSettings>
 
 #include <cmath>
+#include <memory>
 
 ModifyFactors::ModifyFactors()
 {
@@ -30,6 +31,8 @@ int ModifyFactors::indexOf(float t)
 
 bool ModifyFactors::isSound() const
 {
+    if (m_nonFinite)
+        return false;
     for (float f : m_factors) {
         if (!(double(f) > 0.1) || double(f) >= 3.0)
             return false;
@@ -51,7 +54,7 @@ QString ModifyFactors::fileName(int lens, int range)
         specific = QString::asprintf("Parameter/Modify_%d_Temp_%d", lens, range);
     else if (range != 0)
         specific = QString::asprintf("Parameter/Modify_Temp_%d", range);
-    if (!specific.isEmpty() && QFileInfo::exists(Paths::resolve(specific)))
+    if (!specific.isEmpty() && TableFileLimit::readable(Paths::resolve(specific)))
         return specific;
     return QStringLiteral("Parameter/Modify");
 }
@@ -61,18 +64,26 @@ QString ModifyFactors::updateModify(int lens, int range)
     const QString name = fileName(lens, range);
     qDebug("update modify filename:%s len:%d", qPrintable(name), lens);
 
-    QSettings settings(Paths::resolve(name), QSettings::IniFormat);
+    // A missing or refused file gives no factors.
+    std::unique_ptr<QSettings> settings;
+    if (TableFileLimit::readable(Paths::resolve(name)))
+        settings = std::make_unique<QSettings>(Paths::resolve(name), QSettings::IniFormat);
     bool given[Count] = {};
     m_given = 0;
+    m_nonFinite = false;
     m_minModifyTemp = 79.0f;
     m_maxModifyTemp = -20.0f;
     int first = -1;
     int last = -1;
     for (int i = 0; i < Count; ++i) {
         bool ok = false;
-        const double value = settings.value(keyOf(i)).toDouble(&ok);
-        // Absent, not a number, 0 and anything non-finite give no factor.
-        if (!ok || value == 0.0 || !std::isfinite(value) || !std::isfinite(float(value))) {
+        const double value = settings ? settings->value(keyOf(i)).toDouble(&ok) : 0.0;
+        // Absent, not a number and 0 give no factor. A non-finite one gives
+        // none either, and marks the file as corrupt.
+        const bool finite = std::isfinite(value) && std::isfinite(float(value));
+        if (ok && !finite)
+            m_nonFinite = true;
+        if (!ok || value == 0.0 || !finite) {
             m_factors[i] = 0.0f;
             continue;
         }

@@ -33,7 +33,9 @@ public:
     float maxModifyTemp() const { return m_maxModifyTemp; }
     // How many factors the loaded file gave itself.
     int givenCount() const { return m_given; }
-    // Every factor above 0.1 and below 3.0.
+    // Every factor above 0.1 and below 3.0, and none given as "nan" or
+    // "inf" (such a factor is filled like an absent one, but the file is
+    // corrupt).
     bool isSound() const;
 
     // File for lens and range: the most specific one that exists.
@@ -46,4 +48,5 @@ private:
     float m_minModifyTemp = 79.0f;
     float m_maxModifyTemp = -20.0f;
     int m_given = 0;
+    bool m_nonFinite = false;
 };

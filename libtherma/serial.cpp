@@ -25,6 +25,7 @@ constexpr unsigned char ReplyStart0 = 0x7F;
 constexpr unsigned char ReplyStart1 = 0xA5;
 constexpr unsigned char FrameEnd = 0x5A;
 constexpr int ReplyOverhead = 7;
+constexpr int EchoOffset = 3;
 
 std::mutex s_defaultsMutex;
 Serial::Timeouts s_defaultTimeouts;
@@ -386,6 +387,8 @@ Serial::Outcome Serial::exchange(unsigned char code, const QByteArray &payload, 
     m_sendLength = out.size();
     g_writeData_length.store(m_sendLength);
     const int expected = replyLength(code);
+    if (expected < 1)
+        return Outcome::UnknownCommand;
     g_readData_length.store(expected);
 
     // Whatever arrived before this request (a late reply, line noise) is
@@ -394,9 +397,11 @@ Serial::Outcome Serial::exchange(unsigned char code, const QByteArray &payload, 
     if (!writeAll(fd, m_sendBuffer, m_sendLength, deadline))
         return stopRequested() ? Outcome::Stopped : Outcome::WriteFailed;
 
+    // The reply's length comes from the command; only its header and the
+    // echoed code are checked. Bytes 2 and 4 and the two closing bytes are
+    // the core's to choose.
     QByteArray pending;
     for (;;) {
-        // Take complete frames off the front of what has arrived.
         for (;;) {
             const int start = unpackData(reinterpret_cast<const unsigned char *>(pending.constData()), pending.size());
             if (start < 0) {
@@ -406,34 +411,23 @@ Serial::Outcome Serial::exchange(unsigned char code, const QByteArray &payload, 
                 break;
             }
             pending.remove(0, start);
-            if (pending.size() < 3)
+            if (pending.size() <= EchoOffset)
                 break;
-            const int n = uint8_t(pending[2]);
-            if (n > MAX_REPLY_PAYLOAD) {
+            if (uint8_t(pending[EchoOffset]) != code) {
+                // Noise that looks like a reply start, or another command's
+                // late answer: give up one byte only, the real reply may
+                // begin inside it.
+                qDebug("serial: skipped a reply start echoing 0x%02x while waiting for 0x%02x",
+                       uint8_t(pending[EchoOffset]), code);
                 pending.remove(0, 1);
                 continue;
             }
-            const int length = n + ReplyOverhead;
-            if (pending.size() < length)
+            if (pending.size() < expected)
                 break;
-            const QByteArray candidate = pending.left(length);
-            pending.remove(0, length);
-            if (uint8_t(candidate[3]) != code) {
-                // Another command's answer, arrived late: not ours.
-                qDebug("serial: skipped a reply to 0x%02x while waiting for 0x%02x", uint8_t(candidate[3]), code);
-                continue;
-            }
-            const auto *bytes = reinterpret_cast<const unsigned char *>(candidate.constData());
-            const bool valid = length == expected && bytes[length - 1] == FrameEnd
-                               && bytes[length - 2] == generateSum(bytes + 2, length - 4);
             std::memset(m_receiveBuffer, 0, sizeof m_receiveBuffer);
-            std::memcpy(m_receiveBuffer, bytes, static_cast<size_t>(length));
-            if (!valid) {
-                qWarning("serial: bad reply to command 0x%02x", code);
-                return Outcome::BadReply;
-            }
+            std::memcpy(m_receiveBuffer, pending.constData(), static_cast<size_t>(expected));
             if (reply)
-                *reply = candidate;
+                *reply = pending.left(expected);
             return Outcome::Done;
         }
         if (!waitReadable(fd, deadline))

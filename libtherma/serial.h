@@ -29,17 +29,19 @@ THERMA_EXPORT extern std::atomic<int> g_readData_length;
 // The serial line to the infrared core: 115200 8N1, raw.
 //
 // Frame sent:  FF A5 code n payload[n] xor 5A, xor over code, n and payload.
-// Reply:       7F A5 n code status payload[n] xor 5A, xor over bytes 2 .. 4+n;
-//              its length is fixed per command (payload + 7).
+// Reply:       7F A5 ?? code ?? payload ?? ??; its length is fixed per
+//              command (payload + 7, replyLength). The bytes marked ?? are
+//              the core's own: the link reads nothing from them.
 //
 // Requests that return data run on the caller's thread; commands that must
 // not block the caller (shutter calibrations, integration time, VSK, range
 // change, shutdown) go into a FIFO queue that one worker thread sends in
 // order. Every exchange holds the port lock, drops stale input before it
-// writes, and accepts only a reply with the right length, header, echo,
-// checksum and end byte within a bounded time; a silent or garbled core is
-// an error result, never zeros taken as values. Replies of other commands
-// (a late answer to an earlier request) are skipped.
+// writes, and accepts only a reply that starts with the header and echoes
+// its command, in full within a bounded time; a silent or garbled core is
+// an error result, never zeros taken as values. A reply start that fails
+// the echo (line noise, a late answer to an earlier request) costs one
+// byte: the search goes on from the next one.
 class THERMA_EXPORT Serial
 {
 public:
@@ -52,7 +54,7 @@ public:
         // The alarm pulse that announces a shutdown.
         int alarmPulseMs = 150;
     };
-    enum { BUFFER_SIZE = 128, MAX_PAYLOAD = BUFFER_SIZE - 6, MAX_REPLY_PAYLOAD = 15 };
+    enum { BUFFER_SIZE = 128, MAX_PAYLOAD = BUFFER_SIZE - 6 };
     enum { VERSION_LENGTH = 15, QUEUE_LIMIT = 32 };
     enum Command : unsigned char {
         AutoShutter = 0x30,
@@ -157,7 +159,7 @@ private:
         unsigned char code;
         QByteArray payload;
     };
-    enum class Outcome { Done, NoPort, WriteFailed, TimedOut, BadReply, Stopped };
+    enum class Outcome { Done, NoPort, WriteFailed, TimedOut, UnknownCommand, Stopped };
 
     void open(const QString &device);
     void startWorker();

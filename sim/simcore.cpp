@@ -43,6 +43,8 @@ SimCore::SimCore()
     , m_deltaAD(1200)
     , m_vsk(2000)
     , m_sum(5000)
+    // Line noise that looks like frames but is none.
+    , m_garbage(QByteArray::fromHex("0013377f00ffa55a7f7fa51f"))
 {
     if (::pipe2(m_stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         m_stopPipe[0] = m_stopPipe[1] = -1;
@@ -186,6 +188,7 @@ void SimCore::handle(const Request &request)
     QByteArray reply;
     Fault fault = NoFault;
     int delay = 0;
+    QByteArray garbage;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const uint8_t code = request.code;
@@ -218,6 +221,13 @@ void SimCore::handle(const Request &request)
         if (!payloadFor(code, &payload))
             return; // an unknown command gets no answer
         reply = replyFrame(code, payload);
+        if (!m_ownFreeBytes) {
+            reply[2] = char(m_freeBytes.length);
+            reply[4] = char(m_freeBytes.status);
+            reply[reply.size() - 2] = char(m_freeBytes.sum);
+            reply[reply.size() - 1] = char(m_freeBytes.end);
+        }
+        garbage = m_garbage;
         if (m_fault != NoFault && m_faultCount != 0) {
             fault = m_fault;
             if (m_faultCount > 0 && --m_faultCount == 0)
@@ -240,8 +250,7 @@ void SimCore::handle(const Request &request)
             return;
         break;
     case GarbageFirst:
-        // Line noise that looks like frames but is none.
-        send(QByteArray::fromHex("0013377f00ffa55a7f7fa51f"));
+        send(garbage);
         break;
     case ShortReply:
         reply.truncate(reply.size() / 2);
@@ -362,6 +371,25 @@ void SimCore::setReplyDelay(int ms)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_delayMs = qMax(0, ms);
+}
+
+void SimCore::setGarbage(const QByteArray &bytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_garbage = bytes;
+}
+
+void SimCore::setFreeBytes(const FreeBytes &bytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_freeBytes = bytes;
+    m_ownFreeBytes = false;
+}
+
+void SimCore::clearFreeBytes()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_ownFreeBytes = true;
 }
 
 // ---- inspection ----

@@ -16,8 +16,10 @@
 // It reads request frames (FF A5 code n payload xor 5A), logs them and
 // answers each command with its fixed-length reply
 // (7F A5 n code status payload xor 5A). Values are scriptable; fault modes
-// make it silent, echo the wrong code, break the checksum, answer late,
-// send garbage before the reply or cut the reply short.
+// make it silent, echo the wrong code, answer late, send garbage before the
+// reply or cut the reply short. BadChecksum flips the XOR byte: the link
+// reads nothing from that byte (it is the core's own), so such a reply is
+// still a correct one.
 //
 // Use: construct, linkAt("/dev/ttyS1") (a link under the path root to the
 // pseudo-terminal), let Serial open that path, then drive Serial and
@@ -61,6 +63,21 @@ public:
     // The next count replies (-1: all until changed) suffer fault.
     void setFault(Fault fault, int count = -1);
     void setReplyDelay(int ms);                         // for LateReply
+    // What GarbageFirst sends before the reply.
+    void setGarbage(const QByteArray &bytes);
+
+    // ---- the bytes a reply leaves to the core ----
+    // Byte 2, byte 4 and the two closing bytes of every reply from now on;
+    // until set (and after clearFreeBytes) the core's own convention.
+    struct FreeBytes
+    {
+        uint8_t length;
+        uint8_t status;
+        uint8_t sum;
+        uint8_t end;
+    };
+    void setFreeBytes(const FreeBytes &bytes);
+    void clearFreeBytes();
 
     // ---- inspection ----
     QVector<Request> requests() const;
@@ -101,6 +118,9 @@ private:
     Fault m_fault = NoFault;
     int m_faultCount = -1;
     int m_delayMs = 200;
+    QByteArray m_garbage;
+    bool m_ownFreeBytes = true;
+    FreeBytes m_freeBytes = {0, 0, 0, 0};
     QVector<Request> m_requests;
     int m_replies = 0;
     int m_badFrames = 0;

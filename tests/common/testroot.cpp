@@ -50,6 +50,14 @@ bool TestRoot::writeFile(const QString &path, const QByteArray &data) const
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 
+bool TestRoot::writeSparseFile(const QString &path, const QByteArray &head, qint64 size) const
+{
+    if (!writeFile(path, head))
+        return false;
+    QFile file(hostPath(path));
+    return file.resize(size);
+}
+
 QByteArray TestRoot::readFile(const QString &path) const
 {
     QFile file(hostPath(path));

@@ -24,6 +24,8 @@ public:
     QString hostPath(const QString &path) const;
 
     bool writeFile(const QString &path, const QByteArray &data) const;
+    // head, then a hole up to size bytes: a large file that takes no disk.
+    bool writeSparseFile(const QString &path, const QByteArray &head, qint64 size) const;
     QByteArray readFile(const QString &path) const;
     bool makeFifo(const QString &path) const;
 

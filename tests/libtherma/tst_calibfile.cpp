@@ -30,7 +30,8 @@ private Q_SLOTS:
     void gridPointsInFileOrder();
     void hexadecimalTexts();
     void moreThanSixtyPointsStayInTheTable();
-    void missingFileGivesTheEmptyTable();
+    void unreadableFileGivesTheEmptyTable_data();
+    void unreadableFileGivesTheEmptyTable();
     void nullTable();
 };
 
@@ -124,11 +125,34 @@ void TestCalibFile::moreThanSixtyPointsStayInTheTable()
     QCOMPARE(int(g.table.num), TEMP_TAB_POINTS);
 }
 
-void TestCalibFile::missingFileGivesTheEmptyTable()
+void TestCalibFile::unreadableFileGivesTheEmptyTable_data()
 {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("missing") << 0 << QString();
+    // A sound table at its head: read, it would give 18 points.
+    QTest::newRow("300 MB") << 1 << QStringLiteral("too large");
+    QTest::newRow("a folder") << 2 << QStringLiteral("not a regular file");
+}
+
+void TestCalibFile::unreadableFileGivesTheEmptyTable()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, warning);
     TestRoot root;
-    TempInfoTab t = CalibrationFile::emptyTable();
-    QVERIFY(!CalibrationFile::readTable(QStringLiteral("etc/none.conf"), &t));
+    const QString path = QStringLiteral("etc/calc_len0_temp0.conf");
+    if (kind == 1) {
+        QFile grid(TestRoot::testData(QStringLiteral("data/calib_grid.conf")));
+        QVERIFY(grid.open(QIODevice::ReadOnly));
+        QVERIFY(root.writeSparseFile(path, grid.readAll(), qint64(300) * 1024 * 1024));
+    } else if (kind == 2) {
+        QVERIFY(QDir().mkpath(root.hostPath(path)));
+    }
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    TempInfoTab t;
+    std::memset(&t, 0x5A, sizeof t);
+    QVERIFY(!CalibrationFile::readTable(path, &t));
     QCOMPARE(int(t.num), 0);
     QCOMPARE(int(t.maxAD), 65535);
     QCOMPARE(int(t.minAD), 0);

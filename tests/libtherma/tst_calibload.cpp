@@ -43,6 +43,8 @@ private Q_SLOTS:
     void levelSpanBounds();
     void checkBiaoDingTab_data();
     void checkBiaoDingTab();
+    void withoutMinADFarBelowTheTableIsLow_data();
+    void withoutMinADFarBelowTheTableIsLow();
 };
 
 void TestCalibLoad::chooseTheFile_data()
@@ -59,6 +61,10 @@ void TestCalibLoad::chooseTheFile_data()
     // but reported as no sound table.
     QTest::newRow("short file") << "calib_tempnum_short.conf" << "calib_grid.conf" << int(TempModel::TableInvalid) << 18;
     QTest::newRow("bad default") << QString() << "calib_equal_ad.conf" << int(TempModel::TableInvalid) << 3;
+    // A sound table followed by a hole to 300 MB: refused unread, as if
+    // missing.
+    QTest::newRow("300 MB file: default") << "300 MB" << "calib_grid.conf" << int(TempModel::TableFromDefault) << 18;
+    QTest::newRow("300 MB default: empty table") << QString() << "300 MB" << int(TempModel::TableInvalid) << 0;
 }
 
 void TestCalibLoad::chooseTheFile()
@@ -68,9 +74,16 @@ void TestCalibLoad::chooseTheFile()
     QFETCH(int, result);
     QFETCH(int, points);
     TestRoot root;
+    const QString oversized = QStringLiteral("300 MB");
+    auto install = [&](const QString &path, const QString &name) {
+        if (name != oversized)
+            return root.writeFile(path, fixture(name));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("too large")));
+        return root.writeSparseFile(path, fixture(QStringLiteral("calib_grid.conf")), qint64(300) * 1024 * 1024);
+    };
     if (!main.isEmpty())
-        QVERIFY(root.writeFile(CalibrationFile::tablePath(2, 0), fixture(main)));
-    QVERIFY(root.writeFile(CalibrationFile::defaultTablePath(2, 0), fixture(fallback)));
+        QVERIFY(install(CalibrationFile::tablePath(2, 0), main));
+    QVERIFY(install(CalibrationFile::defaultTablePath(2, 0), fallback));
     TempModel model;
     QCOMPARE(model.setSystemAdToTempTab(2, 0), result);
     QCOMPARE(int(model.calibrationTable().num), points);
@@ -197,6 +210,9 @@ void TestCalibLoad::checkBiaoDingTab_data()
     QTest::newRow("factor 3.0") << "calib_grid.conf" << modifyWith(3.0f) << -2;
     QTest::newRow("factor 0.09") << "calib_grid.conf" << modifyWith(0.09f) << -2;
     QTest::newRow("factor 0.1 as f32 passes") << "calib_grid.conf" << modifyWith(0.1f) << 0;
+    QTest::newRow("factor nan") << "calib_grid.conf" << modifyWith(1.0f).replace("Averg_25=1\n", "Averg_25=nan\n") << -2;
+    QTest::newRow("factor inf") << "calib_grid.conf" << modifyWith(1.0f).replace("Averg_79.5=1\n", "Averg_79.5=inf\n") << -2;
+    QTest::newRow("factor -inf, the only one") << "calib_grid.conf" << QByteArray("Averg_0=-inf\n") << -2;
     QTest::newRow("promises more points") << "calib_tempnum_short.conf" << modifyWith(1.0f) << -1;
 }
 
@@ -211,6 +227,37 @@ void TestCalibLoad::checkBiaoDingTab()
     TempModel model;
     model.setSystemAdToTempTab(0, 0);
     QCOMPARE(model.checkBiaoDingTab(), result);
+}
+
+void TestCalibLoad::withoutMinADFarBelowTheTableIsLow_data()
+{
+    QTest::addColumn<uint>("ad");
+    QTest::addColumn<QByteArray>("status");
+    // The line through the first points passes absolute zero near AD
+    // 20300; far below, the fourth power of the black-body step would make
+    // it a warm reading.
+    QTest::newRow("AD 1000") << 1000u << QByteArray("L");
+    QTest::newRow("AD 0") << 0u << QByteArray("L");
+    QTest::newRow("100 degC of table") << 35568u << QByteArray("OK");
+}
+
+void TestCalibLoad::withoutMinADFarBelowTheTableIsLow()
+{
+    QFETCH(uint, ad);
+    QFETCH(QByteArray, status);
+    TestRoot root;
+    // A high-range table, -10 .. 410 degC, 400 ADs per 10 degC, without
+    // "MinAD": it reads as 0.
+    QByteArray text = "[ParaSet]\nMaxAD=0xBB60\nMinTemp=-10\nMaxTemp=410\nTempNum=43\n[Temp2AD]\n";
+    for (int i = 0; i < 43; ++i)
+        text += QByteArray::number(-10 + 10 * i) + "=" + QByteArray::number(0x79C0 + 400 * i, 16) + "\n";
+    QVERIFY(root.writeFile(CalibrationFile::tablePath(0, 1), text));
+    TempModel model;
+    model.setRange(1);
+    QCOMPARE(model.setSystemAdToTempTab(0, 1), int(TempModel::TableFromFile));
+    QCOMPARE(int(model.calibrationTable().minAD), 0);
+    const IrTempStru r = model.systemHandler().irAD2Temp(ad);
+    QVERIFY2(QByteArray(r.status) == status, qPrintable(QStringLiteral("%1 %2").arg(r.status).arg(r.temp)));
 }
 
 QTEST_GUILESS_MAIN(TestCalibLoad)

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void movesBackAndForth_data();
     void movesBackAndForth();
     void tableMove();
+    void warmCameraKeepsATableAboveTheLimitRising();
     void warmCameraReadsBelowTheTop();
     void movedADsSaturate();
     void factorAndShutterHandOver();
@@ -104,10 +105,10 @@ void TestDrift::moves_data()
     QTest::newRow("range 0 at the reference") << 0 << 26.5f << 100 << 10000 << 10000 << 10000;
     QTest::newRow("range 1 at the reference") << 1 << 43.0f << 200 << 20000 << 20000 << 20000;
     QTest::newRow("range 0, 160 still moves") << 0 << 30.0f << 160 << 10000 << 9647 << 10352;
-    // Above the limit neither direction moves the AD.
-    QTest::newRow("range 0, 161 stays") << 0 << 30.0f << 161 << 10000 << 10000 << 10000;
+    // Above the limit only the move to the reference leaves the AD alone.
+    QTest::newRow("range 0, 161: only from the reference") << 0 << 30.0f << 161 << 10000 << 10000 << 10356;
     QTest::newRow("range 1, 410 still moves") << 1 << 30.0f << 410 << 20000 << 21222 << 18777;
-    QTest::newRow("range 1, 411 stays") << 1 << 30.0f << 411 << 20000 << 20000 << 20000;
+    QTest::newRow("range 1, 411: only from the reference") << 1 << 30.0f << 411 << 20000 << 20000 << 18772;
     QTest::newRow("saturates at the top") << 0 << 60.0f << 150 << 65000 << 61968 << 65535;
     QTest::newRow("saturates at 0") << 0 << 60.0f << 150 << 1000 << 0 << 4031;
 }
@@ -137,7 +138,8 @@ void TestDrift::movesBackAndForth()
 {
     QFETCH(int, range);
     QFETCH(float, mean);
-    for (int T = -20; T <= 400; T += 30) {
+    // Inverse to each other up to the limit.
+    for (int T = -20; T <= DriftCorrection::limitTemp(range); T += 30) {
         const uint16_t ad = 30000;
         const int back = DriftCorrection::BiaoDingXiuzheng(range, mean, T, DriftCorrection::BiaoDingXiuzhengGet(range, mean, T, ad));
         QVERIFY2(std::abs(back - ad) <= 1, qPrintable(QStringLiteral("T %1: %2").arg(T).arg(back)));
@@ -166,6 +168,26 @@ void TestDrift::tableMove()
     // A second update starts from the file again.
     model.updateShutterTemp(true);
     QCOMPARE(model.calibrationTable().ad[6], t.ad[6]);
+}
+
+// A warm camera moves the points up, the more the hotter the point: points
+// above the limit must move too, or the one below it overtakes them.
+void TestDrift::warmCameraKeepsATableAboveTheLimitRising()
+{
+    TestRoot root;
+    QByteArray text = "[ParaSet]\nMinTemp=-20\nMaxTemp=200\nTempNum=23\nMinAD=2710\nMaxAD=EA60\n[Temp2AD]\n";
+    for (int i = 0; i < 23; ++i)
+        text += QByteArray::number(-20 + 10 * i) + '=' + QByteArray::number(10000 + i * 1500, 16) + '\n';
+    QVERIFY(root.writeFile(CalibrationFile::tablePath(0, 0), text));
+    ScriptedTempBoard board;
+    board.shutter = board.sensor = 50.0f;
+    TempModel model(&board);
+    model.updateShutterTemp(true);
+    const TempInfoTab t = model.calibrationTable();
+    for (int i = 1; i < 23; ++i)
+        QVERIFY2(t.ad[i] > t.ad[i - 1], qPrintable(QStringLiteral("point %1: %2 after %3").arg(i).arg(t.ad[i]).arg(t.ad[i - 1])));
+    QCOMPARE(model.irPara().usablePoints(), 23);
+    QCOMPARE(int(t.ad[22]), int(DriftCorrection::BiaoDingXiuzhengGet(0, 50.0f, 200, 10000 + 22 * 1500)));
 }
 
 // On a warm camera the points move up; the top bound must move with them.

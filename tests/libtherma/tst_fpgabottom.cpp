@@ -364,8 +364,13 @@ void TestFpgaBottom::frameRead()
     m_board->setNoise(2);
     m_board->setSceneTime(3.0);
     QVector<unsigned short> frame(FPGABottom::FRAME_PIXELS, 0);
+    // The read announces itself and then tells its time.
+    QTest::ignoreMessage(QtDebugMsg, "fpga read irad 384");
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^time[12]:\\d+ ms$")));
     QCOMPARE(m_fpga->fpga_read_IRAD_384(frame.data()), int(FPGABottom::FPGA_OK));
     QCOMPARE(frame, m_board->frame());
+    QTest::ignoreMessage(QtDebugMsg, "fpga read irad 384");
+    QTest::ignoreMessage(QtWarningMsg, "add is null");
     QCOMPARE(m_fpga->fpga_read_IRAD_384(nullptr), int(FPGABottom::FPGA_FAILED));
 }
 

@@ -255,7 +255,8 @@ void TestLevelSpan::manualEnds_data()
     QTest::newRow("20 to 50") << 20.0f << 50.0f << true;
     QTest::newRow("reversed: 50 to 20") << 50.0f << 20.0f << true;
     QTest::newRow("half a degree") << 20.0f << 20.5f << true;
-    QTest::newRow("equal ends") << 30.0f << 30.0f << true;
+    QTest::newRow("equal ends") << 30.0f << 30.0f << false;
+    QTest::newRow("equal ends, 25") << 25.0f << 25.0f << false;
     QTest::newRow("high beyond the model") << 20.0f << 5000.0f << false;
     QTest::newRow("low below the model") << -100.0f << 20.0f << false;
     QTest::newRow("nan") << std::nanf("") << 20.0f << false;
@@ -283,7 +284,7 @@ void TestLevelSpan::manualEnds()
     const int a = h.irTemp2AD(std::min(low, high)).ad;
     const int b = h.irTemp2AD(std::max(low, high)).ad;
     QCOMPARE(int(front.level()), a);
-    QCOMPARE(int(front.span()), std::max(1, b - a));
+    QCOMPARE(int(front.span()), b - a);
     QCOMPARE(f.board->registerWord(0x62), uint16_t(a));
     const uint32_t gain = f.board->registerLong(0x64);
     QVERIFY(gain > 0);

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void fileChoice();
     void fill_data();
     void fill();
+    void oversizedFileIsTakenAsMissing_data();
+    void oversizedFileIsTakenAsMissing();
     void noFileMeansNoCorrection();
     void libraryLimitsAreItsOwn();
     void indexOfInternalTemperature_data();
@@ -88,18 +90,21 @@ void TestModify::fill_data()
     QTest::addColumn<float>("minTemp");
     QTest::addColumn<float>("maxTemp");
     QTest::addColumn<QList<QPair<int, float>>>("expected");
+    QTest::addColumn<bool>("sound");
     using E = QList<QPair<int, float>>;
     // Entry i is -20 + 0.5 i degC.
     QTest::newRow("20 and 30; 25 = 0 is absent") << "modify_20_30.ini" << 20.0f << 30.0f
-        << E{{0, 1.1f}, {79, 1.1f}, {80, 1.1f}, {99, 1.1f}, {100, 1.2f}, {199, 1.2f}};
+        << E{{0, 1.1f}, {79, 1.1f}, {80, 1.1f}, {99, 1.1f}, {100, 1.2f}, {199, 1.2f}} << true;
     QTest::newRow("only 79.5 fills everything below") << "modify_only_79_5.ini" << 79.5f << 79.5f
-        << E{{0, 1.3f}, {198, 1.3f}, {199, 1.3f}};
+        << E{{0, 1.3f}, {198, 1.3f}, {199, 1.3f}} << true;
     QTest::newRow("only zeros at the edges") << "modify_zero_edge.ini" << 79.0f << -20.0f
-        << E{{0, 1.0f}, {100, 1.0f}, {198, 1.0f}, {199, 1.0f}};
-    QTest::newRow("non-finite values are absent") << "modify_nonfinite.ini" << 20.0f << 20.0f
-        << E{{0, 1.05f}, {60, 1.05f}, {80, 1.05f}, {100, 1.05f}, {199, 1.05f}};
+        << E{{0, 1.0f}, {100, 1.0f}, {198, 1.0f}, {199, 1.0f}} << true;
+    // Filled like absent ones, so no reading meets them, but the file is
+    // corrupt.
+    QTest::newRow("non-finite values: filled, unsound") << "modify_nonfinite.ini" << 20.0f << 20.0f
+        << E{{0, 1.05f}, {60, 1.05f}, {80, 1.05f}, {100, 1.05f}, {199, 1.05f}} << false;
     QTest::newRow("half-degree keys") << "modify_half_keys.ini" << -0.5f << 0.5f
-        << E{{0, 0.9f}, {39, 0.9f}, {40, 1.0f}, {41, 1.1f}, {199, 1.1f}};
+        << E{{0, 0.9f}, {39, 0.9f}, {40, 1.0f}, {41, 1.1f}, {199, 1.1f}} << true;
 }
 
 void TestModify::fill()
@@ -109,6 +114,7 @@ void TestModify::fill()
     QFETCH(float, maxTemp);
     using E = QList<QPair<int, float>>;
     QFETCH(E, expected);
+    QFETCH(bool, sound);
     TestRoot root;
     QVERIFY(install(root, fixture, QStringLiteral("Parameter/Modify")));
     ModifyFactors factors;
@@ -119,6 +125,34 @@ void TestModify::fill()
         QVERIFY2(factors.factor(e.first) == e.second, qPrintable(QStringLiteral("entry %1: %2").arg(e.first).arg(factors.factor(e.first))));
     for (int i = 0; i < ModifyFactors::Count; ++i)
         QVERIFY(factors.factor(i) != 0.0f);
+    QCOMPARE(factors.isSound(), sound);
+}
+
+void TestModify::oversizedFileIsTakenAsMissing_data()
+{
+    QTest::addColumn<int>("lens");
+    QTest::addColumn<QString>("oversized");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<float>("factor");
+    QTest::newRow("lens file: the common one") << 2 << "Parameter/Modify_2_Temp_0" << "Parameter/Modify" << 1.1f;
+    QTest::newRow("common file: no correction") << 0 << "Parameter/Modify" << "Parameter/Modify" << 1.0f;
+}
+
+void TestModify::oversizedFileIsTakenAsMissing()
+{
+    QFETCH(int, lens);
+    QFETCH(QString, oversized);
+    QFETCH(QString, chosen);
+    QFETCH(float, factor);
+    TestRoot root;
+    QVERIFY(root.writeFile(QStringLiteral("Parameter/Modify"), "Averg_20=1.1\n"));
+    // Factors at its head that would count if it were read.
+    QVERIFY(root.writeSparseFile(oversized, "Averg_20=2.5\n", qint64(300) * 1024 * 1024));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("too large")));
+    ModifyFactors factors;
+    QCOMPARE(factors.updateModify(lens, 0), chosen);
+    for (int i = 0; i < ModifyFactors::Count; ++i)
+        QCOMPARE(factors.factor(i), factor);
     QVERIFY(factors.isSound());
 }
 

@@ -4,6 +4,7 @@
 #include "simcore.h"
 #include "testroot.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <cstring>
@@ -32,8 +33,12 @@ private Q_SLOTS:
     void versionsAreBounded();
     void queuedCommands_data();
     void queuedCommands();
+    void freeReplyBytesAreTheCores_data();
+    void freeReplyBytesAreTheCores();
     void faultModes_data();
     void faultModes();
+    void replyAfterNoise_data();
+    void replyAfterNoise();
     void lateReplyIsNotTheNextAnswer();
     void lateReplyDuringTheNextRequestIsSkipped();
     void wrongEchoOfVskGivesZero();
@@ -259,13 +264,71 @@ void TestSerial::queuedCommands()
     QCOMPARE(m_core->repliesSent(), 1);
 }
 
+void TestSerial::freeReplyBytesAreTheCores_data()
+{
+    // Byte 2, byte 4 and the two closing bytes; a length byte of -1 stands
+    // for the reply's whole length, whatever the command.
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("sum");
+    QTest::addColumn<int>("end");
+    QTest::newRow("zeros") << 0 << 0 << 0 << 0;
+    QTest::newRow("whole reply length") << -1 << -1 << -1 << -1;
+    QTest::newRow("0xFF") << 0xFF << 0xFF << 0xFF << 0xFF;
+    QTest::newRow("header lookalikes") << 0x7F << 0xA5 << 0x7F << 0xA5;
+    QRandomGenerator random(20261209);
+    for (int i = 0; i < 4; ++i) {
+        const int b[4] = {random.bounded(256), random.bounded(256), random.bounded(256), random.bounded(256)};
+        QTest::addRow("random %02x %02x %02x %02x", b[0], b[1], b[2], b[3]) << b[0] << b[1] << b[2] << b[3];
+    }
+}
+
+void TestSerial::freeReplyBytesAreTheCores()
+{
+    QFETCH(int, length);
+    QFETCH(int, status);
+    QFETCH(int, sum);
+    QFETCH(int, end);
+    m_core->setSensor(0x1F40);
+    m_core->setDeltaAD(0x89ABCDEF);
+    m_core->setVsk(0xBEEF);
+    m_core->setCpuVersion("CPU-FREE-BYTES1");
+    auto serial = makeSerial();
+    auto shape = [&](unsigned char code) {
+        auto pick = [&](int v) { return uint8_t(v < 0 ? Serial::replyLength(code) : v); };
+        m_core->setFreeBytes({pick(length), pick(status), pick(sum), pick(end)});
+    };
+    unsigned short word = 0;
+    shape(Serial::ReadSensor);
+    QCOMPARE(serial->readSensor(&word), 0);
+    QCOMPARE(word, uint16_t(0x1F40));
+    unsigned int wide = 0;
+    shape(Serial::ReadDeltaAD);
+    QCOMPARE(serial->readDeltaAD(&wide), 0);
+    QCOMPARE(wide, 0x89ABCDEFu);
+    shape(Serial::ReadVSK);
+    QCOMPARE(serial->readSerialVSK(&word), 0);
+    QCOMPARE(word, uint16_t(0xBEEF));
+    char version[16] = {};
+    shape(Serial::ReadCpuVersion);
+    QCOMPARE(serial->readCoreCpuVersion(version, sizeof version), 0);
+    QCOMPARE(QByteArray(version), QByteArray("CPU-FREE-BYTES1"));
+    shape(Serial::InsideShutter);
+    QVERIFY(serial->insideShutter());
+    QVERIFY(serial->waitForIdle(5000));
+    QCOMPARE(serial->commandsSent(), 1);
+    QCOMPARE(serial->commandsFailed(), 0);
+}
+
 void TestSerial::faultModes_data()
 {
     QTest::addColumn<int>("fault");
     QTest::addColumn<bool>("answered");
     QTest::newRow("silence") << int(SimCore::Silent) << false;
     QTest::newRow("wrong echo") << int(SimCore::WrongEcho) << false;
-    QTest::newRow("bad checksum") << int(SimCore::BadChecksum) << false;
+    // The closing bytes are the core's own: a checksum of some other
+    // convention is no fault the link can see.
+    QTest::newRow("checksum of another convention") << int(SimCore::BadChecksum) << true;
     QTest::newRow("short reply") << int(SimCore::ShortReply) << false;
     QTest::newRow("late reply") << int(SimCore::LateReply) << false;
     QTest::newRow("garbage before the reply") << int(SimCore::GarbageFirst) << true;
@@ -294,6 +357,30 @@ void TestSerial::faultModes()
     m_core->setSensor(1111);
     QCOMPARE(serial->readSensor(&value), 0);
     QCOMPARE(value, uint16_t(1111));
+}
+
+void TestSerial::replyAfterNoise_data()
+{
+    QTest::addColumn<QByteArray>("noise");
+    QTest::newRow("header and a length") << QByteArray::fromHex("7fa500");
+    QTest::newRow("header, length and a wrong echo") << QByteArray::fromHex("7fa50299");
+    QTest::newRow("header and a large length") << QByteArray::fromHex("7fa5ff");
+    QTest::newRow("lone first header byte") << QByteArray::fromHex("7f");
+    QTest::newRow("header ending in a first header byte") << QByteArray::fromHex("7fa5097f");
+    QTest::newRow("two reply starts") << QByteArray::fromHex("7fa57fa50200");
+    QTest::newRow("another command's whole reply") << QByteArray::fromHex("7fa5027900222200" "5a");
+}
+
+void TestSerial::replyAfterNoise()
+{
+    QFETCH(QByteArray, noise);
+    m_core->setSensor(0x2468);
+    m_core->setGarbage(noise);
+    m_core->setFault(SimCore::GarbageFirst, 1);
+    auto serial = makeSerial();
+    unsigned short value = 0;
+    QCOMPARE(serial->readSensor(&value), 0);
+    QCOMPARE(value, uint16_t(0x2468));
 }
 
 void TestSerial::lateReplyIsNotTheNextAnswer()

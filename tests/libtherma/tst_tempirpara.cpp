@@ -52,19 +52,30 @@ private Q_SLOTS:
 void TestTempIRPara::constructionDefaults_data()
 {
     QTest::addColumn<uint>("ad");
+    QTest::addColumn<QByteArray>("status");
     QTest::addColumn<float>("temp");
-    QTest::newRow("first point, table -20") << 28672u << -17.125f;
-    QTest::newRow("middle, table 190") << 36864u << 185.13f;
-    QTest::newRow("last point, table 400") << 45056u << 391.76f;
+    QTest::newRow("first point, table -20") << 28672u << QByteArray("OK") << -17.125f;
+    QTest::newRow("middle, table 190") << 36864u << QByteArray("OK") << 185.13f;
+    QTest::newRow("last point, table 400") << 45056u << QByteArray("OK") << 391.76f;
+    // Below the first point (the minimum AD is 0) the line passes
+    // -273.15 degC between AD 18796 and 18797. Beyond, the fourth power of
+    // the black-body step would turn it warm again; just above, the step
+    // gives its coldest reading, about -132 degC.
+    QTest::newRow("below the first point") << 25000u << QByteArray("OK") << IRPara::blackBodyOf(-20.0 - 3672 * 420.0 / 16384);
+    QTest::newRow("just above absolute zero") << 18797u << QByteArray("OK") << -132.16f;
+    QTest::newRow("just below absolute zero") << 18796u << QByteArray("L") << IRPara::BelowTable;
+    QTest::newRow("far below the first point") << 10000u << QByteArray("L") << IRPara::BelowTable;
+    QTest::newRow("AD 0") << 0u << QByteArray("L") << IRPara::BelowTable;
 }
 
 void TestTempIRPara::constructionDefaults()
 {
     QFETCH(uint, ad);
+    QFETCH(QByteArray, status);
     QFETCH(float, temp);
     IRPara p;
     const IrTempStru r = p.calTemp(ad);
-    QCOMPARE(r.status, "OK");
+    QCOMPARE(QByteArray(r.status), status);
     QCOMPARE(r.ad, uint16_t(ad));
     QVERIFY2(std::fabs(r.temp - temp) < 0.01f, qPrintable(QString::number(r.temp)));
     const TempInfoTab t = p.getADToTempTab();
