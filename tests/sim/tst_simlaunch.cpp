@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -221,6 +222,8 @@ void TestSimLaunch::recognisesOnlyEncodersOfTheRoot()
     QVERIFY(SimRoot::prepare(root));
     QProcess encoder;
     QProcess find; // another program with the root as its first argument
+    // In a group of its own, so its sleep ends with it.
+    find.setChildProcessModifier([] { ::setpgid(0, 0); });
     encoder.start(EncoderSim, {root});
     find.start(QStringLiteral("find"), {root, QStringLiteral("-maxdepth"), QStringLiteral("0"), QStringLiteral("-exec"),
                                         QStringLiteral("sleep"), QStringLiteral("30"), QStringLiteral(";")});
@@ -230,7 +233,8 @@ void TestSimLaunch::recognisesOnlyEncodersOfTheRoot()
     QVERIFY(!SimEncoder::isEncoderOf(encoder.processId(), test.hostPath(QStringLiteral("other"))));
     QVERIFY(!SimEncoder::isEncoderOf(find.processId(), root));
     QVERIFY(!SimEncoder::isEncoderOf(QCoreApplication::applicationPid(), root));
-    stopChild(find);
+    ::kill(-pid_t(find.processId()), SIGTERM);
+    QVERIFY(find.waitForFinished(5000));
     stopChild(encoder);
 }
 
