@@ -2,6 +2,8 @@
 #include "launchoptions.h"
 #include "simscreen.h"
 #include "simulator.h"
+#include "terminationsignals.h"
+#include "vncport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,7 +32,11 @@ int main(int argc, char **argv)
         if (!platform.isEmpty())
             qputenv("QT_QPA_PLATFORM", platform.toLatin1());
         if (platform.startsWith(QLatin1String("vnc"))) {
-            std::printf("No display: serving the camera screen over VNC, connect a viewer to localhost:5900\n");
+            if (!VncPort::isFree(options.vncPort)) {
+                std::fprintf(stderr, "ostrel: %s\n", qPrintable(VncPort::busyMessage(options.vncPort)));
+                return 2;
+            }
+            std::printf("%s\n", qPrintable(VncPort::hint(options.vncPort)));
             std::fflush(stdout);
         }
     }
@@ -42,10 +48,12 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     FontFamilies::install();
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &app, &QCoreApplication::quit);
 
     Simulator simulator;
     if (!simulator.start())
-        return 1;
+        return simulator.exitCode();
 
     SimScreen screen;
     auto *overlay = new QLabel(QStringLiteral("ostrel"));

@@ -1,6 +1,17 @@
 #include "launchoptions.h"
 
-LaunchOptions LaunchOptions::parse(const QStringList &arguments, bool simulateFromEnvironment)
+namespace {
+// The value of a numeric option, or -1.
+int numberIn(const QString &value, int min, int max)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok && number >= min && number <= max ? number : -1;
+}
+} // namespace
+
+LaunchOptions LaunchOptions::parse(const QStringList &arguments, bool simulateFromEnvironment,
+                                   const QString &startDirectory)
 {
     LaunchOptions options;
     options.simulate = simulateFromEnvironment;
@@ -8,19 +19,25 @@ LaunchOptions LaunchOptions::parse(const QStringList &arguments, bool simulateFr
         const QString &arg = arguments.at(i);
         if (arg == QLatin1String("--simulate")) {
             options.simulate = true;
-        } else if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after")) {
+        } else if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after")
+                   || arg == QLatin1String("--vnc-port")) {
             if (i + 1 >= arguments.size()) {
                 options.error = arg + QLatin1String(" needs a value");
                 return options;
             }
             const QString value = arguments.at(++i);
             if (arg == QLatin1String("--screenshot")) {
-                options.screenshot = value;
-            } else {
-                bool ok = false;
-                options.quitAfterMs = value.toInt(&ok);
-                if (!ok || options.quitAfterMs < 0) {
+                options.screenshot = QDir::cleanPath(QDir(startDirectory).absoluteFilePath(value));
+            } else if (arg == QLatin1String("--quit-after")) {
+                options.quitAfterMs = numberIn(value, 0, INT_MAX);
+                if (options.quitAfterMs < 0) {
                     options.error = QLatin1String("--quit-after takes milliseconds");
+                    return options;
+                }
+            } else {
+                options.vncPort = numberIn(value, 1, 65535);
+                if (options.vncPort < 0) {
+                    options.error = QLatin1String("--vnc-port takes a port number (1-65535)");
                     return options;
                 }
             }
@@ -39,6 +56,6 @@ QString LaunchOptions::platformFor(bool haveDisplay) const
     if (!screenshot.isEmpty())
         return QStringLiteral("offscreen");
     if (simulate)
-        return QStringLiteral("vnc:size=320x240:port=5900");
+        return QStringLiteral("vnc:size=320x240:port=%1").arg(vncPort);
     return QString();
 }

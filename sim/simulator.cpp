@@ -5,14 +5,19 @@
 #include "recordingcommandrunner.h"
 #include "simboard.h"
 #include "simcore.h"
+#include "simencoder.h"
 #include "simroot.h"
 #include "simulatedclock.h"
 #include "systemclock.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 Simulator::Simulator(QObject *parent)
     : QObject(parent)
@@ -30,6 +35,21 @@ QString Simulator::defaultRoot()
     return fromEnv.isEmpty() ? QStringLiteral("sim-root") : fromEnv;
 }
 
+namespace {
+const QString CoreLink = QStringLiteral("/dev/ttyS1");
+
+void report(const QString &message)
+{
+    std::fprintf(stderr, "ostrel: %s\n", qPrintable(message));
+    std::fflush(stderr);
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+} // namespace
+
 bool Simulator::start(const QString &rootDir)
 {
     // Marks the process as simulated before anything else: the real command
@@ -38,27 +58,57 @@ bool Simulator::start(const QString &rootDir)
     CommandRunner::install(new RecordingCommandRunner);
     SystemClock::install(new SimulatedClock);
 
-    m_root = QDir(rootDir.isEmpty() ? defaultRoot() : rootDir).absolutePath();
-    if (!SimRoot::prepare(m_root)) {
-        qWarning("cannot prepare the simulator root %s", qPrintable(m_root));
+    const QString asked = rootDir.isEmpty() ? defaultRoot() : rootDir;
+    const SimRoot::Verdict verdict = SimRoot::judge(asked);
+    if (SimRoot::isRefusal(verdict)) {
+        report(SimRoot::refusal(verdict, asked));
+        m_exitCode = 2;
+        return false;
+    }
+    m_root = SimRoot::resolve(asked);
+    QString error;
+    if (!SimRoot::prepare(m_root, SimRoot::defaultsDirectory(), &error)) {
+        report(QStringLiteral("cannot prepare the simulator root: %1").arg(error));
+        m_exitCode = 1;
         return false;
     }
     qputenv("OSTREL_ROOT", QFile::encodeName(m_root));
     Paths::setRoot(m_root);
-    if (!QDir::setCurrent(m_root))
+    if (!QDir::setCurrent(m_root)) {
+        report(QStringLiteral("cannot enter the simulator root %1").arg(m_root));
+        m_exitCode = 1;
         return false;
+    }
 
     m_board = std::make_shared<SimBoard>();
     SimBoard::install(m_board);
     m_core = std::make_unique<SimCore>();
-    QFile::remove(Paths::resolve(QStringLiteral("/dev/ttyS1")));
-    if (!m_core->isValid() || !m_core->linkAt(QStringLiteral("/dev/ttyS1")))
-        qWarning("simulated core unavailable: no pseudo-terminal");
+    linkCore();
 
     connect(&m_frameTimer, &QTimer::timeout, this, &Simulator::nextFrame);
     m_frameTimer.start(FrameIntervalMs);
-    startEncoder();
+    m_encoder = std::make_unique<SimEncoder>();
+    m_encoder->start(m_root);
     return true;
+}
+
+void Simulator::linkCore()
+{
+    // A link left by an earlier run names a pseudo-terminal number that
+    // another program may hold by now: it goes before anything else.
+    const QString link = Paths::resolve(CoreLink);
+    const QByteArray native = QFile::encodeName(link);
+    if (::unlink(native.constData()) != 0 && errno != ENOENT) {
+        report(QStringLiteral("simulated core unavailable: cannot remove %1: %2").arg(link, systemError()));
+        return;
+    }
+    if (!m_core->isValid()) {
+        report(QStringLiteral("simulated core unavailable: no pseudo-terminal"));
+        return;
+    }
+    if (!m_core->linkAt(CoreLink))
+        report(QStringLiteral("simulated core unavailable: cannot link %1 to %2: %3")
+                   .arg(link, m_core->deviceName(), systemError()));
 }
 
 void Simulator::nextFrame()
@@ -67,31 +117,23 @@ void Simulator::nextFrame()
     Q_EMIT boardPicture(m_board->paletteUploads() > 0 ? m_board->render() : QImage());
 }
 
-void Simulator::startEncoder()
-{
-    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/encoder-sim");
-    if (!QFileInfo(program).isExecutable()) {
-        qWarning("encoder-sim not found beside %s; encoder commands will fail",
-                 qPrintable(QCoreApplication::applicationFilePath()));
-        return;
-    }
-    m_encoder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_encoder.start(program, {m_root});
-    m_encoder.waitForStarted(1000);
-}
-
 void Simulator::stop()
 {
     m_frameTimer.stop();
+    if (m_encoder) {
+        m_encoder->stop();
+        m_encoder.reset();
+    }
     if (m_board) {
         SimBoard::install(nullptr);
         m_board.reset();
     }
-    m_core.reset();
-    if (m_encoder.state() == QProcess::NotRunning)
-        return;
-    m_encoder.terminate();
-    if (!m_encoder.waitForFinished(1000))
-        m_encoder.kill();
-    m_encoder.waitForFinished(1000);
+    if (m_core) {
+        // The pseudo-terminal's number goes back to the system with the
+        // core: the link to it must not outlive it.
+        const QString link = Paths::resolve(CoreLink);
+        if (QFileInfo(link).symLinkTarget() == m_core->deviceName())
+            QFile::remove(link);
+        m_core.reset();
+    }
 }

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QObject>
-#include <QProcess>
 #include <QString>
 #include <QTimer>
 
@@ -10,13 +9,15 @@
 
 class SimBoard;
 class SimCore;
+class SimEncoder;
 
 // Wires every seam to its simulated side for `ostrel --simulate`: prepares
 // the root, makes it the path root and the working directory, installs the
 // recording command runner and the simulated clock, installs the simulated
 // board as the library's board, puts the simulated core on "/dev/ttyS1" and
 // runs encoder-sim. While it runs, the board's scene moves on and every new
-// picture is announced with boardPicture().
+// picture is announced with boardPicture(). It refuses a root that is "/"
+// or a folder it did not make (see SimRoot), before touching anything.
 class Simulator : public QObject
 {
     Q_OBJECT
@@ -24,9 +25,12 @@ public:
     explicit Simulator(QObject *parent = nullptr);
     ~Simulator() override;
 
-    // rootDir empty: OSTREL_ROOT, else "./sim-root".
+    // rootDir empty: OSTREL_ROOT, else "./sim-root". On failure the reason
+    // is on stderr and exitCode() says how the program should end.
     bool start(const QString &rootDir = QString());
     void stop();
+    // 2 when the root was refused, 1 when it could not be prepared.
+    int exitCode() const { return m_exitCode; }
 
     QString root() const { return m_root; }
     static QString defaultRoot();
@@ -43,11 +47,12 @@ Q_SIGNALS:
     void boardPicture(const QImage &picture);
 
 private:
-    void startEncoder();
+    void linkCore();
     void nextFrame();
 
     QString m_root;
-    QProcess m_encoder;
+    int m_exitCode = 0;
+    std::unique_ptr<SimEncoder> m_encoder;
     std::shared_ptr<SimBoard> m_board;
     std::unique_ptr<SimCore> m_core;
     QTimer m_frameTimer;

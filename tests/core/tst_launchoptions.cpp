@@ -23,12 +23,18 @@ void TestLaunchOptions::parse_data()
     QTest::newRow("plain") << QStringList{"ostrel"} << false << false << "" << -1 << false;
     QTest::newRow("env") << QStringList{"ostrel"} << true << true << "" << -1 << false;
     QTest::newRow("simulate") << QStringList{"ostrel", "--simulate"} << false << true << "" << -1 << false;
-    QTest::newRow("screenshot") << QStringList{"ostrel", "--simulate", "--screenshot", "s.png", "--quit-after", "300"} << false << true << "s.png" << 300 << false;
-    QTest::newRow("screenshot default wait") << QStringList{"ostrel", "--simulate", "--screenshot", "s.png"} << false << true << "s.png" << 1500 << false;
+    // A relative screenshot is taken from the folder the command started in.
+    QTest::newRow("screenshot") << QStringList{"ostrel", "--simulate", "--screenshot", "s.png", "--quit-after", "300"} << false << true << "/start/s.png" << 300 << false;
+    QTest::newRow("screenshot default wait") << QStringList{"ostrel", "--simulate", "--screenshot", "s.png"} << false << true << "/start/s.png" << 1500 << false;
+    QTest::newRow("screenshot up") << QStringList{"ostrel", "--screenshot", "../shots/s.png"} << false << false << "/shots/s.png" << 1500 << false;
+    QTest::newRow("absolute screenshot") << QStringList{"ostrel", "--screenshot", "/home/u/s.png"} << false << false << "/home/u/s.png" << 1500 << false;
     QTest::newRow("qt options pass") << QStringList{"ostrel", "-platform", "offscreen", "--simulate"} << false << true << "" << -1 << false;
     QTest::newRow("missing value") << QStringList{"ostrel", "--screenshot"} << false << false << "" << -1 << true;
     QTest::newRow("bad ms") << QStringList{"ostrel", "--quit-after", "soon"} << false << false << "" << -1 << true;
     QTest::newRow("negative ms") << QStringList{"ostrel", "--quit-after", "-5"} << false << false << "" << -1 << true;
+    QTest::newRow("port missing") << QStringList{"ostrel", "--vnc-port"} << false << false << "" << -1 << true;
+    QTest::newRow("port zero") << QStringList{"ostrel", "--vnc-port", "0"} << false << false << "" << -1 << true;
+    QTest::newRow("port too high") << QStringList{"ostrel", "--vnc-port", "65536"} << false << false << "" << -1 << true;
 }
 
 void TestLaunchOptions::parse()
@@ -39,7 +45,7 @@ void TestLaunchOptions::parse()
     QFETCH(QString, screenshot);
     QFETCH(int, quitAfter);
     QFETCH(bool, error);
-    const LaunchOptions o = LaunchOptions::parse(args, fromEnv);
+    const LaunchOptions o = LaunchOptions::parse(args, fromEnv, QStringLiteral("/start"));
     QCOMPARE(!o.error.isEmpty(), error);
     if (error)
         return;
@@ -55,6 +61,7 @@ void TestLaunchOptions::platform_data()
     QTest::addColumn<QString>("platform");
     QTest::newRow("desktop") << QStringList{"ostrel", "--simulate"} << true << "";
     QTest::newRow("headless") << QStringList{"ostrel", "--simulate"} << false << "vnc:size=320x240:port=5900";
+    QTest::newRow("headless other port") << QStringList{"ostrel", "--simulate", "--vnc-port", "5911"} << false << "vnc:size=320x240:port=5911";
     QTest::newRow("headless screenshot") << QStringList{"ostrel", "--simulate", "--screenshot", "a.png"} << false << "offscreen";
 }
 

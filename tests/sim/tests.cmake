@@ -1,3 +1,9 @@
 ostrel_add_qtest_folder(sim LIBS sim)
-target_compile_definitions(tst_simroot PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>")
-add_dependencies(tst_simroot ostrel encoder-sim)
+foreach(test tst_simroot tst_simlaunch)
+  target_compile_definitions(${test} PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>"
+                                             ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
+  add_dependencies(${test} ostrel encoder-sim)
+endforeach()
+# The launch test holds a port the way another VNC server would.
+find_package(Qt6 REQUIRED COMPONENTS Network)
+target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)

@@ -11,6 +11,10 @@ class TestSimRoot : public QObject
 private Q_SLOTS:
     void preparesFoldersAndDefaults();
     void keepsWhatAnEarlierRunChanged();
+    void refreshesDefaultsTheUserKept();
+    void judgesRoots_data();
+    void judgesRoots();
+    void namesTheFolderItCannotMake();
     void screenshotOfTheSimulator();
 };
 
@@ -32,6 +36,96 @@ void TestSimRoot::keepsWhatAnEarlierRunChanged()
     QVERIFY(test.writeFile(QStringLiteral("sim-root/Parameter/Setting"), "Lang=German\n"));
     QVERIFY(SimRoot::prepare(test.hostPath(QStringLiteral("sim-root")), test.hostPath(QStringLiteral("defaults"))));
     QCOMPARE(test.readFile(QStringLiteral("sim-root/Parameter/Setting")), QByteArray("Lang=German\n"));
+}
+
+// A default changed in the checkout reaches a root whose copy nobody
+// touched; a copy the user changed is kept, and stays theirs when the
+// default changes again.
+void TestSimRoot::refreshesDefaultsTheUserKept()
+{
+    TestRoot test;
+    const QString simRoot = test.hostPath(QStringLiteral("sim-root"));
+    const QString defaults = test.hostPath(QStringLiteral("defaults"));
+    QVERIFY(test.writeFile(QStringLiteral("defaults/etc/table.conf"), "table 1\n"));
+    QVERIFY(test.writeFile(QStringLiteral("defaults/Parameter/Setting"), "Lang=English\n"));
+    QVERIFY(SimRoot::prepare(simRoot, defaults));
+    QVERIFY(test.writeFile(QStringLiteral("sim-root/Parameter/Setting"), "Lang=German\n"));
+
+    QVERIFY(test.writeFile(QStringLiteral("defaults/etc/table.conf"), "table 2\n"));
+    QVERIFY(test.writeFile(QStringLiteral("defaults/Parameter/Setting"), "Lang=English\nUnit=C\n"));
+    QVERIFY(SimRoot::prepare(simRoot, defaults));
+    QCOMPARE(test.readFile(QStringLiteral("sim-root/etc/table.conf")), QByteArray("table 2\n"));
+    QCOMPARE(test.readFile(QStringLiteral("sim-root/Parameter/Setting")), QByteArray("Lang=German\n"));
+
+    QVERIFY(test.writeFile(QStringLiteral("defaults/etc/table.conf"), "table 3\n"));
+    QVERIFY(test.writeFile(QStringLiteral("defaults/Parameter/Setting"), "Lang=Chinese\n"));
+    QVERIFY(SimRoot::prepare(simRoot, defaults));
+    QCOMPARE(test.readFile(QStringLiteral("sim-root/etc/table.conf")), QByteArray("table 3\n"));
+    QCOMPARE(test.readFile(QStringLiteral("sim-root/Parameter/Setting")), QByteArray("Lang=German\n"));
+}
+
+// The decision alone, so "/" is judged without ever starting anything on
+// it. Paths starting with "@" are under the test's folder.
+void TestSimRoot::judgesRoots_data()
+{
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("verdict");
+    const auto row = [](const char *name, const QString &root, const QStringList &files, SimRoot::Verdict verdict) {
+        QTest::newRow(name) << root << files << int(verdict);
+    };
+    using V = SimRoot::Verdict;
+    row("slash", "/", {}, V::SystemRoot);
+    row("slash dot", "/.", {}, V::SystemRoot);
+    row("double slash", "//", {}, V::SystemRoot);
+    row("slash dot dot", "/tmp/..", {}, V::SystemRoot);
+    row("up to slash from the test", "@r/" + QStringLiteral("../").repeated(40), {}, V::SystemRoot);
+    row("link to slash", "@to-slash", {}, V::SystemRoot);
+    row("below a link to slash", "@to-slash/.", {}, V::SystemRoot);
+    row("link to slash, up and back", "@to-slash/tmp/..", {}, V::SystemRoot);
+    row("missing", "@r", {}, V::Make);
+    row("missing below missing", "@a/b/c", {}, V::Make);
+    row("empty", "@r", {"r/"}, V::Make);
+    row("marked", "@r", {"r/.ostrel-sim-root", "r/notes.txt"}, V::Use);
+    row("old root", "@r", {"r/Parameter/Setting", "r/etc/", "r/tmp/encoder-sim.log", "r/works/photo.jpg"}, V::Adopt);
+    row("old root with a screenshot", "@r", {"r/Parameter/Setting", "r/shot.png"}, V::Adopt);
+    row("foreign", "@r", {"r/notes.txt"}, V::Foreign);
+    row("foreign hidden file", "@r", {"r/.profile"}, V::Foreign);
+    row("old root and a foreign file", "@r", {"r/Parameter/Setting", "r/notes.txt"}, V::Foreign);
+    row("old root and a foreign folder", "@r", {"r/Parameter/Setting", "r/usr/"}, V::Foreign);
+    row("own folders, no defaults", "@r", {"r/etc/passwd", "r/tmp/"}, V::Foreign);
+    row("a file", "@r", {"r"}, V::NotAFolder);
+}
+
+void TestSimRoot::judgesRoots()
+{
+    QFETCH(QString, root);
+    QFETCH(QStringList, files);
+    QFETCH(int, verdict);
+    TestRoot test;
+    QVERIFY(test.writeFile(QStringLiteral("defaults/Parameter/Setting"), "Lang=English\n"));
+    QVERIFY(QFile::link(QStringLiteral("/"), test.hostPath(QStringLiteral("to-slash"))));
+    for (const QString &file : files) {
+        if (file.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir().mkpath(test.hostPath(file)));
+        else
+            QVERIFY(test.writeFile(file, "x\n"));
+    }
+    if (root.startsWith(QLatin1Char('@')))
+        root = test.hostPath(root.mid(1));
+    QCOMPARE(int(SimRoot::judge(root, test.hostPath(QStringLiteral("defaults")))), verdict);
+    QCOMPARE(SimRoot::isRefusal(SimRoot::Verdict(verdict)), !SimRoot::refusal(SimRoot::Verdict(verdict), root).isEmpty());
+}
+
+// A path component that is a file stands in for a folder that cannot be
+// written (tests run as root, which read-only modes do not stop).
+void TestSimRoot::namesTheFolderItCannotMake()
+{
+    TestRoot test;
+    QString error;
+    QVERIFY(test.writeFile(QStringLiteral("sim-root/dev"), "a file, not a folder\n"));
+    QVERIFY(!SimRoot::prepare(test.hostPath(QStringLiteral("sim-root")), test.hostPath(QStringLiteral("missing")), &error));
+    QVERIFY2(error.contains(test.hostPath(QStringLiteral("sim-root/dev"))), qPrintable(error));
 }
 
 // The review path for screens on a headless machine: the real program, in
