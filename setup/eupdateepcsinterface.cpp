@@ -19,6 +19,8 @@
 EUpdateEPCSInterface::EUpdateEPCSInterface(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
 {
+    // Full screen over the live picture: its own background.
+    setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(this);
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 100);
