@@ -1,12 +1,11 @@
 #include "batteryadc.h"
 
+#include "installedfactory.h"
+
 #include <fcntl.h>
 
-#include <mutex>
-
 namespace {
-std::mutex s_factoryMutex;
-BatteryAdc::Factory s_factory;
+InstalledFactory<BatteryAdc::Factory> s_factory;
 
 quint16 word(const QByteArray &bytes, int at)
 {
@@ -52,20 +51,10 @@ BatteryAdc::Sample BatteryAdc::decode(const QByteArray &bytes)
 
 std::unique_ptr<BatteryAdc> BatteryAdc::create()
 {
-    Factory factory;
-    {
-        std::lock_guard<std::mutex> lock(s_factoryMutex);
-        factory = s_factory;
-    }
-    if (factory) {
-        if (std::unique_ptr<BatteryAdc> adc = factory())
-            return adc;
-    }
-    return std::make_unique<BatteryAdc>();
+    return s_factory.make([]() -> std::unique_ptr<BatteryAdc> { return std::make_unique<BatteryAdc>(); });
 }
 
 void BatteryAdc::installFactory(Factory factory)
 {
-    std::lock_guard<std::mutex> lock(s_factoryMutex);
-    s_factory = std::move(factory);
+    s_factory.install(std::move(factory));
 }

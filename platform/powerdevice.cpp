@@ -1,12 +1,10 @@
 #include "powerdevice.h"
 
+#include "installedfactory.h"
 #include "powerdevicefiles.h"
 
-#include <mutex>
-
 namespace {
-std::mutex s_factoryMutex;
-PowerDevice::Factory s_factory;
+InstalledFactory<PowerDevice::Factory> s_factory;
 } // namespace
 
 PowerDevice::~PowerDevice() = default;
@@ -18,20 +16,10 @@ const char *PowerDevice::path(Node node)
 
 std::shared_ptr<PowerDevice> PowerDevice::create()
 {
-    Factory factory;
-    {
-        std::lock_guard<std::mutex> lock(s_factoryMutex);
-        factory = s_factory;
-    }
-    if (factory) {
-        if (std::shared_ptr<PowerDevice> device = factory())
-            return device;
-    }
-    return std::make_shared<PowerDeviceFiles>();
+    return s_factory.make([]() -> std::shared_ptr<PowerDevice> { return std::make_shared<PowerDeviceFiles>(); });
 }
 
 void PowerDevice::installFactory(Factory factory)
 {
-    std::lock_guard<std::mutex> lock(s_factoryMutex);
-    s_factory = std::move(factory);
+    s_factory.install(std::move(factory));
 }

@@ -18,14 +18,16 @@ CLcd_power::CLcd_power()
         std::perror("open /dev/DM365-GPIO");
     // Keeps the board powered once the button is released; sent also when
     // the node is missing, so that case is logged.
-    gpio(GpioHold, 1, "error ioctl GPIO_SET_POWER_M...", false);
+    gpio(GpioHold, 1, "error ioctl GPIO_SET_POWER_M...", Result, false);
     if (!m_device->open(PowerDevice::Pwm))
         std::perror("open /dev/DM365-PWM");
 }
 
 CLcd_power::~CLcd_power() = default;
 
-int CLcd_power::gpio(unsigned long request, int argument, const char *failure, bool checkOpen)
+// One GPIO request. Without the node most operations answer -1 without
+// asking; the result is the request's own, or the word the driver left.
+int CLcd_power::gpio(unsigned long request, int argument, const char *failure, Answer answer, bool checkOpen)
 {
     if (checkOpen && !m_device->isOpen(PowerDevice::Gpio))
         return -1;
@@ -35,70 +37,44 @@ int CLcd_power::gpio(unsigned long request, int argument, const char *failure, b
         std::puts(failure);
         return -1;
     }
-    return result;
+    return answer == Word ? word : result;
 }
 
 int CLcd_power::Get_Crg_Status()
 {
-    int word = 0;
-    if (m_device->request(PowerDevice::Gpio, GpioChargerStatus, &word) < 0) {
-        std::puts("error ioctl GPIO_GET_CRG_STATUS...");
-        return -1;
-    }
-    return word;
+    return gpio(GpioChargerStatus, 0, "error ioctl GPIO_GET_CRG_STATUS...", Word, false);
 }
 
 int CLcd_power::start_fpga()
 {
-    if (!m_device->isOpen(PowerDevice::Gpio))
-        return -1;
-    int word = 1;
-    if (m_device->request(PowerDevice::Gpio, GpioFpgaOn, &word) < 0) {
-        std::puts("error ioctl GPIO_GET_FPGA_POWER...");
-        return -1;
-    }
-    return word;
+    return gpio(GpioFpgaOn, 1, "error ioctl GPIO_GET_FPGA_POWER...", Word);
 }
 
 int CLcd_power::close_fpga()
 {
-    if (!m_device->isOpen(PowerDevice::Gpio))
-        return -1;
-    int word = 0;
-    if (m_device->request(PowerDevice::Gpio, GpioFpgaOff, &word) < 0) {
-        std::puts("error ioctl GPIO_SET_FPGA_POWER...");
-        return -1;
-    }
-    return word;
+    return gpio(GpioFpgaOff, 0, "error ioctl GPIO_SET_FPGA_POWER...", Word);
 }
 
+// A driver that does not answer leaves the -1, which no caller takes for
+// either state.
 int CLcd_power::cget_Lcd_stat()
 {
-    if (!m_device->isOpen(PowerDevice::Gpio))
-        return -1;
-    // A driver that does not answer leaves -1, which no caller takes for
-    // either state.
-    int word = -1;
-    if (m_device->request(PowerDevice::Gpio, GpioGetLcd, &word) < 0) {
-        std::puts("error ioctl GPIO_GET_LCD_POWER...");
-        return -1;
-    }
-    return word;
+    return gpio(GpioGetLcd, -1, "error ioctl GPIO_GET_LCD_POWER...", Word);
 }
 
 int CLcd_power::start_Lcd()
 {
-    return gpio(GpioSetLcd, 1, "error ioctl GPIO_SET_LCD_POWER...");
+    return gpio(GpioSetLcd, 1, "error ioctl GPIO_SET_LCD_POWER...", Result);
 }
 
 int CLcd_power::close_Lcd()
 {
-    return gpio(GpioSetLcd, 0, "error ioctl GPIO_SET_LCD_POWER...");
+    return gpio(GpioSetLcd, 0, "error ioctl GPIO_SET_LCD_POWER...", Result);
 }
 
 int CLcd_power::close_Power()
 {
-    return gpio(GpioKill, 0, "error ioctl GPIO_SET_KILL...") < 0 ? -1 : 0;
+    return gpio(GpioKill, 0, "error ioctl GPIO_SET_KILL...", Result) < 0 ? -1 : 0;
 }
 
 void CLcd_power::lcd_pwm(int value)

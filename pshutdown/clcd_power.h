@@ -33,7 +33,8 @@ public:
     bool sync_Disks();
 
 private:
-    int gpio(unsigned long request, int argument, const char *failure, bool checkOpen = true);
+    enum Answer { Result, Word };
+    int gpio(unsigned long request, int argument, const char *failure, Answer answer, bool checkOpen = true);
 
     std::shared_ptr<PowerDevice> m_device;
 };

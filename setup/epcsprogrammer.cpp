@@ -1,5 +1,6 @@
 #include "epcsprogrammer.h"
 
+#include "epcsregisters.h"
 #include "intervals.h"
 #include "paths.h"
 #include "registerdevice.h"
@@ -11,12 +12,7 @@
 #include <cstdio>
 
 namespace {
-constexpr uint32_t RegId = 0xAC;
-constexpr uint32_t RegStatus = 0xAF;
-constexpr uint32_t RegCommand = 0xB0;
-constexpr uint32_t RegAddress = 0xC2;
-constexpr uint32_t RegBuffer = 0x2000;
-enum : uint8_t { WriteEnable = 2, Erase = 4, ReadStatus = 8, ProgramPage = 16 };
+using namespace EpcsRegisters;
 constexpr int ProgressEveryPages = 21;
 
 // Bit k of a file byte becomes bit 7 - k of the flash byte.
@@ -109,10 +105,10 @@ bool EpcsProgrammer::writeRegister(uint32_t offset, uint8_t value)
 // A command is a 0 and then its code, each followed by a short pause.
 bool EpcsProgrammer::command(uint8_t code, int waitMs)
 {
-    if (!writeRegister(RegCommand, 0))
+    if (!writeRegister(Command, 0))
         return false;
     sleep(1);
-    if (!writeRegister(RegCommand, code))
+    if (!writeRegister(Command, code))
         return false;
     sleep(waitMs);
     return true;
@@ -122,13 +118,13 @@ bool EpcsProgrammer::readStatus(uint8_t *status)
 {
     if (!command(ReadStatus, 1))
         return false;
-    return m_device->readAt(RegStatus, status, 1) == 1;
+    return m_device->readAt(Status, status, 1) == 1;
 }
 
 EpcsProgrammer::Result EpcsProgrammer::checkChipID(uint8_t *id)
 {
     *id = 0;
-    if (!m_device || !m_device->isOpen() || m_device->readAt(RegId, id, 1) != 1)
+    if (!m_device || !m_device->isOpen() || m_device->readAt(SiliconId, id, 1) != 1)
         *id = 0;
     return *id == ExpectedId ? Done : WrongId;
 }
@@ -159,11 +155,11 @@ EpcsProgrammer::Result EpcsProgrammer::erase()
 EpcsProgrammer::Result EpcsProgrammer::programPage(int page, const char *data)
 {
     const uint8_t address[3] = {0x00, uint8_t(page & 0xFF), uint8_t(page >> 8)};
-    if (m_device->writeAt(RegAddress, address, 3) != 3)
+    if (m_device->writeAt(PageAddress, address, 3) != 3)
         return DeviceFailed;
     const std::array<uint8_t, 256> &reverse = reversalTable();
     for (int i = 0; i < PageBytes; ++i) {
-        if (!writeRegister(RegBuffer + uint32_t(i), reverse[uint8_t(data[i])]))
+        if (!writeRegister(PageBuffer + uint32_t(i), reverse[uint8_t(data[i])]))
             return DeviceFailed;
     }
     if (!command(WriteEnable, 1) || !command(ProgramPage, 5))

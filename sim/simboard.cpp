@@ -770,10 +770,10 @@ void SimBoard::flashCommand(uint8_t code)
     m_flashCommandArmed = false;
     const bool busy = m_flashBusy > 0 || m_flashStuckBusy;
     switch (code) {
-    case 2:
+    case EpcsRegisters::WriteEnable:
         m_flashWriteEnabled = true;
         break;
-    case 4:
+    case EpcsRegisters::Erase:
         if (!m_flashWriteEnabled || busy)
             break;
         m_flash.fill(char(0xFF));
@@ -781,12 +781,12 @@ void SimBoard::flashCommand(uint8_t code)
         m_flashBusy = m_flashErasePolls;
         ++m_flashErases;
         break;
-    case 8:
+    case EpcsRegisters::ReadStatus:
         m_registers[REG_FLASH_STATUS] = char((busy ? 1 : 0) | (m_flashWriteEnabled ? 2 : 0));
         if (m_flashBusy > 0)
             --m_flashBusy;
         break;
-    case 16: {
+    case EpcsRegisters::ProgramPage: {
         if (!m_flashWriteEnabled || busy)
             break;
         const auto byte = [this](uint32_t r) { return uint32_t(static_cast<uint8_t>(m_registers.at(int(r)))); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "epcsregisters.h"
 #include "registerdevice.h"
 
 #include <QByteArray>
@@ -153,9 +154,10 @@ public:
     // registers. Commands: 2 write enable, 4 erase, 8 status into 0xAF,
     // 16 program the page buffer at the address. Erase and program need a
     // write enable first; programming only clears bits, as in a real flash.
-    enum : uint32_t { FLASH_BYTES = 512 * 1024, FLASH_PAGE_BYTES = 256,
-                      REG_FLASH_ID = 0xAC, REG_FLASH_STATUS = 0xAF, REG_FLASH_COMMAND = 0xB0,
-                      REG_FLASH_ADDRESS = 0xC2, REG_FLASH_BUFFER = 0x2000 };
+    enum : uint32_t { FLASH_BYTES = 512 * 1024, FLASH_PAGE_BYTES = EpcsRegisters::PageBytes,
+                      REG_FLASH_ID = EpcsRegisters::SiliconId, REG_FLASH_STATUS = EpcsRegisters::Status,
+                      REG_FLASH_COMMAND = EpcsRegisters::Command, REG_FLASH_ADDRESS = EpcsRegisters::PageAddress,
+                      REG_FLASH_BUFFER = EpcsRegisters::PageBuffer };
     QByteArray flash() const;
     void setFlash(const QByteArray &contents);
     void setFlashId(uint8_t id);

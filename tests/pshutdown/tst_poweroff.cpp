@@ -1,11 +1,6 @@
-#include "clcd_power.h"
 #include "cvmainwindow.h"
-#include "eglobal.h"
 #include "intervals.h"
-#include "poweroff.h"
-#include "recordingcommandrunner.h"
-#include "simpowerdevice.h"
-#include "testroot.h"
+#include "powerfixture.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -35,9 +30,8 @@ private Q_SLOTS:
     void flashRunRefusesUserRequests();
 
 private:
-    std::unique_ptr<TestRoot> m_root;
-    std::shared_ptr<SimPowerDevice> m_device;
-    std::unique_ptr<CLcd_power> m_lcd;
+    std::unique_ptr<PowerFixture> m_power;
+    SimPowerDevice *m_device = nullptr;
     std::unique_ptr<CvmainWindow> m_panel;
 };
 
@@ -48,27 +42,17 @@ void TestPowerOff::initTestCase()
 
 void TestPowerOff::init()
 {
-    m_root = std::make_unique<TestRoot>();
-    m_device = std::make_shared<SimPowerDevice>();
-    SimPowerDevice::install(m_device);
-    m_lcd = std::make_unique<CLcd_power>();
-    EGlobal::set_LcdPower(m_lcd.get());
+    m_power = std::make_unique<PowerFixture>();
+    m_device = m_power->device.get();
     m_panel = std::make_unique<CvmainWindow>();
     EGlobal::set_cvmainwindow(m_panel.get());
-    m_device->clearEvents();
-    PowerOff::instance()->reset();
 }
 
 void TestPowerOff::cleanup()
 {
-    PowerOff::instance()->reset();
     EGlobal::set_cvmainwindow(nullptr);
-    EGlobal::set_LcdPower(nullptr);
     m_panel.reset();
-    m_lcd.reset();
-    SimPowerDevice::install(nullptr);
-    m_device.reset();
-    m_root.reset();
+    m_power.reset();
 }
 
 void TestPowerOff::sequence_data()
@@ -130,8 +114,7 @@ void TestPowerOff::sequence()
     QVERIFY(m_device->powerCut());
     QCOMPARE(m_device->indexOf(PowerDevice::Gpio, SimPowerDevice::GpioSetLcd, 0) >= 0,
              PowerOff::panelOffFor(caller));
-    const bool rebooted = m_root->runner()->lines().contains(QStringLiteral("reboot"));
-    QCOMPARE(rebooted, caller != PowerOff::StartUpCheck);
+    QCOMPARE(m_power->rebooted(), caller != PowerOff::StartUpCheck);
     if (recording == StopsAtOnce || recording == PhotoBusyTwice)
         QCOMPARE(m_panel->get_video_workstat(), int(CvmainWindow::VIdle));
 }
@@ -145,7 +128,7 @@ void TestPowerOff::failedKillStillReboots()
     QTRY_COMPARE(finished.count(), 1);
     QVERIFY(off->steps().contains(QStringLiteral("kill power err")));
     QCOMPARE(off->steps().last(), QStringLiteral("reboot"));
-    QVERIFY(m_root->runner()->lines().contains(QStringLiteral("reboot")));
+    QVERIFY(m_power->root.runner()->lines().contains(QStringLiteral("reboot")));
 }
 
 void TestPowerOff::furtherRequestsAndInputAreRefusedWhileRunning()
@@ -161,7 +144,7 @@ void TestPowerOff::furtherRequestsAndInputAreRefusedWhileRunning()
     QTest::mouseClick(&edit, Qt::LeftButton);
     QCOMPARE(edit.text(), QString());
     QTRY_COMPARE(finished.count(), 1);
-    QCOMPARE(m_root->runner()->lines().count(QStringLiteral("reboot")), 1);
+    QCOMPARE(m_power->root.runner()->lines().count(QStringLiteral("reboot")), 1);
     QCOMPARE(m_device->syncCount(), 1);
 }
 
@@ -187,7 +170,7 @@ void TestPowerOff::flashRunRefusesUserRequests()
     if (!accepted) {
         QTest::qWait(20);
         QVERIFY(m_device->events().isEmpty());
-        QVERIFY(m_root->runner()->lines().isEmpty());
+        QVERIFY(m_power->root.runner()->lines().isEmpty());
     }
 }
 

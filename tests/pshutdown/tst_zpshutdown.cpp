@@ -1,11 +1,6 @@
-#include "clcd_power.h"
-#include "eglobal.h"
 #include "intervals.h"
-#include "poweroff.h"
-#include "recordingcommandrunner.h"
-#include "simpowerdevice.h"
+#include "powerfixture.h"
 #include "simulatedclock.h"
-#include "testroot.h"
 #include "zpshutdown.h"
 
 #include <QLabel>
@@ -33,9 +28,7 @@ private Q_SLOTS:
 private:
     void drag(ZPshutdown &screen, const QPoint &press, const QList<QPoint> &moves, const QPoint &release);
 
-    std::unique_ptr<TestRoot> m_root;
-    std::shared_ptr<SimPowerDevice> m_device;
-    std::unique_ptr<CLcd_power> m_lcd;
+    std::unique_ptr<PowerFixture> m_power;
 };
 
 void TestZPshutdown::initTestCase()
@@ -45,21 +38,12 @@ void TestZPshutdown::initTestCase()
 
 void TestZPshutdown::init()
 {
-    m_root = std::make_unique<TestRoot>();
-    m_device = std::make_shared<SimPowerDevice>();
-    SimPowerDevice::install(m_device);
-    m_lcd = std::make_unique<CLcd_power>();
-    EGlobal::set_LcdPower(m_lcd.get());
-    PowerOff::instance()->reset();
+    m_power = std::make_unique<PowerFixture>();
 }
 
 void TestZPshutdown::cleanup()
 {
-    PowerOff::instance()->reset();
-    EGlobal::set_LcdPower(nullptr);
-    m_lcd.reset();
-    SimPowerDevice::install(nullptr);
-    m_root.reset();
+    m_power.reset();
 }
 
 void TestZPshutdown::drag(ZPshutdown &screen, const QPoint &press, const QList<QPoint> &moves, const QPoint &release)
@@ -117,8 +101,8 @@ void TestZPshutdown::slide()
     if (armed) {
         QVERIFY(!screen.cancelButton()->isEnabled());
         QTRY_VERIFY(PowerOff::instance()->isFinished());
-        QVERIFY(m_root->runner()->lines().contains(QStringLiteral("reboot")));
-        QVERIFY(m_device->powerCut());
+        QVERIFY(m_power->rebooted());
+        QVERIFY(m_power->device->powerCut());
     }
 }
 
@@ -145,7 +129,7 @@ void TestZPshutdown::powerKeyHeldOn()
     screen.update_time();
     QVERIFY(PowerOff::instance()->isRunning());
     QTRY_VERIFY(PowerOff::instance()->isFinished());
-    QVERIFY(m_root->runner()->lines().contains(QStringLiteral("reboot")));
+    QVERIFY(m_power->rebooted());
 }
 
 void TestZPshutdown::cancelButton()
@@ -160,11 +144,11 @@ void TestZPshutdown::cancelButton()
 
 void TestZPshutdown::timeFollowsTheClockDateDoesNot()
 {
-    m_root->clock()->setSystemTime(QDateTime(QDate(2026, 3, 31), QTime(23, 58, 30)));
+    m_power->root.clock()->setSystemTime(QDateTime(QDate(2026, 3, 31), QTime(23, 58, 30)));
     ZPshutdown screen;
     QCOMPARE(screen.timeLabel()->text(), QStringLiteral("23:58"));
     QCOMPARE(screen.dateLabel()->text(), QStringLiteral("2026/03/31"));
-    m_root->clock()->setSystemTime(QDateTime(QDate(2026, 4, 1), QTime(0, 1, 0)));
+    m_power->root.clock()->setSystemTime(QDateTime(QDate(2026, 4, 1), QTime(0, 1, 0)));
     screen.update_time();
     QCOMPARE(screen.timeLabel()->text(), QStringLiteral("00:01"));
     QCOMPARE(screen.dateLabel()->text(), QStringLiteral("2026/03/31"));
@@ -182,7 +166,7 @@ void TestZPshutdown::refusedDuringAFlashRunGoesBackToIdle()
     QVERIFY(!screen.isArmed());
     QCOMPARE(screen.knob()->pos(), QPoint(ZPshutdown::KnobHome, ZPshutdown::KnobY));
     QVERIFY(screen.cancelButton()->isEnabled());
-    QVERIFY(m_device->events().size() == 1); // only the hold request of the construction
+    QVERIFY(m_power->device->events().isEmpty());
 }
 
 QTEST_MAIN(TestZPshutdown)

@@ -1,13 +1,8 @@
-#include "clcd_power.h"
-#include "eglobal.h"
+#include "../pshutdown/powerfixture.h"
 #include "epcsprogrammer.h"
 #include "eupdateepcsinterface.h"
 #include "intervals.h"
-#include "poweroff.h"
-#include "recordingcommandrunner.h"
 #include "simboard.h"
-#include "simpowerdevice.h"
-#include "testroot.h"
 
 #include <QDir>
 #include <QLabel>
@@ -82,10 +77,10 @@ private Q_SLOTS:
 private:
     void runDialog(EUpdateEPCSInterface &dialog);
 
-    std::unique_ptr<TestRoot> m_root;
+    std::unique_ptr<PowerFixture> m_fixture;
+    TestRoot *m_root = nullptr;
+    SimPowerDevice *m_power = nullptr;
     std::shared_ptr<SimBoard> m_board;
-    std::shared_ptr<SimPowerDevice> m_power;
-    std::unique_ptr<CLcd_power> m_lcd;
 };
 
 void TestUpdateEpcs::initTestCase()
@@ -95,26 +90,19 @@ void TestUpdateEpcs::initTestCase()
 
 void TestUpdateEpcs::init()
 {
-    m_root = std::make_unique<TestRoot>();
+    m_fixture = std::make_unique<PowerFixture>();
+    m_root = &m_fixture->root;
+    m_power = m_fixture->device.get();
     m_board = std::make_shared<SimBoard>();
     m_board->setFlashBusyPolls(2, 1);
     SimBoard::install(m_board);
-    m_power = std::make_shared<SimPowerDevice>();
-    SimPowerDevice::install(m_power);
-    m_lcd = std::make_unique<CLcd_power>();
-    EGlobal::set_LcdPower(m_lcd.get());
-    PowerOff::instance()->reset();
 }
 
 void TestUpdateEpcs::cleanup()
 {
-    PowerOff::instance()->reset();
-    EGlobal::set_LcdPower(nullptr);
-    m_lcd.reset();
-    SimPowerDevice::install(nullptr);
     SimBoard::install(nullptr);
     m_board.reset();
-    m_root.reset();
+    m_fixture.reset();
 }
 
 void TestUpdateEpcs::bitReversal_data()

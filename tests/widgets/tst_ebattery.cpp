@@ -1,14 +1,10 @@
-#include "clcd_power.h"
+#include "../pshutdown/powerfixture.h"
 #include "ebattery.h"
-#include "eglobal.h"
 #include "fpga.h"
 #include "intervals.h"
-#include "poweroff.h"
 #include "simbattery.h"
 #include "simboard.h"
-#include "simpowerdevice.h"
 #include "simroot.h"
-#include "testroot.h"
 
 #include <QDir>
 #include <QtTest>
@@ -32,13 +28,6 @@ QList<Poll> polls(std::initializer_list<double> batteryVolts, double supply = 0.
         list.append({v, supply});
     return list;
 }
-QList<Poll> repeat(const QList<Poll> &list, int times)
-{
-    QList<Poll> out;
-    for (int i = 0; i < times; ++i)
-        out += list;
-    return out;
-}
 const double Short = std::nan("");
 } // namespace
 
@@ -60,10 +49,9 @@ private Q_SLOTS:
 private:
     void feed(const QList<Poll> &list);
 
-    std::unique_ptr<TestRoot> m_root;
-    std::shared_ptr<SimPowerDevice> m_device;
+    std::unique_ptr<PowerFixture> m_power;
+    SimPowerDevice *m_device = nullptr;
     std::shared_ptr<SimBattery> m_battery;
-    std::unique_ptr<CLcd_power> m_lcd;
 };
 
 void TestEBattery::initTestCase()
@@ -73,25 +61,16 @@ void TestEBattery::initTestCase()
 
 void TestEBattery::init()
 {
-    m_root = std::make_unique<TestRoot>();
-    m_device = std::make_shared<SimPowerDevice>();
-    SimPowerDevice::install(m_device);
+    m_power = std::make_unique<PowerFixture>();
+    m_device = m_power->device.get();
     m_battery = std::make_shared<SimBattery>();
     SimBattery::install(m_battery);
-    m_lcd = std::make_unique<CLcd_power>();
-    EGlobal::set_LcdPower(m_lcd.get());
-    PowerOff::instance()->reset();
-    m_device->clearEvents();
 }
 
 void TestEBattery::cleanup()
 {
-    PowerOff::instance()->reset();
-    EGlobal::set_LcdPower(nullptr);
-    m_lcd.reset();
     SimBattery::install(nullptr);
-    SimPowerDevice::install(nullptr);
-    m_root.reset();
+    m_power.reset();
 }
 
 void TestEBattery::feed(const QList<Poll> &list)
@@ -252,9 +231,9 @@ void TestEBattery::lensChecks()
     QFETCH(bool, tipVisible);
     QFETCH(int, levelSpans);
 
-    QVERIFY(SimRoot::prepare(m_root->root()));
+    QVERIFY(SimRoot::prepare(m_power->root.root()));
     if (dropLens5Tables) {
-        QDir etc(m_root->hostPath(QStringLiteral("etc")));
+        QDir etc(m_power->root.hostPath(QStringLiteral("etc")));
         for (const QString &name : etc.entryList({QStringLiteral("calc_len5_*")}))
             QVERIFY(etc.remove(name));
     }
