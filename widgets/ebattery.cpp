@@ -21,7 +21,7 @@ EBattery::EBattery(QWidget *parent)
     m_adc = BatteryAdc::create();
     if (!m_adc->open())
         std::perror("open /dev/adc Err");
-    show(OneBar);
+    showPicture(OneBar);
 }
 
 EBattery::~EBattery()
@@ -36,7 +36,7 @@ QString EBattery::pictureName(Picture picture)
     return QString::fromLatin1(names[picture]);
 }
 
-void EBattery::show(Picture picture)
+void EBattery::showPicture(Picture picture)
 {
     m_picture = picture;
     setPixmap(m_pixmaps[picture]);
@@ -62,10 +62,10 @@ void EBattery::getBatteryChip()
     if (*m_supply >= SupplyOn) {
         CLcd_power *lcd = EGlobal::get_LcdPower();
         if (lcd && lcd->Get_Crg_Status() == 1) {
-            show(Picture(NoBar + m_chargeFrame));
+            showPicture(Picture(NoBar + m_chargeFrame));
             m_chargeFrame = (m_chargeFrame + 1) % 4;
         } else {
-            show(ThreeBar);
+            showPicture(ThreeBar);
         }
         update();
         return;
@@ -75,18 +75,18 @@ void EBattery::getBatteryChip()
     stepLevel(v);
     switch (m_level) {
     case 1:
-        show(OneBar);
+        showPicture(OneBar);
         break;
     case 2:
-        show(TwoBar);
+        showPicture(TwoBar);
         break;
     case 3:
         if (v >= 8.2)
-            show(ThreeBar);
+            showPicture(ThreeBar);
         break;
     default:
         if (v < DangerBelow) {
-            show(DangerBar);
+            showPicture(DangerBar);
             m_danger = true;
         }
         break;
@@ -138,7 +138,7 @@ int EBattery::getBatteryStat()
 void EBattery::showEmptyPixmap(bool empty)
 {
     m_emptyShown = empty;
-    show(empty ? Empty : DangerBar);
+    showPicture(empty ? Empty : DangerBar);
 }
 
 void EBattery::startTimer(bool start)

@@ -79,7 +79,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void show(Picture picture);
+    void showPicture(Picture picture);
     void stepLevel(double volts);
     void checkLens();
 
