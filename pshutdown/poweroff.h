@@ -17,8 +17,8 @@
 //   6. "reboot" as the fallback (not after the start-up check).
 // The waits run on timers, never sleeping on the GUI thread. While it runs
 // all input is swallowed and further requests are refused; while the
-// configuration flash is being written, the idle, key and slide requests
-// are refused too.
+// configuration flash is being written (or is left partly written), the
+// idle, key and slide requests are refused too.
 class PowerOff : public QObject
 {
     Q_OBJECT

@@ -109,7 +109,9 @@ void EUpdateEPCSInterface::runFinished(int result)
 {
     stopWorker();
     m_running = false;
-    PowerOff::instance()->setFlashRunning(false);
+    // A partly written flash would leave a camera that cannot start: the
+    // idle, key and slide power-offs stay refused until a run succeeds.
+    PowerOff::instance()->setFlashRunning(EpcsProgrammer::partlyWritten(EpcsProgrammer::Result(result)));
     m_start->setEnabled(true);
     m_exit->setEnabled(true);
     Q_EMIT programmingFinished(result);

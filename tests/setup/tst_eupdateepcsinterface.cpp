@@ -260,6 +260,9 @@ void TestUpdateEpcs::failuresAfterTheErase()
     QCOMPARE(m_board->flashErases(), 1);
     QVERIFY(dialog.startButton()->isEnabled());
     QVERIFY(dialog.progressBar()->value() < 100);
+    // Nothing but Exit powers off a camera whose flash is partly written.
+    QVERIFY(!PowerOff::instance()->request(PowerOff::IdleCountdown));
+    QVERIFY(!PowerOff::instance()->request(PowerOff::PowerKey));
 
     // Start again once the fault is gone: the retry programs it whole.
     m_board->setFlashBusyPolls(1, 1);
@@ -267,6 +270,7 @@ void TestUpdateEpcs::failuresAfterTheErase()
     runDialog(dialog);
     QVERIFY(dialog.messageText().endsWith(QStringLiteral("press exit for reboot")));
     QCOMPARE(m_board->flash(), reversed(image().mid(int(EpcsProgrammer::ImageOffset))));
+    QVERIFY(!PowerOff::instance()->flashRunning());
 }
 
 void TestUpdateEpcs::escapeAndPowerKeyDuringARun()
