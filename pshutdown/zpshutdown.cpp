@@ -1,5 +1,6 @@
 #include "zpshutdown.h"
 
+#include "intervals.h"
 #include "poweroff.h"
 #include "systemclock.h"
 
@@ -73,7 +74,7 @@ ZPshutdown::ZPshutdown(QWidget *parent)
 
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &ZPshutdown::update_time);
-    m_timer->start(TickMs);
+    m_timer->start(Intervals::ms(TickMs));
 }
 
 void ZPshutdown::mousePressEvent(QMouseEvent *event)
@@ -112,7 +113,7 @@ void ZPshutdown::mouseReleaseEvent(QMouseEvent *event)
     m_slid = true;
     m_armed = true;
     m_byKey = false;
-    m_timer->start(TickMs);
+    m_timer->start(Intervals::ms(TickMs));
     std::puts("send shutdown signals ");
 }
 
@@ -131,7 +132,7 @@ void ZPshutdown::KeyCloseWindow()
     m_pressed = false;
     m_armed = true;
     m_byKey = true;
-    m_timer->start(KeyTickMs);
+    m_timer->start(Intervals::ms(KeyTickMs));
 }
 
 void ZPshutdown::update_time()
@@ -142,8 +143,12 @@ void ZPshutdown::update_time()
         return;
     m_timer->stop();
     m_cancel->setEnabled(false);
-    if (!PowerOff::instance()->request(m_byKey ? PowerOff::PowerKey : PowerOff::SlideScreen))
+    if (!PowerOff::instance()->request(m_byKey ? PowerOff::PowerKey : PowerOff::SlideScreen)) {
         disarm();
+        return;
+    }
+    // No way back from here; the screen only waits for the power to go.
+    m_armed = false;
 }
 
 // Refused (a flash update is being written): back to the idle screen.
@@ -156,7 +161,7 @@ void ZPshutdown::disarm()
     m_shutdownLabel->hide();
     m_knob->setEnabled(true);
     m_cancel->setEnabled(true);
-    m_timer->start(TickMs);
+    m_timer->start(Intervals::ms(TickMs));
 }
 
 void ZPshutdown::cancel_shutdownslots()

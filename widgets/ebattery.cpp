@@ -4,6 +4,7 @@
 #include "clcd_power.h"
 #include "eglobal.h"
 #include "fpga.h"
+#include "intervals.h"
 #include "poweroff.h"
 
 #include <QTimer>
@@ -15,7 +16,7 @@ EBattery::EBattery(QWidget *parent)
     , m_timer(new QTimer(this))
 {
     connect(m_timer, &QTimer::timeout, this, &EBattery::charge);
-    m_timer->start(PollMs);
+    m_timer->start(Intervals::ms(PollMs));
     for (int p = NoBar; p <= Empty; ++p)
         m_pixmaps[p] = QPixmap(QStringLiteral(":/images/%1.png").arg(pictureName(Picture(p))));
     m_adc = BatteryAdc::create();
@@ -144,7 +145,7 @@ void EBattery::showEmptyPixmap(bool empty)
 void EBattery::startTimer(bool start)
 {
     if (start)
-        m_timer->start(PollMs);
+        m_timer->start(Intervals::ms(PollMs));
     else
         m_timer->stop();
 }

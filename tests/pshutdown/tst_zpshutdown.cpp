@@ -94,10 +94,11 @@ void TestZPshutdown::slide()
     drag(screen, press, moves, release);
     QCOMPARE(screen.knob()->pos(), QPoint(knobX, ZPshutdown::KnobY));
     QCOMPARE(screen.isArmed(), armed);
-    QCOMPARE(screen.tickTimer()->interval(), ZPshutdown::TickMs);
+    QCOMPARE(screen.tickTimer()->interval(), Intervals::ms(ZPshutdown::TickMs));
 
     screen.update_time();
     QCOMPARE(PowerOff::instance()->isRunning(), armed);
+    QVERIFY(!screen.isArmed());
     if (armed) {
         QVERIFY(!screen.cancelButton()->isEnabled());
         QTRY_VERIFY(PowerOff::instance()->isFinished());
@@ -124,7 +125,7 @@ void TestZPshutdown::powerKeyHeldOn()
     QVERIFY(screen.shutdownLabel()->isVisible());
     QVERIFY(!screen.knob()->isEnabled());
     QVERIFY(!screen.cancelButton()->isEnabled());
-    QCOMPARE(screen.tickTimer()->interval(), ZPshutdown::KeyTickMs);
+    QCOMPARE(screen.tickTimer()->interval(), Intervals::ms(ZPshutdown::KeyTickMs));
     QVERIFY(!PowerOff::instance()->isRunning());
     screen.update_time();
     QVERIFY(PowerOff::instance()->isRunning());

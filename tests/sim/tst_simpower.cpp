@@ -12,6 +12,7 @@
 #include "zpshutdown.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void backlightDimsThePicture();
+    void gaugeFaces();
     void slideGoesDarkAndReboots();
     void flashDialogProgramsTheCard();
 
@@ -96,6 +98,24 @@ void TestSimPower::backlightDimsThePicture()
     m_power->lcd()->start_Lcd();
     m_power->lcd()->lcd_pwm(0);
     QCOMPARE(brightness(m_screen->grab().toImage()), full);
+}
+
+void TestSimPower::gaugeFaces()
+{
+    // The six faces side by side, eight times enlarged, on the status bar's
+    // kind of background.
+    QImage sheet(6 * 36 * 8, 22 * 8, QImage::Format_RGB32);
+    sheet.fill(QColor(60, 30, 90));
+    QPainter painter(&sheet);
+    for (int p = EBattery::NoBar; p <= EBattery::Empty; ++p) {
+        const QPixmap face(QStringLiteral(":/images/%1.png").arg(EBattery::pictureName(EBattery::Picture(p))));
+        QCOMPARE(face.size(), QSize(28, 14));
+        painter.drawPixmap(QRect((p * 36 + 4) * 8, 4 * 8, 28 * 8, 14 * 8), face);
+    }
+    painter.end();
+    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(sheet.save(dir + QStringLiteral("/power_battery_faces.png")));
 }
 
 void TestSimPower::slideGoesDarkAndReboots()
