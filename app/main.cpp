@@ -1,5 +1,6 @@
 #include "fontfamilies.h"
 #include "launchoptions.h"
+#include "simpowerwiring.h"
 #include "simscreen.h"
 #include "simulator.h"
 #include "terminationsignals.h"
@@ -62,6 +63,7 @@ int main(int argc, char **argv)
     overlay->setFont(QFont(QStringLiteral("wenquanyi"), 16));
     screen.setOverlay(overlay);
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
+    SimPowerWiring::install(&screen);
     screen.show();
 
     if (options.quitAfterMs >= 0) {

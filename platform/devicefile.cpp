@@ -91,6 +91,14 @@ bool DeviceFile::control(unsigned long request, void *argument) const
     return m_fd >= 0 && ::ioctl(m_fd, request, argument) == 0;
 }
 
+int DeviceFile::controlResult(unsigned long request, void *argument) const
+{
+    if (m_fd < 0)
+        return -1;
+    const int result = ::ioctl(m_fd, request, argument);
+    return result < 0 ? -1 : result;
+}
+
 QByteArray DeviceFile::readSmallFile(const QString &path, int maxBytes)
 {
     DeviceFile file(path);

@@ -33,6 +33,8 @@ public:
     bool write(const QByteArray &data) const;
     // ioctl with a pointer argument; false on failure.
     bool control(unsigned long request, void *argument) const;
+    // The same request, giving the driver's own result (0 or more), or -1.
+    int controlResult(unsigned long request, void *argument) const;
 
     // Whole small file (sysfs-style values): at most maxBytes, or empty.
     static QByteArray readSmallFile(const QString &path, int maxBytes = 4096);

@@ -68,6 +68,8 @@ SimBoard::SimBoard()
     // 25 degC and about 50 % relative humidity.
     setShtWords(6466, 1380);
     setVersion(QByteArrayLiteral("SIMFPGA-1.00.00"));
+    m_flash = QByteArray(FLASH_BYTES, char(0xFF));
+    m_registers[REG_FLASH_ID] = char(0x14);
 }
 
 SimBoard::~SimBoard() = default;
@@ -181,6 +183,8 @@ int SimBoard::writeAt(uint32_t offset, const void *buffer, int length)
         errno = EIO;
         return -1;
     }
+    if (isFlashRegister(offset, length))
+        return writeFlash(offset, buffer, length);
     int n = std::min<int>(length, int(REGISTER_SPACE - offset));
     if (takeFault(ShortWrite, offset))
         n /= 2;
@@ -728,4 +732,126 @@ QImage SimBoard::render() const
         }
     }
     return image;
+}
+
+// ---- configuration flash ----
+
+bool SimBoard::isFlashRegister(uint32_t offset, int length)
+{
+    return overlaps(offset, length, REG_FLASH_COMMAND, REG_FLASH_COMMAND + 1)
+           || overlaps(offset, length, REG_FLASH_ADDRESS, REG_FLASH_ADDRESS + 3)
+           || overlaps(offset, length, REG_FLASH_BUFFER, REG_FLASH_BUFFER + FLASH_PAGE_BYTES);
+}
+
+// Flash writes stay out of the write log: a full programming run is half a
+// million of them.
+int SimBoard::writeFlash(uint32_t offset, const void *buffer, int length)
+{
+    if (m_flashWritesLeft == 0) {
+        errno = EIO;
+        return -1;
+    }
+    if (m_flashWritesLeft > 0)
+        --m_flashWritesLeft;
+    const int n = std::min<int>(length, int(REGISTER_SPACE - offset));
+    storeBytes(offset, buffer, n);
+    if (offset == REG_FLASH_COMMAND && n >= 1) {
+        const uint8_t code = static_cast<const uint8_t *>(buffer)[0];
+        if (code == 0)
+            m_flashCommandArmed = true;
+        else if (m_flashCommandArmed)
+            flashCommand(code);
+    }
+    return n;
+}
+
+void SimBoard::flashCommand(uint8_t code)
+{
+    m_flashCommandArmed = false;
+    const bool busy = m_flashBusy > 0 || m_flashStuckBusy;
+    switch (code) {
+    case EpcsRegisters::WriteEnable:
+        m_flashWriteEnabled = true;
+        break;
+    case EpcsRegisters::Erase:
+        if (!m_flashWriteEnabled || busy)
+            break;
+        m_flash.fill(char(0xFF));
+        m_flashWriteEnabled = false;
+        m_flashBusy = m_flashErasePolls;
+        ++m_flashErases;
+        break;
+    case EpcsRegisters::ReadStatus:
+        m_registers[REG_FLASH_STATUS] = char((busy ? 1 : 0) | (m_flashWriteEnabled ? 2 : 0));
+        if (m_flashBusy > 0)
+            --m_flashBusy;
+        break;
+    case EpcsRegisters::ProgramPage: {
+        if (!m_flashWriteEnabled || busy)
+            break;
+        const auto byte = [this](uint32_t r) { return uint32_t(static_cast<uint8_t>(m_registers.at(int(r)))); };
+        const uint32_t address = byte(REG_FLASH_ADDRESS) | byte(REG_FLASH_ADDRESS + 1) << 8
+                                 | byte(REG_FLASH_ADDRESS + 2) << 16;
+        m_flashWriteEnabled = false;
+        if (address + FLASH_PAGE_BYTES > FLASH_BYTES)
+            break;
+        for (uint32_t i = 0; i < FLASH_PAGE_BYTES; ++i)
+            m_flash[int(address + i)] = char(m_flash.at(int(address + i)) & m_registers.at(int(REG_FLASH_BUFFER + i)));
+        m_flashBusy = m_flashPagePolls;
+        ++m_flashPages;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+QByteArray SimBoard::flash() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_flash;
+}
+
+void SimBoard::setFlash(const QByteArray &contents)
+{
+    QMutexLocker lock(&m_mutex);
+    m_flash = contents.left(FLASH_BYTES);
+    m_flash.append(QByteArray(FLASH_BYTES - m_flash.size(), char(0xFF)));
+}
+
+void SimBoard::setFlashId(uint8_t id)
+{
+    QMutexLocker lock(&m_mutex);
+    m_registers[REG_FLASH_ID] = char(id);
+}
+
+void SimBoard::setFlashBusyPolls(int erasePolls, int pagePolls)
+{
+    QMutexLocker lock(&m_mutex);
+    m_flashErasePolls = std::max(0, erasePolls);
+    m_flashPagePolls = std::max(0, pagePolls);
+}
+
+void SimBoard::setFlashStuckBusy(bool stuck)
+{
+    QMutexLocker lock(&m_mutex);
+    m_flashStuckBusy = stuck;
+}
+
+void SimBoard::setFlashWritesFailAfter(int writes)
+{
+    QMutexLocker lock(&m_mutex);
+    m_flashWritesLeft = writes < 0 ? -1 : writes;
+}
+
+int SimBoard::flashErases() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_flashErases;
+}
+
+int SimBoard::flashPagesProgrammed() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_flashPages;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "epcsregisters.h"
 #include "registerdevice.h"
 
 #include <QByteArray>
@@ -146,6 +147,28 @@ public:
     // with the written level and gain.
     QImage render() const;
 
+    // ---- configuration flash ----
+    // The serial flash the FPGA loads its design from, programmed through
+    // the ID (0xAC), status (0xAF, bit 0 busy), command (0xB0: 0, then the
+    // code), page address (0xC2-0xC4) and page buffer (0x2000-0x20FF)
+    // registers. Commands: 2 write enable, 4 erase, 8 status into 0xAF,
+    // 16 program the page buffer at the address. Erase and program need a
+    // write enable first; programming only clears bits, as in a real flash.
+    enum : uint32_t { FLASH_BYTES = 512 * 1024, FLASH_PAGE_BYTES = EpcsRegisters::PageBytes,
+                      REG_FLASH_ID = EpcsRegisters::SiliconId, REG_FLASH_STATUS = EpcsRegisters::Status,
+                      REG_FLASH_COMMAND = EpcsRegisters::Command, REG_FLASH_ADDRESS = EpcsRegisters::PageAddress,
+                      REG_FLASH_BUFFER = EpcsRegisters::PageBuffer };
+    QByteArray flash() const;
+    void setFlash(const QByteArray &contents);
+    void setFlashId(uint8_t id);
+    // Status requests that still report busy after an erase or a page.
+    void setFlashBusyPolls(int erasePolls, int pagePolls);
+    void setFlashStuckBusy(bool stuck);
+    // Every write to a flash register after this many more fails (-1 never).
+    void setFlashWritesFailAfter(int writes);
+    int flashErases() const;
+    int flashPagesProgrammed() const;
+
 private:
     bool takeFault(Fault fault, uint32_t offset);
     void ensureFrame() const;
@@ -157,6 +180,9 @@ private:
     void storeBytes(uint32_t offset, const void *data, int length);
     QRect objectRectAt(const SceneObject &object, double time) const;
     int readFrameStream(void *buffer, int length);
+    static bool isFlashRegister(uint32_t offset, int length);
+    int writeFlash(uint32_t offset, const void *buffer, int length);
+    void flashCommand(uint8_t code);
 
     mutable QMutex m_mutex;
     QByteArray m_registers;
@@ -188,4 +214,15 @@ private:
     QByteArray m_palette;
     int m_paletteUploads = 0;
     QVector<Write> m_writes;
+
+    QByteArray m_flash;
+    bool m_flashCommandArmed = false;
+    bool m_flashWriteEnabled = false;
+    int m_flashBusy = 0;
+    int m_flashErasePolls = 3;
+    int m_flashPagePolls = 1;
+    bool m_flashStuckBusy = false;
+    int m_flashWritesLeft = -1;
+    int m_flashErases = 0;
+    int m_flashPages = 0;
 };

@@ -10,6 +10,11 @@ SimScreen::SimScreen(QWidget *parent)
 {
     setFixedSize(Width, Height);
     setWindowTitle(QStringLiteral("ostrel (simulated camera)"));
+    m_shade = new QWidget(this);
+    m_shade->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_shade->setAutoFillBackground(true);
+    m_shade->setGeometry(0, 0, Width, Height);
+    updateShade();
 }
 
 void SimScreen::setOverlay(QWidget *overlay)
@@ -21,6 +26,40 @@ void SimScreen::setOverlay(QWidget *overlay)
     overlay->setAttribute(Qt::WA_TranslucentBackground);
     overlay->setGeometry(0, 0, Width, Height);
     overlay->show();
+    m_shade->raise();
+}
+
+void SimScreen::setBacklight(int value)
+{
+    m_backlight = qBound(0, value, 8192);
+    updateShade();
+}
+
+void SimScreen::setPanelOn(bool on)
+{
+    m_panelOn = on;
+    updateShade();
+}
+
+// The darkest backlight still leaves a quarter of the light; off is black.
+void SimScreen::updateShade()
+{
+    const int alpha = m_panelOn ? m_backlight * 191 / 8192 : 255;
+    QPalette palette = m_shade->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 0, alpha));
+    m_shade->setPalette(palette);
+    m_shade->setVisible(alpha > 0);
+    m_shade->raise();
+}
+
+void SimScreen::showOnScreen(QWidget *window)
+{
+    const QRect geometry = window->geometry();
+    window->setParent(this);
+    window->setGeometry(geometry);
+    window->show();
+    window->raise();
+    m_shade->raise();
 }
 
 void SimScreen::setBoardPicture(const QImage &picture)

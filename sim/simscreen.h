@@ -23,10 +23,26 @@ public:
     void setBoardPicture(const QImage &picture);
     static QImage placeholderPicture();
 
+    // The panel as the power nodes leave it: the backlight value (0..8192,
+    // lower is brighter) dims everything on the screen; a panel that is off
+    // shows black.
+    void setBacklight(int value);
+    void setPanelOn(bool on);
+    int backlight() const { return m_backlight; }
+    bool panelOn() const { return m_panelOn; }
+    // Shows a parentless window (popup, dialog, full-screen page) on the
+    // simulated screen at its own screen position, beneath the shade.
+    void showOnScreen(QWidget *window);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void updateShade();
+
     QImage m_picture;
     QWidget *m_overlay = nullptr;
+    QWidget *m_shade = nullptr;
+    int m_backlight = 0;
+    bool m_panelOn = true;
 };

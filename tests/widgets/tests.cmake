@@ -1,1 +1,1 @@
-ostrel_add_qtest_folder(widgets LIBS ostrel_app)
+ostrel_add_qtest_folder(widgets LIBS ostrel_app sim)

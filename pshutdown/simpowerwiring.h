@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class CLcd_power;
+class EBattery;
+class EUpdateEPCSInterface;
+class SimBattery;
+class SimPowerDevice;
+class SimScreen;
+class ZPshutdown;
+
+// `ostrel --simulate`'s power: the simulated GPIO/PWM nodes and battery
+// installed behind the seams, the one CLcd_power registered, the battery
+// gauge where the status bar will hold it, the screen dimmed and darkened
+// by the panel lines, and the program ended once a power-off has cut the
+// power. Until the key filter opens them, F9 stands for the held power key
+// (the slide screen) and F10 for the held E key (the flash update).
+class SimPowerWiring : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int GaugeX = 252;
+    static constexpr int GaugeY = 1;
+    static const char *batteryFile() { return "/sim/battery"; }
+
+    // Owned by the screen.
+    static SimPowerWiring *install(SimScreen *screen);
+    ~SimPowerWiring() override;
+
+    SimPowerDevice *device() const { return m_device.get(); }
+    SimBattery *battery() const { return m_battery.get(); }
+    CLcd_power *lcd() const { return m_lcd.get(); }
+    EBattery *gauge() const { return m_gauge; }
+
+    ZPshutdown *openSlideScreen();
+    EUpdateEPCSInterface *openFlashDialog();
+    // Tests keep their program running after a power-off.
+    void setQuitAfterPowerOff(bool quit) { m_quit = quit; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit SimPowerWiring(SimScreen *screen);
+    void showPanel();
+    void prepareCard();
+
+    SimScreen *m_screen;
+    std::shared_ptr<SimPowerDevice> m_device;
+    std::shared_ptr<SimBattery> m_battery;
+    std::unique_ptr<CLcd_power> m_lcd;
+    EBattery *m_gauge = nullptr;
+    QPointer<ZPshutdown> m_slide;
+    QPointer<EUpdateEPCSInterface> m_flash;
+    bool m_quit = true;
+};

@@ -1,0 +1,175 @@
+#include "clcd_power.h"
+#include "ebattery.h"
+#include "eupdateepcsinterface.h"
+#include "intervals.h"
+#include "poweroff.h"
+#include "recordingcommandrunner.h"
+#include "simboard.h"
+#include "simpowerdevice.h"
+#include "simpowerwiring.h"
+#include "simscreen.h"
+#include "testroot.h"
+#include "zpshutdown.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+// The power screens as `ostrel --simulate` shows them, driven with real
+// events; with OSTREL_SCREENS_DIR set each state is written as a PNG.
+class TestSimPower : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void backlightDimsThePicture();
+    void gaugeFaces();
+    void slideGoesDarkAndReboots();
+    void flashDialogProgramsTheCard();
+
+private:
+    void save(const QString &name);
+    static int brightness(const QImage &image);
+
+    std::unique_ptr<TestRoot> m_root;
+    std::unique_ptr<SimScreen> m_screen;
+    SimPowerWiring *m_power = nullptr;
+};
+
+void TestSimPower::initTestCase()
+{
+    Intervals::setScale(0.001);
+}
+
+void TestSimPower::init()
+{
+    m_root = std::make_unique<TestRoot>();
+    PowerOff::instance()->reset();
+    m_screen = std::make_unique<SimScreen>();
+    auto *overlay = new QLabel(QStringLiteral("ostrel"));
+    overlay->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    overlay->setStyleSheet(QStringLiteral("color: white; background: transparent; padding: 4px;"));
+    m_screen->setOverlay(overlay);
+    m_power = SimPowerWiring::install(m_screen.get());
+    m_power->setQuitAfterPowerOff(false);
+    m_screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+}
+
+void TestSimPower::cleanup()
+{
+    m_screen.reset();
+    PowerOff::instance()->reset();
+    m_root.reset();
+}
+
+void TestSimPower::save(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(m_screen->grab().save(dir + QStringLiteral("/power_") + name + QStringLiteral(".png")));
+}
+
+int TestSimPower::brightness(const QImage &image)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4)
+            sum += qGray(image.pixel(x, y));
+    return int(sum / ((image.height() / 4) * (image.width() / 4)));
+}
+
+void TestSimPower::backlightDimsThePicture()
+{
+    QVERIFY(m_power->gauge()->isVisible());
+    QCOMPARE(m_power->gauge()->geometry().topLeft(), QPoint(SimPowerWiring::GaugeX, SimPowerWiring::GaugeY));
+    const int full = brightness(m_screen->grab().toImage());
+    m_power->lcd()->lcd_pwm(4096);
+    const int dimmed = brightness(m_screen->grab().toImage());
+    QVERIFY2(dimmed < full * 3 / 4 && dimmed > 0, qPrintable(QStringLiteral("%1 -> %2").arg(full).arg(dimmed)));
+    m_power->lcd()->close_Lcd();
+    QCOMPARE(brightness(m_screen->grab().toImage()), 0);
+    m_power->lcd()->start_Lcd();
+    m_power->lcd()->lcd_pwm(0);
+    QCOMPARE(brightness(m_screen->grab().toImage()), full);
+}
+
+void TestSimPower::gaugeFaces()
+{
+    // The six faces side by side, eight times enlarged, on the status bar's
+    // kind of background.
+    QImage sheet(6 * 36 * 8, 22 * 8, QImage::Format_RGB32);
+    sheet.fill(QColor(60, 30, 90));
+    QPainter painter(&sheet);
+    for (int p = EBattery::NoBar; p <= EBattery::Empty; ++p) {
+        const QPixmap face(QStringLiteral(":/images/%1.png").arg(EBattery::pictureName(EBattery::Picture(p))));
+        QCOMPARE(face.size(), QSize(28, 14));
+        painter.drawPixmap(QRect((p * 36 + 4) * 8, 4 * 8, 28 * 8, 14 * 8), face);
+    }
+    painter.end();
+    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(sheet.save(dir + QStringLiteral("/power_battery_faces.png")));
+}
+
+void TestSimPower::slideGoesDarkAndReboots()
+{
+    QTest::keyClick(m_screen.get(), Qt::Key_F9);
+    ZPshutdown *slide = m_power->openSlideScreen();
+    QVERIFY(slide->isVisible());
+    QCOMPARE(slide->mapTo(m_screen.get(), QPoint(0, 0)), QPoint(0, 0));
+
+    QTest::mousePress(slide, Qt::LeftButton, {}, QPoint(40, 190));
+    QTest::mouseMove(slide, QPoint(100, 190));
+    QCOMPARE(slide->knob()->x(), 100);
+    save(QStringLiteral("slide"));
+    QTest::mouseMove(slide, QPoint(185, 190));
+    QTest::mouseRelease(slide, Qt::LeftButton, {}, QPoint(185, 190));
+    QVERIFY(slide->isArmed());
+
+    QTRY_VERIFY(PowerOff::instance()->isFinished());
+    QVERIFY(m_power->device()->powerCut());
+    QVERIFY(!m_screen->panelOn());
+    QCOMPARE(brightness(m_screen->grab().toImage()), 0);
+    QVERIFY(m_root->runner()->lines().contains(QStringLiteral("reboot")));
+    save(QStringLiteral("dark"));
+}
+
+void TestSimPower::flashDialogProgramsTheCard()
+{
+    auto board = std::make_shared<SimBoard>();
+    board->setFlashBusyPolls(1, 0);
+    board->setFlashId(0x13);
+    SimBoard::install(board);
+
+    QTest::keyClick(m_screen.get(), Qt::Key_F10);
+    EUpdateEPCSInterface *dialog = m_power->openFlashDialog();
+    QVERIFY(dialog->isVisible());
+    dialog->setSleeper(nullptr);
+    save(QStringLiteral("flash_idle"));
+
+    QSignalSpy finished(dialog, &EUpdateEPCSInterface::programmingFinished);
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    QTRY_COMPARE(finished.count(), 1);
+    QVERIFY(dialog->messageText().endsWith(QStringLiteral("canot recognize silicon ID for device")));
+    QCOMPARE(board->flashErases(), 0);
+    save(QStringLiteral("flash_refused"));
+
+    board->setFlashId(0x14);
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 30000);
+    QVERIFY(dialog->messageText().endsWith(QStringLiteral("press exit for reboot")));
+    QCOMPARE(dialog->progressBar()->value(), 100);
+    QCOMPARE(board->flashPagesProgrammed(), 2048);
+    save(QStringLiteral("flash_done"));
+    SimBoard::install(nullptr);
+}
+
+QTEST_MAIN(TestSimPower)
+#include "tst_simpower.moc"

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMainWindow>
+
+// The capture panel. Thin for now: only the recording state and its stop,
+// and the photo-busy state that holds the stop back, which the power-off
+// sequence needs. The capture screens fill in the rest.
+class CvmainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Video work state: 2 idle, 1 recording.
+    enum VState { VRecording = 1, VIdle = 2 };
+
+    explicit CvmainWindow(QWidget *parent = nullptr);
+
+    // 2 stops a running recording; returns at once, changing nothing, while
+    // a photo is still being finished.
+    void video_work(int state);
+
+    int get_video_workstat() const { return m_videoState; }
+    void set_video_workstat(int state) { m_videoState = state; }
+    // 1 while a photo is taken and saved; the saving thread sets 0.
+    int get_Imagestate() const { return m_imageState; }
+    void set_Imagestate(int state) { m_imageState = state; }
+
+private:
+    int m_videoState = VIdle;
+    int m_imageState = 0;
+};
