@@ -1,6 +1,7 @@
 #include "eanalysiswidget.h"
 
 #include "eglobal.h"
+#include "eobjectsettings.h"
 
 #include <QTimer>
 
@@ -15,6 +16,7 @@ bool statusIs(const IrTempStru &reading, const char *status)
 
 EAnalysisWidget::EAnalysisWidget(QWidget *parent)
     : QWidget(parent)
+    , m_tempSetup(EObjectSettings::defaultTempSetup())
 {
 }
 

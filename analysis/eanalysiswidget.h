@@ -40,6 +40,12 @@ public:
     // limit), or the temperature itself.
     static float shownCelsius(const IrTempStru &reading, int rangeMin, int rangeMax);
 
+    // The object's own parameters, and whether a reading uses them (0) or
+    // the global ones (any other value).
+    void setTempSetup(const TempSetup &setup) { m_tempSetup = setup; }
+    void setParaMode(ParaMode_t mode) { m_paraMode = mode; }
+    ParaMode_t getParaMode() const { return m_paraMode; }
+
     // One blink step, exposed for the objects' slot_blink().
     void blinkStep();
     bool isBlinking() const;
@@ -50,6 +56,9 @@ protected:
     void startBlink(int times, bool visibleNow);
     // Shows or hides the object's items for one blink step.
     virtual void showBlinkPhase(bool shown) = 0;
+
+    TempSetup m_tempSetup;
+    ParaMode_t m_paraMode = PARA_OWN;
 
 private:
     QTimer *m_blinkTimer = nullptr;

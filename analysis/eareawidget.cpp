@@ -28,7 +28,6 @@ EAreaWidget::EAreaWidget(QGraphicsScene *scene, QWidget *parent, int id, bool no
     , m_id(id)
     , m_width(width)
     , m_height(height)
-    , m_tempSetup(EObjectSettings::defaultTempSetup())
     , m_noSettings(noSettings)
 {
     m_rectItem = new EAreaGraphicsItem(this, width, height);
@@ -186,30 +185,31 @@ void EAreaWidget::move(int x, int y, int)
     storeRect();
 }
 
-void EAreaWidget::setWidth(int width)
+// A new width or height: at least the layout's minimum, otherwise cut at
+// the screen limit (even below the minimum); the board extent is twice the
+// overlay extent in the half-size layouts.
+bool EAreaWidget::resize(int request, int position, int limit, int &size, uint16_t start, uint16_t &end)
 {
     if (!EScaledLayout::isKnown(m_scaledType))
-        return;
+        return false;
     const bool full = m_scaledType == EScaledLayout::FullScreen;
     const int minimum = full ? MinFullSize : MinHalfSize;
-    const int right = EScaledLayout::bounds(m_scaledType).right();
-    m_width = width < minimum ? minimum : std::min(width, right - m_x);
-    m_rect.x1 = uint16_t(m_rect.x0 + (full ? m_width : 2 * m_width));
+    size = request < minimum ? minimum : std::min(request, limit - position);
+    end = uint16_t(start + (full ? size : 2 * size));
     place();
-    store("Position_xrb", m_rect.x1);
+    return true;
+}
+
+void EAreaWidget::setWidth(int width)
+{
+    if (resize(width, m_x, EScaledLayout::bounds(m_scaledType).right(), m_width, m_rect.x0, m_rect.x1))
+        store("Position_xrb", m_rect.x1);
 }
 
 void EAreaWidget::setHeight(int height)
 {
-    if (!EScaledLayout::isKnown(m_scaledType))
-        return;
-    const bool full = m_scaledType == EScaledLayout::FullScreen;
-    const int minimum = full ? MinFullSize : MinHalfSize;
-    const int bottom = EScaledLayout::bounds(m_scaledType).bottom();
-    m_height = height < minimum ? minimum : std::min(height, bottom - m_y);
-    m_rect.y1 = uint16_t(m_rect.y0 + (full ? m_height : 2 * m_height));
-    place();
-    store("Position_yrb", m_rect.y1);
+    if (resize(height, m_y, EScaledLayout::bounds(m_scaledType).bottom(), m_height, m_rect.y0, m_rect.y1))
+        store("Position_yrb", m_rect.y1);
 }
 
 void EAreaWidget::setX(int x)

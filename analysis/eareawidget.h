@@ -61,10 +61,7 @@ public:
     Scaled_Type_t getScaledType() const { return m_scaledType; }
     void setMode(const Area_Mode_t &mode);
     Area_Mode_t &mode() { return m_mode; }
-    void setTempSetup(const TempSetup &setup) { m_tempSetup = setup; }
     TempSetup &getTempSetup() { return m_tempSetup; }
-    void setParaMode(ParaMode_t mode) { m_paraMode = mode; }
-    ParaMode_t getParaMode() const { return m_paraMode; }
 
     Area_Temp getAreaTempStru();
     Area_Temp_t getTemp() const { return Area_Temp_t{m_maxText, m_minText, m_avgText}; }
@@ -94,6 +91,7 @@ protected:
 private:
     QString group() const;
     void place();
+    bool resize(int request, int position, int limit, int &size, uint16_t start, uint16_t &end);
     void store(const char *key, int value);
     void storeRect();
 
@@ -112,9 +110,7 @@ private:
     QString m_minText;
     QString m_avgText;
     Area_Mode_t m_mode{1, 1, 1, 0};
-    TempSetup m_tempSetup;
     _area m_rect{0, 0, 0, 0};
-    ParaMode_t m_paraMode = PARA_OWN;
     _area_val m_values{};
     Area_Temp m_result{};
     Scaled_Type_t m_scaledType = EScaledLayout::FullScreen;

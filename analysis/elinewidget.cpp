@@ -20,7 +20,6 @@ ELineWidget::ELineWidget(QGraphicsScene *scene, QWidget *parent, int id, bool no
     : EAnalysisWidget(parent)
     , m_scene(scene)
     , m_id(id)
-    , m_tempSetup(EObjectSettings::defaultTempSetup())
     , m_noSettings(noSettings)
 {
     m_lineItem = new ELineGraphicsItem(this, scene, id);

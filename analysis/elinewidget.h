@@ -38,10 +38,7 @@ public:
     QString getTemp();
     void setTemp(const QString &text) { m_text = text; }
     IrTempStru getTempStru() const { return m_tempStru; }
-    void setTempSetup(const TempSetup &setup) { m_tempSetup = setup; }
     TempSetup *getTempSetup() { return &m_tempSetup; }
-    void setParaMode(ParaMode_t mode) { m_paraMode = mode; }
-    ParaMode_t getParaMode() const { return m_paraMode; }
     void setMoved(bool moved) { m_moved = moved; }
     bool isMoved() const { return m_moved; }
 
@@ -67,9 +64,7 @@ private:
     ELineArrowItem *m_arrow = nullptr;
     int m_id;
     QString m_text = QStringLiteral("  ");
-    TempSetup m_tempSetup;
     IrTempStru m_tempStru{};
     _fpga_point m_point{0, 0};
-    ParaMode_t m_paraMode = PARA_OWN;
     bool m_noSettings;
 };

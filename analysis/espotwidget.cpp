@@ -16,7 +16,6 @@
 ESpotWidget::ESpotWidget(QGraphicsScene *scene, QWidget *parent, int id, bool hideLabel, bool noSettings)
     : EAnalysisWidget(parent)
     , m_id(id)
-    , m_tempSetup(EObjectSettings::defaultTempSetup())
     , m_hideLabel(hideLabel)
     , m_noSettings(noSettings)
 {

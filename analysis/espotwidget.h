@@ -48,10 +48,7 @@ public:
     QString getTemp();
     void setTemp(const QString &text) { m_text = text; }
     IrTempStru getTempStru() const { return m_tempStru; }
-    void setTempSetup(const TempSetup &setup) { m_tempSetup = setup; }
     TempSetup *getTempSetup() { return &m_tempSetup; }
-    void setParaMode(ParaMode_t mode) { m_paraMode = mode; }
-    ParaMode_t getParaMode() const { return m_paraMode; }
 
     void openAlarm(bool on, float tempC, int alarmMode);
     void alarmHandler(float tempC);
@@ -88,10 +85,8 @@ private:
     int m_mode = Manual;
     int m_id;
     QString m_text = QStringLiteral("  ");
-    TempSetup m_tempSetup;
     IrTempStru m_tempStru{};
     _fpga_point m_point{0, 0};
-    ParaMode_t m_paraMode = PARA_OWN;
     bool m_hideLabel;
     bool m_alarmOn = false;
     float m_alarmTemp = 0.0f;

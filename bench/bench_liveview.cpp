@@ -89,29 +89,36 @@ static void BM_RenderOverlay(benchmark::State &state)
 }
 BENCHMARK(BM_RenderOverlay)->Unit(benchmark::kMicrosecond);
 
+// One step per iteration, each at the next x, as the touch moves of a drag.
+template <typename Step>
+static void dragSteps(benchmark::State &state, Step step)
+{
+    int x = 0;
+    for (auto _ : state) {
+        x = (x + 1) % 200;
+        step(x);
+    }
+}
+
 // What one touch move of a drag would cost if it wrote its keys at once.
 static void BM_SpotMoveDirectWrite(benchmark::State &state)
 {
     LiveBench l;
-    int x = 0;
-    for (auto _ : state) {
-        x = (x + 1) % 200;
+    dragSteps(state, [](int x) {
         EPendingSettings::writeNow({{QStringLiteral("Spot_1/Position_x"), 60 + x}, {QStringLiteral("Spot_1/Position_y"), 100}});
-    }
+    });
 }
 BENCHMARK(BM_SpotMoveDirectWrite)->Unit(benchmark::kMicrosecond);
 
 static void BM_AreaMoveDirectWrite(benchmark::State &state)
 {
     LiveBench l;
-    int x = 0;
-    for (auto _ : state) {
-        x = (x + 1) % 200;
+    dragSteps(state, [](int x) {
         EPendingSettings::writeNow({{QStringLiteral("Area_1/Position_xlt"), 20 + x},
                                     {QStringLiteral("Area_1/Position_ylt"), 80},
                                     {QStringLiteral("Area_1/Position_xrb"), 100 + x},
                                     {QStringLiteral("Area_1/Position_yrb"), 160}});
-    }
+    });
 }
 BENCHMARK(BM_AreaMoveDirectWrite)->Unit(benchmark::kMicrosecond);
 
@@ -120,11 +127,7 @@ static void BM_SpotMoveCoalesced(benchmark::State &state)
 {
     LiveBench l;
     ESpotWidget *spot = l.view->getSpotWidget(1);
-    int x = 0;
-    for (auto _ : state) {
-        x = (x + 1) % 200;
-        spot->move(60 + x, 100, 0);
-    }
+    dragSteps(state, [spot](int x) { spot->move(60 + x, 100, 0); });
     l.view->flushPendingSettings();
 }
 BENCHMARK(BM_SpotMoveCoalesced)->Unit(benchmark::kMicrosecond);
@@ -133,11 +136,7 @@ static void BM_AreaMoveCoalesced(benchmark::State &state)
 {
     LiveBench l;
     EAreaWidget *area = l.view->getAreaWidget(1);
-    int x = 0;
-    for (auto _ : state) {
-        x = (x + 1) % 200;
-        area->move(20 + x, 80, 0);
-    }
+    dragSteps(state, [area](int x) { area->move(20 + x, 80, 0); });
     l.view->flushPendingSettings();
 }
 BENCHMARK(BM_AreaMoveCoalesced)->Unit(benchmark::kMicrosecond);
