@@ -1,3 +1,5 @@
+#include "../libtherma/frontfixture.h"
+
 #include "eareawidget.h"
 #include "eglobal.h"
 #include "egraphicstextitem.h"
@@ -40,6 +42,8 @@ private Q_SLOTS:
     void tempUnitLabel();
     void mainMenuClosesOnDeactivation();
     void shutterMutesTheRefresh();
+    void startupTip_data();
+    void startupTip();
 
 private:
     static QVariant stored(const QString &key)
@@ -83,6 +87,8 @@ void TestGraphicsView::firstStart()
     QCOMPARE(view.readingsTimer()->interval(), 640);
     QVERIFY(view.readingsTimer()->isActive());
     QVERIFY(!view.laserItem()->isVisible());
+    QVERIFY(!view.laserItem()->pixmap().isNull());
+    QCOMPARE(view.laserItem()->sceneBoundingRect().center(), QPointF(160, 120));
     QVERIFY(!view.unitItem()->isVisible());
     QVERIFY(!view.tipsVisibled());
     QCOMPARE(view.tempRangeMin(), -20);
@@ -429,6 +435,40 @@ void TestGraphicsView::shutterMutesTheRefresh()
     view.setShutting(false);
     view.displayTemp();
     QCOMPARE(readout(view), QStringLiteral("P1:--\nP2:--"));
+}
+
+void TestGraphicsView::startupTip_data()
+{
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QByteArray>("modify");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("sound tables") << QStringList() << QByteArray() << QString();
+    QTest::newRow("no calibration table")
+        << QStringList({"etc/calc_len0_temp0.conf", "etc/calc_len0_temp0_default.conf"}) << QByteArray()
+        << QStringLiteral("Calibration file error!");
+    QTest::newRow("correction factor 5") << QStringList() << QByteArray("[General]\nAverg_20=5\n")
+                                         << QStringLiteral("Modify file error!");
+}
+
+// The start-up check of the tables the front has loaded decides the tip.
+void TestGraphicsView::startupTip()
+{
+    QFETCH(QStringList, removed);
+    QFETCH(QByteArray, modify);
+    QFETCH(QString, tip);
+    FrontFixture f(false);
+    for (const QString &file : removed)
+        QVERIFY(QFile::remove(f.root.hostPath(file)));
+    if (!modify.isEmpty())
+        QVERIFY(f.root.writeFile(QStringLiteral("Parameter/Modify"), modify));
+    EGlobal::setFPGA(&f.start());
+    {
+        EGraphicsView view;
+        QCOMPARE(view.tipsVisibled(), !tip.isEmpty());
+        if (!tip.isEmpty())
+            QCOMPARE(view.getTipsText(), tip);
+    }
+    EGlobal::setFPGA(nullptr);
 }
 
 QTEST_MAIN(TestGraphicsView)
