@@ -31,7 +31,10 @@ scratch_base=/dev/shm
 scratch=$(mktemp -d "$scratch_base/ostrel-fuzz.XXXXXX")
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do
+        pkill -TERM -P "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -72,9 +75,16 @@ for name in "${names[@]}"; do
     mkdir -p "$out/corpus_$name" "$out/crashes_$name" "$scratch/$name"
     # shellcheck disable=SC2046
     cp $(seeds "$name") "$out/corpus_$name/" 2>/dev/null || true
-    OSTREL_FUZZ_TMP="$scratch/$name" "$out/fuzz_$name" -max_total_time="$seconds" -max_len=8192 \
-        -timeout=10 -print_final_stats=1 -artifact_prefix="$out/crashes_$name/" \
-        "$out/corpus_$name" >"$out/log_$name.txt" 2>&1 &
+    (
+        rc=0
+        OSTREL_FUZZ_TMP="$scratch/$name" "$out/fuzz_$name" -max_total_time="$seconds" -max_len=8192 \
+            -timeout=10 -print_final_stats=1 -artifact_prefix="$out/crashes_$name/" \
+            "$out/corpus_$name" >"$out/log_$name.txt" 2>&1 || rc=$?
+        # Processor time of the fuzzer: on a busy machine runs per wall
+        # second say more about the load than about the entry.
+        times >"$scratch/cpu_$name"
+        exit $rc
+    ) &
     pids+=($!)
 done
 echo "Fuzzing ${names[*]} side by side for $seconds s (logs: $out/log_*.txt)"
@@ -83,12 +93,18 @@ for pid in "${pids[@]}"; do wait "$pid" || status=1; done
 pids=()
 
 field() { sed -n "s/^stat::$1: *//p" "$2" | tail -1; }
-printf '%-12s %12s %10s %14s %8s\n' entry runs runs/s "peak memory" crashes
+# The second line of times, "0m12.340s 0m1.200s" (children's user, system) -> seconds
+seconds_of() { awk 'NR == 2 { t = 0; for (i = 1; i <= 2; ++i) { split($i, p, "m"); t += p[1] * 60 + p[2] } printf "%.0f", t }' "$1"; }
+printf '%-12s %12s %10s %8s %14s %14s %8s\n' entry runs runs/s "CPU s" "runs/CPU s" "peak memory" crashes
 for name in "${names[@]}"; do
     log="$out/log_$name.txt"
+    runs=$(field number_of_executed_units "$log")
+    cpu=$(seconds_of "$scratch/cpu_$name")
+    per_cpu=-
+    [ -z "$runs" ] || [ "$cpu" -eq 0 ] || per_cpu=$((runs / cpu))
     crashes=$(find "$out/crashes_$name" -type f -newer "$scratch" | wc -l)
-    printf '%-12s %12s %10s %11s MB %8s\n' "$name" "$(field number_of_executed_units "$log")" \
-        "$(field average_exec_per_sec "$log")" "$(field peak_rss_mb "$log")" "$crashes"
+    printf '%-12s %12s %10s %8s %14s %11s MB %8s\n' "$name" "${runs:--}" "$(field average_exec_per_sec "$log")" \
+        "$cpu" "$per_cpu" "$(field peak_rss_mb "$log")" "$crashes"
     [ "$crashes" -eq 0 ] || { status=1; find "$out/crashes_$name" -type f -newer "$scratch"; }
 done
 for name in "${names[@]}"; do
