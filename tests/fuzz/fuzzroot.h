@@ -3,42 +3,78 @@
 #include "paths.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
-// A temporary root; each input is written to the file under test inside a
-// fresh working folder, so settings cached for an earlier input never
-// answer for this one.
+// A temporary root, both path root and working directory, in memory-backed
+// storage (OSTREL_FUZZ_TMP, else /dev/shm, else the temporary folder), so an
+// input costs no disk I/O. Each input overwrites the file under test and gets
+// a modification time of its own: QSettings keeps the last parse of a path
+// and trusts it while size and time are unchanged, and two inputs of one
+// size often land in the same millisecond.
 class FuzzRoot
 {
 public:
     FuzzRoot()
+        : m_dir(baseFolder() + QStringLiteral("/fuzzroot-XXXXXX"))
     {
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
+        if (!m_dir.isValid()) {
+            std::fprintf(stderr, "fuzzroot: cannot make a folder under %s\n", qPrintable(baseFolder()));
+            std::abort();
+        }
+        QDir root(m_dir.path());
+        root.mkpath(QStringLiteral("etc"));
+        root.mkpath(QStringLiteral("Parameter"));
         Paths::setRoot(m_dir.path());
+        QDir::setCurrent(m_dir.path());
     }
 
+    // Writes the input to path (relative to the root) and returns path.
     QString write(const char *path, const uint8_t *data, size_t size)
     {
-        QDir root(m_dir.path());
-        const QString previous = QStringLiteral("run%1").arg(m_run);
-        const QString current = QStringLiteral("run%1").arg(++m_run);
-        QDir::setCurrent(m_dir.path());
-        QDir(root.filePath(previous)).removeRecursively();
-        root.mkpath(current + QStringLiteral("/etc"));
-        root.mkpath(current + QStringLiteral("/Parameter"));
-        QDir::setCurrent(root.filePath(current));
-        QFile file(QString::fromLatin1(path));
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(reinterpret_cast<const char *>(data), qint64(size));
+        const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            std::perror(path);
+            std::abort();
+        }
+        size_t done = 0;
+        while (done < size) {
+            const ssize_t n = ::write(fd, data + done, size - done);
+            if (n <= 0) {
+                std::perror(path);
+                std::abort();
+            }
+            done += size_t(n);
+        }
+        const timespec stamp[2] = { { time_t(++m_run), 0 }, { time_t(m_run), 0 } };
+        ::futimens(fd, stamp);
+        ::close(fd);
         return QString::fromLatin1(path);
     }
 
 private:
+    static QString baseFolder()
+    {
+        const QString chosen = qEnvironmentVariable("OSTREL_FUZZ_TMP");
+        if (!chosen.isEmpty())
+            return chosen;
+        const QFileInfo shm(QStringLiteral("/dev/shm"));
+        if (shm.isDir() && shm.isWritable())
+            return shm.filePath();
+        return QDir::tempPath();
+    }
+
     QTemporaryDir m_dir;
     unsigned long m_run = 0;
 };
