@@ -42,9 +42,16 @@ bool ModifyFactors::isSound() const
 
 QString ModifyFactors::keyOf(int i)
 {
-    const double t = 0.5 * i - 20.0;
-    const bool whole = (i % 2) == 0;
-    return QStringLiteral("Averg_") + QString::asprintf(whole ? "%.0f" : "%.1f", t);
+    // Formatted once: every table load asks for all of them.
+    static const QStringList keys = [] {
+        QStringList all;
+        for (int k = 0; k < Count; ++k) {
+            const double t = 0.5 * k - 20.0;
+            all << QStringLiteral("Averg_") + QString::asprintf(k % 2 == 0 ? "%.0f" : "%.1f", t);
+        }
+        return all;
+    }();
+    return i >= 0 && i < Count ? keys.at(i) : QString();
 }
 
 QString ModifyFactors::fileName(int lens, int range)
