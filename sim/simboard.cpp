@@ -52,6 +52,25 @@ uint8_t clampByte(double v)
 {
     return static_cast<uint8_t>(std::clamp(v, 0.0, 255.0));
 }
+
+// Pixel v of an axis `from` pixels long onto the axis `to` pixels long: the
+// pixel under v's centre, so the two mappings undo each other on the board
+// side.
+int scaleAxis(int v, int from, int to)
+{
+    const int clamped = std::clamp(v, 0, from - 1);
+    return std::min(to - 1, (2 * clamped + 1) * to / (2 * from));
+}
+
+// The first frame pixel whose centre lies at or past the board edge: the
+// frame pixels of board columns [a, b) are [frameEdge(a), frameEdge(b)).
+int frameEdge(int edge, int boardLength, int frameLength)
+{
+    const int numerator = 2 * edge * frameLength - boardLength;
+    if (numerator <= 0)
+        return 0;
+    return std::min(frameLength, (numerator + 2 * boardLength - 1) / (2 * boardLength));
+}
 } // namespace
 
 SimBoard::SimBoard()
@@ -254,14 +273,10 @@ void SimBoard::refreshComputed(uint32_t offset, int length)
         storeBytes(0x44, sum, 6);
         storeWord(0x4A, s.mixMax);
         storeWord(0x4C, s.mixMin);
-        storeWord(0x50, s.maxX);
-        storeWord(0x52, s.maxY);
-        storeWord(0x54, s.minX);
-        storeWord(0x56, s.minY);
-        storeWord(0x58, s.mixMaxX);
-        storeWord(0x5A, s.mixMaxY);
-        storeWord(0x5C, s.mixMinX);
-        storeWord(0x5E, s.mixMinY);
+        storeBoardPoint(0x50, s.maxX, s.maxY);
+        storeBoardPoint(0x54, s.minX, s.minY);
+        storeBoardPoint(0x58, s.mixMaxX, s.mixMaxY);
+        storeBoardPoint(0x5C, s.mixMinX, s.mixMinY);
         const uint32_t count = PIXELS;
         storeBytes(RegPixelCount, &count, 4);
         // The board's own control spans the frame, never narrower than 128.
@@ -275,52 +290,69 @@ void SimBoard::refreshComputed(uint32_t offset, int length)
     }
     for (int n = 0; n < SpotSlots; ++n) {
         const uint32_t slot = RegSpotBase + 16u * n;
-        if (!overlaps(offset, length, slot + 4, slot + 6))
-            continue;
-        ensureFrame();
-        const int x = wordAt(slot);
-        const int y = wordAt(slot + 2);
-        const bool inside = x < WIDTH && y < HEIGHT;
-        storeWord(slot + 4, inside ? m_frame[y * WIDTH + x] : 0);
+        if (overlaps(offset, length, slot + 4, slot + 6))
+            refreshSpot(slot);
     }
     for (int n = 0; n < AreaSlots; ++n) {
         const uint32_t slot = RegAreaBase + 64u * n;
-        if (!overlaps(offset, length, slot + 0x10, slot + 0x16)
-            && !overlaps(offset, length, slot + 0x20, slot + 0x28))
-            continue;
-        ensureFrame();
-        const int x0 = std::min<int>(wordAt(slot), WIDTH - 1);
-        const int y0 = std::min<int>(wordAt(slot + 2), HEIGHT - 1);
-        // Right and bottom edges are exclusive; an empty rectangle is one pixel.
-        const int x1 = std::clamp<int>(wordAt(slot + 4), x0 + 1, WIDTH);
-        const int y1 = std::clamp<int>(wordAt(slot + 6), y0 + 1, HEIGHT);
-        uint16_t max = 0, min = 0xFFFF, maxX = 0, maxY = 0, minX = 0, minY = 0;
-        uint64_t sum = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                const uint16_t v = m_frame[y * WIDTH + x];
-                sum += v;
-                if (v > max || (x == x0 && y == y0)) {
-                    max = v;
-                    maxX = x;
-                    maxY = y;
-                }
-                if (v < min) {
-                    min = v;
-                    minX = x;
-                    minY = y;
-                }
+        if (overlaps(offset, length, slot + 0x10, slot + 0x16) || overlaps(offset, length, slot + 0x20, slot + 0x28))
+            refreshArea(slot);
+    }
+}
+
+void SimBoard::storeBoardPoint(uint32_t offset, int frameX, int frameY)
+{
+    const QPoint p = boardPoint(QPoint(frameX, frameY));
+    storeWord(offset, static_cast<uint16_t>(p.x()));
+    storeWord(offset + 2, static_cast<uint16_t>(p.y()));
+}
+
+// A point beyond the picture measures its edge.
+void SimBoard::refreshSpot(uint32_t slot)
+{
+    ensureFrame();
+    const QPoint p = framePixel(QPoint(wordAt(slot), wordAt(slot + 2)));
+    storeWord(slot + 4, m_frame[p.y() * WIDTH + p.x()]);
+}
+
+// The area covers the frame pixels under its board rectangle. Right and
+// bottom edges are exclusive; an empty rectangle is one board pixel.
+void SimBoard::refreshArea(uint32_t slot)
+{
+    ensureFrame();
+    const int left = std::min<int>(wordAt(slot), BOARD_WIDTH - 1);
+    const int top = std::min<int>(wordAt(slot + 2), BOARD_HEIGHT - 1);
+    const int right = std::clamp<int>(wordAt(slot + 4), left + 1, BOARD_WIDTH);
+    const int bottom = std::clamp<int>(wordAt(slot + 6), top + 1, BOARD_HEIGHT);
+    const int x0 = frameEdge(left, BOARD_WIDTH, WIDTH);
+    const int y0 = frameEdge(top, BOARD_HEIGHT, HEIGHT);
+    const int x1 = frameEdge(right, BOARD_WIDTH, WIDTH);
+    const int y1 = frameEdge(bottom, BOARD_HEIGHT, HEIGHT);
+    uint16_t max = 0, min = 0xFFFF;
+    int maxX = x0, maxY = y0, minX = x0, minY = y0;
+    uint64_t sum = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const uint16_t v = m_frame[y * WIDTH + x];
+            sum += v;
+            if (v > max || (x == x0 && y == y0)) {
+                max = v;
+                maxX = x;
+                maxY = y;
+            }
+            if (v < min) {
+                min = v;
+                minX = x;
+                minY = y;
             }
         }
-        const uint64_t count = uint64_t(x1 - x0) * uint64_t(y1 - y0);
-        storeWord(slot + 0x10, max);
-        storeWord(slot + 0x12, min);
-        storeWord(slot + 0x14, static_cast<uint16_t>(sum / count));
-        storeWord(slot + 0x20, maxX);
-        storeWord(slot + 0x22, maxY);
-        storeWord(slot + 0x24, minX);
-        storeWord(slot + 0x26, minY);
     }
+    const uint64_t count = uint64_t(x1 - x0) * uint64_t(y1 - y0);
+    storeWord(slot + 0x10, max);
+    storeWord(slot + 0x12, min);
+    storeWord(slot + 0x14, static_cast<uint16_t>(sum / count));
+    storeBoardPoint(slot + 0x20, maxX, maxY);
+    storeBoardPoint(slot + 0x24, minX, minY);
 }
 
 void SimBoard::computeStats() const
@@ -480,6 +512,30 @@ QRect SimBoard::objectRect(const QString &name) const
     return QRect();
 }
 
+QRect SimBoard::objectBoardRect(const QString &name) const
+{
+    const QRect pixels = objectRect(name);
+    if (!pixels.isValid())
+        return QRect();
+    return QRect(boardPoint(pixels.topLeft()), boardPoint(pixels.bottomRight()));
+}
+
+QPoint SimBoard::objectCentre(const QString &name) const
+{
+    const QRect pixels = objectRect(name);
+    return pixels.isValid() ? boardPoint(pixels.center()) : QPoint();
+}
+
+QPoint SimBoard::framePixel(const QPoint &board)
+{
+    return QPoint(scaleAxis(board.x(), BOARD_WIDTH, WIDTH), scaleAxis(board.y(), BOARD_HEIGHT, HEIGHT));
+}
+
+QPoint SimBoard::boardPoint(const QPoint &pixel)
+{
+    return QPoint(scaleAxis(pixel.x(), WIDTH, BOARD_WIDTH), scaleAxis(pixel.y(), HEIGHT, BOARD_HEIGHT));
+}
+
 void SimBoard::setNoise(int amplitude)
 {
     QMutexLocker lock(&m_mutex);
@@ -533,6 +589,12 @@ uint16_t SimBoard::adAt(int x, int y) const
         return 0;
     ensureFrame();
     return m_frame[y * WIDTH + x];
+}
+
+uint16_t SimBoard::adAtBoard(const QPoint &board) const
+{
+    const QPoint pixel = framePixel(board);
+    return adAt(pixel.x(), pixel.y());
 }
 
 // ---- board words ----

@@ -23,7 +23,14 @@
 // pixels (0x40-0x5E; the image-mode copies at 0x4A-0x5E cover the mix
 // window in the middle of the picture), the board's own level and gain
 // (0x70, 0x72), the histogram (0xA0-0xA4), the AD at each spot slot's
-// written position and the statistics of each area slot's rectangle. Reads
+// written position and the statistics of each area slot's rectangle.
+//
+// Positions the board takes or reports (spot and line points, area
+// rectangles, the hottest and coldest pixels) are board coordinates: those
+// of the full 320x240 picture the screen shows. The board maps them onto
+// its 384x288 sensor pixel centre to pixel centre, so a point measures the
+// sensor pixel drawn under it. The frame stream and the scene stay in
+// sensor pixels. Reads
 // at 0x4000 hand out the frame as a stream: each read continues where the
 // last one stopped, and a new frame is taken when the stream wraps, so the
 // library's eight 27,648-byte chunks make one consistent frame.
@@ -39,10 +46,16 @@ class SimBoard : public RegisterDevice
 {
 public:
     enum { WIDTH = 384, HEIGHT = 288, PIXELS = WIDTH * HEIGHT, FRAME_BYTES = PIXELS * 2 };
+    // The picture the board's coordinates refer to.
+    enum { BOARD_WIDTH = 320, BOARD_HEIGHT = 240 };
     enum : uint32_t { REGISTER_SPACE = 0x4000, FRAME_OFFSET = 0x4000, PALETTE_OFFSET = 0x1300,
                       PALETTE_BYTES = 1044 };
-    // The region whose extremes the image-mode copies report.
+    // The region of the frame whose extremes the image-mode copies report.
     static QRect mixWindow() { return QRect(96, 72, 192, 144); }
+    // The frame pixel a board position measures, and the board position of
+    // a frame pixel; both clamp to the picture.
+    static QPoint framePixel(const QPoint &board);
+    static QPoint boardPoint(const QPoint &pixel);
 
     struct SceneObject
     {
@@ -97,8 +110,12 @@ public:
     uint16_t backgroundAD() const;
     void setObjects(const QVector<SceneObject> &objects);
     QVector<SceneObject> objects() const;
-    // Where an object stands at the current scene time.
+    // Where an object stands at the current scene time, in frame pixels.
     QRect objectRect(const QString &name) const;
+    // The same in board coordinates: the rectangle of board positions that
+    // measure the object's frame rectangle, and its centre.
+    QRect objectBoardRect(const QString &name) const;
+    QPoint objectCentre(const QString &name) const;
     void setNoise(int amplitude);
     void setSceneTime(double seconds);
     void advance(double seconds);
@@ -108,6 +125,8 @@ public:
     void setFrame(const QVector<uint16_t> &frame);
     QVector<uint16_t> frame() const;
     uint16_t adAt(int x, int y) const;
+    // The AD a spot at this board position reads.
+    uint16_t adAtBoard(const QPoint &board) const;
     // Starts the next stream read at the first byte of a new frame.
     void restartFrameStream();
 
@@ -176,6 +195,9 @@ private:
     void refreshComputed(uint32_t offset, int length);
     void computeStats() const;
     void storeWord(uint32_t offset, uint16_t value);
+    void storeBoardPoint(uint32_t offset, int frameX, int frameY);
+    void refreshSpot(uint32_t slot);
+    void refreshArea(uint32_t slot);
     uint16_t wordAt(uint32_t offset) const;
     void storeBytes(uint32_t offset, const void *data, int length);
     QRect objectRectAt(const SceneObject &object, double time) const;
@@ -201,6 +223,7 @@ private:
     mutable bool m_statsValid = false;
     struct StatsData
     {
+        // Positions in frame pixels.
         uint16_t max = 0, min = 0, maxX = 0, maxY = 0, minX = 0, minY = 0;
         uint16_t mixMax = 0, mixMin = 0, mixMaxX = 0, mixMaxY = 0, mixMinX = 0, mixMinY = 0;
         uint64_t sum = 0;

@@ -29,7 +29,7 @@ private Q_SLOTS:
 
 private:
     static float number(const QString &text);
-    QPoint centreOf(const char *name) const { return m_f->board->objectRect(QLatin1String(name)).center(); }
+    QPoint centreOf(const char *name) const { return m_f->board->objectCentre(QLatin1String(name)); }
 
     static constexpr float Tolerance = 0.5f;
     std::unique_ptr<FrontFixture> m_f;
@@ -102,7 +102,7 @@ void TestAnalysisEndToEnd::areaAroundTheHotSpot()
     QVERIFY2(std::fabs(number(texts.min) - 20.0f) < Tolerance, qPrintable(area.name()));
     QVERIFY(number(texts.avg) > 20.0f && number(texts.avg) < 100.0f);
     // The hottest-pixel marker sits on the hot spot.
-    QVERIFY(m_f->board->objectRect(QStringLiteral("hot spot")).adjusted(-1, -1, 1, 1).contains(area.getMaxPos()));
+    QVERIFY(m_f->board->objectBoardRect(QStringLiteral("hot spot")).adjusted(-1, -1, 1, 1).contains(area.getMaxPos()));
 }
 
 void TestAnalysisEndToEnd::lineThroughTheColdPack()

@@ -205,7 +205,8 @@ void TestSpotWidget::maxSpotFollowsHottestPixel()
     FrontFixture f(false);
     EGlobal::setFPGA(&f.start());
     QVector<uint16_t> frame(SimBoard::PIXELS, 32110);
-    frame[100 * SimBoard::WIDTH + 200] = 40101;
+    const QPoint hot = SimBoard::framePixel(QPoint(200, 100));
+    frame[hot.y() * SimBoard::WIDTH + hot.x()] = 40101;
     f.board->setFrame(frame);
     QGraphicsScene scene;
     ESpotWidget spot(&scene, nullptr, 1, false, true);

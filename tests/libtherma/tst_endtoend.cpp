@@ -55,7 +55,7 @@ void TestEndToEnd::cleanup()
 
 QPoint TestEndToEnd::centreOf(const QString &name) const
 {
-    return name.isEmpty() ? QPoint(8, 8) : m_f->board->objectRect(name).center();
+    return name.isEmpty() ? QPoint(8, 8) : m_f->board->objectCentre(name);
 }
 
 float TestEndToEnd::spotAt(const QPoint &p, ParaMode_t mode, const TempSetup &setup)
@@ -123,10 +123,10 @@ void TestEndToEnd::hottestAndColdest()
     IrTempStru out{};
     QCOMPARE(m_front->getSpotTemp(0, 1, PARA_GLOBAL, FrontFixture::setup(0.95f), p, out), 0);
     QVERIFY(std::fabs(out.temp - 100.0f) < Tolerance);
-    QVERIFY(m_f->board->objectRect(QStringLiteral("hot spot")).contains(p.x, p.y));
+    QVERIFY(m_f->board->objectBoardRect(QStringLiteral("hot spot")).contains(p.x, p.y));
     QCOMPARE(m_front->getSpotTemp(0, 2, PARA_GLOBAL, FrontFixture::setup(0.95f), p, out), 0);
     QVERIFY(std::fabs(out.temp - 0.0f) < Tolerance);
-    QVERIFY(m_f->board->objectRect(QStringLiteral("cold pack")).contains(p.x, p.y));
+    QVERIFY(m_f->board->objectBoardRect(QStringLiteral("cold pack")).contains(p.x, p.y));
 }
 
 void TestEndToEnd::scaleFollowsTheScene()

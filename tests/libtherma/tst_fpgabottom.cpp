@@ -190,7 +190,7 @@ void TestFpgaBottom::slotBounds()
         unsigned short ad = 7;
         QCOMPARE(m_fpga->fpga_point_position_set(n, &point), expected);
         QCOMPARE(m_fpga->fpga_point_ad_get(n, &ad), expected);
-        QCOMPARE(ad, accepted ? m_board->adAt(100, 50) : uint16_t(7));
+        QCOMPARE(ad, accepted ? m_board->adAtBoard(QPoint(100, 50)) : uint16_t(7));
         QCOMPARE(m_fpga->fpga_point_ad_get(n, nullptr), int(FPGABottom::FPGA_FAILED));
     }
     // A refused slot touches nothing on the board.
@@ -225,12 +225,11 @@ void TestFpgaBottom::hottestPixelFollowsImageMode()
     _point_min min{};
     QCOMPARE(m_fpga->fpga_point_max_get(&max), int(FPGABottom::FPGA_OK));
     QCOMPARE(m_fpga->fpga_point_min_get(&min), int(FPGABottom::FPGA_OK));
+    // Positions come back in board coordinates.
     QCOMPARE(max.ad, uint16_t(40000));
-    QCOMPARE(max.x, uint16_t(5));
-    QCOMPARE(max.y, uint16_t(10));
+    QCOMPARE(QPoint(max.x, max.y), SimBoard::boardPoint(QPoint(5, 10)));
     QCOMPARE(min.ad, uint16_t(20000));
-    QCOMPARE(min.x, uint16_t(7));
-    QCOMPARE(min.y, uint16_t(20));
+    QCOMPARE(QPoint(min.x, min.y), SimBoard::boardPoint(QPoint(7, 20)));
     QCOMPARE(m_fpga->fpga_get_auto_max(), uint16_t(40000));
     QCOMPARE(m_fpga->fpga_get_auto_min(), uint16_t(20000));
 
@@ -238,11 +237,9 @@ void TestFpgaBottom::hottestPixelFollowsImageMode()
     QCOMPARE(m_fpga->fpga_point_max_get(&max), int(FPGABottom::FPGA_OK));
     QCOMPARE(m_fpga->fpga_point_min_get(&min), int(FPGABottom::FPGA_OK));
     QCOMPARE(max.ad, uint16_t(35000));
-    QCOMPARE(max.x, uint16_t(150));
-    QCOMPARE(max.y, uint16_t(100));
+    QCOMPARE(QPoint(max.x, max.y), SimBoard::boardPoint(QPoint(150, 100)));
     QCOMPARE(min.ad, uint16_t(25000));
-    QCOMPARE(min.x, uint16_t(160));
-    QCOMPARE(min.y, uint16_t(110));
+    QCOMPARE(QPoint(min.x, min.y), SimBoard::boardPoint(QPoint(160, 110)));
     QCOMPARE(m_fpga->fpga_point_max_get(nullptr), int(FPGABottom::FPGA_FAILED));
 }
 
@@ -504,15 +501,15 @@ void TestFpgaBottom::lcdStartMode()
 
 void TestFpgaBottom::spotAndAreaMeasurements()
 {
-    const QRect mug = m_board->objectRect(QStringLiteral("mug"));
-    const _fpga_point centre{uint16_t(mug.center().x()), uint16_t(mug.center().y())};
+    const QPoint mug = m_board->objectCentre(QStringLiteral("mug"));
+    const _fpga_point centre{uint16_t(mug.x()), uint16_t(mug.y())};
     unsigned short ad = 0;
     QCOMPARE(m_fpga->fpga_point_position_set(3, &centre), int(FPGABottom::FPGA_OK));
     QCOMPARE(m_fpga->fpga_point_ad_get(3, &ad), int(FPGABottom::FPGA_OK));
     QCOMPARE(ad, uint16_t(35106));
 
     // An area around the cold pack and some background.
-    const QRect pack = m_board->objectRect(QStringLiteral("cold pack"));
+    const QRect pack = m_board->objectBoardRect(QStringLiteral("cold pack"));
     const _area rect{uint16_t(pack.left() - 5), uint16_t(pack.top() - 5), uint16_t(pack.left() + 20),
                      uint16_t(pack.top() + 20)};
     QCOMPARE(m_fpga->fpga_area_set(1, &rect), int(FPGABottom::FPGA_OK));

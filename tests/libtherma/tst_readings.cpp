@@ -173,13 +173,13 @@ void TestReadings::linesMeasureThroughTheirSlots()
 {
     QFETCH(int, line);
     QFETCH(int, slot);
-    const QPoint c = m_f->board->objectRect(QStringLiteral("mug")).center();
+    const QPoint c = m_f->board->objectCentre(QStringLiteral("mug"));
     _fpga_point p{uint16_t(c.x()), uint16_t(c.y())};
     IrTempStru out = filled();
     QCOMPARE(m_front->getLineTemp(line, PARA_GLOBAL, FrontFixture::setup(0.95f), p, out), 0);
     QCOMPARE(m_f->board->registerWord(0x1000 + 16 * slot), uint16_t(c.x()));
     QCOMPARE(m_f->board->registerWord(0x1000 + 16 * slot + 2), uint16_t(c.y()));
-    QCOMPARE(out.ad, m_f->board->adAt(c.x(), c.y()));
+    QCOMPARE(out.ad, m_f->board->adAtBoard(c));
 
     SimBoard::FaultRule rule;
     rule.fault = SimBoard::FailRead;
@@ -211,7 +211,7 @@ void TestReadings::rejectedObjectSetupIsNotMeasured()
     QFETCH(float, emiss);
     QFETCH(float, dist);
     QFETCH(float, offset);
-    const QPoint c = m_f->board->objectRect(QStringLiteral("mug")).center();
+    const QPoint c = m_f->board->objectCentre(QStringLiteral("mug"));
     _fpga_point p{uint16_t(c.x()), uint16_t(c.y())};
     _area rect{uint16_t(c.x() - 5), uint16_t(c.y() - 5), uint16_t(c.x() + 5), uint16_t(c.y() + 5)};
     _area_val val{};
@@ -242,7 +242,7 @@ void TestReadings::rejectedObjectSetupIsNotMeasured()
 
 void TestReadings::globalModeIgnoresTheObjectSetup()
 {
-    const QPoint c = m_f->board->objectRect(QStringLiteral("mug")).center();
+    const QPoint c = m_f->board->objectCentre(QStringLiteral("mug"));
     _fpga_point p{uint16_t(c.x()), uint16_t(c.y())};
     IrTempStru global = filled();
     QCOMPARE(m_front->getSpotTemp(0, 0, PARA_GLOBAL, FrontFixture::setup(2.0f), p, global), 0);
@@ -258,9 +258,9 @@ void TestReadings::globalModeIgnoresTheObjectSetup()
 
 void TestReadings::spotAD()
 {
-    const QPoint c = m_f->board->objectRect(QStringLiteral("hot spot")).center();
+    const QPoint c = m_f->board->objectCentre(QStringLiteral("hot spot"));
     _fpga_point p{uint16_t(c.x()), uint16_t(c.y())};
-    QCOMPARE(m_front->getSpotAD(3, p), int(m_f->board->adAt(c.x(), c.y())));
+    QCOMPARE(m_front->getSpotAD(3, p), int(m_f->board->adAtBoard(c)));
     QCOMPARE(m_front->getSpotAD(FPGABottom::SPOT_SLOTS, p), 0);
     QCOMPARE(m_front->getSpotAD(-1, p), 0);
     SimBoard::FaultRule rule;

@@ -22,6 +22,10 @@ private Q_SLOTS:
     void objectsSwingSlowlyAndFreezeStopsThem();
     void noiseIsSmallAndRepeatable();
     void statisticsRegistersFollowTheFrame();
+    void spotsTakeBoardCoordinates_data();
+    void spotsTakeBoardCoordinates();
+    void areasCoverTheFramePixelsUnderThem_data();
+    void areasCoverTheFramePixelsUnderThem();
     void reversedHistogram();
     void frameStreamIsOneConsistentFrame();
     void paletteUploadIsRecordedAndDrawn();
@@ -113,8 +117,12 @@ void TestSimBoard::statisticsRegistersFollowTheFrame()
     const QVector<uint16_t> frame = m_board->frame();
     uint64_t sum = 0;
     uint16_t max = 0, min = 0xFFFF;
-    for (uint16_t v : frame) {
+    int maxAt = 0;
+    for (int i = 0; i < frame.size(); ++i) {
+        const uint16_t v = frame[i];
         sum += v;
+        if (v > max)
+            maxAt = i;
         max = qMax(max, v);
         min = qMin(min, v);
     }
@@ -132,8 +140,10 @@ void TestSimBoard::statisticsRegistersFollowTheFrame()
 
     _point_max hot{};
     QCOMPARE(fpga.fpga_point_max_get(&hot), int(FPGABottom::FPGA_OK));
-    QCOMPARE(frame[hot.y * SimBoard::WIDTH + hot.x], max);
-    QVERIFY(m_board->objectRect(QStringLiteral("hot spot")).contains(hot.x, hot.y));
+    // The first hottest pixel, at its board position.
+    QCOMPARE(hot.ad, max);
+    QCOMPARE(QPoint(hot.x, hot.y), SimBoard::boardPoint(QPoint(maxAt % SimBoard::WIDTH, maxAt / SimBoard::WIDTH)));
+    QVERIFY(m_board->objectBoardRect(QStringLiteral("hot spot")).contains(hot.x, hot.y));
 
     unsigned short histMax = 0, histMin = 0, most = 0;
     QCOMPARE(fpga.fpga_get_zft_maxMin(&histMax, &histMin), int(FPGABottom::FPGA_OK));
@@ -141,6 +151,95 @@ void TestSimBoard::statisticsRegistersFollowTheFrame()
     QVERIFY(histMin <= most && most <= histMax);
     // Most of the picture is background.
     QVERIFY(qAbs(int(most) - int(SimBoard::defaultBackgroundAD())) <= 16);
+}
+
+// Spot positions are those of the 320x240 picture; the board measures the
+// frame pixel drawn under them and reports a frame pixel where it is drawn.
+void TestSimBoard::spotsTakeBoardCoordinates_data()
+{
+    QTest::addColumn<QPoint>("board");
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QPoint>("reported");
+    QTest::newRow("origin") << QPoint(0, 0) << QPoint(0, 0) << QPoint(0, 0);
+    QTest::newRow("second pixel") << QPoint(1, 1) << QPoint(1, 1) << QPoint(1, 1);
+    QTest::newRow("third pixel") << QPoint(2, 2) << QPoint(3, 3) << QPoint(2, 2);
+    QTest::newRow("centre") << QPoint(160, 120) << QPoint(192, 144) << QPoint(160, 120);
+    QTest::newRow("far corner") << QPoint(319, 239) << QPoint(383, 287) << QPoint(319, 239);
+    QTest::newRow("beyond the picture") << QPoint(320, 240) << QPoint(383, 287) << QPoint(319, 239);
+    QTest::newRow("sensor size") << QPoint(383, 287) << QPoint(383, 287) << QPoint(319, 239);
+    QTest::newRow("largest word") << QPoint(65535, 65535) << QPoint(383, 287) << QPoint(319, 239);
+}
+
+void TestSimBoard::spotsTakeBoardCoordinates()
+{
+    QFETCH(QPoint, board);
+    QFETCH(QPoint, pixel);
+    QFETCH(QPoint, reported);
+    FPGABottom fpga(m_board);
+    const _fpga_point point{uint16_t(board.x()), uint16_t(board.y())};
+    QCOMPARE(fpga.fpga_point_position_set(2, &point), int(FPGABottom::FPGA_OK));
+    // Columns, then rows, numbered in the frame.
+    QVector<uint16_t> frame(SimBoard::PIXELS);
+    for (int i = 0; i < frame.size(); ++i)
+        frame[i] = uint16_t(1000 + i % SimBoard::WIDTH);
+    m_board->setFrame(frame);
+    unsigned short ad = 0;
+    QCOMPARE(fpga.fpga_point_ad_get(2, &ad), int(FPGABottom::FPGA_OK));
+    QCOMPARE(int(ad) - 1000, pixel.x());
+    for (int i = 0; i < frame.size(); ++i)
+        frame[i] = uint16_t(1000 + i / SimBoard::WIDTH);
+    m_board->setFrame(frame);
+    QCOMPARE(fpga.fpga_point_ad_get(2, &ad), int(FPGABottom::FPGA_OK));
+    QCOMPARE(int(ad) - 1000, pixel.y());
+
+    // The hottest pixel there is reported at the clamped board position.
+    frame.fill(30000);
+    frame[pixel.y() * SimBoard::WIDTH + pixel.x()] = 40000;
+    m_board->setFrame(frame);
+    _point_max hot{};
+    QCOMPARE(fpga.fpga_point_max_get(&hot), int(FPGABottom::FPGA_OK));
+    QCOMPARE(QPoint(hot.x, hot.y), reported);
+}
+
+void TestSimBoard::areasCoverTheFramePixelsUnderThem_data()
+{
+    QTest::addColumn<QRect>("area");  // left, top, right, bottom as written
+    QTest::addColumn<QPoint>("pixel"); // the one hot frame pixel
+    QTest::addColumn<bool>("covered");
+    QTest::addColumn<QPoint>("reported");
+    // Board pixel 4 covers frame pixels 4 and 5, board pixel 5 frame pixel 6.
+    QTest::newRow("last pixel of the area") << QRect(QPoint(0, 0), QPoint(5, 5)) << QPoint(5, 5) << true
+                                            << QPoint(4, 4);
+    QTest::newRow("just past the area") << QRect(QPoint(0, 0), QPoint(5, 5)) << QPoint(6, 6) << false << QPoint();
+    QTest::newRow("first pixel of the next area") << QRect(QPoint(5, 5), QPoint(10, 10)) << QPoint(6, 6) << true
+                                                  << QPoint(5, 5);
+    QTest::newRow("empty area is one board pixel") << QRect(QPoint(5, 5), QPoint(5, 5)) << QPoint(6, 6) << true
+                                                   << QPoint(5, 5);
+    QTest::newRow("far corner") << QRect(QPoint(300, 200), QPoint(320, 240)) << QPoint(383, 287) << true
+                                << QPoint(319, 239);
+    QTest::newRow("beyond the picture") << QRect(QPoint(400, 300), QPoint(500, 400)) << QPoint(383, 287) << true
+                                        << QPoint(319, 239);
+    QTest::newRow("whole picture") << QRect(QPoint(0, 0), QPoint(320, 240)) << QPoint(200, 100) << true
+                                   << SimBoard::boardPoint(QPoint(200, 100));
+}
+
+void TestSimBoard::areasCoverTheFramePixelsUnderThem()
+{
+    QFETCH(QRect, area);
+    QFETCH(QPoint, pixel);
+    QFETCH(bool, covered);
+    QFETCH(QPoint, reported);
+    QVector<uint16_t> frame(SimBoard::PIXELS, 30000);
+    frame[pixel.y() * SimBoard::WIDTH + pixel.x()] = 40000;
+    m_board->setFrame(frame);
+    FPGABottom fpga(m_board);
+    const _area rect{uint16_t(area.left()), uint16_t(area.top()), uint16_t(area.right()), uint16_t(area.bottom())};
+    QCOMPARE(fpga.fpga_area_set(1, &rect), int(FPGABottom::FPGA_OK));
+    _area_val val{};
+    QCOMPARE(fpga.fpga_area_val_get(1, &val), int(FPGABottom::FPGA_OK));
+    QCOMPARE(val.max, uint16_t(covered ? 40000 : 30000));
+    if (covered)
+        QCOMPARE(QPoint(val.max_x, val.max_y), reported);
 }
 
 void TestSimBoard::reversedHistogram()

@@ -1,3 +1,4 @@
+#include "drawnregion.h"
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "eglobal.h"
@@ -16,12 +17,14 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 // The shell's live view on the simulated board, as `ostrel --simulate`
 // shows it: spot 1 reads the simulated scene; with every object switched
 // on through the view, picture modes 0, 3 (inset bottom right) and 5 are
-// written as PNGs when OSTREL_SCREENS_DIR is set.
+// written as PNGs when OSTREL_SCREENS_DIR is set; spot 1's marker and
+// reading agree with the picture drawn beneath it.
 class TestLiveView : public QObject
 {
     Q_OBJECT
@@ -31,9 +34,11 @@ private Q_SLOTS:
     void spotOneReadsTheScene();
     void pictureModes_data();
     void pictureModes();
+    void spotOneMatchesThePicture();
 
 private:
     void saveScreen(const QString &name);
+    QImage boardPictureOnScreen();
 
     std::unique_ptr<TestRoot> m_root;
     std::unique_ptr<Simulator> m_simulator;
@@ -114,6 +119,59 @@ void TestLiveView::pictureModes()
         QVERIFY2(!line.endsWith(QStringLiteral("--")), qPrintable(line));
     QCOMPARE(view->readingsItem()->highlightText(), view->currentFocusWidget()->name());
     saveScreen(file);
+}
+
+// The screen without the overlay: the board's picture as the user sees it.
+QImage TestLiveView::boardPictureOnScreen()
+{
+    QWidget *overlay = m_live->view();
+    overlay->hide();
+    const QImage shown = m_screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    overlay->show();
+    return shown;
+}
+
+// On a frozen picture: spot 1 moved onto the cold pack as drawn reads it,
+// and switched to the hottest pixel its marker stands on the hot spot as
+// drawn and reads the hot spot.
+void TestLiveView::spotOneMatchesThePicture()
+{
+    EGraphicsView *view = m_live->view();
+    view->setImageMode(0);
+    SimBoard *board = m_simulator->board();
+    QSignalSpy pictures(m_simulator.get(), &Simulator::boardPicture);
+    m_live->fpga()->fpga_freeze_image(true);
+    pictures.clear();
+    QTRY_VERIFY(!pictures.isEmpty());
+    const QImage shown = boardPictureOnScreen();
+    const QImage picture = board->render();
+    const auto drawnCentre = [&](const QString &name) {
+        return drawnRegion(shown, picture.pixel(board->objectRect(name).center())).centre;
+    };
+    const auto reading = [](ESpotWidget *spot) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("^P1:(-?\\d+\\.\\d)$")).match(spot->name());
+        return match.hasMatch() ? match.captured(1).toFloat() : std::nanf("");
+    };
+
+    ESpotWidget *spot = view->getSpotWidget(1);
+    const QPoint pack = drawnCentre(QStringLiteral("cold pack"));
+    QVERIFY(pack.x() >= 0);
+    spot->move(pack.x(), pack.y(), 0);
+    view->displayTemp();
+    QVERIFY2(qAbs(reading(spot) - 0.0f) < 0.5f, qPrintable(spot->name()));
+    saveScreen(QStringLiteral("liveview_spot1_on_cold_pack.png"));
+
+    spot->setMode(ESpotWidget::Max);
+    view->displayTemp();
+    QVERIFY2(qAbs(reading(spot) - 100.0f) < 0.5f, qPrintable(spot->name()));
+    const QRgb hot = picture.pixel(board->objectRect(QStringLiteral("hot spot")).center());
+    const QPoint marker(spot->getX(), spot->getY());
+    QVERIFY2(drawnNear(shown, marker, hot), qPrintable(QStringLiteral("marker at %1, %2").arg(marker.x()).arg(marker.y())));
+    saveScreen(QStringLiteral("liveview_spot1_max.png"));
+
+    spot->setMode(ESpotWidget::Manual);
+    m_live->fpga()->fpga_freeze_image(false);
 }
 
 void TestLiveView::saveScreen(const QString &name)
