@@ -64,7 +64,7 @@ for name in "${names[@]}"; do
     # shellcheck disable=SC2086
     clang++ -std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
         -I"$src/libtherma" -I"$src/platform" \
-        "$here/fuzz_$name.cpp" "$src/libtherma/calibrationfile.cpp" "$src/libtherma/modifyfactors.cpp" \
+        "$here/fuzz_$name.cpp" "$src/libtherma/calibrationfile.cpp" "$src/libtherma/modifyfactors.cpp" "$src/libtherma/tablefilelimit.cpp" \
         "$src/platform/paths.cpp" $qt -o "$out/fuzz_$name" &
     pids+=($!)
 done
