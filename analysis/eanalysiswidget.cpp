@@ -5,6 +5,7 @@
 
 #include <QTimer>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -24,7 +25,17 @@ EAnalysisWidget::~EAnalysisWidget() = default;
 
 QString EAnalysisWidget::formatTemp(float celsius)
 {
-    return QString::asprintf(EGlobal::getDoublePrecision() ? "%.2f" : "%.1f", double(EGlobal::unit_out_temp(celsius)));
+    return formatValue(EGlobal::unit_out_temp(celsius));
+}
+
+QString EAnalysisWidget::formatValue(float value)
+{
+    QString text = QString::asprintf(EGlobal::getDoublePrecision() ? "%.2f" : "%.1f", double(value));
+    // A value that rounds to zero from below reads "0.0", not "-0.0".
+    const bool zero = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return !c.isDigit() || c == QLatin1Char('0'); });
+    if (zero && text.startsWith(QLatin1Char('-')))
+        text.remove(0, 1);
+    return text;
 }
 
 float EAnalysisWidget::shownCelsius(const IrTempStru &reading, int rangeMin, int rangeMax)

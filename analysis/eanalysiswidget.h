@@ -29,6 +29,8 @@ public:
     // A temperature in degC as the readout shows it: display unit, "%.2f"
     // with two decimals chosen, else "%.1f".
     static QString formatTemp(float celsius);
+    // A value already in the display unit, at the chosen precision.
+    static QString formatValue(float value);
     // The text of one reading: the value for "OK"; the range maximum behind
     // ">" ("H") or "~" ("HE"), the minimum behind "<" ("L") or "~" ("LE");
     // "--" for a failed board access (result below 0) or a status the

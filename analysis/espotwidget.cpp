@@ -175,9 +175,8 @@ void ESpotWidget::alarmHandler(float tempC)
 {
     if (!m_alarmOn)
         return;
-    const char *format = EGlobal::getDoublePrecision() ? "%.2f" : "%.1f";
-    const QString reading = QString::asprintf(format, double(tempC));
-    const QString threshold = QString::asprintf(format, double(m_alarmTemp));
+    const QString reading = formatValue(tempC);
+    const QString threshold = formatValue(m_alarmTemp);
     bool on = false;
     switch (m_alarmMode) {
     case AlarmAbove: on = m_alarmTemp < tempC && reading != threshold; break;

@@ -43,6 +43,9 @@ void TestReadingText::text_data()
     QTest::newRow("L K .2") << 0 << "L" << -99.0f << true << 2 << "<253.20";
     QTest::newRow("LE C .2") << 0 << "LE" << -21.0f << true << 0 << "~-20.00";
     QTest::newRow("LE F .1") << 0 << "LE" << -21.0f << false << 1 << "~-4.0";
+    QTest::newRow("just below zero C .1") << 0 << "OK" << -0.04f << false << 0 << "0.0";
+    QTest::newRow("just below zero C .2") << 0 << "OK" << -0.004f << true << 0 << "0.00";
+    QTest::newRow("below zero C .1") << 0 << "OK" << -0.06f << false << 0 << "-0.1";
     // A failed board access shows no number at all, in any unit.
     QTest::newRow("failed C") << -1 << "NULL" << 0.0f << false << 0 << "--";
     QTest::newRow("failed F .2") << -1 << "NULL" << 0.0f << true << 1 << "--";

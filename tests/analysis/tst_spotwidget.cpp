@@ -256,6 +256,7 @@ void TestSpotWidget::alarmDecision_data()
     QTest::newRow("equal, prints equal") << 2 << 30.0f << 30.04f << false << false << true;
     QTest::newRow("equal, differs") << 2 << 30.0f << 30.06f << false << true << false;
     QTest::newRow("equal, two decimals differ") << 2 << 30.0f << 30.04f << true << true << false;
+    QTest::newRow("equal at zero from just below") << 2 << 0.0f << -0.04f << false << false << true;
     QTest::newRow("unknown mode leaves the bit on") << 3 << 30.0f << 99.0f << false << true << true;
     QTest::newRow("unknown mode leaves the bit off") << -1 << 30.0f << 99.0f << false << false << false;
 }
