@@ -23,7 +23,6 @@ for t in "${all[@]}"; do
   [ -n "${left_out[$t]+x}" ] || run+=("$t")
 done
 exclude=$(IFS='|'; echo "^(${!left_out[*]})\$")
-exclude=${exclude// /|}
 
 export QT_QPA_PLATFORM=offscreen
 # qemu-arm reads a path from the sysroot when it is there, but creates new
