@@ -4,8 +4,20 @@ add_library(ostrel_pch OBJECT ${CMAKE_CURRENT_LIST_DIR}/pch.cpp)
 target_link_libraries(ostrel_pch PUBLIC Qt6::Widgets)
 target_precompile_headers(ostrel_pch PRIVATE <QtCore/QtCore> <QtGui/QtGui> <QtWidgets/QtWidgets>)
 
+# A precompiled header is only taken by compilations of the same code model:
+# the header is built position-independent for the libraries, so programs
+# that reuse it compile with -fPIC too (still linked as PIE). gcc for ARM
+# refuses the header otherwise.
+function(ostrel_reuse_pch target pch)
+  target_precompile_headers(${target} REUSE_FROM ${pch})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    target_compile_options(${target} PRIVATE -fPIC)
+  endif()
+endfunction()
+
 function(ostrel_use_pch target)
-  target_precompile_headers(${target} REUSE_FROM ostrel_pch)
+  ostrel_reuse_pch(${target} ostrel_pch)
 endfunction()
 
 # ostrel_add_qtest(<name> LABEL <folder> SOURCES <files...> LIBS <targets...>)
@@ -16,7 +28,7 @@ function(ostrel_add_qtest name)
   cmake_parse_arguments(T "" "LABEL" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE testsupport Qt6::Test ${T_LIBS})
-  target_precompile_headers(${name} REUSE_FROM ostrel_test_pch)
+  ostrel_reuse_pch(${name} ostrel_test_pch)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     LABELS "${T_LABEL}"

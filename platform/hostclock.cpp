@@ -3,7 +3,7 @@
 #include "commandrunner.h"
 #include "processcommandrunner.h"
 
-#include <sys/time.h>
+#include <limits>
 
 QDateTime HostClock::now() const
 {
@@ -17,10 +17,28 @@ bool HostClock::setSystemTime(const QDateTime &localTime)
     if (!localTime.isValid() || !ProcessCommandRunner::allowed())
         return false;
     timeval tv{};
-    const qint64 ms = localTime.toMSecsSinceEpoch();
-    tv.tv_sec = static_cast<time_t>(ms / 1000);
-    tv.tv_usec = static_cast<suseconds_t>((ms % 1000) * 1000);
+    if (!toTimeval(localTime.toMSecsSinceEpoch(), &tv)) {
+        qWarning("%s is beyond this system's clock, not set", qPrintable(localTime.toString(Qt::ISODate)));
+        return false;
+    }
     return settimeofday(&tv, nullptr) == 0;
+}
+
+bool HostClock::toTimeval(qint64 msSinceEpoch, timeval *tv)
+{
+    // Whole seconds rounded down, so a time before 1970 keeps a
+    // non-negative microsecond part.
+    qint64 seconds = msSinceEpoch / 1000;
+    qint64 ms = msSinceEpoch % 1000;
+    if (ms < 0) {
+        --seconds;
+        ms += 1000;
+    }
+    if (seconds < qint64(std::numeric_limits<time_t>::min()) || seconds > qint64(std::numeric_limits<time_t>::max()))
+        return false;
+    tv->tv_sec = static_cast<time_t>(seconds);
+    tv->tv_usec = static_cast<suseconds_t>(ms * 1000);
+    return true;
 }
 
 bool HostClock::syncHardwareClock()

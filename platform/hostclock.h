@@ -2,6 +2,8 @@
 
 #include "systemclock.h"
 
+#include <sys/time.h>
+
 // The device's clock: settimeofday for the system time, "hwclock -w" through
 // the command runner for the battery-backed clock.
 class HostClock : public SystemClock
@@ -10,4 +12,9 @@ public:
     QDateTime now() const override;
     bool setSystemTime(const QDateTime &localTime) override;
     bool syncHardwareClock() override;
+
+    // The time of day for settimeofday. False when the time does not fit the
+    // platform's time_t (32 bits on the camera: a date past 19 January 2038
+    // would wrap to 1901 and still be set).
+    static bool toTimeval(qint64 msSinceEpoch, timeval *tv);
 };

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12. Does
-# nothing when everything is already there.
+# Installs what building, running and testing need on Debian 12, and the
+# packages named as arguments. Does nothing when everything is already there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-l10n-tools libgl-dev
   fonts-unifont fonts-wqy-zenhei
   libbenchmark-dev
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -73,7 +73,7 @@ Isotherm TestFpgaIso::iso(int type, float lower, float upper, const char *colour
     i.selector = 1;
     i.lower = lower;
     i.upper = upper;
-    std::strncpy(i.colour, colour, sizeof i.colour);
+    std::strncpy(i.colour, colour, sizeof i.colour - 1);
     return i;
 }
 

@@ -19,7 +19,7 @@ Isotherm isotherm(int type, const char *colour)
     Isotherm iso = ISOHandler::defaultIsotherm();
     iso.type = type;
     std::memset(iso.colour, 0, sizeof iso.colour);
-    std::strncpy(iso.colour, colour, sizeof iso.colour);
+    std::strncpy(iso.colour, colour, sizeof iso.colour - 1);
     return iso;
 }
 

@@ -1,3 +1,4 @@
+#include "hostclock.h"
 #include "intervals.h"
 #include "recordingcommandrunner.h"
 #include "simulatedclock.h"
@@ -13,6 +14,8 @@ private Q_SLOTS:
     void defaultIsSimulated();
     void simulatedClockKeepsAnOffset();
     void invalidTimeIsRefused();
+    void deviceTimeOfDay_data();
+    void deviceTimeOfDay();
     void intervals_data();
     void intervals();
 };
@@ -42,6 +45,36 @@ void TestClock::invalidTimeIsRefused()
     TestRoot root;
     QVERIFY(!SystemClock::instance()->setSystemTime(QDateTime()));
     QCOMPARE(root.clock()->offsetMs(), 0);
+}
+
+void TestClock::deviceTimeOfDay_data()
+{
+    const bool wideTime = sizeof(time_t) > 4;
+    QTest::addColumn<qint64>("ms");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<qint64>("micros");
+    QTest::newRow("epoch") << qint64(0) << true << qint64(0) << qint64(0);
+    QTest::newRow("2031") << qint64(1929999999123) << true << qint64(1929999999) << qint64(123000);
+    QTest::newRow("before 1970") << qint64(-1500) << true << qint64(-2) << qint64(500000);
+    QTest::newRow("last 32-bit second") << qint64(2147483647999) << true << qint64(2147483647) << qint64(999000);
+    // A 32-bit clock would wrap to 1901: refused there, set where time_t is wide.
+    QTest::newRow("past 2038") << qint64(2147483648000) << wideTime << qint64(2147483648) << qint64(0);
+    QTest::newRow("year 2100") << qint64(4102444800000) << wideTime << qint64(4102444800) << qint64(0);
+}
+
+void TestClock::deviceTimeOfDay()
+{
+    QFETCH(qint64, ms);
+    QFETCH(bool, fits);
+    QFETCH(qint64, seconds);
+    QFETCH(qint64, micros);
+    timeval tv{};
+    QCOMPARE(HostClock::toTimeval(ms, &tv), fits);
+    if (fits) {
+        QCOMPARE(qint64(tv.tv_sec), seconds);
+        QCOMPARE(qint64(tv.tv_usec), micros);
+    }
 }
 
 void TestClock::intervals_data()

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Runs the armel build's test programs under qemu-arm, with the downloaded
+# sysroot as their root (the toolchain file makes qemu-arm -L SYSROOT CTest's
+# emulator), offscreen. Prints which programs ran and which were left out
+# and why. Build first with scripts/cross-build-armel.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=$PWD/build-armel
+if [ ! -f "$build_dir/CTestTestfile.cmake" ] || [ ! -f "$build_dir/sysroot/.complete" ]; then
+  echo "No armel build in $build_dir: run scripts/cross-build-armel.sh first" >&2
+  exit 1
+fi
+command -v qemu-arm >/dev/null || { echo "qemu-arm is missing: run scripts/cross-build-armel.sh" >&2; exit 1; }
+
+# Programs left out, with the reason.
+declare -A left_out=(
+  [tst_simroot]="starts the build's own ostrel and encoder-sim, and qemu-arm cannot follow a process into another ARM program (that would need binfmt_misc, a change to this machine)"
+)
+
+mapfile -t all < <(ctest --test-dir "$build_dir" -N | sed -n 's/^ *Test *#[0-9]*: //p')
+run=()
+for t in "${all[@]}"; do
+  [ -n "${left_out[$t]+x}" ] || run+=("$t")
+done
+exclude=$(IFS='|'; echo "^(${!left_out[*]})\$")
+
+export QT_QPA_PLATFORM=offscreen
+# qemu-arm reads a path from the sysroot when it is there, but creates new
+# files on the host: the emulated programs' caches would land in the host's
+# /var/cache/fontconfig and ~/.cache. Both go to the build folder instead.
+cache=$build_dir/emulated-cache
+mkdir -p "$cache/fontconfig"
+export XDG_CACHE_HOME=$cache
+cat > "$cache/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts</dir>
+  <cachedir>$cache/fontconfig</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+</fontconfig>
+CONF
+export FONTCONFIG_FILE=$cache/fonts.conf
+start=$(date +%s)
+status=0
+ctest --test-dir "$build_dir" -j"${OSTREL_ARMEL_JOBS:-$(nproc)}" --output-on-failure -E "$exclude" "$@" || status=$?
+echo
+echo "Ran under qemu-arm (${#run[@]}): ${run[*]}"
+echo "Left out (${#left_out[@]}):"
+for t in "${!left_out[@]}"; do
+  echo "  $t: ${left_out[$t]}"
+done
+echo "Emulated test run: $(( $(date +%s) - start )) s"
+exit $status
