@@ -7,3 +7,5 @@ endforeach()
 # The launch test holds a port the way another VNC server would.
 find_package(Qt6 REQUIRED COMPONENTS Network)
 target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)
+# Qt Network adds a define the shared precompiled header was not built with.
+set_target_properties(tst_simlaunch PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
