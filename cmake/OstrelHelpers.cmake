@@ -34,3 +34,32 @@ function(ostrel_add_qtest_folder folder)
     ostrel_add_qtest(${name} LABEL ${folder} SOURCES ${source} LIBS ${F_LIBS})
   endforeach()
 endfunction()
+
+# ostrel_render_svg_images(<source folder> <output variable>)
+# Every "*.svg" under the folder is rendered by svgrender at build time to
+# images/<same relative path without ".svg"> in the current binary folder,
+# with ".png" added when the remaining name has no picture extension of its
+# own. The variable receives the rendered files, each aliased "images/…" for
+# a Qt resource file.
+function(ostrel_render_svg_images source_dir out_var)
+  file(GLOB_RECURSE svgs RELATIVE ${source_dir} CONFIGURE_DEPENDS ${source_dir}/*.svg)
+  set(rendered)
+  foreach(svg ${svgs})
+    string(REGEX REPLACE "\\.svg$" "" name ${svg})
+    if(NOT name MATCHES "\\.(png|bmp|jpg|gif)$")
+      string(APPEND name ".png")
+    endif()
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/images/${name})
+    get_filename_component(outdir ${output} DIRECTORY)
+    add_custom_command(OUTPUT ${output}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${outdir}
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:svgrender>
+              ${source_dir}/${svg} ${output}
+      DEPENDS svgrender ${source_dir}/${svg}
+      COMMENT "Drawing images/${name}"
+      VERBATIM)
+    set_source_files_properties(${output} PROPERTIES GENERATED TRUE QT_RESOURCE_ALIAS images/${name})
+    list(APPEND rendered ${output})
+  endforeach()
+  set(${out_var} ${rendered} PARENT_SCOPE)
+endfunction()

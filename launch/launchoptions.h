@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// What `ostrel` was asked to do on its command line and environment.
+// What `ostrel` or `renovo` was asked to do on its command line and environment.
 struct LaunchOptions
 {
     static constexpr int DefaultVncPort = 5900;
