@@ -15,18 +15,10 @@
 
 int main(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const LaunchOptions options = LaunchOptions::parse(arguments, qEnvironmentVariable("OSTREL_SIMULATE") == QLatin1String("1"));
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "ostrel: %s\n", qPrintable(options.error));
+    const std::optional<LaunchOptions> launch = LaunchOptions::forSimulatedRun(argc, argv, "ostrel");
+    if (!launch)
         return 2;
-    }
-    if (!options.simulate) {
-        std::fprintf(stderr, "ostrel: this build runs only with --simulate (no camera board here)\n");
-        return 2;
-    }
+    const LaunchOptions &options = *launch;
 
     if (!ScreenPlatform::choose(options, "ostrel"))
         return 2;

@@ -33,6 +33,18 @@ QString boxes(const AgreementPage &page)
     return state;
 }
 
+// A shown choice page in a fresh root, with the package on the card or not.
+struct ShownPage {
+    explicit ShownPage(bool package)
+        : written(!package || root.writeFile(Package, "package"))
+    {
+        page.show();
+    }
+    TestRoot root;
+    bool written;
+    AgreementPage page;
+};
+
 void click(AgreementPage &page, int box)
 {
     QCheckBox *check = page.checkBox(AgreementPage::Box(box));
@@ -66,10 +78,9 @@ void TestAgreementPage::coupling()
     QFETCH(int, box);
     QFETCH(QString, after);
     QFETCH(bool, start);
-    TestRoot root;
-    QVERIFY(root.writeFile(Package, "package"));
-    AgreementPage page;
-    page.show();
+    ShownPage shown(true);
+    QVERIFY(shown.written);
+    AgreementPage &page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QCOMPARE(boxes(page), QStringLiteral("1111"));
     for (int b : setup)
@@ -97,10 +108,9 @@ void TestAgreementPage::startArguments()
 {
     QFETCH(QList<int>, unchecked);
     QFETCH(QList<int>, arguments);
-    TestRoot root;
-    QVERIFY(root.writeFile(Package, "package"));
-    AgreementPage page;
-    page.show();
+    ShownPage shown(true);
+    QVERIFY(shown.written);
+    AgreementPage &page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     for (int b : unchecked)
         click(page, b);
@@ -166,10 +176,9 @@ void TestAgreementPage::startAndExitStopThePoll_data()
 void TestAgreementPage::startAndExitStopThePoll()
 {
     QFETCH(bool, start);
-    TestRoot root;
-    QVERIFY(root.writeFile(Package, "package"));
-    AgreementPage page;
-    page.show();
+    ShownPage shown(true);
+    QVERIFY(shown.written);
+    AgreementPage &page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QVERIFY(page.isPolling());
     QSignalSpy agreed(&page, &AgreementPage::agree_signals);
