@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTime>
 #include <QTimer>
 
@@ -51,6 +52,8 @@ void FinishPage::CreateFinishPageUi()
     m_log = new QTextBrowser(this);
     m_log->setGeometry(120, 41, 201, 168);
     m_log->setFocusPolicy(Qt::NoFocus);
+    // An update may list thousands of files; the panel shows the last few.
+    m_log->document()->setMaximumBlockCount(500);
     m_log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_log->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);background-color: rgba(255, 255, 255, 100);"));
