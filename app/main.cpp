@@ -3,10 +3,10 @@
 #include "launchoptions.h"
 #include "simpowerwiring.h"
 #include "liveviewshell.h"
+#include "screenplatform.h"
 #include "simscreen.h"
 #include "simulator.h"
 #include "terminationsignals.h"
-#include "vncport.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,38 +15,13 @@
 
 int main(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const LaunchOptions options = LaunchOptions::parse(arguments, qEnvironmentVariable("OSTREL_SIMULATE") == QLatin1String("1"));
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "ostrel: %s\n", qPrintable(options.error));
+    const std::optional<LaunchOptions> launch = LaunchOptions::forSimulatedRun(argc, argv, "ostrel");
+    if (!launch)
         return 2;
-    }
-    if (!options.simulate) {
-        std::fprintf(stderr, "ostrel: this build runs only with --simulate (no camera board here)\n");
+    const LaunchOptions &options = *launch;
+
+    if (!ScreenPlatform::choose(options, "ostrel"))
         return 2;
-    }
-
-    const bool haveDisplay = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        const QString platform = options.platformFor(haveDisplay);
-        if (!platform.isEmpty())
-            qputenv("QT_QPA_PLATFORM", platform.toLatin1());
-        if (platform.startsWith(QLatin1String("vnc"))) {
-            if (!VncPort::isFree(options.vncPort)) {
-                std::fprintf(stderr, "ostrel: %s\n", qPrintable(VncPort::busyMessage(options.vncPort)));
-                return 2;
-            }
-            std::printf("%s\n", qPrintable(VncPort::hint(options.vncPort)));
-            std::fflush(stdout);
-        }
-    }
-
-    // The camera's panel is 72 dots per inch: point sizes in the code are
-    // pixel sizes there, and the 320x240 layouts rely on it.
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "72");
 
     QApplication app(argc, argv);
     FontFamilies::install();

@@ -46,3 +46,37 @@ function(ostrel_add_qtest_folder folder)
     ostrel_add_qtest(${name} LABEL ${folder} SOURCES ${source} LIBS ${F_LIBS})
   endforeach()
 endfunction()
+
+# ostrel_render_svg_images(<source folder> <output variable>)
+# Every "*.svg" under the folder is rendered by svgrender at build time to
+# images/<same relative path without ".svg"> in the current binary folder,
+# with ".png" added when the remaining name has no picture extension of its
+# own. The variable receives the rendered files, each aliased "images/…" for
+# a Qt resource file.
+function(ostrel_render_svg_images source_dir out_var)
+  get_property(render_command GLOBAL PROPERTY OSTREL_SVGRENDER_COMMAND)
+  get_property(render_depends GLOBAL PROPERTY OSTREL_SVGRENDER_DEPENDS)
+  if(NOT render_command)
+    message(FATAL_ERROR "ostrel_render_svg_images: resources/ must be added first")
+  endif()
+  file(GLOB_RECURSE svgs RELATIVE ${source_dir} CONFIGURE_DEPENDS ${source_dir}/*.svg)
+  set(rendered)
+  foreach(svg ${svgs})
+    string(REGEX REPLACE "\\.svg$" "" name ${svg})
+    if(NOT name MATCHES "\\.(png|bmp|jpg|gif)$")
+      string(APPEND name ".png")
+    endif()
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/images/${name})
+    get_filename_component(outdir ${output} DIRECTORY)
+    add_custom_command(OUTPUT ${output}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${outdir}
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${render_command}
+              ${source_dir}/${svg} ${output}
+      DEPENDS ${render_depends} ${source_dir}/${svg}
+      COMMENT "Drawing images/${name}"
+      VERBATIM)
+    set_source_files_properties(${output} PROPERTIES GENERATED TRUE QT_RESOURCE_ALIAS images/${name})
+    list(APPEND rendered ${output})
+  endforeach()
+  set(${out_var} ${rendered} PARENT_SCOPE)
+endfunction()

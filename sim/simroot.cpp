@@ -111,7 +111,11 @@ bool copyDefault(const QString &source, const QString &target)
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.commit())
         return false;
-    QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // Scripts among the defaults (the update stub) stay executable.
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    if (in.permissions() & QFile::ExeOwner)
+        permissions |= QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QFile(target).setPermissions(permissions);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "simulatedclock.h"
 #include "systemclock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,7 +41,9 @@ const QString CoreLink = QStringLiteral("/dev/ttyS1");
 
 void report(const QString &message)
 {
-    std::fprintf(stderr, "ostrel: %s\n", qPrintable(message));
+    const QString program = QCoreApplication::applicationName();
+    std::fprintf(stderr, "%s: %s\n", qPrintable(program.isEmpty() ? QStringLiteral("ostrel") : program),
+                 qPrintable(message));
     std::fflush(stderr);
 }
 
@@ -51,6 +54,23 @@ QString systemError()
 } // namespace
 
 bool Simulator::start(const QString &rootDir)
+{
+    if (!enterRoot(rootDir))
+        return false;
+
+    m_board = std::make_shared<SimBoard>();
+    SimBoard::install(m_board);
+    m_core = std::make_unique<SimCore>();
+    linkCore();
+
+    connect(&m_frameTimer, &QTimer::timeout, this, &Simulator::nextFrame);
+    m_frameTimer.start(FrameIntervalMs);
+    m_encoder = std::make_unique<SimEncoder>();
+    m_encoder->start(m_root);
+    return true;
+}
+
+bool Simulator::enterRoot(const QString &rootDir)
 {
     // Marks the process as simulated before anything else: the real command
     // runner and host clock refuse to act from here on.
@@ -79,16 +99,6 @@ bool Simulator::start(const QString &rootDir)
         m_exitCode = 1;
         return false;
     }
-
-    m_board = std::make_shared<SimBoard>();
-    SimBoard::install(m_board);
-    m_core = std::make_unique<SimCore>();
-    linkCore();
-
-    connect(&m_frameTimer, &QTimer::timeout, this, &Simulator::nextFrame);
-    m_frameTimer.start(FrameIntervalMs);
-    m_encoder = std::make_unique<SimEncoder>();
-    m_encoder->start(m_root);
     return true;
 }
 

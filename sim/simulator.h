@@ -28,6 +28,10 @@ public:
     // rootDir empty: OSTREL_ROOT, else "./sim-root". On failure the reason
     // is on stderr and exitCode() says how the program should end.
     bool start(const QString &rootDir = QString());
+    // Only the root part of start(): the recording runner, the simulated
+    // clock, the prepared root as path root and working directory. Programs
+    // that need no board (renovo) stop here.
+    bool enterRoot(const QString &rootDir = QString());
     void stop();
     // 2 when the root was refused, 1 when it could not be prepared.
     int exitCode() const { return m_exitCode; }

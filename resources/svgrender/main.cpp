@@ -1,6 +1,7 @@
 // svgrender SOURCE.svg OUTPUT
 // Renders one SVG at the size it declares (width/height) onto a transparent
-// image and writes it in the format the output name asks for (.png, .bmp).
+// image and writes it in the format the output name asks for (.png, .bmp; .gif
+// holds PNG data).
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -40,7 +41,10 @@ int main(int argc, char **argv)
         painter.setRenderHint(QPainter::TextAntialiasing);
         renderer.render(&painter);
     }
-    if (!image.save(output)) {
+    // Qt writes no GIF; a ".gif" name keeps PNG data, which readers
+    // recognise by content.
+    const bool gifName = output.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive);
+    if (!image.save(output, gifName ? "PNG" : nullptr)) {
         std::fprintf(stderr, "svgrender: cannot write %s\n", argv[2]);
         return 1;
     }

@@ -1,5 +1,7 @@
 #include "launchoptions.h"
 
+#include <cstdio>
+
 namespace {
 // The value of a numeric option, or -1.
 int numberIn(const QString &value, int min, int max)
@@ -46,6 +48,23 @@ LaunchOptions LaunchOptions::parse(const QStringList &arguments, bool simulateFr
     }
     if (!options.screenshot.isEmpty() && options.quitAfterMs < 0)
         options.quitAfterMs = 1500;
+    return options;
+}
+
+std::optional<LaunchOptions> LaunchOptions::forSimulatedRun(int argc, char **argv, const char *program)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const LaunchOptions options = parse(arguments, qEnvironmentVariable("OSTREL_SIMULATE") == QLatin1String("1"));
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", program, qPrintable(options.error));
+        return std::nullopt;
+    }
+    if (!options.simulate) {
+        std::fprintf(stderr, "%s: this build runs only with --simulate (no camera board here)\n", program);
+        return std::nullopt;
+    }
     return options;
 }
 

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// What `ostrel` was asked to do on its command line and environment.
+#include <optional>
+
+// What `ostrel` or `renovo` was asked to do on its command line and environment.
 struct LaunchOptions
 {
     static constexpr int DefaultVncPort = 5900;
@@ -19,6 +21,10 @@ struct LaunchOptions
     // the command was started in: the simulator changes folder later.
     static LaunchOptions parse(const QStringList &arguments, bool simulateFromEnvironment,
                                const QString &startDirectory = QDir::currentPath());
+    // main()'s arguments and OSTREL_SIMULATE for a program this build runs
+    // only simulated: nothing when they are not understood or ask for the
+    // real device, with the reason on stderr.
+    static std::optional<LaunchOptions> forSimulatedRun(int argc, char **argv, const char *program);
     // The Qt platform to use when none was chosen: offscreen for screenshots
     // without a display, vnc on vncPort without a display, else Qt's own.
     QString platformFor(bool haveDisplay) const;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A program that runs beside the GUI and tells how it ended. Started with an
+// argument list (no shell), standard output and error merged. The program
+// is a system path ("/works/…") and is started only where Paths puts it, so
+// under a test or simulator root nothing but what was placed there can run.
+class ChildProcess : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ChildProcess(QObject *parent = nullptr);
+    // A child still running is killed: it never outlives its owner.
+    ~ChildProcess() override;
+
+    // False when it was refused at once; failedToStart() follows in any
+    // case where it does not run.
+    bool start(const QString &program, const QStringList &arguments);
+    bool isRunning() const;
+    QByteArray readAll();
+
+    // The host path of program, or empty when it is no absolute system path.
+    static QString resolve(const QString &program);
+
+Q_SIGNALS:
+    void outputReady();
+    void finished(int exitCode);
+    void crashed();
+    void failedToStart(const QString &reason);
+
+private:
+    void processEnded(int exitCode, QProcess::ExitStatus status);
+    void processError(QProcess::ProcessError error);
+
+    QProcess m_process;
+};

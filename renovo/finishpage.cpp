@@ -1,0 +1,217 @@
+#include "finishpage.h"
+
+#include "childprocess.h"
+#include "installwizardbutton.h"
+#include "intervals.h"
+#include "progressfifo.h"
+#include "systemclock.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTime>
+#include <QTimer>
+
+FinishPage::FinishPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setFixedSize(320, 240);
+    setWindowModality(Qt::WindowModal);
+    // The pipe exists from the wizard's start, so the script never finds it missing.
+    m_pipe = std::make_unique<ProgressFifo>(QString::fromLatin1(ProgressPipe));
+    m_pipeTimer = new QTimer(this);
+    connect(m_pipeTimer, &QTimer::timeout, this, &FinishPage::fifoTimeSlots);
+    m_progressTimer = new QTimer(this);
+    connect(m_progressTimer, &QTimer::timeout, this, &FinishPage::progressTimerSlots);
+    CreateFinishPageUi();
+
+    m_child = new ChildProcess(this);
+    connect(m_child, &ChildProcess::finished, this, &FinishPage::copyFinished);
+    connect(m_child, &ChildProcess::crashed, this, &FinishPage::scriptCrashed);
+    connect(m_child, &ChildProcess::failedToStart, this, &FinishPage::scriptNotStarted);
+    connect(m_child, &ChildProcess::outputReady, this, &FinishPage::readyRead);
+}
+
+FinishPage::~FinishPage() = default;
+
+void FinishPage::CreateFinishPageUi()
+{
+    m_title = new QLabel(tr("Install Wizard"), this);
+    m_title->setGeometry(0, 0, 320, 20);
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setStyleSheet(QStringLiteral("color:white"));
+
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setGeometry(10, 21, 300, 18);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+
+    m_log = new QTextBrowser(this);
+    m_log->setGeometry(120, 41, 201, 168);
+    m_log->setFocusPolicy(Qt::NoFocus);
+    // An update may list thousands of files; the panel shows the last few.
+    m_log->document()->setMaximumBlockCount(500);
+    m_log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_log->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);background-color: rgba(255, 255, 255, 100);"));
+
+    m_finish = new Installwizardbutton(this);
+    m_finish->setGeometry(250, 213, 65, 25);
+    m_finish->setInstallButton(tr("update..."));
+    connect(m_finish, &QPushButton::clicked, this, &FinishPage::finishPageslots);
+}
+
+bool FinishPage::pipeOpen() const
+{
+    return m_pipe->isOpen();
+}
+
+bool FinishPage::isPollingPipe() const
+{
+    return m_pipeTimer->isActive();
+}
+
+bool FinishPage::isTicking() const
+{
+    return m_progressTimer->isActive();
+}
+
+void FinishPage::StartInstallProcess(int kernel, int app, int fpga)
+{
+    if (m_state != State::Waiting)
+        return;
+    m_state = State::Running;
+    m_finish->setEnabled(false);
+    m_finish->setInstallButtonStat(false);
+    m_pipeTimer->start(Intervals::ms(PipePollMs));
+    qDebug("\t  ==== start Run Process %s",
+           qPrintable(SystemClock::instance()->now().time().toString(QStringLiteral("hh:mm:ss"))));
+    m_child->start(QString::fromLatin1(UpdateScript),
+                   {QString::number(kernel), QString::number(app), QString::number(fpga)});
+}
+
+void FinishPage::fifoTimeSlots()
+{
+    const QByteArray chunk = m_pipe->read();
+    if (chunk.isEmpty())
+        return;
+    qDebug("\t ==== Read Buffer %s ==== ", chunk.constData());
+    const std::optional<QByteArray> message = m_reader.add(chunk);
+    if (!message)
+        return;
+    if (!m_progress.take(ProgressMessageReader::integers(*message), m_progressBar->value())) {
+        qWarning("progress message \"%s\" ignored", message->constData());
+        return;
+    }
+    m_progressTimer->stop();
+    progressTimerSlots();
+    m_progressTimer->start(Intervals::ms(ProgressTickMs));
+}
+
+void FinishPage::progressTimerSlots()
+{
+    const int value = m_progress.tick(m_progressBar->value());
+    if (value >= 0)
+        m_progressBar->setValue(value);
+}
+
+void FinishPage::copyFinished(int exitCode)
+{
+    qDebug("%s %d ", Q_FUNC_INFO, __LINE__);
+    if (m_state != State::Running)
+        return;
+    if (exitCode != 0) {
+        fail(tr("exit code %1").arg(exitCode));
+        return;
+    }
+    stopTimers();
+    m_state = State::Succeeded;
+    m_progressBar->setValue(100);
+    m_title->setText(tr("Update is successful"));
+    m_finish->setInstallButton(tr("Complete"));
+    m_finish->setEnabled(true);
+    m_finish->setInstallButtonStat(true);
+}
+
+void FinishPage::scriptCrashed()
+{
+    if (m_state == State::Running)
+        fail(tr("the update script crashed"));
+}
+
+void FinishPage::scriptNotStarted(const QString &reason)
+{
+    if (m_state == State::Running)
+        fail(tr("the update script cannot start: %1").arg(reason));
+}
+
+void FinishPage::fail(const QString &why)
+{
+    stopTimers();
+    m_state = State::Failed;
+    m_title->setText(tr("Update fails"));
+    m_log->append(why);
+    // A way out: Exit hands the device back as Exit on the choice page does.
+    m_finish->setInstallButton(tr("Exit"));
+    m_finish->setEnabled(true);
+    m_finish->setInstallButtonStat(true);
+}
+
+void FinishPage::stopTimers()
+{
+    m_progressTimer->stop();
+    m_pipeTimer->stop();
+}
+
+void FinishPage::finishPageslots()
+{
+    qDebug("\t ============ %s %s %d ", "finishpage", Q_FUNC_INFO, __LINE__);
+    if (m_state != State::Succeeded && m_state != State::Failed)
+        return;
+    if (m_state == State::Succeeded) {
+        m_finish->setInstallButton(tr("reboot..."));
+        m_finish->setInstallButtonStat(false);
+    }
+    m_state = State::Finishing;
+    Q_EMIT finishPagesignals();
+}
+
+void FinishPage::readyRead()
+{
+    QByteArray output = m_child->readAll();
+    const qsizetype nul = output.indexOf('\0');
+    if (nul >= 0)
+        output.truncate(nul);
+    const QString text = QString::fromLocal8Bit(output).trimmed();
+    if (text.isEmpty())
+        return;
+    for (const QString &part : text.split(QLatin1Char('\n')))
+        m_log->append(QStringLiteral("Extracting ") + part);
+}
+
+void FinishPage::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawBg(&painter);
+    drawText(&painter);
+}
+
+void FinishPage::drawBg(QPainter *painter)
+{
+    painter->drawPixmap(rect(), QPixmap(QStringLiteral(":/images/finishpage.png")));
+}
+
+void FinishPage::drawText(QPainter *painter)
+{
+    QFont font(QStringLiteral("wenquanyi"), 10);
+    font.setWeight(QFont::Normal);
+    painter->setFont(font);
+    painter->setPen(Qt::white);
+    painter->drawText(QRect(0, 80, 120, 30), Qt::AlignCenter, tr("System Updating,"));
+    painter->setPen(Qt::red);
+    painter->drawText(QRect(0, 120, 120, 20), Qt::AlignCenter, tr("Do not power-off"));
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "progressmessagereader.h"
+#include "updateprogress.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class ChildProcess;
+class Installwizardbutton;
+class ProgressFifo;
+class QLabel;
+class QPainter;
+class QProgressBar;
+class QTextBrowser;
+class QTimer;
+
+// The progress page: runs the update script with the chosen parts, moves
+// the bar from the script's messages in the progress pipe, and says how the
+// update ended. The finish button leads out after success ("Complete") and
+// after failure ("Exit"); either way the wizard then hands the device back.
+class FinishPage : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr const char *UpdateScript = "/works/renovo.sh";
+    static constexpr const char *ProgressPipe = "/tmp/updateOSTREL";
+    static constexpr int PipePollMs = 300;
+    static constexpr int ProgressTickMs = 1000;
+
+    enum class State { Waiting, Running, Succeeded, Failed, Finishing };
+
+    explicit FinishPage(QWidget *parent = nullptr);
+    ~FinishPage() override;
+
+    State state() const { return m_state; }
+    bool pipeOpen() const;
+    QProgressBar *progressBar() const { return m_progressBar; }
+    QTextBrowser *logArea() const { return m_log; }
+    QLabel *titleLabel() const { return m_title; }
+    Installwizardbutton *finishButton() const { return m_finish; }
+    bool isPollingPipe() const;
+    bool isTicking() const;
+    const UpdateProgress &progress() const { return m_progress; }
+
+Q_SIGNALS:
+    void finishPagesignals();
+
+public Q_SLOTS:
+    void StartInstallProcess(int kernel, int app, int fpga);
+    void fifoTimeSlots();
+    void progressTimerSlots();
+    void finishPageslots();
+    void readyRead();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void CreateFinishPageUi();
+    void drawBg(QPainter *painter);
+    void drawText(QPainter *painter);
+    void copyFinished(int exitCode);
+    void scriptCrashed();
+    void scriptNotStarted(const QString &reason);
+    void fail(const QString &why);
+    void stopTimers();
+
+    State m_state = State::Waiting;
+    std::unique_ptr<ProgressFifo> m_pipe;
+    ChildProcess *m_child = nullptr;
+    QLabel *m_title = nullptr;
+    QTextBrowser *m_log = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    Installwizardbutton *m_finish = nullptr;
+    QTimer *m_pipeTimer = nullptr;
+    QTimer *m_progressTimer = nullptr;
+    ProgressMessageReader m_reader;
+    UpdateProgress m_progress;
+};

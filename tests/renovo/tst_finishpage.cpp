@@ -1,0 +1,240 @@
+#include "finishpage.h"
+#include "installwizardbutton.h"
+#include "intervals.h"
+#include "stubscript.h"
+#include "testroot.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The progress page against the stub update script placed in the test
+// root, and against messages the test writes into the pipe itself.
+class TestFinishPage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void stubRuns_data();
+    void stubRuns();
+    void splitMessageFromTheStub();
+    void secondsZeroFromTheStub();
+    void readsArePutTogether();
+    void pipeReplacesWhatWasThere();
+    void finishButtonLeads_data();
+    void finishButtonLeads();
+};
+
+namespace {
+bool writePipe(const TestRoot &root, const QByteArray &data)
+{
+    const QByteArray path = QFile::encodeName(root.hostPath(QString::fromLatin1(FinishPage::ProgressPipe)));
+    const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::write(fd, data.constData(), data.size()) == data.size();
+    ::close(fd);
+    return ok;
+}
+
+bool logHas(const FinishPage &page, const QString &text)
+{
+    return page.logArea()->toPlainText().contains(text);
+}
+
+// Runs until the script has ended one way or the other.
+bool runToEnd(FinishPage &page, int kernel = 0, int app = 0, int fpga = 0)
+{
+    page.StartInstallProcess(kernel, app, fpga);
+    if (page.state() != FinishPage::State::Running)
+        return false;
+    return QTest::qWaitFor([&] { return page.state() != FinishPage::State::Running; }, 20000);
+}
+} // namespace
+
+void TestFinishPage::init()
+{
+    Intervals::setScale(0.01);
+}
+
+void TestFinishPage::cleanup()
+{
+    StubScript::clear();
+    Intervals::setScale(1.0);
+}
+
+// However the script ends, the page ends in success only for exit code 0;
+// every failure stops the timers and offers Exit.
+void TestFinishPage::stubRuns_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<int>("stub"); // 0 none, 1 executable, 2 not executable
+    QTest::addColumn<bool>("success");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("exit 0") << QByteArray("exit0") << 1 << true << "Extracting stub 0 1 0";
+    QTest::newRow("exit 1") << QByteArray("exit1") << 1 << false << "exit code 1";
+    QTest::newRow("crash") << QByteArray("crash") << 1 << false << "crashed";
+    QTest::newRow("cannot start") << QByteArray() << 2 << false << "cannot start";
+    QTest::newRow("missing") << QByteArray() << 0 << false << "cannot start";
+}
+
+void TestFinishPage::stubRuns()
+{
+    QFETCH(QByteArray, end);
+    QFETCH(int, stub);
+    QFETCH(bool, success);
+    QFETCH(QString, logLine);
+    TestRoot root;
+    if (stub)
+        QVERIFY(StubScript::place(root, stub == 1));
+    if (!end.isEmpty())
+        StubScript::set("RENOVO_STUB_END", end);
+    FinishPage page;
+    QVERIFY(page.pipeOpen());
+    page.show();
+    QVERIFY(runToEnd(page, 0, 1, 0));
+    QVERIFY2(logHas(page, logLine), qPrintable(page.logArea()->toPlainText()));
+    QVERIFY(!page.isPollingPipe());
+    QVERIFY(!page.isTicking());
+    Installwizardbutton *button = page.finishButton();
+    QVERIFY(button->isEnabled());
+    QVERIFY(button->isNormalLook());
+    if (success) {
+        QCOMPARE(page.state(), FinishPage::State::Succeeded);
+        QCOMPARE(page.titleLabel()->text(), QStringLiteral("Update is successful"));
+        QCOMPARE(button->installButtonText(), QStringLiteral("Complete"));
+        QCOMPARE(page.progressBar()->value(), 100);
+    } else {
+        QCOMPARE(page.state(), FinishPage::State::Failed);
+        QCOMPARE(page.titleLabel()->text(), QStringLiteral("Update fails"));
+        QCOMPARE(button->installButtonText(), QStringLiteral("Exit"));
+    }
+}
+
+// The stub writes "0 " and, a pause later, "1 25": one message, not two.
+void TestFinishPage::splitMessageFromTheStub()
+{
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_MESSAGES", "0 1 25");
+    StubScript::set("RENOVO_STUB_SPLIT", "1");
+    StubScript::set("RENOVO_STUB_PAUSE", "0.2");
+    StubScript::set("RENOVO_STUB_END", "exit1");
+    FinishPage page;
+    QVERIFY(runToEnd(page));
+    QCOMPARE(page.progress().finalFlag(), 0);
+    QCOMPARE(page.progress().seconds(), 1);
+    QCOMPARE(page.progress().amount(), 25);
+    QVERIFY(page.progressBar()->value() >= 25);
+}
+
+// A message with seconds 0 used to divide by zero mid-update: it is
+// ignored, the next one counts, and the page lives to report the end.
+void TestFinishPage::secondsZeroFromTheStub()
+{
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_MESSAGES", "0 0 30;1 -2 0;0 1 10");
+    StubScript::set("RENOVO_STUB_PAUSE", "0.1");
+    StubScript::set("RENOVO_STUB_END", "exit1");
+    FinishPage page;
+    QVERIFY(runToEnd(page));
+    QCOMPARE(page.state(), FinishPage::State::Failed);
+    QCOMPARE(page.progress().seconds(), 1);
+    QCOMPARE(page.progress().amount(), 10);
+    QVERIFY(page.progressBar()->value() >= 10 && page.progressBar()->value() <= 30);
+}
+
+// Reads driven one poll at a time: split text waits, a later message in
+// the same read is dropped, seconds 0 changes nothing.
+void TestFinishPage::readsArePutTogether()
+{
+    TestRoot root;
+    FinishPage page;
+    QVERIFY(page.pipeOpen());
+    QVERIFY(writePipe(root, "0 "));
+    page.fifoTimeSlots();
+    QCOMPARE(page.progressBar()->value(), 0);
+    QVERIFY(!page.isTicking());
+    QVERIFY(writePipe(root, "10 30\n"));
+    page.fifoTimeSlots();
+    QCOMPARE(page.progressBar()->value(), 3);
+    QVERIFY(page.isTicking());
+    page.progressTimerSlots();
+    QCOMPARE(page.progressBar()->value(), 6);
+
+    QVERIFY(writePipe(root, "0 0 30\n"));
+    page.fifoTimeSlots();
+    QCOMPARE(page.progressBar()->value(), 6);
+    QCOMPARE(page.progress().step(), 3.0f);
+
+    QVERIFY(writePipe(root, "1 2 0\n0 1 1\n"));
+    page.fifoTimeSlots();
+    QCOMPARE(page.progress().finalFlag(), 1);
+    QCOMPARE(page.progress().step(), 47.0f);
+    QCOMPARE(page.progressBar()->value(), 53);
+    page.progressTimerSlots();
+    QCOMPARE(page.progressBar()->value(), 100);
+
+    // More than one read's worth waiting: taken 128 bytes at a time.
+    QVERIFY(writePipe(root, QByteArray(200, ' ')));
+    page.fifoTimeSlots();
+    page.fifoTimeSlots();
+    page.fifoTimeSlots();
+    QCOMPARE(page.progressBar()->value(), 100);
+}
+
+void TestFinishPage::pipeReplacesWhatWasThere()
+{
+    TestRoot root;
+    const QString pipe = QString::fromLatin1(FinishPage::ProgressPipe);
+    QVERIFY(root.writeFile(pipe, "stale"));
+    FinishPage page;
+    QVERIFY(page.pipeOpen());
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(root.hostPath(pipe)).constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
+}
+
+// Complete after success and Exit after failure both lead out, once.
+void TestFinishPage::finishButtonLeads_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("normalLook");
+    QTest::newRow("Complete") << QByteArray("exit0") << "reboot..." << false;
+    QTest::newRow("Exit") << QByteArray("exit1") << "Exit" << true;
+}
+
+void TestFinishPage::finishButtonLeads()
+{
+    QFETCH(QByteArray, end);
+    QFETCH(QString, text);
+    QFETCH(bool, normalLook);
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_END", end);
+    FinishPage page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QSignalSpy leaving(&page, &FinishPage::finishPagesignals);
+    QTest::mouseClick(page.finishButton(), Qt::LeftButton);
+    QCOMPARE(leaving.count(), 0); // not while nothing has run
+    QVERIFY(runToEnd(page));
+    QTest::mouseClick(page.finishButton(), Qt::LeftButton);
+    QTest::mouseClick(page.finishButton(), Qt::LeftButton);
+    QCOMPARE(leaving.count(), 1);
+    QCOMPARE(page.state(), FinishPage::State::Finishing);
+    QCOMPARE(page.finishButton()->installButtonText(), text);
+    QCOMPARE(page.finishButton()->isNormalLook(), normalLook);
+}
+
+QTEST_MAIN(TestFinishPage)
+#include "tst_finishpage.moc"

@@ -1,0 +1,199 @@
+#include "agreementpage.h"
+#include "devicehandover.h"
+#include "finishpage.h"
+#include "fontfamilies.h"
+#include "installwizard.h"
+#include "installwizardbutton.h"
+#include "intervals.h"
+#include "paths.h"
+#include "processcommandrunner.h"
+#include "recordingcommandrunner.h"
+#include "simulator.h"
+#include "stubscript.h"
+#include "testroot.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The whole wizard driven by clicks, from the choice page through the
+// update to the hand-back; with OSTREL_SCREENS_DIR set every state is
+// written as a PNG ("renovo_*.png").
+class TestInstallWizard : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void handoverIsOnlyRecorded();
+    void exitLeavesWithoutUpdating();
+    void updateRunsToTheHandback_data();
+    void updateRunsToTheHandback();
+    void simulatedRootPlaysAnUpdate();
+
+private:
+    void save(InstallWizard &wizard, const QString &name);
+};
+
+namespace {
+QString startupScript()
+{
+    return Paths::resolve(QString::fromLatin1(DeviceHandover::StartupScript));
+}
+} // namespace
+
+void TestInstallWizard::initTestCase()
+{
+    FontFamilies::install();
+}
+
+void TestInstallWizard::init()
+{
+    Intervals::setScale(0.01);
+}
+
+void TestInstallWizard::cleanup()
+{
+    StubScript::clear();
+    Intervals::setScale(1.0);
+}
+
+void TestInstallWizard::save(InstallWizard &wizard, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(wizard.grab().save(dir + QStringLiteral("/renovo_") + name + QStringLiteral(".png"), "PNG"));
+}
+
+// The stops and the start-up script are asked of the command runner, in
+// this order, and in a test root nothing could run them for real.
+void TestInstallWizard::handoverIsOnlyRecorded()
+{
+    TestRoot root;
+    QVERIFY(!ProcessCommandRunner::allowed());
+    DeviceHandover::stopCameraApplication();
+    DeviceHandover::stopEncoderService();
+    const CommandRunner::Result result = DeviceHandover::runStartupScript();
+    QVERIFY(result.ok());
+    const QList<RecordingCommandRunner::Call> calls = root.runner()->calls();
+    QCOMPARE(calls.size(), 3);
+    QCOMPARE(calls.at(0).program, QStringLiteral("killall"));
+    QCOMPARE(calls.at(0).arguments, QStringList{QStringLiteral("ostrel")});
+    QCOMPARE(calls.at(1).program, QStringLiteral("killall"));
+    QCOMPARE(calls.at(1).arguments, QStringList{QStringLiteral("encodedecode")});
+    QCOMPARE(calls.at(2).program, startupScript());
+    QVERIFY(calls.at(2).arguments.isEmpty());
+    for (const RecordingCommandRunner::Call &call : calls)
+        QVERIFY(!call.detached);
+}
+
+// Exit on the choice page, with and without a package: no script runs,
+// the start-up script is asked for once, then the wizard ends.
+void TestInstallWizard::exitLeavesWithoutUpdating()
+{
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    InstallWizard wizard;
+    QSignalSpy ended(&wizard, &InstallWizard::ended);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    save(wizard, QStringLiteral("choice_no_package"));
+    QTest::mouseClick(wizard.agreementPage()->exitButton(), Qt::LeftButton);
+    QTest::mouseClick(wizard.agreementPage()->exitButton(), Qt::LeftButton);
+    QVERIFY(ended.wait(5000) || ended.count() == 1);
+    QCOMPARE(root.runner()->calls().size(), 1);
+    QCOMPARE(root.runner()->calls().at(0).program, startupScript());
+    QCOMPARE(wizard.finishPage()->state(), FinishPage::State::Waiting);
+}
+
+void TestInstallWizard::updateRunsToTheHandback_data()
+{
+    QTest::addColumn<QByteArray>("messages");
+    QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<bool>("success");
+    QTest::newRow("success") << QByteArray("0 1 20;1 2 0") << QByteArray("exit0") << true;
+    QTest::newRow("failure half-way") << QByteArray("0 1 20") << QByteArray("exit1") << false;
+}
+
+void TestInstallWizard::updateRunsToTheHandback()
+{
+    QFETCH(QByteArray, messages);
+    QFETCH(QByteArray, end);
+    QFETCH(bool, success);
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_MESSAGES", messages);
+    StubScript::set("RENOVO_STUB_PAUSE", "0.4");
+    StubScript::set("RENOVO_STUB_END", end);
+    InstallWizard wizard;
+    QSignalSpy ended(&wizard, &InstallWizard::ended);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    AgreementPage *choice = wizard.agreementPage();
+    QVERIFY(!choice->startButton()->isEnabled());
+
+    QVERIFY(root.writeFile(QString::fromLatin1(AgreementPage::PackagePath), "package"));
+    QTRY_VERIFY(choice->packagePresent());
+    QVERIFY(choice->checkBox(AgreementPage::UpdateAll)->isChecked());
+    QCheckBox *firmware = choice->checkBox(AgreementPage::UnderlyingFirmware);
+    QTest::mouseClick(firmware, Qt::LeftButton, {}, QPoint(10, firmware->height() / 2));
+    QVERIFY(!choice->checkBox(AgreementPage::UpdateAll)->isChecked());
+    save(wizard, success ? QStringLiteral("choice_package") : QStringLiteral("choice_firmware_left"));
+
+    QTest::mouseClick(choice->startButton(), Qt::LeftButton);
+    FinishPage *progress = wizard.finishPage();
+    QVERIFY(!choice->isVisible());
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->state(), FinishPage::State::Running);
+    QVERIFY(!progress->finishButton()->isEnabled());
+    QTRY_VERIFY(progress->progressBar()->value() >= 20);
+    if (success)
+        save(wizard, QStringLiteral("progress_running"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(progress->state() != FinishPage::State::Running, 20000);
+    QVERIFY(progress->logArea()->toPlainText().contains(QStringLiteral("Extracting stub 0 0 1")));
+    save(wizard, success ? QStringLiteral("progress_success") : QStringLiteral("progress_failure"));
+    QCOMPARE(progress->titleLabel()->text(),
+             success ? QStringLiteral("Update is successful") : QStringLiteral("Update fails"));
+    QVERIFY(root.runner()->calls().isEmpty());
+
+    QTest::mouseClick(progress->finishButton(), Qt::LeftButton);
+    QVERIFY(ended.wait(5000) || ended.count() == 1);
+    if (success)
+        save(wizard, QStringLiteral("progress_finishing"));
+    QCOMPARE(root.runner()->calls().size(), 1);
+    QCOMPARE(root.runner()->calls().at(0).program, startupScript());
+}
+
+// What `renovo --simulate` shows: the simulator root's own stub script
+// runs from Start to "Complete", and the card decides the choice page.
+void TestInstallWizard::simulatedRootPlaysAnUpdate()
+{
+    TestRoot test;
+    Simulator simulator;
+    QVERIFY(simulator.enterRoot(test.hostPath(QStringLiteral("sim-root"))));
+    StubScript::set("RENOVO_STUB_PAUSE", "0.05");
+    auto *runner = static_cast<RecordingCommandRunner *>(CommandRunner::instance());
+    InstallWizard wizard;
+    QSignalSpy ended(&wizard, &InstallWizard::ended);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    QVERIFY(!wizard.agreementPage()->packagePresent());
+    QVERIFY(QFile(Paths::resolve(QString::fromLatin1(AgreementPage::PackagePath))).open(QIODevice::WriteOnly));
+    QTRY_VERIFY(wizard.agreementPage()->startButton()->isEnabled());
+    QTest::mouseClick(wizard.agreementPage()->startButton(), Qt::LeftButton);
+    FinishPage *progress = wizard.finishPage();
+    QTRY_VERIFY(progress->progressBar()->value() > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(progress->state() == FinishPage::State::Succeeded, 20000);
+    QVERIFY(progress->logArea()->toPlainText().contains(QStringLiteral("Extracting kernel.img")));
+    QTest::mouseClick(progress->finishButton(), Qt::LeftButton);
+    QVERIFY(ended.wait(5000) || ended.count() == 1);
+    QCOMPARE(runner->lines().size(), 1);
+    QVERIFY(runner->calls().at(0).program.endsWith(QLatin1String("/works/vyx_init.sh")));
+}
+
+QTEST_MAIN(TestInstallWizard)
+#include "tst_installwizard.moc"
