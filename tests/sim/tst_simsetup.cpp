@@ -3,14 +3,9 @@
 #include "elistitems.h"
 #include "esetupitem.h"
 #include "esetupwindow.h"
-#include "fpga.h"
-#include "liveviewshell.h"
+#include "livescreen.h"
 #include "paths.h"
-#include "serial.h"
-#include "simscreen.h"
 #include "simsetupwiring.h"
-#include "simulator.h"
-#include "testroot.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -41,10 +36,7 @@ private:
     QByteArray encoderLog() const;
     void saveScreen(const QString &name);
 
-    std::unique_ptr<TestRoot> m_root;
-    std::unique_ptr<Simulator> m_simulator;
-    std::unique_ptr<SimScreen> m_screen;
-    std::unique_ptr<LiveViewShell> m_live;
+    LiveScreen m_sim;
     SimSetupWiring *m_setup = nullptr;
     QPointingDevice *m_finger = nullptr;
 };
@@ -52,18 +44,9 @@ private:
 void TestSimSetup::initTestCase()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    m_root = std::make_unique<TestRoot>();
-    m_simulator = std::make_unique<Simulator>();
-    QVERIFY(m_simulator->start(m_root->hostPath(QStringLiteral("sim-root"))));
-    m_screen = std::make_unique<SimScreen>();
-    connect(m_simulator.get(), &Simulator::boardPicture, m_screen.get(), &SimScreen::setBoardPicture);
-    QSignalSpy pictures(m_simulator.get(), &Simulator::boardPicture);
-    m_live = std::make_unique<LiveViewShell>();
-    m_screen->setOverlay(m_live->view());
-    m_setup = SimSetupWiring::install(m_screen.get());
-    m_screen->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
-    QTRY_VERIFY(!pictures.isEmpty() && !pictures.last().at(0).value<QImage>().isNull());
+    m_sim.start();
+    QVERIFY(!QTest::currentTestFailed());
+    m_setup = SimSetupWiring::install(m_sim.screen.get());
     // Built on the first turn of the event loop, not shown.
     QTRY_VERIFY(EGlobal::getSetupWindow());
     QVERIFY(!EGlobal::getSetupWindow()->isVisible());
@@ -72,12 +55,7 @@ void TestSimSetup::initTestCase()
 
 void TestSimSetup::cleanupTestCase()
 {
-    if (m_live)
-        QVERIFY(m_live->fpga()->getSerial()->waitForIdle(5000));
-    m_screen.reset();
-    m_live.reset();
-    m_simulator.reset();
-    m_root.reset();
+    m_sim.stop();
 }
 
 QByteArray TestSimSetup::encoderLog() const
@@ -89,12 +67,12 @@ QByteArray TestSimSetup::encoderLog() const
 void TestSimSetup::openWithKey()
 {
     const int starts = encoderLog().count("resume start");
-    QTest::keyClick(m_screen->windowHandle(), Qt::Key_F8);
+    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
     ESetupWindow *window = EGlobal::getSetupWindow();
     QVERIFY(window && window->isVisible());
-    QCOMPARE(window->parentWidget(), m_screen.get());
+    QCOMPARE(window->parentWidget(), m_sim.screen.get());
     QCOMPARE(window->geometry(), QRect(0, 16, 320, 225));
-    QVERIFY(!m_live->view()->isVisibled());
+    QVERIFY(!m_sim.live->view()->isVisibled());
     QTRY_COMPARE(encoderLog().count("resume start"), starts + 1);
 }
 
@@ -102,16 +80,16 @@ void TestSimSetup::openWithKey()
 // window as the panel's touches come.
 void TestSimSetup::touch(QWidget *target)
 {
-    const QPoint at = target->mapTo(m_screen.get(), target->rect().center());
-    QTest::touchEvent(m_screen->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(m_screen->windowHandle(), m_finger).release(0, at);
+    const QPoint at = target->mapTo(m_sim.screen.get(), target->rect().center());
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).press(0, at);
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).release(0, at);
 }
 
 void TestSimSetup::saveScreen(const QString &name)
 {
     const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (!screens.isEmpty())
-        QVERIFY(m_screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
+        QVERIFY(m_sim.screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
 }
 
 void TestSimSetup::pagesByTouch()
@@ -140,7 +118,7 @@ void TestSimSetup::pagesByTouch()
     const int stops = encoderLog().count("resume stop");
     touch(window->listItems()->backButton());
     QVERIFY(!window->isVisible());
-    QVERIFY(m_live->view()->isVisibled());
+    QVERIFY(m_sim.live->view()->isVisibled());
     QTRY_COMPARE(encoderLog().count("resume stop"), stops + 1);
     saveScreen(QStringLiteral("setup_closed.png"));
 }
@@ -153,9 +131,9 @@ void TestSimSetup::escapeCloses()
     QCOMPARE(window->currentIndex(), 0);
     QVERIFY(window->listItems()->currentItem()->highlight());
     const int stops = encoderLog().count("resume stop");
-    QTest::keyClick(m_screen->windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
-    QVERIFY(m_live->view()->isVisibled());
+    QVERIFY(m_sim.live->view()->isVisibled());
     QTRY_COMPARE(encoderLog().count("resume stop"), stops + 1);
 }
 
