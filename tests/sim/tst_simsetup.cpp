@@ -3,6 +3,7 @@
 #include "elistitems.h"
 #include "esetupitem.h"
 #include "esetupwindow.h"
+#include "fontfamilies.h"
 #include "livescreen.h"
 #include "paths.h"
 #include "simsetupwiring.h"
@@ -44,6 +45,9 @@ private:
 void TestSimSetup::initTestCase()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    // The camera's English font: 16 points at the panel's 72 dpi.
+    FontFamilies::install();
+    QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
     m_sim.start();
     QVERIFY(!QTest::currentTestFailed());
     m_setup = SimSetupWiring::install(m_sim.screen.get());
