@@ -2,6 +2,7 @@
 #include "fontfamilies.h"
 #include "launchoptions.h"
 #include "simpowerwiring.h"
+#include "simsetupwiring.h"
 #include "liveviewshell.h"
 #include "screenplatform.h"
 #include "simscreen.h"
@@ -37,6 +38,7 @@ int main(int argc, char **argv)
     screen.setOverlay(live.view());
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
     SimPowerWiring::install(&screen);
+    SimSetupWiring::install(&screen);
     screen.show();
 
     if (options.quitAfterMs >= 0) {

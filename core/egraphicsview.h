@@ -84,8 +84,13 @@ public:
     int tempRangeMax() const override { return m_rangeMax; }
     void setShutting(bool on) { m_shutting = on; }
     bool isShutting() const { return m_shutting; }
+    // Live view shown: cleared while a menu screen covers the view, set
+    // again when it closes. Shows or hides nothing itself.
     void setVisibled(bool shown) { m_shown = shown; }
     bool isVisibled() const { return m_shown; }
+    // A setup dialog is up: every row handler of the setup pages waits.
+    void setSetupVisibled(bool visible) { m_setupVisible = visible; }
+    bool isSetupVisibled() const { return m_setupVisible; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -145,4 +150,5 @@ private:
     Image_Position_t m_irPipeCcdPosition = POSITION_TOP_LEFT;
     Image_Position_t m_ccdPipeIrPosition = POSITION_TOP_LEFT;
     bool m_shown = true;
+    bool m_setupVisible = false;
 };

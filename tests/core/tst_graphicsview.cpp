@@ -44,6 +44,7 @@ private Q_SLOTS:
     void shutterMutesTheRefresh();
     void startupTip_data();
     void startupTip();
+    void screenFlags();
 
 private:
     static QVariant stored(const QString &key)
@@ -469,6 +470,22 @@ void TestGraphicsView::startupTip()
             QCOMPARE(view.getTipsText(), tip);
     }
     EGlobal::setFPGA(nullptr);
+}
+
+// The two flags other screens keep on the view: shown until a menu screen
+// covers it, no setup dialog up at the start; each one alone.
+void TestGraphicsView::screenFlags()
+{
+    TestRoot root;
+    EGraphicsView view;
+    QVERIFY(view.isVisibled());
+    QVERIFY(!view.isSetupVisibled());
+    view.setSetupVisibled(true);
+    QVERIFY(view.isSetupVisibled() && view.isVisibled());
+    view.setVisibled(false);
+    QVERIFY(view.isSetupVisibled() && !view.isVisibled());
+    view.setSetupVisibled(false);
+    QVERIFY(!view.isSetupVisibled() && !view.isVisibled());
 }
 
 QTEST_MAIN(TestGraphicsView)

@@ -5,6 +5,7 @@
 #include "ependingsettings.h"
 #include "espotwidget.h"
 #include "fpga.h"
+#include "livescreen.h"
 #include "liveviewshell.h"
 #include "serial.h"
 #include "simboard.h"
@@ -40,43 +41,23 @@ private:
     void saveScreen(const QString &name);
     QImage boardPictureOnScreen();
 
-    std::unique_ptr<TestRoot> m_root;
-    std::unique_ptr<Simulator> m_simulator;
-    std::unique_ptr<SimScreen> m_screen;
-    std::unique_ptr<LiveViewShell> m_live;
+    LiveScreen m_sim;
 };
 
 void TestLiveView::initTestCase()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    m_root = std::make_unique<TestRoot>();
-    m_simulator = std::make_unique<Simulator>();
-    QVERIFY(m_simulator->start(m_root->hostPath(QStringLiteral("sim-root"))));
-    m_simulator->board()->setNoise(0);
-    m_screen = std::make_unique<SimScreen>();
-    connect(m_simulator.get(), &Simulator::boardPicture, m_screen.get(), &SimScreen::setBoardPicture);
-    QSignalSpy pictures(m_simulator.get(), &Simulator::boardPicture);
-    m_live = std::make_unique<LiveViewShell>();
-    m_screen->setOverlay(m_live->view());
-    m_screen->show();
-    // The shell uploads a palette: the board's picture replaces the
-    // placeholder on the next frame.
-    QTRY_VERIFY(!pictures.isEmpty() && !pictures.last().at(0).value<QImage>().isNull());
+    m_sim.start();
 }
 
 void TestLiveView::cleanupTestCase()
 {
-    if (m_live)
-        QVERIFY(m_live->fpga()->getSerial()->waitForIdle(5000));
-    m_screen.reset();
-    m_live.reset();
-    m_simulator.reset();
-    m_root.reset();
+    m_sim.stop();
 }
 
 void TestLiveView::spotOneReadsTheScene()
 {
-    EGraphicsView *view = m_live->view();
+    EGraphicsView *view = m_sim.live->view();
     QCOMPARE(EGlobal::getGraphicsView(), view);
     QVERIFY(view->getSpotWidget(1)->isVisibled());
     view->displayTemp();
@@ -101,7 +82,7 @@ void TestLiveView::pictureModes()
 {
     QFETCH(int, mode);
     QFETCH(QString, file);
-    EGraphicsView *view = m_live->view();
+    EGraphicsView *view = m_sim.live->view();
     for (int n = 1; n <= EGraphicsView::SpotCount; ++n)
         view->showSpot(n, true);
     for (int n = 1; n <= EGraphicsView::LineCount; ++n)
@@ -110,7 +91,7 @@ void TestLiveView::pictureModes()
         view->showArea(n, true);
     view->set_CCD_Pipe_IR_Position(POSITION_BOTTOM_RIGHT);
     view->setImageMode(mode);
-    QCOMPARE(int(m_simulator->board()->registerByte(0x00) & 0x07), mode);
+    QCOMPARE(int(m_sim.simulator->board()->registerByte(0x00) & 0x07), mode);
 
     const QStringList lines = view->readingsItem()->plainText().split(QLatin1Char('\n'));
     const int expectedLines = 3 + (mode == 0 ? 2 : 0) + 9;
@@ -124,9 +105,9 @@ void TestLiveView::pictureModes()
 // The screen without the overlay: the board's picture as the user sees it.
 QImage TestLiveView::boardPictureOnScreen()
 {
-    QWidget *overlay = m_live->view();
+    QWidget *overlay = m_sim.live->view();
     overlay->hide();
-    const QImage shown = m_screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = m_sim.screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
     overlay->show();
     return shown;
 }
@@ -136,11 +117,11 @@ QImage TestLiveView::boardPictureOnScreen()
 // drawn and reads the hot spot.
 void TestLiveView::spotOneMatchesThePicture()
 {
-    EGraphicsView *view = m_live->view();
+    EGraphicsView *view = m_sim.live->view();
     view->setImageMode(0);
-    SimBoard *board = m_simulator->board();
-    QSignalSpy pictures(m_simulator.get(), &Simulator::boardPicture);
-    m_live->fpga()->fpga_freeze_image(true);
+    SimBoard *board = m_sim.simulator->board();
+    QSignalSpy pictures(m_sim.simulator.get(), &Simulator::boardPicture);
+    m_sim.live->fpga()->fpga_freeze_image(true);
     pictures.clear();
     QTRY_VERIFY(!pictures.isEmpty());
     const QImage shown = boardPictureOnScreen();
@@ -171,7 +152,7 @@ void TestLiveView::spotOneMatchesThePicture()
     saveScreen(QStringLiteral("liveview_spot1_max.png"));
 
     spot->setMode(ESpotWidget::Manual);
-    m_live->fpga()->fpga_freeze_image(false);
+    m_sim.live->fpga()->fpga_freeze_image(false);
 }
 
 void TestLiveView::saveScreen(const QString &name)
@@ -179,7 +160,7 @@ void TestLiveView::saveScreen(const QString &name)
     const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (screens.isEmpty())
         return;
-    QVERIFY(m_screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
+    QVERIFY(m_sim.screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
 }
 
 QTEST_MAIN(TestLiveView)

@@ -4,6 +4,13 @@
 #include "eadjusttextitem.h"
 #include "echeckbox.h"
 #include "echeckitem.h"
+#include "edialogtitle.h"
+#include "esdcarditem.h"
+#include "esetupcheckitem.h"
+#include "esetupcombobox.h"
+#include "esetupitem.h"
+#include "esetupswitch.h"
+#include "esetuptitle.h"
 #include "ecomboboxitem.h"
 #include "egraphicslogoitem.h"
 #include "egraphicsmaxitem.h"
@@ -51,6 +58,14 @@ private:
         auto *layout = new QVBoxLayout(w);
         layout->setContentsMargins(0, 4, 0, 4);
         layout->setSpacing(2);
+        return w;
+    }
+
+    // The setup screens keep the application's own light palette.
+    QWidget *setupPage(int height)
+    {
+        QWidget *w = page(height);
+        w->setPalette(QApplication::palette());
         return w;
     }
 
@@ -243,6 +258,78 @@ private Q_SLOTS:
         spin->setAlignment(Qt::AlignCenter);
         w->layout()->addWidget(spin);
         shoot(w, QStringLiteral("estyle_spinbox"));
+    }
+
+    void setupRows()
+    {
+        QWidget *w = setupPage(240);
+        auto *general = new ESetupItem(QStringLiteral("General"), QStringLiteral(":images/config.bmp"), w);
+        auto *control = new ESetupItem(QStringLiteral("Control"), QStringLiteral(":images/setup_misc.png"), w);
+        control->setHighlight(true);
+        auto *bare = new ESetupItem(QStringLiteral("No icon"), QString(), w);
+        bare->removePixmap();
+        auto *output = new ESetupComboBox(QStringLiteral("Output"), w);
+        output->setText(QStringLiteral("PAL"));
+        auto *model = new ESetupComboBox(QStringLiteral("Model"), w);
+        model->setText(QStringLiteral("T320"));
+        model->removeIcon();
+        auto *lampOff = new ESetupSwitch(QStringLiteral("Lamp"), w);
+        auto *repeatOn = new ESetupSwitch(QStringLiteral("Repeat"), w);
+        repeatOn->setOpen(true);
+        for (QWidget *row : std::initializer_list<QWidget *>{general, control, bare, output, model, lampOff, repeatOn})
+            w->layout()->addWidget(row);
+        shoot(w, QStringLiteral("setup_rows"));
+    }
+
+    void setupCardBars()
+    {
+        QWidget *w = setupPage(216);
+        const struct {
+            float used;
+            const char *text;
+        } cards[] = {{0.0f, "0M/7580M"}, {5685.0f, "5685M/7580M"}, {7580.0f, "7580M/7580M"}};
+        for (const auto &card : cards) {
+            auto *row = new ESDCardItem(QStringLiteral("SDCard"), w);
+            row->setFixedHeight(64);
+            row->setTotalSize(7580.0f);
+            row->setUsedSize(card.used);
+            row->setText(QLatin1String(card.text));
+            w->layout()->addWidget(row);
+        }
+        shoot(w, QStringLiteral("setup_sdcard_0_75_100"));
+    }
+
+    void setupTitles()
+    {
+        QWidget *w = setupPage(70);
+        auto *pageTitle = new ESetupTitle(w);
+        pageTitle->setFixedHeight(24);
+        pageTitle->setText(QStringLiteral("Settings"));
+        auto *dialogTitle = new EDialogTitle(w);
+        dialogTitle->setFixedHeight(30);
+        dialogTitle->setText(QStringLiteral("Screen Off"));
+        w->layout()->addWidget(pageTitle);
+        w->layout()->addWidget(dialogTitle);
+        shoot(w, QStringLiteral("setup_titles"));
+    }
+
+    void setupCheckRows()
+    {
+        QWidget *w = setupPage(112);
+        w->layout()->setSpacing(0);
+        const char *choices[] = {"Off", "30 seconds", "1 minute", "5 minutes"};
+        for (int i = 0; i < 4; ++i) {
+            auto *row = new ESetupCheckItem(QLatin1String(choices[i]), w);
+            row->setItemIndex(i);
+            if (i == 0)
+                row->setFirstItem();
+            if (i == 3)
+                row->setLastItem();
+            row->setChecked(i == 2);
+            w->layout()->addWidget(row);
+        }
+        static_cast<QVBoxLayout *>(w->layout())->addStretch();
+        shoot(w, QStringLiteral("setup_checkrows"));
     }
 
     void overlayTexts()

@@ -14,7 +14,8 @@ private Q_SLOTS:
                                "item_checked.png", "unchecked.png", "setup_cancel.png", "setup_title.png",
                                "mode.png", "setting_big_24.png", "spot_big.png", "spot_small.png",
                                "auto.png", "histogram.png", "manual.png", "min.png", "both.png", "max.png",
-                               "logo.png"};
+                               "logo.png", "setup_switch_on.png", "setup_switch_off.png", "config.bmp",
+                               "setup_misc.png", "photos.bmp", "time.png", "info.png"};
         for (const char *n : names)
             QTest::newRow(n) << QString::fromLatin1(n);
     }

@@ -1,0 +1,9 @@
+#include "ephotospage.h"
+
+#include "esetuptitle.h"
+
+EPhotosPage::EPhotosPage(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+{
+    ESetupTitle::addToPage(this, tr("Photos"));
+}

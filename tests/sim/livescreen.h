@@ -1,0 +1,53 @@
+#pragma once
+
+#include "fpga.h"
+#include "liveviewshell.h"
+#include "serial.h"
+#include "simboard.h"
+#include "simscreen.h"
+#include "simulator.h"
+#include "testroot.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+// The shell's live view over the simulated board on the simulated screen,
+// as `ostrel --simulate` starts it, in a root of its own.
+struct LiveScreen
+{
+    std::unique_ptr<TestRoot> root;
+    std::unique_ptr<Simulator> simulator;
+    std::unique_ptr<SimScreen> screen;
+    std::unique_ptr<LiveViewShell> live;
+
+    // Returns once the board's picture has replaced the placeholder (the
+    // shell uploads a palette). Check QTest::currentTestFailed() after it.
+    void start()
+    {
+        root = std::make_unique<TestRoot>();
+        simulator = std::make_unique<Simulator>();
+        QVERIFY(simulator->start(root->hostPath(QStringLiteral("sim-root"))));
+        simulator->board()->setNoise(0);
+        screen = std::make_unique<SimScreen>();
+        QObject::connect(simulator.get(), &Simulator::boardPicture, screen.get(), &SimScreen::setBoardPicture);
+        QSignalSpy pictures(simulator.get(), &Simulator::boardPicture);
+        live = std::make_unique<LiveViewShell>();
+        screen->setOverlay(live->view());
+        screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+        QTRY_VERIFY(!pictures.isEmpty() && !pictures.last().at(0).value<QImage>().isNull());
+    }
+
+    // The serial worker finishes before the board and the root go.
+    void stop()
+    {
+        if (live)
+            QVERIFY(live->fpga()->getSerial()->waitForIdle(5000));
+        screen.reset();
+        live.reset();
+        simulator.reset();
+        root.reset();
+    }
+};

@@ -1,0 +1,145 @@
+#include "egraphicsview.h"
+#include "eglobal.h"
+#include "elistitems.h"
+#include "esetupitem.h"
+#include "esetupwindow.h"
+#include "fontfamilies.h"
+#include "livescreen.h"
+#include "paths.h"
+#include "simsetupwiring.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QPointingDevice>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+// The setup window as `ostrel --simulate` shows it over the live picture:
+// F8 opens it as the main menu's settings entry will, touches on the list
+// switch the pages (each written as a PNG when OSTREL_SCREENS_DIR is set),
+// the back button and Escape return to the live picture, and encoder-sim
+// logs "resume start" and "resume stop".
+class TestSimSetup : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void pagesByTouch();
+    void escapeCloses();
+
+private:
+    void openWithKey();
+    void touch(QWidget *target);
+    QByteArray encoderLog() const;
+    void saveScreen(const QString &name);
+
+    LiveScreen m_sim;
+    SimSetupWiring *m_setup = nullptr;
+    QPointingDevice *m_finger = nullptr;
+};
+
+void TestSimSetup::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    // The camera's English font: 16 points at the panel's 72 dpi.
+    FontFamilies::install();
+    QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
+    m_sim.start();
+    QVERIFY(!QTest::currentTestFailed());
+    m_setup = SimSetupWiring::install(m_sim.screen.get());
+    // Built on the first turn of the event loop, not shown.
+    QTRY_VERIFY(EGlobal::getSetupWindow());
+    QVERIFY(!EGlobal::getSetupWindow()->isVisible());
+    m_finger = QTest::createTouchDevice();
+}
+
+void TestSimSetup::cleanupTestCase()
+{
+    m_sim.stop();
+}
+
+QByteArray TestSimSetup::encoderLog() const
+{
+    QFile log(Paths::resolve(QStringLiteral("/tmp/encoder-sim.log")));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+}
+
+void TestSimSetup::openWithKey()
+{
+    const int starts = encoderLog().count("resume start");
+    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
+    ESetupWindow *window = EGlobal::getSetupWindow();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->parentWidget(), m_sim.screen.get());
+    QCOMPARE(window->geometry(), QRect(0, 16, 320, 225));
+    QVERIFY(!m_sim.live->view()->isVisibled());
+    QTRY_COMPARE(encoderLog().count("resume start"), starts + 1);
+}
+
+// One finger down and up in the middle of the target, through the screen's
+// window as the panel's touches come.
+void TestSimSetup::touch(QWidget *target)
+{
+    const QPoint at = target->mapTo(m_sim.screen.get(), target->rect().center());
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).press(0, at);
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).release(0, at);
+}
+
+void TestSimSetup::saveScreen(const QString &name)
+{
+    const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!screens.isEmpty())
+        QVERIFY(m_sim.screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
+}
+
+void TestSimSetup::pagesByTouch()
+{
+    openWithKey();
+    ESetupWindow *window = EGlobal::getSetupWindow();
+    const struct {
+        const char *caption;
+        int page;
+        const char *file;
+    } entries[] = {
+        {"Control", 1, "setup_1_control.png"},
+        {"Photos", 2, "setup_2_photos.png"},
+        {"Date & Time", 3, "setup_3_datetime.png"},
+        {"Info", 4, "setup_4_info.png"},
+        {"General", 0, "setup_0_general.png"},
+    };
+    for (const auto &entry : entries) {
+        auto *item = window->listItems()->findChild<ESetupItem *>(QLatin1String(entry.caption));
+        QVERIFY(item);
+        touch(item);
+        QCOMPARE(window->currentIndex(), entry.page);
+        QVERIFY(item->highlight());
+        saveScreen(QLatin1String(entry.file));
+    }
+    const int stops = encoderLog().count("resume stop");
+    touch(window->listItems()->backButton());
+    QVERIFY(!window->isVisible());
+    QVERIFY(m_sim.live->view()->isVisibled());
+    QTRY_COMPARE(encoderLog().count("resume stop"), stops + 1);
+    saveScreen(QStringLiteral("setup_closed.png"));
+}
+
+void TestSimSetup::escapeCloses()
+{
+    openWithKey();
+    ESetupWindow *window = EGlobal::getSetupWindow();
+    // Reopened on the page last chosen, its entry highlighted again.
+    QCOMPARE(window->currentIndex(), 0);
+    QVERIFY(window->listItems()->currentItem()->highlight());
+    const int stops = encoderLog().count("resume stop");
+    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(m_sim.live->view()->isVisibled());
+    QTRY_COMPARE(encoderLog().count("resume stop"), stops + 1);
+}
+
+QTEST_MAIN(TestSimSetup)
+#include "tst_simsetup.moc"
