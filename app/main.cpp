@@ -58,7 +58,7 @@ int main(int argc, char **argv)
 
     if (options.quitAfterMs >= 0) {
         QTimer::singleShot(options.quitAfterMs, &app, [&] {
-            if (!options.screenshot.isEmpty() && !screen.grab().save(options.screenshot, "PNG"))
+            if (!options.screenshot.isEmpty() && !screen.composed().save(options.screenshot, "PNG"))
                 std::fprintf(stderr, "ostrel: cannot write %s\n", qPrintable(options.screenshot));
             app.quit();
         });

@@ -1,5 +1,6 @@
 #include "simscreen.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -58,4 +59,17 @@ void SimScreen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawImage(rect(), m_picture);
+}
+
+QImage SimScreen::composed()
+{
+    QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QPainter p(&image);
+    const QPoint origin = geometry().topLeft();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible() || window->isMinimized())
+            continue;
+        p.drawPixmap(window->geometry().topLeft() - origin, window->grab());
+    }
+    return image;
 }

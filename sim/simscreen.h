@@ -22,6 +22,10 @@ public:
     // placeholder.
     void setBoardPicture(const QImage &picture);
     static QImage placeholderPicture();
+    // What the panel shows: the screen with every other visible top-level
+    // window (popups and dialogs live at screen coordinates) drawn over it
+    // where it stands.
+    QImage composed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
