@@ -1,10 +1,11 @@
+#include "egraphicsview.h"
 #include "fontfamilies.h"
 #include "launchoptions.h"
+#include "liveviewshell.h"
 #include "simscreen.h"
 #include "simulator.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTimer>
 
 #include <cstdio>
@@ -48,11 +49,8 @@ int main(int argc, char **argv)
         return 1;
 
     SimScreen screen;
-    auto *overlay = new QLabel(QStringLiteral("ostrel"));
-    overlay->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    overlay->setStyleSheet(QStringLiteral("color: white; background: transparent; padding: 4px;"));
-    overlay->setFont(QFont(QStringLiteral("wenquanyi"), 16));
-    screen.setOverlay(overlay);
+    LiveViewShell live;
+    screen.setOverlay(live.view());
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
     screen.show();
 

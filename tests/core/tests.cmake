@@ -1,1 +1,1 @@
-ostrel_add_qtest_folder(core LIBS ostrel_app)
+ostrel_add_qtest_folder(core LIBS ostrel_app sim)

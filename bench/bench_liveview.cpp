@@ -1,0 +1,171 @@
+#include "benchboard.h"
+
+#include "eareawidget.h"
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "elinewidget.h"
+#include "ependingsettings.h"
+#include "espotwidget.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The live view over the counted simulated board, with all eight objects
+// switched on, in a root whose "Parameter/Setting" holds about 400 keys
+// as on a camera that has been set up.
+struct LiveBench
+{
+    LiveBench()
+    {
+        writeLargeSettings();
+        EGlobal::setFPGA(b.front.get());
+        b.front->setStandardPaletteIndex(COLOR_IRON);
+        b.front->calcLevelSpan(MODE_AUTO, false);
+        view = std::make_unique<EGraphicsView>();
+        for (int n = 1; n <= EGraphicsView::SpotCount; ++n)
+            view->showSpot(n, true);
+        for (int n = 1; n <= EGraphicsView::LineCount; ++n)
+            view->showLine(n, true);
+        for (int n = 1; n <= EGraphicsView::AreaCount; ++n)
+            view->showArea(n, true);
+        view->flushPendingSettings();
+    }
+    ~LiveBench()
+    {
+        view.reset();
+        EGlobal::setFPGA(nullptr);
+    }
+
+    static void writeLargeSettings()
+    {
+        QByteArray text;
+        for (int g = 0; g < 40; ++g) {
+            text += "[Group_" + QByteArray::number(g) + "]\n";
+            for (int k = 0; k < 10; ++k)
+                text += "Key_" + QByteArray::number(k) + "=" + QByteArray::number(g * 10.5 + k) + "\n";
+        }
+        QDir().mkpath(QStringLiteral("Parameter"));
+        QFile file(QStringLiteral("Parameter/Setting"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+    }
+
+    Bench b;
+    std::unique_ptr<EGraphicsView> view;
+};
+
+} // namespace
+
+// One refresh of the readout: eight objects read the board and the text
+// is rebuilt. Runs every 640 ms and on every touch move.
+static void BM_DisplayTempEightObjects(benchmark::State &state)
+{
+    LiveBench l;
+    const long before = l.b.counted->accesses;
+    for (auto _ : state)
+        l.view->displayTemp();
+    state.counters["accesses/refresh"] = double(l.b.counted->accesses - before) / double(state.iterations());
+}
+BENCHMARK(BM_DisplayTempEightObjects)->Unit(benchmark::kMicrosecond);
+
+// The whole overlay drawn once offscreen: eight objects, labels, readout.
+static void BM_RenderOverlay(benchmark::State &state)
+{
+    LiveBench l;
+    l.view->displayTemp();
+    QImage image(320, 240, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        l.view->graphicsScene()->render(&painter);
+    }
+}
+BENCHMARK(BM_RenderOverlay)->Unit(benchmark::kMicrosecond);
+
+// One step per iteration, each at the next x, as the touch moves of a drag.
+template <typename Step>
+static void dragSteps(benchmark::State &state, Step step)
+{
+    int x = 0;
+    for (auto _ : state) {
+        x = (x + 1) % 200;
+        step(x);
+    }
+}
+
+// What one touch move of a drag would cost if it wrote its keys at once.
+static void BM_SpotMoveDirectWrite(benchmark::State &state)
+{
+    LiveBench l;
+    dragSteps(state, [](int x) {
+        EPendingSettings::writeNow({{QStringLiteral("Spot_1/Position_x"), 60 + x}, {QStringLiteral("Spot_1/Position_y"), 100}});
+    });
+}
+BENCHMARK(BM_SpotMoveDirectWrite)->Unit(benchmark::kMicrosecond);
+
+static void BM_AreaMoveDirectWrite(benchmark::State &state)
+{
+    LiveBench l;
+    dragSteps(state, [](int x) {
+        EPendingSettings::writeNow({{QStringLiteral("Area_1/Position_xlt"), 20 + x},
+                                    {QStringLiteral("Area_1/Position_ylt"), 80},
+                                    {QStringLiteral("Area_1/Position_xrb"), 100 + x},
+                                    {QStringLiteral("Area_1/Position_yrb"), 160}});
+    });
+}
+BENCHMARK(BM_AreaMoveDirectWrite)->Unit(benchmark::kMicrosecond);
+
+// The moves as they run: positions kept pending, written after the drag.
+static void BM_SpotMoveCoalesced(benchmark::State &state)
+{
+    LiveBench l;
+    ESpotWidget *spot = l.view->getSpotWidget(1);
+    dragSteps(state, [spot](int x) { spot->move(60 + x, 100, 0); });
+    l.view->flushPendingSettings();
+}
+BENCHMARK(BM_SpotMoveCoalesced)->Unit(benchmark::kMicrosecond);
+
+static void BM_AreaMoveCoalesced(benchmark::State &state)
+{
+    LiveBench l;
+    EAreaWidget *area = l.view->getAreaWidget(1);
+    dragSteps(state, [area](int x) { area->move(20 + x, 80, 0); });
+    l.view->flushPendingSettings();
+}
+BENCHMARK(BM_AreaMoveCoalesced)->Unit(benchmark::kMicrosecond);
+
+// The one write at the end of a drag (touch release or 300 ms idle).
+static void BM_FlushAfterDrag(benchmark::State &state)
+{
+    LiveBench l;
+    ESpotWidget *spot = l.view->getSpotWidget(1);
+    EAreaWidget *area = l.view->getAreaWidget(1);
+    int x = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        x = (x + 1) % 100;
+        spot->move(60 + x, 100, 0);
+        area->move(20 + x, 80, 0);
+        state.ResumeTiming();
+        l.view->flushPendingSettings();
+    }
+}
+BENCHMARK(BM_FlushAfterDrag)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "egraphicsviewprivate.h"
+#include "ereadingshost.h"
+#include "fpgatypes.h"
+
+#include <QMap>
+#include <QString>
+
+class EAnalysisWidget;
+class EAreaWidget;
+class EGraphicsTextItem;
+class ELineWidget;
+class ESpotWidget;
+class QGraphicsPixmapItem;
+class QGraphicsScene;
+class QTimer;
+
+// The live view: a transparent view over the board's infrared picture.
+// Its scene holds the readout list at the top left, the temperature unit,
+// the tips text, the laser marker and the eight measurement objects (spots
+// 1-3, areas 1-3, lines 1-2), which it owns and refreshes every 640 ms.
+// It follows the picture mode: which objects are seen and where the spots
+// and areas lie on the screen.
+class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost
+{
+    Q_OBJECT
+public:
+    enum { SpotCount = 3, AreaCount = 3, LineCount = 2 };
+    enum { RefreshMs = 640 };
+
+    explicit EGraphicsView(QWidget *parent = nullptr);
+    ~EGraphicsView() override;
+
+    void init();
+
+    // ---- readout ----
+    QString displaySpotTemp();
+    QString displayLineTemp();
+    QString displayAreaTemp();
+    void clearScreen(bool on);
+    bool screenStatus() const { return m_cleared; }
+    void displayTempUnit();
+    void hideTempUnit();
+    EGraphicsTextItem *readingsItem() const { return m_readings; }
+    EGraphicsTextItem *unitItem() const { return m_unit; }
+    QGraphicsPixmapItem *laserItem() const { return m_laser; }
+    QTimer *readingsTimer() const { return m_readingsTimer; }
+    QGraphicsScene *graphicsScene() const { return m_scene; }
+
+    // ---- tips ----
+    void setTipsText(const QString &text);
+    QString getTipsText() const;
+    void setTipsVisibled(bool visible);
+    bool tipsVisibled() const;
+
+    // ---- measurement objects ----
+    ESpotWidget *getSpotWidget(int n) const { return m_spots.value(n - 1); }
+    EAreaWidget *getAreaWidget(int n) const { return m_areas.value(n - 1); }
+    ELineWidget *getLineWidget(int n) const { return m_lines.value(n - 1); }
+    void showSpot(int n, bool on);
+    void showArea(int n, bool on);
+    void showLine(int n, bool on);
+    void hideSpot(int n);
+    void hideArea(int n);
+    void hideLine(int n);
+    EAnalysisWidget *currentFocusWidget() const { return currentObject; }
+    void clearCurrentFocusWidget();
+    // Writes object positions still waiting from a drag; the touch release
+    // calls it.
+    void flushPendingSettings();
+
+    // ---- picture modes ----
+    void setImageMode(Image_Mode_t mode);
+    Image_Mode_t getImageMode() const { return m_imageMode; }
+    int set_IR_Pipe_CCD_Position(Image_Position_t position);
+    int set_CCD_Pipe_IR_Position(Image_Position_t position);
+    Image_Position_t get_IR_Pipe_CCD_Position() const { return m_irPipeCcdPosition; }
+    Image_Position_t get_CCD_Pipe_IR_Position() const { return m_ccdPipeIrPosition; }
+
+    // ---- range limits and shutter (set by level/span and the shutter) ----
+    void setTempRangeMinMax(int min, int max);
+    int tempRangeMin() const override { return m_rangeMin; }
+    int tempRangeMax() const override { return m_rangeMax; }
+    void setShutting(bool on) { m_shutting = on; }
+    bool isShutting() const { return m_shutting; }
+    void setVisibled(bool shown) { m_shown = shown; }
+    bool isVisibled() const { return m_shown; }
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Switched on by the user, whatever the picture mode lets be seen.
+    bool spotVisible[SpotCount] = {false, false, false};
+    bool areaVisible[AreaCount] = {false, false, false};
+    bool lineVisible[LineCount] = {false, false};
+    EAnalysisWidget *currentObject = nullptr;
+
+public Q_SLOTS:
+    void displayTemp() override;
+
+private:
+    enum Kind { Spot, Area, Line };
+    void createObjects(Kind kind);
+    void showObject(Kind kind, int n);
+    void hideObject(Kind kind, int n);
+    EAnalysisWidget *object(Kind kind, int n) const;
+    bool *visibleFlag(Kind kind, int n);
+    static int countOf(Kind kind);
+    static QString groupOf(Kind kind, int n);
+    void makeCurrent(EAnalysisWidget *object);
+    void setSpotAreaScaling(EAnalysisWidget *object, int scaledType);
+    void showLaserIfOn();
+    void storeInt(const char *key, int value);
+
+    // Steps that the level/span, colour-bar and status-bar code fill in.
+    void displayColorBarTemp() {}
+    void displayToolBar() {}
+    void setColorBarLabelsVisible(bool) {}
+    void setMixVisible(bool) {}
+    void readLevelSpanAtStart() {}
+    void InitMultiRz() {}
+    void InitFlickerTime() {}
+    void updatetimeFormat() {}
+    bool laserOn() const;
+
+    QGraphicsScene *m_scene = nullptr;
+    QMap<int, ESpotWidget *> m_spots;
+    QMap<int, EAreaWidget *> m_areas;
+    QMap<int, ELineWidget *> m_lines;
+    EGraphicsTextItem *m_readings = nullptr;
+    EGraphicsTextItem *m_unit = nullptr;
+    EGraphicsTextItem *m_tips = nullptr;
+    QGraphicsPixmapItem *m_laser = nullptr;
+    float m_maxTemp = 150.0f;
+    float m_minTemp = -20.0f;
+    int m_rangeMin = DefaultRangeMin;
+    int m_rangeMax = DefaultRangeMax;
+    QTimer *m_readingsTimer = nullptr;
+    QTimer *m_autoLevelSpanTimer = nullptr;
+    QTimer *m_handLevelSpanTimer = nullptr;
+    bool m_cleared = false;
+    bool m_shutting = false;
+    bool m_tipsVisible = false;
+    Image_Mode_t m_imageMode = IR;
+    Image_Position_t m_irPipeCcdPosition = POSITION_TOP_LEFT;
+    Image_Position_t m_ccdPipeIrPosition = POSITION_TOP_LEFT;
+    bool m_shown = true;
+};

@@ -1,0 +1,6 @@
+#include "egraphicsviewprivate.h"
+
+EGraphicsViewPrivate::EGraphicsViewPrivate(QWidget *parent)
+    : QGraphicsView(parent)
+{
+}
