@@ -51,7 +51,10 @@ int main(int argc, char **argv)
     SimScreen screen;
     LiveViewShell live;
     screen.setOverlay(live.view());
+    live.addImageTab(&screen);
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
+    // Popups and dialogs stand at screen coordinates, as on the camera.
+    screen.move(0, 0);
     screen.show();
 
     if (options.quitAfterMs >= 0) {

@@ -2,6 +2,7 @@
 
 #include "ecolorrect.h"
 #include "eglobal.h"
+#include "egraphicsview.h"
 #include "fpga.h"
 
 #include <QSettings>
@@ -62,7 +63,9 @@ void EImageViewLink::init()
         image = IR;
     const int irCorner = std::clamp(settings.value(QStringLiteral("Image_IR_Pipe_CCD_Position"), 0).toInt(), 0, 3);
     const int ccdCorner = std::clamp(settings.value(QStringLiteral("Image_CCD_Pipe_IR_Position"), 0).toInt(), 0, 3);
-    if (FPGA *fpga = EGlobal::getFPGA()) {
+    // The live view applies the picture mode it read itself.
+    FPGA *fpga = EGlobal::getFPGA();
+    if (fpga && !EGlobal::getGraphicsView()) {
         fpga->set_IR_Pipe_CCD_Position(irCorner);
         fpga->set_CCD_Pipe_IR_Position(ccdCorner);
         fpga->setImageMode(image);
@@ -80,6 +83,8 @@ void EImageViewLink::setTempRangeMinMax(int min, int max)
         return;
     m_rangeMin = min;
     m_rangeMax = max;
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        view->setTempRangeMinMax(min, max);
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->setTempRangeMinMax(min, max);
 }
@@ -146,11 +151,27 @@ void EImageViewLink::slot_handLevelSpanTimer()
         m_colorBar->setVisible(false);
 }
 
+int EImageViewLink::tempRangeMin() const
+{
+    const EGraphicsView *view = EGlobal::getGraphicsView();
+    return view ? view->tempRangeMin() : m_rangeMin;
+}
+
+int EImageViewLink::tempRangeMax() const
+{
+    const EGraphicsView *view = EGlobal::getGraphicsView();
+    return view ? view->tempRangeMax() : m_rangeMax;
+}
+
 void EImageViewLink::setImageMode(Image_Mode_t mode)
 {
     if (mode < IR || mode > VIS_MIX_IR)
         return;
     m_imageMode = mode;
+    if (EGraphicsView *view = EGlobal::getGraphicsView()) {
+        view->setImageMode(mode);
+        return;
+    }
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->setImageMode(mode);
     storeInt(QStringLiteral("ImageMode"), mode);
@@ -159,6 +180,8 @@ void EImageViewLink::setImageMode(Image_Mode_t mode)
 int EImageViewLink::set_IR_Pipe_CCD_Position(Image_Position_t position)
 {
     position = std::clamp(position, 0, 3);
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        return view->set_IR_Pipe_CCD_Position(position);
     FPGA *fpga = EGlobal::getFPGA();
     const int result = fpga ? fpga->set_IR_Pipe_CCD_Position(position) : -1;
     storeInt(QStringLiteral("Image_IR_Pipe_CCD_Position"), position);
@@ -168,6 +191,8 @@ int EImageViewLink::set_IR_Pipe_CCD_Position(Image_Position_t position)
 int EImageViewLink::set_CCD_Pipe_IR_Position(Image_Position_t position)
 {
     position = std::clamp(position, 0, 3);
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        return view->set_CCD_Pipe_IR_Position(position);
     FPGA *fpga = EGlobal::getFPGA();
     const int result = fpga ? fpga->set_CCD_Pipe_IR_Position(position) : -1;
     storeInt(QStringLiteral("Image_CCD_Pipe_IR_Position"), position);

@@ -10,9 +10,10 @@ class QTimer;
 // Interim side of the seam the popup pages use, until the live view takes
 // over its level/span services: automatic and histogram steps every
 // 100 ms, manual limits applied to the board with the colour bar shown for
-// 3 s, the picture mode and inset corners switched on the board. It stores
-// the keys the live view owns ("ImageAdjust", "Manual_MaxTemp",
-// "Manual_MinTemp", "ImageMode" and the two corners). The manual limits of
+// 3 s, stored as "ImageAdjust", "Manual_MaxTemp" and "Manual_MinTemp". The
+// picture mode, the inset corners and the range limits go to the live view
+// when one is registered (it stores "ImageMode" and the corners), else
+// straight to the board and the settings. The manual limits of
 // a held arrow are written once the arrow rests (coalesced, flushed on
 // destruction).
 class EImageViewLink : public QObject, public EImageViewHost
@@ -36,8 +37,8 @@ public:
     void setLevelSpanMode(Mode_t mode) override;
     float getMinTemp() const override { return m_minTemp; }
     float getMaxTemp() const override { return m_maxTemp; }
-    int tempRangeMin() const override { return m_rangeMin; }
-    int tempRangeMax() const override { return m_rangeMax; }
+    int tempRangeMin() const override;
+    int tempRangeMax() const override;
     void setMinMaxTempValue(float min, float max) override;
     void setMinTempValue(float min) override { m_minTemp = min; }
     void setMaxTempValue(float max) override { m_maxTemp = max; }

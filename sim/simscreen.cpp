@@ -13,6 +13,12 @@ SimScreen::SimScreen(QWidget *parent)
     setWindowTitle(QStringLiteral("ostrel (simulated camera)"));
 }
 
+SimScreen::~SimScreen()
+{
+    if (m_overlay && m_overlay->parent() == this)
+        m_overlay->setParent(nullptr);
+}
+
 void SimScreen::setOverlay(QWidget *overlay)
 {
     m_overlay = overlay;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 // The simulated 320x240 display: paints what the board would put on its
@@ -13,8 +14,11 @@ public:
     static constexpr int Height = 240;
 
     explicit SimScreen(QWidget *parent = nullptr);
+    // Gives the overlay back unparented: it belongs to the application.
+    ~SimScreen() override;
 
-    // The application's top window; reparented to fill the screen.
+    // The application's top window; reparented to fill the screen while
+    // the screen lives, never deleted by it.
     void setOverlay(QWidget *overlay);
     QWidget *overlay() const { return m_overlay; }
 
@@ -32,5 +36,5 @@ protected:
 
 private:
     QImage m_picture;
-    QWidget *m_overlay = nullptr;
+    QPointer<QWidget> m_overlay;
 };

@@ -5,14 +5,15 @@
 #include "eimagetab.h"
 #include "eimagetabbar.h"
 #include "eimageviewlink.h"
+#include "egraphicsview.h"
+#include "liveviewshell.h"
 #include "emodeitem.h"
 #include "ereminditem.h"
 #include "etabwidget.h"
 #include "evalueitem.h"
 #include "simscreen.h"
 
-#include <QGraphicsScene>
-#include <QGraphicsView>
+#include <QPushButton>
 #include <QtTest>
 
 #include <cmath>
@@ -57,30 +58,6 @@ double greySpread(const QImage &image)
     return std::sqrt(squares / n - mean * mean);
 }
 
-// The simulated screen as `ostrel --simulate` shows it: the board's
-// picture under a transparent view holding the colour bar.
-struct Screen
-{
-    Screen()
-    {
-        // The screen takes the view as its overlay child.
-        auto *view = new QGraphicsView(&scene);
-        view->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
-        view->setSceneRect(0, 0, SimScreen::Width, SimScreen::Height);
-        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        screen.setOverlay(view);
-    }
-    void save(SimBoard &board, const QString &name)
-    {
-        screen.setBoardPicture(board.render());
-        const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-        if (!dir.isEmpty())
-            QVERIFY(screen.composed().save(dir + QLatin1Char('/') + name));
-    }
-    QGraphicsScene scene;
-    SimScreen screen;
-};
 } // namespace
 
 void TstImagePopup::composition()
@@ -141,30 +118,47 @@ void TstImagePopup::composition()
 
 void TstImagePopup::pagesChangeThePicture()
 {
-    ImageFixture f("[General]\nColorTable_Mode=Standard\nStandard_ColorTable_Index=2\n");
-    SimBoard &board = f.board();
-    Screen screen;
-    EColorRect bar(&screen.scene, 299, 56, 16, 128);
-    QCOMPARE(f.fpga->getPaletteIndex(), int(COLOR_GREY));
-    EImageViewLink link(&bar);
-    link.init();
-    screen.screen.move(0, 0);
-    screen.screen.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&screen.screen));
-    EImageTab popup(nullptr, nullptr, Qt::FramelessWindowHint);
-    popup.show();
-    popup.move(0, 240 - popup.height());
+    FrontFixture f(false);
+    {
+        QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+        settings.setValue(QStringLiteral("ColorTable_Mode"), QStringLiteral("Standard"));
+        settings.setValue(QStringLiteral("Standard_ColorTable_Index"), COLOR_GREY);
+    }
+    SimBoard &board = *f.board;
+    LiveViewShell live;
+    QCOMPARE(live.fpga()->getPaletteIndex(), int(COLOR_GREY));
+    EColorRect &bar = *live.view()->colorRect();
+    QCOMPARE(bar.geometry(), QRect(299, 56, 16, 128));
+    EImageViewLink &link = *live.imageLink();
+    SimScreen screen;
+    screen.setOverlay(live.view());
+    screen.move(0, 0);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    // The simulator's "Image" tab opens the popup.
+    QPushButton *imageTab = live.addImageTab(&screen);
+    QTest::mouseClick(imageTab, Qt::LeftButton);
+    QVERIFY(live.imagePopup() && live.imagePopup()->isVisible());
+    EImageTab &popup = *live.imagePopup();
+    QCOMPARE(EGlobal::getImageTab(), &popup);
     QCOMPARE(popup.pos(), QPoint(0, 60));
     QVERIFY(QTest::qWaitForWindowExposed(&popup));
+    auto save = [&](const QString &name) {
+        screen.setBoardPicture(board.render());
+        const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+        if (!dir.isEmpty())
+            QVERIFY(screen.composed().save(dir + QLatin1Char('/') + name));
+    };
     const QImage infrared = board.render();
-    screen.save(board, QStringLiteral("image_popup_ir.png"));
+    save(QStringLiteral("image_popup_ir.png"));
 
     // Picture page: visible only.
     EImagePip *pip = popup.pipPage();
+    QCOMPARE(pip->mode(), IR);
     QTest::mouseClick(arrow(pip->modeItem(), "Right"), Qt::LeftButton);
     QCOMPARE(pip->modeItem()->text(), QStringLiteral("Visible"));
     QCOMPARE(board.render(), board.visiblePicture());
-    screen.save(board, QStringLiteral("image_popup_visible.png"));
+    save(QStringLiteral("image_popup_visible.png"));
 
     // Visible inset, moved to the top-right corner.
     QTest::mouseClick(arrow(pip->modeItem(), "Right"), Qt::LeftButton);
@@ -173,7 +167,7 @@ void TstImagePopup::pagesChangeThePicture()
     QImage picture = board.render();
     QVERIFY(maxDifference(picture, infrared, SimBoard::insetRect(POSITION_TOP_RIGHT)) > 50);
     QCOMPARE(maxDifference(picture, infrared, SimBoard::insetRect(POSITION_BOTTOM_LEFT)), 0);
-    screen.save(board, QStringLiteral("image_popup_inset.png"));
+    save(QStringLiteral("image_popup_inset.png"));
 
     // Infrared over visible at the stored 50 %.
     QTest::mouseClick(arrow(pip->modeItem(), "Right"), Qt::LeftButton);
@@ -183,7 +177,7 @@ void TstImagePopup::pagesChangeThePicture()
     picture = board.render();
     const QRgb ir = infrared.pixel(192, 144), vis = board.visiblePicture().pixel(192, 144);
     QVERIFY(qAbs(qGreen(picture.pixel(192, 144)) - (qGreen(ir) + qGreen(vis)) / 2) <= 1);
-    screen.save(board, QStringLiteral("image_popup_blend.png"));
+    save(QStringLiteral("image_popup_blend.png"));
 
     // Back to infrared, then the level/span page: Manual, and the adjust
     // window narrows the span from both ends.
@@ -216,9 +210,12 @@ void TstImagePopup::pagesChangeThePicture()
     QVERIFY2(greySpread(after) > greySpread(before) * 1.2,
              qPrintable(QStringLiteral("%1 -> %2").arg(greySpread(before)).arg(greySpread(after))));
     QVERIFY(bar.isVisible());
-    screen.save(board, QStringLiteral("image_manual_span.png"));
-    mode->hideAdjustWindow();
+    save(QStringLiteral("image_manual_span.png"));
+    // Clearing the overlay takes the bar with it.
+    live.view()->clearScreen(true);
     QVERIFY(!bar.isVisible());
+    live.view()->clearScreen(false);
+    mode->hideAdjustWindow();
     link.flushSettings();
     QCOMPARE(ImageFixture::stored(QStringLiteral("Manual_MaxTemp")).toString(), QString::asprintf("%.1f", link.getMaxTemp()));
 }
