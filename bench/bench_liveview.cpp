@@ -43,20 +43,6 @@ struct LiveBench
         EGlobal::setFPGA(nullptr);
     }
 
-    static void writeLargeSettings()
-    {
-        QByteArray text;
-        for (int g = 0; g < 40; ++g) {
-            text += "[Group_" + QByteArray::number(g) + "]\n";
-            for (int k = 0; k < 10; ++k)
-                text += "Key_" + QByteArray::number(k) + "=" + QByteArray::number(g * 10.5 + k) + "\n";
-        }
-        QDir().mkpath(QStringLiteral("Parameter"));
-        QFile file(QStringLiteral("Parameter/Setting"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(text);
-    }
-
     Bench b;
     std::unique_ptr<EGraphicsView> view;
 };
