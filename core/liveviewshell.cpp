@@ -7,6 +7,7 @@
 #include "fpga.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 LiveViewShell::LiveViewShell()
     : m_fpga(std::make_unique<FPGA>())
@@ -16,6 +17,16 @@ LiveViewShell::LiveViewShell()
     m_view = std::make_unique<EGraphicsView>();
     m_link = std::make_unique<EImageViewLink>(m_view->colorRect());
     m_link->init();
+    // As the main menu does on the first turn of the event loop: the popup
+    // is built ahead of use, and building it programs the board's inset
+    // corner and blend registers from the settings.
+    QTimer::singleShot(0, m_view.get(), [this] { buildImagePopup(); });
+}
+
+void LiveViewShell::buildImagePopup()
+{
+    if (!m_popup)
+        m_popup = std::make_unique<EImageTab>(nullptr, nullptr, Qt::FramelessWindowHint);
 }
 
 LiveViewShell::~LiveViewShell()
@@ -29,8 +40,7 @@ LiveViewShell::~LiveViewShell()
 
 void LiveViewShell::openImagePopup()
 {
-    if (!m_popup)
-        m_popup = std::make_unique<EImageTab>(nullptr, nullptr, Qt::FramelessWindowHint);
+    buildImagePopup();
     m_popup->hide();
     m_popup->show();
     m_popup->move(0, 240 - m_popup->height());

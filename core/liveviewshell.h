@@ -13,7 +13,7 @@ class QWidget;
 // exists: the board front (registered in EGlobal) started, the live view
 // over it (its colour bar uploads the stored palette), the level/span
 // services the image popup's pages use, and the popup itself, built on
-// first opening. Destroys the popup and the view before the front.
+// the first turn of the event loop. Destroys the popup and the view before the front.
 class LiveViewShell
 {
 public:
@@ -29,6 +29,7 @@ public:
     // As the main menu's "Image" tile will: hide and show the popup and
     // put it in the bottom-left corner (0, 60).
     void openImagePopup();
+    void buildImagePopup();
     // Simulator only, until the main menu exists: a small "Image" tab in
     // the bottom-left corner of screen that opens the popup.
     QPushButton *addImageTab(QWidget *screen);
