@@ -1,4 +1,5 @@
 #include "benchboard.h"
+#include "qtbenchmain.h"
 
 #include "custompaletterecord.h"
 #include "ecolorrect.h"
@@ -8,7 +9,6 @@
 #include "eimageviewlink.h"
 #include "isohandler.h"
 
-#include <QApplication>
 #include <QSettings>
 
 #include <benchmark/benchmark.h>
@@ -119,11 +119,5 @@ BENCHMARK(BM_CustomTableFromRecord)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

@@ -1,4 +1,5 @@
 #include "benchboard.h"
+#include "qtbenchmain.h"
 
 #include "eareawidget.h"
 #include "eglobal.h"
@@ -7,7 +8,6 @@
 #include "ependingsettings.h"
 #include "espotwidget.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QImage>
@@ -147,11 +147,5 @@ BENCHMARK(BM_FlushAfterDrag)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

@@ -228,54 +228,51 @@ bool EImageMode::adjustWindowIsVisible() const
 
 void EImageMode::slot_upPress()
 {
-    const QString part = m_adjustWindow->objectName();
-    if (part == QLatin1String("Min"))
-        slot_min_upPress();
-    else if (part == QLatin1String("Max"))
-        slot_max_upPress();
-    else if (part == QLatin1String("Both"))
-        slot_both_upPress();
-    else if (part == QLatin1String("Auto"))
-        slot_auto_upPress();
+    dispatch(UpPress);
 }
 
 void EImageMode::slot_upRelease()
 {
-    const QString part = m_adjustWindow->objectName();
-    if (part == QLatin1String("Min"))
-        slot_min_upRelease();
-    else if (part == QLatin1String("Max"))
-        slot_max_upRelease();
-    else if (part == QLatin1String("Both"))
-        slot_both_upRelease();
-    else if (part == QLatin1String("Auto"))
-        slot_auto_upRelease();
+    dispatch(UpRelease);
 }
 
 void EImageMode::slot_downPress()
 {
-    const QString part = m_adjustWindow->objectName();
-    if (part == QLatin1String("Min"))
-        slot_min_downPress();
-    else if (part == QLatin1String("Max"))
-        slot_max_downPress();
-    else if (part == QLatin1String("Both"))
-        slot_both_downPress();
-    else if (part == QLatin1String("Auto"))
-        slot_auto_downPress();
+    dispatch(DownPress);
 }
 
 void EImageMode::slot_downRelease()
 {
+    dispatch(DownRelease);
+}
+
+// The arrow event goes to the slot of the selected part, tested in the
+// order Min, Max, Both, Auto; any other selection does nothing.
+void EImageMode::dispatch(ArrowEvent event)
+{
+    using Slot = void (EImageMode::*)();
+    struct PartSlots
+    {
+        const char *part;
+        Slot onEvent[4];   // in ArrowEvent order
+    };
+    static const PartSlots s_parts[] = {
+        {"Min", {&EImageMode::slot_min_upPress, &EImageMode::slot_min_upRelease, &EImageMode::slot_min_downPress,
+                 &EImageMode::slot_min_downRelease}},
+        {"Max", {&EImageMode::slot_max_upPress, &EImageMode::slot_max_upRelease, &EImageMode::slot_max_downPress,
+                 &EImageMode::slot_max_downRelease}},
+        {"Both", {&EImageMode::slot_both_upPress, &EImageMode::slot_both_upRelease, &EImageMode::slot_both_downPress,
+                  &EImageMode::slot_both_downRelease}},
+        {"Auto", {&EImageMode::slot_auto_upPress, &EImageMode::slot_auto_upRelease, &EImageMode::slot_auto_downPress,
+                  &EImageMode::slot_auto_downRelease}},
+    };
     const QString part = m_adjustWindow->objectName();
-    if (part == QLatin1String("Min"))
-        slot_min_downRelease();
-    else if (part == QLatin1String("Max"))
-        slot_max_downRelease();
-    else if (part == QLatin1String("Both"))
-        slot_both_downRelease();
-    else if (part == QLatin1String("Auto"))
-        slot_auto_downRelease();
+    for (const PartSlots &entry : s_parts) {
+        if (part == QLatin1String(entry.part)) {
+            (this->*entry.onEvent[event])();
+            return;
+        }
+    }
 }
 
 void EImageMode::startTimer(QTimer *timer)
@@ -284,7 +281,7 @@ void EImageMode::startTimer(QTimer *timer)
     timer->start(200);
 }
 
-void EImageMode::release(QTimer *timer, void (EImageMode::*handler)(int))
+void EImageMode::release(QTimer *timer, Handler handler)
 {
     timer->stop();
     if (m_longPress) {
@@ -326,30 +323,26 @@ int EImageMode::tierStep(int tick)
 
 void EImageMode::mouseLongPressUp()
 {
-    ++m_tickCount;
-    m_longPress = true;
-    const int n = tierStep(m_tickCount);
-    const QString part = m_adjustWindow->objectName();
-    if (part == QLatin1String("Max"))
-        maxUpHandler(n);
-    else if (part == QLatin1String("Min"))
-        minUpHandler(n);
-    else if (part == QLatin1String("Both"))
-        bothUpHandler(n);
+    longPressTick(&EImageMode::maxUpHandler, &EImageMode::minUpHandler, &EImageMode::bothUpHandler);
 }
 
 void EImageMode::mouseLongPressDown()
+{
+    longPressTick(&EImageMode::maxDownHandler, &EImageMode::minDownHandler, &EImageMode::bothDownHandler);
+}
+
+void EImageMode::longPressTick(Handler max, Handler min, Handler both)
 {
     ++m_tickCount;
     m_longPress = true;
     const int n = tierStep(m_tickCount);
     const QString part = m_adjustWindow->objectName();
     if (part == QLatin1String("Max"))
-        maxDownHandler(n);
+        (this->*max)(n);
     else if (part == QLatin1String("Min"))
-        minDownHandler(n);
+        (this->*min)(n);
     else if (part == QLatin1String("Both"))
-        bothDownHandler(n);
+        (this->*both)(n);
 }
 
 // ---- limit handlers ----

@@ -87,11 +87,15 @@ public Q_SLOTS:
     void slot_changeToManual();
 
 private:
+    enum ArrowEvent { UpPress, UpRelease, DownPress, DownRelease };
+    using Handler = void (EImageMode::*)(int);
+    void dispatch(ArrowEvent event);
+    void longPressTick(Handler max, Handler min, Handler both);
     EImageViewHost *host() const;
     void copyRange();
     void showManualRows(bool shown);
     void startTimer(QTimer *timer);
-    void release(QTimer *timer, void (EImageMode::*handler)(int));
+    void release(QTimer *timer, Handler handler);
     void apply();
     QString caption() const;
 

@@ -240,26 +240,36 @@ int EImagePip::readMixPercent(const char *key)
 
 void EImagePip::readIRMixVISPara()
 {
-    const int percent = readMixPercent("IR_MIX_VIS_Percent");
-    FPGA *fpga = EGlobal::getFPGA();
-    if (fpga)
-        fpga->set_IR_mix_CCD_percent(percent / 100.0f);
-    m_percentItem->setValue(percent);
-    m_sizeItem->setText(tr(s_sizeStr[m_irMixSize]));
-    if (fpga)
-        fpga->fpga_set_IR_Mix_CCD_Size(m_irMixSize);
+    readMixPara(IR_MIX_VIS);
 }
 
 void EImagePip::readVISMixIRPara()
 {
-    const int percent = readMixPercent("VIS_MIX_IR_Percent");
+    readMixPara(VIS_MIX_IR);
+}
+
+// The stored percentage of a blend mode to the board and the row; the size
+// is the page's own, not re-read.
+void EImagePip::readMixPara(Image_Mode_t mode)
+{
+    const bool ir = mode == IR_MIX_VIS;
+    const int percent = readMixPercent(ir ? "IR_MIX_VIS_Percent" : "VIS_MIX_IR_Percent");
+    const int size = ir ? m_irMixSize : m_ccdMixSize;
     FPGA *fpga = EGlobal::getFPGA();
-    if (fpga)
-        fpga->set_CCD_mix_IR_percent(percent / 100.0f);
+    if (fpga) {
+        if (ir)
+            fpga->set_IR_mix_CCD_percent(percent / 100.0f);
+        else
+            fpga->set_CCD_mix_IR_percent(percent / 100.0f);
+    }
     m_percentItem->setValue(percent);
-    m_sizeItem->setText(tr(s_sizeStr[m_ccdMixSize]));
-    if (fpga)
-        fpga->fpga_set_CCD_Mix_IR_Size(m_ccdMixSize);
+    m_sizeItem->setText(tr(s_sizeStr[size]));
+    if (fpga) {
+        if (ir)
+            fpga->fpga_set_IR_Mix_CCD_Size(size);
+        else
+            fpga->fpga_set_CCD_Mix_IR_Size(size);
+    }
 }
 
 void EImagePip::readConfigPara()

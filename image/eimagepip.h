@@ -50,6 +50,7 @@ private:
     void toggleSize();
     void showRows(bool position, bool blend);
     int readMixPercent(const char *key);
+    void readMixPara(Image_Mode_t mode);
 
     EModeItem *m_modeItem;
     EModeItem *m_positionItem;

@@ -179,23 +179,24 @@ void EImageViewLink::setImageMode(Image_Mode_t mode)
 
 int EImageViewLink::set_IR_Pipe_CCD_Position(Image_Position_t position)
 {
-    position = std::clamp(position, 0, 3);
-    if (EGraphicsView *view = EGlobal::getGraphicsView())
-        return view->set_IR_Pipe_CCD_Position(position);
-    FPGA *fpga = EGlobal::getFPGA();
-    const int result = fpga ? fpga->set_IR_Pipe_CCD_Position(position) : -1;
-    storeInt(QStringLiteral("Image_IR_Pipe_CCD_Position"), position);
-    return result;
+    return setCorner(true, position);
 }
 
 int EImageViewLink::set_CCD_Pipe_IR_Position(Image_Position_t position)
 {
+    return setCorner(false, position);
+}
+
+int EImageViewLink::setCorner(bool visibleInset, Image_Position_t position)
+{
     position = std::clamp(position, 0, 3);
     if (EGraphicsView *view = EGlobal::getGraphicsView())
-        return view->set_CCD_Pipe_IR_Position(position);
+        return visibleInset ? view->set_IR_Pipe_CCD_Position(position) : view->set_CCD_Pipe_IR_Position(position);
     FPGA *fpga = EGlobal::getFPGA();
-    const int result = fpga ? fpga->set_CCD_Pipe_IR_Position(position) : -1;
-    storeInt(QStringLiteral("Image_CCD_Pipe_IR_Position"), position);
+    int result = -1;
+    if (fpga)
+        result = visibleInset ? fpga->set_IR_Pipe_CCD_Position(position) : fpga->set_CCD_Pipe_IR_Position(position);
+    storeInt(visibleInset ? QStringLiteral("Image_IR_Pipe_CCD_Position") : QStringLiteral("Image_CCD_Pipe_IR_Position"), position);
     return result;
 }
 

@@ -50,6 +50,8 @@ public:
 private:
     void autoStep(bool smooth);
     void storeInt(const QString &key, int value);
+    // Mode 2 (visible inset) or mode 3 (infrared inset).
+    int setCorner(bool visibleInset, Image_Position_t position);
 
     EColorRect *m_colorBar;
     Mode_t m_mode = MODE_AUTO;
