@@ -2,6 +2,7 @@
 
 #include "eglobal.h"
 #include "egraphicsview.h"
+#include "eimagemode.h"
 #include "eimagetab.h"
 #include "eimageviewlink.h"
 #include "fpga.h"
@@ -51,10 +52,23 @@ QPushButton *LiveViewShell::addImageTab(QWidget *screen)
     auto *tab = new QPushButton(QStringLiteral("Image"), screen);
     tab->setObjectName(QStringLiteral("SimImageTab"));
     tab->setFocusPolicy(Qt::NoFocus);
-    tab->setGeometry(0, 240 - 18, 44, 18);
+    // Right of the adjust strip (x 10 to 271) and below the colour bar.
+    tab->setGeometry(320 - 44, 240 - 18, 44, 18);
     tab->setStyleSheet(QStringLiteral("QPushButton{color: white; background-color: rgba(1,103,233,160); border: none;}"));
     tab->raise();
     tab->show();
-    QObject::connect(tab, &QPushButton::clicked, [this] { openImagePopup(); });
+    QObject::connect(tab, &QPushButton::clicked, [this] { toggleImagePopup(); });
     return tab;
+}
+
+void LiveViewShell::toggleImagePopup()
+{
+    if (m_popup && m_popup->modePage()->adjustWindowIsVisible()) {
+        m_popup->modePage()->hideAdjustWindow();
+        return;
+    }
+    if (m_popup && m_popup->isVisible())
+        m_popup->close();
+    else
+        openImagePopup();
 }

@@ -30,8 +30,10 @@ public:
     // put it in the bottom-left corner (0, 60).
     void openImagePopup();
     void buildImagePopup();
+    void toggleImagePopup();
     // Simulator only, until the main menu exists: a small "Image" tab in
-    // the bottom-left corner of screen that opens the popup.
+    // the bottom-right corner of screen that opens the popup, or closes it
+    // (or the adjust strip) when it is up.
     QPushButton *addImageTab(QWidget *screen);
 
 private:

@@ -14,6 +14,7 @@
 #include "simscreen.h"
 
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -215,7 +216,14 @@ void TstImagePopup::pagesChangeThePicture()
     live.view()->clearScreen(true);
     QVERIFY(!bar.isVisible());
     live.view()->clearScreen(false);
-    mode->hideAdjustWindow();
+    // The simulator's tab closes the strip, then opens and closes the popup.
+    QTest::mouseClick(imageTab, Qt::LeftButton);
+    QVERIFY(!mode->adjustWindowIsVisible());
+    QTest::mouseClick(imageTab, Qt::LeftButton);
+    QVERIFY(popup.isVisible());
+    QCOMPARE(popup.stack()->currentIndex(), 2);
+    QTest::mouseClick(imageTab, Qt::LeftButton);
+    QVERIFY(!popup.isVisible());
     link.flushSettings();
     QCOMPARE(ImageFixture::stored(QStringLiteral("Manual_MaxTemp")).toString(), QString::asprintf("%.1f", link.getMaxTemp()));
 }
