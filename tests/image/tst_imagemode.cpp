@@ -140,36 +140,49 @@ void TstImageMode::handlers()
 
 void TstImageMode::tiers_data()
 {
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<float>("start");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<float>("max");
-    QTest::newRow("1") << 1 << 21.47f;
-    QTest::newRow("19") << 19 << 23.27f;
-    QTest::newRow("20 truncates") << 20 << 24.0f;
-    QTest::newRow("21") << 21 << 25.0f;
-    QTest::newRow("29") << 29 << 33.0f;
-    QTest::newRow("30: 2 per tick") << 30 << 35.0f;
-    QTest::newRow("40: 4 per tick") << 40 << 57.0f;
-    QTest::newRow("50: 10 per tick") << 50 << 103.0f;
-    QTest::newRow("55: stops at the top") << 55 << 150.0f;
+    QTest::newRow("1") << true << 21.37f << 1 << 21.47f;
+    QTest::newRow("19") << true << 21.37f << 19 << 23.27f;
+    QTest::newRow("20 truncates") << true << 21.37f << 20 << 24.0f;
+    QTest::newRow("21") << true << 21.37f << 21 << 25.0f;
+    QTest::newRow("29") << true << 21.37f << 29 << 33.0f;
+    QTest::newRow("30: 2 per tick") << true << 21.37f << 30 << 35.0f;
+    QTest::newRow("40: 4 per tick") << true << 21.37f << 40 << 57.0f;
+    QTest::newRow("50: 10 per tick") << true << 21.37f << 50 << 103.0f;
+    QTest::newRow("55: stops at the top") << true << 21.37f << 55 << 150.0f;
+    QTest::newRow("down 19") << false << 60.0f << 19 << 58.1f;
+    QTest::newRow("down 20 truncates") << false << 60.0f << 20 << 57.0f;
+    QTest::newRow("down 30") << false << 60.0f << 30 << 46.0f;
 }
 
 void TstImageMode::tiers()
 {
+    QFETCH(bool, up);
+    QFETCH(float, start);
     QFETCH(int, ticks);
     QFETCH(float, max);
     m_host->mode = MODE_MANUAL;
     m_host->minTemp = 0.0f;
-    m_host->maxTemp = 21.37f;
+    m_host->maxTemp = start;
     EImageMode page;
     QTest::mouseClick(selectors(page.adjustWindow()).at(3), Qt::LeftButton);
     QCOMPARE(page.adjustWindow()->objectName(), QStringLiteral("Max"));
-    QTest::mousePress(arrow(page.adjustWindow(), "Right"), Qt::LeftButton);
-    QVERIFY(page.upTimer()->isActive());
-    for (int i = 0; i < ticks; ++i)
-        page.mouseLongPressUp();
+    const char *side = up ? "Right" : "Left";
+    QTimer *timer = up ? page.upTimer() : page.downTimer();
+    QTest::mousePress(arrow(page.adjustWindow(), side), Qt::LeftButton);
+    QVERIFY(timer->isActive());
+    for (int i = 0; i < ticks; ++i) {
+        if (up)
+            page.mouseLongPressUp();
+        else
+            page.mouseLongPressDown();
+    }
     QCOMPARE(page.tickCount(), ticks);
-    QTest::mouseRelease(arrow(page.adjustWindow(), "Right"), Qt::LeftButton);
-    QVERIFY(!page.upTimer()->isActive());
+    QTest::mouseRelease(arrow(page.adjustWindow(), side), Qt::LeftButton);
+    QVERIFY(!timer->isActive());
     QVERIFY2(qAbs(page.manualMax() - max) < 0.01f, qPrintable(QString::number(page.manualMax())));
 }
 
