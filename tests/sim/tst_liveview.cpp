@@ -121,6 +121,8 @@ void TestLiveView::saveScreen(const QString &name)
     const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (screens.isEmpty())
         return;
+    // The picture the board draws now, in the mode just set.
+    m_screen->setBoardPicture(m_simulator->board()->render());
     QVERIFY(m_screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
 }
 
