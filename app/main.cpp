@@ -36,14 +36,17 @@ int main(int argc, char **argv)
     SimScreen screen;
     LiveViewShell live;
     screen.setOverlay(live.view());
+    live.addImageTab(&screen);
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
     SimPowerWiring::install(&screen);
     SimSetupWiring::install(&screen);
+    // Popups and dialogs stand at screen coordinates, as on the camera.
+    screen.move(0, 0);
     screen.show();
 
     if (options.quitAfterMs >= 0) {
         QTimer::singleShot(options.quitAfterMs, &app, [&] {
-            if (!options.screenshot.isEmpty() && !screen.grab().save(options.screenshot, "PNG"))
+            if (!options.screenshot.isEmpty() && !screen.composed().save(options.screenshot, "PNG"))
                 std::fprintf(stderr, "ostrel: cannot write %s\n", qPrintable(options.screenshot));
             app.quit();
         });

@@ -1,4 +1,5 @@
 #include "benchboard.h"
+#include "qtbenchmain.h"
 
 #include "eareawidget.h"
 #include "eglobal.h"
@@ -7,7 +8,6 @@
 #include "ependingsettings.h"
 #include "espotwidget.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QImage>
@@ -41,20 +41,6 @@ struct LiveBench
     {
         view.reset();
         EGlobal::setFPGA(nullptr);
-    }
-
-    static void writeLargeSettings()
-    {
-        QByteArray text;
-        for (int g = 0; g < 40; ++g) {
-            text += "[Group_" + QByteArray::number(g) + "]\n";
-            for (int k = 0; k < 10; ++k)
-                text += "Key_" + QByteArray::number(k) + "=" + QByteArray::number(g * 10.5 + k) + "\n";
-        }
-        QDir().mkpath(QStringLiteral("Parameter"));
-        QFile file(QStringLiteral("Parameter/Setting"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(text);
     }
 
     Bench b;
@@ -161,11 +147,5 @@ BENCHMARK(BM_FlushAfterDrag)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include "paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
@@ -72,3 +73,19 @@ struct Bench
     std::unique_ptr<FPGA> front;
 };
 
+
+// A "Parameter/Setting" of about 400 keys in the working directory, as on
+// a camera that has been set up.
+inline void writeLargeSettings()
+{
+    QByteArray text;
+    for (int g = 0; g < 40; ++g) {
+        text += "[Group_" + QByteArray::number(g) + "]\n";
+        for (int k = 0; k < 10; ++k)
+            text += "Key_" + QByteArray::number(k) + "=" + QByteArray::number(g * 10.5 + k) + "\n";
+    }
+    QDir().mkpath(QStringLiteral("Parameter"));
+    QFile file(QStringLiteral("Parameter/Setting"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text);
+}

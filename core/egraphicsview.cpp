@@ -1,5 +1,7 @@
 #include "egraphicsview.h"
 
+#include "ecolorrect.h"
+
 #include "eareawidget.h"
 #include "eglobal.h"
 #include "egraphicstextitem.h"
@@ -85,8 +87,17 @@ EGraphicsView::~EGraphicsView()
     qDeleteAll(m_spots);
     qDeleteAll(m_areas);
     qDeleteAll(m_lines);
+    delete m_colorRect;
     setScene(nullptr);
     delete m_scene;
+}
+
+// Builds the palette model: it uploads the stored palette to the board
+// and keeps the bar's lines hidden until a manual adjustment shows them.
+void EGraphicsView::displayColorBarTemp()
+{
+    if (!m_colorRect)
+        m_colorRect = new EColorRect(m_scene, 299, 56, 16, 128);
 }
 
 void EGraphicsView::init()
@@ -184,6 +195,7 @@ void EGraphicsView::clearScreen(bool on)
     FPGA *fpga = EGlobal::getFPGA();
     if (on) {
         setColorBarLabelsVisible(false);
+        m_colorRect->setVisible(false);
         if (fpga)
             fpga->fpga_switch_colorBar(false);
         for (int n = 1; n <= SpotCount; ++n)
@@ -472,6 +484,8 @@ void EGraphicsView::setImageMode(Image_Mode_t mode)
     if (mode <= VIS_MIX_IR) {
         const bool infraredLabels = mode != Visible && mode != VIS_PIPE_IR;
         setColorBarLabelsVisible(infraredLabels);
+        if (!infraredLabels)
+            m_colorRect->setVisible(false);
         setMixVisible(mode == IR_MIX_VIS || mode == VIS_MIX_IR);
         if (mode == IR || mode == VIS_MIX_IR)
             showLaserIfOn();

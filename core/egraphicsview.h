@@ -9,6 +9,7 @@
 
 class EAnalysisWidget;
 class EAreaWidget;
+class EColorRect;
 class EGraphicsTextItem;
 class ELineWidget;
 class ESpotWidget;
@@ -47,6 +48,8 @@ public:
     QGraphicsPixmapItem *laserItem() const { return m_laser; }
     QTimer *readingsTimer() const { return m_readingsTimer; }
     QGraphicsScene *graphicsScene() const { return m_scene; }
+    // The palette model and its colour bar at (299, 56), 16 x 128.
+    EColorRect *colorRect() const { return m_colorRect; }
 
     // ---- tips ----
     void setTipsText(const QString &text);
@@ -118,7 +121,7 @@ private:
     void storeInt(const char *key, int value);
 
     // Steps that the level/span, colour-bar and status-bar code fill in.
-    void displayColorBarTemp() {}
+    void displayColorBarTemp();
     void displayToolBar() {}
     void setColorBarLabelsVisible(bool) {}
     void setMixVisible(bool) {}
@@ -129,6 +132,7 @@ private:
     bool laserOn() const;
 
     QGraphicsScene *m_scene = nullptr;
+    EColorRect *m_colorRect = nullptr;
     QMap<int, ESpotWidget *> m_spots;
     QMap<int, EAreaWidget *> m_areas;
     QMap<int, ELineWidget *> m_lines;

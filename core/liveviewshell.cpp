@@ -2,22 +2,73 @@
 
 #include "eglobal.h"
 #include "egraphicsview.h"
+#include "eimagemode.h"
+#include "eimagetab.h"
+#include "eimageviewlink.h"
 #include "fpga.h"
+
+#include <QPushButton>
+#include <QTimer>
 
 LiveViewShell::LiveViewShell()
     : m_fpga(std::make_unique<FPGA>())
 {
     EGlobal::setFPGA(m_fpga.get());
     m_fpga->init();
-    m_fpga->setStandardPaletteIndex(COLOR_IRON);
-    m_fpga->setLevelSpanMode(MODE_AUTO);
-    m_fpga->calcLevelSpan(MODE_AUTO, false);
-    m_view = new EGraphicsView;
+    m_view = std::make_unique<EGraphicsView>();
+    m_link = std::make_unique<EImageViewLink>(m_view->colorRect());
+    m_link->init();
+    // As the main menu does on the first turn of the event loop: the popup
+    // is built ahead of use, and building it programs the board's inset
+    // corner and blend registers from the settings.
+    QTimer::singleShot(0, m_view.get(), [this] { buildImagePopup(); });
+}
+
+void LiveViewShell::buildImagePopup()
+{
+    if (!m_popup)
+        m_popup = std::make_unique<EImageTab>(nullptr, nullptr, Qt::FramelessWindowHint);
 }
 
 LiveViewShell::~LiveViewShell()
 {
-    delete m_view.data();
+    m_popup.reset();
+    m_link.reset();
+    m_view.reset();
     if (EGlobal::getFPGA() == m_fpga.get())
         EGlobal::setFPGA(nullptr);
+}
+
+void LiveViewShell::openImagePopup()
+{
+    buildImagePopup();
+    m_popup->hide();
+    m_popup->show();
+    m_popup->move(0, 240 - m_popup->height());
+}
+
+QPushButton *LiveViewShell::addImageTab(QWidget *screen)
+{
+    auto *tab = new QPushButton(QStringLiteral("Image"), screen);
+    tab->setObjectName(QStringLiteral("SimImageTab"));
+    tab->setFocusPolicy(Qt::NoFocus);
+    // Right of the adjust strip (x 10 to 271) and below the colour bar.
+    tab->setGeometry(320 - 44, 240 - 18, 44, 18);
+    tab->setStyleSheet(QStringLiteral("QPushButton{color: white; background-color: rgba(1,103,233,160); border: none;}"));
+    tab->raise();
+    tab->show();
+    QObject::connect(tab, &QPushButton::clicked, [this] { toggleImagePopup(); });
+    return tab;
+}
+
+void LiveViewShell::toggleImagePopup()
+{
+    if (m_popup && m_popup->modePage()->adjustWindowIsVisible()) {
+        m_popup->modePage()->hideAdjustWindow();
+        return;
+    }
+    if (m_popup && m_popup->isVisible())
+        m_popup->close();
+    else
+        openImagePopup();
 }

@@ -1,16 +1,19 @@
 #pragma once
 
-#include <QPointer>
-
 #include <memory>
 
 class EGraphicsView;
+class EImageTab;
+class EImageViewLink;
 class FPGA;
+class QPushButton;
+class QWidget;
 
 // The live view as the simulator's shell runs it until the main window
-// exists: the board front (registered in EGlobal) started and given the
-// Iron palette and one automatic level/span step, then the live view over
-// it. Destroys the view (unless its new parent did) before the front.
+// exists: the board front (registered in EGlobal) started, the live view
+// over it (its colour bar uploads the stored palette), the level/span
+// services the image popup's pages use, and the popup itself, built on
+// the first turn of the event loop. Destroys the popup and the view before the front.
 class LiveViewShell
 {
 public:
@@ -19,11 +22,23 @@ public:
     LiveViewShell(const LiveViewShell &) = delete;
     LiveViewShell &operator=(const LiveViewShell &) = delete;
 
-    EGraphicsView *view() const { return m_view; }
+    EGraphicsView *view() const { return m_view.get(); }
     FPGA *fpga() const { return m_fpga.get(); }
+    EImageViewLink *imageLink() const { return m_link.get(); }
+    EImageTab *imagePopup() const { return m_popup.get(); }
+    // As the main menu's "Image" tile will: hide and show the popup and
+    // put it in the bottom-left corner (0, 60).
+    void openImagePopup();
+    void buildImagePopup();
+    void toggleImagePopup();
+    // Simulator only, until the main menu exists: a small "Image" tab in
+    // the bottom-right corner of screen that opens the popup, or closes it
+    // (or the adjust strip) when it is up.
+    QPushButton *addImageTab(QWidget *screen);
 
 private:
     std::unique_ptr<FPGA> m_fpga;
-    // The screen the view is put on may delete it first.
-    QPointer<EGraphicsView> m_view;
+    std::unique_ptr<EGraphicsView> m_view;
+    std::unique_ptr<EImageViewLink> m_link;
+    std::unique_ptr<EImageTab> m_popup;
 };

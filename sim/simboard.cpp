@@ -1,5 +1,7 @@
 #include "simboard.h"
 
+#include <QPainter>
+
 #include <QMutexLocker>
 
 #include <algorithm>
@@ -9,10 +11,14 @@
 
 namespace {
 constexpr uint32_t RegImage = 0x00;
+constexpr uint32_t RegPipCorners = 0x01;
 constexpr uint32_t RegPowerLens = 0x0F;
 constexpr uint32_t RegFreeze = 0x14;
 constexpr uint32_t RegShutterTemp = 0x1C;
 constexpr uint32_t RegSensorTemp = 0x1E;
+constexpr uint32_t RegMixSize = 0x25;
+constexpr uint32_t RegIrMixPercent = 0x2A;
+constexpr uint32_t RegCcdMixPercent = 0x2F;
 constexpr uint32_t RegStatsBegin = 0x40;
 constexpr uint32_t RegStatsEnd = 0x60;     // exclusive
 constexpr uint32_t RegLevel = 0x62;
@@ -774,6 +780,42 @@ QImage SimBoard::render() const
 {
     QMutexLocker lock(&m_mutex);
     ensureFrame();
+    const QImage infrared = infraredPicture();
+    const int mode = uint8_t(m_registers[RegImage]) & 0x07;
+    if (mode == 0 || mode > 5)
+        return infrared;
+    const QImage visible = visiblePictureAt(m_time);
+    const uint8_t corners = uint8_t(m_registers[RegPipCorners]);
+    const uint8_t mixSize = uint8_t(m_registers[RegMixSize]);
+    switch (mode) {
+    case 1:
+        return visible;
+    case 2:
+        return withInset(infrared, visible, corners & 0x03);
+    case 3:
+        return withInset(visible, infrared, (corners >> 4) & 0x03);
+    case 4:
+        return blended(visible, infrared, uint8_t(m_registers[RegIrMixPercent]), (mixSize & 0x80) != 0);
+    default:
+        return blended(infrared, visible, uint8_t(m_registers[RegCcdMixPercent]), (mixSize & 0x01) != 0);
+    }
+}
+
+QImage SimBoard::visiblePicture() const
+{
+    QMutexLocker lock(&m_mutex);
+    return visiblePictureAt(m_time);
+}
+
+QRect SimBoard::insetRect(int corner)
+{
+    const int x = corner == 2 || corner == 3 ? WIDTH / 2 : 0;
+    const int y = corner == 1 || corner == 2 ? HEIGHT / 2 : 0;
+    return QRect(x, y, WIDTH / 2, HEIGHT / 2);
+}
+
+QImage SimBoard::infraredPicture() const
+{
     const int level = wordAt(RegLevel);
     const uint32_t gain = uint32_t(wordAt(RegGain)) | (uint32_t(wordAt(RegGain + 2)) << 16);
     QImage image(WIDTH, HEIGHT, QImage::Format_RGB32);
@@ -916,4 +958,60 @@ int SimBoard::flashPagesProgrammed() const
 {
     QMutexLocker lock(&m_mutex);
     return m_flashPages;
+
+// The visible-light camera's view of the same scene in daylight: a wall
+// over a table top, each object a flat shape in its own colour where the
+// infrared picture shows it.
+QImage SimBoard::visiblePictureAt(double time) const
+{
+    QImage image(WIDTH, HEIGHT, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, WIDTH, HEIGHT * 2 / 3), QColor(196, 212, 226));
+    painter.fillRect(QRect(0, HEIGHT * 2 / 3, WIDTH, HEIGHT - HEIGHT * 2 / 3), QColor(176, 140, 96));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (const SceneObject &object : m_objects) {
+        QColor colour(120, 120, 120);
+        if (object.name == QLatin1String("mug"))
+            colour = QColor(250, 250, 245);
+        else if (object.name == QLatin1String("cold pack"))
+            colour = QColor(40, 110, 210);
+        else if (object.name == QLatin1String("hot spot"))
+            colour = QColor(230, 60, 30);
+        painter.setBrush(colour);
+        const QRect rect = objectRectAt(object, time);
+        if (object.round)
+            painter.drawEllipse(rect);
+        else
+            painter.drawRect(rect);
+    }
+    return image;
+}
+
+QImage SimBoard::withInset(const QImage &full, const QImage &inset, int corner)
+{
+    QImage out = full;
+    QPainter painter(&out);
+    const QRect target = insetRect(corner);
+    painter.drawImage(target, inset.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return out;
+}
+
+// weight/128 of the top picture over the bottom one, in the centre mix
+// window or over the whole picture.
+QImage SimBoard::blended(const QImage &bottom, const QImage &top, uint8_t weight, bool whole)
+{
+    QImage out = bottom;
+    const int w = std::min<int>(weight, 128);
+    const QRect area = whole ? out.rect() : mixWindow();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        const QRgb *over = reinterpret_cast<const QRgb *>(top.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb a = line[x], b = over[x];
+            line[x] = qRgb((qRed(a) * (128 - w) + qRed(b) * w) / 128, (qGreen(a) * (128 - w) + qGreen(b) * w) / 128,
+                           (qBlue(a) * (128 - w) + qBlue(b) * w) / 128);
+        }
+    }
+    return out;
 }

@@ -163,8 +163,16 @@ public:
     int boardFaults() const;
 
     // The picture the board draws: the frame through the uploaded palette
-    // with the written level and gain.
+    // with the written level and gain, composed with the visible-light
+    // picture by the picture mode (0x00 bits 0-2): 1 visible only; 2 and 3
+    // a half-size inset in the corner of 0x01 (bits 0-1 / 4-5); 4 and 5 the
+    // top picture blended with weight 0x2A / 0x2F over 128, in the centre
+    // mix window or, with 0x25 bit 7 / bit 0, over the whole picture.
     QImage render() const;
+    // The visible-light camera's picture of the scene.
+    QImage visiblePicture() const;
+    // Where a picture-in-picture inset of corner 0..3 lies.
+    static QRect insetRect(int corner);
 
     // ---- configuration flash ----
     // The serial flash the FPGA loads its design from, programmed through
@@ -205,6 +213,10 @@ private:
     static bool isFlashRegister(uint32_t offset, int length);
     int writeFlash(uint32_t offset, const void *buffer, int length);
     void flashCommand(uint8_t code);
+    QImage infraredPicture() const;
+    QImage visiblePictureAt(double time) const;
+    static QImage withInset(const QImage &full, const QImage &inset, int corner);
+    static QImage blended(const QImage &bottom, const QImage &top, uint8_t weight, bool whole);
 
     mutable QMutex m_mutex;
     QByteArray m_registers;

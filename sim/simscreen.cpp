@@ -1,5 +1,6 @@
 #include "simscreen.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -15,6 +16,12 @@ SimScreen::SimScreen(QWidget *parent)
     m_shade->setAutoFillBackground(true);
     m_shade->setGeometry(0, 0, Width, Height);
     updateShade();
+}
+
+SimScreen::~SimScreen()
+{
+    if (m_overlay && m_overlay->parent() == this)
+        m_overlay->setParent(nullptr);
 }
 
 void SimScreen::setOverlay(QWidget *overlay)
@@ -97,4 +104,17 @@ void SimScreen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawImage(rect(), m_picture);
+}
+
+QImage SimScreen::composed()
+{
+    QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QPainter p(&image);
+    const QPoint origin = geometry().topLeft();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible() || window->isMinimized())
+            continue;
+        p.drawPixmap(window->geometry().topLeft() - origin, window->grab());
+    }
+    return image;
 }

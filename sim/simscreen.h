@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 // The simulated 320x240 display: paints what the board would put on its
@@ -13,8 +14,11 @@ public:
     static constexpr int Height = 240;
 
     explicit SimScreen(QWidget *parent = nullptr);
+    // Gives the overlay back unparented: it belongs to the application.
+    ~SimScreen() override;
 
-    // The application's top window; reparented to fill the screen.
+    // The application's top window; reparented to fill the screen while
+    // the screen lives, never deleted by it.
     void setOverlay(QWidget *overlay);
     QWidget *overlay() const { return m_overlay; }
 
@@ -22,6 +26,10 @@ public:
     // placeholder.
     void setBoardPicture(const QImage &picture);
     static QImage placeholderPicture();
+    // What the panel shows: the screen with every other visible top-level
+    // window (popups and dialogs live at screen coordinates) drawn over it
+    // where it stands.
+    QImage composed();
 
     // The panel as the power nodes leave it: the backlight value (0..8192,
     // lower is brighter) dims everything on the screen; a panel that is off
@@ -41,7 +49,7 @@ private:
     void updateShade();
 
     QImage m_picture;
-    QWidget *m_overlay = nullptr;
+    QPointer<QWidget> m_overlay;
     QWidget *m_shade = nullptr;
     int m_backlight = 0;
     bool m_panelOn = true;

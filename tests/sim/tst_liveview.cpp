@@ -160,6 +160,8 @@ void TestLiveView::saveScreen(const QString &name)
     const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (screens.isEmpty())
         return;
+    // The picture the board draws now, in the mode just set.
+    m_sim.screen->setBoardPicture(m_sim.simulator->board()->render());
     QVERIFY(m_sim.screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
 }
 

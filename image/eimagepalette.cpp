@@ -1,0 +1,6 @@
+#include "eimagepalette.h"
+
+EImagePalette::EImagePalette(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "eimagesettingtab.h"
+
+EImageSettingTab::EImageSettingTab(QWidget *parent)
+    : QWidget(parent)
+{
+}
