@@ -958,6 +958,7 @@ int SimBoard::flashPagesProgrammed() const
 {
     QMutexLocker lock(&m_mutex);
     return m_flashPages;
+}
 
 // The visible-light camera's view of the same scene in daylight: a wall
 // over a table top, each object a flat shape in its own colour where the
