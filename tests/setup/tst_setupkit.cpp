@@ -189,8 +189,8 @@ private Q_SLOTS:
         ESetupComboBox row(QStringLiteral("Model"));
         showRow(row, 189, 30);
         QCOMPARE(row.text(), QString());
-        row.setText(QStringLiteral("T320"));
-        QCOMPARE(row.text(), QStringLiteral("T320"));
+        row.setText(QStringLiteral("Model A"));
+        QCOMPARE(row.text(), QStringLiteral("Model A"));
         QCOMPARE(row.objectName(), QStringLiteral("Model"));
         QCOMPARE(row.height(), 30);
         QLabel *arrow = nullptr;

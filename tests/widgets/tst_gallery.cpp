@@ -271,7 +271,7 @@ private Q_SLOTS:
         auto *output = new ESetupComboBox(QStringLiteral("Output"), w);
         output->setText(QStringLiteral("PAL"));
         auto *model = new ESetupComboBox(QStringLiteral("Model"), w);
-        model->setText(QStringLiteral("T320"));
+        model->setText(QStringLiteral("Model A"));
         model->removeIcon();
         auto *lampOff = new ESetupSwitch(QStringLiteral("Lamp"), w);
         auto *repeatOn = new ESetupSwitch(QStringLiteral("Repeat"), w);
