@@ -1,5 +1,7 @@
 #include "eimagepip.h"
 
+#include "ependingsettings.h"
+
 #include "eglobal.h"
 #include "eimageviewhost.h"
 #include "emodeitem.h"
@@ -215,24 +217,26 @@ void EImagePip::mixPercentValueChanged(int percent)
         return;
     percent = std::clamp(percent, 0, 100);
     FPGA *fpga = EGlobal::getFPGA();
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
-    settings.beginGroup(QStringLiteral("ImageMix"));
+    // The row repeats while an arrow is held: the value is written once the
+    // steps pause, not at every step.
+    EPendingSettings *pending = EPendingSettings::instance();
+    const QString group = QStringLiteral("ImageMix");
     if (m_mode == IR_MIX_VIS) {
         qWarning("1");
         if (fpga)
             fpga->set_IR_mix_CCD_percent(percent / 100.0f);
-        settings.setValue(QStringLiteral("IR_MIX_VIS_Percent"), percent);
+        pending->setValue(group, QStringLiteral("IR_MIX_VIS_Percent"), percent);
     } else {
         qWarning("2");
         if (fpga)
             fpga->set_CCD_mix_IR_percent(percent / 100.0f);
-        settings.setValue(QStringLiteral("VIS_MIX_IR_Percent"), percent);
+        pending->setValue(group, QStringLiteral("VIS_MIX_IR_Percent"), percent);
     }
-    settings.endGroup();
 }
 
 int EImagePip::readMixPercent(const char *key)
 {
+    EPendingSettings::instance()->flush();
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("ImageMix"));
     return std::clamp(readInt(settings, QLatin1String(key), 50), 0, 100);
