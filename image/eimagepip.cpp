@@ -195,10 +195,10 @@ void EImagePip::toggleSize()
         else
             fpga->fpga_set_CCD_Mix_IR_Size(size);
     }
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
-    settings.beginGroup(QStringLiteral("ImageMix"));
-    settings.setValue(m_mode == IR_MIX_VIS ? QStringLiteral("Image_IR_Mix_CCD_Size") : QStringLiteral("Image_CCD_Mix_IR_Size"), size);
-    settings.endGroup();
+    EPendingSettings *pending = EPendingSettings::instance();
+    pending->setValue(QStringLiteral("ImageMix"),
+                      m_mode == IR_MIX_VIS ? QStringLiteral("Image_IR_Mix_CCD_Size") : QStringLiteral("Image_CCD_Mix_IR_Size"), size);
+    pending->flush();
 }
 
 void EImagePip::sizeDecrease(const QString &)
