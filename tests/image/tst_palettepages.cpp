@@ -101,6 +101,18 @@ QList<int> checkedRows(EStandardPalette *list)
             rows << row->index();
     return rows;
 }
+// The popup open on its settings page.
+struct SettingsPage
+{
+    SettingsPage()
+    {
+        popup.stack()->setCurrentWidget(page);
+        popup.show();
+    }
+    FakeViewHost host;
+    EImageTab popup{nullptr, nullptr, Qt::FramelessWindowHint};
+    EImageSettingTab *page = popup.settingPage();
+};
 } // namespace
 
 void TstPalettePages::captions_data()
@@ -338,11 +350,9 @@ void TstPalettePages::isoTick()
 {
     ImageFixture f;
     EGraphicsView view;
-    FakeViewHost host;
-    EImageTab popup(nullptr, nullptr, Qt::FramelessWindowHint);
-    EImageSettingTab *page = popup.settingPage();
-    popup.stack()->setCurrentWidget(page);
-    popup.show();
+    SettingsPage shown;
+    EImageTab &popup = shown.popup;
+    EImageSettingTab *page = shown.page;
     QVERIFY(!page->isoItem()->checked());
     QTest::mouseClick(page->isoItem()->checkItem(), Qt::LeftButton);
     QVERIFY(page->isoItem()->checked());
@@ -366,11 +376,8 @@ void TstPalettePages::isoTick()
 void TstPalettePages::isoTickRefused()
 {
     ImageFixture f;
-    FakeViewHost host;
-    EImageTab popup(nullptr, nullptr, Qt::FramelessWindowHint);
-    EImageSettingTab *page = popup.settingPage();
-    popup.stack()->setCurrentWidget(page);
-    popup.show();
+    SettingsPage shown;
+    EImageSettingTab *page = shown.page;
     SimBoard::FaultRule rule;
     rule.fault = SimBoard::FailWrite;
     rule.offset = RegIsoEnable;
@@ -396,11 +403,9 @@ void TstPalettePages::clearScreen()
 {
     ImageFixture f;
     EGraphicsView view;
-    FakeViewHost host;
-    EImageTab popup(nullptr, nullptr, Qt::FramelessWindowHint);
-    EImageSettingTab *page = popup.settingPage();
-    popup.stack()->setCurrentWidget(page);
-    popup.show();
+    SettingsPage shown;
+    EImageTab &popup = shown.popup;
+    EImageSettingTab *page = shown.page;
     QVERIFY(!page->clearItem()->checked());
     QTest::mouseClick(page->clearItem(), Qt::LeftButton);
     QVERIFY(page->clearItem()->checked());
