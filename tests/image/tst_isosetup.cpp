@@ -31,6 +31,7 @@ private Q_SLOTS:
     void bandOnTheUpload();
     void closingStoresAndShowsPopup_data();
     void closingStoresAndShowsPopup();
+    void unwritableSettingsReported();
 };
 
 namespace {
@@ -336,6 +337,18 @@ void TstIsoSetup::closingStoresAndShowsPopup()
     QCOMPARE(EImageSettingTab::isoSetup(), dialog);
     QCOMPARE(dialog->modeItem()->currentIndex(), 2);
     dialog->close();
+}
+
+void TstIsoSetup::unwritableSettingsReported()
+{
+    ImageFixture f;
+    QVERIFY(IsoSettings::writeSwitch(true));
+    QVERIFY(IsoSettings().write());
+    // A folder where the file should be: nothing can be written.
+    QVERIFY(QFile::remove(QStringLiteral("Parameter/Setting")));
+    QVERIFY(QDir().mkpath(QStringLiteral("Parameter/Setting")));
+    QVERIFY(!IsoSettings::writeSwitch(false));
+    QVERIFY(!IsoSettings().write());
 }
 
 QTEST_MAIN(TstIsoSetup)
