@@ -7,6 +7,10 @@
 #include "egraphicsview.h"
 #include "eimagemode.h"
 #include "eimageviewlink.h"
+#include "eisosetup.h"
+#include "espinboxitem.h"
+#include "ecolortablerect.h"
+#include "estandardpalette.h"
 #include "isohandler.h"
 
 #include <QSettings>
@@ -116,6 +120,58 @@ static void BM_CustomTableFromRecord(benchmark::State &state)
     }
 }
 BENCHMARK(BM_CustomTableFromRecord)->Unit(benchmark::kMicrosecond);
+
+// One user step in the isotherm dialog with the isotherm on: the library's
+// setting fetched, changed and handed back, and the recoloured palette
+// uploaded (1044 bytes), up and down in turn.
+static void BM_IsothermStep(benchmark::State &state)
+{
+    Bench b;
+    EGlobal::setFPGA(b.front.get());
+    Isotherm iso = b.front->getIsoPara();
+    iso.selector = 1;
+    b.front->setIsoPara(iso);
+    b.front->setIsoSwitch(true);
+    EISOSetup dialog(nullptr, Qt::FramelessWindowHint);
+    dialog.show();
+    ESpinBoxItem *max = dialog.maxItem();
+    const long before = b.counted->accesses;
+    bool rising = true;
+    for (auto _ : state) {
+        // An arrow pressed and let go before the repeat starts: one step.
+        if (rising) {
+            max->upPress();
+            max->upRelease();
+        } else {
+            max->downPress();
+            max->downRelease();
+        }
+        rising = !rising;
+    }
+    state.counters["accesses/step"] = double(b.counted->accesses - before) / double(state.iterations());
+    EGlobal::setFPGA(nullptr);
+}
+BENCHMARK(BM_IsothermStep)->Unit(benchmark::kMicrosecond);
+
+// The standard list's change(): the board's table converted (256 entries)
+// and the preview strip painted.
+static void BM_StandardPaletteChange(benchmark::State &state)
+{
+    Bench b;
+    EStandardPalette list;
+    list.setChoose(true);
+    list.setGeometry(0, 56, 276, 184);
+    list.show();
+    int index = 0;
+    for (auto _ : state) {
+        list.change(index);
+        // Painted into a pixmap: the offscreen screen may not paint a
+        // window it has not exposed yet.
+        benchmark::DoNotOptimize(list.strip()->grab());
+        index = (index + 1) % COLOR_TABLE_COUNT;
+    }
+}
+BENCHMARK(BM_StandardPaletteChange)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

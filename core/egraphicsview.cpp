@@ -560,3 +560,9 @@ bool EGraphicsView::eventFilter(QObject *watched, QEvent *event)
     }
     return false;
 }
+
+void EGraphicsView::setColorTable(const _rgb_item *table, bool)
+{
+    if (m_colorRect)
+        m_colorRect->setColorTable(table, m_colorRect->isVisible());
+}

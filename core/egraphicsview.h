@@ -50,6 +50,8 @@ public:
     QGraphicsScene *graphicsScene() const { return m_scene; }
     // The palette model and its colour bar at (299, 56), 16 x 128.
     EColorRect *colorRect() const { return m_colorRect; }
+    // A new palette's 256 colours for the colour bar; the flag is unused.
+    void setColorTable(const _rgb_item *table, bool);
 
     // ---- tips ----
     void setTipsText(const QString &text);

@@ -15,6 +15,11 @@ LiveViewShell::LiveViewShell()
 {
     EGlobal::setFPGA(m_fpga.get());
     m_fpga->init();
+    // Until the start-up isotherm step exists, as it will: the isotherm
+    // dialog's two levels bound the band.
+    Isotherm iso = m_fpga->getIsoPara();
+    iso.selector = 1;
+    m_fpga->setIsoPara(iso);
     m_view = std::make_unique<EGraphicsView>();
     m_link = std::make_unique<EImageViewLink>(m_view->colorRect());
     m_link->init();

@@ -91,7 +91,16 @@ RgbTable EColorRect::standardTable(int index)
     }
     // The application's Medical table has red and blue exchanged against
     // the board's; paint what the board shows.
-    const _yuv_item *board = color_tables_yuv[COLOR_MEDICAL];
+    return boardTable(COLOR_MEDICAL);
+}
+
+RgbTable EColorRect::boardTable(int index)
+{
+    RgbTable table;
+    table.fill(_rgb_item{0, 0, 0, 0});
+    if (index < 0 || index >= COLOR_TABLE_COUNT)
+        index = COLOR_IRON;
+    const _yuv_item *board = color_tables_yuv[index];
     for (int k = 0; k < 256; ++k) {
         int r, g, b;
         yuvToRgb(board[k].y, board[k].u, board[k].v, &r, &g, &b);

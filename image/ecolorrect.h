@@ -36,6 +36,9 @@ public:
     // RGB table for 0..7; Medical from the board's own table, so bar and
     // picture agree.
     static RgbTable standardTable(int index);
+    // Standard palette i as the board shows it: its YUV table converted and
+    // clamped (index outside 0..8: Iron).
+    static RgbTable boardTable(int index);
     static void rgbToYuv(int r, int g, int b, int *y, int *u, int *v);
     static void yuvToRgb(int y, int u, int v, int *r, int *g, int *b);
 

@@ -2,11 +2,34 @@
 
 #include <QWidget>
 
-// The image popup's image settings page; its rows come with the palette lists and the
-// isotherm settings. Until then the page is empty.
+class ECheckItem;
+class EISOSetup;
+class ETabItem;
+
+// The image popup's settings page: the isotherm row (tick switches the
+// isotherm and stores "ISO"/"Switch"; its settings button opens the
+// isotherm dialog) and "Clear Screen", which hides what the live view draws
+// over the picture and is not stored. Every showing re-reads both ticks.
 class EImageSettingTab : public QWidget
 {
     Q_OBJECT
 public:
-    explicit EImageSettingTab(QWidget *parent = nullptr);
+    explicit EImageSettingTab(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+
+    ETabItem *isoItem() const { return m_isoItem; }
+    ECheckItem *clearItem() const { return m_clearItem; }
+    // The isotherm dialog, null before its first opening.
+    static EISOSetup *isoSetup();
+
+public Q_SLOTS:
+    void clickedCheckHandler(const QString &text);
+    void isoSetupHandler();
+    void slot_clearScreen(bool clear);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    ETabItem *m_isoItem;
+    ECheckItem *m_clearItem;
 };

@@ -80,9 +80,12 @@ int PaletteControl::upload()
 
 int PaletteControl::setIsoSwitch(bool on)
 {
-    m_board.fpga_set_iso_enable(on);
+    // A refused enable write is reported too, so callers do not record a
+    // switch the board never took.
+    const int enabled = m_board.fpga_set_iso_enable(on);
     m_isoOn = on;
-    return upload();
+    const int uploaded = upload();
+    return enabled != 0 ? enabled : uploaded;
 }
 
 void PaletteControl::setIsoPara(const Isotherm &iso)

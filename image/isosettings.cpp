@@ -1,0 +1,85 @@
+#include "isosettings.h"
+
+#include <QSettings>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const char *const s_colourNames[IsoSettings::ColourCount] = {"Black", "White", "Green", "Trans"};
+
+float readLevel(const QSettings &settings, const QString &key, float fallback)
+{
+    bool ok = false;
+    const double value = settings.value(key, fallback).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return fallback;
+    return std::clamp(static_cast<float>(value), IsoSettings::LowestLevel, IsoSettings::HighestLevel);
+}
+
+bool synced(QSettings &settings, const char *what)
+{
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    qWarning("IsoSettings: cannot store %s", what);
+    return false;
+}
+} // namespace
+
+IsoSettings IsoSettings::read()
+{
+    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    settings.beginGroup(QStringLiteral("ISO"));
+    IsoSettings iso;
+    bool ok = false;
+    iso.mode = settings.value(QStringLiteral("Mode"), 0).toInt(&ok);
+    if (!ok || iso.mode < 0 || iso.mode > 2)
+        iso.mode = 0;
+    iso.colour = colourIndex(settings.value(QStringLiteral("Color"), QStringLiteral("Black")).toString());
+    iso.upper = readLevel(settings, QStringLiteral("IsoLevelMax"), 30.0f);
+    iso.lower = readLevel(settings, QStringLiteral("IsoLevelMin"), 20.0f);
+    // A reversed pair would give the two level rows crossed ranges.
+    if (iso.lower > iso.upper)
+        std::swap(iso.lower, iso.upper);
+    settings.endGroup();
+    return iso;
+}
+
+bool IsoSettings::write() const
+{
+    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    settings.beginGroup(QStringLiteral("ISO"));
+    settings.setValue(QStringLiteral("Color"), QString::fromLatin1(colourName(colour)));
+    settings.setValue(QStringLiteral("Mode"), mode);
+    settings.setValue(QStringLiteral("IsoLevelMax"), QString::asprintf("%4.1f", upper));
+    settings.setValue(QStringLiteral("IsoLevelMin"), QString::asprintf("%4.1f", lower));
+    settings.endGroup();
+    return synced(settings, "the isotherm setting");
+}
+
+bool IsoSettings::readSwitch()
+{
+    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    return settings.value(QStringLiteral("ISO/Switch"), 0).toInt() != 0;
+}
+
+bool IsoSettings::writeSwitch(bool on)
+{
+    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    settings.setValue(QStringLiteral("ISO/Switch"), on ? 1 : 0);
+    return synced(settings, "the isotherm switch");
+}
+
+const char *IsoSettings::colourName(int index)
+{
+    return index >= 0 && index < ColourCount ? s_colourNames[index] : s_colourNames[0];
+}
+
+int IsoSettings::colourIndex(const QString &name)
+{
+    for (int i = 0; i < ColourCount; ++i)
+        if (name == QLatin1String(s_colourNames[i]))
+            return i;
+    return 0;
+}
