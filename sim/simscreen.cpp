@@ -16,6 +16,22 @@ SimScreen::SimScreen(QWidget *parent)
     m_shade->setAutoFillBackground(true);
     m_shade->setGeometry(0, 0, Width, Height);
     updateShade();
+    // The window system keeps no stacking order a screenshot could ask
+    // for: follow it from the show and raise events.
+    qApp->installEventFilter(this);
+}
+
+bool SimScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::ZOrderChange) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->isWindow() && widget != this) {
+            m_stacking.removeAll(QPointer<QWidget>(widget));
+            m_stacking.removeAll(QPointer<QWidget>());
+            m_stacking.append(widget);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 SimScreen::~SimScreen()
@@ -111,7 +127,15 @@ QImage SimScreen::composed()
     QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
     QPainter p(&image);
     const QPoint origin = geometry().topLeft();
-    for (QWidget *window : QApplication::topLevelWidgets()) {
+    QList<QWidget *> windows;
+    for (const QPointer<QWidget> &window : std::as_const(m_stacking))
+        if (window)
+            windows.append(window);
+    // Windows shown before this screen existed go beneath the others.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (!windows.contains(window))
+            windows.prepend(window);
+    for (QWidget *window : std::as_const(windows)) {
         if (window == this || !window->isVisible() || window->isMinimized())
             continue;
         p.drawPixmap(window->geometry().topLeft() - origin, window->grab());

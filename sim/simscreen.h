@@ -28,7 +28,7 @@ public:
     static QImage placeholderPicture();
     // What the panel shows: the screen with every other visible top-level
     // window (popups and dialogs live at screen coordinates) drawn over it
-    // where it stands.
+    // where it stands, the last one shown or raised on top.
     QImage composed();
 
     // The panel as the power nodes leave it: the backlight value (0..8192,
@@ -44,12 +44,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateShade();
 
     QImage m_picture;
     QPointer<QWidget> m_overlay;
+    // Top-level windows in the order they were last shown or raised.
+    QList<QPointer<QWidget>> m_stacking;
     QWidget *m_shade = nullptr;
     int m_backlight = 0;
     bool m_panelOn = true;

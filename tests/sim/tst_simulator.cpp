@@ -5,6 +5,7 @@
 #include "serial.h"
 #include "simboard.h"
 #include "simcore.h"
+#include "simscreen.h"
 #include "simulator.h"
 #include "testroot.h"
 
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
 #include <vector>
 
 class TestSimulator : public QObject
@@ -20,6 +22,7 @@ class TestSimulator : public QObject
 private Q_SLOTS:
     void wiresBoardAndCore();
     void frontDrivesTheSimulatedScreen();
+    void screenshotStacksWindowsAsShown();
 };
 
 // What `ostrel --simulate` relies on: the library opens the simulated board
@@ -82,6 +85,36 @@ void TestSimulator::frontDrivesTheSimulatedScreen()
     const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (!screens.isEmpty())
         picture.save(screens + QStringLiteral("/simulated_scene.png"));
+}
+
+// Popups are parentless windows: the screenshot draws the one shown or
+// raised last on top, as the panel shows it.
+void TestSimulator::screenshotStacksWindowsAsShown()
+{
+    SimScreen screen;
+    screen.setBoardPicture(QImage());
+    screen.move(0, 0);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto window = [](QColor colour) {
+        auto *w = new QWidget(nullptr, Qt::FramelessWindowHint);
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, colour);
+        w->setPalette(palette);
+        w->setAutoFillBackground(true);
+        w->setGeometry(50, 50, 100, 100);
+        return std::unique_ptr<QWidget>(w);
+    };
+    const auto green = window(Qt::green);
+    const auto red = window(Qt::red);
+    green->show();
+    red->show();
+    QCOMPARE(QColor(screen.composed().pixel(100, 100)), QColor(Qt::red));
+    green->raise();
+    QCOMPARE(QColor(screen.composed().pixel(100, 100)), QColor(Qt::green));
+    red->hide();
+    red->show();
+    QCOMPARE(QColor(screen.composed().pixel(100, 100)), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestSimulator)
