@@ -6,7 +6,6 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "eimagemode.h"
-#include "eimageviewlink.h"
 #include "isohandler.h"
 
 #include <QSettings>
@@ -30,15 +29,13 @@ struct ImageBench
         b.front->setIsoPara(iso);
         b.front->setIsoSwitch(true);
         view = std::make_unique<EGraphicsView>();
-        link = std::make_unique<EImageViewLink>(view->colorRect());
-        link->setLevelSpanMode(MODE_MANUAL);
-        link->setMinMaxTempValue(10.0f, 60.0f);
+        view->setLevelSpanMode(MODE_MANUAL);
+        view->setMinMaxTempValue(10.0f, 60.0f);
         page = std::make_unique<EImageMode>();
     }
     ~ImageBench()
     {
         page.reset();
-        link.reset();
         view.reset();
         EGlobal::setFPGA(nullptr);
     }
@@ -54,7 +51,6 @@ struct ImageBench
 
     Bench b;
     std::unique_ptr<EGraphicsView> view;
-    std::unique_ptr<EImageViewLink> link;
     std::unique_ptr<EImageMode> page;
 };
 
@@ -85,7 +81,7 @@ static void BM_ManualTickWritingSettings(benchmark::State &state)
     for (auto _ : state) {
         l.tick(up);
         up = !up;
-        l.link->flushSettings();
+        l.view->flushPendingSettings();
     }
 }
 BENCHMARK(BM_ManualTickWritingSettings)->Unit(benchmark::kMicrosecond);

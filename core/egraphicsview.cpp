@@ -4,7 +4,13 @@
 
 #include "eareawidget.h"
 #include "eglobal.h"
+#include "egraphicsmaxitem.h"
+#include "egraphicsminitem.h"
+#include "egraphicsmodeitem.h"
 #include "egraphicstextitem.h"
+#include "eimagemode.h"
+#include "eimagetab.h"
+#include "intervals.h"
 #include "elinewidget.h"
 #include "eobjectsettings.h"
 #include "ependingsettings.h"
@@ -16,7 +22,9 @@
 #include <QGraphicsScene>
 #include <QTimer>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 const QString DegreeC = QString(QChar(0x00B0)) + QLatin1Char('C');
@@ -32,6 +40,7 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EGlobal::setGraphicsView(this);
+    EImageViewHost::setInstance(this);
 
     m_scene = new QGraphicsScene;
     m_scene->setSceneRect(0, 0, 320, 240);
@@ -59,7 +68,10 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     m_readingsTimer = new QTimer(this);
     connect(m_readingsTimer, &QTimer::timeout, this, &EGraphicsView::displayTemp);
     m_autoLevelSpanTimer = new QTimer(this);
+    connect(m_autoLevelSpanTimer, &QTimer::timeout, this, &EGraphicsView::autoLevelSpanHandler);
     m_handLevelSpanTimer = new QTimer(this);
+    m_handLevelSpanTimer->setSingleShot(true);
+    connect(m_handLevelSpanTimer, &QTimer::timeout, this, &EGraphicsView::slot_handLevelSpanTimer);
     m_readingsTimer->start(RefreshMs);
 
     displayToolBar();
@@ -80,9 +92,12 @@ EGraphicsView::EGraphicsView(QWidget *parent)
 EGraphicsView::~EGraphicsView()
 {
     m_readingsTimer->stop();
+    m_autoLevelSpanTimer->stop();
     EPendingSettings::instance()->flush();
     if (EGlobal::getGraphicsView() == this)
         EGlobal::setGraphicsView(nullptr);
+    if (EImageViewHost::instance() == this)
+        EImageViewHost::setInstance(nullptr);
     // The objects' items belong to the scene; the objects go first.
     qDeleteAll(m_spots);
     qDeleteAll(m_areas);
@@ -92,13 +107,6 @@ EGraphicsView::~EGraphicsView()
     delete m_scene;
 }
 
-// Builds the palette model: it uploads the stored palette to the board
-// and keeps the bar's lines hidden until a manual adjustment shows them.
-void EGraphicsView::displayColorBarTemp()
-{
-    if (!m_colorRect)
-        m_colorRect = new EColorRect(m_scene, 299, 56, 16, 128);
-}
 
 void EGraphicsView::init()
 {
@@ -545,11 +553,6 @@ int EGraphicsView::set_CCD_Pipe_IR_Position(Image_Position_t position)
     return 0;
 }
 
-void EGraphicsView::setTempRangeMinMax(int min, int max)
-{
-    m_rangeMin = min;
-    m_rangeMax = max;
-}
 
 bool EGraphicsView::eventFilter(QObject *watched, QEvent *event)
 {
@@ -559,4 +562,341 @@ bool EGraphicsView::eventFilter(QObject *watched, QEvent *event)
             menu->setVisible(false);
     }
     return false;
+}
+
+// ---- level/span and the colour-bar scale ----
+
+namespace {
+const float DefaultManualMax = 150.0f;
+const float DefaultManualMin = -20.0f;
+// Height of a label: the two markers never come closer than this.
+const int LabelHeight = 17;
+
+QString rangeText(int celsius)
+{
+    return QString::asprintf("%.1f", double(EGlobal::unit_out_temp(float(celsius))));
+}
+} // namespace
+
+// The palette model uploads the stored palette to the board and keeps the
+// bar's lines hidden until a manual adjustment shows them; the labels
+// beside it follow the scale.
+void EGraphicsView::displayColorBarTemp()
+{
+    if (!m_colorRect)
+        m_colorRect = new EColorRect(m_scene, 299, 56, 16, 128);
+    m_modeItem = new EGraphicsModeItem(m_scene);
+    m_maxItem = new EGraphicsMaxItem(m_scene);
+    m_minItem = new EGraphicsMinItem(m_scene);
+    m_manualMax = new EGraphicsTextItem(m_scene);
+    m_manualMin = new EGraphicsTextItem(m_scene);
+    for (EGraphicsTextItem *item : {static_cast<EGraphicsTextItem *>(m_modeItem), static_cast<EGraphicsTextItem *>(m_maxItem),
+             static_cast<EGraphicsTextItem *>(m_minItem), m_manualMax, m_manualMin}) {
+        item->setDefaultTextColor(Qt::white);
+        m_scene->addItem(item);
+    }
+    m_modeText = tr("Auto");
+    placeRight(m_modeItem, m_modeText, 208);
+    placeRight(m_maxItem, QStringLiteral("100.0"), 37);
+    placeRight(m_minItem, QStringLiteral("25.0"), 187);
+    placeRight(m_manualMax, QStringLiteral("100.0"), 59, -20);
+    placeRight(m_manualMin, QStringLiteral("25.0"), 164, -20);
+    m_manualMax->hide();
+    m_manualMin->hide();
+    setColorTable(m_colorRect->getColorTable().data(), true);
+}
+
+void EGraphicsView::placeRight(EGraphicsTextItem *item, const QString &text, int y, int dx)
+{
+    item->setPlainText(text);
+    item->setPos(320 - item->boundingRect().width() + dx, y);
+}
+
+QString EGraphicsView::tempText(float celsius) const
+{
+    const double shown = EGlobal::unit_out_temp(celsius);
+    return QString::asprintf(EGlobal::getDoublePrecision() ? "%.2f" : "%.1f", shown);
+}
+
+void EGraphicsView::setColorBarLabelsVisible(bool visible)
+{
+    m_maxItem->setVisible(visible);
+    m_minItem->setVisible(visible);
+    m_modeItem->setVisible(visible);
+}
+
+void EGraphicsView::readLevelSpanAtStart()
+{
+    const EObjectSettings settings{QString()};
+    const Mode_t mode = settings.readInt(QStringLiteral("ImageAdjust"), MODE_AUTO, MODE_AUTO, MODE_MANUAL);
+    setLevelSpanMode(mode);
+    if (mode != MODE_MANUAL)
+        return;
+    QSettings stored(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    bool okMax = false, okMin = false;
+    float max = stored.value(QStringLiteral("Manual_MaxTemp")).toString().trimmed().toFloat(&okMax);
+    float min = stored.value(QStringLiteral("Manual_MinTemp")).toString().trimmed().toFloat(&okMin);
+    if (!okMax || !okMin)
+        max = min = NAN;
+    sanitizeManualLimits(&min, &max, m_rangeMin, m_rangeMax);
+    setMinTempValue(min);
+    setMaxTempValue(max);
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->fpga_start_level_span_control(true);
+    updateLevelSpan();
+}
+
+void EGraphicsView::sanitizeManualLimits(float *min, float *max, int rangeMin, int rangeMax)
+{
+    const bool sound = std::isfinite(*min) && std::isfinite(*max) && *min < *max && *min >= rangeMin && *max <= rangeMax;
+    if (sound)
+        return;
+    *min = DefaultManualMin;
+    *max = DefaultManualMax;
+    if (rangeMin < rangeMax) {
+        *min = std::clamp(*min, float(rangeMin), float(rangeMax));
+        *max = std::clamp(*max, float(rangeMin), float(rangeMax));
+        if (!(*min < *max)) {
+            *min = rangeMin;
+            *max = rangeMax;
+        }
+    }
+}
+
+void EGraphicsView::setLevelSpanMode(Mode_t mode)
+{
+    if (mode < MODE_AUTO || mode > MODE_MANUAL)
+        return;
+    storeInt("ImageAdjust", mode);
+    FPGA *fpga = EGlobal::getFPGA();
+    if (fpga)
+        fpga->setLevelSpanMode(mode);
+    if (fpga && mode != m_levelSpanMode && mode != MODE_MANUAL)
+        fpga->calcLevelSpan(mode, false);
+    m_levelSpanMode = mode;
+    if (mode == MODE_MANUAL) {
+        m_modeText = tr(" M ");
+        m_autoLevelSpanTimer->stop();
+    } else {
+        m_modeText = mode == MODE_HISTOGRAM ? tr(" HG ") : tr("Auto");
+        autoLevelSpanHandler();
+        updateMinMaxTemp();
+        m_autoLevelSpanTimer->start(AutoRefreshMs);
+    }
+    placeRight(m_modeItem, m_modeText, 208);
+}
+
+void EGraphicsView::autoLevelSpanHandler()
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    if (!fpga || m_levelSpanMode == MODE_MANUAL)
+        return;
+    fpga->calcLevelSpan(m_levelSpanMode, true);
+    updateMinMaxTemp();
+}
+
+void EGraphicsView::updateMinMaxTemp()
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    if (!fpga || m_shutting || m_levelSpanMode == MODE_MANUAL)
+        return;
+    IrTempStru low{}, high{};
+    fpga->getMinMaxTemp(&low, &high);
+    // A failed reading ("NULL") leaves the label as it was.
+    auto apply = [this](const IrTempStru &reading, float *stored, EGraphicsTextItem *label, int y) {
+        const QByteArray status(reading.status, int(qstrnlen(reading.status, sizeof reading.status)));
+        QString text;
+        if (status == "OK" && std::isfinite(reading.temp)) {
+            *stored = reading.temp;
+            text = tempText(reading.temp);
+        } else if (status == "H" || status == "HE") {
+            *stored = m_rangeMax;
+            text = rangeText(m_rangeMax);
+        } else if (status == "L" || status == "LE") {
+            *stored = m_rangeMin;
+            text = rangeText(m_rangeMin);
+        } else {
+            return;
+        }
+        placeRight(label, text, y);
+    };
+    apply(low, &m_minTemp, m_minItem, 187);
+    apply(high, &m_maxTemp, m_maxItem, 37);
+}
+
+bool EGraphicsView::previewTable(const RgbTable &palette, float min, float max, int rangeMin, int rangeMax, RgbTable *out)
+{
+    const double range = double(rangeMax) - double(rangeMin);
+    if (!(range > 0) || !std::isfinite(min) || !std::isfinite(max) || min > max)
+        return false;
+    const double lo = (min - rangeMin) * 255.0 / range;
+    const double hi = (max - rangeMin) * 255.0 / range;
+    // Both ends must truncate into 0..255.
+    if (!(lo > -1.0 && lo < 256.0 && hi > -1.0 && hi < 256.0))
+        return false;
+    const int first = int(lo);
+    const int last = int(hi);
+    const double step = 256.0 / (hi - lo + 1.0);
+    double k = 0;
+    for (int i = 0; i < 256; ++i) {
+        if (i < first) {
+            (*out)[i] = palette[0];
+        } else if (i <= last) {
+            (*out)[i] = palette[std::clamp(int(k), 0, 255)];
+            k += step;
+        } else {
+            (*out)[i] = palette[255];
+        }
+    }
+    return true;
+}
+
+QPair<int, int> EGraphicsView::markerRows(float min, float max, int rangeMin, int rangeMax)
+{
+    const double range = double(rangeMax) - double(rangeMin);
+    const double c = ((double(min) + max) / 2 - rangeMin) * 128 / range;
+    const double h = ((double(max) - min) / 2) * 128 / range;
+    const int p = int(std::clamp(c - h, double(LabelHeight), 110.0));
+    const int q = int(std::clamp(c + h, double(LabelHeight), 110.0));
+    return {184 - p, 167 - q};
+}
+
+void EGraphicsView::setMinMaxTempValue(float min, float max)
+{
+    if (!std::isfinite(min) || !std::isfinite(max))
+        return;
+    m_minTemp = min;
+    m_maxTemp = max;
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->handLevelSpan(min, max);
+    const bool sound = previewTable(m_palette, min, max, m_rangeMin, m_rangeMax, &m_preview);
+    if (sound)
+        m_colorRect->setColorTable(m_preview.data(), true);
+    m_handLevelSpanTimer->start(Intervals::ms(HandDisplayMs));
+    placeRight(m_minItem, rangeText(m_rangeMin), 187);
+    placeRight(m_maxItem, rangeText(m_rangeMax), 37);
+    m_minItem->show();
+    m_maxItem->show();
+    // Without a range width there is no bar to put the markers on.
+    if (m_rangeMax > m_rangeMin) {
+        const QPair<int, int> rows = markerRows(min, max, m_rangeMin, m_rangeMax);
+        placeRight(m_manualMin, tempText(min), rows.first, -20);
+        placeRight(m_manualMax, tempText(max), rows.second, -20);
+        m_manualMin->show();
+        m_manualMax->show();
+    } else {
+        m_manualMin->hide();
+        m_manualMax->hide();
+    }
+    storeManualLimits();
+}
+
+// A held arrow changes the limits every 200 ms: the keys are written once
+// it rests.
+void EGraphicsView::storeManualLimits()
+{
+    EPendingSettings::instance()->setValue(QString(), QStringLiteral("Manual_MaxTemp"), QString::asprintf("%.1f", double(m_maxTemp)));
+    EPendingSettings::instance()->setValue(QString(), QStringLiteral("Manual_MinTemp"), QString::asprintf("%.1f", double(m_minTemp)));
+}
+
+void EGraphicsView::slot_handLevelSpanTimer()
+{
+    m_handLevelSpanTimer->stop();
+    m_manualMin->hide();
+    m_manualMax->hide();
+    if (m_imageMode == Visible || m_imageMode == VIS_PIPE_IR) {
+        m_minItem->hide();
+        m_maxItem->hide();
+    }
+    setMinTempValue(m_minTemp);
+    setMaxTempValue(m_maxTemp);
+    m_colorRect->setVisible(false);
+}
+
+void EGraphicsView::setMinTempValue(float min)
+{
+    m_minTemp = min;
+    placeRight(m_minItem, tempText(min), 187);
+}
+
+void EGraphicsView::setMaxTempValue(float max)
+{
+    m_maxTemp = max;
+    placeRight(m_maxItem, tempText(max), 37);
+}
+
+int EGraphicsView::updateLevelSpan()
+{
+    if (m_levelSpanMode != MODE_MANUAL)
+        return -1;
+    FPGA *fpga = EGlobal::getFPGA();
+    return fpga ? fpga->handLevelSpan(m_minTemp, m_maxTemp) : -1;
+}
+
+void EGraphicsView::changeTempUnit(int)
+{
+    setMinTempValue(m_minTemp);
+    setMaxTempValue(m_maxTemp);
+    if (EImageTab *popup = EGlobal::getImageTab()) {
+        // The page reads the manual limits back from the settings.
+        EPendingSettings::instance()->flush();
+        popup->modePage()->changeTempUnit();
+    }
+}
+
+void EGraphicsView::setTempRangeMinMax(int min, int max)
+{
+    if (min >= max)
+        return;
+    m_rangeMin = min;
+    m_rangeMax = max;
+    if (EImageTab *popup = EGlobal::getImageTab())
+        popup->modePage()->setTempRangeMinMax(min, max);
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->setTempRangeMinMax(min, max);
+}
+
+void EGraphicsView::setColorTable(const _rgb_item *table, bool)
+{
+    std::copy(table, table + 256, m_palette.begin());
+    m_manualMin->setBackgroundBrush(QColor(m_palette[0].r, m_palette[0].g, m_palette[0].b));
+    m_manualMax->setBackgroundBrush(QColor(m_palette[255].r, m_palette[255].g, m_palette[255].b));
+}
+
+void EGraphicsView::setHighLightMinMaxTemp(bool)
+{
+    m_maxItem->update();
+    m_minItem->update();
+}
+
+void EGraphicsView::setBrightTempValue(float value)
+{
+    m_brightTemp = std::max(EGlobal::unit_in_temp(value), 4.0f);
+}
+
+void EGraphicsView::setSpanTempValue(float value)
+{
+    m_spanTemp = std::max(EGlobal::unit_in_temp(value), 4.0f);
+}
+
+float EGraphicsView::getBrightTempValue() const
+{
+    return EGlobal::unit_out_temp(m_brightTemp);
+}
+
+float EGraphicsView::getSpanTempValue() const
+{
+    return EGlobal::unit_out_temp(m_spanTemp);
+}
+
+void EGraphicsView::autoLevelHandler()
+{
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->autoLevel(m_spanTemp);
+}
+
+void EGraphicsView::autoSpanHandler()
+{
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->autoSpan(m_brightTemp);
 }

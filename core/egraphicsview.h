@@ -1,15 +1,21 @@
 #pragma once
 
+#include "custompaletterecord.h"
 #include "egraphicsviewprivate.h"
+#include "eimageviewhost.h"
 #include "ereadingshost.h"
 #include "fpgatypes.h"
 
 #include <QMap>
+#include <QPair>
 #include <QString>
 
 class EAnalysisWidget;
 class EAreaWidget;
 class EColorRect;
+class EGraphicsMaxItem;
+class EGraphicsMinItem;
+class EGraphicsModeItem;
 class EGraphicsTextItem;
 class ELineWidget;
 class ESpotWidget;
@@ -22,8 +28,10 @@ class QTimer;
 // the tips text, the laser marker and the eight measurement objects (spots
 // 1-3, areas 1-3, lines 1-2), which it owns and refreshes every 640 ms.
 // It follows the picture mode: which objects are seen and where the spots
-// and areas lie on the screen.
-class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost
+// and areas lie on the screen. It keeps the level/span mode with the
+// temperature labels beside the colour bar (the image popup's pages reach
+// it as their EImageViewHost).
+class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost, public EImageViewHost
 {
     Q_OBJECT
 public:
@@ -81,10 +89,50 @@ public:
     Image_Position_t get_IR_Pipe_CCD_Position() const { return m_irPipeCcdPosition; }
     Image_Position_t get_CCD_Pipe_IR_Position() const { return m_ccdPipeIrPosition; }
 
-    // ---- range limits and shutter (set by level/span and the shutter) ----
+    // ---- level/span and the colour-bar scale ----
+    enum { AutoRefreshMs = 100, HandDisplayMs = 3000 };
+    Mode_t getLevelSpanMode() const override { return m_levelSpanMode; }
+    void setLevelSpanMode(Mode_t mode) override;
+    float getMinTemp() const override { return m_minTemp; }
+    float getMaxTemp() const override { return m_maxTemp; }
+    float getLevelTemp() const { return (m_maxTemp + m_minTemp) / 2; }
+    float getSpanTemp() const { return m_maxTemp - m_minTemp; }
+    void setMinMaxTempValue(float min, float max) override;
+    void setMinTempValue(float min) override;
+    void setMaxTempValue(float max) override;
+    int updateLevelSpan();
+    void changeTempUnit(int unit);
+    // Ignored unless min < max: a range without width has no scale.
     void setTempRangeMinMax(int min, int max);
     int tempRangeMin() const override { return m_rangeMin; }
     int tempRangeMax() const override { return m_rangeMax; }
+    void setTempRange(int range) { m_tempRange = range; }
+    int getTempRange() const { return m_tempRange; }
+    void setColorTable(const _rgb_item *table, bool unused);
+    void setHighLightMinMaxTemp(bool on);
+    void setBrightTempValue(float value);
+    void setSpanTempValue(float value);
+    float getBrightTempValue() const;
+    float getSpanTempValue() const;
+    EGraphicsModeItem *modeItem() const { return m_modeItem; }
+    EGraphicsMaxItem *maxItem() const { return m_maxItem; }
+    EGraphicsMinItem *minItem() const { return m_minItem; }
+    EGraphicsTextItem *manualMaxItem() const { return m_manualMax; }
+    EGraphicsTextItem *manualMinItem() const { return m_manualMin; }
+    QTimer *autoLevelSpanTimer() const { return m_autoLevelSpanTimer; }
+    QTimer *handLevelSpanTimer() const { return m_handLevelSpanTimer; }
+    // The table the bar shows while adjusting, or none when the limits
+    // give no preview.
+    const RgbTable &previewTable() const { return m_preview; }
+    // Manual limits at start: finite, min < max and inside the range,
+    // else the defaults.
+    static void sanitizeManualLimits(float *min, float *max, int rangeMin, int rangeMax);
+    // The bar's palette entries for manual limits, false when the limits
+    // give no preview (outside the range, no range width, not finite).
+    static bool previewTable(const RgbTable &palette, float min, float max, int rangeMin, int rangeMax, RgbTable *out);
+    // The two markers' y on the bar (bottom, top).
+    static QPair<int, int> markerRows(float min, float max, int rangeMin, int rangeMax);
+
     void setShutting(bool on) { m_shutting = on; }
     bool isShutting() const { return m_shutting; }
     // Live view shown: cleared while a menu screen covers the view, set
@@ -105,6 +153,11 @@ public:
 
 public Q_SLOTS:
     void displayTemp() override;
+    void autoLevelSpanHandler();
+    void updateMinMaxTemp();
+    void slot_handLevelSpanTimer() override;
+    void autoLevelHandler();
+    void autoSpanHandler();
 
 private:
     enum Kind { Spot, Area, Line };
@@ -123,9 +176,12 @@ private:
     // Steps that the level/span, colour-bar and status-bar code fill in.
     void displayColorBarTemp();
     void displayToolBar() {}
-    void setColorBarLabelsVisible(bool) {}
+    void setColorBarLabelsVisible(bool visible);
     void setMixVisible(bool) {}
-    void readLevelSpanAtStart() {}
+    void readLevelSpanAtStart();
+    QString tempText(float celsius) const;
+    void placeRight(EGraphicsTextItem *item, const QString &text, int y, int dx = 2);
+    void storeManualLimits();
     void InitMultiRz() {}
     void InitFlickerTime() {}
     void updatetimeFormat() {}
@@ -144,6 +200,18 @@ private:
     float m_minTemp = -20.0f;
     int m_rangeMin = DefaultRangeMin;
     int m_rangeMax = DefaultRangeMax;
+    int m_tempRange = 0;
+    float m_brightTemp = 4.0f;
+    float m_spanTemp = 4.0f;
+    Mode_t m_levelSpanMode = MODE_AUTO;
+    QString m_modeText;
+    EGraphicsModeItem *m_modeItem = nullptr;
+    EGraphicsMaxItem *m_maxItem = nullptr;
+    EGraphicsMinItem *m_minItem = nullptr;
+    EGraphicsTextItem *m_manualMax = nullptr;
+    EGraphicsTextItem *m_manualMin = nullptr;
+    RgbTable m_palette{};
+    RgbTable m_preview{};
     QTimer *m_readingsTimer = nullptr;
     QTimer *m_autoLevelSpanTimer = nullptr;
     QTimer *m_handLevelSpanTimer = nullptr;
