@@ -10,6 +10,12 @@
 #include "egraphicstextitem.h"
 #include "eimagemode.h"
 #include "eimagetab.h"
+#include "cvmainwindow.h"
+#include "ebattery.h"
+#include "etoolwidget.h"
+#include "freespace.h"
+#include "paths.h"
+#include "zflickertime.h"
 #include "intervals.h"
 #include "elinewidget.h"
 #include "eobjectsettings.h"
@@ -17,7 +23,10 @@
 #include "espotwidget.h"
 #include "fpga.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QTimer>
@@ -41,6 +50,10 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EGlobal::setGraphicsView(this);
     EImageViewHost::setInstance(this);
+
+    m_shutterTimer = new QTimer(this);
+    m_shutterTimer->setSingleShot(true);
+    connect(m_shutterTimer, &QTimer::timeout, this, &EGraphicsView::slot_hideShutterDisplay);
 
     m_scene = new QGraphicsScene;
     m_scene->setSceneRect(0, 0, 320, 240);
@@ -103,6 +116,7 @@ EGraphicsView::~EGraphicsView()
     qDeleteAll(m_areas);
     qDeleteAll(m_lines);
     delete m_colorRect;
+    delete m_flickerTime;
     setScene(nullptr);
     delete m_scene;
 }
@@ -114,6 +128,8 @@ void EGraphicsView::init()
     {
         const EObjectSettings settings{QString()};
         const int unit = settings.readInt(QStringLiteral("TempUnit"), 0, 0, 2);
+        if (m_toolBar)
+            m_toolBar->changeTempUnit(char(unit));
         EGlobal::setSystemTempUnit(char(unit));
         EGlobal::setSystemLenUnit(char(settings.readInt(QStringLiteral("LenUnit"), 0, 0, 1)));
         // Mode 6 is never stored, so it is no start-up mode either.
@@ -244,6 +260,7 @@ void EGraphicsView::hideTempUnit()
 
 void EGraphicsView::setTipsText(const QString &text)
 {
+    m_tipsText = text;
     m_tips->setPlainText(text);
     const QRectF box = m_tips->boundingRect();
     m_tips->setPos((320 - box.width()) / 2, (240 - box.height()) / 2);
@@ -255,6 +272,13 @@ QString EGraphicsView::getTipsText() const
 }
 
 void EGraphicsView::setTipsVisibled(bool visible)
+{
+    m_tipsVisible = visible;
+    if (!m_calibrating)
+        m_tips->setVisible(visible);
+}
+
+void EGraphicsView::setTipsVisibled_p(bool visible)
 {
     m_tipsVisible = visible;
     m_tips->setVisible(visible);
@@ -899,4 +923,233 @@ void EGraphicsView::autoSpanHandler()
 {
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->autoSpan(m_brightTemp);
+}
+
+// ---- status bar, shutter, freeze, laser ----
+
+void EGraphicsView::displayToolBar()
+{
+    m_toolBar = new EToolWidget(nullptr);
+    EGlobal::setToolBar(m_toolBar);
+    m_toolBar->setAttribute(Qt::WA_TranslucentBackground);
+    m_toolBar->setStyleSheet(m_toolBar->styleSheet() + QStringLiteral("EToolWidget { background: transparent; }"));
+    m_toolBar->setGeometry(0, 0, 320, 16);
+    m_toolBar->setFixedHeight(16);
+    m_toolBar->battery()->setLiveView({[this](const QString &text) { setTipsText(text); },
+                                       [this](bool on) { setTipsVisibled(on); },
+                                       [this] { return tipsVisibled(); },
+                                       [this] { updateLevelSpan(); }});
+    m_scene->addWidget(m_toolBar)->setPos(0, 0);
+}
+
+// The shutter notice ends 2.5 s after the last shutter: one timer,
+// restarted, so a second shutter never ends the first one's notice early.
+void EGraphicsView::slot_shutterHandler()
+{
+    m_shutting = true;
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->insideShutter();
+    m_shutterTimer->start(Intervals::ms(ShutterNoticeMs));
+}
+
+void EGraphicsView::shutterHandler()
+{
+    slot_shutterHandler();
+    m_calibrating = true;
+    m_tips->setPlainText(tr("Calibrating..."));
+    const QRectF box = m_tips->boundingRect();
+    m_tips->setPos((320 - box.width()) / 2, (240 - box.height()) / 2);
+    m_tips->show();
+}
+
+void EGraphicsView::slot_hideShutterDisplay()
+{
+    m_calibrating = false;
+    if (m_tipsVisible) {
+        setTipsText(m_tipsText);
+        m_tips->show();
+    } else {
+        m_tips->hide();
+    }
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->updateSensorTemp(true);
+    m_shutting = false;
+    updateLevelSpan();
+    updateMinMaxTemp();
+}
+
+void EGraphicsView::freezeFPGAImage(bool on)
+{
+    qDebug("freeze image :%d", int(on));
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->freeze_image(on);
+}
+
+bool EGraphicsView::gerFreezeFPGAImageStatus() const
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    return fpga && fpga->getFreezeImageStatus();
+}
+
+void EGraphicsView::laserHandler(bool on)
+{
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->openLaser(on);
+    m_laser->setVisible(on && (m_imageMode == IR || m_imageMode == VIS_MIX_IR));
+    if (m_toolBar)
+        m_toolBar->laserHandler(on);
+}
+
+// ---- pausing ----
+
+void EGraphicsView::saveStatus()
+{
+    if (m_autoLevelSpanTimer->isActive()) {
+        m_autoLevelSpanTimer->stop();
+        m_pausedRefresh = true;
+    }
+    m_readingsTimer->stop();
+    if (m_toolBar)
+        m_toolBar->startShutterTimer(false);
+}
+
+// Every return to the live view begins with a shutter.
+void EGraphicsView::restoreStatus()
+{
+    if (m_pausedRefresh) {
+        m_autoLevelSpanTimer->start(AutoRefreshMs);
+        m_pausedRefresh = false;
+    }
+    m_readingsTimer->start(RefreshMs);
+    if (m_toolBar)
+        m_toolBar->startShutterTimer(true);
+    shutterHandler();
+}
+
+// ---- storage ----
+
+int EGraphicsView::getFileSize()
+{
+    const QFileInfo side(Paths::resolve(QStringLiteral("/root/tmp.avi")));
+    return side.exists() ? int(side.size() / 1048576) : 0;
+}
+
+qint64 EGraphicsView::getSDCardInfo()
+{
+    quint64 bytes = 0;
+    if (!FreeSpace::freeBytes(QStringLiteral("/media/mmc"), &bytes))
+        return -getFileSize();
+    return qint64(bytes / 1048576) - getFileSize();
+}
+
+namespace {
+// The leading decimal digits of a part of a name; none gives 0.
+int leadingNumber(const QString &name, int from, int length)
+{
+    int value = 0;
+    for (int i = from; i < qMin(int(name.size()), from + length) && name.at(i).isDigit(); ++i)
+        value = value * 10 + name.at(i).digitValue();
+    return value;
+}
+} // namespace
+
+void EGraphicsView::sortVideoNames(QStringList *names)
+{
+    struct Keyed
+    {
+        int date;
+        int number;
+        QString name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(names->size()));
+    for (const QString &name : std::as_const(*names))
+        keyed.push_back({leadingNumber(name, 0, 6), leadingNumber(name, 7, 4), name});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        return a.date != b.date ? a.date > b.date : a.number > b.number;
+    });
+    names->clear();
+    for (Keyed &k : keyed)
+        names->append(std::move(k.name));
+}
+
+void EGraphicsView::sacnVideoDir()
+{
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/videoFile/"));
+    QDir dir(folder);
+    if (!dir.exists())
+        QDir().mkpath(folder);
+    m_videoFiles = dir.entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    sortVideoNames(&m_videoFiles);
+}
+
+// ---- record time, zoom text, time format ----
+
+void EGraphicsView::InitFlickerTime()
+{
+    m_flickerTime = new ZFlickerTime(nullptr);
+    connect(m_flickerTime, &ZFlickerTime::spacesignals, this, &EGraphicsView::videospaceslots);
+    m_flickerTime->hide();
+}
+
+void EGraphicsView::startflickertime()
+{
+    m_flickerTime->show();
+    m_flickerTime->startflickerTimer();
+}
+
+void EGraphicsView::stopflickertime()
+{
+    m_flickerTime->stopflickerTimer();
+}
+
+int EGraphicsView::getflickertime() const
+{
+    return m_flickerTime->seconds();
+}
+
+bool EGraphicsView::getflickertimestate() const
+{
+    return m_flickerTime->isVisible();
+}
+
+// The card filled up while recording: the recording stops.
+void EGraphicsView::videospaceslots()
+{
+    qWarning("Lack of space");
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->video_start();
+}
+
+void EGraphicsView::InitMultiRz()
+{
+    m_zoomItem = new EGraphicsTextItem(m_scene);
+    m_zoomItem->setDefaultTextColor(Qt::white);
+    m_scene->addItem(m_zoomItem);
+    placeRight(m_zoomItem, QString(), 16);
+    m_zoomItem->hide();
+}
+
+void EGraphicsView::enableMultiRz(const QString &text)
+{
+    placeRight(m_zoomItem, text, 16);
+    m_zoomItem->show();
+}
+
+void EGraphicsView::disableMultiRz()
+{
+    m_zoomItem->hide();
+}
+
+void EGraphicsView::updatetimeFormat()
+{
+    const EObjectSettings settings{QString()};
+    const int format = settings.readInt(QStringLiteral("Timeformat"), 24, INT_MIN, INT_MAX);
+    m_timeFormat = format == 12 ? 12 : 24;
+}
+
+void EGraphicsView::setMixVisible(bool visible)
+{
+    if (m_toolBar)
+        m_toolBar->setMixVisible(visible);
 }

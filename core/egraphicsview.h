@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 class EAnalysisWidget;
 class EAreaWidget;
@@ -17,6 +18,8 @@ class EGraphicsMaxItem;
 class EGraphicsMinItem;
 class EGraphicsModeItem;
 class EGraphicsTextItem;
+class EToolWidget;
+class ZFlickerTime;
 class ELineWidget;
 class ESpotWidget;
 class QGraphicsPixmapItem;
@@ -62,8 +65,47 @@ public:
     // ---- tips ----
     void setTipsText(const QString &text);
     QString getTipsText() const;
+    // Left to the shutter notice while it is up, applied when it ends.
     void setTipsVisibled(bool visible);
+    void setTipsVisibled_p(bool visible);
     bool tipsVisibled() const;
+
+    // ---- shutter, freeze, laser ----
+    enum { ShutterNoticeMs = 2500 };
+    void shutterHandler();
+    void freezeFPGAImage(bool on);
+    bool gerFreezeFPGAImageStatus() const;
+    void laserHandler(bool on);
+    QTimer *shutterTimer() const { return m_shutterTimer; }
+    bool isCalibrating() const { return m_calibrating; }
+
+    // ---- storage ----
+    // Size of the radiometric video side file in whole MiB.
+    static int getFileSize();
+    // Free MiB on the card less the side file; statfs failing gives
+    // minus the side file.
+    static qint64 getSDCardInfo();
+    static bool getPhotoSDCardInfo() { return getSDCardInfo() < 1; }
+    static bool getVideoSDCardInfo() { return getSDCardInfo() < 6; }
+    void sacnVideoDir();
+    QStringList getScanVideoFile() const { return m_videoFiles; }
+    int getScanVideoFileSize() const { return int(m_videoFiles.size()); }
+    // Newest first: date, then sequence number, both descending; a name
+    // without them sorts as 0. Stable.
+    static void sortVideoNames(QStringList *names);
+
+    // ---- record time, zoom text, time format ----
+    void startflickertime();
+    void stopflickertime();
+    int getflickertime() const;
+    bool getflickertimestate() const;
+    ZFlickerTime *flickerTime() const { return m_flickerTime; }
+    void enableMultiRz(const QString &text);
+    void disableMultiRz();
+    EGraphicsTextItem *zoomItem() const { return m_zoomItem; }
+    void updatetimeFormat();
+    int gettimeFormat() const { return m_timeFormat; }
+    EToolWidget *toolBar() const { return m_toolBar; }
 
     // ---- measurement objects ----
     ESpotWidget *getSpotWidget(int n) const { return m_spots.value(n - 1); }
@@ -143,6 +185,24 @@ public:
     void setSetupVisibled(bool visible) { m_setupVisible = visible; }
     bool isSetupVisibled() const { return m_setupVisible; }
 
+    // ---- flags shared between screens ----
+    void setFreezFlag(bool on) { m_freezeFlag = on; }
+    bool getFreezFlag() const { return m_freezeFlag; }
+    void setCameraFlag(bool on) { m_cameraFlag = on; }
+    bool getCameraFlag() const { return m_cameraFlag; }
+    void SetCameraVideoFlag(bool on) { m_cameraVideoFlag = on; }
+    bool GetCameraVideoFlag() const { return m_cameraVideoFlag; }
+    void setLcdPowerstate(bool off) { m_lcdOff = off; }
+    bool getLcdPowerstate() const { return m_lcdOff; }
+    void setTouchLcdstate(bool on) { m_touchLcd = on; }
+    bool getTouchLcdstate() const { return m_touchLcd; }
+    void setImagesequencemode(bool on) { m_imageSequence = on; }
+    bool getImagesequencemode() const { return m_imageSequence; }
+    void setWaitIrAdmode(bool on) { m_waitIrAd = on; }
+    bool getWaitIrAdmode() const { return m_waitIrAd; }
+    void setMplayerCnt(int count) { m_mplayerCount = count; }
+    int getMplayerCnt() const { return m_mplayerCount; }
+
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Switched on by the user, whatever the picture mode lets be seen.
@@ -156,6 +216,10 @@ public Q_SLOTS:
     void autoLevelSpanHandler();
     void updateMinMaxTemp();
     void slot_handLevelSpanTimer() override;
+    void slot_shutterHandler();
+    void slot_hideShutterDisplay();
+    void saveStatus();
+    void restoreStatus();
     void autoLevelHandler();
     void autoSpanHandler();
 
@@ -175,16 +239,16 @@ private:
 
     // Steps that the level/span, colour-bar and status-bar code fill in.
     void displayColorBarTemp();
-    void displayToolBar() {}
+    void displayToolBar();
+    void videospaceslots();
     void setColorBarLabelsVisible(bool visible);
-    void setMixVisible(bool) {}
+    void setMixVisible(bool visible);
     void readLevelSpanAtStart();
     QString tempText(float celsius) const;
     void placeRight(EGraphicsTextItem *item, const QString &text, int y, int dx = 2);
     void storeManualLimits();
-    void InitMultiRz() {}
-    void InitFlickerTime() {}
-    void updatetimeFormat() {}
+    void InitMultiRz();
+    void InitFlickerTime();
     bool laserOn() const;
 
     QGraphicsScene *m_scene = nullptr;
@@ -223,4 +287,21 @@ private:
     Image_Position_t m_ccdPipeIrPosition = POSITION_TOP_LEFT;
     bool m_shown = true;
     bool m_setupVisible = false;
+    EToolWidget *m_toolBar = nullptr;
+    ZFlickerTime *m_flickerTime = nullptr;
+    EGraphicsTextItem *m_zoomItem = nullptr;
+    QTimer *m_shutterTimer = nullptr;
+    bool m_calibrating = false;
+    QString m_tipsText;
+    bool m_pausedRefresh = false;
+    QStringList m_videoFiles;
+    int m_timeFormat = 24;
+    bool m_freezeFlag = false;
+    bool m_cameraFlag = false;
+    bool m_cameraVideoFlag = false;
+    bool m_lcdOff = false;
+    bool m_touchLcd = false;
+    bool m_imageSequence = false;
+    bool m_waitIrAd = false;
+    int m_mplayerCount = 0;
 };
