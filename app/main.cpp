@@ -40,6 +40,7 @@ int main(int argc, char **argv)
     screen.setOverlay(live.view());
     live.addImageTab(&screen);
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
+    QObject::connect(&simulator, &Simulator::boardColorBar, &screen, &SimScreen::setColorBar);
     SimSetupWiring::install(&screen);
     // Popups and dialogs stand at screen coordinates, as on the camera.
     screen.move(0, 0);

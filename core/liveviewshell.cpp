@@ -15,6 +15,8 @@ LiveViewShell::LiveViewShell()
     EGlobal::setFPGA(m_fpga.get());
     m_fpga->init();
     m_view = std::make_unique<EGraphicsView>();
+    // As the main window does at start: the board's colour bar on.
+    m_fpga->fpga_switch_colorBar(true);
     // As the main menu does on the first turn of the event loop: the popup
     // is built ahead of use, and building it programs the board's inset
     // corner and blend registers from the settings.
