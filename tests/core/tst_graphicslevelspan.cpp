@@ -1,4 +1,4 @@
-#include "../libtherma/frontfixture.h"
+#include "boardview.h"
 
 #include "ecolorrect.h"
 #include "eglobal.h"
@@ -62,23 +62,6 @@ RgbTable ramp()
     return t;
 }
 
-struct BoardView
-{
-    explicit BoardView(const QByteArray &settings = QByteArray())
-    {
-        if (!settings.isEmpty())
-            front.settings(settings);
-        EGlobal::setFPGA(&front.start());
-        view = std::make_unique<EGraphicsView>();
-    }
-    ~BoardView()
-    {
-        view.reset();
-        EGlobal::setFPGA(nullptr);
-    }
-    FrontFixture front{false};
-    std::unique_ptr<EGraphicsView> view;
-};
 } // namespace
 
 void TestLevelSpan::cleanup()
