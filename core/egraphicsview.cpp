@@ -14,6 +14,9 @@
 #include "ebattery.h"
 #include "etoolwidget.h"
 #include "freespace.h"
+#include "indicator.h"
+#include "indicatorimage.h"
+#include "ir_indicator.h"
 #include "paths.h"
 #include "zflickertime.h"
 #include "intervals.h"
@@ -117,6 +120,8 @@ EGraphicsView::~EGraphicsView()
     qDeleteAll(m_lines);
     delete m_colorRect;
     delete m_flickerTime;
+    delete m_irIndicator;
+    delete m_videoIndicator;
     setScene(nullptr);
     delete m_scene;
 }
@@ -1117,7 +1122,7 @@ bool EGraphicsView::getflickertimestate() const
 // The card filled up while recording: the recording stops.
 void EGraphicsView::videospaceslots()
 {
-    qWarning("Lack of space");
+    showWrapIndicator(this, "Lack of space");
     if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
         panel->video_start();
 }
@@ -1153,4 +1158,59 @@ void EGraphicsView::setMixVisible(bool visible)
 {
     if (m_toolBar)
         m_toolBar->setMixVisible(visible);
+}
+
+// ---- wrap indicators ----
+
+void EGraphicsView::showWrapIndicator(QWidget *parent, const char *text)
+{
+    auto *indicator = new Indicator(parent);
+    indicator->setString(QString::fromUtf8(text), 0);
+}
+
+void EGraphicsView::showImageWrapIndicator(QWidget *parent)
+{
+    auto *indicator = new Indicator(parent);
+    indicator->setImage(1);
+}
+
+void EGraphicsView::showIRWrapIndicator(const char *text)
+{
+    if (m_irIndicator)
+        return;
+    m_irIndicator = new IR_indicator(nullptr);
+    m_irIndicator->setString(QString::fromUtf8(text));
+}
+
+void EGraphicsView::hideIRWrapIndicator()
+{
+    if (!m_irIndicator)
+        return;
+    m_irIndicator->close();
+    delete m_irIndicator;
+    m_irIndicator = nullptr;
+}
+
+void EGraphicsView::showVideoWrapIndicator(QWidget *parent, const char *image)
+{
+    if (m_videoIndicator)
+        return;
+    m_waitIrAd = true;
+    m_videoIndicator = new IndicatorImage(parent);
+    m_videoIndicator->setIndicatorImage(QString::fromUtf8(image));
+    m_videoIndicator->IndicatorRunImage();
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->hide();
+}
+
+void EGraphicsView::stopVideoWrapIndicator()
+{
+    if (!m_videoIndicator)
+        return;
+    m_waitIrAd = false;
+    m_videoIndicator->close();
+    delete m_videoIndicator;
+    m_videoIndicator = nullptr;
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->setVisible(true);
 }

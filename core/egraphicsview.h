@@ -19,6 +19,8 @@ class EGraphicsMinItem;
 class EGraphicsModeItem;
 class EGraphicsTextItem;
 class EToolWidget;
+class IR_indicator;
+class IndicatorImage;
 class ZFlickerTime;
 class ELineWidget;
 class ESpotWidget;
@@ -78,6 +80,20 @@ public:
     void laserHandler(bool on);
     QTimer *shutterTimer() const { return m_shutterTimer; }
     bool isCalibrating() const { return m_calibrating; }
+
+    // ---- wrap indicators ----
+    // A 1.5 s tip over parent that deletes itself.
+    static void showWrapIndicator(QWidget *parent, const char *text);
+    static void showImageWrapIndicator(QWidget *parent);
+    // At most one of each; a second show while one is up does nothing.
+    void showIRWrapIndicator(const char *text);
+    void hideIRWrapIndicator();
+    IR_indicator *irIndicator() const { return m_irIndicator; }
+    // The busy picture holds keys and touches back (wait flag) and hides
+    // the capture panel until it stops.
+    void showVideoWrapIndicator(QWidget *parent, const char *image);
+    void stopVideoWrapIndicator();
+    IndicatorImage *videoIndicator() const { return m_videoIndicator; }
 
     // ---- storage ----
     // Size of the radiometric video side file in whole MiB.
@@ -289,6 +305,8 @@ private:
     bool m_setupVisible = false;
     EToolWidget *m_toolBar = nullptr;
     ZFlickerTime *m_flickerTime = nullptr;
+    IR_indicator *m_irIndicator = nullptr;
+    IndicatorImage *m_videoIndicator = nullptr;
     EGraphicsTextItem *m_zoomItem = nullptr;
     QTimer *m_shutterTimer = nullptr;
     bool m_calibrating = false;

@@ -7,6 +7,9 @@
 #include "ependingsettings.h"
 #include "etoolwidget.h"
 #include "freespace.h"
+#include "indicator.h"
+#include "indicatorimage.h"
+#include "ir_indicator.h"
 #include "intervals.h"
 #include "paths.h"
 #include "zflickertime.h"
@@ -32,6 +35,7 @@ private Q_SLOTS:
     void timeFormat_data();
     void timeFormat();
     void recordingFlagAndZoomText();
+    void wrapIndicators();
 };
 
 
@@ -203,6 +207,39 @@ void TestLiveServices::recordingFlagAndZoomText()
     QCOMPARE(b.view->zoomItem()->pos(), QPointF(320 - b.view->zoomItem()->boundingRect().width() + 2, 16));
     b.view->disableMultiRz();
     QVERIFY(!b.view->zoomItem()->isVisible());
+}
+
+void TestLiveServices::wrapIndicators()
+{
+    BoardView b;
+    EGraphicsView &view = *b.view;
+    view.showIRWrapIndicator("181214_0002.jpg");
+    IR_indicator *first = view.irIndicator();
+    QVERIFY(first);
+    view.showIRWrapIndicator("other");
+    QCOMPARE(view.irIndicator(), first);
+    QCOMPARE(first->message(), QStringLiteral("181214_0002.jpg"));
+    view.hideIRWrapIndicator();
+    QVERIFY(!view.irIndicator());
+    view.hideIRWrapIndicator();
+
+    CvmainWindow panel;
+    EGlobal::set_cvmainwindow(&panel);
+    panel.show();
+    view.showVideoWrapIndicator(&view, ":/images/wait.png");
+    QVERIFY(view.getWaitIrAdmode());
+    QVERIFY(view.videoIndicator());
+    QVERIFY(!panel.isVisible());
+    view.stopVideoWrapIndicator();
+    QVERIFY(!view.getWaitIrAdmode() && !view.videoIndicator());
+    QVERIFY(panel.isVisible());
+    EGlobal::set_cvmainwindow(nullptr);
+
+    // The card filled up during a recording: a tip over the view.
+    EGraphicsView::showWrapIndicator(&view, "Lack of space");
+    const QList<Indicator *> tips = view.findChildren<Indicator *>();
+    QCOMPARE(tips.size(), 1);
+    QCOMPARE(tips.first()->text(), QStringLiteral("Lack of space"));
 }
 
 QTEST_MAIN(TestLiveServices)
