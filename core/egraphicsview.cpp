@@ -223,6 +223,8 @@ void EGraphicsView::clearScreen(bool on)
     m_cleared = on;
     FPGA *fpga = EGlobal::getFPGA();
     if (on) {
+        if (m_toolBar)
+            m_toolBar->hide();
         setColorBarLabelsVisible(false);
         m_colorRect->setVisible(false);
         if (fpga)
@@ -242,6 +244,8 @@ void EGraphicsView::clearScreen(bool on)
                 getLineWidget(n)->setVisible(false);
     } else {
         setImageMode(m_imageMode);
+        if (m_toolBar)
+            m_toolBar->show();
         if (fpga)
             fpga->fpga_switch_colorBar(true);
     }
