@@ -129,12 +129,16 @@ void TestLevelSpan::autoLabelsFollowTheBoard()
     view.setTempRangeMinMax(-20, 21);
     view.autoLevelSpanHandler();
     EGlobal::getFPGA()->getMinMaxTemp(&low, &high);
-    if (QByteArray(high.status).startsWith('H')) {
-        QCOMPARE(view.getMaxTemp(), 21.0f);
-        QCOMPARE(view.maxItem()->plainText(), QStringLiteral("21.0"));
-    } else {
-        QCOMPARE(view.maxItem()->plainText(), QString::asprintf("%.2f", double(high.temp)));
-    }
+    QVERIFY2(QByteArray(high.status).startsWith('H'), high.status);
+    QCOMPARE(view.getMaxTemp(), 21.0f);
+    QCOMPARE(view.maxItem()->plainText(), QStringLiteral("21.0"));
+    // And a bottom above the coldest object: "L", the range minimum.
+    view.setTempRangeMinMax(15, 150);
+    view.autoLevelSpanHandler();
+    EGlobal::getFPGA()->getMinMaxTemp(&low, &high);
+    QVERIFY2(QByteArray(low.status).startsWith('L'), low.status);
+    QCOMPARE(view.getMinTemp(), 15.0f);
+    QCOMPARE(view.minItem()->plainText(), QStringLiteral("15.0"));
 }
 
 void TestLevelSpan::shutterFreezesTheLabels()
