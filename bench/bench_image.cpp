@@ -6,7 +6,6 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "eimagemode.h"
-#include "isohandler.h"
 
 #include <QSettings>
 
@@ -23,11 +22,7 @@ struct ImageBench
     {
         writeLargeSettings();
         EGlobal::setFPGA(b.front.get());
-        Isotherm iso = ISOHandler::defaultIsotherm();
-        iso.centre = 40.0f;
-        iso.width = 20.0f;
-        b.front->setIsoPara(iso);
-        b.front->setIsoSwitch(true);
+        switchIsothermOn(*b.front);
         view = std::make_unique<EGraphicsView>();
         view->setLevelSpanMode(MODE_MANUAL);
         view->setMinMaxTempValue(10.0f, 60.0f);

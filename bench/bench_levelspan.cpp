@@ -4,7 +4,6 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "espotwidget.h"
-#include "isohandler.h"
 
 #include <QFile>
 
@@ -18,11 +17,7 @@ struct LevelSpanBench
     LevelSpanBench()
     {
         EGlobal::setFPGA(b.front.get());
-        Isotherm iso = ISOHandler::defaultIsotherm();
-        iso.centre = 40.0f;
-        iso.width = 20.0f;
-        b.front->setIsoPara(iso);
-        b.front->setIsoSwitch(true);
+        switchIsothermOn(*b.front);
         view = std::make_unique<EGraphicsView>();
     }
     ~LevelSpanBench()
