@@ -34,11 +34,13 @@ int main(int argc, char **argv)
         return simulator.exitCode();
 
     SimScreen screen;
+    // The power seams first: the status bar's battery gauge opens the ADC.
+    SimPowerWiring::install(&screen);
     LiveViewShell live;
     screen.setOverlay(live.view());
     live.addImageTab(&screen);
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
-    SimPowerWiring::install(&screen);
+    QObject::connect(&simulator, &Simulator::boardColorBar, &screen, &SimScreen::setColorBar);
     SimSetupWiring::install(&screen);
     // Popups and dialogs stand at screen coordinates, as on the camera.
     screen.move(0, 0);

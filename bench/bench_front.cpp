@@ -51,11 +51,7 @@ static void BM_LevelSpanStepWithIsotherm(benchmark::State &state)
     Bench b;
     FPGA &front = *b.front;
     front.setStandardPaletteIndex(COLOR_IRON);
-    Isotherm iso = ISOHandler::defaultIsotherm();
-    iso.centre = 40.0f;
-    iso.width = 20.0f;
-    front.setIsoPara(iso);
-    front.setIsoSwitch(true);
+    switchIsothermOn(front);
     front.setLevelSpanMode(MODE_AUTO);
     front.calcLevelSpan(MODE_AUTO, false);
     const long before = b.counted->accesses;

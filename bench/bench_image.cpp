@@ -6,7 +6,6 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "eimagemode.h"
-#include "eimageviewlink.h"
 #include "eisosetup.h"
 #include "espinboxitem.h"
 #include "ecolortablerect.h"
@@ -28,21 +27,15 @@ struct ImageBench
     {
         writeLargeSettings();
         EGlobal::setFPGA(b.front.get());
-        Isotherm iso = ISOHandler::defaultIsotherm();
-        iso.centre = 40.0f;
-        iso.width = 20.0f;
-        b.front->setIsoPara(iso);
-        b.front->setIsoSwitch(true);
+        switchIsothermOn(*b.front);
         view = std::make_unique<EGraphicsView>();
-        link = std::make_unique<EImageViewLink>(view->colorRect());
-        link->setLevelSpanMode(MODE_MANUAL);
-        link->setMinMaxTempValue(10.0f, 60.0f);
+        view->setLevelSpanMode(MODE_MANUAL);
+        view->setMinMaxTempValue(10.0f, 60.0f);
         page = std::make_unique<EImageMode>();
     }
     ~ImageBench()
     {
         page.reset();
-        link.reset();
         view.reset();
         EGlobal::setFPGA(nullptr);
     }
@@ -58,7 +51,6 @@ struct ImageBench
 
     Bench b;
     std::unique_ptr<EGraphicsView> view;
-    std::unique_ptr<EImageViewLink> link;
     std::unique_ptr<EImageMode> page;
 };
 
@@ -89,7 +81,7 @@ static void BM_ManualTickWritingSettings(benchmark::State &state)
     for (auto _ : state) {
         l.tick(up);
         up = !up;
-        l.link->flushSettings();
+        l.view->flushPendingSettings();
     }
 }
 BENCHMARK(BM_ManualTickWritingSettings)->Unit(benchmark::kMicrosecond);

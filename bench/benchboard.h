@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fpga.h"
+#include "isohandler.h"
 #include "simboard.h"
 #include "simroot.h"
 
@@ -88,4 +89,14 @@ inline void writeLargeSettings()
     QFile file(QStringLiteral("Parameter/Setting"));
     if (file.open(QIODevice::WriteOnly))
         file.write(text);
+}
+
+// The isotherm band the level/span benchmarks run with: 40 +- 10 degrees.
+inline void switchIsothermOn(FPGA &front)
+{
+    Isotherm iso = ISOHandler::defaultIsotherm();
+    iso.centre = 40.0f;
+    iso.width = 20.0f;
+    front.setIsoPara(iso);
+    front.setIsoSwitch(true);
 }

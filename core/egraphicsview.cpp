@@ -4,19 +4,39 @@
 
 #include "eareawidget.h"
 #include "eglobal.h"
+#include "egraphicsmaxitem.h"
+#include "egraphicsminitem.h"
+#include "egraphicsmodeitem.h"
 #include "egraphicstextitem.h"
+#include "eimagemode.h"
+#include "eimagetab.h"
+#include "cvmainwindow.h"
+#include "ebattery.h"
+#include "etoolwidget.h"
+#include "freespace.h"
+#include "indicator.h"
+#include "indicatorimage.h"
+#include "ir_indicator.h"
+#include "paths.h"
+#include "zflickertime.h"
+#include "intervals.h"
 #include "elinewidget.h"
 #include "eobjectsettings.h"
 #include "ependingsettings.h"
 #include "espotwidget.h"
 #include "fpga.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QTimer>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 const QString DegreeC = QString(QChar(0x00B0)) + QLatin1Char('C');
@@ -32,6 +52,11 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EGlobal::setGraphicsView(this);
+    EImageViewHost::setInstance(this);
+
+    m_shutterTimer = new QTimer(this);
+    m_shutterTimer->setSingleShot(true);
+    connect(m_shutterTimer, &QTimer::timeout, this, &EGraphicsView::slot_hideShutterDisplay);
 
     m_scene = new QGraphicsScene;
     m_scene->setSceneRect(0, 0, 320, 240);
@@ -59,7 +84,10 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     m_readingsTimer = new QTimer(this);
     connect(m_readingsTimer, &QTimer::timeout, this, &EGraphicsView::displayTemp);
     m_autoLevelSpanTimer = new QTimer(this);
+    connect(m_autoLevelSpanTimer, &QTimer::timeout, this, &EGraphicsView::autoLevelSpanHandler);
     m_handLevelSpanTimer = new QTimer(this);
+    m_handLevelSpanTimer->setSingleShot(true);
+    connect(m_handLevelSpanTimer, &QTimer::timeout, this, &EGraphicsView::slot_handLevelSpanTimer);
     m_readingsTimer->start(RefreshMs);
 
     displayToolBar();
@@ -80,25 +108,24 @@ EGraphicsView::EGraphicsView(QWidget *parent)
 EGraphicsView::~EGraphicsView()
 {
     m_readingsTimer->stop();
+    m_autoLevelSpanTimer->stop();
     EPendingSettings::instance()->flush();
     if (EGlobal::getGraphicsView() == this)
         EGlobal::setGraphicsView(nullptr);
+    if (EImageViewHost::instance() == this)
+        EImageViewHost::setInstance(nullptr);
     // The objects' items belong to the scene; the objects go first.
     qDeleteAll(m_spots);
     qDeleteAll(m_areas);
     qDeleteAll(m_lines);
     delete m_colorRect;
+    delete m_flickerTime;
+    delete m_irIndicator;
+    delete m_videoIndicator;
     setScene(nullptr);
     delete m_scene;
 }
 
-// Builds the palette model: it uploads the stored palette to the board
-// and keeps the bar's lines hidden until a manual adjustment shows them.
-void EGraphicsView::displayColorBarTemp()
-{
-    if (!m_colorRect)
-        m_colorRect = new EColorRect(m_scene, 299, 56, 16, 128);
-}
 
 void EGraphicsView::init()
 {
@@ -106,6 +133,8 @@ void EGraphicsView::init()
     {
         const EObjectSettings settings{QString()};
         const int unit = settings.readInt(QStringLiteral("TempUnit"), 0, 0, 2);
+        if (m_toolBar)
+            m_toolBar->changeTempUnit(char(unit));
         EGlobal::setSystemTempUnit(char(unit));
         EGlobal::setSystemLenUnit(char(settings.readInt(QStringLiteral("LenUnit"), 0, 0, 1)));
         // Mode 6 is never stored, so it is no start-up mode either.
@@ -194,6 +223,8 @@ void EGraphicsView::clearScreen(bool on)
     m_cleared = on;
     FPGA *fpga = EGlobal::getFPGA();
     if (on) {
+        if (m_toolBar)
+            m_toolBar->hide();
         setColorBarLabelsVisible(false);
         m_colorRect->setVisible(false);
         if (fpga)
@@ -213,6 +244,8 @@ void EGraphicsView::clearScreen(bool on)
                 getLineWidget(n)->setVisible(false);
     } else {
         setImageMode(m_imageMode);
+        if (m_toolBar)
+            m_toolBar->show();
         if (fpga)
             fpga->fpga_switch_colorBar(true);
     }
@@ -236,6 +269,7 @@ void EGraphicsView::hideTempUnit()
 
 void EGraphicsView::setTipsText(const QString &text)
 {
+    m_tipsText = text;
     m_tips->setPlainText(text);
     const QRectF box = m_tips->boundingRect();
     m_tips->setPos((320 - box.width()) / 2, (240 - box.height()) / 2);
@@ -247,6 +281,13 @@ QString EGraphicsView::getTipsText() const
 }
 
 void EGraphicsView::setTipsVisibled(bool visible)
+{
+    m_tipsVisible = visible;
+    if (!m_calibrating)
+        m_tips->setVisible(visible);
+}
+
+void EGraphicsView::setTipsVisibled_p(bool visible)
 {
     m_tipsVisible = visible;
     m_tips->setVisible(visible);
@@ -545,11 +586,6 @@ int EGraphicsView::set_CCD_Pipe_IR_Position(Image_Position_t position)
     return 0;
 }
 
-void EGraphicsView::setTempRangeMinMax(int min, int max)
-{
-    m_rangeMin = min;
-    m_rangeMax = max;
-}
 
 bool EGraphicsView::eventFilter(QObject *watched, QEvent *event)
 {
@@ -561,8 +597,629 @@ bool EGraphicsView::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+// ---- level/span and the colour-bar scale ----
+
+namespace {
+const float DefaultManualMax = 150.0f;
+const float DefaultManualMin = -20.0f;
+// Height of a label: the two markers never come closer than this.
+const int LabelHeight = 17;
+
+QString rangeText(int celsius)
+{
+    return QString::asprintf("%.1f", double(EGlobal::unit_out_temp(float(celsius))));
+}
+} // namespace
+
+// The palette model uploads the stored palette to the board and keeps the
+// bar's lines hidden until a manual adjustment shows them; the labels
+// beside it follow the scale.
+void EGraphicsView::displayColorBarTemp()
+{
+    if (!m_colorRect)
+        m_colorRect = new EColorRect(m_scene, 299, 56, 16, 128);
+    m_modeItem = new EGraphicsModeItem(m_scene);
+    m_maxItem = new EGraphicsMaxItem(m_scene);
+    m_minItem = new EGraphicsMinItem(m_scene);
+    m_manualMax = new EGraphicsTextItem(m_scene);
+    m_manualMin = new EGraphicsTextItem(m_scene);
+    for (EGraphicsTextItem *item : {static_cast<EGraphicsTextItem *>(m_modeItem), static_cast<EGraphicsTextItem *>(m_maxItem),
+             static_cast<EGraphicsTextItem *>(m_minItem), m_manualMax, m_manualMin}) {
+        item->setDefaultTextColor(Qt::white);
+        m_scene->addItem(item);
+    }
+    m_modeText = tr("Auto");
+    placeRight(m_modeItem, m_modeText, 208);
+    placeRight(m_maxItem, QStringLiteral("100.0"), 37);
+    placeRight(m_minItem, QStringLiteral("25.0"), 187);
+    placeRight(m_manualMax, QStringLiteral("100.0"), 59, -20);
+    placeRight(m_manualMin, QStringLiteral("25.0"), 164, -20);
+    m_manualMax->hide();
+    m_manualMin->hide();
+    setColorTable(m_colorRect->getColorTable().data(), true);
+}
+
+void EGraphicsView::placeRight(EGraphicsTextItem *item, const QString &text, int y, int dx)
+{
+    item->setPlainText(text);
+    item->setPos(320 - item->boundingRect().width() + dx, y);
+}
+
+QString EGraphicsView::tempText(float celsius) const
+{
+    // + 0.0 so a reading of -0.0 never shows its sign.
+    const double shown = double(EGlobal::unit_out_temp(celsius)) + 0.0;
+    return QString::asprintf(EGlobal::getDoublePrecision() ? "%.2f" : "%.1f", shown);
+}
+
+void EGraphicsView::setColorBarLabelsVisible(bool visible)
+{
+    m_maxItem->setVisible(visible);
+    m_minItem->setVisible(visible);
+    m_modeItem->setVisible(visible);
+}
+
+void EGraphicsView::readLevelSpanAtStart()
+{
+    const EObjectSettings settings{QString()};
+    const Mode_t mode = settings.readInt(QStringLiteral("ImageAdjust"), MODE_AUTO, MODE_AUTO, MODE_MANUAL);
+    setLevelSpanMode(mode);
+    if (mode != MODE_MANUAL)
+        return;
+    QSettings stored(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    bool okMax = false, okMin = false;
+    float max = stored.value(QStringLiteral("Manual_MaxTemp")).toString().trimmed().toFloat(&okMax);
+    float min = stored.value(QStringLiteral("Manual_MinTemp")).toString().trimmed().toFloat(&okMin);
+    if (!okMax || !okMin)
+        max = min = NAN;
+    sanitizeManualLimits(&min, &max, m_rangeMin, m_rangeMax);
+    setMinTempValue(min);
+    setMaxTempValue(max);
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->fpga_start_level_span_control(true);
+    updateLevelSpan();
+}
+
+void EGraphicsView::sanitizeManualLimits(float *min, float *max, int rangeMin, int rangeMax)
+{
+    const bool sound = std::isfinite(*min) && std::isfinite(*max) && *min < *max && *min >= rangeMin && *max <= rangeMax;
+    if (sound)
+        return;
+    *min = DefaultManualMin;
+    *max = DefaultManualMax;
+    if (rangeMin < rangeMax) {
+        *min = std::clamp(*min, float(rangeMin), float(rangeMax));
+        *max = std::clamp(*max, float(rangeMin), float(rangeMax));
+        if (!(*min < *max)) {
+            *min = rangeMin;
+            *max = rangeMax;
+        }
+    }
+}
+
+void EGraphicsView::setLevelSpanMode(Mode_t mode)
+{
+    if (mode < MODE_AUTO || mode > MODE_MANUAL)
+        return;
+    storeInt("ImageAdjust", mode);
+    FPGA *fpga = EGlobal::getFPGA();
+    if (fpga)
+        fpga->setLevelSpanMode(mode);
+    if (fpga && mode != m_levelSpanMode && mode != MODE_MANUAL)
+        fpga->calcLevelSpan(mode, false);
+    m_levelSpanMode = mode;
+    if (mode == MODE_MANUAL) {
+        m_modeText = tr(" M ");
+        m_autoLevelSpanTimer->stop();
+    } else {
+        m_modeText = mode == MODE_HISTOGRAM ? tr(" HG ") : tr("Auto");
+        autoLevelSpanHandler();
+        updateMinMaxTemp();
+        m_autoLevelSpanTimer->start(AutoRefreshMs);
+    }
+    placeRight(m_modeItem, m_modeText, 208);
+}
+
+void EGraphicsView::autoLevelSpanHandler()
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    if (!fpga || m_levelSpanMode == MODE_MANUAL)
+        return;
+    fpga->calcLevelSpan(m_levelSpanMode, true);
+    updateMinMaxTemp();
+}
+
+void EGraphicsView::updateMinMaxTemp()
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    if (!fpga || m_shutting || m_levelSpanMode == MODE_MANUAL)
+        return;
+    IrTempStru low{}, high{};
+    fpga->getMinMaxTemp(&low, &high);
+    // A failed reading ("NULL") leaves the label as it was.
+    auto apply = [this](const IrTempStru &reading, float *stored, EGraphicsTextItem *label, int y) {
+        const QByteArray status(reading.status, int(qstrnlen(reading.status, sizeof reading.status)));
+        QString text;
+        if (status == "OK" && std::isfinite(reading.temp)) {
+            *stored = reading.temp;
+            text = tempText(reading.temp);
+        } else if (status == "H" || status == "HE") {
+            *stored = m_rangeMax;
+            text = rangeText(m_rangeMax);
+        } else if (status == "L" || status == "LE") {
+            *stored = m_rangeMin;
+            text = rangeText(m_rangeMin);
+        } else {
+            return;
+        }
+        placeRight(label, text, y);
+    };
+    apply(low, &m_minTemp, m_minItem, 187);
+    apply(high, &m_maxTemp, m_maxItem, 37);
+}
+
+bool EGraphicsView::previewTable(const RgbTable &palette, float min, float max, int rangeMin, int rangeMax, RgbTable *out)
+{
+    const double range = double(rangeMax) - double(rangeMin);
+    if (!(range > 0) || !std::isfinite(min) || !std::isfinite(max) || min > max)
+        return false;
+    const double lo = (min - rangeMin) * 255.0 / range;
+    const double hi = (max - rangeMin) * 255.0 / range;
+    // Both ends must truncate into 0..255.
+    if (!(lo > -1.0 && lo < 256.0 && hi > -1.0 && hi < 256.0))
+        return false;
+    const int first = int(lo);
+    const int last = int(hi);
+    const double step = 256.0 / (hi - lo + 1.0);
+    double k = 0;
+    for (int i = 0; i < 256; ++i) {
+        if (i < first) {
+            (*out)[i] = palette[0];
+        } else if (i <= last) {
+            (*out)[i] = palette[std::clamp(int(k), 0, 255)];
+            k += step;
+        } else {
+            (*out)[i] = palette[255];
+        }
+    }
+    return true;
+}
+
+QPair<int, int> EGraphicsView::markerRows(float min, float max, int rangeMin, int rangeMax)
+{
+    const double range = double(rangeMax) - double(rangeMin);
+    const double c = ((double(min) + max) / 2 - rangeMin) * 128 / range;
+    const double h = ((double(max) - min) / 2) * 128 / range;
+    const int p = int(std::clamp(c - h, double(LabelHeight), 110.0));
+    const int q = int(std::clamp(c + h, double(LabelHeight), 110.0));
+    return {184 - p, 167 - q};
+}
+
+void EGraphicsView::setMinMaxTempValue(float min, float max)
+{
+    if (!std::isfinite(min) || !std::isfinite(max))
+        return;
+    m_minTemp = min;
+    m_maxTemp = max;
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->handLevelSpan(min, max);
+    const bool sound = previewTable(m_palette, min, max, m_rangeMin, m_rangeMax, &m_preview);
+    if (sound)
+        m_colorRect->setColorTable(m_preview.data(), true);
+    m_handLevelSpanTimer->start(Intervals::ms(HandDisplayMs));
+    placeRight(m_minItem, rangeText(m_rangeMin), 187);
+    placeRight(m_maxItem, rangeText(m_rangeMax), 37);
+    m_minItem->show();
+    m_maxItem->show();
+    // Without a range width there is no bar to put the markers on.
+    if (m_rangeMax > m_rangeMin) {
+        const QPair<int, int> rows = markerRows(min, max, m_rangeMin, m_rangeMax);
+        placeRight(m_manualMin, tempText(min), rows.first, -20);
+        placeRight(m_manualMax, tempText(max), rows.second, -20);
+        m_manualMin->show();
+        m_manualMax->show();
+    } else {
+        m_manualMin->hide();
+        m_manualMax->hide();
+    }
+    storeManualLimits();
+}
+
+// A held arrow changes the limits every 200 ms: the keys are written once
+// it rests.
+void EGraphicsView::storeManualLimits()
+{
+    EPendingSettings::instance()->setValue(QString(), QStringLiteral("Manual_MaxTemp"), QString::asprintf("%.1f", double(m_maxTemp)));
+    EPendingSettings::instance()->setValue(QString(), QStringLiteral("Manual_MinTemp"), QString::asprintf("%.1f", double(m_minTemp)));
+}
+
+void EGraphicsView::slot_handLevelSpanTimer()
+{
+    m_handLevelSpanTimer->stop();
+    m_manualMin->hide();
+    m_manualMax->hide();
+    if (m_imageMode == Visible || m_imageMode == VIS_PIPE_IR) {
+        m_minItem->hide();
+        m_maxItem->hide();
+    }
+    setMinTempValue(m_minTemp);
+    setMaxTempValue(m_maxTemp);
+    m_colorRect->setVisible(false);
+}
+
+void EGraphicsView::setMinTempValue(float min)
+{
+    m_minTemp = min;
+    placeRight(m_minItem, tempText(min), 187);
+}
+
+void EGraphicsView::setMaxTempValue(float max)
+{
+    m_maxTemp = max;
+    placeRight(m_maxItem, tempText(max), 37);
+}
+
+int EGraphicsView::updateLevelSpan()
+{
+    if (m_levelSpanMode != MODE_MANUAL)
+        return -1;
+    FPGA *fpga = EGlobal::getFPGA();
+    return fpga ? fpga->handLevelSpan(m_minTemp, m_maxTemp) : -1;
+}
+
+void EGraphicsView::changeTempUnit(int)
+{
+    setMinTempValue(m_minTemp);
+    setMaxTempValue(m_maxTemp);
+    if (EImageTab *popup = EGlobal::getImageTab()) {
+        // The page reads the manual limits back from the settings.
+        EPendingSettings::instance()->flush();
+        popup->modePage()->changeTempUnit();
+    }
+}
+
+void EGraphicsView::setTempRangeMinMax(int min, int max)
+{
+    if (min >= max)
+        return;
+    m_rangeMin = min;
+    m_rangeMax = max;
+    if (EImageTab *popup = EGlobal::getImageTab())
+        popup->modePage()->setTempRangeMinMax(min, max);
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->setTempRangeMinMax(min, max);
+}
+
 void EGraphicsView::setColorTable(const _rgb_item *table, bool)
 {
+    std::copy(table, table + 256, m_palette.begin());
+    // The bar keeps its own copy of the palette it paints.
     if (m_colorRect)
         m_colorRect->setColorTable(table, m_colorRect->isVisible());
+    m_manualMin->setBackgroundBrush(QColor(m_palette[0].r, m_palette[0].g, m_palette[0].b));
+    m_manualMax->setBackgroundBrush(QColor(m_palette[255].r, m_palette[255].g, m_palette[255].b));
+}
+
+void EGraphicsView::setHighLightMinMaxTemp(bool)
+{
+    m_maxItem->update();
+    m_minItem->update();
+}
+
+void EGraphicsView::setBrightTempValue(float value)
+{
+    m_brightTemp = std::max(EGlobal::unit_in_temp(value), 4.0f);
+}
+
+void EGraphicsView::setSpanTempValue(float value)
+{
+    m_spanTemp = std::max(EGlobal::unit_in_temp(value), 4.0f);
+}
+
+float EGraphicsView::getBrightTempValue() const
+{
+    return EGlobal::unit_out_temp(m_brightTemp);
+}
+
+float EGraphicsView::getSpanTempValue() const
+{
+    return EGlobal::unit_out_temp(m_spanTemp);
+}
+
+void EGraphicsView::autoLevelHandler()
+{
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->autoLevel(m_spanTemp);
+}
+
+void EGraphicsView::autoSpanHandler()
+{
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->autoSpan(m_brightTemp);
+}
+
+// ---- status bar, shutter, freeze, laser ----
+
+void EGraphicsView::displayToolBar()
+{
+    m_toolBar = new EToolWidget(nullptr);
+    EGlobal::setToolBar(m_toolBar);
+    m_toolBar->setAttribute(Qt::WA_TranslucentBackground);
+    m_toolBar->setStyleSheet(m_toolBar->styleSheet() + QStringLiteral("EToolWidget { background: transparent; }"));
+    m_toolBar->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    m_toolBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_toolBar->setGeometry(0, 0, 320, 16);
+    m_toolBar->setFixedHeight(16);
+    m_toolBar->battery()->setLiveView({[this](const QString &text) { setTipsText(text); },
+                                       [this](bool on) { setTipsVisibled(on); },
+                                       [this] { return tipsVisibled(); },
+                                       [this] { updateLevelSpan(); }});
+    m_scene->addWidget(m_toolBar)->setPos(0, 0);
+}
+
+// The shutter notice ends 2.5 s after the last shutter: one timer,
+// restarted, so a second shutter never ends the first one's notice early.
+void EGraphicsView::slot_shutterHandler()
+{
+    m_shutting = true;
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->insideShutter();
+    m_shutterTimer->start(Intervals::ms(ShutterNoticeMs));
+}
+
+void EGraphicsView::shutterHandler()
+{
+    slot_shutterHandler();
+    m_calibrating = true;
+    m_tips->setPlainText(tr("Calibrating..."));
+    const QRectF box = m_tips->boundingRect();
+    m_tips->setPos((320 - box.width()) / 2, (240 - box.height()) / 2);
+    m_tips->show();
+}
+
+void EGraphicsView::slot_hideShutterDisplay()
+{
+    m_calibrating = false;
+    if (m_tipsVisible) {
+        setTipsText(m_tipsText);
+        m_tips->show();
+    } else {
+        m_tips->hide();
+    }
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->updateSensorTemp(true);
+    m_shutting = false;
+    updateLevelSpan();
+    updateMinMaxTemp();
+}
+
+void EGraphicsView::freezeFPGAImage(bool on)
+{
+    qDebug("freeze image :%d", int(on));
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->freeze_image(on);
+}
+
+bool EGraphicsView::gerFreezeFPGAImageStatus() const
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    return fpga && fpga->getFreezeImageStatus();
+}
+
+void EGraphicsView::laserHandler(bool on)
+{
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->openLaser(on);
+    m_laser->setVisible(on && (m_imageMode == IR || m_imageMode == VIS_MIX_IR));
+    if (m_toolBar)
+        m_toolBar->laserHandler(on);
+}
+
+// ---- pausing ----
+
+void EGraphicsView::saveStatus()
+{
+    if (m_autoLevelSpanTimer->isActive()) {
+        m_autoLevelSpanTimer->stop();
+        m_pausedRefresh = true;
+    }
+    m_readingsTimer->stop();
+    if (m_toolBar)
+        m_toolBar->startShutterTimer(false);
+}
+
+// Every return to the live view begins with a shutter.
+void EGraphicsView::restoreStatus()
+{
+    if (m_pausedRefresh) {
+        m_autoLevelSpanTimer->start(AutoRefreshMs);
+        m_pausedRefresh = false;
+    }
+    m_readingsTimer->start(RefreshMs);
+    if (m_toolBar)
+        m_toolBar->startShutterTimer(true);
+    shutterHandler();
+}
+
+// ---- storage ----
+
+int EGraphicsView::getFileSize()
+{
+    const QFileInfo side(Paths::resolve(QStringLiteral("/root/tmp.avi")));
+    return side.exists() ? int(side.size() / 1048576) : 0;
+}
+
+qint64 EGraphicsView::getSDCardInfo()
+{
+    quint64 bytes = 0;
+    if (!FreeSpace::freeBytes(QStringLiteral("/media/mmc"), &bytes))
+        return -getFileSize();
+    return qint64(bytes / 1048576) - getFileSize();
+}
+
+namespace {
+// The leading decimal digits of a part of a name; none gives 0.
+int leadingNumber(const QString &name, int from, int length)
+{
+    int value = 0;
+    for (int i = from; i < qMin(int(name.size()), from + length) && name.at(i).isDigit(); ++i)
+        value = value * 10 + name.at(i).digitValue();
+    return value;
+}
+} // namespace
+
+void EGraphicsView::sortVideoNames(QStringList *names)
+{
+    struct Keyed
+    {
+        int date;
+        int number;
+        QString name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(names->size()));
+    for (const QString &name : std::as_const(*names))
+        keyed.push_back({leadingNumber(name, 0, 6), leadingNumber(name, 7, 4), name});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        return a.date != b.date ? a.date > b.date : a.number > b.number;
+    });
+    names->clear();
+    for (Keyed &k : keyed)
+        names->append(std::move(k.name));
+}
+
+void EGraphicsView::sacnVideoDir()
+{
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/videoFile/"));
+    QDir dir(folder);
+    if (!dir.exists())
+        QDir().mkpath(folder);
+    m_videoFiles = dir.entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    sortVideoNames(&m_videoFiles);
+}
+
+// ---- record time, zoom text, time format ----
+
+void EGraphicsView::InitFlickerTime()
+{
+    m_flickerTime = new ZFlickerTime(nullptr);
+    connect(m_flickerTime, &ZFlickerTime::spacesignals, this, &EGraphicsView::videospaceslots);
+    m_flickerTime->hide();
+}
+
+void EGraphicsView::startflickertime()
+{
+    m_flickerTime->show();
+    m_flickerTime->startflickerTimer();
+}
+
+void EGraphicsView::stopflickertime()
+{
+    m_flickerTime->stopflickerTimer();
+}
+
+int EGraphicsView::getflickertime() const
+{
+    return m_flickerTime->seconds();
+}
+
+bool EGraphicsView::getflickertimestate() const
+{
+    return m_flickerTime->isVisible();
+}
+
+// The card filled up while recording: the recording stops.
+void EGraphicsView::videospaceslots()
+{
+    showWrapIndicator(this, "Lack of space");
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->video_start();
+}
+
+void EGraphicsView::InitMultiRz()
+{
+    m_zoomItem = new EGraphicsTextItem(m_scene);
+    m_zoomItem->setDefaultTextColor(Qt::white);
+    m_scene->addItem(m_zoomItem);
+    placeRight(m_zoomItem, QString(), 16);
+    m_zoomItem->hide();
+}
+
+void EGraphicsView::enableMultiRz(const QString &text)
+{
+    placeRight(m_zoomItem, text, 16);
+    m_zoomItem->show();
+}
+
+void EGraphicsView::disableMultiRz()
+{
+    m_zoomItem->hide();
+}
+
+void EGraphicsView::updatetimeFormat()
+{
+    const EObjectSettings settings{QString()};
+    const int format = settings.readInt(QStringLiteral("Timeformat"), 24, INT_MIN, INT_MAX);
+    m_timeFormat = format == 12 ? 12 : 24;
+}
+
+void EGraphicsView::setMixVisible(bool visible)
+{
+    if (m_toolBar)
+        m_toolBar->setMixVisible(visible);
+}
+
+// ---- wrap indicators ----
+
+void EGraphicsView::showWrapIndicator(QWidget *parent, const char *text)
+{
+    auto *indicator = new Indicator(parent);
+    indicator->setString(QString::fromUtf8(text), 0);
+}
+
+void EGraphicsView::showImageWrapIndicator(QWidget *parent)
+{
+    auto *indicator = new Indicator(parent);
+    indicator->setImage(1);
+}
+
+void EGraphicsView::showIRWrapIndicator(const char *text)
+{
+    if (m_irIndicator)
+        return;
+    m_irIndicator = new IR_indicator(nullptr);
+    m_irIndicator->setString(QString::fromUtf8(text));
+}
+
+void EGraphicsView::hideIRWrapIndicator()
+{
+    if (!m_irIndicator)
+        return;
+    m_irIndicator->close();
+    delete m_irIndicator;
+    m_irIndicator = nullptr;
+}
+
+void EGraphicsView::showVideoWrapIndicator(QWidget *parent, const char *image)
+{
+    if (m_videoIndicator)
+        return;
+    m_waitIrAd = true;
+    m_videoIndicator = new IndicatorImage(parent);
+    m_videoIndicator->setIndicatorImage(QString::fromUtf8(image));
+    m_videoIndicator->IndicatorRunImage();
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->hide();
+}
+
+void EGraphicsView::stopVideoWrapIndicator()
+{
+    if (!m_videoIndicator)
+        return;
+    m_waitIrAd = false;
+    m_videoIndicator->close();
+    delete m_videoIndicator;
+    m_videoIndicator = nullptr;
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->setVisible(true);
 }

@@ -1,16 +1,27 @@
 #pragma once
 
+#include "custompaletterecord.h"
 #include "egraphicsviewprivate.h"
+#include "eimageviewhost.h"
 #include "ereadingshost.h"
 #include "fpgatypes.h"
 
 #include <QMap>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 class EAnalysisWidget;
 class EAreaWidget;
 class EColorRect;
+class EGraphicsMaxItem;
+class EGraphicsMinItem;
+class EGraphicsModeItem;
 class EGraphicsTextItem;
+class EToolWidget;
+class IR_indicator;
+class IndicatorImage;
+class ZFlickerTime;
 class ELineWidget;
 class ESpotWidget;
 class QGraphicsPixmapItem;
@@ -22,8 +33,10 @@ class QTimer;
 // the tips text, the laser marker and the eight measurement objects (spots
 // 1-3, areas 1-3, lines 1-2), which it owns and refreshes every 640 ms.
 // It follows the picture mode: which objects are seen and where the spots
-// and areas lie on the screen.
-class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost
+// and areas lie on the screen. It keeps the level/span mode with the
+// temperature labels beside the colour bar (the image popup's pages reach
+// it as their EImageViewHost).
+class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost, public EImageViewHost
 {
     Q_OBJECT
 public:
@@ -56,8 +69,61 @@ public:
     // ---- tips ----
     void setTipsText(const QString &text);
     QString getTipsText() const;
+    // Left to the shutter notice while it is up, applied when it ends.
     void setTipsVisibled(bool visible);
+    void setTipsVisibled_p(bool visible);
     bool tipsVisibled() const;
+
+    // ---- shutter, freeze, laser ----
+    enum { ShutterNoticeMs = 2500 };
+    void shutterHandler();
+    void freezeFPGAImage(bool on);
+    bool gerFreezeFPGAImageStatus() const;
+    void laserHandler(bool on);
+    QTimer *shutterTimer() const { return m_shutterTimer; }
+    bool isCalibrating() const { return m_calibrating; }
+
+    // ---- wrap indicators ----
+    // A 1.5 s tip over parent that deletes itself.
+    static void showWrapIndicator(QWidget *parent, const char *text);
+    static void showImageWrapIndicator(QWidget *parent);
+    // At most one of each; a second show while one is up does nothing.
+    void showIRWrapIndicator(const char *text);
+    void hideIRWrapIndicator();
+    IR_indicator *irIndicator() const { return m_irIndicator; }
+    // The busy picture holds keys and touches back (wait flag) and hides
+    // the capture panel until it stops.
+    void showVideoWrapIndicator(QWidget *parent, const char *image);
+    void stopVideoWrapIndicator();
+    IndicatorImage *videoIndicator() const { return m_videoIndicator; }
+
+    // ---- storage ----
+    // Size of the radiometric video side file in whole MiB.
+    static int getFileSize();
+    // Free MiB on the card less the side file; statfs failing gives
+    // minus the side file.
+    static qint64 getSDCardInfo();
+    static bool getPhotoSDCardInfo() { return getSDCardInfo() < 1; }
+    static bool getVideoSDCardInfo() { return getSDCardInfo() < 6; }
+    void sacnVideoDir();
+    QStringList getScanVideoFile() const { return m_videoFiles; }
+    int getScanVideoFileSize() const { return int(m_videoFiles.size()); }
+    // Newest first: date, then sequence number, both descending; a name
+    // without them sorts as 0. Stable.
+    static void sortVideoNames(QStringList *names);
+
+    // ---- record time, zoom text, time format ----
+    void startflickertime();
+    void stopflickertime();
+    int getflickertime() const;
+    bool getflickertimestate() const;
+    ZFlickerTime *flickerTime() const { return m_flickerTime; }
+    void enableMultiRz(const QString &text);
+    void disableMultiRz();
+    EGraphicsTextItem *zoomItem() const { return m_zoomItem; }
+    void updatetimeFormat();
+    int gettimeFormat() const { return m_timeFormat; }
+    EToolWidget *toolBar() const { return m_toolBar; }
 
     // ---- measurement objects ----
     ESpotWidget *getSpotWidget(int n) const { return m_spots.value(n - 1); }
@@ -83,10 +149,50 @@ public:
     Image_Position_t get_IR_Pipe_CCD_Position() const { return m_irPipeCcdPosition; }
     Image_Position_t get_CCD_Pipe_IR_Position() const { return m_ccdPipeIrPosition; }
 
-    // ---- range limits and shutter (set by level/span and the shutter) ----
+    // ---- level/span and the colour-bar scale ----
+    enum { AutoRefreshMs = 100, HandDisplayMs = 3000 };
+    Mode_t getLevelSpanMode() const override { return m_levelSpanMode; }
+    void setLevelSpanMode(Mode_t mode) override;
+    float getMinTemp() const override { return m_minTemp; }
+    float getMaxTemp() const override { return m_maxTemp; }
+    float getLevelTemp() const { return (m_maxTemp + m_minTemp) / 2; }
+    float getSpanTemp() const { return m_maxTemp - m_minTemp; }
+    void setMinMaxTempValue(float min, float max) override;
+    void setMinTempValue(float min) override;
+    void setMaxTempValue(float max) override;
+    int updateLevelSpan();
+    void changeTempUnit(int unit);
+    // Ignored unless min < max: a range without width has no scale.
     void setTempRangeMinMax(int min, int max);
     int tempRangeMin() const override { return m_rangeMin; }
     int tempRangeMax() const override { return m_rangeMax; }
+    void setTempRange(int range) { m_tempRange = range; }
+    int getTempRange() const { return m_tempRange; }
+    void setColorTable(const _rgb_item *table, bool unused);
+    void setHighLightMinMaxTemp(bool on);
+    void setBrightTempValue(float value);
+    void setSpanTempValue(float value);
+    float getBrightTempValue() const;
+    float getSpanTempValue() const;
+    EGraphicsModeItem *modeItem() const { return m_modeItem; }
+    EGraphicsMaxItem *maxItem() const { return m_maxItem; }
+    EGraphicsMinItem *minItem() const { return m_minItem; }
+    EGraphicsTextItem *manualMaxItem() const { return m_manualMax; }
+    EGraphicsTextItem *manualMinItem() const { return m_manualMin; }
+    QTimer *autoLevelSpanTimer() const { return m_autoLevelSpanTimer; }
+    QTimer *handLevelSpanTimer() const { return m_handLevelSpanTimer; }
+    // The table the bar shows while adjusting, or none when the limits
+    // give no preview.
+    const RgbTable &previewTable() const { return m_preview; }
+    // Manual limits at start: finite, min < max and inside the range,
+    // else the defaults.
+    static void sanitizeManualLimits(float *min, float *max, int rangeMin, int rangeMax);
+    // The bar's palette entries for manual limits, false when the limits
+    // give no preview (outside the range, no range width, not finite).
+    static bool previewTable(const RgbTable &palette, float min, float max, int rangeMin, int rangeMax, RgbTable *out);
+    // The two markers' y on the bar (bottom, top).
+    static QPair<int, int> markerRows(float min, float max, int rangeMin, int rangeMax);
+
     void setShutting(bool on) { m_shutting = on; }
     bool isShutting() const { return m_shutting; }
     // Live view shown: cleared while a menu screen covers the view, set
@@ -96,6 +202,24 @@ public:
     // A setup dialog is up: every row handler of the setup pages waits.
     void setSetupVisibled(bool visible) { m_setupVisible = visible; }
     bool isSetupVisibled() const { return m_setupVisible; }
+
+    // ---- flags shared between screens ----
+    void setFreezFlag(bool on) { m_freezeFlag = on; }
+    bool getFreezFlag() const { return m_freezeFlag; }
+    void setCameraFlag(bool on) { m_cameraFlag = on; }
+    bool getCameraFlag() const { return m_cameraFlag; }
+    void SetCameraVideoFlag(bool on) { m_cameraVideoFlag = on; }
+    bool GetCameraVideoFlag() const { return m_cameraVideoFlag; }
+    void setLcdPowerstate(bool off) { m_lcdOff = off; }
+    bool getLcdPowerstate() const { return m_lcdOff; }
+    void setTouchLcdstate(bool on) { m_touchLcd = on; }
+    bool getTouchLcdstate() const { return m_touchLcd; }
+    void setImagesequencemode(bool on) { m_imageSequence = on; }
+    bool getImagesequencemode() const { return m_imageSequence; }
+    void setWaitIrAdmode(bool on) { m_waitIrAd = on; }
+    bool getWaitIrAdmode() const { return m_waitIrAd; }
+    void setMplayerCnt(int count) { m_mplayerCount = count; }
+    int getMplayerCnt() const { return m_mplayerCount; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -107,6 +231,15 @@ public:
 
 public Q_SLOTS:
     void displayTemp() override;
+    void autoLevelSpanHandler();
+    void updateMinMaxTemp();
+    void slot_handLevelSpanTimer() override;
+    void slot_shutterHandler();
+    void slot_hideShutterDisplay();
+    void saveStatus();
+    void restoreStatus();
+    void autoLevelHandler();
+    void autoSpanHandler();
 
 private:
     enum Kind { Spot, Area, Line };
@@ -124,13 +257,16 @@ private:
 
     // Steps that the level/span, colour-bar and status-bar code fill in.
     void displayColorBarTemp();
-    void displayToolBar() {}
-    void setColorBarLabelsVisible(bool) {}
-    void setMixVisible(bool) {}
-    void readLevelSpanAtStart() {}
-    void InitMultiRz() {}
-    void InitFlickerTime() {}
-    void updatetimeFormat() {}
+    void displayToolBar();
+    void videospaceslots();
+    void setColorBarLabelsVisible(bool visible);
+    void setMixVisible(bool visible);
+    void readLevelSpanAtStart();
+    QString tempText(float celsius) const;
+    void placeRight(EGraphicsTextItem *item, const QString &text, int y, int dx = 2);
+    void storeManualLimits();
+    void InitMultiRz();
+    void InitFlickerTime();
     bool laserOn() const;
 
     QGraphicsScene *m_scene = nullptr;
@@ -146,6 +282,18 @@ private:
     float m_minTemp = -20.0f;
     int m_rangeMin = DefaultRangeMin;
     int m_rangeMax = DefaultRangeMax;
+    int m_tempRange = 0;
+    float m_brightTemp = 4.0f;
+    float m_spanTemp = 4.0f;
+    Mode_t m_levelSpanMode = MODE_AUTO;
+    QString m_modeText;
+    EGraphicsModeItem *m_modeItem = nullptr;
+    EGraphicsMaxItem *m_maxItem = nullptr;
+    EGraphicsMinItem *m_minItem = nullptr;
+    EGraphicsTextItem *m_manualMax = nullptr;
+    EGraphicsTextItem *m_manualMin = nullptr;
+    RgbTable m_palette{};
+    RgbTable m_preview{};
     QTimer *m_readingsTimer = nullptr;
     QTimer *m_autoLevelSpanTimer = nullptr;
     QTimer *m_handLevelSpanTimer = nullptr;
@@ -157,4 +305,23 @@ private:
     Image_Position_t m_ccdPipeIrPosition = POSITION_TOP_LEFT;
     bool m_shown = true;
     bool m_setupVisible = false;
+    EToolWidget *m_toolBar = nullptr;
+    ZFlickerTime *m_flickerTime = nullptr;
+    IR_indicator *m_irIndicator = nullptr;
+    IndicatorImage *m_videoIndicator = nullptr;
+    EGraphicsTextItem *m_zoomItem = nullptr;
+    QTimer *m_shutterTimer = nullptr;
+    bool m_calibrating = false;
+    QString m_tipsText;
+    bool m_pausedRefresh = false;
+    QStringList m_videoFiles;
+    int m_timeFormat = 24;
+    bool m_freezeFlag = false;
+    bool m_cameraFlag = false;
+    bool m_cameraVideoFlag = false;
+    bool m_lcdOff = false;
+    bool m_touchLcd = false;
+    bool m_imageSequence = false;
+    bool m_waitIrAd = false;
+    int m_mplayerCount = 0;
 };

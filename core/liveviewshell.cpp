@@ -4,7 +4,6 @@
 #include "egraphicsview.h"
 #include "eimagemode.h"
 #include "eimagetab.h"
-#include "eimageviewlink.h"
 #include "fpga.h"
 
 #include <QPushButton>
@@ -21,8 +20,8 @@ LiveViewShell::LiveViewShell()
     iso.selector = 1;
     m_fpga->setIsoPara(iso);
     m_view = std::make_unique<EGraphicsView>();
-    m_link = std::make_unique<EImageViewLink>(m_view->colorRect());
-    m_link->init();
+    // As the main window does at start: the board's colour bar on.
+    m_fpga->fpga_switch_colorBar(true);
     // As the main menu does on the first turn of the event loop: the popup
     // is built ahead of use, and building it programs the board's inset
     // corner and blend registers from the settings.
@@ -38,7 +37,6 @@ void LiveViewShell::buildImagePopup()
 LiveViewShell::~LiveViewShell()
 {
     m_popup.reset();
-    m_link.reset();
     m_view.reset();
     if (EGlobal::getFPGA() == m_fpga.get())
         EGlobal::setFPGA(nullptr);

@@ -4,15 +4,14 @@
 
 class EGraphicsView;
 class EImageTab;
-class EImageViewLink;
 class FPGA;
 class QPushButton;
 class QWidget;
 
 // The live view as the simulator's shell runs it until the main window
 // exists: the board front (registered in EGlobal) started, the live view
-// over it (its colour bar uploads the stored palette), the level/span
-// services the image popup's pages use, and the popup itself, built on
+// over it (its colour bar uploads the stored palette; it serves the image
+// popup's pages their level/span), and the popup itself, built on
 // the first turn of the event loop. Destroys the popup and the view before the front.
 class LiveViewShell
 {
@@ -24,7 +23,6 @@ public:
 
     EGraphicsView *view() const { return m_view.get(); }
     FPGA *fpga() const { return m_fpga.get(); }
-    EImageViewLink *imageLink() const { return m_link.get(); }
     EImageTab *imagePopup() const { return m_popup.get(); }
     // As the main menu's "Image" tile will: hide and show the popup and
     // put it in the bottom-left corner (0, 60).
@@ -39,6 +37,5 @@ public:
 private:
     std::unique_ptr<FPGA> m_fpga;
     std::unique_ptr<EGraphicsView> m_view;
-    std::unique_ptr<EImageViewLink> m_link;
     std::unique_ptr<EImageTab> m_popup;
 };

@@ -2,6 +2,7 @@
 
 #include "clcd_power.h"
 #include "ebattery.h"
+#include "etoolwidget.h"
 #include "eglobal.h"
 #include "epcsprogrammer.h"
 #include "eupdateepcsinterface.h"
@@ -55,12 +56,6 @@ SimPowerWiring::SimPowerWiring(SimScreen *screen)
     connect(m_device.get(), &SimPowerDevice::linesChanged, this, &SimPowerWiring::showPanel);
     showPanel();
 
-    QWidget *bar = screen->overlay() ? screen->overlay() : static_cast<QWidget *>(screen);
-    m_gauge = new EBattery(bar);
-    m_gauge->setGeometry(GaugeX, GaugeY, 28, 14);
-    m_gauge->show();
-    m_gauge->charge();
-
     connect(PowerOff::instance(), &PowerOff::finished, this, [this] {
         if (m_quit)
             QTimer::singleShot(Intervals::ms(1500), QCoreApplication::instance(), &QCoreApplication::quit);
@@ -77,6 +72,12 @@ SimPowerWiring::~SimPowerWiring()
         EGlobal::set_LcdPower(nullptr);
     SimBattery::install(nullptr);
     SimPowerDevice::install(nullptr);
+}
+
+EBattery *SimPowerWiring::gauge()
+{
+    EToolWidget *bar = EGlobal::getToolBar();
+    return bar ? bar->battery() : nullptr;
 }
 
 // A design image on the simulated card, so the flash update has something

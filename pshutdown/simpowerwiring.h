@@ -14,8 +14,8 @@ class SimScreen;
 class ZPshutdown;
 
 // `ostrel --simulate`'s power: the simulated GPIO/PWM nodes and battery
-// installed behind the seams, the one CLcd_power registered, the battery
-// gauge where the status bar will hold it, the screen dimmed and darkened
+// installed behind the seams (before the status bar's battery gauge opens
+// the ADC), the one CLcd_power registered, the screen dimmed and darkened
 // by the panel lines, and the program ended once a power-off has cut the
 // power. Until the key filter opens them, F9 stands for the held power key
 // (the slide screen) and F10 for the held E key (the flash update).
@@ -23,8 +23,6 @@ class SimPowerWiring : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int GaugeX = 252;
-    static constexpr int GaugeY = 1;
     static const char *batteryFile() { return "/sim/battery"; }
 
     // Owned by the screen.
@@ -34,7 +32,8 @@ public:
     SimPowerDevice *device() const { return m_device.get(); }
     SimBattery *battery() const { return m_battery.get(); }
     CLcd_power *lcd() const { return m_lcd.get(); }
-    EBattery *gauge() const { return m_gauge; }
+    // The status bar's gauge, null without a status bar.
+    static EBattery *gauge();
 
     ZPshutdown *openSlideScreen();
     EUpdateEPCSInterface *openFlashDialog();
@@ -53,7 +52,6 @@ private:
     std::shared_ptr<SimPowerDevice> m_device;
     std::shared_ptr<SimBattery> m_battery;
     std::unique_ptr<CLcd_power> m_lcd;
-    EBattery *m_gauge = nullptr;
     QPointer<ZPshutdown> m_slide;
     QPointer<EUpdateEPCSInterface> m_flash;
     bool m_quit = true;

@@ -11,6 +11,7 @@
 
 namespace {
 constexpr uint32_t RegImage = 0x00;
+constexpr uint32_t RegDisplay = 0x10;
 constexpr uint32_t RegPipCorners = 0x01;
 constexpr uint32_t RegPowerLens = 0x0F;
 constexpr uint32_t RegFreeze = 0x14;
@@ -801,6 +802,31 @@ QImage SimBoard::render() const
     }
 }
 
+void SimBoard::paletteColours(QRgb *colours) const
+{
+    for (int i = 0; i < 256; ++i) {
+        const double y = uint8_t(m_palette[4 * i]) - 16.0;
+        const double u = uint8_t(m_palette[4 * i + 1]) - 128.0;
+        const double v = uint8_t(m_palette[4 * i + 2]) - 128.0;
+        colours[i] = qRgb(clampByte(1.164 * y + 1.596 * v), clampByte(1.164 * y - 0.392 * u - 0.813 * v),
+                          clampByte(1.164 * y + 2.017 * u));
+    }
+}
+
+QImage SimBoard::colorBar() const
+{
+    QMutexLocker lock(&m_mutex);
+    if (!(uint8_t(m_registers[RegDisplay]) & 0x80) || m_palette.size() < 4 * 256)
+        return QImage();
+    QRgb colours[256];
+    paletteColours(colours);
+    // Entry 255 at the top, two entries per row.
+    QImage bar(ColorBarWidth, ColorBarHeight, QImage::Format_RGB32);
+    for (int row = 0; row < ColorBarHeight; ++row)
+        std::fill_n(reinterpret_cast<QRgb *>(bar.scanLine(row)), ColorBarWidth, colours[255 - row * 2]);
+    return bar;
+}
+
 QImage SimBoard::visiblePicture() const
 {
     QMutexLocker lock(&m_mutex);
@@ -820,13 +846,7 @@ QImage SimBoard::infraredPicture() const
     const uint32_t gain = uint32_t(wordAt(RegGain)) | (uint32_t(wordAt(RegGain + 2)) << 16);
     QImage image(WIDTH, HEIGHT, QImage::Format_RGB32);
     QRgb colours[256];
-    for (int i = 0; i < 256; ++i) {
-        const double y = uint8_t(m_palette[4 * i]) - 16.0;
-        const double u = uint8_t(m_palette[4 * i + 1]) - 128.0;
-        const double v = uint8_t(m_palette[4 * i + 2]) - 128.0;
-        colours[i] = qRgb(clampByte(1.164 * y + 1.596 * v), clampByte(1.164 * y - 0.392 * u - 0.813 * v),
-                          clampByte(1.164 * y + 2.017 * u));
-    }
+    paletteColours(colours);
     for (int y = 0; y < HEIGHT; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < WIDTH; ++x) {

@@ -169,6 +169,11 @@ public:
     // top picture blended with weight 0x2A / 0x2F over 128, in the centre
     // mix window or, with 0x25 bit 7 / bit 0, over the whole picture.
     QImage render() const;
+    // The board's own colour bar while register 0x10 bit 7 is set: the
+    // uploaded palette, top entry up, 16 x 128; null while it is off.
+    static constexpr int ColorBarWidth = 16;
+    static constexpr int ColorBarHeight = 128;
+    QImage colorBar() const;
     // The visible-light camera's picture of the scene.
     QImage visiblePicture() const;
     // Where a picture-in-picture inset of corner 0..3 lies.
@@ -197,6 +202,7 @@ public:
     int flashPagesProgrammed() const;
 
 private:
+    void paletteColours(QRgb *colours) const;
     bool takeFault(Fault fault, uint32_t offset);
     void ensureFrame() const;
     void generateFrame(QVector<uint16_t> &out) const;

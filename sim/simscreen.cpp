@@ -116,10 +116,18 @@ QImage SimScreen::placeholderPicture()
     return image;
 }
 
+void SimScreen::setColorBar(const QImage &bar)
+{
+    m_colorBar = bar;
+    update();
+}
+
 void SimScreen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawImage(rect(), m_picture);
+    if (!m_colorBar.isNull())
+        p.drawImage(QPoint(299, 56), m_colorBar);
 }
 
 QImage SimScreen::composed()

@@ -25,6 +25,9 @@ public:
     // The board's picture, scaled to the screen; a null picture shows the
     // placeholder.
     void setBoardPicture(const QImage &picture);
+    // The board's colour bar at (299, 56), beneath the overlay; null hides it.
+    void setColorBar(const QImage &bar);
+    QImage colorBar() const { return m_colorBar; }
     static QImage placeholderPicture();
     // What the panel shows: the screen with every other visible top-level
     // window (popups and dialogs live at screen coordinates) drawn over it
@@ -47,6 +50,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QImage m_colorBar;
     void updateShade();
 
     QImage m_picture;

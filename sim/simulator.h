@@ -49,6 +49,8 @@ Q_SIGNALS:
     // The picture the board draws now; null until something has uploaded
     // a palette, as the real board shows nothing before that.
     void boardPicture(const QImage &picture);
+    // The board's colour bar, null while it is switched off.
+    void boardColorBar(const QImage &bar);
 
 private:
     void linkCore();

@@ -2,9 +2,10 @@
 
 #include <QMainWindow>
 
-// The capture panel. Thin for now: only the recording state and its stop,
-// and the photo-busy state that holds the stop back, which the power-off
-// sequence needs. The capture screens fill in the rest.
+// The capture panel. Thin for now: only the recording state with the
+// record key and its stop, and the photo-busy state that holds the stop
+// back, which the power-off sequence and the live view need. The capture
+// screens fill in the rest.
 class CvmainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     // 2 stops a running recording; returns at once, changing nothing, while
     // a photo is still being finished.
     void video_work(int state);
+    // The record key: starts a recording when idle, stops a running one.
+    void video_start();
 
     int get_video_workstat() const { return m_videoState; }
     void set_video_workstat(int state) { m_videoState = state; }
@@ -25,6 +28,8 @@ public:
     void set_Imagestate(int state) { m_imageState = state; }
 
 private:
+    void setRecording(bool on);
+
     int m_videoState = VIdle;
     int m_imageState = 0;
 };

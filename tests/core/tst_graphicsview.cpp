@@ -2,7 +2,11 @@
 
 #include "eareawidget.h"
 #include "eglobal.h"
+#include "egraphicsmaxitem.h"
+#include "egraphicsminitem.h"
+#include "egraphicsmodeitem.h"
 #include "egraphicstextitem.h"
+#include "etoolwidget.h"
 #include "egraphicsview.h"
 #include "elinewidget.h"
 #include "ependingsettings.h"
@@ -371,6 +375,9 @@ void TestGraphicsView::clearScreen()
     QVERIFY(view.spotVisible[0] && view.areaVisible[0]);
     QCOMPARE(view.getSpotWidget(1)->getScaledType(), -1);
     QVERIFY(!view.readingsItem()->isVisible());
+    // The status strip and the scale go with the furniture.
+    QVERIFY(view.toolBar()->isHidden());
+    QVERIFY(!view.maxItem()->isVisible() && !view.modeItem()->isVisible());
     // Switched on meanwhile: the readout appears at the top.
     view.showSpot(2, true);
     QCOMPARE(readout(view), QStringLiteral("P2:--"));
@@ -379,6 +386,11 @@ void TestGraphicsView::clearScreen()
     QVERIFY(view.getSpotWidget(1)->isVisibled() && view.getAreaWidget(1)->isVisibled());
     QCOMPARE(view.getSpotWidget(1)->getScaledType(), 1);
     QCOMPARE(view.readingsItem()->pos(), QPointF(4, 18));
+    QVERIFY(!view.toolBar()->isHidden());
+    // Picture mode 3 shows the visible picture: no scale labels.
+    QVERIFY(!view.maxItem()->isVisible());
+    view.setImageMode(IR);
+    QVERIFY(view.maxItem()->isVisible() && view.minItem()->isVisible());
 }
 
 void TestGraphicsView::tempUnitLabel_data()

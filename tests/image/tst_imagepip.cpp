@@ -1,5 +1,5 @@
 #include "eimagepip.h"
-#include "eimageviewlink.h"
+#include "egraphicsview.h"
 #include "emodeitem.h"
 #include "evalueitem.h"
 #include "ependingsettings.h"
@@ -27,7 +27,7 @@ private Q_SLOTS:
 void TstImagePip::stepDownToBlend()
 {
     ImageFixture f;
-    EImageViewLink link;
+    EGraphicsView view;
     EImagePip page;
     page.show();
     QCOMPARE(page.modeItem()->text(), QStringLiteral("IR"));
@@ -52,7 +52,7 @@ void TstImagePip::cornersKeptApart()
 {
     ImageFixture f("[General]\nImageMode=2\nImage_CCD_Pipe_IR_Position=1\n");
     f.board().setRegister(0x01, QByteArray(1, char(0xCC)));
-    EImageViewLink link;
+    EGraphicsView view;
     EImagePip page;
     page.show();
     // Reading the settings programs the board's inset corner only.
@@ -93,7 +93,7 @@ void TstImagePip::sizeToggles()
     QFETCH(int, fullValue);
     QFETCH(int, halfValue);
     ImageFixture f(QStringLiteral("[General]\nImageMode=%1\n").arg(mode).toLatin1());
-    EImageViewLink link;
+    EGraphicsView view;
     EImagePip page;
     page.show();
     f.board().setRegister(0x25, QByteArray(1, char(0x5A)));
@@ -111,7 +111,7 @@ void TstImagePip::sizeToggles()
 void TstImagePip::percent()
 {
     ImageFixture f("[General]\nImageMode=4\n\n[ImageMix]\nIR_MIX_VIS_Percent=1\n");
-    EImageViewLink link;
+    EGraphicsView view;
     EImagePip page;
     page.show();
     QCOMPARE(page.percentItem()->getValue(), 1);
@@ -142,7 +142,7 @@ void TstImagePip::storedOutOfRange()
     ImageFixture f("[General]\nImageMode=5\nImage_IR_Pipe_CCD_Position=-5\nImage_CCD_Pipe_IR_Position=7\n\n"
                    "[ImageMix]\nImage_CCD_Mix_IR_Size=9\nVIS_MIX_IR_Percent=250\n");
     f.board().setRegister(0x01, QByteArray(1, char(0)));
-    EImageViewLink link;
+    EGraphicsView view;
     EImagePip page;
     page.show();
     QCOMPARE(page.ccdMixSize(), 1);
@@ -176,7 +176,7 @@ void TstImagePip::stepsStayInside()
     QFETCH(int, up);
     QFETCH(int, down);
     ImageFixture f("[General]\n" + stored + "\n");
-    EImageViewLink link;
+    EGraphicsView view;
     EImagePip page;
     page.clickedIncrease(QString());
     QCOMPARE(page.mode(), up);

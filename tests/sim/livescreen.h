@@ -4,6 +4,7 @@
 #include "liveviewshell.h"
 #include "serial.h"
 #include "simboard.h"
+#include "simpowerwiring.h"
 #include "simscreen.h"
 #include "simulator.h"
 #include "testroot.h"
@@ -24,7 +25,9 @@ struct LiveScreen
 
     // Returns once the board's picture has replaced the placeholder (the
     // shell uploads a palette). Check QTest::currentTestFailed() after it.
-    void start()
+    // withPower: the simulated power seams and battery first, as
+    // `ostrel --simulate` installs them, so the status bar's gauge reads them.
+    void start(bool withPower = false)
     {
         root = std::make_unique<TestRoot>();
         simulator = std::make_unique<Simulator>();
@@ -32,7 +35,10 @@ struct LiveScreen
         simulator->board()->setNoise(0);
         screen = std::make_unique<SimScreen>();
         QObject::connect(simulator.get(), &Simulator::boardPicture, screen.get(), &SimScreen::setBoardPicture);
+        QObject::connect(simulator.get(), &Simulator::boardColorBar, screen.get(), &SimScreen::setColorBar);
         QSignalSpy pictures(simulator.get(), &Simulator::boardPicture);
+        if (withPower)
+            SimPowerWiring::install(screen.get())->setQuitAfterPowerOff(false);
         live = std::make_unique<LiveViewShell>();
         screen->setOverlay(live->view());
         screen->show();

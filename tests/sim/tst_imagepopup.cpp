@@ -4,7 +4,6 @@
 #include "eimagepip.h"
 #include "eimagetab.h"
 #include "eimagetabbar.h"
-#include "eimageviewlink.h"
 #include "egraphicsview.h"
 #include "liveviewshell.h"
 #include "emodeitem.h"
@@ -130,7 +129,7 @@ void TstImagePopup::pagesChangeThePicture()
     QCOMPARE(live.fpga()->getPaletteIndex(), int(COLOR_GREY));
     EColorRect &bar = *live.view()->colorRect();
     QCOMPARE(bar.geometry(), QRect(299, 56, 16, 128));
-    EImageViewLink &link = *live.imageLink();
+    EGraphicsView &link = *live.view();
     SimScreen screen;
     screen.setOverlay(live.view());
     screen.move(0, 0);
@@ -224,7 +223,7 @@ void TstImagePopup::pagesChangeThePicture()
     QCOMPARE(popup.stack()->currentIndex(), 2);
     QTest::mouseClick(imageTab, Qt::LeftButton);
     QVERIFY(!popup.isVisible());
-    link.flushSettings();
+    link.flushPendingSettings();
     QCOMPARE(ImageFixture::stored(QStringLiteral("Manual_MaxTemp")).toString(), QString::asprintf("%.1f", link.getMaxTemp()));
 }
 
