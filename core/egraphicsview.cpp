@@ -647,9 +647,7 @@ void EGraphicsView::placeRight(EGraphicsTextItem *item, const QString &text, int
 
 QString EGraphicsView::tempText(float celsius) const
 {
-    // + 0.0 so a reading of -0.0 never shows its sign.
-    const double shown = double(EGlobal::unit_out_temp(celsius)) + 0.0;
-    return QString::asprintf(EGlobal::getDoublePrecision() ? "%.2f" : "%.1f", shown);
+    return EAnalysisWidget::formatValue(EGlobal::unit_out_temp(celsius));
 }
 
 void EGraphicsView::setColorBarLabelsVisible(bool visible)

@@ -63,8 +63,6 @@ public:
     QGraphicsScene *graphicsScene() const { return m_scene; }
     // The palette model and its colour bar at (299, 56), 16 x 128.
     EColorRect *colorRect() const { return m_colorRect; }
-    // A new palette's 256 colours for the colour bar; the flag is unused.
-    void setColorTable(const _rgb_item *table, bool);
 
     // ---- tips ----
     void setTipsText(const QString &text);
@@ -168,6 +166,8 @@ public:
     int tempRangeMax() const override { return m_rangeMax; }
     void setTempRange(int range) { m_tempRange = range; }
     int getTempRange() const { return m_tempRange; }
+    // A new palette: the manual preview, the markers and the colour bar
+    // follow it; the flag is unused.
     void setColorTable(const _rgb_item *table, bool unused);
     void setHighLightMinMaxTemp(bool on);
     void setBrightTempValue(float value);
