@@ -14,6 +14,7 @@
 #include "eimagetab.h"
 #include "eimageviewhost.h"
 #include "fpga.h"
+#include "palettelistsheet.h"
 #include "usekeyboarddialog.h"
 
 #include <QGraphicsScene>
@@ -125,13 +126,9 @@ ECustomPalette::ECustomPalette(QWidget *parent, Qt::WindowFlags flags)
     m_slider->setObjectName(QStringLiteral("Slider"));
     m_slider->setFixedWidth(3);
     m_slider->hide();
-    setStyleSheet(QStringLiteral(
-        "QLabel#Slider{background-color: grey;}"
-        "QScrollBar:vertical{border: 0px none; background: white; width: 3px; margin: 0px -1px 0px -1px;}"
-        "QScrollBar::handle:vertical{background: grey; min-height: 15px;}"
-        "QScrollBar::sub-line:vertical{border: 0px solid white; background: white; height: 0px;"
-        " subcontrol-position: top; subcontrol-origin: margin;}"
-        "QPushButton{text-align: left; color: black; background-color: rgb(0,128,240); padding-left: 0px;}"));
+    setStyleSheet(paletteListSheet()
+                  + QStringLiteral("QPushButton{text-align: left; color: black; background-color: rgb(0,128,240);"
+                                   " padding-left: 0px;}"));
 
     m_charm = new EColorFlickCharm;
     m_charm->activateOn(m_view);

@@ -3,6 +3,7 @@
 #include "ecolorpicker.h"
 #include "ecolorshowlabel.h"
 #include "espinboxitem.h"
+#include "fingerevent.h"
 #include "testroot.h"
 
 #include <QCheckBox>
@@ -46,16 +47,6 @@ struct Chooser
     EColorDialog dialog{Qt::green};
 };
 
-// QTest takes a point (0, 0) for the widget's centre: events are sent as
-// the finger gives them.
-void press(QWidget *w, QEvent::Type type, const QPoint &pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 QPushButton *arrow(ESpinBoxItem *item, const char *name)
 {
     return item->findChild<QPushButton *>(QLatin1String(name));
@@ -83,10 +74,10 @@ void TstColorDialog::fieldEdges()
     EColorPicker *field = c.dialog.picker();
     QSignalSpy spy(field, &EColorPicker::newCol);
     const QPoint inField = QPoint(std::min(point.x(), 239), std::min(point.y(), 99));
-    press(field, QEvent::MouseButtonPress, inField + field->contentsRect().topLeft());
+    fingerEvent(field, QEvent::MouseButtonPress, inField + field->contentsRect().topLeft());
     if (inField != point)
-        press(field, QEvent::MouseMove, point + field->contentsRect().topLeft());
-    press(field, QEvent::MouseButtonRelease, point + field->contentsRect().topLeft());
+        fingerEvent(field, QEvent::MouseMove, point + field->contentsRect().topLeft());
+    fingerEvent(field, QEvent::MouseButtonRelease, point + field->contentsRect().topLeft());
     QCOMPARE(field->hue(), hue);
     QCOMPARE(field->saturation(), saturation);
     QVERIFY(!spy.isEmpty());

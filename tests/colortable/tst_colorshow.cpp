@@ -5,6 +5,7 @@
 #include "ecustombutton.h"
 #include "edialogtitle.h"
 #include "espinboxitem.h"
+#include "fingerevent.h"
 #include "testroot.h"
 
 #include <QCheckBox>
@@ -60,16 +61,6 @@ QPushButton *titleButton(EDialogTitle *title, const QString &text)
     return nullptr;
 }
 
-void send(QWidget *w, QEvent::Type type, int globalX)
-{
-    const QPoint global(globalX, w->mapToGlobal(QPoint(0, w->height() / 2)).y());
-    const QPoint local = w->mapFromGlobal(global);
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(local), QPointF(global), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 int centreX(QWidget *w)
 {
     return w->mapToGlobal(QPoint(w->width() / 2, 0)).x();
@@ -80,12 +71,12 @@ int centreX(QWidget *w)
 void drag(QWidget *marker, const QList<int> &steps)
 {
     int x = centreX(marker);
-    send(marker, QEvent::MouseButtonPress, x);
+    fingerEventAtX(marker, QEvent::MouseButtonPress, x);
     for (int dx : steps) {
         x += dx;
-        send(marker, QEvent::MouseMove, x);
+        fingerEventAtX(marker, QEvent::MouseMove, x);
     }
-    send(marker, QEvent::MouseButtonRelease, centreX(marker));
+    fingerEventAtX(marker, QEvent::MouseButtonRelease, centreX(marker));
 }
 
 void checkOrder(const EColorShow &show)
@@ -157,17 +148,17 @@ void TstColorShow::randomDragsKeepOrder()
             steps << random.bounded(-120, 121);
         ECustomButton *marker = e.show.marker(k);
         int x = centreX(marker);
-        send(marker, QEvent::MouseButtonPress, x);
+        fingerEventAtX(marker, QEvent::MouseButtonPress, x);
         for (int dx : steps) {
             x += dx;
-            send(marker, QEvent::MouseMove, x);
+            fingerEventAtX(marker, QEvent::MouseMove, x);
             checkOrder(e.show);
             QVERIFY(e.show.dragLabel(k)->isVisible());
             // Neighbouring buttons may touch but never pass each other.
             QVERIFY(e.show.marker(0)->x() <= e.show.marker(1)->x());
             QVERIFY(e.show.marker(1)->x() <= e.show.marker(2)->x());
         }
-        send(marker, QEvent::MouseButtonRelease, centreX(marker));
+        fingerEventAtX(marker, QEvent::MouseButtonRelease, centreX(marker));
         QVERIFY2(!e.show.chooser()->isVisible(), "a drag opened the chooser");
         QVERIFY(!e.show.dragLabel(k)->isVisible());
         // The strip shows what the record builds.

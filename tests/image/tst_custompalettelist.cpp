@@ -10,6 +10,7 @@
 #include "eimagepalette.h"
 #include "eimagetab.h"
 #include "ereminditem.h"
+#include "fingerevent.h"
 #include "imagefixture.h"
 #include "usekeyboarddialog.h"
 
@@ -72,14 +73,6 @@ QPushButton *titleButton(EDialogTitle *title, const QString &text)
     return nullptr;
 }
 
-void touch(QWidget *viewport, QEvent::Type type, const QPoint &pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(viewport->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
-}
-
 QPoint rowPoint(ECustomPalette *list, int position, int x = 100)
 {
     QGraphicsView *view = list->listView();
@@ -90,15 +83,15 @@ QPoint rowPoint(ECustomPalette *list, int position, int x = 100)
 void tapRow(ECustomPalette *list, int position)
 {
     const QPoint at = rowPoint(list, position);
-    touch(list->listView()->viewport(), QEvent::MouseButtonPress, at);
-    touch(list->listView()->viewport(), QEvent::MouseButtonRelease, at);
+    fingerEvent(list->listView()->viewport(), QEvent::MouseButtonPress, at);
+    fingerEvent(list->listView()->viewport(), QEvent::MouseButtonRelease, at);
 }
 
 void tapSettings(ECustomPalette *list, int position)
 {
     const QPoint at = rowPoint(list, position, 255);
-    touch(list->listView()->viewport(), QEvent::MouseButtonPress, at);
-    touch(list->listView()->viewport(), QEvent::MouseButtonRelease, at);
+    fingerEvent(list->listView()->viewport(), QEvent::MouseButtonPress, at);
+    fingerEvent(list->listView()->viewport(), QEvent::MouseButtonRelease, at);
 }
 
 // A finger resting on a row (or, with position -1, below the rows) until
@@ -109,11 +102,11 @@ void longPress(ECustomPalette *list, int position)
     QPoint at = position >= 0 ? rowPoint(list, position) : QPoint(100, view->viewport()->height() - 2);
     if (position < 0)
         view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
-    touch(view->viewport(), QEvent::MouseButtonPress, at);
+    fingerEvent(view->viewport(), QEvent::MouseButtonPress, at);
     QVERIFY(list->longPressTimer()->isActive());
     QCOMPARE(list->longPressTimer()->interval(), int(ECustomPalette::LongPressMs));
     list->slot_longPress();
-    touch(view->viewport(), QEvent::MouseButtonRelease, at);
+    fingerEvent(view->viewport(), QEvent::MouseButtonRelease, at);
 }
 
 QStringList rowTexts(ECustomPalette *list)

@@ -1,5 +1,6 @@
 #include "../image/imagefixture.h"
 #include "custompaletterecord.h"
+#include "fingerevent.h"
 #include "ecolordialog.h"
 #include "ecolorflickcharmtext.h"
 #include "ecolorrect.h"
@@ -55,23 +56,15 @@ QPushButton *titleButton(EDialogTitle *title, const QString &name)
     return title->findChild<QPushButton *>(name);
 }
 
-void send(QWidget *w, QEvent::Type type, const QPoint &local, const QPoint &global)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(local), QPointF(global), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 void touchRow(ECustomPalette *list, int position, int x, bool release = true)
 {
     QGraphicsView *view = list->listView();
     view->ensureVisible(QRectF(0, position * 30, 10, 30), 0, 0);
     const QPoint at = view->mapFromScene(QPointF(x, position * 30 + 15));
     QWidget *vp = view->viewport();
-    send(vp, QEvent::MouseButtonPress, at, vp->mapToGlobal(at));
+    fingerEvent(vp, QEvent::MouseButtonPress, at, vp->mapToGlobal(at));
     if (release)
-        send(vp, QEvent::MouseButtonRelease, at, vp->mapToGlobal(at));
+        fingerEvent(vp, QEvent::MouseButtonRelease, at, vp->mapToGlobal(at));
 }
 
 void releaseRow(ECustomPalette *list, int position, int x)
@@ -79,7 +72,7 @@ void releaseRow(ECustomPalette *list, int position, int x)
     QGraphicsView *view = list->listView();
     const QPoint at = view->mapFromScene(QPointF(x, position * 30 + 15));
     QWidget *vp = view->viewport();
-    send(vp, QEvent::MouseButtonRelease, at, vp->mapToGlobal(at));
+    fingerEvent(vp, QEvent::MouseButtonRelease, at, vp->mapToGlobal(at));
 }
 
 // The chooser answers colour (and temperature) by its editors and Ok.
@@ -167,13 +160,13 @@ void TstSimCustomPalette::ownPalette()
     ECustomButton *marker = editor->marker(1);
     QPoint local(marker->width() / 2, 16);
     QPoint global = marker->mapToGlobal(local);
-    send(marker, QEvent::MouseButtonPress, local, global);
+    fingerEvent(marker, QEvent::MouseButtonPress, local, global);
     for (int i = 1; i <= 2; ++i)
-        send(marker, QEvent::MouseMove, marker->mapFromGlobal(global + QPoint(10 * i, 0)), global + QPoint(10 * i, 0));
+        fingerEvent(marker, QEvent::MouseMove, marker->mapFromGlobal(global + QPoint(10 * i, 0)), global + QPoint(10 * i, 0));
     QCOMPARE(editor->record().position(1), 148);
     QVERIFY(editor->dragLabel(1)->isVisible());
     save(QStringLiteral("custom_editor_drag.png"));
-    send(marker, QEvent::MouseButtonRelease, marker->mapFromGlobal(global + QPoint(20, 0)), global + QPoint(20, 0));
+    fingerEvent(marker, QEvent::MouseButtonRelease, marker->mapFromGlobal(global + QPoint(20, 0)), global + QPoint(20, 0));
     QVERIFY(!chooser->isVisible());
     save(QStringLiteral("custom_editor_done.png"));
     click(titleButton(editor->title(), QStringLiteral("Done")));
