@@ -5,6 +5,7 @@
 #include "ependingsettings.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMap>
 #include <QSettings>
 #include <QStringList>
@@ -32,8 +33,20 @@ bool CustomPaletteStore::commit(const std::function<void(QSettings &)> &change)
 {
     // Nothing pending may land later on top of this write, or be lost by it.
     EPendingSettings::instance()->flush();
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    const QString path = QStringLiteral("Parameter/Setting");
+    // A file that cannot even be read is not replaced from what little the
+    // process would see of it, and nothing is left pending for later.
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile()) {
+        qWarning("CustomPaletteStore: Parameter/Setting is no file; nothing written");
+        return false;
+    }
+    QSettings settings(path, QSettings::NativeFormat);
     settings.setAtomicSyncRequired(true);
+    if (settings.status() != QSettings::NoError) {
+        qWarning("CustomPaletteStore: Parameter/Setting cannot be read; nothing written");
+        return false;
+    }
     const QMap<QString, QVariant> before = snapshot(settings);
     change(settings);
     settings.sync();

@@ -3,9 +3,11 @@
 #include "ecolorflickcharmtext.h"
 #include "ecolorshow.h"
 #include "ecolortablerect.h"
+#include "ecustomitem.h"
 #include "ecustommenu.h"
 #include "ecustompalette.h"
 #include "edialogtitle.h"
+#include "egraphicsview.h"
 #include "eimagemode.h"
 #include "eimagepalette.h"
 #include "eimagetab.h"
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
@@ -37,6 +40,8 @@ class TstCustomPaletteList : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void freshFile();
+    void activeSlotDefaultsToZero();
+    void customItemRow();
     void rowsCarryTheirSlot();
     void longPressMenu_data();
     void longPressMenu();
@@ -51,6 +56,7 @@ private Q_SLOTS:
     void doneAppliesBoardFirst();
     void refusedBoardStaysOpen();
     void unwritableFileRestoresBoard();
+    void unwritableFileKeepsRemovedRow();
     void manualSpan_data();
     void manualSpan();
     void doneInManualSetsTheSpan();
@@ -176,6 +182,32 @@ void TstCustomPaletteList::freshFile()
     QCOMPARE(rowTexts(l.list.get()), (QStringList{"Custom1", "Custom2"}));
     QCOMPARE(l.list->currentIndex(), -1);
     QCOMPARE(l.list->title()->text(), QStringLiteral("Custom Palette"));
+}
+
+void TstCustomPaletteList::activeSlotDefaultsToZero()
+{
+    // As the colour bar reads it at start-up.
+    List l("[General]\nColorTable_Mode=Custom\n");
+    l.open();
+    QCOMPARE(l.list->currentIndex(), 0);
+    QVERIFY(l.list->rowOfSlot(0)->isChecked());
+    QVERIFY(l.list->strip()->isVisible());
+}
+
+void TstCustomPaletteList::customItemRow()
+{
+    TestRoot root;
+    ECustomItem item(QStringLiteral("Mine"));
+    item.show();
+    QCOMPARE(item.height(), 48);
+    QSignalSpy byText(&item, qOverload<const QString &>(&ECustomItem::clicked));
+    QSignalSpy byState(&item, &QAbstractButton::clicked);
+    QTest::mouseClick(&item, Qt::LeftButton);
+    QVERIFY(item.isChecked());
+    QCOMPARE(byText.size(), 1);
+    QCOMPARE(byText.first().at(0).toString(), QStringLiteral("Mine"));
+    QCOMPARE(byState.first().at(0).toBool(), true);
+    QVERIFY(!item.grab().isNull());
 }
 
 void TstCustomPaletteList::rowsCarryTheirSlot()
@@ -451,6 +483,7 @@ void TstCustomPaletteList::refusedBoardStaysOpen()
 void TstCustomPaletteList::unwritableFileRestoresBoard()
 {
     List l("[General]\nStandard_ColorTable_Index=2\n");
+    EGraphicsView view;
     l.f.fpga->setStandardPaletteIndex(COLOR_GREY);
     const QByteArray before = boardYuv(l.f.board());
     l.open(false);
@@ -460,7 +493,32 @@ void TstCustomPaletteList::unwritableFileRestoresBoard()
     QTest::mouseClick(titleButton(l.list->title(), QStringLiteral("Done")), Qt::LeftButton);
     QVERIFY(l.list->isVisible());
     QCOMPARE(boardYuv(l.f.board()), before);
+    QCOMPARE(view.getTipsText(), QStringLiteral("Cannot save the palettes!"));
+    QVERIFY(view.tipsVisibled());
     QVERIFY(QDir().rmdir(QStringLiteral("Parameter/Setting")));
+}
+
+void TstCustomPaletteList::unwritableFileKeepsRemovedRow()
+{
+    List l(s_fourPalettes);
+    l.open();
+    longPress(l.list.get(), 2);
+    menuClick(ECustomPalette::menu()->removeButton());
+    const QByteArray slot2 = yuvOf(2);
+    QVERIFY(QFile::remove(QStringLiteral("Parameter/Setting")));
+    QVERIFY(QDir().mkpath(QStringLiteral("Parameter/Setting")));
+    answerRemove(l.list.get(), QMessageBox::Yes);
+    QCOMPARE(rowTexts(l.list.get()), (QStringList{"A", "B", "C", "D"}));
+    QVERIFY(QDir().rmdir(QStringLiteral("Parameter/Setting")));
+    // Once the file is back, a later write of another screen does not carry
+    // the failed change into it.
+    QVERIFY(l.f.front.settings(s_fourPalettes));
+    {
+        QSettings other(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+        other.setValue(QStringLiteral("Lang"), 1);
+    }
+    QCOMPARE(yuvOf(2), slot2);
+    QCOMPARE(ImageFixture::stored(QStringLiteral("CustomPalette/Name/Name3")).toString(), QStringLiteral("D"));
 }
 
 void TstCustomPaletteList::manualSpan_data()

@@ -23,6 +23,7 @@
 
 #include <QCheckBox>
 #include <QGraphicsView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -132,6 +133,20 @@ void TstSimCustomPalette::ownPalette()
     click(ECustomPalette::menu()->addButton());
     QCOMPARE(list->rows().size(), 3);
     QCOMPARE(list->rowOfSlot(2)->text(), QStringLiteral("Custom3"));
+
+    // Remove asks first; No keeps every palette.
+    touchRow(list, 0, 100, false);
+    list->longPressTimer()->setInterval(1);
+    QTRY_VERIFY(ECustomPalette::menu()->isVisible());
+    releaseRow(list, 0, 100);
+    QVERIFY(ECustomPalette::menu()->removeEnabled());
+    click(ECustomPalette::menu()->removeButton());
+    QMessageBox *question = list->removeQuestion();
+    QVERIFY(question && question->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(question));
+    save(QStringLiteral("custom_remove_question.png"));
+    click(question->button(QMessageBox::No));
+    QCOMPARE(list->rows().size(), 3);
 
     // Its settings cell: the editor.
     touchRow(list, 2, 255);
