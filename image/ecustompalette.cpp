@@ -179,10 +179,8 @@ void ECustomPalette::readList()
 {
     qDeleteAll(m_rows);
     m_rows.clear();
-    m_names.clear();
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     for (const CustomPaletteNames::Entry &entry : CustomPaletteNames::read(settings)) {
-        m_names.append(entry.name);
         auto *item = new EColorFlickCharmText(entry.name, entry.slot, RowWidth, RowHeight);
         m_scene->addItem(item);
         item->setFlag(QGraphicsItem::ItemIsSelectable);

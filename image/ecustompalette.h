@@ -101,7 +101,6 @@ private:
     EColorFlickCharm *m_charm;
     QGraphicsView *m_view;
     QGraphicsScene *m_scene;
-    QList<QString> m_names;
     EColorTableRect *m_strip;
     int m_current = -1;
     EDialogTitle *m_title;

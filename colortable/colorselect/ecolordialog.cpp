@@ -57,7 +57,6 @@ QColor fromEditors(const ESpinBoxItem *r, const ESpinBoxItem *g, const ESpinBoxI
 EColorDialog::EColorDialog(const QColor &initial, QWidget *parent)
     : QDialog(parent)
 {
-    Q_UNUSED(initial)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
@@ -68,7 +67,7 @@ EColorDialog::EColorDialog(const QColor &initial, QWidget *parent)
     swatchRow->addWidget(new QLabel(tr("Current Color:"), this));
     m_swatch = new EColorShowLabel(this);
     m_swatch->setFixedSize(80, 20);
-    m_swatch->setColor(Qt::green);
+    m_swatch->setColor(initial);
     swatchRow->addWidget(m_swatch);
     swatchRow->addStretch();
     layout->addLayout(swatchRow);

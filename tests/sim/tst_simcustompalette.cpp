@@ -19,6 +19,7 @@
 #include "etabitem.h"
 #include "etabwidget.h"
 #include "liveviewshell.h"
+#include "shellscreen.h"
 #include "simscreen.h"
 
 #include <QCheckBox>
@@ -92,18 +93,11 @@ void TstSimCustomPalette::ownPalette()
 {
     FrontFixture f(false);
     SimBoard &board = *f.board;
-    auto live = std::make_unique<LiveViewShell>();
-    SimScreen screen;
-    screen.setOverlay(live->view());
-    screen.move(0, 0);
-    screen.show();
+    ShellScreen shell(board);
+    SimScreen &screen = shell.screen;
+    std::unique_ptr<LiveViewShell> &live = shell.live;
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    auto save = [&](const QString &name) {
-        screen.setBoardPicture(board.render());
-        const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-        if (!dir.isEmpty())
-            QVERIFY(screen.composed().save(dir + QLatin1Char('/') + name));
-    };
+    auto save = [&](const QString &name) { QVERIFY(shell.save(name)); };
     EImageViewHost *host = EImageViewHost::instance();
     QVERIFY(host);
     host->setLevelSpanMode(MODE_MANUAL);
