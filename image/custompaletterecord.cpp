@@ -3,7 +3,9 @@
 #include "colortables.h"
 
 #include <QColor>
+#include <QMap>
 #include <QSettings>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -85,6 +87,47 @@ CustomPaletteRecord CustomPaletteRecord::read(QSettings &settings, int slot)
     return record;
 }
 
+void CustomPaletteRecord::write(QSettings &settings, int slot) const
+{
+    settings.beginGroup(group(slot));
+    settings.setValue(QStringLiteral("T_Max"), m_maxText);
+    settings.setValue(QStringLiteral("T_Min"), m_minText);
+    auto writePoint = [&](int n) {
+        settings.setValue(QStringLiteral("Point%1_Red").arg(n), int(m_points[n].r));
+        settings.setValue(QStringLiteral("Point%1_Green").arg(n), int(m_points[n].g));
+        settings.setValue(QStringLiteral("Point%1_Blue").arg(n), int(m_points[n].b));
+    };
+    writePoint(0);
+    for (int i = 0; i < QuarterCount; ++i) {
+        if (m_enables[i])
+            writePoint(i + 1);
+    }
+    writePoint(4);
+    for (int i = 0; i < QuarterCount; ++i)
+        settings.setValue(QLatin1String(s_positionKeys[i]), m_positions[i]);
+    for (int i = 0; i < QuarterCount; ++i)
+        settings.setValue(QLatin1String(s_quarterKeys[i]), m_quarterTexts[i]);
+    for (int i = 0; i < QuarterCount; ++i)
+        settings.setValue(QLatin1String(s_enableKeys[i]), m_enables[i] ? 1 : 0);
+    settings.endGroup();
+}
+
+void CustomPaletteRecord::moveRecord(QSettings &settings, int from, int to)
+{
+    settings.remove(group(to));
+    settings.beginGroup(group(from));
+    const QStringList keys = settings.childKeys();
+    QMap<QString, QString> values;
+    for (const QString &key : keys)
+        values.insert(key, settings.value(key).toString());
+    settings.endGroup();
+    settings.remove(group(from));
+    settings.beginGroup(group(to));
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    settings.endGroup();
+}
+
 float CustomPaletteRecord::minTemp() const
 {
     return m_minText.trimmed().toFloat();
@@ -118,7 +161,7 @@ void CustomPaletteRecord::setRange(const QString &minText, const QString &maxTex
     // the pair is the default: a range that later code divides by is never
     // empty or reversed.
     float min = 0, max = 0;
-    if (parseTemp(minText, &min) && parseTemp(maxText, &max) && min + 1.0f <= max) {
+    if (parseTemp(minText, &min) && parseTemp(maxText, &max) && min + 1.0f <= max + 1e-3f) {
         m_minText = minText;
         m_maxText = maxText;
     } else {

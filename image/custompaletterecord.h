@@ -50,6 +50,13 @@ public:
     void setEnabled(int quarter, bool on);
     void setPoint(int n, _rgb_item colour);
     void setRange(const QString &minText, const QString &maxText);
+    void setQuarterText(int quarter, const QString &text) { m_quarterTexts[quarter] = text; }
+
+    // Writes the record under its slot the way the editor stores it: the
+    // colour of a quarter that is off is left as the file held it.
+    void write(QSettings &settings, int slot) const;
+    // Moves every key of one slot's record to another slot.
+    static void moveRecord(QSettings &settings, int from, int to);
 
     // The anchors placed into a zeroed table and joined by HSV ramps.
     RgbTable table() const;

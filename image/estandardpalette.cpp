@@ -10,6 +10,7 @@
 #include "eimagetab.h"
 #include "esetupflickcharm.h"
 #include "fpga.h"
+#include "palettelistsheet.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -67,12 +68,7 @@ EStandardPalette::EStandardPalette(QWidget *parent, Qt::WindowFlags flags)
     m_slider->setObjectName(QStringLiteral("Slider"));
     m_slider->setFixedWidth(3);
     m_slider->hide();
-    setStyleSheet(QStringLiteral(
-        "QLabel#Slider{background-color: grey;}"
-        "QScrollBar:vertical{border: 0px none; background: white; width: 3px; margin: 0px -1px 0px -1px;}"
-        "QScrollBar::handle:vertical{background: grey; min-height: 15px;}"
-        "QScrollBar::sub-line:vertical{border: 0px solid white; background: white; height: 0px;"
-        " subcontrol-position: top; subcontrol-origin: margin;}"));
+    setStyleSheet(paletteListSheet());
 
     m_charm = new ESetupFlickCharm;
     m_charm->activateOn(m_view);

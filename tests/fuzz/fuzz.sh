@@ -44,6 +44,7 @@ seeds() {
     case "$1" in
         calibfile) echo "$src"/tests/libtherma/data/calib_*.conf "$src"/resources/defaults/etc/calc_len0_temp*.conf ;;
         modify) echo "$src"/tests/libtherma/data/modify_*.ini "$src/resources/defaults/Parameter/Modify" ;;
+        custompalette) echo "$here"/seeds/custompalette_*.ini ;;
     esac
 }
 
@@ -60,12 +61,19 @@ for file in "$here"/fuzz_*.cpp; do
 done
 
 qt=$(pkg-config --cflags --libs Qt6Core)
+# The custom palette reader builds its tables with QColor.
+extra() {
+    case "$1" in
+        custompalette) echo -I"$src/image" "$src/image/custompaletterecord.cpp" "$src/image/custompalettenames.cpp" \
+            "$src/libtherma/colortables.cpp" $(pkg-config --cflags --libs Qt6Gui) ;;
+    esac
+}
 for name in "${names[@]}"; do
-    # shellcheck disable=SC2086
+    # shellcheck disable=SC2046,SC2086
     clang++ -std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
         -I"$src/libtherma" -I"$src/platform" \
         "$here/fuzz_$name.cpp" "$src/libtherma/calibrationfile.cpp" "$src/libtherma/modifyfactors.cpp" "$src/libtherma/tablefilelimit.cpp" \
-        "$src/platform/paths.cpp" $qt -o "$out/fuzz_$name" &
+        "$src/platform/paths.cpp" $(extra "$name") $qt -o "$out/fuzz_$name" &
     pids+=($!)
 done
 for pid in "${pids[@]}"; do wait "$pid"; done

@@ -17,6 +17,7 @@
 #include "etabwidget.h"
 #include "etitle.h"
 #include "liveviewshell.h"
+#include "shellscreen.h"
 #include "simscreen.h"
 
 #include <QGraphicsView>
@@ -66,18 +67,11 @@ void TstIsothermPalette::isothermAndRainbow()
 {
     FrontFixture f(false);
     SimBoard &board = *f.board;
-    auto live = std::make_unique<LiveViewShell>();
-    SimScreen screen;
-    screen.setOverlay(live->view());
-    screen.move(0, 0);
-    screen.show();
+    ShellScreen shell(board);
+    SimScreen &screen = shell.screen;
+    std::unique_ptr<LiveViewShell> &live = shell.live;
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    auto save = [&](const QString &name) {
-        screen.setBoardPicture(board.render());
-        const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-        if (!dir.isEmpty())
-            QVERIFY(screen.composed().save(dir + QLatin1Char('/') + name));
-    };
+    auto save = [&](const QString &name) { QVERIFY(shell.save(name)); };
     QPushButton *imageTab = live->addImageTab(&screen);
     click(imageTab);
     EImageTab &popup = *live->imagePopup();
