@@ -194,7 +194,10 @@ void TstSimCustomPalette::ownPalette()
     QCOMPARE(int(table[0].b), 255);
     QCOMPARE(int(table[255].r), 255);
     QCOMPARE(int(table[148].r), 255);
-    QVERIFY(std::memcmp(live->view()->colorRect()->getColorTable().data(), table.data(), 1024) == 0);
+    // In Manual the bar previews the new palette over the new span.
+    RgbTable preview{};
+    QVERIFY(EGraphicsView::previewTable(table, 10.0f, 60.0f, live->view()->tempRangeMin(), live->view()->tempRangeMax(), &preview));
+    QVERIFY(std::memcmp(live->view()->colorRect()->getColorTable().data(), preview.data(), 1024) == 0);
     QCOMPARE(palettePage->customItem()->text(), QStringLiteral("Custom *"));
     QCOMPARE(host->getMinTemp(), 10.0f);
     QCOMPARE(host->getMaxTemp(), 60.0f);
