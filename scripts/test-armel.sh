@@ -15,6 +15,11 @@ command -v qemu-arm >/dev/null || { echo "qemu-arm is missing: run scripts/cross
 # Programs left out, with the reason.
 declare -A left_out=(
   [tst_simroot]="starts the build's own ostrel and encoder-sim, and qemu-arm cannot follow a process into another ARM program (that would need binfmt_misc, a change to this machine)"
+  [tst_simsetup]="checks what the build's own encoder-sim logged, a child process qemu-arm cannot follow (binfmt_misc would change this machine)"
+  [tst_childprocess]="starts shell-script stubs as child processes, which do not start under qemu-arm user emulation without binfmt_misc"
+  [tst_finishpage]="starts the stub update script (see tst_childprocess)"
+  [tst_installwizard]="starts the stub update script (see tst_childprocess)"
+  [tst_renovolaunch]="starts the build's own renovo as a child process (see tst_simlaunch)"
   [tst_simlaunch]="starts the build's own ostrel and encoder-sim as child processes, which qemu-arm cannot follow (binfmt_misc would change this machine)"
 )
 
