@@ -1,6 +1,7 @@
 #include "setdata.h"
 
 #include "clocksetter.h"
+#include "datetimeparts.h"
 #include "edialogtitle.h"
 #include "messagechannel.h"
 #include "systemclock.h"
@@ -13,11 +14,6 @@
 #include <QTextEdit>
 
 #include <cstdio>
-
-namespace {
-const char *const FieldStyle = "QLineEdit{background-color: rgb(255, 255, 255); border: none;}"
-                               "QLineEdit:focus{border: 2px solid rgb(255, 0, 0);}";
-} // namespace
 
 setData::setData(QWidget *parent, Qt::WindowFlags)
     : QFrame(parent)
@@ -40,8 +36,7 @@ setData::setData(QWidget *parent, Qt::WindowFlags)
                        : field == &monthEdit ? QStringLiteral("month")
                                              : QStringLiteral("day"));
         connect(edit, &ZLineEdit::emit_lineedit, this, &setData::set_lineedit);
-        edit->setFocusPolicy(Qt::NoFocus);
-        edit->setStyleSheet(QLatin1String(FieldStyle));
+        DateTimeParts::styleField(edit);
         *field = edit;
     }
     yearAdd = stepButton(QStringLiteral("+"), 30, &setData::set_addyearedit);
@@ -99,18 +94,6 @@ setData::setData(QWidget *parent, Qt::WindowFlags)
         c.field->setGeometry(xs.at(i), 70, c.width, 31);
         c.sub->setGeometry(xs.at(i), 100, c.width, 31);
     }
-}
-
-QPushButton *setData::stepButton(const QString &text, int pointSize, void (setData::*slot)())
-{
-    auto *button = new QPushButton(text, this);
-    QFont font = button->font();
-    font.setPointSize(pointSize);
-    button->setFont(font);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral("background-color: rgb(112, 128, 144); color: white;"));
-    connect(button, &QPushButton::clicked, this, slot);
-    return button;
 }
 
 void setData::setTexts(const QString &year, const QString &month, const QString &day)
@@ -305,14 +288,18 @@ void setData::keyPressEvent(QKeyEvent *event)
 // when control is back in the event loop.
 void setData::disposeBoard()
 {
-    if (!m_board)
-        return;
-    m_board->close();
-    m_board->deleteLater();
+    DateTimeParts::dispose(m_board);
     m_board = nullptr;
 }
 
 UserNumKey_Board *setData::board() const
 {
     return m_board;
+}
+
+QPushButton *setData::stepButton(const QString &text, int pointSize, void (setData::*slot)())
+{
+    QPushButton *button = DateTimeParts::stepButton(this, text, pointSize);
+    connect(button, &QPushButton::clicked, this, slot);
+    return button;
 }

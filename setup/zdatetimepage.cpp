@@ -1,5 +1,6 @@
 #include "zdatetimepage.h"
 
+#include "datetimeparts.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "esetupswitch.h"
@@ -93,10 +94,7 @@ void ZDateTimePage::dispose(QWidget *dialog)
 {
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->setSetupVisibled(false);
-    if (!dialog)
-        return;
-    dialog->close();
-    dialog->deleteLater();
+    DateTimeParts::dispose(dialog);
 }
 
 void ZDateTimePage::zSwitchtime_Item_slots()

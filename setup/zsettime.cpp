@@ -1,6 +1,7 @@
 #include "zsettime.h"
 
 #include "clocksetter.h"
+#include "datetimeparts.h"
 #include "edialogtitle.h"
 #include "messagechannel.h"
 #include "systemclock.h"
@@ -37,18 +38,6 @@ ZSetTime::ZSetTime(QWidget *parent, Qt::WindowFlags)
     minuteEdit->setText(m_minute);
 }
 
-QPushButton *ZSetTime::stepButton(const QString &text, int pointSize, void (ZSetTime::*slot)())
-{
-    auto *button = new QPushButton(text, this);
-    QFont font = button->font();
-    font.setPointSize(pointSize);
-    button->setFont(font);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral("background-color: rgb(112, 128, 144); color: white;"));
-    connect(button, &QPushButton::clicked, this, slot);
-    return button;
-}
-
 void ZSetTime::Create_Ui()
 {
     title = new EDialogTitle(this);
@@ -59,10 +48,8 @@ void ZSetTime::Create_Ui()
     for (ZLineEdit **field : {&hourEdit, &minuteEdit}) {
         auto *edit = new ZLineEdit(this);
         edit->ZsetName(field == &hourEdit ? QStringLiteral("hour") : QStringLiteral("minute"));
-        edit->setFocusPolicy(Qt::NoFocus);
+        DateTimeParts::styleField(edit);
         edit->setAlignment(Qt::AlignCenter);
-        edit->setStyleSheet(QStringLiteral("QLineEdit{background-color: rgb(255, 255, 255); border: none;}"
-                                           "QLineEdit:focus{border: 2px solid rgb(255, 0, 0);}"));
         connect(edit, &ZLineEdit::emit_lineedit, this, &ZSetTime::set_lineedit);
         *field = edit;
     }
@@ -244,14 +231,18 @@ void ZSetTime::keyPressEvent(QKeyEvent *event)
 // The board is still inside its own handler when its result arrives.
 void ZSetTime::disposeBoard()
 {
-    if (!m_board)
-        return;
-    m_board->close();
-    m_board->deleteLater();
+    DateTimeParts::dispose(m_board);
     m_board = nullptr;
 }
 
 USersetTime_Board *ZSetTime::board() const
 {
     return m_board;
+}
+
+QPushButton *ZSetTime::stepButton(const QString &text, int pointSize, void (ZSetTime::*slot)())
+{
+    QPushButton *button = DateTimeParts::stepButton(this, text, pointSize);
+    connect(button, &QPushButton::clicked, this, slot);
+    return button;
 }
