@@ -1,6 +1,7 @@
 #include "simrtc.h"
 
 #include "atomicfile.h"
+#include "paths.h"
 
 #include <QFile>
 
@@ -12,7 +13,7 @@ SimRtc::SimRtc(const QString &file)
 {
     if (m_file.isEmpty())
         return;
-    QFile stored(m_file);
+    QFile stored(Paths::resolve(m_file));
     if (stored.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = stored.read(sizeof(RtcRecord));
         if (bytes.size() == int(sizeof(RtcRecord)))

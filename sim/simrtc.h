@@ -7,8 +7,8 @@
 #include <memory>
 
 // The clock chip off the board: holds the record, counts the writes and
-// fails a read or a write on demand. With a file set it keeps the record
-// there, so it survives a restart of the simulator.
+// fails a read or a write on demand. With a file set (a path under the
+// root) it keeps the record there, so it survives a restart of the simulator.
 class SimRtc : public RtcDevice
 {
 public:

@@ -63,7 +63,7 @@ bool Simulator::start(const QString &rootDir)
     m_board = std::make_shared<SimBoard>();
     SimBoard::install(m_board);
     // The clock chip's record lives under the root, like the chip's battery.
-    m_rtc = std::make_shared<SimRtc>(Paths::resolve(QStringLiteral("/tmp/rtc-record")));
+    m_rtc = std::make_shared<SimRtc>(QStringLiteral("/tmp/rtc-record"));
     SimRtc::install(m_rtc);
     m_core = std::make_unique<SimCore>();
     linkCore();

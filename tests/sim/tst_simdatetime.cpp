@@ -11,6 +11,8 @@
 #include "key_num.h"
 #include "liveviewshell.h"
 #include "livescreen.h"
+#include "paths.h"
+#include "rtcdevice.h"
 #include "setdata.h"
 #include "simsetupwiring.h"
 #include "systemclock.h"
@@ -22,6 +24,7 @@
 #include "zlineedit.h"
 #include "zsettime.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPointingDevice>
@@ -29,6 +32,8 @@
 #include <QSettings>
 #include <QTextEdit>
 #include <QtTest>
+
+#include <cstring>
 
 // The Date & Time page as `ostrel --simulate` shows it: F8 opens the setup
 // window, touches reach the page, each dialog and each board (each written
@@ -140,6 +145,17 @@ void TestSimDateTime::pageDialogsAndBoards()
     touch(date->title->findChildren<QPushButton *>().last());
     QTRY_VERIFY(!page->dateDialog());
     QCOMPARE(SystemClock::instance()->now().date(), QDate(2026, 12, 24));
+    // The simulated clock chip keeps its record in the root.
+    QFile chip(Paths::resolve(QStringLiteral("/tmp/rtc-record")));
+    QVERIFY(chip.open(QIODevice::ReadOnly));
+    const QByteArray bytes = chip.readAll();
+    QCOMPARE(bytes.size(), int(sizeof(RtcRecord)));
+    RtcRecord record;
+    std::memcpy(&record, bytes.constData(), sizeof(RtcRecord));
+    QCOMPARE(record.year, 126);
+    QCOMPARE(record.mon, 11);
+    QCOMPARE(record.mday, 24);
+    QCOMPARE(record.wday, 4);
 
     // Time dialog, its board, then Done: the clock shows the new time at once.
     touch(page->timeItem);
