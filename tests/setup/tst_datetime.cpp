@@ -80,6 +80,7 @@ private Q_SLOTS:
     void timeBoardPoll_data();
     void timeBoardPoll();
     void dateDoneSetsBothClocks();
+    void dateBefore2000SetAtOpening();
     void timeDoneSetsBothClocks();
     void missingRtcStillSetsSystemClock();
     void nonexistentLocalTimeSetsNothing();
@@ -375,6 +376,20 @@ void TstDateTime::dateDoneSetsBothClocks()
                          record.yday}),
              (QList<int>{0, 5, 14, 28, 1, 125, 5, 58}));
     QCOMPARE(record, RtcRecord::fromLocal(QDateTime(QDate(2025, 2, 28), QTime(14, 5))));
+}
+
+void TstDateTime::dateBefore2000SetAtOpening()
+{
+    setNow(QDateTime(QDate(1970, 1, 1), QTime(6, 15, 40)));
+    setData dialog;
+    QCOMPARE(dialog.yearText(), QStringLiteral("2000"));
+    QCOMPARE(clockNow().date(), QDate(2000, 1, 1));
+    QVERIFY(qAbs(clockNow().time().secsTo(QTime(6, 15))) <= 2);
+    QCOMPARE(m_rtc->writeCount(), 2);
+    QCOMPARE(m_rtc->record(), RtcRecord::fromLocal(QDateTime(QDate(2000, 1, 1), QTime(6, 15))));
+    // Cancel afterwards does not undo it.
+    dialog.set_cancelButton();
+    QCOMPARE(clockNow().date(), QDate(2000, 1, 1));
 }
 
 void TstDateTime::timeDoneSetsBothClocks()
