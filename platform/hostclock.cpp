@@ -1,7 +1,7 @@
 #include "hostclock.h"
 
-#include "commandrunner.h"
 #include "processcommandrunner.h"
+#include "rtcdevice.h"
 
 #include <limits>
 
@@ -43,5 +43,8 @@ bool HostClock::toTimeval(qint64 msSinceEpoch, timeval *tv)
 
 bool HostClock::syncHardwareClock()
 {
-    return CommandRunner::instance()->run(QStringLiteral("hwclock"), {QStringLiteral("-w")}, 5000).ok();
+    // One way to the clock chip: the same seam the date and time dialogs use.
+    if (!ProcessCommandRunner::allowed())
+        return false;
+    return RtcDevice::create()->write(RtcRecord::fromLocal(now()));
 }

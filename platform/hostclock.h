@@ -4,8 +4,8 @@
 
 #include <sys/time.h>
 
-// The device's clock: settimeofday for the system time, "hwclock -w" through
-// the command runner for the battery-backed clock.
+// The device's clock: settimeofday for the system time, the RTC seam for the
+// battery-backed clock. Both refuse under a test or simulator root.
 class HostClock : public SystemClock
 {
 public:

@@ -1,5 +1,7 @@
 #include "simulator.h"
 
+#include "simrtc.h"
+
 #include "commandrunner.h"
 #include "paths.h"
 #include "recordingcommandrunner.h"
@@ -60,6 +62,9 @@ bool Simulator::start(const QString &rootDir)
 
     m_board = std::make_shared<SimBoard>();
     SimBoard::install(m_board);
+    // The clock chip's record lives under the root, like the chip's battery.
+    m_rtc = std::make_shared<SimRtc>(QStringLiteral("/tmp/rtc-record"));
+    SimRtc::install(m_rtc);
     m_core = std::make_unique<SimCore>();
     linkCore();
 
@@ -134,6 +139,10 @@ void Simulator::stop()
     if (m_encoder) {
         m_encoder->stop();
         m_encoder.reset();
+    }
+    if (m_rtc) {
+        SimRtc::install(nullptr);
+        m_rtc.reset();
     }
     if (m_board) {
         SimBoard::install(nullptr);

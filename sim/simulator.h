@@ -8,6 +8,7 @@
 #include <memory>
 
 class SimBoard;
+class SimRtc;
 class SimCore;
 class SimEncoder;
 
@@ -60,6 +61,7 @@ private:
     int m_exitCode = 0;
     std::unique_ptr<SimEncoder> m_encoder;
     std::shared_ptr<SimBoard> m_board;
+    std::shared_ptr<SimRtc> m_rtc;
     std::unique_ptr<SimCore> m_core;
     QTimer m_frameTimer;
 };

@@ -201,9 +201,7 @@ void TestUserNumKeyBoard::dialogSetsFebruaryForLeapYears()
     QFETCH(QString, year);
     QFETCH(int, february);
     setData dialog;
-    dialog.yearEdit->setText(year);
-    dialog.monthEdit->setText(QStringLiteral("02"));
-    dialog.dayEdit->setText(QStringLiteral("7"));
+    dialog.setTexts(year, QStringLiteral("02"), QStringLiteral("7"));
     dialog.show();
     QTest::mouseClick(dialog.dayEdit, Qt::LeftButton);
     UserNumKey_Board *board = dialog.board();
@@ -236,9 +234,7 @@ void TestUserNumKeyBoard::dialogTakesValueAndDisposesBoard()
     QFETCH(QString, shown);
     m_root->clock()->setSystemTime(QDateTime(QDate(2035, 6, 1), QTime(12, 0)));
     setData dialog;
-    dialog.yearEdit->setText(QStringLiteral("2020"));
-    dialog.monthEdit->setText(QStringLiteral("01"));
-    dialog.dayEdit->setText(QStringLiteral("01"));
+    dialog.setTexts(QStringLiteral("2020"), QStringLiteral("01"), QStringLiteral("01"));
     dialog.show();
     dialog.set_lineedit(field);
     QPointer<UserNumKey_Board> board = dialog.board();
@@ -260,7 +256,7 @@ void TestUserNumKeyBoard::dialogCloseClosesEverything()
     MessageChannel setupWindow(QStringLiteral("setupwindow"));
     QSignalSpy setupSpy(&setupWindow, &MessageChannel::received);
     setData dialog;
-    QSignalSpy dateSpy(&dialog, &setData::setDateSignals);
+    QSignalSpy dateSpy(&dialog, &setData::send_setDate_signals);
     dialog.show();
     dialog.set_lineedit(QStringLiteral("month"));
     QPointer<UserNumKey_Board> board = dialog.board();
