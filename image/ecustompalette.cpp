@@ -155,6 +155,9 @@ ECustomPalette::ECustomPalette(QWidget *parent, Qt::WindowFlags flags)
 
 ECustomPalette::~ECustomPalette()
 {
+    // The scene goes with the children after this object is gone, and its
+    // view still reports a scroll change then.
+    m_view->verticalScrollBar()->disconnect(this);
     delete m_charm;
     delete m_editor;
     if (s_keyBoard) {

@@ -85,6 +85,9 @@ EStandardPalette::EStandardPalette(QWidget *parent, Qt::WindowFlags flags)
 
 EStandardPalette::~EStandardPalette()
 {
+    // The scene goes with the children after this object is gone, and its
+    // view still reports a scroll change then.
+    m_view->verticalScrollBar()->disconnect(this);
     delete m_charm;
 }
 
