@@ -1,9 +1,8 @@
 #include "phototimeboard.h"
 
-#include "key_num.h"
+#include "datetimeparts.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -18,26 +17,12 @@ PhotoTimeBoard::PhotoTimeBoard(QWidget *parent)
 
 void PhotoTimeBoard::CreatePhotoTimeBoardUi()
 {
-    setStyleSheet(QStringLiteral("background-color: rgb(173, 173, 173);"));
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setGeometry(270, 20, 41, 41);
-    m_okButton->setFocusPolicy(Qt::NoFocus);
-    m_okButton->setStyleSheet(QStringLiteral("background-color: rgb(112, 128, 144); color: white;"));
+    const DateTimeParts::BoardFace face = DateTimeParts::buildBoardFace(this);
+    m_textEdit = face.textEdit;
+    m_okButton = face.okButton;
+    m_keypad = face.keypad;
     connect(m_okButton, &QPushButton::clicked, this, &PhotoTimeBoard::doPhotoTime);
-    m_textEdit = new QTextEdit(this);
-    m_textEdit->setGeometry(1, 1, 261, 81);
-    m_textEdit->setStyleSheet(QStringLiteral("background-color: white; color: black; border: 2px solid red;"));
-    QFont font = m_textEdit->font();
-    font.setPointSize(28);
-    m_textEdit->setFont(font);
     connect(m_textEdit, &QTextEdit::textChanged, this, &PhotoTimeBoard::keepEntryShort);
-    auto *label = new QLabel(this);
-    label->setObjectName(QStringLiteral("label"));
-    label->setGeometry(0, 82, 321, 161);
-    label->setStyleSheet(QStringLiteral("background-color: black;"));
-    m_keypad = new Key_Num(this);
-    m_keypad->setGeometry(0, 85, 320, 150);
-    m_textEdit->setFocus();
 }
 
 QString PhotoTimeBoard::limitEntry(const QString &text)

@@ -10,23 +10,19 @@
 #include "esetupswitch.h"
 #include "esetupwindow.h"
 #include "etoolwidget.h"
-#include "fontfamilies.h"
 #include "freespace.h"
 #include "intervals.h"
 #include "key_num.h"
-#include "livescreen.h"
 #include "mzoomrotebutton.h"
 #include "paths.h"
 #include "phototimeboard.h"
 #include "phototimedialog.h"
 #include "saveimage.h"
-#include "simsetupwiring.h"
+#include "setuptouch.h"
 #include "zlineedit.h"
 #include "zmultifunctional.h"
 
 #include <QFile>
-#include <QLoggingCategory>
-#include <QPointingDevice>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -49,28 +45,19 @@ private Q_SLOTS:
     void stripZoomsThePicture();
 
 private:
-    void touch(QWidget *target);
-    void press(QWidget *target);
-    void release(QWidget *target);
+    void touch(QWidget *target) { m_sim.touch(target); }
+    void press(QWidget *target) { m_sim.press(target); }
+    void release(QWidget *target) { m_sim.release(target); }
+    void saveScreen(const char *name) { m_sim.saveScreen(name); }
     QByteArray encoderLog() const;
-    void saveScreen(const char *name);
     EPhotosPage *photosPage() const;
 
-    LiveScreen m_sim;
-    SimSetupWiring *m_setup = nullptr;
-    QPointingDevice *m_finger = nullptr;
+    SetupTouch m_sim;
 };
 
 void TestSimPhotos::initTestCase()
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    FontFamilies::install();
-    QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
-    m_sim.start();
-    QVERIFY(!QTest::currentTestFailed());
-    m_setup = SimSetupWiring::install(m_sim.screen.get());
-    QTRY_VERIFY(EGlobal::getSetupWindow());
-    m_finger = QTest::createTouchDevice();
+    m_sim.startWithSetup();
 }
 
 void TestSimPhotos::cleanupTestCase()
@@ -80,36 +67,10 @@ void TestSimPhotos::cleanupTestCase()
     m_sim.stop();
 }
 
-void TestSimPhotos::press(QWidget *target)
-{
-    QWidget *window = target->window();
-    QVERIFY(window->windowHandle());
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, target->mapTo(window, target->rect().center()));
-}
-
-void TestSimPhotos::release(QWidget *target)
-{
-    QWidget *window = target->window();
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, target->mapTo(window, target->rect().center()));
-}
-
-void TestSimPhotos::touch(QWidget *target)
-{
-    press(target);
-    release(target);
-}
-
 QByteArray TestSimPhotos::encoderLog() const
 {
     QFile log(Paths::resolve(QStringLiteral("/tmp/encoder-sim.log")));
     return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
-void TestSimPhotos::saveScreen(const char *name)
-{
-    const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!screens.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(screens + QLatin1Char('/') + QLatin1String(name), "PNG"));
 }
 
 EPhotosPage *TestSimPhotos::photosPage() const
