@@ -81,6 +81,10 @@ void PhotoTimeDialog::focusField(ZLineEdit *field)
     ZLineEdit *other = field == m_countEdit ? m_unitEdit : m_countEdit;
     other->setFocusPolicy(Qt::NoFocus);
     field->setFocusPolicy(Qt::StrongFocus);
+    // Back from the number pad the dialog may not be the active window, and
+    // the red border marks only a focused field.
+    if (!isActiveWindow())
+        activateWindow();
     field->setFocus(Qt::OtherFocusReason);
 }
 
