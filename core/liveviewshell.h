@@ -36,15 +36,16 @@ public:
     // the bottom-right corner of screen that opens the popup, or closes it
     // (or the adjust strip) when it is up.
     QPushButton *addImageTab(QWidget *screen);
-    // As the main window does at start, all registered in EGlobal: the
-    // capture panel, the save thread's pipe side and the zoom/rotate strip
-    // at (0, 200), shown and hidden once.
-    void buildCapture();
     CvmainWindow *capturePanel() const { return m_capture.get(); }
     SaveImage *saveImage() const { return m_saveImage.get(); }
     ZMultifunctional *multifunctional() const { return m_strip.get(); }
 
 private:
+    // As the main window does at start, all registered in EGlobal: the
+    // capture panel, the save thread's pipe side and the zoom/rotate strip
+    // at (0, 200), shown and hidden once.
+    void buildCapture();
+
     std::unique_ptr<FPGA> m_fpga;
     std::unique_ptr<EGraphicsView> m_view;
     std::unique_ptr<EImageTab> m_popup;
