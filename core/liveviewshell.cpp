@@ -1,10 +1,13 @@
 #include "liveviewshell.h"
 
+#include "cvmainwindow.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "eimagemode.h"
 #include "eimagetab.h"
 #include "fpga.h"
+#include "saveimage.h"
+#include "zmultifunctional.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -22,6 +25,7 @@ LiveViewShell::LiveViewShell()
     m_view = std::make_unique<EGraphicsView>();
     // As the main window does at start: the board's colour bar on.
     m_fpga->fpga_switch_colorBar(true);
+    buildCapture();
     // As the main menu does on the first turn of the event loop: the popup
     // is built ahead of use, and building it programs the board's inset
     // corner and blend registers from the settings.
@@ -34,8 +38,29 @@ void LiveViewShell::buildImagePopup()
         m_popup = std::make_unique<EImageTab>(nullptr, nullptr, Qt::FramelessWindowHint);
 }
 
+void LiveViewShell::buildCapture()
+{
+    m_capture = std::make_unique<CvmainWindow>();
+    EGlobal::set_cvmainwindow(m_capture.get());
+    m_saveImage = std::make_unique<SaveImage>();
+    if (!m_saveImage->start())
+        qWarning("LiveViewShell: the save pipe cannot be made");
+    m_strip = std::make_unique<ZMultifunctional>();
+    EGlobal::set_multifunctional(m_strip.get());
+    m_strip->setGeometry(0, 200, 320, 40);
+    m_strip->show();
+    m_strip->hide();
+}
+
 LiveViewShell::~LiveViewShell()
 {
+    if (EGlobal::get_multifunctional() == m_strip.get())
+        EGlobal::set_multifunctional(nullptr);
+    m_strip.reset();
+    m_saveImage.reset();
+    if (EGlobal::get_cvmainwindow() == m_capture.get())
+        EGlobal::set_cvmainwindow(nullptr);
+    m_capture.reset();
     m_popup.reset();
     m_view.reset();
     if (EGlobal::getFPGA() == m_fpga.get())

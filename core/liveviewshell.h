@@ -2,11 +2,14 @@
 
 #include <memory>
 
+class CvmainWindow;
 class EGraphicsView;
 class EImageTab;
 class FPGA;
 class QPushButton;
 class QWidget;
+class SaveImage;
+class ZMultifunctional;
 
 // The live view as the simulator's shell runs it until the main window
 // exists: the board front (registered in EGlobal) started, the live view
@@ -33,9 +36,20 @@ public:
     // the bottom-right corner of screen that opens the popup, or closes it
     // (or the adjust strip) when it is up.
     QPushButton *addImageTab(QWidget *screen);
+    CvmainWindow *capturePanel() const { return m_capture.get(); }
+    SaveImage *saveImage() const { return m_saveImage.get(); }
+    ZMultifunctional *multifunctional() const { return m_strip.get(); }
 
 private:
+    // As the main window does at start, all registered in EGlobal: the
+    // capture panel, the save thread's pipe side and the zoom/rotate strip
+    // at (0, 200), shown and hidden once.
+    void buildCapture();
+
     std::unique_ptr<FPGA> m_fpga;
     std::unique_ptr<EGraphicsView> m_view;
     std::unique_ptr<EImageTab> m_popup;
+    std::unique_ptr<CvmainWindow> m_capture;
+    std::unique_ptr<SaveImage> m_saveImage;
+    std::unique_ptr<ZMultifunctional> m_strip;
 };

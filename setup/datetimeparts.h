@@ -2,7 +2,9 @@
 
 #include <QString>
 
+class Key_Num;
 class QPushButton;
+class QTextEdit;
 class QWidget;
 class ZLineEdit;
 
@@ -16,4 +18,14 @@ public:
     // Closes now and deletes once control is back in the event loop: the
     // window may still be inside the handler that reported it finished.
     static void dispose(QWidget *window);
+
+    // The face of a full-screen number board: grey, "OK" at (270, 20), the
+    // entry field at (1, 1) over a black backdrop with the digit pad, the
+    // field focused so it takes the pad's keys.
+    struct BoardFace {
+        QTextEdit *textEdit;
+        QPushButton *okButton;
+        Key_Num *keypad;
+    };
+    static BoardFace buildBoardFace(QWidget *board);
 };

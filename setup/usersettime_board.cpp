@@ -1,10 +1,10 @@
 #include "usersettime_board.h"
 
+#include "datetimeparts.h"
 #include "intervals.h"
 #include "key_num.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTextEdit>
@@ -27,26 +27,11 @@ USersetTime_Board::USersetTime_Board(QWidget *parent)
 
 void USersetTime_Board::Create_Ui()
 {
-    setStyleSheet(QStringLiteral("background-color: rgb(173, 173, 173);"));
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setGeometry(270, 20, 41, 41);
-    okButton->setFocusPolicy(Qt::NoFocus);
-    okButton->setStyleSheet(QStringLiteral("background-color: rgb(112, 128, 144); color: white;"));
+    const DateTimeParts::BoardFace face = DateTimeParts::buildBoardFace(this);
+    textEdit = face.textEdit;
+    okButton = face.okButton;
+    keypad = face.keypad;
     connect(okButton, &QPushButton::clicked, this, &USersetTime_Board::exit_Button_slots);
-    textEdit = new QTextEdit(this);
-    textEdit->setGeometry(1, 1, 261, 81);
-    textEdit->setStyleSheet(
-        QStringLiteral("background-color: white; color: black; border: 2px solid red;"));
-    QFont font = textEdit->font();
-    font.setPointSize(28);
-    textEdit->setFont(font);
-    auto *label = new QLabel(this);
-    label->setObjectName(QStringLiteral("label"));
-    label->setGeometry(0, 82, 321, 161);
-    label->setStyleSheet(QStringLiteral("background-color: black;"));
-    keypad = new Key_Num(this);
-    keypad->setGeometry(0, 85, 320, 150);
-    textEdit->setFocus();
 }
 
 void USersetTime_Board::moveCursorTo(int position)

@@ -32,4 +32,13 @@ private:
 
     int m_videoState = VIdle;
     int m_imageState = 0;
+
+    // ---- interval capture: the automatic snapshot ----
+public:
+    // While set, the end of a photo save does not show the panel again.
+    void setSnapshot(bool on) { m_snapshot = on; }
+    bool getSnapshot() const { return m_snapshot; }
+
+private:
+    bool m_snapshot = false;
 };

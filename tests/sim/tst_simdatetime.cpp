@@ -10,10 +10,10 @@
 #include "fontfamilies.h"
 #include "key_num.h"
 #include "liveviewshell.h"
-#include "livescreen.h"
 #include "paths.h"
 #include "rtcdevice.h"
 #include "setdata.h"
+#include "setuptouch.h"
 #include "simsetupwiring.h"
 #include "systemclock.h"
 #include "usernumkey_board.h"
@@ -48,47 +48,21 @@ private Q_SLOTS:
     void pageDialogsAndBoards();
 
 private:
-    void touch(QWidget *target);
-    void saveScreen(const char *name);
+    void touch(QWidget *target) { m_sim.touch(target); }
+    void saveScreen(const char *name) { m_sim.saveScreen(name); }
     QString clockText() const { return EGlobal::getToolBar()->clockLabel()->text(); }
 
-    LiveScreen m_sim;
-    SimSetupWiring *m_setup = nullptr;
-    QPointingDevice *m_finger = nullptr;
+    SetupTouch m_sim;
 };
 
 void TestSimDateTime::initTestCase()
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    FontFamilies::install();
-    QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
-    m_sim.start();
-    QVERIFY(!QTest::currentTestFailed());
-    m_setup = SimSetupWiring::install(m_sim.screen.get());
-    QTRY_VERIFY(EGlobal::getSetupWindow());
-    m_finger = QTest::createTouchDevice();
+    m_sim.startWithSetup();
 }
 
 void TestSimDateTime::cleanupTestCase()
 {
     m_sim.stop();
-}
-
-// One finger down and up on the target, through the window it lives in.
-void TestSimDateTime::touch(QWidget *target)
-{
-    QWidget *window = target->window();
-    QVERIFY(window->windowHandle());
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
-}
-
-void TestSimDateTime::saveScreen(const char *name)
-{
-    const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!screens.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(screens + QLatin1Char('/') + QLatin1String(name), "PNG"));
 }
 
 void TestSimDateTime::pageDialogsAndBoards()
