@@ -118,25 +118,25 @@ void BrightConfig::drawLeftimage(QPainter *painter)
 
 void BrightConfig::drawBar(QPainter *painter)
 {
-    painter->save();
-    QLinearGradient gradient(TrackLeft, TrackTop, TrackLeft, TrackTop + TrackHeight);
-    gradient.setColorAt(0, QColor(128, 128, 128));
-    gradient.setColorAt(1, QColor(105, 105, 105));
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(gradient);
-    painter->drawRoundedRect(QRectF(TrackLeft, TrackTop, (width() - 55) - TrackLeft, TrackHeight), 2, 2);
-    painter->restore();
+    drawBand(painter, (width() - 55) - TrackLeft, QColor(128, 128, 128), QColor(105, 105, 105));
 }
 
 void BrightConfig::drawLightBar(QPainter *painter)
 {
+    drawBand(painter, m_value - TrackLeft, QColor(255, 177, 42), QColor(225, 156, 37));
+}
+
+// The track and its lit part: one rounded band from the track's left end,
+// shaded from top to bottom.
+void BrightConfig::drawBand(QPainter *painter, int bandWidth, const QColor &top, const QColor &bottom)
+{
     painter->save();
     QLinearGradient gradient(TrackLeft, TrackTop, TrackLeft, TrackTop + TrackHeight);
-    gradient.setColorAt(0, QColor(255, 177, 42));
-    gradient.setColorAt(1, QColor(225, 156, 37));
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
     painter->setPen(Qt::NoPen);
     painter->setBrush(gradient);
-    painter->drawRoundedRect(QRectF(TrackLeft, TrackTop, m_value - TrackLeft, TrackHeight), 2, 2);
+    painter->drawRoundedRect(QRectF(TrackLeft, TrackTop, bandWidth, TrackHeight), 2, 2);
     painter->restore();
 }
 

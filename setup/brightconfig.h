@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class QColor;
 class QPainter;
 
 // The brightness slider: a 145-pixel track between a small and a large sun,
@@ -36,6 +37,7 @@ protected:
 
 private:
     static bool inTrack(const QPoint &point, int top);
+    static void drawBand(QPainter *painter, int bandWidth, const QColor &top, const QColor &bottom);
 
     bool m_pressed = false;
     int m_value = 38;
