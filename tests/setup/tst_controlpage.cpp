@@ -43,6 +43,8 @@ private Q_SLOTS:
     void cancelAndEscapeRestore();
     void idleTable_data();
     void idleTable();
+    void wakeBrightness_data();
+    void wakeBrightness();
 
 private:
     static void pressTitle(QWidget *dialog, const char *button);
@@ -389,6 +391,29 @@ void TestControlPage::idleTable()
     QCOMPARE(page.lampItem()->isOpen(), goesDark ? lampBefore : !lampBefore);
     QTest::mouseClick(page.lampItem(), Qt::LeftButton);
     QCOMPARE(page.lampItem()->isOpen(), goesDark ? !lampBefore : lampBefore);
+}
+
+void TestControlPage::wakeBrightness_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("backlight");
+    QTest::newRow("missing: the pages' default, not the dimmest") << QByteArray() << 0;
+    QTest::newRow("not a number") << QByteArray("BrightConfig=dim\n") << 0;
+    QTest::newRow("above the track") << QByteArray("BrightConfig=4000\n") << 0;
+    QTest::newRow("below the track") << QByteArray("BrightConfig=-9\n") << 6491;
+    QTest::newRow("on the track") << QByteArray("BrightConfig=150\n") << 1478;
+}
+
+// The status bar's wake-up reads the brightness as the pages do.
+void TestControlPage::wakeBrightness()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, backlight);
+    SetupFixture world("[General]\nCloseScreenPeriod=60000\n" + stored);
+    world.bar()->start_pwm_timer();
+    QCOMPARE(world.device->backlight(), int(BrightnessSetting::DimmedBacklight));
+    world.bar()->stop_pwm_timer();
+    QCOMPARE(world.device->backlight(), backlight);
 }
 
 QTEST_MAIN(TestControlPage)
