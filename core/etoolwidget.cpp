@@ -1,5 +1,6 @@
 #include "etoolwidget.h"
 
+#include "brightnesssetting.h"
 #include "clcd_power.h"
 #include "ebattery.h"
 #include "eglobal.h"
@@ -361,8 +362,7 @@ int EToolWidget::getshutdownparam()
 
 int EToolWidget::wakePwm(int brightness)
 {
-    const int level = std::clamp(brightness, int(BrightMin), int(BrightMax));
-    return 8192 - (level * 8192) / 183;
+    return BrightnessSetting::backlightValue(brightness);
 }
 
 void EToolWidget::set_pwm_val(int value)
@@ -420,7 +420,7 @@ void EToolWidget::stop_pwm_timer()
         if (EGraphicsView *view = EGlobal::getGraphicsView())
             view->setLcdPowerstate(false);
     }
-    set_pwm_val(wakePwm(readSettingInt("BrightConfig")));
+    set_pwm_val(BrightnessSetting::backlightValue(BrightnessSetting::stored()));
     m_screenOffTimer->stop();
     if (m_powerOffTicker->isActive()) {
         m_powerOffTicker->stop();

@@ -1,22 +1,60 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
-// Stand-in for the idle watcher that starts the screen saver: it only keeps
-// the interval the setup window, the timer dialogs and the start-up give it.
+#include <memory>
+
+class lcdScreenSaver;
+
+// Starts the screen saver after the idle interval and wakes it at the next
+// input. Installed as application event filter: a key, mouse or touch
+// event only notes its time (no allocation, no timer restart); the one
+// single-shot timer finds out at its end whether input came meanwhile and
+// waits the rest. A touch that wakes a dark panel is swallowed whole, so
+// it does not also press what lies under the finger.
 class IdleWatcher : public QObject
 {
     Q_OBJECT
 public:
     static IdleWatcher *instance();
 
+    // Takes the saver; null removes it.
+    void setScreenSaver(lcdScreenSaver *saver);
+    lcdScreenSaver *screenSaver() const { return m_saver.get(); }
+    // Watches the application's input from now on.
+    void install();
+    void uninstall();
+
     // 0 switches the screen saver off. Setting an interval also wakes a
-    // sleeping screen.
+    // sleeping screen. The interval is scaled through Intervals.
     void setIntervalMs(int ms);
     int intervalMs() const { return m_intervalMs; }
+    bool isSaving() const { return m_saving; }
+    QTimer *timer() { return &m_timer; }
+
+    // One input event as the filter sees it; true when it is swallowed.
+    bool input(const QEvent *event);
+
+public Q_SLOTS:
+    void idleTimeout();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    IdleWatcher() = default;
+    IdleWatcher();
+    ~IdleWatcher() override;
+    void wake();
+    static bool panelDark();
 
+    std::unique_ptr<lcdScreenSaver> m_saver;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_lastInputMs = 0;
     int m_intervalMs = 0;
+    bool m_saving = false;
+    bool m_swallowing = false;
+    bool m_installed = false;
 };

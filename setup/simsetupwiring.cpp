@@ -5,6 +5,7 @@
 #include "esetupwindow.h"
 #include "fifowriter.h"
 #include "simscreen.h"
+#include "storageinfo.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -19,6 +20,8 @@ SimSetupWiring::SimSetupWiring(SimScreen *screen)
     : QObject(screen)
     , m_screen(screen)
 {
+    // The simulated card is in its slot and mounted from the start.
+    StorageInfo::setCardMounted(true);
     QTimer::singleShot(0, this, [this] { window(); });
     QCoreApplication::instance()->installEventFilter(this);
 }

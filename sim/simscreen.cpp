@@ -161,7 +161,12 @@ void SimScreen::paintEvent(QPaintEvent *)
 
 QImage SimScreen::composed()
 {
+    // The backlight lights every window on the panel: the shade goes over
+    // the dialogs too, once.
+    const bool shaded = m_shade->isVisible();
+    m_shade->hide();
     QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    m_shade->setVisible(shaded);
     QPainter p(&image);
     const QPoint origin = geometry().topLeft();
     QList<QWidget *> windows;
@@ -177,5 +182,7 @@ QImage SimScreen::composed()
             continue;
         p.drawPixmap(window->geometry().topLeft() - origin, window->grab());
     }
+    if (shaded)
+        p.fillRect(image.rect(), m_shade->palette().color(QPalette::Window));
     return image;
 }

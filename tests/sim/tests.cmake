@@ -1,5 +1,5 @@
 ostrel_add_qtest_folder(sim LIBS sim ostrel_simpower ostrel_simsetup ostrel_app)
-foreach(test tst_simroot tst_simlaunch)
+foreach(test tst_simroot tst_simlaunch tst_simsetuppages)
   target_compile_definitions(${test} PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>"
                                              ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
   add_dependencies(${test} ostrel encoder-sim)

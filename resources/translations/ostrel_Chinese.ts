@@ -1,0 +1,712 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>BrightDialog</name>
+    <message>
+        <source>Bright</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomPaletteStore</name>
+    <message>
+        <source>Cannot save the palettes!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EAreaWidget</name>
+    <message>
+        <source>A%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EBattery</name>
+    <message>
+        <source>No Lens!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration file error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify file error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ECloseScreenDialog</name>
+    <message>
+        <source>Screen Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 2 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 5 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EColorDialog</name>
+    <message>
+        <source>Current Color:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min. Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ECustomMenu</name>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ECustomPalette</name>
+    <message>
+        <source>Custom Palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The palette could not be set!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EDialogTitle</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EGeneralPage</name>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temp Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Len Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EGraphicsView</name>
+    <message>
+        <source>Calibration file error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify file error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> M </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> HG </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EISOSetup</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ISO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IsoMax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IsoMin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EImageMode</name>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EImagePalette</name>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard *</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom *</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EImagePip</name>
+    <message>
+        <source>IR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR_PIPE_VIS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VIS_PIPE_IR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR_MIX_VIS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VIS_MIX_IR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position: TL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position: BL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position: BR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position: TR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size: Half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size: Full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos:TopLeft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EImageSettingTab</name>
+    <message>
+        <source>ISO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EInfoPage</name>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SDCard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ELanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ELineWidget</name>
+    <message>
+        <source>L%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EListItems</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date &amp; Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EMiscPage</name>
+    <message>
+        <source>Misc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Shutter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 2 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 5 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EPhotosPage</name>
+    <message>
+        <source>Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EShutdownDialog</name>
+    <message>
+        <source>Power Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 5 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EShutterDialog</name>
+    <message>
+        <source>Auto Shutter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 2 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ESpotWidget</name>
+    <message>
+        <source>P%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EStandardPalette</name>
+    <message>
+        <source>Iron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GreyInverted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue_Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot_Cold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feather</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard Palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UseKeyBoardDialog</name>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZDateFormat</name>
+    <message>
+        <source>Date Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZDateTimePage</name>
+    <message>
+        <source>set DateTime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZPshutdown</name>
+    <message>
+        <source>Slide to power off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shutdown .....</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZSetTime</name>
+    <message>
+        <source>12-Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>setData</name>
+    <message>
+        <source>Set Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy/mm/dd</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

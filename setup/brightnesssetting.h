@@ -1,0 +1,23 @@
+#pragma once
+
+// "BrightConfig", the brightness slider position 38 (dimmest) .. 183
+// (brightest), and what it means for the backlight. Every reader goes
+// through stored(): one default and one range for the pages, the dialog
+// and the wake-up of the status bar.
+class BrightnessSetting
+{
+public:
+    enum { Min = 38, Max = 183, Default = 183, DimmedBacklight = 4096 };
+
+    static int clamp(int position);
+    // Missing or not a number gives Default; clamped to Min..Max.
+    static int stored();
+    static bool store(int position);
+    // Backlight value 0..8192 (lower is brighter) of a clamped position.
+    static int backlightValue(int position);
+    // Percentage shown for a position, 0..100.
+    static int percent(int position);
+
+private:
+    BrightnessSetting() = delete;
+};

@@ -1,0 +1,32 @@
+#include "eclosescreendialog.h"
+
+#include "emiscpage.h"
+#include "idleinterval.h"
+#include "idlewatcher.h"
+#include "setupsettings.h"
+
+#include <algorithm>
+
+ECloseScreenDialog::ECloseScreenDialog(QWidget *page, QWidget *parent, Qt::WindowFlags flags)
+    : ETimerDialog(TimerChoices::CloseScreen, "CloseScreenDialog",
+                   QT_TRANSLATE_NOOP("ECloseScreenDialog", "Screen Off"), page, parent, flags)
+{
+}
+
+int ECloseScreenDialog::getshutdownparam()
+{
+    return std::max(0, SetupSettings::readInt("ShutdownPeriod", 0));
+}
+
+void ECloseScreenDialog::confirm(int index)
+{
+    qWarning("done");
+    TimerChoices::store(TimerChoices::CloseScreen, index);
+    const int period = TimerChoices::period(TimerChoices::CloseScreen, index);
+    const int interval = idleIntervalMs(period, getshutdownparam());
+    if (interval != period)
+        qWarning("func %s getshutdownparam %d timesec %d", "doneHandler", getshutdownparam(), period);
+    IdleWatcher::instance()->setIntervalMs(interval);
+    if (page())
+        page()->setCloseScreenText(index, interval);
+}

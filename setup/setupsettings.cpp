@@ -1,0 +1,48 @@
+#include "setupsettings.h"
+
+#include <QSettings>
+
+namespace {
+QString fileName()
+{
+    return QStringLiteral("Parameter/Setting");
+}
+} // namespace
+
+int SetupSettings::readInt(const char *key, int fallback)
+{
+    const QSettings settings(fileName(), QSettings::NativeFormat);
+    const QVariant value = settings.value(QLatin1String(key));
+    if (!value.isValid())
+        return fallback;
+    bool ok = false;
+    const int number = value.toString().trimmed().toInt(&ok);
+    return ok ? number : fallback;
+}
+
+int SetupSettings::readIndex(const char *key, int fallback, int count)
+{
+    const int index = readInt(key, fallback);
+    if (index >= 0 && index < count)
+        return index;
+    qWarning("SetupSettings: \"%s\" %d is no row; row %d taken", key, index, fallback);
+    return fallback;
+}
+
+QString SetupSettings::readString(const char *key, const QString &fallback)
+{
+    const QSettings settings(fileName(), QSettings::NativeFormat);
+    return settings.value(QLatin1String(key), fallback).toString();
+}
+
+bool SetupSettings::write(std::initializer_list<std::pair<const char *, QVariant>> values)
+{
+    QSettings settings(fileName(), QSettings::NativeFormat);
+    for (const auto &value : values)
+        settings.setValue(QLatin1String(value.first), value.second);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    qWarning("SetupSettings: \"%s\" not stored", values.size() ? values.begin()->first : "");
+    return false;
+}

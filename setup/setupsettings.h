@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <utility>
+
+// The setup pages' reads and writes of "Parameter/Setting": one settings
+// object per operation, every value checked on the way in, every write
+// synced and its failure logged.
+class SetupSettings
+{
+public:
+    // A whole number, or fallback when the key is missing or no number.
+    static int readInt(const char *key, int fallback);
+    // An index into a table of count rows; fallback for anything else.
+    static int readIndex(const char *key, int fallback, int count);
+    static QString readString(const char *key, const QString &fallback);
+    // false when the file could not be written.
+    static bool write(std::initializer_list<std::pair<const char *, QVariant>> values);
+
+private:
+    SetupSettings() = delete;
+};

@@ -1,0 +1,313 @@
+#include "brightconfig.h"
+#include "brightdialog.h"
+#include "brightnesssetting.h"
+#include "eclosescreendialog.h"
+#include "edialogtitle.h"
+#include "eflickcharmtext.h"
+#include "egeneralpage.h"
+#include "egraphicsview.h"
+#include "esdcarditem.h"
+#include "eglobal.h"
+#include "einfopage.h"
+#include "elanguagedialog.h"
+#include "elistitems.h"
+#include "emiscpage.h"
+#include "esetupcheckitem.h"
+#include "esetupcombobox.h"
+#include "esetupitem.h"
+#include "esetupswitch.h"
+#include "esetupwindow.h"
+#include "eshutdowndialog.h"
+#include "eshutterdialog.h"
+#include "etoolwidget.h"
+#include "fingerevent.h"
+#include "fontfamilies.h"
+#include "idleinterval.h"
+#include "idlewatcher.h"
+#include "intervals.h"
+#include "languagetable.h"
+#include "lcdscreensaver.h"
+#include "livescreen.h"
+#include "paths.h"
+#include "simpowerdevice.h"
+#include "simsetupwiring.h"
+#include "simtranslations.h"
+
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPointingDevice>
+#include <QProcess>
+#include <QTranslator>
+#include <QtTest>
+
+// The General, Control and Info pages and their dialogs as `ostrel
+// --simulate` shows them, driven by touches on the simulated screen: the
+// output standard reaches the board, the unit the live view, the lamp the
+// status bar, the brightness drag and the idle dimming the screen; each
+// screen is written as a PNG when OSTREL_SCREENS_DIR is set. A start of the
+// program with "Lang" German loads the German catalogue.
+class TestSimSetupPages : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void generalPage();
+    void controlPage();
+    void idleDimsAndWakes();
+    void infoPage();
+    void germanWindow();
+    void germanStart();
+
+private:
+    ESetupWindow *openPage(const char *entry);
+    void touch(QWidget *target);
+    void touchDialog(QWidget *dialog, QWidget *target);
+    void pressTitle(QWidget *dialog, const char *button);
+    void saveScreen(const QString &name);
+
+    LiveScreen m_sim;
+    SimSetupWiring *m_setup = nullptr;
+    QPointingDevice *m_finger = nullptr;
+};
+
+void TestSimSetupPages::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    FontFamilies::install();
+    QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
+    m_sim.start(true);
+    QVERIFY(!QTest::currentTestFailed());
+    m_setup = SimSetupWiring::install(m_sim.screen.get());
+    QTRY_VERIFY(EGlobal::getSetupWindow());
+    IdleWatcher::instance()->setScreenSaver(new lcdScreenSaver);
+    IdleWatcher::instance()->install();
+    m_finger = QTest::createTouchDevice();
+}
+
+void TestSimSetupPages::cleanupTestCase()
+{
+    IdleWatcher::instance()->uninstall();
+    IdleWatcher::instance()->setScreenSaver(nullptr);
+    Intervals::setScale(1.0);
+    m_sim.stop();
+}
+
+ESetupWindow *TestSimSetupPages::openPage(const char *entry)
+{
+    ESetupWindow *window = EGlobal::getSetupWindow();
+    if (!window->isVisible())
+        QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
+    auto *item = window->listItems()->findChild<ESetupItem *>(QLatin1String(entry));
+    touch(item);
+    return window;
+}
+
+void TestSimSetupPages::touch(QWidget *target)
+{
+    const QPoint at = target->mapTo(m_sim.screen.get(), target->rect().center());
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).press(0, at);
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).release(0, at);
+}
+
+// Dialogs are windows of their own at screen coordinates.
+void TestSimSetupPages::touchDialog(QWidget *dialog, QWidget *target)
+{
+    const QPoint at = target->mapTo(dialog, target->rect().center());
+    QTest::touchEvent(dialog->windowHandle(), m_finger).press(0, at);
+    QTest::touchEvent(dialog->windowHandle(), m_finger).release(0, at);
+}
+
+void TestSimSetupPages::pressTitle(QWidget *dialog, const char *button)
+{
+    auto *title = dialog->findChild<EDialogTitle *>();
+    touchDialog(dialog, title->findChild<QPushButton *>(QLatin1String(button)));
+}
+
+void TestSimSetupPages::saveScreen(const QString &name)
+{
+    const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!screens.isEmpty())
+        QVERIFY(m_sim.screen->composed().save(screens + QLatin1Char('/') + name, "PNG"));
+}
+
+void TestSimSetupPages::generalPage()
+{
+    ESetupWindow *window = openPage("General");
+    auto *page = qobject_cast<EGeneralPage *>(window->widget(ESetupWindow::GeneralPage));
+    QVERIFY(page->isVisible());
+    touch(page->outputItem());
+    QCOMPARE(page->outputItem()->text(), QStringLiteral("PAL"));
+    QCOMPARE(int(m_sim.simulator->board()->registerByte(0x34)), 1);
+    touch(page->tempUnitItem());
+    QCOMPARE(page->tempUnitItem()->text(), QStringLiteral("F"));
+    QVERIFY(m_sim.live->view()->toolBar()->unitLabel()->text().endsWith(QLatin1Char('F')));
+    saveScreen(QStringLiteral("setup_general_pal_f.png"));
+
+    touch(page->languageItem());
+    ELanguageDialog *dialog = page->languageDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->geometry(), QRect(40, 40, 240, 160));
+    QWidget *viewport = dialog->view()->viewport();
+    const QPoint row = dialog->view()->mapFromScene(QPointF(100, 3 * 30 + 15));
+    fingerEvent(viewport, QEvent::MouseButtonPress, row);
+    fingerEvent(viewport, QEvent::MouseButtonRelease, row);
+    QCOMPARE(dialog->items().at(dialog->current())->text(), QStringLiteral("Deutsch"));
+    saveScreen(QStringLiteral("setup_language_dialog.png"));
+    pressTitle(dialog, "Cancel");
+    QVERIFY(!dialog->isVisible());
+    // Back to the stored values for the other screens.
+    touch(page->outputItem());
+    touch(page->outputItem());
+    touch(page->tempUnitItem());
+    touch(page->tempUnitItem());
+    QCOMPARE(page->outputItem()->text(), QStringLiteral("OFF"));
+}
+
+void TestSimSetupPages::controlPage()
+{
+    ESetupWindow *window = openPage("Control");
+    auto *page = qobject_cast<EMiscPage *>(window->widget(ESetupWindow::ControlPage));
+    QVERIFY(page->isVisible());
+    EToolWidget *bar = m_sim.live->view()->toolBar();
+    touch(page->lampItem());
+    QVERIFY(page->lampItem()->isOpen());
+    QVERIFY(bar->lampIcon()->isVisible());
+    saveScreen(QStringLiteral("setup_control_lamp_on.png"));
+    touch(page->lampItem());
+    QVERIFY(!bar->lampIcon()->isVisible());
+
+    struct {
+        ESetupComboBox *row;
+        const char *file;
+    } timers[] = {{page->shutterItem(), "setup_shutter_dialog.png"},
+                  {page->shutdownItem(), "setup_poweroff_dialog.png"},
+                  {page->closeScreenItem(), "setup_screenoff_dialog.png"}};
+    for (const auto &timer : timers) {
+        touch(timer.row);
+        ETimerDialog *dialogs[] = {page->shutterDialog(), page->shutdownDialog(), page->closeScreenDialog()};
+        ETimerDialog *dialog = dialogs[&timer - timers];
+        QVERIFY(dialog && dialog->isVisible());
+        saveScreen(QLatin1String(timer.file));
+        if (dialog == page->closeScreenDialog()) {
+            touchDialog(dialog, dialog->items().at(1));
+            pressTitle(dialog, "Done");
+        } else {
+            pressTitle(dialog, "Cancel");
+        }
+        QVERIFY(!dialog->isVisible());
+    }
+    QCOMPARE(page->closeScreenItem()->text(), QStringLiteral(" 1 m"));
+    QCOMPARE(IdleWatcher::instance()->intervalMs(), 60000);
+
+    touch(page->brightItem());
+    BrightDialog *bright = page->brightDialog();
+    QVERIFY(bright && bright->isVisible());
+    QCOMPARE(bright->slider()->value(), 183);
+    BrightConfig *slider = bright->slider();
+    fingerEvent(slider, QEvent::MouseButtonPress, QPoint(170, 25));
+    for (int x = 160; x >= 80; x -= 20) {
+        fingerEvent(slider, QEvent::MouseMove, QPoint(x, 25));
+        QCOMPARE(m_sim.screen->backlight(), BrightnessSetting::backlightValue(x));
+    }
+    fingerEvent(slider, QEvent::MouseButtonRelease, QPoint(80, 25));
+    saveScreen(QStringLiteral("setup_brightness_dragged.png"));
+    pressTitle(bright, "Done");
+    QCOMPARE(page->brightItem()->text(), QStringLiteral("%1%").arg(BrightnessSetting::percent(80)));
+    QCOMPARE(m_sim.screen->backlight(), BrightnessSetting::backlightValue(80));
+    saveScreen(QStringLiteral("setup_control.png"));
+}
+
+// Screen Off at 1 minute, in time scaled down a hundredfold: the idle
+// picture dims, goes black 30 s later, and a tap wakes it.
+void TestSimSetupPages::idleDimsAndWakes()
+{
+    ESetupWindow *window = EGlobal::getSetupWindow();
+    touch(window->listItems()->backButton());
+    QVERIFY(!window->isVisible());
+    Intervals::setScale(0.01);
+    IdleWatcher::instance()->setIntervalMs(storedIdleIntervalMs());
+    QTRY_COMPARE(m_sim.screen->backlight(), int(BrightnessSetting::DimmedBacklight));
+    QVERIFY(m_sim.screen->panelOn());
+    saveScreen(QStringLiteral("idle_dimmed.png"));
+    QTRY_VERIFY(!m_sim.screen->panelOn());
+    saveScreen(QStringLiteral("idle_dark.png"));
+    // The waking tap opens nothing.
+    const QPoint middle(160, 120);
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).press(0, middle);
+    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).release(0, middle);
+    QTRY_VERIFY(m_sim.screen->panelOn());
+    QCOMPARE(m_sim.screen->backlight(), BrightnessSetting::backlightValue(80));
+    QVERIFY(!IdleWatcher::instance()->isSaving());
+    saveScreen(QStringLiteral("idle_woken.png"));
+    Intervals::setScale(1.0);
+    IdleWatcher::instance()->setIntervalMs(0);
+}
+
+void TestSimSetupPages::infoPage()
+{
+    ESetupWindow *window = openPage("Info");
+    auto *page = qobject_cast<EInfoPage *>(window->widget(ESetupWindow::InfoPage));
+    QVERIFY(page->isVisible());
+    QCOMPARE(page->versionItem()->text(), QStringLiteral("2.0.04"));
+    QVERIFY(page->sdCardItem()->isEnabled());
+    saveScreen(QStringLiteral("setup_info.png"));
+    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+}
+
+// The setup window as the start-up builds it with "Lang" German.
+void TestSimSetupPages::germanWindow()
+{
+    QCOMPARE(SimTranslations::install(m_sim.simulator->root()) >= 0, true);
+    QTranslator translator;
+    QVERIFY(translator.load(LanguageTable::translationFile(QStringLiteral("German"))));
+    QCoreApplication::installTranslator(&translator);
+    {
+        ESetupWindow german(nullptr, Qt::FramelessWindowHint);
+        german.setGeometry(0, 16, 320, 225);
+        m_sim.screen->showOnScreen(&german);
+        auto *page = qobject_cast<EGeneralPage *>(german.widget(ESetupWindow::GeneralPage));
+        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Title"))->text(), QStringLiteral("Allgemein"));
+        saveScreen(QStringLiteral("setup_de_general.png"));
+        auto *entry = german.listItems()->findChild<ESetupItem *>(QStringLiteral("Steuerung"));
+        QVERIFY(entry);
+        touch(entry);
+        auto *control = qobject_cast<EMiscPage *>(german.widget(ESetupWindow::ControlPage));
+        touch(control->shutterItem());
+        QVERIFY(control->shutterDialog()->isVisible());
+        saveScreen(QStringLiteral("setup_de_shutter_dialog.png"));
+        pressTitle(control->shutterDialog(), "Cancel");
+        german.hide();
+    }
+    QCoreApplication::removeTranslator(&translator);
+    EGlobal::setSetupWindow(m_setup->window());
+}
+
+// The program itself, started with "Lang" German, reads the key and loads
+// the German catalogue from its root.
+void TestSimSetupPages::germanStart()
+{
+    TestRoot root;
+    const QString simRoot = root.hostPath(QStringLiteral("sim-root"));
+    QVERIFY(QDir().mkpath(simRoot + QStringLiteral("/Parameter")));
+    QVERIFY(root.writeFile(QStringLiteral("sim-root/Parameter/Setting"), "[General]\nLang=German\n"));
+    QProcess ostrel;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("OSTREL_ROOT"), simRoot);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    ostrel.setProcessEnvironment(env);
+    ostrel.setWorkingDirectory(root.root());
+    ostrel.start(QStringLiteral(OSTREL_BINARY),
+                 {QStringLiteral("--simulate"), QStringLiteral("--quit-after"), QStringLiteral("300")});
+    QVERIFY(ostrel.waitForFinished(60000));
+    const QByteArray out = ostrel.readAllStandardOutput();
+    const QByteArray err = ostrel.readAllStandardError();
+    QVERIFY2(out.contains("Lang Type: German"), out.constData());
+    QVERIFY2(!err.contains("no translation"), err.constData());
+    QVERIFY(QFileInfo::exists(simRoot + QStringLiteral("/language/ostrel_German.qm")));
+}
+
+QTEST_MAIN(TestSimSetupPages)
+#include "tst_simsetuppages.moc"
