@@ -49,7 +49,10 @@ EmissTable::EmissTable(QWidget *parent, QWidget *second, Qt::WindowFlags flags)
     m_slider->setObjectName(QStringLiteral("Slider"));
     m_slider->setFixedWidth(3);
     m_slider->hide();
-    setStyleSheet(QStringLiteral("QFrame#LanguageDialog{border: 1px solid #8f8f91; border-radius: 6px;}"
+    // Its own colours: an opener's sheet would reach this child window.
+    setStyleSheet(QStringLiteral("QFrame#LanguageDialog{border: 1px solid #8f8f91; border-radius: 6px;"
+                                 " background-color: white;}"
+                                 "QGraphicsView{background-color: white;}"
                                  "QLabel#Slider{background-color: grey;}"));
 
     m_materials = EmissivityFile::read(QLatin1String(EmissivityFile::fileName()));
