@@ -3,9 +3,7 @@
 #include "ecomboboxitem.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
-#include "elabel.h"
 #include "eobjectsettings.h"
-#include "epanelreturn.h"
 #include "ependingsettings.h"
 #include "espinboxitem.h"
 #include "espotwidget.h"
@@ -13,8 +11,6 @@
 #include "fpga.h"
 #include "measureunits.h"
 
-#include <QGridLayout>
-#include <QKeyEvent>
 
 #include <climits>
 
@@ -25,19 +21,9 @@ constexpr float HighestC = 400.0f;
 } // namespace
 
 EAlarmSetup::EAlarmSetup(QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags)
+    : EMeasureDialog(parent, flags, QSize(235, 180))
 {
-    setWindowFlags(Qt::FramelessWindowHint);
-    setWindowModality(Qt::WindowModal);
-    setFixedSize(235, 180);
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
-
-    m_title = new ETitle(this);
-    m_title->setText(tr("Alarm Setting"));
-    m_title->setFixedHeight(32);
-    m_title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_title = makeTitle(tr("Alarm Setting"));
     m_target = new EComboBoxItem({tr("Spot 1"), tr("Spot 2"), tr("Spot 3")}, this);
     m_target->setObjectName(QStringLiteral("Mode"));
     m_target->setCurrentIndex(0);
@@ -54,22 +40,11 @@ EAlarmSetup::EAlarmSetup(QWidget *parent, Qt::WindowFlags flags)
     m_temp->setWrapping(false);
     m_temp->setAlignment(Qt::AlignHCenter);
 
-    grid->addWidget(m_title, 0, 0, 1, 2);
-    grid->addWidget(new ELabel(tr("Target:"), this), 1, 0);
-    grid->addWidget(m_target, 1, 1);
-    grid->addWidget(new ELabel(tr("Mode:"), this), 2, 0);
-    grid->addWidget(m_mode, 2, 1);
-    grid->addWidget(new ELabel(tr("Temp:"), this), 3, 0);
-    grid->addWidget(m_temp, 3, 1);
+    addRow(1, tr("Target:"), m_target);
+    addRow(2, tr("Mode:"), m_mode);
+    addRow(3, tr("Temp:"), m_temp);
 
-    setStyleSheet(QStringLiteral(
-        "QWidget{background-color: rgba(0,0,0,5);}"
-        "QLabel{color: white; background-color: transparent; margin-left: 2px;}"
-        "QLabel#Title{color: black;}"
-        "QSpinBox{color: white; background-color: black; border: 1px groove rgba(28,125,246);}"
-        "QSpinBox:focus{background-color: rgb(255,0,0);}"
-        "QSpinBox::up-button, QSpinBox::down-button{width: 0px; height: 0px;}"
-        "QPushButton:pressed{background-color: rgb(0,255,0);}"
+    setMeasureSheet(QStringLiteral(
         "QPushButton:focus{background-color: rgb(255,0,0);}"
         "QPushButton#Mode, QPushButton#Color{text-align: left; margin-left: 0px; margin-top: 4px;"
         " margin-bottom: 4px; border: 1px groove rgba(28,125,246);}"));
@@ -77,7 +52,6 @@ EAlarmSetup::EAlarmSetup(QWidget *parent, Qt::WindowFlags flags)
     connect(m_target, &EComboBoxItem::currentIndexChanged, this, &EAlarmSetup::changeTargetPara);
     connect(m_mode, &EComboBoxItem::currentIndexChanged, this, &EAlarmSetup::changeModePara);
     connect(m_temp, &ESpinBoxItem::valueChanged, this, &EAlarmSetup::changeTempPara);
-    connect(m_title, &ETitle::cancel, this, &EAlarmSetup::okClicked);
 }
 
 void EAlarmSetup::openAlarm(bool on)
@@ -97,12 +71,6 @@ void EAlarmSetup::readConfigPara()
     m_temp->setSuffix(MeasureUnits::tempSuffix());
     m_temp->setRange(EGlobal::unit_out_temp(LowestC), EGlobal::unit_out_temp(HighestC));
     m_temp->setValue(EGlobal::unit_out_temp(celsius), false);
-}
-
-void EAlarmSetup::showEvent(QShowEvent *event)
-{
-    readConfigPara();
-    QWidget::showEvent(event);
 }
 
 float EAlarmSetup::threshold() const
@@ -168,17 +136,3 @@ bool EAlarmSetup::savePara()
     return written;
 }
 
-void EAlarmSetup::okClicked()
-{
-    savePara();
-    close();
-    EPanelReturn::showPanel();
-}
-
-void EAlarmSetup::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        savePara();
-        close();
-    }
-}

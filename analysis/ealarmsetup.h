@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "emeasuredialog.h"
 
 class EComboBoxItem;
 class ESpinBoxItem;
@@ -11,14 +11,13 @@ class ETitle;
 // threshold (stored in degC, shown in the system unit). While the alarm is
 // armed (openAlarm(true) by the panel) every change re-arms the spot at
 // once; every way out stores the three keys.
-class EAlarmSetup : public QWidget
+class EAlarmSetup : public EMeasureDialog
 {
     Q_OBJECT
 public:
     explicit EAlarmSetup(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
-    // false when the settings file could not be written.
-    bool savePara();
+    bool savePara() override;
     bool isArmed() const { return m_armed; }
     int currentTarget() const { return m_currentTarget; }
     // The threshold in degC, from the editor.
@@ -30,17 +29,12 @@ public:
     ESpinBoxItem *tempItem() const { return m_temp; }
 
 public Q_SLOTS:
-    void okClicked();
     void changeTargetPara(int index);
     void changeModePara(int);
     void changeTempPara(const QString &);
     void updateDisplayTemp();
     void openAlarm(bool on);
-    void readConfigPara();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void readConfigPara() override;
 
 private:
     static ESpotWidget *spot(int target);

@@ -3,9 +3,7 @@
 #include "ecomboboxitem.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
-#include "elabel.h"
 #include "eobjectsettings.h"
-#include "epanelreturn.h"
 #include "ependingsettings.h"
 #include "espinboxitem.h"
 #include "etitle.h"
@@ -14,8 +12,6 @@
 #include "intervals.h"
 #include "measureunits.h"
 
-#include <QGridLayout>
-#include <QKeyEvent>
 #include <QSettings>
 
 #include <climits>
@@ -46,21 +42,13 @@ float out(float celsius)
 } // namespace
 
 EAnalysisSetup::EAnalysisSetup(QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags)
+    : EMeasureDialog(parent, flags, QSize(270, 225))
 {
     EGlobal::setAnalysisSetup(this);
-    setWindowModality(Qt::WindowModal);
-    setFixedSize(270, 225);
     m_messageTimer.setSingleShot(true);
     connect(&m_messageTimer, &QTimer::timeout, this, &EAnalysisSetup::slot_messageTimerHandler);
 
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
-    m_title = new ETitle(this);
-    m_title->setText(tr("Measure Setting"));
-    m_title->setFixedHeight(32);
-    m_title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_title = makeTitle(tr("Measure Setting"));
 
     m_range = new EComboBoxItem(QStringList(), this);
     m_range->setObjectName(QStringLiteral("Mode"));
@@ -95,23 +83,16 @@ EAnalysisSetup::EAnalysisSetup(QWidget *parent, Qt::WindowFlags flags)
         item->setAlignment(Qt::AlignHCenter);
     }
 
-    grid->addWidget(m_title, 0, 0, 1, 2);
-    grid->addWidget(new ELabel(tr("Lens:"), this), 1, 0);
-    grid->addWidget(m_lens, 1, 1, Qt::AlignHCenter);
-    grid->addWidget(new ELabel(tr("Range:"), this), 2, 0);
-    grid->addWidget(m_range, 2, 1);
-    grid->addWidget(new ELabel(tr("Env:"), this), 3, 0);
-    grid->addWidget(m_env, 3, 1);
-    grid->addWidget(new ELabel(tr("Humid:"), this), 4, 0);
-    grid->addWidget(m_humid, 4, 1);
-    grid->addWidget(new ELabel(tr("Ref:"), this), 5, 0);
-    grid->addWidget(m_ref, 5, 1);
+    addRow(1, tr("Lens:"), m_lens, Qt::AlignHCenter);
+    addRow(2, tr("Range:"), m_range);
+    addRow(3, tr("Env:"), m_env);
+    addRow(4, tr("Humid:"), m_humid);
+    addRow(5, tr("Ref:"), m_ref);
     setCustomStyleSheet();
 
     connect(m_range, &EComboBoxItem::currentIndexChanged, this, &EAnalysisSetup::changeTempRange);
     for (ESpinBoxItem *item : {m_env, m_humid, m_ref})
         connect(item, &ESpinBoxItem::valueChanged, this, &EAnalysisSetup::changePara);
-    connect(m_title, &ETitle::cancel, this, &EAnalysisSetup::okClicked);
     if (EToolWidget *bar = EGlobal::getToolBar())
         connect(bar, &EToolWidget::signal_change_lens, this, &EAnalysisSetup::slot_change_lens);
     readConfigPara();
@@ -119,16 +100,7 @@ EAnalysisSetup::EAnalysisSetup(QWidget *parent, Qt::WindowFlags flags)
 
 void EAnalysisSetup::setCustomStyleSheet()
 {
-    setStyleSheet(QStringLiteral(
-        "QWidget{background-color: rgba(0,0,0,5);}"
-        "QLabel{color: white; background-color: transparent; margin-left: 2px;}"
-        "QLabel#Title{color: black;}"
-        "QSpinBox{color: white; background-color: black; border: 1px groove rgba(28,125,246);"
-        " margin-top: 0px; margin-bottom: 0px;}"
-        "QSpinBox:focus{background-color: rgb(255,0,0);}"
-        "QSpinBox::up-button, QSpinBox::down-button{width: 0px; height: 0px;}"
-        "QPushButton:pressed{background-color: rgb(0,255,0);}"
-        "QPushButton:focus{background-color: rgb(255,0,0);}"));
+    setMeasureSheet(QStringLiteral("QPushButton:focus{background-color: rgb(255,0,0);}"));
 }
 
 QStringList EAnalysisSetup::rangeList()
@@ -192,27 +164,6 @@ bool EAnalysisSetup::savePara()
     if (!written)
         qWarning("EAnalysisSetup: the measurement setup could not be stored");
     return written;
-}
-
-void EAnalysisSetup::okClicked()
-{
-    savePara();
-    close();
-    EPanelReturn::showPanel();
-}
-
-void EAnalysisSetup::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        savePara();
-        close();
-    }
-}
-
-void EAnalysisSetup::showEvent(QShowEvent *event)
-{
-    readConfigPara();
-    QWidget::showEvent(event);
 }
 
 void EAnalysisSetup::changePara(const QString &name)

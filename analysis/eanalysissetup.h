@@ -1,8 +1,9 @@
 #pragma once
 
+#include "emeasuredialog.h"
+
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 
 class EComboBoxItem;
 class ESpinBoxItem;
@@ -13,15 +14,14 @@ class ETitle;
 // the board at once and are stored on every way out; choosing a range
 // stores everything and switches the board, 3 s later reloading and
 // checking its tables and running a shutter.
-class EAnalysisSetup : public QWidget
+class EAnalysisSetup : public EMeasureDialog
 {
     Q_OBJECT
 public:
     explicit EAnalysisSetup(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
-    void readConfigPara();
-    // false when the settings file could not be written.
-    bool savePara();
+    void readConfigPara() override;
+    bool savePara() override;
     void change();
     void showMessageBox(int index);
     void setLenIndex(int lensIndex);
@@ -43,16 +43,11 @@ public:
     ESpinBoxItem *refItem() const { return m_ref; }
 
 public Q_SLOTS:
-    void okClicked();
     void changePara(const QString &name);
     void changeTempRange(int index);
     void setCustomStyleSheet();
     void slot_messageTimerHandler();
     void slot_change_lens(int lensIndex);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     static QStringList rangeList();

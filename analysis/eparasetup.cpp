@@ -3,10 +3,8 @@
 #include "echeckitem.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
-#include "elabel.h"
 #include "emisstable.h"
 #include "eobjectsettings.h"
-#include "epanelreturn.h"
 #include "ependingsettings.h"
 #include "espinboxitem.h"
 #include "etitle.h"
@@ -19,7 +17,6 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -33,18 +30,10 @@ const QString s_group = QStringLiteral("GlobalPara");
 constexpr float MaxDistanceFeet = 16404.0f;
 } // namespace
 
-EParaSetup::EParaSetup(QWidget *parent, Qt::WindowFlags)
-    : QWidget(parent, Qt::FramelessWindowHint)
+EParaSetup::EParaSetup(QWidget *parent, Qt::WindowFlags flags)
+    : EMeasureDialog(parent, flags, QSize(240, 200))
 {
-    setWindowModality(Qt::WindowModal);
-    setFixedSize(240, 200);
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
-
-    m_title = new ETitle(this);
-    m_title->setText(tr("Global Para"));
-    m_title->setFixedHeight(32);
+    m_title = makeTitle(tr("Global Para"));
     m_reset = new ECheckItem(tr("Reset Para "), this, 37);
     m_reset->setObjectName(QStringLiteral("Check"));
     m_reset->setFixedHeight(32);
@@ -74,30 +63,17 @@ EParaSetup::EParaSetup(QWidget *parent, Qt::WindowFlags)
     setOffsetUnit();
     m_offset->setValue(0.0f, false);
 
-    grid->addWidget(m_title, 0, 0, 1, 2);
-    grid->addWidget(m_reset, 1, 0, 1, 2);
-    grid->addWidget(line, 2, 0, 1, 2);
-    grid->addWidget(new ELabel(tr("Emiss:"), this), 3, 0);
-    grid->addWidget(m_emiss, 3, 1);
-    grid->addWidget(new ELabel(tr("Distan:"), this), 4, 0);
-    grid->addWidget(m_distan, 4, 1);
-    grid->addWidget(new ELabel(tr("Offset:"), this), 5, 0);
-    grid->addWidget(m_offset, 5, 1);
+    grid()->addWidget(m_reset, 1, 0, 1, 2);
+    grid()->addWidget(line, 2, 0, 1, 2);
+    addRow(3, tr("Emiss:"), m_emiss);
+    addRow(4, tr("Distan:"), m_distan);
+    addRow(5, tr("Offset:"), m_offset);
 
-    setStyleSheet(QStringLiteral(
-        "QWidget{background-color: rgba(0,0,0,5);}"
-        "QLabel{color: white; margin-left: 2px;}"
-        "QLabel#Title{color: black;}"
-        "QSpinBox{color: white; background-color: black; border: 1px groove rgba(28,125,246);"
-        " margin-top: 1px; margin-bottom: 1px;}"
-        "QSpinBox:focus{background-color: rgb(255,0,0);}"
-        "QSpinBox::up-button, QSpinBox::down-button{width: 0px; height: 0px;}"
-        "QPushButton{color: white; text-align: center;}"
-        "QPushButton:pressed{background-color: rgb(0,255,0);}"
-        "QPushButton#Check{text-align: left; margin: 0px; padding-left: 2px;}"
-        "QPushButton#Check:pressed{background-color: rgb(0,255,0);}"));
+    setMeasureSheet(QStringLiteral("QSpinBox{margin-top: 1px; margin-bottom: 1px;}"
+                                   "QPushButton{color: white; text-align: center;}"
+                                   "QPushButton#Check{text-align: left; margin: 0px; padding-left: 2px;}"
+                                   "QPushButton#Check:pressed{background-color: rgb(0,255,0);}"));
 
-    connect(m_title, &ETitle::cancel, this, &EParaSetup::okClicked);
     for (ESpinBoxItem *item : {m_emiss, m_distan, m_offset})
         connect(item, &ESpinBoxItem::valueChanged, this, &EParaSetup::changePara);
     connect(m_reset, qOverload<const QString &>(&ECheckItem::clicked), this, &EParaSetup::clickedCheckHandler);
@@ -167,27 +143,6 @@ bool EParaSetup::savePara()
     if (!written)
         qWarning("EParaSetup: the global parameters could not be stored");
     return written;
-}
-
-void EParaSetup::okClicked()
-{
-    savePara();
-    close();
-    EPanelReturn::showPanel();
-}
-
-void EParaSetup::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        savePara();
-        close();
-    }
-}
-
-void EParaSetup::showEvent(QShowEvent *event)
-{
-    readConfigPara();
-    QWidget::showEvent(event);
 }
 
 void EParaSetup::changePara(const QString &name)

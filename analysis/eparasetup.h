@@ -1,7 +1,8 @@
 #pragma once
 
+#include "emeasuredialog.h"
+
 #include <QString>
-#include <QWidget>
 
 #include <functional>
 
@@ -16,7 +17,7 @@ class FactoryResetStore;
 // offset of every object that uses the global parameters. Each user step
 // goes to the board at once; every way out stores the values. Its first
 // row runs the factory reset after a question.
-class EParaSetup : public QWidget
+class EParaSetup : public EMeasureDialog
 {
     Q_OBJECT
 public:
@@ -26,9 +27,8 @@ public:
     explicit EParaSetup(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~EParaSetup() override;
 
-    void readConfigPara();
-    // false when the settings file could not be written.
-    bool savePara();
+    void readConfigPara() override;
+    bool savePara() override;
 
     void setQuestion(Question question) { m_question = std::move(question); }
     // The reset's calls and key writes; null puts back the live ones. Not owned.
@@ -43,16 +43,11 @@ public:
     EmissTable *emissTable() const { return m_emissTable; }
 
 public Q_SLOTS:
-    void okClicked();
     void changePara(const QString &name);
     void clickedCheckHandler(const QString &);
     void resetPara();
     void slot_selectEmiss();
     void changeEmiss(const QString &material, float emiss);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void setDistanceUnit();

@@ -2,6 +2,7 @@
 #include "emissivityfile.h"
 #include "emisstable.h"
 #include "emisstextitem.h"
+#include "fingerevent.h"
 #include "testroot.h"
 
 #include <QGraphicsView>
@@ -56,14 +57,6 @@ QPushButton *titleButton(EmissTable &table, const QString &text)
     return nullptr;
 }
 
-void touch(QWidget *viewport, QEvent::Type type, const QPoint &pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(viewport->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
-}
-
 void tapRow(EmissTable &table, int index)
 {
     QGraphicsView *view = table.listView();
@@ -71,8 +64,8 @@ void tapRow(EmissTable &table, int index)
     if (index * 30 + 15 > view->viewport()->height())
         view->verticalScrollBar()->setValue(index * 30 - 30);
     const QPoint at = view->mapFromScene(QPointF(100, index * 30 + 15));
-    touch(view->viewport(), QEvent::MouseButtonPress, at);
-    touch(view->viewport(), QEvent::MouseButtonRelease, at);
+    fingerEvent(view->viewport(), QEvent::MouseButtonPress, at);
+    fingerEvent(view->viewport(), QEvent::MouseButtonRelease, at);
 }
 
 const QByteArray s_threeLines("Water=0.96\n// metals\nIron=0.70\n");
@@ -248,13 +241,13 @@ void TstEmissTable::dragDoesNotChoose()
     open(table);
     QGraphicsView *view = table.listView();
     const QPoint start = view->mapFromScene(QPointF(100, 3 * 30 + 15));
-    touch(view->viewport(), QEvent::MouseButtonPress, start);
+    fingerEvent(view->viewport(), QEvent::MouseButtonPress, start);
     QVERIFY(table.rows().at(3)->isHighLight());
     for (int dy = 5; dy <= 60; dy += 5)
-        touch(view->viewport(), QEvent::MouseMove, start - QPoint(0, dy));
+        fingerEvent(view->viewport(), QEvent::MouseMove, start - QPoint(0, dy));
     QVERIFY(!table.rows().at(3)->isHighLight());
     QVERIFY(table.slider()->isVisible());
-    touch(view->viewport(), QEvent::MouseButtonRelease, start - QPoint(0, 60));
+    fingerEvent(view->viewport(), QEvent::MouseButtonRelease, start - QPoint(0, 60));
     QCOMPARE(table.currentIndex(), 0);
     QVERIFY(table.rows().at(0)->isChecked());
 }

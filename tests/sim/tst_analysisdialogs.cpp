@@ -1,4 +1,4 @@
-#include "../libtherma/frontfixture.h"
+#include "../analysis/dialogfixture.h"
 #include "ealarmsetup.h"
 #include "eanalysissetup.h"
 #include "echeckitem.h"
@@ -11,6 +11,7 @@
 #include "espinbox.h"
 #include "espinboxitem.h"
 #include "espotwidget.h"
+#include "fingerevent.h"
 #include "etitle.h"
 #include "liveviewshell.h"
 #include "recordingcommandrunner.h"
@@ -47,35 +48,12 @@ void click(QWidget *widget)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-QPushButton *arrow(QWidget *row, bool right)
-{
-    QList<QPushButton *> buttons = row->findChildren<QPushButton *>();
-    std::sort(buttons.begin(), buttons.end(), [](QPushButton *a, QPushButton *b) { return a->x() < b->x(); });
-    return buttons.isEmpty() ? nullptr : right ? buttons.last() : buttons.first();
-}
-
-QPushButton *button(QWidget *title, const QString &name)
-{
-    for (QPushButton *b : title->findChildren<QPushButton *>())
-        if (b->text() == name || b->objectName() == name)
-            return b;
-    return nullptr;
-}
-
 template <typename Dialog> void openAtCorner(Dialog &dialog)
 {
     dialog.hide();
     dialog.show();
     dialog.move(0, 240 - dialog.height());
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-}
-
-void touch(QWidget *viewport, QEvent::Type type, const QPoint &pos)
-{
-    const Qt::MouseButton b = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons bs = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(viewport->mapToGlobal(pos)), b, bs, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
 }
 
 int rowOf(const EmissTable &table, const QString &name)
@@ -88,8 +66,7 @@ int rowOf(const EmissTable &table, const QString &name)
 
 QVariant stored(const QString &key)
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::IniFormat);
-    return settings.value(key);
+    return DialogFixture::stored(key);
 }
 } // namespace
 
@@ -113,15 +90,15 @@ void TstAnalysisDialogs::globalParaAndMaterial()
     QVERIFY(water > 0);
     QGraphicsView *view = table->listView();
     const QPoint at = view->mapFromScene(QPointF(100, water * 30 + 15));
-    touch(view->viewport(), QEvent::MouseButtonPress, at);
-    touch(view->viewport(), QEvent::MouseButtonRelease, at);
+    fingerEvent(view->viewport(), QEvent::MouseButtonPress, at);
+    fingerEvent(view->viewport(), QEvent::MouseButtonRelease, at);
     QCOMPARE(table->currentIndex(), water);
     QVERIFY(shell.save(QStringLiteral("analysis-select-material.png")));
-    click(button(table->title(), QStringLiteral("Done")));
+    click(titleButton(table->title(), QStringLiteral("Done")));
     QVERIFY(!table->isVisible());
     QCOMPARE(dialog.material(), QStringLiteral("Water"));
     QCOMPARE(fpga->getSystemTempSetup().emiss, 0.96f);
-    click(button(dialog.title(), QStringLiteral("Cancel")));
+    click(titleButton(dialog.title(), QStringLiteral("Cancel")));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(stored(QStringLiteral("GlobalPara/Global_Emiss_Material")).toString(), QStringLiteral("Water"));
     QCOMPARE(stored(QStringLiteral("GlobalPara/Emiss")).toString(), QStringLiteral("0.96"));
@@ -181,7 +158,7 @@ void TstAnalysisDialogs::alarmSetting()
     click(arrow(dialog.tempItem(), true));
     QVERIFY(shell.live->view()->getSpotWidget(2)->isAlarmOn());
     QVERIFY(shell.save(QStringLiteral("analysis-alarm-setting.png")));
-    click(button(dialog.title(), QStringLiteral("Cancel")));
+    click(titleButton(dialog.title(), QStringLiteral("Cancel")));
     QCOMPARE(stored(QStringLiteral("Alarm/Alarm_Temp")).toString(), QStringLiteral("45.1"));
 }
 
