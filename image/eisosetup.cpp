@@ -8,6 +8,7 @@
 #include "etitle.h"
 #include "fpga.h"
 #include "isosettings.h"
+#include "measureunits.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -108,14 +109,7 @@ EISOSetup::EISOSetup(QWidget *parent, Qt::WindowFlags flags)
 
 QString EISOSetup::unitSuffix()
 {
-    switch (EGlobal::getSystemTempUnit()) {
-    case 1:
-        return QStringLiteral(" F");
-    case 2:
-        return QStringLiteral(" K");
-    default:
-        return QStringLiteral(" ") + QChar(0x00B0) + QLatin1Char('C');
-    }
+    return MeasureUnits::tempSuffix();
 }
 
 void EISOSetup::readConfigPara()
