@@ -1,31 +1,30 @@
 #pragma once
 
-#include <QGraphicsItem>
-#include <QString>
+#include "flicktextitem.h"
 
-// One row of the emissivity (material) table: a material name, its
-// emissivity and its row index.
-class EmissTextItem : public QGraphicsItem
+// One row of the material table: the name at the left, the emissivity at
+// the right ("0.95"), the check mark after it. Row 0 is "Custom".
+class EmissTextItem : public FlickTextItem
 {
 public:
     enum { Type = UserType + 0x2040 };
+    static constexpr int RowHeight = 30;
 
-    EmissTextItem(const QString &text, int index);
-    EmissTextItem(const QString &text, float value, int index);
+    EmissTextItem(const QString &name, float emiss, int index);
+    // No emissivity shown; the row stands for a hand-set value.
+    EmissTextItem(const QString &name, int index);
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
-    QString text() const { return m_text; }
-    int index() const { return m_index; }
-    float value() const { return m_value; }
-
-    static int rowWidth() { return 269; }
-    static int rowHeight() { return 30; }
+    float getEmiss() const { return m_emiss; }
+    QString emissText() const { return m_emissText; }
+    void setFirstItem(bool first) { m_firstItem = first; }
+    void setLastItem(bool last) { m_lastItem = last; }
 
 private:
-    QString m_text;
-    float m_value = 0.0f;
-    int m_index = 0;
+    float m_emiss = 1.0f;
+    QString m_emissText;
+    int m_emissWidth = 0;
 };
