@@ -7,6 +7,7 @@
 #include "egraphicsview.h"
 #include "elabel.h"
 #include "elinewidget.h"
+#include "emisstable.h"
 #include "eobjectsettings.h"
 #include "ependingsettings.h"
 #include "eseparator.h"
@@ -296,11 +297,26 @@ void EObjectSetup::checkStateChange(bool wasChecked)
 void EObjectSetup::slot_selectEmiss()
 {
     std::printf("select emiss\n");
+    EmissTable *&table = chooser();
+    if (!table) {
+        table = new EmissTable(this, nullptr, Qt::Window | Qt::FramelessWindowHint);
+        table->setWindowModality(Qt::WindowModal);
+        table->setGeometry(0, 40, 280, 200);
+        connect(table, &EmissTable::emissChanged, this, &EObjectSetup::changeEmiss);
+    }
+    // With the value the field holds, "Custom" keeps a hand-set emissivity.
+    table->setSaveMaterial(m_material, float(m_emissField->value()));
+    table->hide();
+    table->show();
+    table->raise();
 }
 
 void EObjectSetup::changeEmiss(const QString &material, float emiss)
 {
     std::printf("change material:%s emiss:%f\n", qPrintable(material), double(emiss));
+    // What no material can have is not taken (nor its name).
+    if (!(emiss > 0.0f && emiss <= 1.0f))
+        return;
     m_material = material;
     m_emissField->setValue(emiss, false);
     if (TempSetup *current = objectSetup()) {

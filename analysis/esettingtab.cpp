@@ -1,9 +1,12 @@
 #include "esettingtab.h"
 
+#include "ealarmsetup.h"
+#include "eanalysissetup.h"
 #include "eanalysistab.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "eobjectsettings.h"
+#include "eparasetup.h"
 #include "ependingsettings.h"
 #include "ereminditem.h"
 #include "eseparator.h"
@@ -21,6 +24,10 @@ const char *const s_style =
     "QLabel{color: rgba(255,255,255); background-color: gray; margin-left: 2px; qproperty-alignment: AlignRight;}"
     "QPushButton:pressed{background-color: rgb(0, 255, 0); border-style: inset; padding-left: 4px;}"
     "QPushButton{background-color: red; color: white; text-align: left; padding-left: 2px;}";
+
+// Created on first use and kept.
+EParaSetup *s_paraSetup = nullptr;
+EAlarmSetup *s_alarmSetup = nullptr;
 
 void hidePanel()
 {
@@ -50,6 +57,14 @@ ESettingTab::ESettingTab(QWidget *parent)
     connect(m_measure, qOverload<const QString &>(&ERemindItem::clicked), this, &ESettingTab::settingHandler);
     connect(m_alarm, &ETabItem::clickedCheck, this, &ESettingTab::clickedAlarmHandler);
     connect(m_alarm, &ETabItem::clickedSetup, this, &ESettingTab::clickedAlarmSetupHandler);
+    m_measureSetup = new EAnalysisSetup(nullptr, Qt::FramelessWindowHint);
+}
+
+ESettingTab::~ESettingTab()
+{
+    if (EGlobal::getAnalysisSetup() == m_measureSetup)
+        EGlobal::setAnalysisSetup(nullptr);
+    delete m_measureSetup;
 }
 
 void ESettingTab::showEvent(QShowEvent *event)
@@ -103,14 +118,22 @@ void ESettingTab::clickedAlarmHandler()
 void ESettingTab::clickedGlobalSetupHandler()
 {
     hidePanel();
+    if (!s_paraSetup)
+        s_paraSetup = new EParaSetup(nullptr, Qt::FramelessWindowHint);
+    EAnalysisTab::raiseBottomLeft(s_paraSetup);
 }
 
 void ESettingTab::settingHandler(const QString &)
 {
     hidePanel();
+    EAnalysisTab::raiseBottomLeft(m_measureSetup);
 }
 
 void ESettingTab::clickedAlarmSetupHandler()
 {
     hidePanel();
+    if (!s_alarmSetup)
+        s_alarmSetup = new EAlarmSetup(nullptr, Qt::FramelessWindowHint);
+    s_alarmSetup->openAlarm(m_alarm->checked());
+    EAnalysisTab::raiseBottomLeft(s_alarmSetup);
 }

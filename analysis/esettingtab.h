@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class EAnalysisSetup;
 class ERemindItem;
 class ETabItem;
 
@@ -12,10 +13,12 @@ class ESettingTab : public QWidget
     Q_OBJECT
 public:
     explicit ESettingTab(QWidget *parent = nullptr);
+    ~ESettingTab() override;
 
     ERemindItem *globalRow() const { return m_global; }
     ERemindItem *measureRow() const { return m_measure; }
     ETabItem *alarmRow() const { return m_alarm; }
+    EAnalysisSetup *measureSetup() const { return m_measureSetup; }
     // Arms (on) or disarms the alarm on its stored target spot with the
     // stored mode and threshold; off also switches the board's output off.
     void readAlarmPara(bool on);
@@ -34,4 +37,6 @@ private:
     ERemindItem *m_global;
     ERemindItem *m_measure;
     ETabItem *m_alarm;
+    // Built with the page and kept with it.
+    EAnalysisSetup *m_measureSetup;
 };

@@ -1,7 +1,11 @@
 #include "analysispanelfixture.h"
 
 #include "eanalysistabbar.h"
+#include "ealarmsetup.h"
+#include "eanalysissetup.h"
 #include "eareamode.h"
+#include "eparasetup.h"
+#include "ereminditem.h"
 #include "eareatab.h"
 #include "eareawidget.h"
 #include "echeckitem.h"
@@ -34,6 +38,7 @@ private Q_SLOTS:
     void checkCellsSwitchObjects();
     void rowsFollowTheLiveView();
     void focusRules();
+    void settingRowsOpenTheirDialogs();
     void alarmRow();
     void unusableAlarmSettingsLeaveTheAlarmOff_data();
     void unusableAlarmSettingsLeaveTheAlarmOff();
@@ -209,6 +214,46 @@ void TestAnalysisPanel::focusRules()
     PanelFixture::clickCell(f.panel.linePage()->row(1), "Setting");
     QCOMPARE(view.currentFocusWidget(), view.getLineWidget(1));
     QVERIFY(view.getLineWidget(1)->isHighlight());
+}
+
+void TestAnalysisPanel::settingRowsOpenTheirDialogs()
+{
+    PanelFixture f;
+    ESettingTab *page = f.panel.settingPage();
+    QCOMPARE(EGlobal::getAnalysisSetup(), page->measureSetup());
+    QTest::mouseClick(f.panel.tabBar()->tab(3), Qt::LeftButton);
+
+    QTest::mouseClick(page->globalRow(), Qt::LeftButton);
+    QVERIFY(!f.panel.isVisible());
+    EParaSetup *global = PanelFixture::shown<EParaSetup>();
+    QVERIFY(global);
+    QCOMPARE(global->pos(), QPoint(0, 240 - global->height()));
+    global->close();
+
+    f.panel.popUp();
+    QTest::mouseClick(page->measureRow(), Qt::LeftButton);
+    QVERIFY(!f.panel.isVisible());
+    QCOMPARE(PanelFixture::shown<EAnalysisSetup>(), page->measureSetup());
+    QCOMPARE(page->measureSetup()->pos(), QPoint(0, 240 - page->measureSetup()->height()));
+    page->measureSetup()->close();
+
+    // The alarm dialog learns whether the alarm is on.
+    for (bool on : {false, true}) {
+        f.panel.popUp();
+        if (page->alarmRow()->checked() != on)
+            PanelFixture::clickCell(page->alarmRow(), "Check");
+        PanelFixture::clickCell(page->alarmRow(), "Setting");
+        QVERIFY(!f.panel.isVisible());
+        EAlarmSetup *alarm = PanelFixture::shown<EAlarmSetup>();
+        QVERIFY(alarm);
+        QCOMPARE(alarm->isArmed(), on);
+        QCOMPARE(alarm->pos(), QPoint(0, 240 - alarm->height()));
+        alarm->close();
+    }
+    // The same dialogs serve every opening.
+    f.panel.popUp();
+    QTest::mouseClick(page->globalRow(), Qt::LeftButton);
+    QCOMPARE(PanelFixture::shown<EParaSetup>(), global);
 }
 
 void TestAnalysisPanel::alarmRow()

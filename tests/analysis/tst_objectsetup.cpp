@@ -6,6 +6,9 @@
 #include "eareawidget.h"
 #include "echeckitem.h"
 #include "elinesetup.h"
+#include "edialogtitle.h"
+#include "emisstable.h"
+#include "emisstextitem.h"
 #include "elinetab.h"
 #include "elinewidget.h"
 #include "espinbox.h"
@@ -15,6 +18,10 @@
 #include "espotwidget.h"
 #include "etabwidget.h"
 #include "etitle.h"
+
+#include <QGraphicsView>
+#include <QLineEdit>
+#include <QScrollBar>
 
 #include <cmath>
 
@@ -34,6 +41,7 @@ private Q_SLOTS:
     void offsetIsADifference();
     void feetKeepCentimetres();
     void emissivityAndMaterial();
+    void materialChooser();
     void globalSwitch();
     void escapeAgainstCancel();
     void titlesAndGroups_data();
@@ -222,7 +230,11 @@ void TestObjectSetup::emissivityAndMaterial()
     clickTimes(dialog->emissField(), "Left", 3);
     QCOMPARE(dialog->material(), QStringLiteral("Custom"));
     QCOMPARE(area->getTempSetup().emiss, 0.93f);
-    // A material from the chooser keeps its name and shows two decimals.
+    // A material from the chooser keeps its name and shows two decimals;
+    // an emissivity no material has is refused.
+    dialog->changeEmiss(QStringLiteral("Bad"), std::nanf(""));
+    dialog->changeEmiss(QStringLiteral("Bad"), 1.5f);
+    QCOMPARE(dialog->material(), QStringLiteral("Custom"));
     dialog->changeEmiss(QStringLiteral("Brick"), 0.934f);
     QCOMPARE(dialog->material(), QStringLiteral("Brick"));
     QCOMPARE(dialog->emissField()->spinBox()->text(), QStringLiteral("0.93"));
@@ -230,6 +242,65 @@ void TestObjectSetup::emissivityAndMaterial()
     cancel(dialog, dialog->title());
     QCOMPARE(PanelFixture::stored(QStringLiteral("Area_1/Emiss_Material")).toString(), QStringLiteral("Brick"));
     QCOMPARE(PanelFixture::stored(QStringLiteral("Area_1/Emiss")).toString(), QStringLiteral("0.93"));
+}
+
+namespace {
+QPushButton *titleButton(EmissTable *table, const char *text)
+{
+    for (QPushButton *b : table->title()->findChildren<QPushButton *>())
+        if (b->text() == QLatin1String(text))
+            return b;
+    return nullptr;
+}
+
+void tapRow(EmissTable *table, const QString &name)
+{
+    int index = 0;
+    while (index < table->rows().size() && table->rows().at(index)->text() != name)
+        ++index;
+    QVERIFY(index < table->rows().size());
+    QGraphicsView *list = table->listView();
+    list->verticalScrollBar()->setValue(index * 30 - 30);
+    const QPoint at = list->mapFromScene(QPointF(100, index * 30 + 15));
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(at), QPointF(list->viewport()->mapToGlobal(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+}
+} // namespace
+
+// The emissivity's text opens the material chooser with the dialog's
+// material and value: Done on "Custom" keeps a hand-set emissivity, a
+// material gives its name and value to the dialog and the object.
+void TestObjectSetup::materialChooser()
+{
+    PanelFixture f("[Line_2]\nVisible=true\n");
+    QVERIFY(f.board.front.root.writeFile(QStringLiteral("etc/EmisivityTable.conf"), "Water=0.96\nIron=0.70\n"));
+    ELineSetup *dialog = openSetup<ELineSetup>(f, 1, 2);
+    QVERIFY(dialog);
+    clickTimes(dialog->emissField(), "Left", 4);
+    QCOMPARE(dialog->material(), QStringLiteral("Custom"));
+    QTest::mouseClick(dialog->emissField()->spinBox()->findChild<QLineEdit *>(), Qt::LeftButton);
+    auto *table = PanelFixture::shown<EmissTable>();
+    QVERIFY(table);
+    QCOMPARE(table->geometry(), QRect(0, 40, 280, 200));
+    QTest::mouseClick(titleButton(table, "Done"), Qt::LeftButton);
+    QVERIFY(!table->isVisible());
+    QCOMPARE(dialog->material(), QStringLiteral("Custom"));
+    QCOMPARE(dialog->emissField()->spinBox()->text(), QStringLiteral("0.91"));
+    QCOMPARE(f.view().getLineWidget(2)->getTempSetup()->emiss, 0.91f);
+
+    QTest::mouseClick(dialog->emissField()->spinBox()->findChild<QLineEdit *>(), Qt::LeftButton);
+    QCOMPARE(PanelFixture::shown<EmissTable>(), table);
+    tapRow(table, QStringLiteral("Iron"));
+    QTest::mouseClick(titleButton(table, "Done"), Qt::LeftButton);
+    QCOMPARE(dialog->material(), QStringLiteral("Iron"));
+    QCOMPARE(dialog->emissField()->spinBox()->text(), QStringLiteral("0.70"));
+    QCOMPARE(f.view().getLineWidget(2)->getTempSetup()->emiss, 0.70f);
+    cancel(dialog, dialog->title());
+    QCOMPARE(PanelFixture::stored(QStringLiteral("Line_2/Emiss_Material")).toString(), QStringLiteral("Iron"));
+    QCOMPARE(PanelFixture::stored(QStringLiteral("Line_2/Emiss")).toString(), QStringLiteral("0.70"));
 }
 
 void TestObjectSetup::globalSwitch()
