@@ -1,6 +1,5 @@
 #include "eareatab.h"
 
-#include "eanalysistab.h"
 #include "eareamode.h"
 #include "eareasetup.h"
 
@@ -17,16 +16,10 @@ EAreaTab::EAreaTab(QWidget *parent)
 
 void EAreaTab::openModeDialog(int n)
 {
-    if (!s_areaMode)
-        s_areaMode = new EAreaMode(nullptr, Qt::FramelessWindowHint);
-    s_areaMode->setAreaID(n);
-    EAnalysisTab::raiseBottomLeft(s_areaMode);
+    openFor(s_areaMode, &EAreaMode::setAreaID, n);
 }
 
 void EAreaTab::openSetupDialog(int n)
 {
-    if (!s_areaSetup)
-        s_areaSetup = new EAreaSetup(nullptr, Qt::FramelessWindowHint);
-    s_areaSetup->setAreaID(n);
-    EAnalysisTab::raiseBottomLeft(s_areaSetup);
+    openFor(s_areaSetup, &EAreaSetup::setAreaID, n);
 }

@@ -1,6 +1,5 @@
 #include "elinetab.h"
 
-#include "eanalysistab.h"
 #include "elinemode.h"
 #include "elinesetup.h"
 
@@ -17,16 +16,10 @@ ELineTab::ELineTab(QWidget *parent)
 
 void ELineTab::openModeDialog(int n)
 {
-    if (!s_lineMode)
-        s_lineMode = new ELineMode(nullptr, Qt::FramelessWindowHint);
-    s_lineMode->setLineID(n);
-    EAnalysisTab::raiseBottomLeft(s_lineMode);
+    openFor(s_lineMode, &ELineMode::setLineID, n);
 }
 
 void ELineTab::openSetupDialog(int n)
 {
-    if (!s_lineSetup)
-        s_lineSetup = new ELineSetup(nullptr, Qt::FramelessWindowHint);
-    s_lineSetup->setLineID(n);
-    EAnalysisTab::raiseBottomLeft(s_lineSetup);
+    openFor(s_lineSetup, &ELineSetup::setLineID, n);
 }

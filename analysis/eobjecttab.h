@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eanalysistab.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -39,6 +41,15 @@ protected:
     virtual bool highlightHiddenForSetup() const { return false; }
     // The live view's object of this kind with number n, or null.
     EAnalysisWidget *object(int n) const;
+    // Creates the kept dialog on first use, gives it the object number and
+    // raises it in the bottom-left corner.
+    template <class Dialog> static void openFor(Dialog *&dialog, void (Dialog::*setNumber)(int), int n)
+    {
+        if (!dialog)
+            dialog = new Dialog(nullptr, Qt::FramelessWindowHint);
+        (dialog->*setNumber)(n);
+        EAnalysisTab::raiseBottomLeft(dialog);
+    }
 
 private:
     int numberOf(const QString &text) const;

@@ -1,6 +1,5 @@
 #include "espottab.h"
 
-#include "eanalysistab.h"
 #include "espotmode.h"
 #include "espotsetup.h"
 
@@ -17,16 +16,10 @@ ESpotTab::ESpotTab(QWidget *parent)
 
 void ESpotTab::openModeDialog(int n)
 {
-    if (!s_spotMode)
-        s_spotMode = new ESpotMode(nullptr, Qt::FramelessWindowHint);
-    s_spotMode->setSpotID(n);
-    EAnalysisTab::raiseBottomLeft(s_spotMode);
+    openFor(s_spotMode, &ESpotMode::setSpotID, n);
 }
 
 void ESpotTab::openSetupDialog(int n)
 {
-    if (!s_spotSetup)
-        s_spotSetup = new ESpotSetup(nullptr, Qt::FramelessWindowHint);
-    s_spotSetup->setSpotID(n);
-    EAnalysisTab::raiseBottomLeft(s_spotSetup);
+    openFor(s_spotSetup, &ESpotSetup::setSpotID, n);
 }

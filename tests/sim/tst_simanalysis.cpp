@@ -1,4 +1,6 @@
 #include "../libtherma/frontfixture.h"
+#include "ealarmsetup.h"
+#include "eanalysissetup.h"
 #include "eanalysistab.h"
 #include "eanalysistabbar.h"
 #include "eareamode.h"
@@ -12,6 +14,10 @@
 #include "elinetab.h"
 #include "elinewidget.h"
 #include "esettingtab.h"
+#include "emisstable.h"
+#include "eparasetup.h"
+#include "ereminditem.h"
+#include "espinbox.h"
 #include "espinboxitem.h"
 #include "espotmode.h"
 #include "espotsetup.h"
@@ -24,6 +30,7 @@
 #include "shellscreen.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
@@ -97,6 +104,14 @@ void TstSimAnalysis::panelAndDialogs()
     click(child(spotSetup->emissField(), "Left"));
     QCOMPARE(view.getSpotWidget(2)->getTempSetup()->emiss, 0.94f);
     save(QStringLiteral("analysis_spot_setup.png"));
+    // A tap on the emissivity opens the material chooser over the dialog.
+    click(spotSetup->emissField()->spinBox()->findChild<QLineEdit *>());
+    EmissTable *materials = shown<EmissTable>();
+    QVERIFY(materials);
+    QVERIFY(QTest::qWaitForWindowExposed(materials));
+    save(QStringLiteral("analysis_spot_materials.png"));
+    QTest::keyClick(materials, Qt::Key_Escape);
+    QVERIFY(!materials->isVisible());
     click(child(spotSetup->title(), "Cancel"));
 
     // Lines: the horizontal line on, moved two rows down.
@@ -142,11 +157,32 @@ void TstSimAnalysis::panelAndDialogs()
     save(QStringLiteral("analysis_area_setup.png"));
     click(child(areaSetup->title(), "Cancel"));
 
-    // Settings: the alarm on spot 1.
+    // Settings: the alarm on spot 1, then each dialog of the page.
     click(panel->tabBar()->tab(3));
-    click(panel->settingPage()->alarmRow()->checkItem());
+    ESettingTab *settings = panel->settingPage();
+    click(settings->alarmRow()->checkItem());
     QVERIFY(view.getSpotWidget(1)->isAlarmOn());
     save(QStringLiteral("analysis_settings.png"));
+    click(settings->globalRow());
+    EParaSetup *global = shown<EParaSetup>();
+    QVERIFY(global);
+    QVERIFY(QTest::qWaitForWindowExposed(global));
+    save(QStringLiteral("analysis_global_para.png"));
+    click(child(global->title(), "Cancel"));
+    panel->popUp();
+    click(settings->measureRow());
+    QVERIFY(shown<EAnalysisSetup>());
+    QVERIFY(QTest::qWaitForWindowExposed(settings->measureSetup()));
+    save(QStringLiteral("analysis_measure_setting.png"));
+    click(child(settings->measureSetup()->title(), "Cancel"));
+    panel->popUp();
+    click(child(settings->alarmRow(), "Setting"));
+    EAlarmSetup *alarm = shown<EAlarmSetup>();
+    QVERIFY(alarm && alarm->isArmed());
+    QVERIFY(QTest::qWaitForWindowExposed(alarm));
+    save(QStringLiteral("analysis_alarm.png"));
+    click(child(alarm->title(), "Cancel"));
+    panel->popUp();
 
     QTest::keyClick(panel, Qt::Key_Escape);
     QVERIFY(!panel->isVisible());
