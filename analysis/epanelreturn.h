@@ -1,6 +1,6 @@
 #pragma once
 
-// Brings the analysis panel back after a settings dialog closes, once the
+// Brings the analysis panel back after a settings dialog closes, when the
 // panel exists.
 class EPanelReturn
 {

@@ -2,6 +2,8 @@
 
 #include "clcd_power.h"
 #include "eanalysissetup.h"
+#include "eanalysistab.h"
+#include "eareatab.h"
 #include "eareawidget.h"
 #include "egeneralpage.h"
 #include "eglobal.h"
@@ -10,10 +12,12 @@
 #include "eimagepalette.h"
 #include "eimagepip.h"
 #include "eimagetab.h"
+#include "elinetab.h"
 #include "elinewidget.h"
 #include "emiscpage.h"
 #include "ephotospage.h"
 #include "esetupwindow.h"
+#include "espottab.h"
 #include "espotwidget.h"
 #include "etoolwidget.h"
 #include "fpga.h"
@@ -173,8 +177,20 @@ void LiveFactoryReset::moveLine(int n, int x, int y)
 
 void LiveFactoryReset::readTabTicks(const QString &kind)
 {
-    // The panel reads the objects' visibility again each time it is shown.
-    qWarning("factory reset: the %s tab of the analysis panel is not built, skipped", qPrintable(kind));
+    EAnalysisTab *panel = EGlobal::getAnalysisTab();
+    if (!panel) {
+        skipped("the analysis panel");
+        return;
+    }
+    EObjectTab *page = nullptr;
+    if (kind == QLatin1String("Spot"))
+        page = panel->spotPage();
+    else if (kind == QLatin1String("Area"))
+        page = panel->areaPage();
+    else if (kind == QLatin1String("Line"))
+        page = panel->linePage();
+    if (page)
+        page->readPara();
 }
 
 void LiveFactoryReset::disarmSpotAlarm(int n)

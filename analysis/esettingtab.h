@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class EAnalysisSetup;
+class ERemindItem;
+class ETabItem;
+
+// The settings page of the analysis panel: the global object parameters,
+// the measurement setup and the spot alarm (switch and setup).
+class ESettingTab : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ESettingTab(QWidget *parent = nullptr);
+    ~ESettingTab() override;
+
+    ERemindItem *globalRow() const { return m_global; }
+    ERemindItem *measureRow() const { return m_measure; }
+    ETabItem *alarmRow() const { return m_alarm; }
+    EAnalysisSetup *measureSetup() const { return m_measureSetup; }
+    // Arms (on) or disarms the alarm on its stored target spot with the
+    // stored mode and threshold; off also switches the board's output off.
+    void readAlarmPara(bool on);
+
+public Q_SLOTS:
+    void settingHandler(const QString &text);
+    void clickedGlobalSetupHandler();
+    void clickedAlarmSetupHandler();
+    void alarmSetupHandler() {}
+    void clickedAlarmHandler();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    ERemindItem *m_global;
+    ERemindItem *m_measure;
+    ETabItem *m_alarm;
+    // Built with the page and kept with it.
+    EAnalysisSetup *m_measureSetup;
+};
