@@ -2,7 +2,6 @@
 #include "fontfamilies.h"
 #include "launchoptions.h"
 #include "simpowerwiring.h"
-#include "simsetupwiring.h"
 #include "liveviewshell.h"
 #include "screenplatform.h"
 #include "simscreen.h"
@@ -38,10 +37,8 @@ int main(int argc, char **argv)
     SimPowerWiring::install(&screen);
     LiveViewShell live;
     screen.setOverlay(live.view());
-    live.addImageTab(&screen);
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
     QObject::connect(&simulator, &Simulator::boardColorBar, &screen, &SimScreen::setColorBar);
-    SimSetupWiring::install(&screen);
     // Popups and dialogs stand at screen coordinates, as on the camera.
     screen.move(0, 0);
     screen.show();

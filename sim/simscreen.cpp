@@ -132,7 +132,12 @@ void SimScreen::paintEvent(QPaintEvent *)
 
 QImage SimScreen::composed()
 {
+    // The panel's light dims the windows over the screen too: the shade
+    // goes over everything once.
+    const bool shaded = m_shade->isVisible();
+    m_shade->hide();
     QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    m_shade->setVisible(shaded);
     QPainter p(&image);
     const QPoint origin = geometry().topLeft();
     QList<QWidget *> windows;
@@ -148,5 +153,7 @@ QImage SimScreen::composed()
             continue;
         p.drawPixmap(window->geometry().topLeft() - origin, window->grab());
     }
+    if (shaded)
+        p.fillRect(image.rect(), m_shade->palette().color(QPalette::Window));
     return image;
 }

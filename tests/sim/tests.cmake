@@ -1,4 +1,4 @@
-ostrel_add_qtest_folder(sim LIBS sim ostrel_simpower ostrel_simsetup ostrel_app)
+ostrel_add_qtest_folder(sim LIBS sim ostrel_simpower ostrel_app)
 foreach(test tst_simroot tst_simlaunch)
   target_compile_definitions(${test} PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>"
                                              ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
