@@ -49,6 +49,12 @@ bool EObjectSettings::readBool(const QString &key, bool fallback) const
     return fallback;
 }
 
+QString EObjectSettings::readString(const QString &key, const QString &fallback) const
+{
+    const QString text = m_settings->value(key).toString();
+    return text.isEmpty() ? fallback : text;
+}
+
 TempSetup EObjectSettings::readTempSetup(const TempSetup &current) const
 {
     const TempSetup d = defaultTempSetup();

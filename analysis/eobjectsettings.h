@@ -26,6 +26,8 @@ public:
     int readInt(const QString &key, int fallback, int low, int high) const;
     double readReal(const QString &key, double fallback, double low, double high) const;
     bool readBool(const QString &key, bool fallback) const;
+    // A text; a missing or empty one gives the fallback.
+    QString readString(const QString &key, const QString &fallback) const;
     // "Emiss", "Distan", "Offset"; the fourth word is kept from current.
     TempSetup readTempSetup(const TempSetup &current) const;
     // "ParaMode": 0 own parameters, 1 global; anything else 0.
