@@ -10,6 +10,7 @@
 #include "intervals.h"
 #include "poweroff.h"
 #include "systemclock.h"
+#include "zmultifunctional.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -441,10 +442,18 @@ void EToolWidget::stopToolwidgetupdate()
 
 // ---- popups ----
 
-// The zoom/rotate panel and the analysis panel are not built yet, so
-// nothing is registered to toggle.
+// The analysis panel is not built yet, so nothing is registered to toggle.
 void EToolWidget::displaymultifunctionWindow()
 {
+    ZMultifunctional *strip = EGlobal::get_multifunctional();
+    if (!strip)
+        return;
+    if (strip->isVisible()) {
+        strip->hide();
+    } else {
+        strip->show();
+        strip->raise();
+    }
 }
 
 void EToolWidget::displayAnalysisWindow()

@@ -2,7 +2,10 @@
 // command pipe "/tmp/service_ir" under the root given as its argument (or
 // OSTREL_ROOT) and logs every command it receives to "/tmp/encoder-sim.log".
 // It serves only a root the simulator made, never the machine's own folders.
+// The zoom and rotate commands set the picture geometry it keeps in
+// "/tmp/encoder-sim.state", which the simulated screen applies.
 
+#include "encoderstate.h"
 #include "fiforeader.h"
 #include "paths.h"
 #include "simroot.h"
@@ -38,9 +41,19 @@ int main(int argc, char **argv)
         return 1;
     }
     FifoReader commands(QStringLiteral("/tmp/service_ir"));
-    QObject::connect(&commands, &FifoReader::received, &app, [&log](const QByteArray &data) {
-        log.write(QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + ' ' + data + '\n');
+    // A fresh run starts neutral, as the service does.
+    EncoderState state;
+    state.save();
+    QObject::connect(&commands, &FifoReader::received, &app, [&log, &state](const QByteArray &data) {
+        const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
+        bool changed = false;
+        for (const QByteArray &command : EncoderState::split(data)) {
+            log.write(stamp + ' ' + command + '\n');
+            changed |= state.apply(command);
+        }
         log.flush();
+        if (changed && !state.save())
+            qWarning("encoder-sim: cannot write %s", EncoderState::StateFile);
     });
     if (!commands.open()) {
         qWarning("encoder-sim: cannot make the command pipe %s", qPrintable(Paths::resolve(commands.path())));

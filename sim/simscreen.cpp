@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QTimer>
 
 SimScreen::SimScreen(QWidget *parent)
     : QWidget(parent)
@@ -19,6 +20,22 @@ SimScreen::SimScreen(QWidget *parent)
     // The window system keeps no stacking order a screenshot could ask
     // for: follow it from the show and raise events.
     qApp->installEventFilter(this);
+    auto *encoderPoll = new QTimer(this);
+    connect(encoderPoll, &QTimer::timeout, this, &SimScreen::refreshEncoderState);
+    encoderPoll->start(EncoderPollMs);
+}
+
+void SimScreen::refreshEncoderState()
+{
+    setEncoderState(EncoderState::load());
+}
+
+void SimScreen::setEncoderState(const EncoderState &state)
+{
+    if (state == m_encoder)
+        return;
+    m_encoder = state;
+    update();
 }
 
 bool SimScreen::eventFilter(QObject *watched, QEvent *event)
@@ -125,7 +142,19 @@ void SimScreen::setColorBar(const QImage &bar)
 void SimScreen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(rect(), m_picture);
+    if (!m_encoder.isNeutral()) {
+        // As the encoder service does: zoom and turn about the centre.
+        p.fillRect(rect(), Qt::black);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.translate(Width / 2.0, Height / 2.0);
+        p.rotate(m_encoder.angle);
+        p.scale(m_encoder.zoom / 10.0, m_encoder.zoom / 10.0);
+        p.translate(-Width / 2.0, -Height / 2.0);
+        p.drawImage(rect(), m_picture);
+        p.resetTransform();
+    } else {
+        p.drawImage(rect(), m_picture);
+    }
     if (!m_colorBar.isNull())
         p.drawImage(QPoint(299, 56), m_colorBar);
 }

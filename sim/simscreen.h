@@ -1,5 +1,7 @@
 #pragma once
 
+#include "encoderstate.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -45,6 +47,13 @@ public:
     // simulated screen at its own screen position, beneath the shade.
     void showOnScreen(QWidget *window);
 
+    // The zoom and rotation encoder-sim keeps, applied to the board's
+    // picture about its centre; followed from its state file while shown.
+    enum { EncoderPollMs = 200 };
+    void setEncoderState(const EncoderState &state);
+    EncoderState encoderState() const { return m_encoder; }
+    void refreshEncoderState();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,4 +69,5 @@ private:
     QWidget *m_shade = nullptr;
     int m_backlight = 0;
     bool m_panelOn = true;
+    EncoderState m_encoder;
 };

@@ -69,4 +69,13 @@ private:
     int m_scState = 0;
     int m_activation = Hidden;
     bool m_hidingByTimer = false;
+
+    // ---- interval capture: the automatic snapshot ----
+public:
+    // While set, the end of a photo save does not show the panel again.
+    void setSnapshot(bool on) { m_snapshot = on; }
+    bool getSnapshot() const { return m_snapshot; }
+
+private:
+    bool m_snapshot = false;
 };
