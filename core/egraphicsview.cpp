@@ -2,6 +2,7 @@
 
 #include "ecolorrect.h"
 
+#include "eanalysistab.h"
 #include "eareagraphicsitem.h"
 #include "eareawidget.h"
 #include "eadjustlevelitem.h"
@@ -9,6 +10,7 @@
 #include "elinegraphicsitem.h"
 #include "emaininterface.h"
 #include "espotgraphicsitem.h"
+#include "zmultifunctional.h"
 #include "eglobal.h"
 #include "egraphicsmaxitem.h"
 #include "egraphicsminitem.h"
@@ -1294,6 +1296,8 @@ bool EGraphicsView::pressGuarded() const
     if (const CvmainWindow *panel = EGlobal::get_cvmainwindow())
         if (panel->isVisible() || panel->get_activationstat() == CvmainWindow::Shown)
             return true;
+    if (const ZMultifunctional *strip = EGlobal::get_multifunctional(); strip && strip->isVisible())
+        return true;
     return false;
 }
 
@@ -1306,8 +1310,13 @@ void EGraphicsView::closePopupsOutside(const QPoint &at)
     m_topWidget = true;
     if (QRect(0, 40, 231, 201).contains(at))
         return;
-    if (EImageTab *popup = EGlobal::getImageTab(); popup && modal == popup)
+    if (EAnalysisTab *panel = EGlobal::getAnalysisTab(); panel && modal == panel) {
+        panel->setVisible(false);
+        if (currentObject && currentObject->isHighlight() && currentObject->isVisibled())
+            currentObject->blink(3);
+    } else if (EImageTab *popup = EGlobal::getImageTab(); popup && modal == popup) {
         popup->setVisible(false);
+    }
 }
 
 void EGraphicsView::pressOnBarePicture()

@@ -1,5 +1,6 @@
 #include "ekeyboardfilter.h"
 
+#include "capturerelease.h"
 #include "clcd_power.h"
 #include "commandrunner.h"
 #include "cvmainwindow.h"
@@ -11,9 +12,9 @@
 #include "emiscpage.h"
 #include "esetupwindow.h"
 #include "etoolwidget.h"
-#include "fifowriter.h"
 #include "intervals.h"
 #include "paths.h"
+#include "pipecommand.h"
 #include "zpshutdown.h"
 
 #include <QKeyEvent>
@@ -143,11 +144,8 @@ void EKeyboardFilter::dispatch(int keycode, bool isPress)
 
 int EKeyboardFilter::keyisWriteSelect(const char *path, const char *command)
 {
-    const FifoWriter::Result sent = FifoWriter::write(QLatin1String(path), QByteArray(command));
-    if (sent != FifoWriter::Written) {
-        qWarning("keyisWriteSelect: \"%s\" to %s not sent: %s", command, path, FifoWriter::describe(sent));
+    if (!PipeCommand::send(path, QByteArray(command), "keyisWriteSelect"))
         return -1;
-    }
     std::printf("\t%s: %s \n", "keyisWriteSelect", command);
     return 0;
 }
@@ -411,18 +409,16 @@ void EKeyboardFilter::snapshot()
     panel->set_Imagestate(1);
     bar->freezeImageFlag(true);
     const bool started = keyisWriteSelect(servicePipe(), "jpegenc start") == 0;
-    if (started)
+    if (started) {
         view->freezeFPGAImage(true);
+        panel->setSnapshot(true);
+    }
     if (started && keyisWriteSelect(savePipe(), "save") == 0)
         return;
     // Nothing will save this picture: give the live view back, or every
     // later snapshot would only log.
-    if (started) {
-        view->freezeFPGAImage(false);
-        keyisWriteSelect(servicePipe(), "jpegenc stop");
-    }
-    bar->freezeImageFlag(false);
-    panel->set_Imagestate(0);
+    panel->setSnapshot(false);
+    CaptureRelease::release(started, "snapshot");
     EGraphicsView::showWrapIndicator(view, "Save failed");
 }
 
@@ -442,6 +438,8 @@ void EKeyboardFilter::trigger()
                 bar->freezeImageFlag(false);
         } else if (view->getImagesequencemode()) {
             EGraphicsView::showWrapIndicator(view, "Automatic Camera");
+            if (panel)
+                panel->setSnapshot(true);
         } else if (panel && panel->getSCstate() == 0) {
             panel->set_currentwidget(0);
             panel->show();

@@ -1,14 +1,15 @@
 #include "emaininterface.h"
 
 #include "cvmainwindow.h"
+#include "eanalysistab.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "eimagetab.h"
 #include "einterfaceitem.h"
 #include "esetupwindow.h"
 #include "etoolwidget.h"
-#include "fifowriter.h"
 #include "messagechannel.h"
+#include "pipecommand.h"
 #include "smaplayer.h"
 #include "thumbmenu.h"
 
@@ -95,6 +96,7 @@ EMainInterface::~EMainInterface()
     if (m_imageTab && EGlobal::getImageTab() == m_imageTab)
         EGlobal::setImageTab(nullptr);
     delete m_imageTab.data();
+    delete m_analysisTab.data();
     if (m_setupWindow && EGlobal::getSetupWindow() == m_setupWindow)
         EGlobal::setSetupWindow(nullptr);
     delete m_setupWindow.data();
@@ -127,11 +129,8 @@ EInterfaceItem *EMainInterface::tile(const QString &name) const
 
 int EMainInterface::isWriteSelect(const char *command)
 {
-    const FifoWriter::Result sent = FifoWriter::write(QLatin1String(servicePipe()), QByteArray(command));
-    if (sent != FifoWriter::Written) {
-        qWarning("EMainInterface: \"%s\" not sent: %s", command, FifoWriter::describe(sent));
+    if (!PipeCommand::send(servicePipe(), QByteArray(command), "EMainInterface"))
         return -1;
-    }
     std::printf("\tdispose_cmd: %s \n", command);
     return 0;
 }
@@ -149,6 +148,8 @@ void EMainInterface::timerEvent(QTimerEvent *event)
 
 void EMainInterface::buildAheadOfUse()
 {
+    if (!EGlobal::getAnalysisTab())
+        m_analysisTab = new EAnalysisTab(nullptr, Qt::FramelessWindowHint);
     if (!EGlobal::getSetupWindow()) {
         m_setupWindow = new ESetupWindow(nullptr, Qt::FramelessWindowHint);
         EGlobal::setSetupWindow(m_setupWindow);
@@ -187,16 +188,12 @@ void EMainInterface::mousePressClicked(const QString &name)
         panel->setSCstate(1);
 }
 
-void EMainInterface::placeBottomLeft(QWidget *popup)
-{
-    popup->hide();
-    popup->show();
-    popup->move(0, 240 - popup->height());
-}
-
 void EMainInterface::openAnalysis()
 {
     setVisibled(false);
+    if (!EGlobal::getAnalysisTab())
+        m_analysisTab = new EAnalysisTab(nullptr, Qt::FramelessWindowHint);
+    EGlobal::getAnalysisTab()->popUp();
 }
 
 void EMainInterface::openImage()
@@ -204,7 +201,7 @@ void EMainInterface::openImage()
     setVisibled(false);
     if (!EGlobal::getImageTab())
         m_imageTab = new EImageTab(this, nullptr, Qt::FramelessWindowHint);
-    placeBottomLeft(EGlobal::getImageTab());
+    EAnalysisTab::raiseBottomLeft(EGlobal::getImageTab());
 }
 
 void EMainInterface::openCamera()

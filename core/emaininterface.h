@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class CvmainWindow;
+class EAnalysisTab;
 class EImageTab;
 class EInterfaceItem;
 class EMainWindow;
@@ -64,7 +65,6 @@ private:
     void openPhotos();
     void openPlayer();
     void openSetup();
-    static void placeBottomLeft(QWidget *popup);
 
     EMainWindow *m_mainWindow;
     bool m_shown = false;
@@ -74,6 +74,7 @@ private:
     QPointer<ThumbMenu> m_photoBrowser;
     QPointer<Smaplayer> m_videoBrowser;
     // Built here and deleted with the menu; the registry points at them.
+    QPointer<EAnalysisTab> m_analysisTab;
     QPointer<EImageTab> m_imageTab;
     QPointer<ESetupWindow> m_setupWindow;
     QPointer<CvmainWindow> m_capturePanel;

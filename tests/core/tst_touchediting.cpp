@@ -1,4 +1,5 @@
 #include "cvmainwindow.h"
+#include "eanalysistab.h"
 #include "eadjustlevelitem.h"
 #include "eareagraphicsitem.h"
 #include "eareawidget.h"
@@ -14,6 +15,7 @@
 #include "ependingsettings.h"
 #include "espotwidget.h"
 #include "testroot.h"
+#include "zmultifunctional.h"
 
 #include <QSettings>
 #include <QtTest>
@@ -41,6 +43,8 @@ private Q_SLOTS:
     void guardsIgnoreTheGesture();
     void capturePanelComesBackOnce();
     void popupClosesBesideIt();
+    void analysisPanelClosesWithABlink();
+    void zoomStripHoldsTouchesBack();
     void dragsFollowTheFinger();
     void cornerPick_data();
     void cornerPick();
@@ -317,6 +321,42 @@ void TestTouchEditing::popupClosesBesideIt()
     QVERIFY(!spot->isHighlight());
     touch({250, 150});
     QVERIFY(m_menu->isVisibled());
+}
+
+void TestTouchEditing::analysisPanelClosesWithABlink()
+{
+    EAnalysisTab *panel = EGlobal::getAnalysisTab();
+    QVERIFY(panel);
+    m_view->showSpot(1, true);
+    ESpotWidget *spot = m_view->getSpotWidget(1);
+    panel->popUp();
+    QCOMPARE(QApplication::activeModalWidget(), panel);
+    touch({200, 100});
+    QVERIFY(panel->isVisible());
+    QVERIFY(!spot->isBlinking());
+    touch({250, 100});
+    QVERIFY(!panel->isVisible());
+    QVERIFY(spot->isBlinking());
+    QVERIFY(spot->isHighlight());
+    QVERIFY(!m_menu->isVisibled());
+    // Above the popups' band (y < 40) is beside it too.
+    panel->popUp();
+    touch({200, 30});
+    QVERIFY(!panel->isVisible());
+}
+
+void TestTouchEditing::zoomStripHoldsTouchesBack()
+{
+    ZMultifunctional strip;
+    EGlobal::set_multifunctional(&strip);
+    strip.show();
+    touch({250, 150});
+    QVERIFY(!m_view->isPressed());
+    QVERIFY(!m_menu->isVisibled());
+    strip.hide();
+    touch({250, 150});
+    QVERIFY(m_menu->isVisibled());
+    EGlobal::set_multifunctional(nullptr);
 }
 
 void TestTouchEditing::dragsFollowTheFinger()
