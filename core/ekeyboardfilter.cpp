@@ -80,8 +80,13 @@ bool EKeyboardFilter::eventFilter(QObject *watched, QEvent *event)
 bool EKeyboardFilter::filter(int, int keycode, int, bool isPress, bool)
 {
     EGraphicsView *view = EGlobal::getGraphicsView();
-    if (view && view->getWaitIrAdmode())
+    // A release that is otherwise ignored still ends its key's hold: a
+    // hold must never outlive the finger on the key.
+    if (view && view->getWaitIrAdmode()) {
+        if (!isPress)
+            endHold(keycode);
         return false;
+    }
     CLcd_power *lcd = EGlobal::get_LcdPower();
     m_lcdState = lcd ? lcd->cget_Lcd_stat() : -1;
     if (m_lcdState == 0 || (view && view->getLcdPowerstate())) {
@@ -92,11 +97,15 @@ bool EKeyboardFilter::filter(int, int keycode, int, bool isPress, bool)
                 view->setLcdPowerstate(false);
                 view->setTouchLcdstate(true);
             }
+        } else {
+            endHold(keycode);
         }
         return false;
     }
     if (view && view->getTouchLcdstate()) {
         view->setTouchLcdstate(false);
+        if (!isPress)
+            endHold(keycode);
         return false;
     }
     dispatch(keycode, isPress);
@@ -136,6 +145,36 @@ void EKeyboardFilter::dispatch(int keycode, bool isPress)
         break;
     case Qt::Key_E:
         flashKey(isPress);
+        break;
+    default:
+        break;
+    }
+}
+
+void EKeyboardFilter::endHold(int keycode)
+{
+    switch (keycode) {
+    case Qt::Key_A:
+        m_levelTimer->stop();
+        break;
+    case Qt::Key_C:
+        m_calibTimer->stop();
+        break;
+    case Qt::Key_P:
+        m_powerTimer->stop();
+        break;
+    case Qt::Key_L:
+        m_lampTimer->stop();
+        if (m_lampFired) {
+            m_lampFired = false;
+            laserHandler(false);
+        }
+        break;
+    case Qt::Key_U:
+        m_updateTimer->stop();
+        break;
+    case Qt::Key_E:
+        m_flashTimer->stop();
         break;
     default:
         break;

@@ -68,6 +68,7 @@ protected:
 
 private:
     void dispatch(int keycode, bool isPress);
+    void endHold(int keycode);
     void levelKey(bool isPress);
     void calibrationKey(bool isPress);
     void powerKey(bool isPress);
