@@ -6,6 +6,7 @@ foreach(test tst_simroot tst_simlaunch)
 endforeach()
 # encoder-sim reads the commands the setup window sends.
 add_dependencies(tst_simsetup encoder-sim)
+add_dependencies(tst_simmenu encoder-sim)
 # The launch test holds a port the way another VNC server would.
 find_package(Qt6 REQUIRED COMPONENTS Network)
 target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)
