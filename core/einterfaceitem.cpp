@@ -7,9 +7,15 @@
 #include <QVBoxLayout>
 
 namespace {
-const char *const TileBase = "color:rgba(255, 255, 255, 0) ;border: 0px solid rgba(255, 255, 255, 0);";
-const char *const TileHover = "QPushButton:pressed, QPushButton:hover { background: rgba(255,0,0,66); border-style: outset;"
+const char *const TileBase = "color: rgba(255, 255, 255, 0); border: 0px solid rgba(255, 255, 255, 0);";
+const char *const TileHover = "EInterfaceItem:pressed, EInterfaceItem:hover { background: rgba(255,0,0,66); border-style: outset;"
                               " border-width: 0px; border-radius: 0px; border-color: beige; }";
+
+// The tile's own rule; the hover and pressed rule follows in the normal state.
+QString tileSheet(const QString &extra)
+{
+    return QStringLiteral("EInterfaceItem { ") + QLatin1String(TileBase) + extra + QStringLiteral(" }");
+}
 } // namespace
 
 EInterfaceItem::EInterfaceItem(QWidget *parent)
@@ -52,21 +58,20 @@ void EInterfaceItem::setIconName(const QString &path)
 void EInterfaceItem::set_ImageButtonstate(int state)
 {
     m_state = state;
-    const QString base = QLatin1String(TileBase);
     switch (state) {
     case Highlighted:
-        setStyleSheet(base + QStringLiteral("border-width: 2px;border-style: solid;border-color: rgba(255,0,0)"));
+        setStyleSheet(tileSheet(QStringLiteral("border-width: 2px; border-style: solid; border-color: rgb(255,0,0);")));
         m_caption->setStyleSheet(QStringLiteral("color: rgb(16,16,16); border-radius: 6px;"
                                                 "background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                                                 " stop:0 rgba(247,255,231,255), stop:0.872727 rgba(206,231,107,200));"));
         break;
     case Pressed:
-        setStyleSheet(base + QStringLiteral("background-color: rgba(0,255,0);"));
+        setStyleSheet(tileSheet(QStringLiteral("background-color: rgb(0,255,0);")));
         m_caption->setStyleSheet(QStringLiteral("color: rgba(255,255,255,255); background: rgba(0,255,0,255);"
                                                 " border: none; border-radius: 0px;"));
         break;
     default:
-        setStyleSheet(base + QStringLiteral("background:(255, 255, 255, 0);color:darkred;") + QLatin1String(TileHover));
+        setStyleSheet(tileSheet(QStringLiteral("background: rgba(255, 255, 255, 0); color: darkred;")) + QLatin1String(TileHover));
         m_caption->setStyleSheet(QStringLiteral("color: rgba(255,255,255,255); background: rgba(0,0,255,66);"
                                                 " border: none; border-radius: 0px;"));
         break;
