@@ -13,6 +13,7 @@
 #include "elinewidget.h"
 #include "emaininterface.h"
 #include "ependingsettings.h"
+#include "escaledlayout.h"
 #include "espotwidget.h"
 #include "testroot.h"
 #include "zmultifunctional.h"
@@ -157,17 +158,24 @@ void TestTouchEditing::hitDispatch_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("dragKind");
-    QTest::newRow("spot marker") << "spot" << int(EGraphicsView::DragSpot);
-    QTest::newRow("area rectangle") << "area" << int(EGraphicsView::DragArea);
-    QTest::newRow("line") << "line" << int(EGraphicsView::DragLine);
-    QTest::newRow("line marker") << "marker" << int(EGraphicsView::DragLineMarker);
-    QTest::newRow("readout text") << "text" << int(EGraphicsView::DragNone);
+    QTest::addColumn<int>("pictureMode");
+    QTest::newRow("spot marker") << "spot" << int(EGraphicsView::DragSpot) << int(IR);
+    QTest::newRow("area rectangle") << "area" << int(EGraphicsView::DragArea) << int(IR);
+    QTest::newRow("line") << "line" << int(EGraphicsView::DragLine) << int(IR);
+    QTest::newRow("line marker") << "marker" << int(EGraphicsView::DragLineMarker) << int(IR);
+    QTest::newRow("readout text") << "text" << int(EGraphicsView::DragNone) << int(IR);
+    QTest::newRow("spot marker, quarter") << "spot" << int(EGraphicsView::DragSpot) << int(VIS_PIPE_IR);
+    QTest::newRow("area rectangle, quarter") << "area" << int(EGraphicsView::DragArea) << int(VIS_PIPE_IR);
+    QTest::newRow("spot marker, centred") << "spot" << int(EGraphicsView::DragSpot) << int(VIS_MIX_IR);
+    QTest::newRow("area rectangle, centred") << "area" << int(EGraphicsView::DragArea) << int(VIS_MIX_IR);
 }
 
 void TestTouchEditing::hitDispatch()
 {
     QFETCH(QString, kind);
     QFETCH(int, dragKind);
+    QFETCH(int, pictureMode);
+    m_view->setImageMode(pictureMode);
     m_view->showSpot(2, true); // a previous current object
     EAnalysisWidget *previous = m_view->currentFocusWidget();
     showOnly(kind.toLatin1().constData());
@@ -179,10 +187,12 @@ void TestTouchEditing::hitDispatch()
         expected = m_view->getSpotWidget(1);
         at = QPoint(expected->getX(), expected->getY());
     } else if (kind == QLatin1String("area")) {
-        EAreaWidget *area = placeArea({150, 100, 80, 60});
+        // Inside the layout's bounds, clear of the spots.
+        const QRect b = EScaledLayout::bounds(pictureMode == IR ? EScaledLayout::FullScreen : pictureMode == VIS_PIPE_IR ? 0 : EScaledLayout::Centred);
+        EAreaWidget *area = placeArea({b.left() + 10, b.bottom() - 50, 40, 40});
         m_view->currentObject = previous;
         expected = area;
-        at = QPoint(190, 130);
+        at = QPoint(area->getX() + 20, area->getY() + 20);
     } else if (kind == QLatin1String("line")) {
         expected = m_view->getLineWidget(1);
         at = QPoint(expected->getX() > 160 ? 40 : 280, expected->getY());
