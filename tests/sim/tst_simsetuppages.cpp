@@ -30,7 +30,8 @@
 #include "livescreen.h"
 #include "paths.h"
 #include "simpowerdevice.h"
-#include "simsetupwiring.h"
+#include "menuroute.h"
+#include "storageinfo.h"
 #include "simtranslations.h"
 
 #include <QGraphicsView>
@@ -68,7 +69,7 @@ private:
     void saveScreen(const QString &name);
 
     LiveScreen m_sim;
-    SimSetupWiring *m_setup = nullptr;
+    ESetupWindow *m_window = nullptr;
     QPointingDevice *m_finger = nullptr;
 };
 
@@ -79,8 +80,11 @@ void TestSimSetupPages::initTestCase()
     QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
     m_sim.start(true);
     QVERIFY(!QTest::currentTestFailed());
-    m_setup = SimSetupWiring::install(m_sim.screen.get());
+    // The main menu builds the setup window on its first turn.
     QTRY_VERIFY(EGlobal::getSetupWindow());
+    m_window = EGlobal::getSetupWindow();
+    // The simulated card is in its slot and mounted.
+    StorageInfo::setCardMounted(true);
     IdleWatcher::instance()->setScreenSaver(new lcdScreenSaver);
     IdleWatcher::instance()->install();
     m_finger = QTest::createTouchDevice();
@@ -98,7 +102,7 @@ ESetupWindow *TestSimSetupPages::openPage(const char *entry)
 {
     ESetupWindow *window = EGlobal::getSetupWindow();
     if (!window->isVisible())
-        QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
+        MenuRoute::openTile("Config");
     auto *item = window->listItems()->findChild<ESetupItem *>(QLatin1String(entry));
     touch(item);
     return window;
@@ -282,7 +286,7 @@ void TestSimSetupPages::germanWindow()
         german.hide();
     }
     QCoreApplication::removeTranslator(&translator);
-    EGlobal::setSetupWindow(m_setup->window());
+    EGlobal::setSetupWindow(m_window);
 }
 
 // The program itself, started with "Lang" German, reads the key and loads
