@@ -78,13 +78,13 @@ void TestSimSetupPages::initTestCase()
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     FontFamilies::install();
     QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
+    // The simulated card is in its slot and mounted before the pages exist.
+    StorageInfo::setCardMounted(true);
     m_sim.start(true);
     QVERIFY(!QTest::currentTestFailed());
     // The main menu builds the setup window on its first turn.
     QTRY_VERIFY(EGlobal::getSetupWindow());
     m_window = EGlobal::getSetupWindow();
-    // The simulated card is in its slot and mounted.
-    StorageInfo::setCardMounted(true);
     IdleWatcher::instance()->setScreenSaver(new lcdScreenSaver);
     IdleWatcher::instance()->install();
     m_finger = QTest::createTouchDevice();
@@ -108,11 +108,10 @@ ESetupWindow *TestSimSetupPages::openPage(const char *entry)
     return window;
 }
 
+// A touch goes to the window the target lives in, as the panel's do.
 void TestSimSetupPages::touch(QWidget *target)
 {
-    const QPoint at = target->mapTo(m_sim.screen.get(), target->rect().center());
-    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).release(0, at);
+    touchDialog(target->window(), target);
 }
 
 // Dialogs are windows of their own at screen coordinates.
@@ -257,7 +256,7 @@ void TestSimSetupPages::infoPage()
     QCOMPARE(page->versionItem()->text(), QStringLiteral("2.0.04"));
     QVERIFY(page->sdCardItem()->isEnabled());
     saveScreen(QStringLiteral("setup_info.png"));
-    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
 }
 
