@@ -3,8 +3,10 @@
 #include "brightnesssetting.h"
 #include "clcd_power.h"
 #include "ebattery.h"
+#include "eanalysistab.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
+#include "emaininterface.h"
 #include "esetupwindow.h"
 #include "espotwidget.h"
 #include "fpga.h"
@@ -443,21 +445,30 @@ void EToolWidget::stopToolwidgetupdate()
 // ---- popups ----
 
 // The analysis panel is not built yet, so nothing is registered to toggle.
+// A visible popup is hidden; a hidden one is hidden and shown again, which
+// raises it. Nothing happens while it is not built.
+void EToolWidget::togglePopup(QWidget *popup, const char *log)
+{
+    if (!popup)
+        return;
+    if (popup->isVisible()) {
+        popup->hide();
+        return;
+    }
+    popup->hide();
+    popup->show();
+    popup->raise();
+    qWarning("%s", log);
+}
+
 void EToolWidget::displaymultifunctionWindow()
 {
-    ZMultifunctional *strip = EGlobal::get_multifunctional();
-    if (!strip)
-        return;
-    if (strip->isVisible()) {
-        strip->hide();
-    } else {
-        strip->show();
-        strip->raise();
-    }
+    togglePopup(EGlobal::get_multifunctional(), "displaymultifunctionWindow");
 }
 
 void EToolWidget::displayAnalysisWindow()
 {
+    togglePopup(EGlobal::getAnalysisTab(), "here");
 }
 
 void EToolWidget::clickedHandler()
@@ -466,4 +477,6 @@ void EToolWidget::clickedHandler()
         setup->hide();
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->clearCurrentFocusWidget();
+    if (EMainInterface *menu = EGlobal::getMainInterface())
+        menu->setVisibled(!menu->isVisibled());
 }

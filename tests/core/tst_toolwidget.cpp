@@ -1,10 +1,12 @@
 #include "../libtherma/frontfixture.h"
 
 #include "clcd_power.h"
+#include "eanalysistab.h"
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "etoolwidget.h"
+#include "zmultifunctional.h"
 #include "intervals.h"
 #include "poweroff.h"
 #include "recordingcommandrunner.h"
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void idlePowerOff();
     void mixPresets_data();
     void mixPresets();
+    void popupToggles();
 };
 
 namespace {
@@ -336,6 +339,31 @@ void TestToolWidget::mixPresets()
     QCOMPARE(QSettings(QStringLiteral("etc/MixOffset"), QSettings::IniFormat).value(QStringLiteral("MIX_Index")).toInt(), 5);
     QCOMPARE(QSettings(QStringLiteral("etc/MixOffset"), QSettings::IniFormat).value(QStringLiteral("MIX_Dx")).toInt(), dx);
     EGlobal::setToolBar(b.view->toolBar());
+}
+
+// The strip's popup toggles: nothing before the popup exists, a visible one
+// hides, a hidden one comes back.
+void TestToolWidget::popupToggles()
+{
+    Bar bar;
+    bar.tool().displayAnalysisWindow();
+    bar.tool().displaymultifunctionWindow();
+    {
+        EAnalysisTab panel;
+        ZMultifunctional strip;
+        EGlobal::set_multifunctional(&strip);
+        QVERIFY(!panel.isVisible());
+        bar.tool().displayAnalysisWindow();
+        QVERIFY(panel.isVisible());
+        bar.tool().displayAnalysisWindow();
+        QVERIFY(!panel.isVisible());
+        bar.tool().displaymultifunctionWindow();
+        QVERIFY(strip.isVisible());
+        bar.tool().displaymultifunctionWindow();
+        QVERIFY(!strip.isVisible());
+        EGlobal::set_multifunctional(nullptr);
+    }
+    QVERIFY(!EGlobal::getAnalysisTab());
 }
 
 QTEST_MAIN(TestToolWidget)
