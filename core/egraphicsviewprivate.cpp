@@ -9,6 +9,7 @@
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "einttimeitem.h"
+#include "emaininterface.h"
 #include "emodifyprofile.h"
 #include "eshowmodifydialog.h"
 #include "etoolwidget.h"
@@ -187,6 +188,8 @@ void EGraphicsViewPrivate::showMenu()
 
 void EGraphicsViewPrivate::hideMainMenu()
 {
+    if (EMainInterface *menu = EGlobal::getMainInterface())
+        menu->setVisibled(false);
 }
 
 void EGraphicsViewPrivate::closeAllItem()
