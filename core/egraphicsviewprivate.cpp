@@ -23,6 +23,7 @@
 #include "setmainwindow.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QGraphicsScene>
 #include <QLabel>
 #include <QPushButton>
@@ -379,6 +380,8 @@ QPushButton *EGraphicsViewPrivate::makePanelButton(const QString &text, int x, i
     button->setFocusPolicy(Qt::NoFocus);
     button->setObjectName(text);
     button->adjustSize();
+    // 24 high: the "Back" button ends where the readout starts.
+    button->resize(button->width(), 24);
     button->move(x, y);
     return button;
 }
@@ -387,6 +390,7 @@ QLabel *EGraphicsViewPrivate::makePanelLabel(const QString &text, int x, int y)
 {
     auto *label = new QLabel(text, this);
     label->setStyleSheet(QStringLiteral("QLabel{color:white};"));
+    label->setFont(QFont(QApplication::font().family(), 11));
     label->move(x, y);
     label->resize(80, 20);
     return label;
@@ -407,6 +411,8 @@ void EGraphicsViewPrivate::showModifyItem()
     if (!m_readout && scene()) {
         m_readout = new EGraphicsTextItem(scene());
         m_readout->setDefaultTextColor(Qt::white);
+        // Four lines of about forty characters fit the panel's width.
+        m_readout->setFont(QFont(QApplication::font().family(), 10));
         m_readout->setPos(0, 165);
         scene()->addItem(m_readout);
     }
