@@ -77,6 +77,17 @@ void deleteWidget(T *&widget)
     }
 }
 
+// Builds the page on first use, then places and raises it.
+template <typename T, typename Make>
+void showPage(T *&page, const QRect &geometry, Make make)
+{
+    if (!page)
+        page = make();
+    page->setGeometry(geometry);
+    page->show();
+    page->raise();
+}
+
 EGraphicsView *liveView(EGraphicsViewPrivate *base)
 {
     return qobject_cast<EGraphicsView *>(base);
@@ -265,11 +276,7 @@ void EGraphicsViewPrivate::calibInferfaceHandle(EM_CALIB_TYPE type, bool show)
 
 void EGraphicsViewPrivate::showBiaoDingWidget()
 {
-    if (!m_biaoDing)
-        m_biaoDing = new MainBiaoDing(m_calibArea, nullptr);
-    m_biaoDing->setGeometry(0, 20, 320, 220);
-    m_biaoDing->show();
-    m_biaoDing->raise();
+    showPage(m_biaoDing, QRect(0, 20, 320, 220), [this] { return new MainBiaoDing(m_calibArea, nullptr); });
 }
 
 void EGraphicsViewPrivate::closeBiaoDingWidget()
@@ -279,11 +286,7 @@ void EGraphicsViewPrivate::closeBiaoDingWidget()
 
 void EGraphicsViewPrivate::showProductInfoWidget()
 {
-    if (!m_productInfo)
-        m_productInfo = new ProductInfoWidget(nullptr);
-    m_productInfo->setGeometry(0, 16, 320, 224);
-    m_productInfo->show();
-    m_productInfo->raise();
+    showPage(m_productInfo, QRect(0, 16, 320, 224), [] { return new ProductInfoWidget(nullptr); });
 }
 
 void EGraphicsViewPrivate::closeProductInfoWidget()
@@ -293,11 +296,7 @@ void EGraphicsViewPrivate::closeProductInfoWidget()
 
 void EGraphicsViewPrivate::showSetWidget()
 {
-    if (!m_setWindow)
-        m_setWindow = new SetMainWindow(nullptr, Qt::FramelessWindowHint);
-    m_setWindow->setGeometry(0, 16, 320, 224);
-    m_setWindow->show();
-    m_setWindow->raise();
+    showPage(m_setWindow, QRect(0, 16, 320, 224), [] { return new SetMainWindow(nullptr, Qt::FramelessWindowHint); });
 }
 
 void EGraphicsViewPrivate::closeSetWidget()
@@ -307,11 +306,7 @@ void EGraphicsViewPrivate::closeSetWidget()
 
 void EGraphicsViewPrivate::slot_clicked_modify()
 {
-    if (!m_modifyViewer)
-        m_modifyViewer = new EShowModifyDialog(nullptr);
-    m_modifyViewer->setGeometry(0, 0, 320, 240);
-    m_modifyViewer->show();
-    m_modifyViewer->raise();
+    showPage(m_modifyViewer, QRect(0, 0, 320, 240), [] { return new EShowModifyDialog(nullptr); });
 }
 
 void EGraphicsViewPrivate::slot_clicked_profile()
