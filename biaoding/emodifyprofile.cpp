@@ -1,0 +1,6 @@
+#include "emodifyprofile.h"
+
+EModifyProfile::EModifyProfile(QWidget *parent)
+    : CalibPage(-1, QStringLiteral("Profile"), parent)
+{
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calibpage.h"
+
+// The product information editor; for now a plain page that only returns
+// to the menu.
+class ProductInfoWidget : public CalibPage
+{
+    Q_OBJECT
+public:
+    explicit ProductInfoWidget(QWidget *parent = nullptr);
+};

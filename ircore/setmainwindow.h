@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calibpage.h"
+
+// The service settings window; for now a plain page that only returns to
+// the menu.
+class SetMainWindow : public CalibPage
+{
+    Q_OBJECT
+public:
+    explicit SetMainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::FramelessWindowHint);
+};
