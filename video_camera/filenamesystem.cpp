@@ -49,11 +49,12 @@ int FilenameSystem::numberOf(const QString &fileName)
     if (underscore < 0)
         return 0;
     int end = underscore + 1;
-    while (end < fileName.size() && fileName.at(end).isDigit() && end - underscore <= 9)
+    while (end < fileName.size() && fileName.at(end).isDigit())
         ++end;
     bool ok = false;
-    const int n = fileName.mid(underscore + 1, end - underscore - 1).toInt(&ok);
-    return ok ? n : 0;
+    const qlonglong n = fileName.mid(underscore + 1, end - underscore - 1).toLongLong(&ok);
+    // A run no name of ours can have belongs to a foreign file.
+    return ok && n <= MaxNumber ? int(n) : 0;
 }
 
 int FilenameSystem::highestIn(const QString &folder, const QString &filter)

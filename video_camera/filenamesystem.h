@@ -53,7 +53,7 @@ public:
     // past it. Empty when the day has no free number.
     QString takeFreeName(Kind kind);
     // The number of a name of this layout: the whole digit run after "_";
-    // 0 when there is none.
+    // 0 when there is none or it is past MaxNumber.
     static int numberOf(const QString &fileName);
 
 private:
