@@ -7,12 +7,12 @@
 #include "lcdscreensaver.h"
 #include "launchoptions.h"
 #include "simpowerwiring.h"
-#include "simsetupwiring.h"
 #include "liveviewshell.h"
 #include "screenplatform.h"
 #include "simscreen.h"
 #include "simtranslations.h"
 #include "simulator.h"
+#include "storageinfo.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
@@ -33,15 +33,16 @@ int runScreens(QApplication &app, Simulator &simulator, const LaunchOptions &opt
     else
         std::fprintf(stderr, "ostrel: no translation %s\n", qPrintable(LanguageTable::translationFile(lang)));
 
+    // Until the card watcher exists: the simulated card is in its slot and
+    // mounted.
+    StorageInfo::setCardMounted(true);
     SimScreen screen;
     // The power seams first: the status bar's battery gauge opens the ADC.
     SimPowerWiring::install(&screen);
     LiveViewShell live;
     screen.setOverlay(live.view());
-    live.addImageTab(&screen);
     QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
     QObject::connect(&simulator, &Simulator::boardColorBar, &screen, &SimScreen::setColorBar);
-    SimSetupWiring::install(&screen);
     // Popups and dialogs stand at screen coordinates, as on the camera.
     screen.move(0, 0);
     screen.show();

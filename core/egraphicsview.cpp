@@ -2,7 +2,15 @@
 
 #include "ecolorrect.h"
 
+#include "eanalysistab.h"
+#include "eareagraphicsitem.h"
 #include "eareawidget.h"
+#include "eadjustlevelitem.h"
+#include "elinearrowitem.h"
+#include "elinegraphicsitem.h"
+#include "emaininterface.h"
+#include "espotgraphicsitem.h"
+#include "zmultifunctional.h"
 #include "eglobal.h"
 #include "egraphicsmaxitem.h"
 #include "egraphicsminitem.h"
@@ -26,7 +34,9 @@
 #include "espotwidget.h"
 #include "fpga.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGraphicsProxyWidget>
@@ -1220,4 +1230,297 @@ void EGraphicsView::stopVideoWrapIndicator()
     m_videoIndicator = nullptr;
     if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
         panel->setVisible(true);
+}
+
+// ---- touch editing ----
+
+namespace {
+// The colour-bar labels and the mode item carry the spot bit as well:
+// they are tested first.
+enum ItemType {
+    BarMinType = 0x100001,
+    BarMaxType = 0x100010,
+    BarModeType = 0x100011,
+    SpotBit = 0x100000,
+    AreaBit = 0x1000,
+    TextBit = 0x10000,
+    LineType = 0x10,
+    LineMarkerType = 0x11,
+};
+
+// Where a moved area edge may go in each layout: left-edge and top-edge
+// ranges; an unknown layout moves no edge.
+bool edgeRanges(int scaledType, QPoint *left, QPoint *top)
+{
+    switch (scaledType) {
+    case EScaledLayout::FullScreen: *left = {5, 315}; *top = {5, 235}; return true;
+    case 0: *left = {5, 155}; *top = {5, 115}; return true;
+    case 1: *left = {5, 155}; *top = {125, 235}; return true;
+    case 2: *left = {165, 315}; *top = {125, 235}; return true;
+    case 3: *left = {165, 315}; *top = {5, 115}; return true;
+    case EScaledLayout::Centred: *left = {85, 235}; *top = {65, 175}; return true;
+    default: return false;
+    }
+}
+
+bool inRange(int value, const QPoint &range)
+{
+    return value >= range.x() && value <= range.y();
+}
+} // namespace
+
+int EGraphicsView::pickCorner(const QRect &area, const QPoint &press)
+{
+    const int ax = area.x(), ay = area.y(), w = area.width(), h = area.height();
+    const int px = press.x(), py = press.y();
+    if (px >= ax + w - CornerSize && py >= ay + h - CornerSize)
+        return 0;
+    if (px <= ax + CornerSize && py >= ay + h - CornerSize)
+        return 1;
+    if (px >= ax + w - CornerSize && py <= ay + CornerSize)
+        return 2;
+    if (px <= ax + CornerSize && py <= ay + CornerSize)
+        return 3;
+    return CornerMove;
+}
+
+int EGraphicsView::resizeMinimum() const
+{
+    return m_imageMode == IR || m_imageMode == IR_PIPE_VIS || m_imageMode == IR_MIX_VIS ? 30 : 15;
+}
+
+bool EGraphicsView::pressGuarded() const
+{
+    if (m_waitIrAd)
+        return true;
+    if (const CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        if (panel->isVisible() || panel->get_activationstat() == CvmainWindow::Shown)
+            return true;
+    if (const ZMultifunctional *strip = EGlobal::get_multifunctional(); strip && strip->isVisible())
+        return true;
+    return false;
+}
+
+// A touch beside a popup over the live view closes it.
+void EGraphicsView::closePopupsOutside(const QPoint &at)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    m_topWidget = true;
+    if (QRect(0, 40, 231, 201).contains(at))
+        return;
+    if (EAnalysisTab *panel = EGlobal::getAnalysisTab(); panel && modal == panel) {
+        panel->setVisible(false);
+        if (currentObject && currentObject->isHighlight() && currentObject->isVisibled())
+            currentObject->blink(3);
+    } else if (EImageTab *popup = EGlobal::getImageTab(); popup && modal == popup) {
+        popup->setVisible(false);
+    }
+}
+
+void EGraphicsView::pressOnBarePicture()
+{
+    if (m_topWidget) {
+        m_topWidget = false;
+    } else if (currentObject && currentObject->isVisibled()) {
+        currentObject->setHighlight(false);
+        currentObject = nullptr;
+        displayTemp();
+    } else if (EMainInterface *menu = EGlobal::getMainInterface()) {
+        menu->setVisibled(!menu->isVisibled());
+    }
+}
+
+void EGraphicsView::pressOnArea(EAreaWidget *area, const QPoint &at)
+{
+    if (currentObject && currentObject != area)
+        currentObject->setHighlight(false);
+    currentObject = area;
+    m_areaAtPress = QRect(area->getX(), area->getY(), area->width(), area->height());
+    m_pressPoint = at;
+    m_grabOffset = at - m_areaAtPress.topLeft();
+    m_corner = pickCorner(m_areaAtPress, at);
+    m_resizing = m_corner != CornerMove;
+    if (!area->isHighlight()) {
+        area->setHighlightPosition(m_corner);
+        area->setHighlight(true);
+    }
+    m_dragKind = DragArea;
+}
+
+// Returns true when the press ends here, without the default handling.
+bool EGraphicsView::pressOnItems(const QList<QGraphicsItem *> &hits, const QPoint &at)
+{
+    auto select = [this](EAnalysisWidget *next, int kind) {
+        if (!next)
+            return;
+        if (currentObject && currentObject != next)
+            currentObject->setHighlight(false);
+        currentObject = next;
+        if (!next->isHighlight())
+            next->setHighlight(true);
+        m_dragKind = kind;
+    };
+    for (QGraphicsItem *item : hits) {
+        const int type = item->type();
+        qWarning("type:%x", type);
+        if (type == BarMinType || type == BarMaxType || type == BarModeType) {
+            EImageTab *popup = EGlobal::getImageTab();
+            if (!popup)
+                continue;
+            EImageMode *page = popup->modePage();
+            if (type == BarMinType)
+                page->adjustWindow()->slot_clicked_minItem();
+            else if (type == BarMaxType)
+                page->adjustWindow()->slot_clicked_maxItem();
+            else
+                page->adjustWindow()->slot_clicked_autoItem();
+            if (!page->adjustWindowIsVisible()) {
+                page->showAdjustWindow();
+                return true;
+            }
+            continue;
+        }
+        if (type & SpotBit) {
+            select(static_cast<ESpotGraphicsItem *>(item)->getSpotWidget(), DragSpot);
+        } else if (type & AreaBit) {
+            pressOnArea(static_cast<EAreaGraphicsItem *>(item)->getAreaWidget(), at);
+        } else if (type & TextBit) {
+            clearCurrentFocusWidget();
+        } else if (type == LineType) {
+            select(static_cast<ELineGraphicsItem *>(item)->getLineWidget(), DragLine);
+        } else if (type == LineMarkerType) {
+            select(static_cast<ELineArrowItem *>(item)->getLineWidget(), DragLineMarker);
+        } else {
+            continue;
+        }
+        return false;
+    }
+    return false;
+}
+
+void EGraphicsView::mousePressEvent(QMouseEvent *event)
+{
+    m_dragKind = DragNone;
+    if (pressGuarded())
+        return;
+    m_pressed = true;
+    const QPoint at = mapToScene(event->position().toPoint()).toPoint();
+    const int x = at.x(), y = at.y();
+    if (x >= 60 && x <= 150 && y >= 0 && y <= 50 && !m_scene->itemAt(at, QTransform())) {
+        if (m_toolBar)
+            m_toolBar->displaymultifunctionWindow();
+        return;
+    }
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow(); panel && panel->get_activationstat() == CvmainWindow::HiddenByTimer) {
+        panel->setVisible(true);
+        panel->start_timer();
+        return;
+    }
+    closePopupsOutside(at);
+
+    const QList<QGraphicsItem *> hits = items(event->position().toPoint());
+    if (hits.isEmpty()) {
+        pressOnBarePicture();
+        if (EImageTab *popup = EGlobal::getImageTab(); popup && popup->modePage()->adjustWindowIsVisible()) {
+            popup->modePage()->hideAdjustWindow();
+            return;
+        }
+    } else if (pressOnItems(hits, at)) {
+        return;
+    }
+    QGraphicsView::mousePressEvent(event);
+}
+
+void EGraphicsView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_pressed || !currentObject || !currentObject->isHighlight())
+        return;
+    const QPoint at = mapToScene(event->position().toPoint()).toPoint();
+    switch (m_dragKind) {
+    case DragSpot:
+        currentObject->move(at.x(), at.y(), 0);
+        break;
+    case DragArea:
+        if (m_resizing)
+            changeArea(m_corner, event);
+        else
+            currentObject->move(at.x() - m_grabOffset.x(), at.y() - m_grabOffset.y(), 0);
+        break;
+    case DragLine:
+        currentObject->move(at.x(), at.y(), 1);
+        break;
+    case DragLineMarker:
+        currentObject->move(at.x(), at.y(), 2);
+        break;
+    default:
+        break;
+    }
+}
+
+// Each moved edge keeps m pixels to its opposite edge; an edge whose new
+// place lies outside its layout's range stays, with its size, for this
+// step, while the other axis still follows the finger.
+void EGraphicsView::changeArea(int corner, QMouseEvent *event)
+{
+    auto *area = qobject_cast<EAreaWidget *>(currentObject);
+    if (!area)
+        return;
+    const QPoint at = mapToScene(event->position().toPoint()).toPoint();
+    const int dx = at.x() - m_pressPoint.x();
+    const int dy = at.y() - m_pressPoint.y();
+    const int ax = m_areaAtPress.x(), ay = m_areaAtPress.y();
+    const int w = m_areaAtPress.width(), h = m_areaAtPress.height();
+    const int m = resizeMinimum();
+    QPoint leftRange, topRange;
+    const bool known = edgeRanges(area->getScaledType(), &leftRange, &topRange);
+
+    auto moveLeftEdge = [&] {
+        const int dxc = std::min(dx, w - m);
+        if (known && inRange(ax + dxc, leftRange)) {
+            area->setX(ax + dxc);
+            area->setWidth(w - dxc);
+        }
+    };
+    auto moveTopEdge = [&] {
+        const int dyc = std::min(dy, h - m);
+        if (known && inRange(ay + dyc, topRange)) {
+            area->setY(ay + dyc);
+            area->setHeight(h - dyc);
+        }
+    };
+    switch (corner) {
+    case 0:
+        area->setWidth(w + dx);
+        area->setHeight(h + dy);
+        break;
+    case 1:
+        moveLeftEdge();
+        area->setHeight(h + dy);
+        break;
+    case 2:
+        moveTopEdge();
+        area->setWidth(w + dx);
+        break;
+    case 3:
+        moveLeftEdge();
+        moveTopEdge();
+        break;
+    default:
+        break;
+    }
+    m_resizing = true;
+    displayTemp();
+}
+
+void EGraphicsView::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    m_resizing = false;
+    if (m_dragKind == DragArea)
+        if (auto *area = qobject_cast<EAreaWidget *>(currentObject))
+            area->setHighlightPosition(-2);
+    flushPendingSettings();
+    QGraphicsView::mouseReleaseEvent(event);
 }

@@ -223,6 +223,26 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // ---- touch editing ----
+    // What a press picked up: 0 nothing, 1 spot, 2 area, 3 line, 4 line marker.
+    enum DragKind { DragNone, DragSpot, DragArea, DragLine, DragLineMarker };
+    // Area corners: 0 bottom-right, 1 bottom-left, 2 top-right, 3 top-left,
+    // -1 none (the area moves).
+    enum { CornerMove = -1, CornerSize = 15 };
+    // The area resize step of a move; the press recorded the area.
+    void changeArea(int corner, QMouseEvent *event);
+    static int pickCorner(const QRect &area, const QPoint &press);
+    // Smallest area side a corner drag leaves: 30 on the full picture,
+    // 15 on the half-size pictures.
+    int resizeMinimum() const;
+    int dragKind() const { return m_dragKind; }
+    int dragCorner() const { return m_corner; }
+    bool isResizing() const { return m_resizing; }
+    bool isPressed() const { return m_pressed; }
+    // Set by a press while a modal window was active; the next press on
+    // bare picture only clears it.
+    bool topWidgetFlag() const { return m_topWidget; }
+
     // Switched on by the user, whatever the picture mode lets be seen.
     bool spotVisible[SpotCount] = {false, false, false};
     bool areaVisible[AreaCount] = {false, false, false};
@@ -241,8 +261,19 @@ public Q_SLOTS:
     void autoLevelHandler();
     void autoSpanHandler();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
 private:
     enum Kind { Spot, Area, Line };
+    // Press steps; each returns true when the press is fully handled.
+    bool pressGuarded() const;
+    void closePopupsOutside(const QPoint &at);
+    void pressOnBarePicture();
+    bool pressOnItems(const QList<QGraphicsItem *> &hits, const QPoint &at);
+    void pressOnArea(EAreaWidget *area, const QPoint &at);
     void createObjects(Kind kind);
     void showObject(Kind kind, int n);
     void hideObject(Kind kind, int n);
@@ -324,4 +355,14 @@ private:
     bool m_imageSequence = false;
     bool m_waitIrAd = false;
     int m_mplayerCount = 0;
+
+    // Touch drag state: kept from the press to the next press.
+    bool m_pressed = false;
+    int m_dragKind = DragNone;
+    QPoint m_pressPoint;
+    QPoint m_grabOffset;
+    QRect m_areaAtPress;
+    bool m_resizing = false;
+    int m_corner = CornerMove;
+    bool m_topWidget = false;
 };

@@ -3,14 +3,13 @@
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
-#include "eimagemode.h"
-#include "eimagetab.h"
+#include "ekeyboardfilter.h"
+#include "emaininterface.h"
 #include "fpga.h"
 #include "saveimage.h"
 #include "zmultifunctional.h"
 
-#include <QPushButton>
-#include <QTimer>
+#include <QApplication>
 
 LiveViewShell::LiveViewShell()
     : m_fpga(std::make_unique<FPGA>())
@@ -23,19 +22,16 @@ LiveViewShell::LiveViewShell()
     iso.selector = 1;
     m_fpga->setIsoPara(iso);
     m_view = std::make_unique<EGraphicsView>();
-    // As the main window does at start: the board's colour bar on.
+    // As the main window does at start: the board's colour bar on, the
+    // capture side built, the menu made (it builds the popups on the first
+    // turn of the event loop and, building the image popup, programs the
+    // board's inset corner and blend registers from the settings) and the
+    // key filter installed.
     m_fpga->fpga_switch_colorBar(true);
     buildCapture();
-    // As the main menu does on the first turn of the event loop: the popup
-    // is built ahead of use, and building it programs the board's inset
-    // corner and blend registers from the settings.
-    QTimer::singleShot(0, m_view.get(), [this] { buildImagePopup(); });
-}
-
-void LiveViewShell::buildImagePopup()
-{
-    if (!m_popup)
-        m_popup = std::make_unique<EImageTab>(nullptr, nullptr, Qt::FramelessWindowHint);
+    m_menu = std::make_unique<EMainInterface>(nullptr, nullptr, Qt::FramelessWindowHint);
+    m_keys = std::make_unique<EKeyboardFilter>();
+    QApplication::instance()->installEventFilter(m_keys.get());
 }
 
 void LiveViewShell::buildCapture()
@@ -54,6 +50,9 @@ void LiveViewShell::buildCapture()
 
 LiveViewShell::~LiveViewShell()
 {
+    QApplication::instance()->removeEventFilter(m_keys.get());
+    m_keys.reset();
+    m_menu.reset();
     if (EGlobal::get_multifunctional() == m_strip.get())
         EGlobal::set_multifunctional(nullptr);
     m_strip.reset();
@@ -61,42 +60,12 @@ LiveViewShell::~LiveViewShell()
     if (EGlobal::get_cvmainwindow() == m_capture.get())
         EGlobal::set_cvmainwindow(nullptr);
     m_capture.reset();
-    m_popup.reset();
     m_view.reset();
     if (EGlobal::getFPGA() == m_fpga.get())
         EGlobal::setFPGA(nullptr);
 }
 
-void LiveViewShell::openImagePopup()
+EImageTab *LiveViewShell::imagePopup() const
 {
-    buildImagePopup();
-    m_popup->hide();
-    m_popup->show();
-    m_popup->move(0, 240 - m_popup->height());
-}
-
-QPushButton *LiveViewShell::addImageTab(QWidget *screen)
-{
-    auto *tab = new QPushButton(QStringLiteral("Image"), screen);
-    tab->setObjectName(QStringLiteral("SimImageTab"));
-    tab->setFocusPolicy(Qt::NoFocus);
-    // Right of the adjust strip (x 10 to 271) and below the colour bar.
-    tab->setGeometry(320 - 44, 240 - 18, 44, 18);
-    tab->setStyleSheet(QStringLiteral("QPushButton{color: white; background-color: rgba(1,103,233,160); border: none;}"));
-    tab->raise();
-    tab->show();
-    QObject::connect(tab, &QPushButton::clicked, [this] { toggleImagePopup(); });
-    return tab;
-}
-
-void LiveViewShell::toggleImagePopup()
-{
-    if (m_popup && m_popup->modePage()->adjustWindowIsVisible()) {
-        m_popup->modePage()->hideAdjustWindow();
-        return;
-    }
-    if (m_popup && m_popup->isVisible())
-        m_popup->close();
-    else
-        openImagePopup();
+    return EGlobal::getImageTab();
 }

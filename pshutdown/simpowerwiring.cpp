@@ -12,13 +12,11 @@
 #include "simbattery.h"
 #include "simpowerdevice.h"
 #include "simscreen.h"
-#include "zpshutdown.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QTimer>
 
 namespace {
@@ -60,14 +58,10 @@ SimPowerWiring::SimPowerWiring(SimScreen *screen)
         if (m_quit)
             QTimer::singleShot(Intervals::ms(1500), QCoreApplication::instance(), &QCoreApplication::quit);
     });
-    QCoreApplication::instance()->installEventFilter(this);
 }
 
 SimPowerWiring::~SimPowerWiring()
 {
-    QCoreApplication::instance()->removeEventFilter(this);
-    delete m_slide;
-    delete m_flash;
     if (EGlobal::get_LcdPower() == m_lcd.get())
         EGlobal::set_LcdPower(nullptr);
     SimBattery::install(nullptr);
@@ -94,45 +88,4 @@ void SimPowerWiring::showPanel()
 {
     m_screen->setBacklight(m_device->backlight());
     m_screen->setPanelOn(m_device->panelOn() && !m_device->powerCut());
-}
-
-ZPshutdown *SimPowerWiring::openSlideScreen()
-{
-    if (m_slide)
-        return m_slide;
-    m_slide = new ZPshutdown;
-    connect(m_slide.data(), &ZPshutdown::cancel_shutdown_signal, this, [this] {
-        if (m_slide) {
-            m_slide->close();
-            m_slide->deleteLater();
-        }
-    });
-    m_screen->showOnScreen(m_slide);
-    return m_slide;
-}
-
-EUpdateEPCSInterface *SimPowerWiring::openFlashDialog()
-{
-    if (m_flash)
-        return m_flash;
-    m_flash = new EUpdateEPCSInterface;
-    m_flash->setGeometry(0, 0, 320, 240);
-    m_screen->showOnScreen(m_flash);
-    return m_flash;
-}
-
-bool SimPowerWiring::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_F9) {
-            openSlideScreen();
-            return true;
-        }
-        if (key == Qt::Key_F10) {
-            openFlashDialog();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }

@@ -1,24 +1,21 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 #include <memory>
 
 class CLcd_power;
 class EBattery;
-class EUpdateEPCSInterface;
 class SimBattery;
 class SimPowerDevice;
 class SimScreen;
-class ZPshutdown;
 
 // `ostrel --simulate`'s power: the simulated GPIO/PWM nodes and battery
 // installed behind the seams (before the status bar's battery gauge opens
 // the ADC), the one CLcd_power registered, the screen dimmed and darkened
 // by the panel lines, and the program ended once a power-off has cut the
-// power. Until the key filter opens them, F9 stands for the held power key
-// (the slide screen) and F10 for the held E key (the flash update).
+// power. The held P and E keys open the slide screen and the flash update
+// (the key filter); the simulated screen shows them where they stand.
 class SimPowerWiring : public QObject
 {
     Q_OBJECT
@@ -35,13 +32,8 @@ public:
     // The status bar's gauge, null without a status bar.
     static EBattery *gauge();
 
-    ZPshutdown *openSlideScreen();
-    EUpdateEPCSInterface *openFlashDialog();
     // Tests keep their program running after a power-off.
     void setQuitAfterPowerOff(bool quit) { m_quit = quit; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     explicit SimPowerWiring(SimScreen *screen);
@@ -52,7 +44,5 @@ private:
     std::shared_ptr<SimPowerDevice> m_device;
     std::shared_ptr<SimBattery> m_battery;
     std::unique_ptr<CLcd_power> m_lcd;
-    QPointer<ZPshutdown> m_slide;
-    QPointer<EUpdateEPCSInterface> m_flash;
     bool m_quit = true;
 };

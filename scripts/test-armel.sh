@@ -21,6 +21,10 @@ declare -A left_out=(
   [tst_installwizard]="starts the stub update script (see tst_childprocess)"
   [tst_renovolaunch]="starts the build's own renovo as a child process (see tst_simlaunch)"
   [tst_simlaunch]="starts the build's own ostrel and encoder-sim as child processes, which qemu-arm cannot follow (binfmt_misc would change this machine)"
+  [tst_simsetuppages]="starts the build's own ostrel with a German setting (see tst_simlaunch)"
+  [tst_simphotos]="checks what the build's own encoder-sim logged (see tst_simsetup)"
+  [tst_simmenu]="checks what the build's own encoder-sim logged (see tst_simsetup)"
+  [tst_encoderstate]="runs the build's own encoder-sim (see tst_simsetup)"
 )
 
 mapfile -t all < <(ctest --test-dir "$build_dir" -N | sed -n 's/^ *Test *#[0-9]*: //p')

@@ -30,6 +30,9 @@ ESetupWindow::ESetupWindow(QWidget *parent, Qt::WindowFlags flags)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The menu gives the window its place (320 x 225); a page's wish for
+    // more height must not stretch the window past the screen.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
 
     m_listItems = new EListItems(this);
     m_listItems->setFixedWidth(130);

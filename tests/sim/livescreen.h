@@ -41,6 +41,10 @@ struct LiveScreen
             SimPowerWiring::install(screen.get())->setQuitAfterPowerOff(false);
         live = std::make_unique<LiveViewShell>();
         screen->setOverlay(live->view());
+        // Popups and pages stand at screen coordinates, as on the camera:
+        // no frame pushes the screen off (0, 0).
+        screen->setWindowFlag(Qt::FramelessWindowHint);
+        screen->move(0, 0);
         screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
         QTRY_VERIFY(!pictures.isEmpty() && !pictures.last().at(0).value<QImage>().isNull());

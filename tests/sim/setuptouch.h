@@ -4,17 +4,15 @@
 #include "esetupwindow.h"
 #include "fontfamilies.h"
 #include "livescreen.h"
-#include "simsetupwiring.h"
 
 #include <QLoggingCategory>
 #include <QPointingDevice>
 
-// The live screen with the setup window's simulator entry (F8) and one
+// The live screen, whose main menu builds the setup window, and one
 // finger: touches go to the window the target lives in, as the panel's do,
 // and the composed screen is written as a PNG when OSTREL_SCREENS_DIR is set.
 struct SetupTouch : LiveScreen
 {
-    SimSetupWiring *setup = nullptr;
     QPointingDevice *finger = nullptr;
 
     // The camera's English font (16 points at 72 dpi); the setup window is
@@ -27,7 +25,6 @@ struct SetupTouch : LiveScreen
         QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
         start();
         QVERIFY(!QTest::currentTestFailed());
-        setup = SimSetupWiring::install(screen.get());
         QTRY_VERIFY(EGlobal::getSetupWindow());
         finger = QTest::createTouchDevice();
     }

@@ -1,4 +1,4 @@
-ostrel_add_qtest_folder(sim LIBS sim ostrel_simpower ostrel_simsetup ostrel_app)
+ostrel_add_qtest_folder(sim LIBS sim ostrel_simpower ostrel_app)
 foreach(test tst_simroot tst_simlaunch tst_simsetuppages)
   target_compile_definitions(${test} PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>"
                                              ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
@@ -7,6 +7,7 @@ endforeach()
 # encoder-sim reads the commands the setup window sends.
 add_dependencies(tst_simsetup encoder-sim)
 add_dependencies(tst_simphotos encoder-sim)
+add_dependencies(tst_simmenu encoder-sim)
 # The launch test holds a port the way another VNC server would.
 find_package(Qt6 REQUIRED COMPONENTS Network)
 target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)

@@ -6,6 +6,7 @@
 #include "eimagetabbar.h"
 #include "egraphicsview.h"
 #include "liveviewshell.h"
+#include "menuroute.h"
 #include "emodeitem.h"
 #include "ereminditem.h"
 #include "etabwidget.h"
@@ -135,9 +136,8 @@ void TstImagePopup::pagesChangeThePicture()
     screen.move(0, 0);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    // The simulator's "Image" tab opens the popup.
-    QPushButton *imageTab = live.addImageTab(&screen);
-    QTest::mouseClick(imageTab, Qt::LeftButton);
+    // The menu's "Image" tile opens the popup.
+    MenuRoute::openImagePopup();
     QVERIFY(live.imagePopup() && live.imagePopup()->isVisible());
     EImageTab &popup = *live.imagePopup();
     QCOMPARE(EGlobal::getImageTab(), &popup);
@@ -215,13 +215,14 @@ void TstImagePopup::pagesChangeThePicture()
     live.view()->clearScreen(true);
     QVERIFY(!bar.isVisible());
     live.view()->clearScreen(false);
-    // The simulator's tab closes the strip, then opens and closes the popup.
-    QTest::mouseClick(imageTab, Qt::LeftButton);
+    // A touch on bare picture closes the strip; the tile opens the popup
+    // on its last page, and a touch beside it closes it.
+    MenuRoute::touch(live.view(), MenuRoute::barePoint());
     QVERIFY(!mode->adjustWindowIsVisible());
-    QTest::mouseClick(imageTab, Qt::LeftButton);
+    MenuRoute::openTile("Image");
     QVERIFY(popup.isVisible());
     QCOMPARE(popup.stack()->currentIndex(), 2);
-    QTest::mouseClick(imageTab, Qt::LeftButton);
+    MenuRoute::closePopup();
     QVERIFY(!popup.isVisible());
     link.flushPendingSettings();
     QCOMPARE(ImageFixture::stored(QStringLiteral("Manual_MaxTemp")).toString(), QString::asprintf("%.1f", link.getMaxTemp()));

@@ -17,6 +17,7 @@
 #include "etabwidget.h"
 #include "etitle.h"
 #include "liveviewshell.h"
+#include "menuroute.h"
 #include "shellscreen.h"
 #include "simscreen.h"
 
@@ -72,8 +73,7 @@ void TstIsothermPalette::isothermAndRainbow()
     std::unique_ptr<LiveViewShell> &live = shell.live;
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto save = [&](const QString &name) { QVERIFY(shell.save(name)); };
-    QPushButton *imageTab = live->addImageTab(&screen);
-    click(imageTab);
+    MenuRoute::openImagePopup();
     EImageTab &popup = *live->imagePopup();
     QVERIFY(QTest::qWaitForWindowExposed(&popup));
 
@@ -149,7 +149,7 @@ void TstIsothermPalette::isothermAndRainbow()
     live->view()->colorRect()->setVisible(true);
     save(QStringLiteral("image_rainbow.png"));
     live->view()->colorRect()->setVisible(false);
-    click(imageTab);
+    MenuRoute::closePopup();
     QVERIFY(!popup.isVisible());
 
     // A restart keeps Rainbow.

@@ -27,6 +27,7 @@
 #include "etabwidget.h"
 #include "etitle.h"
 #include "liveviewshell.h"
+#include "menuroute.h"
 #include "shellscreen.h"
 
 #include <QApplication>
@@ -35,8 +36,8 @@
 #include <QStackedWidget>
 #include <QtTest>
 
-// The analysis panel on the simulated camera, popped up the way the main
-// menu's "Measure" tile does it: each page, and each dialog opened by a
+// The analysis panel on the simulated camera, opened by the main menu's
+// "Measure" tile: each page, and each dialog opened by a
 // tap on its cell, driven by taps and written as a PNG when
 // OSTREL_SCREENS_DIR is set. The choices reach the live objects and the
 // board's line registers.
@@ -77,8 +78,10 @@ void TstSimAnalysis::panelAndDialogs()
     EGraphicsView &view = *shell.live->view();
     auto save = [&](const QString &name) { QVERIFY(shell.save(name)); };
 
-    auto *panel = new EAnalysisTab(nullptr, Qt::FramelessWindowHint);
-    panel->popUp();
+    QTRY_VERIFY(EGlobal::getAnalysisTab());
+    MenuRoute::openTile("Analysis");
+    EAnalysisTab *panel = EGlobal::getAnalysisTab();
+    QVERIFY(panel->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(panel));
     QCOMPARE(panel->pos(), QPoint(0, 60));
 
@@ -188,7 +191,6 @@ void TstSimAnalysis::panelAndDialogs()
     QVERIFY(!panel->isVisible());
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
-    delete panel;
 }
 
 QTEST_MAIN(TstSimAnalysis)

@@ -19,6 +19,7 @@
 #include "etabitem.h"
 #include "etabwidget.h"
 #include "liveviewshell.h"
+#include "menuroute.h"
 #include "shellscreen.h"
 #include "simscreen.h"
 
@@ -101,8 +102,7 @@ void TstSimCustomPalette::ownPalette()
     EImageViewHost *host = EImageViewHost::instance();
     QVERIFY(host);
     host->setLevelSpanMode(MODE_MANUAL);
-    QPushButton *imageTab = live->addImageTab(&screen);
-    click(imageTab);
+    MenuRoute::openImagePopup();
     EImageTab &popup = *live->imagePopup();
     QVERIFY(QTest::qWaitForWindowExposed(&popup));
 
@@ -204,7 +204,7 @@ void TstSimCustomPalette::ownPalette()
     QCOMPARE(ImageFixture::stored(QStringLiteral("CustomPalette/Name/Name2")).toString(), QStringLiteral("Custom3"));
     live->view()->colorRect()->setVisible(true);
     save(QStringLiteral("custom_applied.png"));
-    click(imageTab);
+    MenuRoute::closePopup();
 
     // A restart keeps it.
     screen.setOverlay(nullptr);

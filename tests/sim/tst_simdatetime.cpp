@@ -13,8 +13,8 @@
 #include "paths.h"
 #include "rtcdevice.h"
 #include "setdata.h"
+#include "menuroute.h"
 #include "setuptouch.h"
-#include "simsetupwiring.h"
 #include "systemclock.h"
 #include "usernumkey_board.h"
 #include "usersettime_board.h"
@@ -35,7 +35,7 @@
 
 #include <cstring>
 
-// The Date & Time page as `ostrel --simulate` shows it: F8 opens the setup
+// The Date & Time page as `ostrel --simulate` shows it: the menu's "Settings" tile opens the setup
 // window, touches reach the page, each dialog and each board (each written
 // as a PNG when OSTREL_SCREENS_DIR is set), and the status-bar clock follows
 // the simulated clock and the 12/24-hour switch at once.
@@ -68,7 +68,7 @@ void TestSimDateTime::cleanupTestCase()
 void TestSimDateTime::pageDialogsAndBoards()
 {
     SystemClock::instance()->setSystemTime(QDateTime(QDate(2026, 11, 8), QTime(9, 41)));
-    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
+    MenuRoute::openTile("Config");
     ESetupWindow *window = EGlobal::getSetupWindow();
     QVERIFY(window && window->isVisible());
     touch(window->listItems()->findChild<ESetupItem *>(QStringLiteral("Date & Time")));

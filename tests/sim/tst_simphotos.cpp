@@ -13,6 +13,7 @@
 #include "freespace.h"
 #include "intervals.h"
 #include "key_num.h"
+#include "menuroute.h"
 #include "mzoomrotebutton.h"
 #include "paths.h"
 #include "phototimeboard.h"
@@ -80,7 +81,7 @@ EPhotosPage *TestSimPhotos::photosPage() const
 
 void TestSimPhotos::photosPageDialogAndPad()
 {
-    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
+    MenuRoute::openTile("Config");
     ESetupWindow *window = EGlobal::getSetupWindow();
     QVERIFY(window && window->isVisible());
     touch(window->listItems()->findChild<ESetupItem *>(QStringLiteral("Photos")));

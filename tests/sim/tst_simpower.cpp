@@ -1,5 +1,7 @@
 #include "clcd_power.h"
 #include "ebattery.h"
+#include "egraphicsview.h"
+#include "ekeyboardfilter.h"
 #include "eglobal.h"
 #include "etoolwidget.h"
 #include "eupdateepcsinterface.h"
@@ -41,8 +43,11 @@ private:
 
     std::unique_ptr<TestRoot> m_root;
     std::unique_ptr<SimScreen> m_screen;
+    void holdKey(Qt::Key key, void (EKeyboardFilter::*tick)(), int ticks);
+
     SimPowerWiring *m_power = nullptr;
     EToolWidget *m_bar = nullptr;
+    std::unique_ptr<EKeyboardFilter> m_keys;
 };
 
 void TestSimPower::initTestCase()
@@ -67,10 +72,13 @@ void TestSimPower::init()
     EGlobal::setToolBar(m_bar);
     m_screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    m_keys = std::make_unique<EKeyboardFilter>();
+    qApp->installEventFilter(m_keys.get());
 }
 
 void TestSimPower::cleanup()
 {
+    m_keys.reset();
     m_screen.reset();
     PowerOff::instance()->reset();
     m_root.reset();
@@ -80,7 +88,21 @@ void TestSimPower::save(const QString &name)
 {
     const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (!dir.isEmpty())
-        QVERIFY(m_screen->grab().save(dir + QStringLiteral("/power_") + name + QStringLiteral(".png")));
+        QVERIFY(m_screen->composed().save(dir + QStringLiteral("/power_") + name + QStringLiteral(".png")));
+}
+
+// A camera key pressed on the screen's window and held for the given
+// number of its timer's ticks, each driven through the tick slot (a real
+// tick would come a second later), then released.
+void TestSimPower::holdKey(Qt::Key key, void (EKeyboardFilter::*tick)(), int ticks)
+{
+    const double scale = Intervals::scale();
+    Intervals::setScale(1.0);
+    QTest::keyPress(m_screen->windowHandle(), key);
+    for (int i = 0; i < ticks; ++i)
+        (m_keys.get()->*tick)();
+    QTest::keyRelease(m_screen->windowHandle(), key);
+    Intervals::setScale(scale);
 }
 
 int TestSimPower::brightness(const QImage &image)
@@ -128,10 +150,12 @@ void TestSimPower::gaugeFaces()
 
 void TestSimPower::slideGoesDarkAndReboots()
 {
-    QTest::keyClick(m_screen.get(), Qt::Key_F9);
-    ZPshutdown *slide = m_power->openSlideScreen();
-    QVERIFY(slide->isVisible());
-    QCOMPARE(slide->mapTo(m_screen.get(), QPoint(0, 0)), QPoint(0, 0));
+    // P held 2 s: the slide screen, full screen.
+    holdKey(Qt::Key_P, &EKeyboardFilter::timeShutdownHandler, 2);
+    ZPshutdown *slide = m_keys->shutdownScreen();
+    QVERIFY(slide && slide->isVisible());
+    QCOMPARE(slide->geometry(), QRect(0, 0, 320, 240));
+    QVERIFY(!m_keys->holdPending());
 
     QTest::mousePress(slide, Qt::LeftButton, {}, QPoint(40, 190));
     QTest::mouseMove(slide, QPoint(100, 190));
@@ -156,9 +180,12 @@ void TestSimPower::flashDialogProgramsTheCard()
     board->setFlashId(0x13);
     SimBoard::install(board);
 
-    QTest::keyClick(m_screen.get(), Qt::Key_F10);
-    EUpdateEPCSInterface *dialog = m_power->openFlashDialog();
-    QVERIFY(dialog->isVisible());
+    // E held 5 s on the live view: the flash update, full screen.
+    EGraphicsView view;
+    holdKey(Qt::Key_E, &EKeyboardFilter::updateEPCSSlots, 5);
+    EUpdateEPCSInterface *dialog = view.flashDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->geometry(), QRect(0, 0, 320, 240));
     dialog->setSleeper(nullptr);
     save(QStringLiteral("flash_idle"));
 

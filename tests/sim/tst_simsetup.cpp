@@ -6,7 +6,7 @@
 #include "fontfamilies.h"
 #include "livescreen.h"
 #include "paths.h"
-#include "simsetupwiring.h"
+#include "menuroute.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -18,7 +18,7 @@
 #include <memory>
 
 // The setup window as `ostrel --simulate` shows it over the live picture:
-// F8 opens it as the main menu's settings entry will, touches on the list
+// the main menu's "Settings" tile opens it, touches on the list
 // switch the pages (each written as a PNG when OSTREL_SCREENS_DIR is set),
 // the back button and Escape return to the live picture, and encoder-sim
 // logs "resume start" and "resume stop".
@@ -32,13 +32,12 @@ private Q_SLOTS:
     void escapeCloses();
 
 private:
-    void openWithKey();
+    void openFromMenu();
     void touch(QWidget *target);
     QByteArray encoderLog() const;
     void saveScreen(const QString &name);
 
     LiveScreen m_sim;
-    SimSetupWiring *m_setup = nullptr;
     QPointingDevice *m_finger = nullptr;
 };
 
@@ -50,8 +49,7 @@ void TestSimSetup::initTestCase()
     QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
     m_sim.start();
     QVERIFY(!QTest::currentTestFailed());
-    m_setup = SimSetupWiring::install(m_sim.screen.get());
-    // Built on the first turn of the event loop, not shown.
+    // The menu builds it on the first turn of the event loop, not shown.
     QTRY_VERIFY(EGlobal::getSetupWindow());
     QVERIFY(!EGlobal::getSetupWindow()->isVisible());
     m_finger = QTest::createTouchDevice();
@@ -68,37 +66,38 @@ QByteArray TestSimSetup::encoderLog() const
     return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
-void TestSimSetup::openWithKey()
+void TestSimSetup::openFromMenu()
 {
     const int starts = encoderLog().count("resume start");
-    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
+    MenuRoute::openTile("Config");
     ESetupWindow *window = EGlobal::getSetupWindow();
     QVERIFY(window && window->isVisible());
-    QCOMPARE(window->parentWidget(), m_sim.screen.get());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->geometry(), QRect(0, 16, 320, 225));
     QVERIFY(!m_sim.live->view()->isVisibled());
     QTRY_COMPARE(encoderLog().count("resume start"), starts + 1);
 }
 
-// One finger down and up in the middle of the target, through the screen's
-// window as the panel's touches come.
+// One finger down and up in the middle of the target, through the window
+// it lives in, as the panel's touches come.
 void TestSimSetup::touch(QWidget *target)
 {
-    const QPoint at = target->mapTo(m_sim.screen.get(), target->rect().center());
-    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).release(0, at);
+    QWidget *window = target->window();
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
+    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
 }
 
 void TestSimSetup::saveScreen(const QString &name)
 {
     const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (!screens.isEmpty())
-        QVERIFY(m_sim.screen->grab().save(screens + QLatin1Char('/') + name, "PNG"));
+        QVERIFY(m_sim.screen->composed().save(screens + QLatin1Char('/') + name, "PNG"));
 }
 
 void TestSimSetup::pagesByTouch()
 {
-    openWithKey();
+    openFromMenu();
     ESetupWindow *window = EGlobal::getSetupWindow();
     const struct {
         const char *caption;
@@ -129,13 +128,13 @@ void TestSimSetup::pagesByTouch()
 
 void TestSimSetup::escapeCloses()
 {
-    openWithKey();
+    openFromMenu();
     ESetupWindow *window = EGlobal::getSetupWindow();
     // Reopened on the page last chosen, its entry highlighted again.
     QCOMPARE(window->currentIndex(), 0);
     QVERIFY(window->listItems()->currentItem()->highlight());
     const int stops = encoderLog().count("resume stop");
-    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
     QVERIFY(m_sim.live->view()->isVisibled());
     QTRY_COMPARE(encoderLog().count("resume stop"), stops + 1);

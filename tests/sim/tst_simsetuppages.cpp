@@ -30,7 +30,8 @@
 #include "livescreen.h"
 #include "paths.h"
 #include "simpowerdevice.h"
-#include "simsetupwiring.h"
+#include "menuroute.h"
+#include "storageinfo.h"
 #include "simtranslations.h"
 
 #include <QGraphicsView>
@@ -68,7 +69,7 @@ private:
     void saveScreen(const QString &name);
 
     LiveScreen m_sim;
-    SimSetupWiring *m_setup = nullptr;
+    ESetupWindow *m_window = nullptr;
     QPointingDevice *m_finger = nullptr;
 };
 
@@ -77,10 +78,13 @@ void TestSimSetupPages::initTestCase()
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     FontFamilies::install();
     QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
+    // The simulated card is in its slot and mounted before the pages exist.
+    StorageInfo::setCardMounted(true);
     m_sim.start(true);
     QVERIFY(!QTest::currentTestFailed());
-    m_setup = SimSetupWiring::install(m_sim.screen.get());
+    // The main menu builds the setup window on its first turn.
     QTRY_VERIFY(EGlobal::getSetupWindow());
+    m_window = EGlobal::getSetupWindow();
     IdleWatcher::instance()->setScreenSaver(new lcdScreenSaver);
     IdleWatcher::instance()->install();
     m_finger = QTest::createTouchDevice();
@@ -98,17 +102,16 @@ ESetupWindow *TestSimSetupPages::openPage(const char *entry)
 {
     ESetupWindow *window = EGlobal::getSetupWindow();
     if (!window->isVisible())
-        QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_F8);
+        MenuRoute::openTile("Config");
     auto *item = window->listItems()->findChild<ESetupItem *>(QLatin1String(entry));
     touch(item);
     return window;
 }
 
+// A touch goes to the window the target lives in, as the panel's do.
 void TestSimSetupPages::touch(QWidget *target)
 {
-    const QPoint at = target->mapTo(m_sim.screen.get(), target->rect().center());
-    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(m_sim.screen->windowHandle(), m_finger).release(0, at);
+    touchDialog(target->window(), target);
 }
 
 // Dialogs are windows of their own at screen coordinates.
@@ -253,7 +256,7 @@ void TestSimSetupPages::infoPage()
     QCOMPARE(page->versionItem()->text(), QStringLiteral("2.0.04"));
     QVERIFY(page->sdCardItem()->isEnabled());
     saveScreen(QStringLiteral("setup_info.png"));
-    QTest::keyClick(m_sim.screen->windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
 }
 
@@ -282,7 +285,7 @@ void TestSimSetupPages::germanWindow()
         german.hide();
     }
     QCoreApplication::removeTranslator(&translator);
-    EGlobal::setSetupWindow(m_setup->window());
+    EGlobal::setSetupWindow(m_window);
 }
 
 // The program itself, started with "Lang" German, reads the key and loads

@@ -4,6 +4,7 @@
 #include "ereminditem.h"
 #include "etabwidget.h"
 #include "livescreen.h"
+#include "menuroute.h"
 
 #include "ebattery.h"
 #include "ecolorrect.h"
@@ -103,8 +104,7 @@ void TestSimStatusBar::shutterNotice()
 void TestSimStatusBar::manualPreview()
 {
     LiveViewShell &live = *m_sim.live;
-    QPushButton *imageTab = live.addImageTab(m_sim.screen.get());
-    QTest::mouseClick(imageTab, Qt::LeftButton);
+    MenuRoute::openImagePopup();
     EImageTab &popup = *live.imagePopup();
     QVERIFY(popup.isVisible());
     QTest::mouseClick(popup.tabBar()->tab(2), Qt::LeftButton);

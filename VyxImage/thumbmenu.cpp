@@ -1,0 +1,7 @@
+#include "thumbmenu.h"
+
+ThumbMenu::ThumbMenu(QWidget *parent)
+    : MenuExitPage(tr("Photos"), QStringLiteral("Imagephotos"), parent)
+{
+    setObjectName(QStringLiteral("ThumbMenu"));
+}

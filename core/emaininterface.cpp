@@ -1,0 +1,323 @@
+#include "emaininterface.h"
+
+#include "cvmainwindow.h"
+#include "eanalysistab.h"
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "eimagetab.h"
+#include "einterfaceitem.h"
+#include "esetupwindow.h"
+#include "etoolwidget.h"
+#include "messagechannel.h"
+#include "pipecommand.h"
+#include "smaplayer.h"
+#include "thumbmenu.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QTimerEvent>
+
+#include <cstdio>
+
+namespace {
+struct Tile
+{
+    int row;
+    int column;
+    const char *caption;
+    const char *name;
+    const char *icon;
+};
+
+const Tile Tiles[] = {
+    {0, 0, QT_TRANSLATE_NOOP("EMainInterface", "Measure"), "Analysis", ":images/analysis.bmp"},
+    {0, 1, QT_TRANSLATE_NOOP("EMainInterface", "Image"), "Image", ":/images/image.bmp"},
+    {0, 2, QT_TRANSLATE_NOOP("EMainInterface", "Camera"), "Camera", ":images/camera.bmp"},
+    {1, 0, QT_TRANSLATE_NOOP("EMainInterface", "Photo"), "Photo", ":images/photos.bmp"},
+    {1, 1, QT_TRANSLATE_NOOP("EMainInterface", "Play"), "Play", ":images/play.bmp"},
+    {1, 2, QT_TRANSLATE_NOOP("EMainInterface", "Settings"), "Config", ":images/config.bmp"},
+};
+
+bool liveViewShown()
+{
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    return view && view->isVisibled();
+}
+} // namespace
+
+EMainInterface::EMainInterface(EMainWindow *mainWindow, QWidget *parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("EMainInterface"));
+    QPalette transparent = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        transparent.setColor(group, QPalette::Window, QColor(0, 0, 0, 0));
+    setPalette(transparent);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    auto *grid = new QGridLayout(this);
+    grid->setSpacing(15);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (const Tile &t : Tiles) {
+        auto *item = new EInterfaceItem(this);
+        item->setText(tr(t.caption));
+        item->setObjectName(QLatin1String(t.name));
+        item->setIconName(QLatin1String(t.icon));
+        item->setFocusPolicy(Qt::NoFocus);
+        grid->addWidget(item, t.row, t.column);
+        connect(item, qOverload<const QString &>(&EInterfaceItem::clicked), this, &EMainInterface::mouseClicked);
+        if (item->objectName() == QLatin1String("Play"))
+            connect(item, &EInterfaceItem::press, this, &EMainInterface::mousePressClicked);
+    }
+    setGeometry(menuGeometry());
+
+    m_channel = new MessageChannel(QLatin1String(channelName()), this);
+    connect(m_channel, &MessageChannel::received, this, &EMainInterface::mainInterface_received);
+    m_wakeChannel = new MessageChannel(QLatin1String(wakeChannelName()), this);
+    connect(m_wakeChannel, &MessageChannel::received, this, &EMainInterface::mousewakeup_received, Qt::DirectConnection);
+
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        installEventFilter(view);
+    if (!EGlobal::get_cvmainwindow()) {
+        m_capturePanel = new CvmainWindow(nullptr);
+        EGlobal::set_cvmainwindow(m_capturePanel);
+    }
+    EGlobal::setMainInterface(this);
+    m_startTimer = startTimer(0);
+}
+
+EMainInterface::~EMainInterface()
+{
+    if (EGlobal::getMainInterface() == this)
+        EGlobal::setMainInterface(nullptr);
+    delete m_photoBrowser.data();
+    delete m_videoBrowser.data();
+    if (m_imageTab && EGlobal::getImageTab() == m_imageTab)
+        EGlobal::setImageTab(nullptr);
+    delete m_imageTab.data();
+    delete m_analysisTab.data();
+    if (m_setupWindow && EGlobal::getSetupWindow() == m_setupWindow)
+        EGlobal::setSetupWindow(nullptr);
+    delete m_setupWindow.data();
+    if (m_capturePanel && EGlobal::get_cvmainwindow() == m_capturePanel)
+        EGlobal::set_cvmainwindow(nullptr);
+    delete m_capturePanel.data();
+}
+
+ThumbMenu *EMainInterface::photoBrowser() const
+{
+    return m_photoBrowser;
+}
+
+Smaplayer *EMainInterface::videoBrowser() const
+{
+    return m_videoBrowser;
+}
+
+void EMainInterface::setVisibled(bool shown)
+{
+    m_shown = shown;
+    setVisible(shown);
+    update();
+}
+
+EInterfaceItem *EMainInterface::tile(const QString &name) const
+{
+    return findChild<EInterfaceItem *>(name, Qt::FindDirectChildrenOnly);
+}
+
+int EMainInterface::isWriteSelect(const char *command)
+{
+    if (!PipeCommand::send(servicePipe(), QByteArray(command), "EMainInterface"))
+        return -1;
+    std::printf("\tdispose_cmd: %s \n", command);
+    return 0;
+}
+
+// ---- first turn of the event loop ----
+
+void EMainInterface::timerEvent(QTimerEvent *event)
+{
+    if (m_startTimer == 0 || event->timerId() != m_startTimer)
+        return;
+    killTimer(m_startTimer);
+    m_startTimer = 0;
+    buildAheadOfUse();
+}
+
+void EMainInterface::buildAheadOfUse()
+{
+    if (!EGlobal::getAnalysisTab())
+        m_analysisTab = new EAnalysisTab(nullptr, Qt::FramelessWindowHint);
+    if (!EGlobal::getSetupWindow()) {
+        m_setupWindow = new ESetupWindow(nullptr, Qt::FramelessWindowHint);
+        EGlobal::setSetupWindow(m_setupWindow);
+    }
+    if (!EGlobal::getImageTab())
+        m_imageTab = new EImageTab(this, nullptr, Qt::FramelessWindowHint);
+}
+
+// ---- tiles ----
+
+void EMainInterface::mouseClicked(const QString &name)
+{
+    if (!tile(name))
+        return;
+    if (name == QLatin1String("Analysis"))
+        openAnalysis();
+    else if (name == QLatin1String("Image"))
+        openImage();
+    else if (!liveViewShown())
+        return;
+    else if (name == QLatin1String("Camera"))
+        openCamera();
+    else if (name == QLatin1String("Photo"))
+        openPhotos();
+    else if (name == QLatin1String("Play"))
+        openPlayer();
+    else if (name == QLatin1String("Config"))
+        openSetup();
+}
+
+void EMainInterface::mousePressClicked(const QString &name)
+{
+    if (name != QLatin1String("Play"))
+        return;
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->setSCstate(1);
+}
+
+void EMainInterface::openAnalysis()
+{
+    setVisibled(false);
+    if (!EGlobal::getAnalysisTab())
+        m_analysisTab = new EAnalysisTab(nullptr, Qt::FramelessWindowHint);
+    EGlobal::getAnalysisTab()->popUp();
+}
+
+void EMainInterface::openImage()
+{
+    setVisibled(false);
+    if (!EGlobal::getImageTab())
+        m_imageTab = new EImageTab(this, nullptr, Qt::FramelessWindowHint);
+    EAnalysisTab::raiseBottomLeft(EGlobal::getImageTab());
+}
+
+void EMainInterface::openCamera()
+{
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    if (!panel) {
+        m_capturePanel = panel = new CvmainWindow(nullptr);
+        EGlobal::set_cvmainwindow(panel);
+    }
+    setVisibled(false);
+    if (panel->get_currentwidget() != 1) {
+        std::printf(" cvmainwindow->get_currentwidget()=%d \n", panel->get_currentwidget());
+        panel->set_currentwidget(0);
+    }
+    panel->show();
+    panel->SetAutoImage(1);
+    panel->move(0, 200);
+    EGlobal::getGraphicsView()->setVisibled(false);
+}
+
+void EMainInterface::openPhotos()
+{
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    setVisibled(false);
+    if (!m_photoBrowser) {
+        isWriteSelect("resume start");
+        m_photoBrowser = new ThumbMenu(nullptr);
+        m_photoBrowser->browse();
+        m_photoBrowser->show();
+        view->setVisibled(false);
+    }
+    view->saveStatus();
+}
+
+void EMainInterface::openPlayer()
+{
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    isWriteSelect("capture stop");
+    view->setVisibled(false);
+    view->saveStatus();
+    if (EToolWidget *bar = EGlobal::getToolBar())
+        bar->stopToolwidgetupdate();
+    setVisibled(false);
+    if (!m_videoBrowser)
+        m_videoBrowser = new Smaplayer(nullptr);
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+        panel->SetAutoImage(1);
+    m_videoBrowser->CreateMplayerList(true);
+    m_videoBrowser->show();
+}
+
+void EMainInterface::openSetup()
+{
+    setVisibled(false);
+    ESetupWindow *setup = EGlobal::getSetupWindow();
+    if (!setup) {
+        m_setupWindow = setup = new ESetupWindow(nullptr, Qt::FramelessWindowHint);
+        EGlobal::setSetupWindow(setup);
+    }
+    setup->setGeometry(0, 16, 320, 225);
+    setup->hide();
+    setup->show();
+    isWriteSelect("resume start");
+    EGlobal::getGraphicsView()->setVisibled(false);
+}
+
+// ---- channels ----
+
+void EMainInterface::mainInterface_received(const QString &message, const QByteArray &)
+{
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    if (message == QLatin1String("Imagephotos")) {
+        isWriteSelect("resume stop");
+        if (view)
+            view->restoreStatus();
+        delete m_photoBrowser.data();
+        if (view)
+            view->setVisibled(true);
+    } else if (message == QLatin1String("playexit")) {
+        if (EToolWidget *bar = EGlobal::getToolBar())
+            bar->updateTimerStatus();
+        if (m_videoBrowser)
+            m_videoBrowser->hide();
+        if (view) {
+            view->restoreStatus();
+            view->setVisibled(true);
+        }
+        if (CvmainWindow *panel = EGlobal::get_cvmainwindow()) {
+            panel->SetAutoImage(1);
+            panel->setSCstate(0);
+        }
+        isWriteSelect("capture start");
+    }
+}
+
+void EMainInterface::mousewakeup_received(const QString &, const QByteArray &)
+{
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    if (!view || !view->getLcdPowerstate())
+        return;
+    view->setLcdPowerstate(false);
+    view->setTouchLcdstate(false);
+    if (EToolWidget *bar = EGlobal::getToolBar())
+        bar->stop_pwm_timer();
+}
+
+// ---- keys ----
+
+// Escape closes the menu; the main window's long-press timer joins here
+// once the main window exists.
+void EMainInterface::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        setVisibled(false);
+}
+
+void EMainInterface::keyReleaseEvent(QKeyEvent *)
+{
+}
