@@ -1,5 +1,6 @@
 #include "photoreader.h"
 
+#include "frozenphoto.h"
 #include "photolayout.h"
 
 using namespace PhotoLayout;
@@ -20,13 +21,12 @@ bool inside(qint64 size, qint64 offset, qint64 length)
 
 bool PhotoReader::trailingLength(const QByteArray &bytes, qint64 *n)
 {
+    // The splitter of the frozen-picture composition is the first step.
     const qint64 size = bytes.size();
-    if (size < LengthSize)
+    const auto layout = FrozenPhoto::split(size, size >= LengthSize ? bytes.constData() + size - LengthSize : nullptr);
+    if (!layout)
         return false;
-    const qint64 value = getU32(bytesAt(bytes, size - LengthSize));
-    if (value <= 0 || value > size - LengthSize)
-        return false;
-    *n = value;
+    *n = layout->jpegLength;
     return true;
 }
 

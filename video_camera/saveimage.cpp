@@ -7,6 +7,7 @@
 #include "egraphicsview.h"
 #include "encoderlink.h"
 #include "fiforeader.h"
+#include "frozenphoto.h"
 #include "filenamesystem.h"
 #include "intervals.h"
 #include "paths.h"
@@ -90,9 +91,8 @@ FilenameSystem *SaveImage::names()
     if (FilenameSystem *shared = EGlobal::get_FilenameSystem())
         return shared;
     if (!m_ownNames) {
+        // Registers itself, so the date dialog reaches it too.
         m_ownNames = std::make_unique<FilenameSystem>();
-        // Registered only while nobody else is.
-        EGlobal::set_FilenameSystem(nullptr);
     }
     return m_ownNames.get();
 }
@@ -193,9 +193,7 @@ void SaveImage::finishPhoto()
             if (composed.isEmpty()) {
                 qWarning("SaveImage: %s cannot be composed; the encoder's picture is kept", qPrintable(temporary));
             } else {
-                QByteArray length(LengthSize, '\0');
-                putU32(reinterpret_cast<unsigned char *>(length.data()), uint32_t(composed.size()));
-                rebuilt = composed + PhotoReader::slice(service, split.serviceData) + length;
+                rebuilt = FrozenPhoto::assemble(composed, PhotoReader::slice(service, split.serviceData));
             }
             const QByteArray whole = PhotoWriter::withIrBlock(rebuilt, header, mode, irBlock);
             PhotoWriter::Result result = whole.isEmpty() ? PhotoWriter::BadLayout : PhotoWriter::writeWhole(temporary, whole);
