@@ -21,6 +21,8 @@ SimScreen::SimScreen(QWidget *parent)
     // for: follow it from the show and raise events.
     qApp->installEventFilter(this);
     auto *encoderPoll = new QTimer(this);
+    // The photo grab takes what stands on this screen, not its picture.
+    setProperty("ostrelBoardLayer", true);
     connect(encoderPoll, &QTimer::timeout, this, &SimScreen::refreshEncoderState);
     encoderPoll->start(EncoderPollMs);
 }
@@ -139,6 +141,7 @@ QImage SimScreen::placeholderPicture()
 void SimScreen::setColorBar(const QImage &bar)
 {
     m_colorBar = bar;
+    publishVideoLayer();
     update();
 }
 
@@ -162,8 +165,12 @@ QImage SimScreen::videoLayer() const
 void SimScreen::publishVideoLayer()
 {
     // encoder-sim encodes photos from what the board shows.
-    if (m_frames.create())
-        m_frames.publish(videoLayer());
+    if (!m_frames.create())
+        return;
+    QImage layer = videoLayer();
+    if (!m_colorBar.isNull())
+        QPainter(&layer).drawImage(QPoint(299, 56), m_colorBar);
+    m_frames.publish(layer);
 }
 
 void SimScreen::paintEvent(QPaintEvent *)

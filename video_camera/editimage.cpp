@@ -37,7 +37,15 @@ QImage EditImage::grabTopLevelWindows()
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || w->windowType() == Qt::Desktop)
             continue;
-        w->render(&painter, w->pos(), QRegion(), QWidget::DrawChildren);
+        if (!w->property(BoardLayerProperty).toBool()) {
+            w->render(&painter, w->pos(), QRegion(), QWidget::DrawChildren);
+            continue;
+        }
+        // A window that paints the board's layer itself: only what stands
+        // on it, as the framebuffer holds only the overlay.
+        for (QWidget *child : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                child->render(&painter, w->pos() + child->pos(), QRegion(), QWidget::DrawChildren);
     }
     return out;
 }

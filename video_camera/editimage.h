@@ -16,6 +16,8 @@ class EditImage
 {
 public:
     using Grabber = std::function<QImage()>;
+    // Set on a window that paints the board's layer under its children.
+    static constexpr const char *BoardLayerProperty = "ostrelBoardLayer";
 
     EditImage();
 

@@ -144,6 +144,9 @@ void SaveImage::onReply(const QByteArray &data)
     m_waiting = false;
     m_turnTimer->stop();
     Q_EMIT freezeImagesignals(temporaryPath(m_fileName));
+    // The name is not part of the photo.
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        view->hideIRWrapIndicator();
     finishPhoto();
 }
 
