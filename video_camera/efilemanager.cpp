@@ -79,6 +79,31 @@ void putStatus(QByteArray &out, int offset, const QByteArray &status, int width)
     putText(out, offset, status.left(width - 1), width - 1);
 }
 
+// The global values every tool record repeats.
+struct SharedPara
+{
+    uint16_t env;
+    uint8_t humid;
+    uint8_t modify;
+    uint16_t reflec;
+};
+
+// The fields spot and line records share, at the same offsets.
+void putPointTool(QByteArray &out, int o, const EFileManager::Reading &reading, const EFileManager::ToolSettings &settings,
+                  const SharedPara &shared)
+{
+    out[o] = 1;
+    out[o + 0x01] = char(EFileManager::encodeEmissivity(settings.emiss));
+    putU16(at(out, o + 0x06), reading.ad);
+    putU16(at(out, o + 0x08), EFileManager::encodeT10r(reading.temp));
+    putU16(at(out, o + 0x0A), EFileManager::clampU16(settings.distance));
+    putU16(at(out, o + 0x0C), shared.env);
+    out[o + 0x0E] = char(shared.humid);
+    out[o + 0x0F] = char(shared.modify);
+    putU16(at(out, o + 0x10), shared.reflec);
+    putU16(at(out, o + 0x12), EFileManager::encodeOffset(settings.offset));
+}
+
 } // namespace
 
 QByteArray EFileManager::buildFilePara(const FileParaValues &v)
@@ -120,6 +145,7 @@ QByteArray EFileManager::buildImagePara(const ImageParaValues &v)
     const uint8_t humid = clampU8(double(v.humid * 100.0f));
     const uint8_t modify = clampU8(v.modify);
     const uint16_t reflec = encodeT10(v.reflec);
+    const SharedPara shared{env, humid, modify, reflec};
 
     out[0x025] = char(encodeEmissivity(v.systemEmiss));
     putU16(at(out, 0x026), clampU16(v.systemDistance));
@@ -158,18 +184,9 @@ QByteArray EFileManager::buildImagePara(const ImageParaValues &v)
         if (!s.exists || !s.shown)
             continue;
         const int o = 0x100 + 32 * n;
-        out[o] = 1;
-        out[o + 0x01] = char(encodeEmissivity(s.settings.emiss));
+        putPointTool(out, o, s.reading, s.settings, shared);
         putU16(at(out, o + 0x02), clampU16(s.x));
         putU16(at(out, o + 0x04), clampU16(s.y));
-        putU16(at(out, o + 0x06), s.reading.ad);
-        putU16(at(out, o + 0x08), encodeT10r(s.reading.temp));
-        putU16(at(out, o + 0x0A), clampU16(s.settings.distance));
-        putU16(at(out, o + 0x0C), env);
-        out[o + 0x0E] = char(humid);
-        out[o + 0x0F] = char(modify);
-        putU16(at(out, o + 0x10), reflec);
-        putU16(at(out, o + 0x12), encodeOffset(s.settings.offset));
         putU16(at(out, o + 0x14), clampU16(s.mode));
         out[o + 0x16] = char(clampU8(s.settings.paraMode));
         putStatus(out, o + 0x17, s.reading.status, 9);
@@ -216,18 +233,10 @@ QByteArray EFileManager::buildImagePara(const ImageParaValues &v)
         if (!l.exists || !l.shown)
             continue;
         const int o = 0x500 + 32 * n;
-        out[o] = 1;
-        out[o + 0x01] = char(encodeEmissivity(l.settings.emiss));
+        putPointTool(out, o, l.reading, l.settings, shared);
+        // y before x, the reverse of the spot record.
         putU16(at(out, o + 0x02), clampU16(l.y));
         putU16(at(out, o + 0x04), clampU16(l.x));
-        putU16(at(out, o + 0x06), l.reading.ad);
-        putU16(at(out, o + 0x08), encodeT10r(l.reading.temp));
-        putU16(at(out, o + 0x0A), clampU16(l.settings.distance));
-        putU16(at(out, o + 0x0C), env);
-        out[o + 0x0E] = char(humid);
-        out[o + 0x0F] = char(modify);
-        putU16(at(out, o + 0x10), reflec);
-        putU16(at(out, o + 0x12), encodeOffset(l.settings.offset));
         out[o + 0x14] = char(clampU8(l.settings.paraMode));
         putStatus(out, o + 0x15, l.reading.status, 11);
     }
