@@ -66,6 +66,9 @@ extra() {
     case "$1" in
         custompalette) echo -I"$src/image" "$src/image/custompaletterecord.cpp" "$src/image/custompalettenames.cpp" \
             "$src/libtherma/colortables.cpp" $(pkg-config --cflags --libs Qt6Gui) ;;
+        frozenphoto) echo -I"$src/core" "$src/core/frozenphoto.cpp" "$src/platform/atomicfile.cpp" ;;
+        photoreader) echo -I"$src/core" -I"$src/video_camera" "$src/video_camera/photoreader.cpp" "$src/core/frozenphoto.cpp" \
+            "$src/platform/atomicfile.cpp" ;;
     esac
 }
 for name in "${names[@]}"; do
