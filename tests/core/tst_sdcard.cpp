@@ -9,7 +9,7 @@
 
 namespace {
 
-QByteArray event(qint32 value)
+QByteArray eventBytes(qint32 value)
 {
     return QByteArray(reinterpret_cast<const char *>(&value), sizeof value);
 }
@@ -105,7 +105,7 @@ void TestSDCard::events()
     for (const QString &e : events) {
         const QString kind = e.section(QLatin1Char(':'), 0, 0);
         const QString value = e.section(QLatin1Char(':'), 1);
-        const QByteArray bytes = value == QLatin1String("short") ? QByteArray("\x01", 1) : event(value.toInt());
+        const QByteArray bytes = value == QLatin1String("short") ? QByteArray("\x01", 1) : eventBytes(value.toInt());
         if (kind == QLatin1String("pipe"))
             card.handle_sdcard(value.toLatin1());
         else if (kind == QLatin1String("card"))

@@ -5,6 +5,7 @@
 #include "etoolwidget.h"
 #include "fpga.h"
 #include "frozenphoto.h"
+#include "intervals.h"
 #include "livescreen.h"
 #include "recordingcommandrunner.h"
 #include "saveimage.h"
@@ -33,6 +34,8 @@ private Q_SLOTS:
 
 private:
     void saveScreen(const char *name);
+    // The simulator's own runner, which replaced the root's.
+    static RecordingCommandRunner *runner() { return static_cast<RecordingCommandRunner *>(CommandRunner::instance()); }
 
     LiveScreen m_sim;
 };
@@ -112,48 +115,50 @@ void TestSimStartUp::escapeLongPress()
     QVERIFY(bar);
     // Fusion indicator hidden: the menu shows, no timer runs.
     bar->setMixVisible(false);
-    QTest::keyPress(&window, Qt::Key_Escape);
+    QTest::keyPress(m_sim.screen->windowHandle(), Qt::Key_Escape);
     QVERIFY(window.menu()->isVisibled());
     QVERIFY(!window.longPressTimer()->isActive());
-    QTest::keyRelease(&window, Qt::Key_Escape);
+    QTest::keyRelease(m_sim.screen->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window.menu()->isVisibled());
 
     bar->setMixVisible(true);
     bar->setMixIndex(3);
-    QTest::keyPress(&window, Qt::Key_Escape);
+    QTest::keyPress(m_sim.screen->windowHandle(), Qt::Key_Escape);
     QVERIFY(window.longPressTimer()->isActive());
     window.slot_longPress();
     QCOMPARE(bar->getMixIndex(), 0);
     QVERIFY(!window.longPressTimer()->isActive());
-    QTest::keyRelease(&window, Qt::Key_Escape);
+    QTest::keyRelease(m_sim.screen->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window.menu()->isVisibled());
 
     // In the calibration interface the menu stays away; the timer still runs.
     window.view()->setInterfaceMode(EGraphicsViewPrivate::CalibrationInterface);
-    QTest::keyPress(&window, Qt::Key_Escape);
+    QTest::keyPress(m_sim.screen->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window.menu()->isVisibled());
     QVERIFY(window.longPressTimer()->isActive());
-    QTest::keyRelease(&window, Qt::Key_Escape);
+    QTest::keyRelease(m_sim.screen->windowHandle(), Qt::Key_Escape);
     window.view()->setInterfaceMode(EGraphicsViewPrivate::NormalInterface);
 }
 
 void TestSimStartUp::photoAndCard()
 {
+    // The sensor check's pauses are seconds long: shortened here.
+    Intervals::setScale(0.01);
     m_sim.start();
     EMainWindow &window = *m_sim.live;
     EToolWidget *bar = EGlobal::getToolBar();
     // The card is in its slot at power-on: the gadget is loaded and the
     // status bar shows it; the first shutter follows the sensor check.
     QTRY_VERIFY(bar->SDCardStatus());
-    QVERIFY(m_sim.root->runner()->lines().contains(
+    QVERIFY(runner()->lines().contains(
         QStringLiteral("insmod /works/drivers/g_file_storage.ko file=/dev/mmcblk0p1 stall=0 removable=1")));
     QTRY_VERIFY_WITH_TIMEOUT(window.sensorChecked(), 30000);
     saveScreen("startup_live.png");
 
     // S: the picture freezes and the save pipe gets "save".
     QSignalSpy saved(window.saveImage(), &SaveImage::saved);
-    QTest::keyPress(&window, Qt::Key_S);
-    QTest::keyRelease(&window, Qt::Key_S);
+    QTest::keyPress(m_sim.screen->windowHandle(), Qt::Key_S);
+    QTest::keyRelease(m_sim.screen->windowHandle(), Qt::Key_S);
     QTRY_COMPARE(saved.count(), 1);
 
     // The photo as the encoder writes it: the board's JPEG, the block, the
@@ -178,7 +183,7 @@ void TestSimStartUp::photoAndCard()
 
     // A broken photo: the capture still ends and the file stays as it was.
     QVERIFY(m_sim.root->writeFile(photo, "broken"));
-    m_sim.root->runner()->clear();
+    runner()->clear();
     QVERIFY(!window.freezeImage(photo));
     QCOMPARE(m_sim.root->readFile(photo), QByteArray("broken"));
     QCOMPARE(window.capturePanel()->get_Imagestate(), 0);
@@ -186,8 +191,9 @@ void TestSimStartUp::photoAndCard()
     // The card taken out: the status bar follows, the gadget goes.
     QVERIFY(m_sim.simulator->cardSlot()->writeCard(1));
     QTRY_VERIFY(!bar->SDCardStatus());
-    QTRY_VERIFY(m_sim.root->runner()->lines().contains(QStringLiteral("rmmod g_file_storage")));
+    QTRY_VERIFY(runner()->lines().contains(QStringLiteral("rmmod g_file_storage")));
     saveScreen("startup_card_out.png");
+    Intervals::setScale(1.0);
 }
 
 QTEST_MAIN(TestSimStartUp)
