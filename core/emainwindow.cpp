@@ -10,6 +10,7 @@
 #include "ekeyboardfilter.h"
 #include "emaininterface.h"
 #include "etoolwidget.h"
+#include "filenamesystem.h"
 #include "fpga.h"
 #include "fpgabottom.h"
 #include "frozenphoto.h"
@@ -101,6 +102,10 @@ void EMainWindow::buildCapture()
     m_capture = std::make_unique<CvmainWindow>();
     EGlobal::set_cvmainwindow(m_capture.get());
     m_saveImage = std::make_unique<SaveImage>();
+    // The save thread composes the overlay into the photo itself; the
+    // window only changes the overlay around the capture.
+    connect(m_saveImage.get(), &SaveImage::showIRWrapsignals, this, &EMainWindow::showIRWrapSlots);
+    connect(m_saveImage.get(), &SaveImage::hideIRWrapsignals, this, &EMainWindow::hideIRWrapSlots);
     if (!m_saveImage->start())
         std::printf("\n\t[%s] [%s] [%d] Create fifo error \n", "video_camera/SaveImageThread", "SaveImage", 32);
 }
@@ -118,6 +123,7 @@ EMainWindow::~EMainWindow()
         EGlobal::set_multifunctional(nullptr);
     m_strip.reset();
     m_saveImage.reset();
+    m_names.reset();
     if (EGlobal::get_cvmainwindow() == m_capture.get())
         EGlobal::set_cvmainwindow(nullptr);
     m_capture.reset();
@@ -142,6 +148,11 @@ void EMainWindow::installKeyFilter(EKeyboardFilter *filter)
     m_keys.reset(filter);
     if (filter)
         QApplication::instance()->installEventFilter(filter);
+}
+
+void EMainWindow::installFilenameSystem(FilenameSystem *names)
+{
+    m_names.reset(names);
 }
 
 // ---- sensor check: timers only, the GUI thread never sleeps ----
@@ -246,11 +257,14 @@ void EMainWindow::showIRWrapSlots(QString filename)
     QCoreApplication::processEvents();
 }
 
+// The end of every capture, saved or not: the status bar comes back.
 void EMainWindow::hideIRWrapSlots()
 {
     m_view->hideIRWrapIndicator();
-    if (EToolWidget *bar = EGlobal::getToolBar())
+    if (EToolWidget *bar = EGlobal::getToolBar()) {
         bar->freezeImageFlag(false);
+        bar->show();
+    }
     m_view->hideTempUnit();
 }
 
@@ -276,8 +290,6 @@ bool EMainWindow::freezeImage(const QString &path)
     // stopped, S live again.
     CaptureRelease::release(true, "EMainWindow");
     hideIRWrapSlots();
-    if (EToolWidget *bar = EGlobal::getToolBar())
-        bar->show();
     if (!done) {
         EGraphicsView::showWrapIndicator(m_view, "Save failed");
         if (m_capture && !m_capture->getSnapshot())

@@ -13,6 +13,7 @@ class EImageTab;
 class EKeyboardFilter;
 class EMainInterface;
 class FPGA;
+class FilenameSystem;
 class QTimer;
 class SaveImage;
 class SDCard;
@@ -51,6 +52,8 @@ public:
 
     // Takes the key filter and installs it on the application.
     void installKeyFilter(EKeyboardFilter *filter);
+    // Takes the file-name generator (it registers itself in EGlobal).
+    void installFilenameSystem(FilenameSystem *names);
 
     void startLongPressTimer();
     void stopLongPressTimer();
@@ -86,6 +89,7 @@ private:
     std::unique_ptr<SaveImage> m_saveImage;
     std::unique_ptr<SDCard> m_sdCard;
     std::unique_ptr<EKeyboardFilter> m_keys;
+    std::unique_ptr<FilenameSystem> m_names;
     QTimer *m_longPress = nullptr;
     SensorSettle m_settle;
     bool m_sensorChecked = false;

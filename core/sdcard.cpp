@@ -79,7 +79,7 @@ bool SDCard::start()
         stop();
         return false;
     }
-    if (::pipe2(m_stop, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (!m_stop.open()) {
         stop();
         return false;
     }
@@ -90,15 +90,10 @@ bool SDCard::start()
 
 void SDCard::stop()
 {
-    if (m_stop[1] >= 0) {
-        const char wake = 'q';
-        ssize_t n;
-        do {
-            n = ::write(m_stop[1], &wake, 1);
-        } while (n < 0 && errno == EINTR);
-    }
+    m_stop.wake();
     wait();
-    for (int *fd : {&m_pipeFd, &m_cardFd, &m_usbFd, &m_stop[0], &m_stop[1]}) {
+    m_stop.close();
+    for (int *fd : {&m_pipeFd, &m_cardFd, &m_usbFd}) {
         if (*fd >= 0)
             ::close(*fd);
         *fd = -1;
@@ -157,8 +152,8 @@ void SDCard::run()
     for (;;) {
         fd_set set;
         FD_ZERO(&set);
-        int top = m_stop[0];
-        for (int fd : {m_pipeFd, m_cardFd, m_usbFd, m_stop[0]}) {
+        int top = m_stop.readFd();
+        for (int fd : {m_pipeFd, m_cardFd, m_usbFd, m_stop.readFd()}) {
             if (fd < 0)
                 continue;
             FD_SET(fd, &set);
@@ -171,7 +166,7 @@ void SDCard::run()
             std::printf("select ret=%d\n", ready);
             return;
         }
-        if (FD_ISSET(m_stop[0], &set))
+        if (FD_ISSET(m_stop.readFd(), &set))
             return;
         if (FD_ISSET(m_pipeFd, &set)) {
             char buffer[MessageMax];

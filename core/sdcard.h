@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QThread>
 
+#include "stoppipe.h"
+
 #include <atomic>
 #include <functional>
 
@@ -68,7 +70,7 @@ private:
     int m_pipeFd = -1;
     int m_cardFd = -1;
     int m_usbFd = -1;
-    int m_stop[2] = {-1, -1};
+    StopPipe m_stop;
     int m_usbStatus = UsbDisconnected;
     std::atomic<bool> m_cardUsable{false};
     std::function<bool()> m_readyForHost;

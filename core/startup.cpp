@@ -80,8 +80,7 @@ void StartUp::init(EMainWindow *window)
     fpga->init();
     view->updateMinMaxTemp();
     window->installKeyFilter(new EKeyboardFilter);
-    if (!EGlobal::get_FilenameSystem())
-        EGlobal::set_FilenameSystem(new FilenameSystem(window));
+    window->installFilenameSystem(new FilenameSystem);
 
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("Laser"), QStringLiteral("off"));

@@ -155,11 +155,19 @@ void TestSimStartUp::photoAndCard()
     QTRY_VERIFY_WITH_TIMEOUT(window.sensorChecked(), 30000);
     saveScreen("startup_live.png");
 
-    // S: the picture freezes and the save pipe gets "save".
-    QSignalSpy saved(window.saveImage(), &SaveImage::saved);
+    // S: the picture freezes, the save thread and encoder-sim write the
+    // photo with the overlay in it, and the status bar comes back.
+    QSignalSpy saved(window.saveImage(), &SaveImage::photoSaved);
     QTest::keyPress(m_sim.screen->windowHandle(), Qt::Key_S);
     QTest::keyRelease(m_sim.screen->windowHandle(), Qt::Key_S);
-    QTRY_COMPARE(saved.count(), 1);
+    QTRY_VERIFY(!bar->isVisible() || saved.count() == 1);
+    saveScreen("startup_saving.png");
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 1, 20000);
+    const QString name = saved.at(0).at(0).toString();
+    const QByteArray written = m_sim.root->readFile(SaveImage::photoPath(name));
+    QVERIFY(!QImage::fromData(written, "JPEG").isNull());
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(window.capturePanel()->get_Imagestate(), 0);
 
     // The photo as the encoder writes it: the board's JPEG, the block, the
     // length. The overlay goes into the JPEG; the block stays.
