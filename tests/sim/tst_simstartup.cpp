@@ -158,10 +158,15 @@ void TestSimStartUp::photoAndCard()
     // S: the picture freezes, the save thread and encoder-sim write the
     // photo with the overlay in it, and the status bar comes back.
     QSignalSpy saved(window.saveImage(), &SaveImage::photoSaved);
+    QSignalSpy shown(window.saveImage(), &SaveImage::showIRWrapsignals);
     QTest::keyPress(m_sim.screen->windowHandle(), Qt::Key_S);
     QTest::keyRelease(m_sim.screen->windowHandle(), Qt::Key_S);
-    QTRY_VERIFY(!bar->isVisible() || saved.count() == 1);
-    saveScreen("startup_saving.png");
+    QTRY_COMPARE(shown.count(), 1);
+    // While it saves: the file name on the picture, the status bar away.
+    if (saved.isEmpty()) {
+        QVERIFY(!bar->isVisible());
+        saveScreen("startup_saving.png");
+    }
     QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 1, 20000);
     const QString name = saved.at(0).at(0).toString();
     const QByteArray written = m_sim.root->readFile(SaveImage::photoPath(name));
