@@ -1,70 +1,25 @@
-#include "egraphicsview.h"
+#include "eglobal.h"
 #include "elanguagedialog.h"
+#include "emainwindow.h"
+#include "etoolwidget.h"
 #include "fontfamilies.h"
-#include "idleinterval.h"
 #include "idlewatcher.h"
 #include "languagetable.h"
-#include "lcdscreensaver.h"
 #include "launchoptions.h"
-#include "simpowerwiring.h"
-#include "liveviewshell.h"
+#include "poweroff.h"
 #include "screenplatform.h"
+#include "simpowerwiring.h"
 #include "simscreen.h"
 #include "simtranslations.h"
 #include "simulator.h"
-#include "storageinfo.h"
+#include "startup.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
-#include <QTranslator>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
-
-namespace {
-int runScreens(QApplication &app, Simulator &simulator, const LaunchOptions &options)
-{
-    const QString lang = LanguageTable::storedKey();
-    std::printf("Lang Type: %s\n", qPrintable(lang));
-    app.setFont(QFont(LanguageTable::fontFamily(lang), 16));
-    QTranslator translator;
-    if (translator.load(LanguageTable::translationFile(lang)))
-        app.installTranslator(&translator);
-    else
-        std::fprintf(stderr, "ostrel: no translation %s\n", qPrintable(LanguageTable::translationFile(lang)));
-
-    // Until the card watcher exists: the simulated card is in its slot and
-    // mounted.
-    StorageInfo::setCardMounted(true);
-    SimScreen screen;
-    // The power seams first: the status bar's battery gauge opens the ADC.
-    SimPowerWiring::install(&screen);
-    LiveViewShell live;
-    screen.setOverlay(live.view());
-    QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
-    QObject::connect(&simulator, &Simulator::boardColorBar, &screen, &SimScreen::setColorBar);
-    // Popups and dialogs stand at screen coordinates, as on the camera.
-    screen.move(0, 0);
-    screen.show();
-
-    if (options.quitAfterMs >= 0) {
-        QTimer::singleShot(options.quitAfterMs, &screen, [&] {
-            if (!options.screenshot.isEmpty() && !screen.composed().save(options.screenshot, "PNG"))
-                std::fprintf(stderr, "ostrel: cannot write %s\n", qPrintable(options.screenshot));
-            app.quit();
-        });
-    }
-    IdleWatcher::instance()->setScreenSaver(new lcdScreenSaver);
-    IdleWatcher::instance()->install();
-    IdleWatcher::instance()->setIntervalMs(storedIdleIntervalMs(6000));
-
-    const int result = app.exec();
-    IdleWatcher::instance()->uninstall();
-    IdleWatcher::instance()->setScreenSaver(nullptr);
-    app.removeTranslator(&translator);
-    return result;
-}
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -72,6 +27,8 @@ int main(int argc, char **argv)
     if (!launch)
         return 2;
     const LaunchOptions &options = *launch;
+    // Before the simulator moves into its root: the restart runs this file.
+    StartUp::rememberProgram(argc, argv);
 
     if (!ScreenPlatform::choose(options, "ostrel"))
         return 2;
@@ -84,14 +41,63 @@ int main(int argc, char **argv)
     Simulator simulator;
     if (!simulator.start())
         return simulator.exitCode();
-
-    // Start-up's share until it exists: a new language ends the event loop
-    // and the screens are built again in it.
+    StartUp::setuptrap();
     SimTranslations::install(simulator.root());
+
+    const QString lang = LanguageTable::storedKey();
+    std::printf("Lang Type: %s\n", qPrintable(lang));
+    app.setFont(QFont(LanguageTable::fontFamily(lang), 16, QFont::Normal));
+    QTranslator translator;
+    if (translator.load(LanguageTable::translationFile(lang)))
+        app.installTranslator(&translator);
+    else
+        std::fprintf(stderr, "ostrel: no translation %s\n", qPrintable(LanguageTable::translationFile(lang)));
+
     int result = 0;
-    do {
-        ELanguageDialog::clearRestartRequest();
-        result = runScreens(app, simulator, options);
-    } while (ELanguageDialog::restartRequested());
+    {
+        SimScreen screen;
+        // The power seams first: the status bar's battery gauge opens the ADC.
+        SimPowerWiring::install(&screen);
+        EMainWindow window;
+        // On the simulator the main window is the screen's overlay.
+        screen.setOverlay(&window);
+        QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
+        QObject::connect(&simulator, &Simulator::boardColorBar, &screen, &SimScreen::setColorBar);
+        // Popups and dialogs stand at screen coordinates, as on the camera.
+        screen.move(0, 0);
+        screen.show();
+
+        // A battery too weak to run the camera: the power goes off and the
+        // start-up ends here.
+        EToolWidget *bar = EGlobal::getToolBar();
+        const bool powered = !bar || bar->getStartBattery();
+        if (powered) {
+            StartUp::init(&window);
+            StartUp::blankFramebuffer();
+            StartUp::startCapture();
+        } else {
+            PowerOff::instance()->request(PowerOff::StartUpCheck);
+        }
+
+        if (options.quitAfterMs >= 0) {
+            QTimer::singleShot(options.quitAfterMs, &screen, [&] {
+                if (!options.screenshot.isEmpty() && !screen.composed().save(options.screenshot, "PNG"))
+                    std::fprintf(stderr, "ostrel: cannot write %s\n", qPrintable(options.screenshot));
+                app.quit();
+            });
+        }
+        result = app.exec();
+        IdleWatcher::instance()->uninstall();
+        IdleWatcher::instance()->setScreenSaver(nullptr);
+    }
+    app.removeTranslator(&translator);
+
+    // A new language ends the event loop: a fresh copy of the program
+    // starts, after the simulator has ended its children.
+    if (ELanguageDialog::restartRequested()) {
+        simulator.stop();
+        StartUp::restart();
+        std::fprintf(stderr, "ostrel: restart failed\n");
+    }
     return result;
 }

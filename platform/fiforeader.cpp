@@ -43,7 +43,7 @@ bool FifoReader::open()
     m_fd = ::open(Paths::resolveNative(m_path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
         return false;
-    if (::pipe2(m_stop, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (!m_stop.open()) {
         closeAll();
         return false;
     }
@@ -53,24 +53,17 @@ bool FifoReader::open()
 
 void FifoReader::stop()
 {
-    if (m_stop[1] >= 0) {
-        const char wake = 'q';
-        ssize_t n;
-        do {
-            n = ::write(m_stop[1], &wake, 1);
-        } while (n < 0 && errno == EINTR);
-    }
+    m_stop.wake();
     wait();
     closeAll();
 }
 
 void FifoReader::closeAll()
 {
-    for (int *fd : {&m_fd, &m_stop[0], &m_stop[1]}) {
-        if (*fd >= 0)
-            ::close(*fd);
-        *fd = -1;
-    }
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_stop.close();
 }
 
 void FifoReader::run()
@@ -80,15 +73,15 @@ void FifoReader::run()
         fd_set set;
         FD_ZERO(&set);
         FD_SET(m_fd, &set);
-        FD_SET(m_stop[0], &set);
-        const int top = qMax(m_fd, m_stop[0]) + 1;
+        FD_SET(m_stop.readFd(), &set);
+        const int top = qMax(m_fd, m_stop.readFd()) + 1;
         const int ready = ::select(top, &set, nullptr, nullptr, nullptr);
         if (ready < 0) {
             if (errno == EINTR)
                 continue;
             return;
         }
-        if (FD_ISSET(m_stop[0], &set))
+        if (FD_ISSET(m_stop.readFd(), &set))
             return;
         if (!FD_ISSET(m_fd, &set))
             continue;

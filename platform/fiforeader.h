@@ -4,6 +4,8 @@
 #include <QString>
 #include <QThread>
 
+#include "stoppipe.h"
+
 // Reads a named pipe on its own thread and hands each chunk to the owner's
 // thread through received(). Blocks in select() on the pipe and a stop pipe,
 // so stop() ends it at once.
@@ -36,5 +38,5 @@ private:
 
     const QString m_path;
     int m_fd = -1;
-    int m_stop[2] = {-1, -1};
+    StopPipe m_stop;
 };

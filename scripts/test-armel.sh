@@ -27,6 +27,7 @@ declare -A left_out=(
   [tst_encoderstate]="runs the build's own encoder-sim (see tst_simsetup)"
   [tst_savekill]="starts and kills the build's own encoder-sim (see tst_simsetup)"
   [tst_simsave]="saves a photo through the build's own encoder-sim (see tst_simsetup)"
+  [tst_startup]="restarts and faults the build's own child programs (see tst_childprocess)"
 )
 
 mapfile -t all < <(ctest --test-dir "$build_dir" -N | sed -n 's/^ *Test *#[0-9]*: //p')

@@ -1,5 +1,7 @@
 #include "simulator.h"
 
+#include "simcardslot.h"
+
 #include "simrtc.h"
 
 #include "commandrunner.h"
@@ -72,6 +74,9 @@ bool Simulator::start(const QString &rootDir)
     m_frameTimer.start(FrameIntervalMs);
     m_encoder = std::make_unique<SimEncoder>();
     m_encoder->start(m_root);
+    m_cardSlot = std::make_unique<SimCardSlot>();
+    if (!m_cardSlot->open())
+        qWarning("simulator: the card slot's devices cannot be made");
     return true;
 }
 
@@ -136,6 +141,7 @@ void Simulator::nextFrame()
 void Simulator::stop()
 {
     m_frameTimer.stop();
+    m_cardSlot.reset();
     if (m_encoder) {
         m_encoder->stop();
         m_encoder.reset();

@@ -8,6 +8,7 @@
 #include <memory>
 
 class SimBoard;
+class SimCardSlot;
 class SimRtc;
 class SimCore;
 class SimEncoder;
@@ -42,6 +43,7 @@ public:
 
     SimBoard *board() const { return m_board.get(); }
     SimCore *core() const { return m_core.get(); }
+    SimCardSlot *cardSlot() const { return m_cardSlot.get(); }
 
     // Scene step of the simulated board, in milliseconds of scene time.
     static constexpr int FrameIntervalMs = 100;
@@ -64,4 +66,5 @@ private:
     std::shared_ptr<SimRtc> m_rtc;
     std::unique_ptr<SimCore> m_core;
     QTimer m_frameTimer;
+    std::unique_ptr<SimCardSlot> m_cardSlot;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fpga.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "serial.h"
 #include "simboard.h"
 #include "simpowerwiring.h"
@@ -21,7 +21,7 @@ struct LiveScreen
     std::unique_ptr<TestRoot> root;
     std::unique_ptr<Simulator> simulator;
     std::unique_ptr<SimScreen> screen;
-    std::unique_ptr<LiveViewShell> live;
+    std::unique_ptr<EMainWindow> live;
 
     // Returns once the board's picture has replaced the placeholder (the
     // shell uploads a palette). Check QTest::currentTestFailed() after it.
@@ -39,8 +39,8 @@ struct LiveScreen
         QSignalSpy pictures(simulator.get(), &Simulator::boardPicture);
         if (withPower)
             SimPowerWiring::install(screen.get())->setQuitAfterPowerOff(false);
-        live = std::make_unique<LiveViewShell>();
-        screen->setOverlay(live->view());
+        live = startMainWindow();
+        screen->setOverlay(live.get());
         // Popups and pages stand at screen coordinates, as on the camera:
         // no frame pushes the screen off (0, 0).
         screen->setWindowFlag(Qt::FramelessWindowHint);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "simboard.h"
 #include "simscreen.h"
 
@@ -14,9 +14,9 @@ struct ShellScreen
 {
     explicit ShellScreen(SimBoard &simBoard)
         : board(simBoard)
-        , live(std::make_unique<LiveViewShell>())
+        , live(startMainWindow())
     {
-        screen.setOverlay(live->view());
+        screen.setOverlay(live.get());
         screen.move(0, 0);
         screen.show();
     }
@@ -31,6 +31,6 @@ struct ShellScreen
     }
 
     SimBoard &board;
-    std::unique_ptr<LiveViewShell> live;
+    std::unique_ptr<EMainWindow> live;
     SimScreen screen;
 };

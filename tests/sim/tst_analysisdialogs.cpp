@@ -13,7 +13,7 @@
 #include "espotwidget.h"
 #include "fingerevent.h"
 #include "etitle.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "recordingcommandrunner.h"
 #include "shellscreen.h"
 

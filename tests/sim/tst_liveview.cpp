@@ -6,7 +6,7 @@
 #include "espotwidget.h"
 #include "fpga.h"
 #include "livescreen.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "serial.h"
 #include "simboard.h"
 #include "simscreen.h"

@@ -26,7 +26,7 @@
 #include "etabitem.h"
 #include "etabwidget.h"
 #include "etitle.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "menuroute.h"
 #include "shellscreen.h"
 

@@ -18,7 +18,7 @@
 #include "espinboxitem.h"
 #include "etabitem.h"
 #include "etabwidget.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "menuroute.h"
 #include "shellscreen.h"
 #include "simscreen.h"
@@ -96,7 +96,7 @@ void TstSimCustomPalette::ownPalette()
     SimBoard &board = *f.board;
     ShellScreen shell(board);
     SimScreen &screen = shell.screen;
-    std::unique_ptr<LiveViewShell> &live = shell.live;
+    std::unique_ptr<EMainWindow> &live = shell.live;
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto save = [&](const QString &name) { QVERIFY(shell.save(name)); };
     EImageViewHost *host = EImageViewHost::instance();
@@ -209,7 +209,7 @@ void TstSimCustomPalette::ownPalette()
     // A restart keeps it.
     screen.setOverlay(nullptr);
     live.reset();
-    live = std::make_unique<LiveViewShell>();
+    live = startMainWindow();
     QCOMPARE(board.palette().left(1024), QByteArray(reinterpret_cast<const char *>(yuv.data()), 1024));
 }
 

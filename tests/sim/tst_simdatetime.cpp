@@ -9,7 +9,7 @@
 #include "etoolwidget.h"
 #include "fontfamilies.h"
 #include "key_num.h"
-#include "liveviewshell.h"
+#include "mainwindowup.h"
 #include "paths.h"
 #include "rtcdevice.h"
 #include "setdata.h"

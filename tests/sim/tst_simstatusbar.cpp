@@ -103,7 +103,7 @@ void TestSimStatusBar::shutterNotice()
 
 void TestSimStatusBar::manualPreview()
 {
-    LiveViewShell &live = *m_sim.live;
+    EMainWindow &live = *m_sim.live;
     MenuRoute::openImagePopup();
     EImageTab &popup = *live.imagePopup();
     QVERIFY(popup.isVisible());

@@ -1,0 +1,297 @@
+#include "sdcard.h"
+
+#include "commandrunner.h"
+#include "cvmainwindow.h"
+#include "eglobal.h"
+#include "fiforeader.h"
+#include "messagechannel.h"
+#include "paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSemaphore>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/select.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kGadget = QStringLiteral("/works/drivers/g_file_storage.ko");
+const QString kMountScript = QStringLiteral("/works/shell/mount-sd.sh");
+const QString kCardFolder = QStringLiteral("/media/mmc");
+
+QStringList gadgetArguments()
+{
+    return {kGadget, QStringLiteral("file=/dev/mmcblk0p1"), QStringLiteral("stall=0"), QStringLiteral("removable=1")};
+}
+
+int openDevice(const char *path)
+{
+    return ::open(Paths::resolveNative(QLatin1String(path)).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+}
+
+int countFiles(const QString &folder)
+{
+    return int(QDir(Paths::resolve(folder)).entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted).size());
+}
+
+// The default hand-over: the capture panel stops its recording; the card
+// is free once no photo is being saved.
+bool captureReadyForHost()
+{
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    if (!panel)
+        return true;
+    if (panel->get_video_workstat() == CvmainWindow::VRecording)
+        panel->video_work(CvmainWindow::VIdle);
+    return panel->get_Imagestate() == 0 && panel->get_video_workstat() != CvmainWindow::VRecording;
+}
+
+} // namespace
+
+SDCard::SDCard(QObject *parent)
+    : QThread(parent)
+    , m_readyForHost(captureReadyForHost)
+{
+}
+
+SDCard::~SDCard()
+{
+    stop();
+}
+
+bool SDCard::start()
+{
+    if (isRunning())
+        return true;
+    if (!FifoReader::ensureFifo(QLatin1String(pipePath()))
+        || (m_pipeFd = openDevice(pipePath())) < 0) {
+        std::printf("Error: Cannot open SDcard detect.\n");
+        stop();
+        return false;
+    }
+    if ((m_cardFd = openDevice(cardDetect())) < 0) {
+        std::printf("Error: Cannot open SDcard detect1.\n");
+        stop();
+        return false;
+    }
+    if (!m_stop.open()) {
+        stop();
+        return false;
+    }
+    startUp();
+    QThread::start();
+    return true;
+}
+
+void SDCard::stop()
+{
+    m_stop.wake();
+    wait();
+    m_stop.close();
+    for (int *fd : {&m_pipeFd, &m_cardFd, &m_usbFd}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+}
+
+void SDCard::startUp()
+{
+    m_usbStatus = UsbDisconnected;
+    if (!QFileInfo::exists(Paths::resolve(QLatin1String(partition())))) {
+        std::printf("read /dev/mmcblk0p1 Err \n");
+        return;
+    }
+    CommandRunner::instance()->run(QStringLiteral("insmod"), gadgetArguments(), 5000);
+    openUsbDetect();
+    cardUsable(true);
+    Check_ImageDir();
+}
+
+void SDCard::openUsbDetect()
+{
+    if (m_usbFd >= 0)
+        return;
+    m_usbFd = openDevice(usbDetect());
+    if (m_usbFd >= 0)
+        std::printf("Can open usb detect1. fd %d\n", m_usbFd);
+    else
+        std::printf("Error: Cannot open SDcard detect1.\n");
+}
+
+void SDCard::closeUsbDetect()
+{
+    if (m_usbFd >= 0)
+        ::close(m_usbFd);
+    m_usbFd = -1;
+}
+
+void SDCard::cardUsable(bool usable)
+{
+    m_cardUsable = usable;
+    Q_EMIT sdCardSignals(usable);
+}
+
+QByteArray SDCard::readEvent(int fd)
+{
+    char buffer[EventBytes];
+    ssize_t n;
+    do {
+        n = ::read(fd, buffer, sizeof buffer);
+    } while (n < 0 && errno == EINTR);
+    return n > 0 ? QByteArray(buffer, int(n)) : QByteArray();
+}
+
+void SDCard::run()
+{
+    for (;;) {
+        fd_set set;
+        FD_ZERO(&set);
+        int top = m_stop.readFd();
+        for (int fd : {m_pipeFd, m_cardFd, m_usbFd, m_stop.readFd()}) {
+            if (fd < 0)
+                continue;
+            FD_SET(fd, &set);
+            top = qMax(top, fd);
+        }
+        const int ready = ::select(top + 1, &set, nullptr, nullptr, nullptr);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0) {
+            std::printf("select ret=%d\n", ready);
+            return;
+        }
+        if (FD_ISSET(m_stop.readFd(), &set))
+            return;
+        if (FD_ISSET(m_pipeFd, &set)) {
+            char buffer[MessageMax];
+            const ssize_t n = ::read(m_pipeFd, buffer, sizeof buffer);
+            if (n < 0 && errno != EAGAIN)
+                std::printf("Error reading the sdcard status.\n");
+            handle_sdcard(n > 0 ? QByteArray(buffer, int(n)) : QByteArray());
+        }
+        if (FD_ISSET(m_cardFd, &set))
+            handle_sdcard_detect(readEvent(m_cardFd));
+        if (m_usbFd >= 0 && FD_ISSET(m_usbFd, &set))
+            handle_usb_detect(readEvent(m_usbFd));
+    }
+}
+
+void SDCard::handle_sdcard(const QByteArray &message)
+{
+    if (message.left(6).toLower() != "ymount" || m_cardUsable)
+        return;
+    std::printf("card in 1\n");
+    CommandRunner::instance()->startDetached(QStringLiteral("insmod"), gadgetArguments());
+    openUsbDetect();
+    cardUsable(true);
+    MessageChannel::send(QLatin1String(channel()), QStringLiteral("mounted()"));
+    Check_ImageDir();
+    std::printf("card in 2\n");
+}
+
+void SDCard::handle_sdcard_detect(const QByteArray &bytes)
+{
+    if (bytes.size() < EventBytes) {
+        // A short or failed read says nothing about the card.
+        std::printf("Error reading the sdcard status.\n");
+        return;
+    }
+    const qint32 value = *reinterpret_cast<const qint32 *>(bytes.constData());
+    if (value == CardIn) {
+        std::printf("handle_sdcard_detect card in\n");
+        return;
+    }
+    std::printf("handle_sdcard_detect  card out  fd_usb_detect=%d \n", m_usbFd);
+    closeUsbDetect();
+    CommandRunner::instance()->startDetached(QStringLiteral("rmmod"), {QStringLiteral("g_file_storage")});
+    // The card is gone: drop its mount so nothing writes into a stale one.
+    CommandRunner::instance()->startDetached(QStringLiteral("umount"), {QStringLiteral("-l"), kCardFolder});
+    if (!m_cardUsable)
+        return;
+    cardUsable(false);
+    MessageChannel::send(QLatin1String(channel()), QStringLiteral("unMounted()"));
+}
+
+bool SDCard::waitForHandOver()
+{
+    if (!m_readyForHost)
+        return true;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || app->thread() == QThread::currentThread())
+        return m_readyForHost();
+    // Ask the GUI thread each 100 ms, at most HostHandOverMs in all.
+    for (int waited = 0; waited <= HostHandOverMs; waited += 100) {
+        bool ready = false;
+        QSemaphore answered;
+        QMetaObject::invokeMethod(app, [&] {
+            ready = m_readyForHost();
+            answered.release();
+        }, Qt::QueuedConnection);
+        if (!answered.tryAcquire(1, HostHandOverMs))
+            return false;
+        if (ready)
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+void SDCard::handle_usb_detect(const QByteArray &bytes)
+{
+    std::printf("handle_usb_detect fd=%d\n", m_usbFd);
+    if (bytes.size() < EventBytes) {
+        // The device failed: forget it, so select() does not spin on it.
+        std::printf("Error reading the usb status.\n");
+        closeUsbDetect();
+        return;
+    }
+    const int previous = m_usbStatus;
+    m_usbStatus = *reinterpret_cast<const qint32 *>(bytes.constData());
+    switch (m_usbStatus) {
+    case UsbConnected:
+        if (!m_cardUsable)
+            return;
+        std::printf("[usb connect...]\n");
+        if (!waitForHandOver())
+            std::printf("usb connect: capture still busy\n");
+        m_cardUsable = false;
+        std::printf("card out \n");
+        Q_EMIT sdCardSignals(false);
+        CommandRunner::instance()->run(QStringLiteral("umount"), {kCardFolder}, 5000);
+        return;
+    case UsbDisconnected:
+    case UsbSuspended:
+        std::printf(m_usbStatus == UsbDisconnected ? "[usb disconnect...]\n" : "[usb suspend...]\n");
+        if (previous != UsbConnected)
+            return;
+        std::printf("card in \n");
+        cardUsable(true);
+        CommandRunner::instance()->run(kMountScript, {}, 10000);
+        return;
+    default:
+        std::printf("[unknown usb status]...\n");
+    }
+}
+
+void SDCard::Check_ImageDir()
+{
+    const struct {
+        const char *cache;
+        const char *media;
+    } pairs[] = {{"/root/.imagethumbnailer/", "/media/mmc/image/"}, {"/root/.videothumbnails/", "/media/mmc/videoFile/"}};
+    for (const auto &pair : pairs) {
+        const QString cache = QLatin1String(pair.cache);
+        if (!QFileInfo::exists(Paths::resolve(cache)))
+            continue;
+        if (countFiles(QLatin1String(pair.media)) < countFiles(cache))
+            QDir(Paths::resolve(cache)).removeRecursively();
+    }
+    std::printf("Check_ImageDir \n");
+    ::sync();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <csignal>
+#include <optional>
+#include <utility>
+
+class EMainWindow;
+
+// What ostrel does around its main window: apply the stored settings to
+// the board and the live view, install the crash handler, blank the third
+// framebuffer, start the encoder's capture and, when the event loop ends
+// (a language change), replace the process with a fresh copy of itself.
+class StartUp
+{
+public:
+    // Applies "Parameter/Setting" and "etc/MixOffset" in the fixed order;
+    // installs the key filter on the window and the file-name generator.
+    static void init(EMainWindow *window);
+
+    static void setuptrap();
+    // Async-signal-safe: the full fault address, the backtrace, _exit(1).
+    static void fault_trap(int signal, siginfo_t *info, void *context);
+
+    // "/dev/fb/2" blanked; a missing node is ignored.
+    static void blankFramebuffer();
+    // "capture start" to the encoder service; false when nobody reads.
+    static bool startCapture();
+
+    // The program's own file, taken once at start before anything changes
+    // the working folder.
+    static void rememberProgram(int argc, char **argv);
+    // Re-executes the remembered program with the original arguments, with
+    // only descriptors 0-2 open. Returns only when that fails.
+    static void restart();
+
+    // "a~b" limits for a temperature range index; none when the text is
+    // not exactly two numbers apart by one "~" or when min >= max.
+    static std::optional<std::pair<int, int>> rangeLimits(const QString &text);
+
+private:
+    StartUp() = delete;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "emainwindow.h"
+#include "idlewatcher.h"
+#include "startup.h"
+
+#include <memory>
+
+// The main window as ostrel's start-up leaves it: built, then the stored
+// settings applied. The screen saver stays off, so no test darkens by
+// waiting; the sensor check and its first shutter run on their timers.
+inline std::unique_ptr<EMainWindow> startMainWindow()
+{
+    auto window = std::make_unique<EMainWindow>();
+    StartUp::init(window.get());
+    IdleWatcher::instance()->uninstall();
+    IdleWatcher::instance()->setScreenSaver(nullptr);
+    return window;
+}
