@@ -1,18 +1,71 @@
 #pragma once
 
-#include <QObject>
+#include <QMutex>
+#include <QString>
 
-// Stand-in of the media file-name generator: counts the requests to re-read
-// the date, which the date dialog makes when it finishes.
-class FilenameSystem : public QObject
+class QKeyEvent;
+
+// Names every photo and video: date of the day it last took the date,
+// "_", a running number of at least four digits and a letter. Photos and
+// videos count apart. The save thread and the GUI thread both ask it, so
+// every counter and the date sit under one mutex, and a free name is
+// chosen and the counter advanced in one locked step.
+class FilenameSystem
 {
-    Q_OBJECT
 public:
-    explicit FilenameSystem(QObject *parent = nullptr) : QObject(parent) {}
+    enum Kind { Thermogram, Ccd, Mix, Video };
+    // Past this a day has no free number left.
+    enum { MaxNumber = 99999 };
 
-    void updateSysFnParam() { ++m_updates; }
-    int updateCount() const { return m_updates; }
+    static constexpr const char *ImageFolder = "/media/mmc/image/";
+    static constexpr const char *VideoFolder = "/media/mmc/videoFile/";
+
+    // Registers itself in EGlobal and takes the date.
+    FilenameSystem();
+    ~FilenameSystem();
+    FilenameSystem(const FilenameSystem &) = delete;
+    FilenameSystem &operator=(const FilenameSystem &) = delete;
+
+    // Takes today's date and rescans the card for the highest numbers.
+    void updateSysFnParam();
+    void find_Max_multimediaId(int year, int month, int day);
+    int updateCount() const;
+
+    int GetPhotoId() const;
+    int GetVideoId() const;
+    void SetPhotoId(int id);
+    void SetVideoId(int id);
+
+    QString GetThermogram_ImageFn() const;
+    QString GetCcd_ImageFn() const;
+    QString GetMix_ImageFn() const;
+    QString GetMp3_AudioFn() const;
+    QString GetThermogram_VideoFn();
+    QString GetVis_VideoFn();
+    void SetCurrentVideoFilename(const QString &name);
+    QString GetCurrentVideoFilename() const;
+    void eventkeyPressEvent(QKeyEvent *event);
+
+    // The photo kind of a picture mode: 0 T, 1 P, any other M.
+    static Kind photoKind(int imageMode);
+    // Makes the folder, takes the first number whose name is free (also
+    // free of the encoder's hidden temporary) and leaves the counter one
+    // past it. Empty when the day has no free number.
+    QString takeFreeName(Kind kind);
+    // The number of a name of this layout: the whole digit run after "_";
+    // 0 when there is none or it is past MaxNumber.
+    static int numberOf(const QString &fileName);
 
 private:
+    QString nameLocked(Kind kind, int number) const;
+    static int highestIn(const QString &folder, const QString &filter);
+
+    mutable QMutex m_mutex;
+    int m_year = 0;
+    int m_month = 1;
+    int m_day = 1;
+    int m_photoId = 0;
+    int m_videoId = 0;
+    QString m_currentVideo;
     int m_updates = 0;
 };

@@ -1,17 +1,40 @@
 #include "saveimage.h"
 
 #include "capturerelease.h"
+#include "editimage.h"
+#include "efilemanager.h"
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "encoderlink.h"
 #include "fiforeader.h"
+#include "filenamesystem.h"
 #include "intervals.h"
+#include "paths.h"
+#include "photolayout.h"
+#include "photoreader.h"
+#include "photowriter.h"
 #include "pipecommand.h"
+#include "replytokenizer.h"
 
+#include <QDir>
+#include <QFile>
+#include <QPointer>
 #include <QTimer>
+
+using namespace PhotoLayout;
 
 SaveImage::SaveImage(QObject *parent)
     : QObject(parent)
-    , m_reader(new FifoReader(QLatin1String(PipeCommand::SavePipe), this))
+    , m_requests(new FifoReader(QLatin1String(EncoderLink::SaveRequestPipe), this))
+    , m_replies(new FifoReader(QLatin1String(EncoderLink::PhotoReplyPipe), this))
+    , m_requestTokens(std::make_unique<ReplyTokenizer>(QList<QByteArray>{EncoderLink::SaveRequest}, Qt::CaseInsensitive))
+    , m_replyTokens(std::make_unique<ReplyTokenizer>(QList<QByteArray>{EncoderLink::JpegSaved}, Qt::CaseInsensitive))
+    , m_edit(std::make_unique<EditImage>())
+    , m_turnTimer(new QTimer(this))
 {
-    connect(m_reader, &FifoReader::received, this, &SaveImage::onReceived);
+    connect(m_requests, &FifoReader::received, this, &SaveImage::onRequest);
+    connect(m_replies, &FifoReader::received, this, &SaveImage::onReply);
+    connect(m_turnTimer, &QTimer::timeout, this, &SaveImage::onTurn);
 }
 
 SaveImage::~SaveImage()
@@ -21,26 +44,205 @@ SaveImage::~SaveImage()
 
 bool SaveImage::start()
 {
-    return m_reader->open();
+    // A crash mid-save leaves only hidden temporaries; they go first.
+    PhotoWriter::removeStaleTemporaries(QLatin1String(FilenameSystem::ImageFolder));
+    if (!m_replies->open())
+        qWarning("\n\t[%s] [%s] [%d] Create fifo error ", __FILE__, __func__, __LINE__);
+    return m_requests->open();
 }
 
 void SaveImage::stop()
 {
-    m_reader->stop();
+    m_turnTimer->stop();
+    m_requests->stop();
+    m_replies->stop();
+    joinWorker();
+}
+
+void SaveImage::joinWorker()
+{
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
 bool SaveImage::isSaveRequest(const QByteArray &data)
 {
-    return data.size() >= 4 && data.left(4).toLower() == "save";
+    return data.size() >= 4 && data.left(4).toLower() == EncoderLink::SaveRequest;
 }
 
-void SaveImage::onReceived(const QByteArray &data)
+void SaveImage::setEditImage(EditImage *edit)
 {
-    if (!isSaveRequest(data))
+    m_edit.reset(edit);
+}
+
+QString SaveImage::photoPath(const QString &name)
+{
+    return QLatin1String(FilenameSystem::ImageFolder) + name;
+}
+
+QString SaveImage::temporaryPath(const QString &name)
+{
+    return QLatin1String(FilenameSystem::ImageFolder) + PhotoWriter::temporaryName(name);
+}
+
+FilenameSystem *SaveImage::names()
+{
+    if (FilenameSystem *shared = EGlobal::get_FilenameSystem())
+        return shared;
+    if (!m_ownNames) {
+        m_ownNames = std::make_unique<FilenameSystem>();
+        // Registered only while nobody else is.
+        EGlobal::set_FilenameSystem(nullptr);
+    }
+    return m_ownNames.get();
+}
+
+void SaveImage::onRequest(const QByteArray &data)
+{
+    // Two requests in one read start one save, as they did on the device.
+    if (!m_requestTokens->feed(data).isEmpty())
+        beginSave();
+}
+
+void SaveImage::beginSave()
+{
+    if (m_busy)
         return;
-    // The real save takes a while; the picture stays frozen as long.
-    QTimer::singleShot(Intervals::ms(FinishMs), this, [this] {
-        CaptureRelease::release(true, "SaveImage");
-        Q_EMIT saved();
+    m_busy = true;
+    joinWorker();
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    m_imageMode = view ? int(view->getImageMode()) : 0;
+    const QString name = names()->takeFreeName(FilenameSystem::photoKind(m_imageMode));
+    if (name.isEmpty()) {
+        abort(QStringLiteral("no free name"));
+        return;
+    }
+    Set_FileName(name);
+    qDebug("\t ===== [show file name %s] ==== ", qPrintable(name));
+    if (view)
+        view->showIRWrapIndicator(name.toLatin1().constData());
+    Q_EMIT showIRWrapsignals(name);
+
+    QFile::remove(Paths::resolve(temporaryPath(name)));
+    m_replyTokens->reset();
+    const QByteArray command = EncoderLink::jpegSave(Paths::resolveNative(temporaryPath(name)));
+    if (!PipeCommand::send(EncoderLink::CommandPipe, command, "SaveImage")) {
+        abort(QStringLiteral("the encoder did not take the command"));
+        return;
+    }
+    m_turns = 0;
+    m_waiting = true;
+    m_turnTimer->start(Intervals::ms(EncoderLink::ReplyTurnMs));
+}
+
+void SaveImage::onReply(const QByteArray &data)
+{
+    const bool saved = !m_replyTokens->feed(data).isEmpty();
+    if (!saved || !m_waiting)
+        return;
+    qDebug("\n\tread server message: %s %d ", data.constData(), int(data.size()));
+    m_waiting = false;
+    m_turnTimer->stop();
+    Q_EMIT freezeImagesignals(temporaryPath(m_fileName));
+    finishPhoto();
+}
+
+void SaveImage::onTurn()
+{
+    qDebug("while %d ", m_turns + 1);
+    if (++m_turns < EncoderLink::ReplyTurns)
+        return;
+    m_waiting = false;
+    m_turnTimer->stop();
+    abort(QStringLiteral("no reply from the encoder"));
+}
+
+void SaveImage::finishPhoto()
+{
+    // The grab and the readings belong to this moment and this thread.
+    m_edit->grabScreen();
+    const QByteArray header = [] {
+        QByteArray h(HeaderSize, '\0');
+        EFileManager::addFilePara(h.data(), HeaderSize);
+        return h;
+    }();
+    QByteArray irBlock(IrBlockSize, '\0');
+    EFileManager::addIRData(irBlock.data(), IrBlockSize);
+
+    const QString temporary = temporaryPath(m_fileName);
+    const QString target = photoPath(m_fileName);
+    const int mode = m_imageMode;
+    EditImage *edit = m_edit.get();
+    QPointer<SaveImage> self(this);
+    m_worker = std::thread([=] {
+        QString reason;
+        bool ok = false;
+        QFile file(Paths::resolve(temporary));
+        QByteArray service;
+        if (file.open(QIODevice::ReadOnly))
+            service = file.readAll();
+        file.close();
+        const PhotoReader::ServiceFile split = PhotoReader::splitService(service);
+        if (!split.valid || split.serviceData.length < TrailerRoom) {
+            reason = QStringLiteral("the encoder's file is unreadable");
+        } else {
+            QByteArray rebuilt = service;
+            edit->loadImageData(service.left(int(split.jpegLength)));
+            edit->composition();
+            const QByteArray composed = edit->composeJpegFromCanvas();
+            if (composed.isEmpty()) {
+                qWarning("SaveImage: %s cannot be composed; the encoder's picture is kept", qPrintable(temporary));
+            } else {
+                QByteArray length(LengthSize, '\0');
+                putU32(reinterpret_cast<unsigned char *>(length.data()), uint32_t(composed.size()));
+                rebuilt = composed + PhotoReader::slice(service, split.serviceData) + length;
+            }
+            const QByteArray whole = PhotoWriter::withIrBlock(rebuilt, header, mode, irBlock);
+            PhotoWriter::Result result = whole.isEmpty() ? PhotoWriter::BadLayout : PhotoWriter::writeWhole(temporary, whole);
+            if (result == PhotoWriter::Ok)
+                result = PhotoWriter::publish(temporary, target);
+            ok = result == PhotoWriter::Ok;
+            if (!ok)
+                reason = QString::fromLatin1(PhotoWriter::describe(result));
+        }
+        if (!ok)
+            QFile::remove(Paths::resolve(temporary));
+        QMetaObject::invokeMethod(self.data(), [self, ok, reason] {
+            if (self)
+                self->onWritten(ok, reason);
+        }, Qt::QueuedConnection);
     });
+}
+
+void SaveImage::onWritten(bool ok, const QString &reason)
+{
+    joinWorker();
+    if (!ok) {
+        abort(reason);
+        return;
+    }
+    endCapture();
+    Q_EMIT photoSaved(m_fileName);
+    Q_EMIT saved();
+}
+
+void SaveImage::abort(const QString &reason)
+{
+    qWarning("SaveImage: photo %s not saved: %s", qPrintable(m_fileName), qPrintable(reason));
+    if (!m_fileName.isEmpty())
+        QFile::remove(Paths::resolve(temporaryPath(m_fileName)));
+    endCapture();
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        EGraphicsView::showWrapIndicator(view, "Save failed");
+    Q_EMIT saveFailed(reason);
+    Q_EMIT saved();
+}
+
+void SaveImage::endCapture()
+{
+    CaptureRelease::release(true, "SaveImage");
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        view->hideIRWrapIndicator();
+    Q_EMIT hideIRWrapsignals();
+    m_busy = false;
 }

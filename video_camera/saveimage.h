@@ -1,35 +1,82 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
+#include <QString>
 
+#include <memory>
+#include <thread>
+
+class EditImage;
 class FifoReader;
+class FilenameSystem;
+class QTimer;
+class ReplyTokenizer;
 
-// The save thread's pipe side, thin until the capture screens exist: it
-// makes "/tmp/QSaveImage", and each "save" (first four characters, any
-// case) ends the capture as a finished save does: the picture and the
-// freeze mark are released, "jpegenc stop" goes to the encoder service and
-// the capture panel's busy state returns to 0. It writes no file.
+// Turns a frozen picture into a photo file. "save" on "/tmp/QSaveImage"
+// starts one save: a free name, "jpegenc save" with the hidden temporary
+// beside it, up to ten reply turns on "/tmp/photos_ir", then the overlay is
+// grabbed on the GUI thread and the composition, the trailer, the fsync and
+// the rename to the chosen name run on a worker that is joined before the
+// next save and at stop. Every way out ends the capture: the picture runs
+// again, "jpegenc stop" goes out and the panel is free; a failure leaves
+// no file and shows a tip.
 class SaveImage : public QObject
 {
     Q_OBJECT
 public:
-    // How long the picture stays frozen for one save.
-    enum { FinishMs = 400 };
-
     explicit SaveImage(QObject *parent = nullptr);
     ~SaveImage() override;
 
-    // false when the pipe cannot be made.
+    // Opens both pipes; false when the request pipe cannot be made.
     bool start();
+    // Stops the readers, joins the worker. Idempotent.
     void stop();
     static bool isSaveRequest(const QByteArray &data);
 
+    void setEditImage(EditImage *edit);
+    EditImage *editImage() const { return m_edit.get(); }
+    bool isBusy() const { return m_busy; }
+
+    void Set_FileName(const QString &name) { m_fileName = name; }
+    QString Get_FileName() const { return m_fileName; }
+    // Full paths of the photo and its temporary under the image folder.
+    static QString photoPath(const QString &name);
+    static QString temporaryPath(const QString &name);
+
 Q_SIGNALS:
-    // After a "save" was handled.
+    void showIRWrapsignals(const QString &name);
+    void freezeImagesignals(const QString &path);
+    void hideIRWrapsignals();
+    // After the rename: the photo is complete under name.
+    void photoSaved(const QString &name);
+    void saveFailed(const QString &reason);
+    // After every save request that was handled, saved or not.
     void saved();
 
 private:
-    void onReceived(const QByteArray &data);
+    void onRequest(const QByteArray &data);
+    void onReply(const QByteArray &data);
+    void onTurn();
+    void beginSave();
+    void finishPhoto();
+    void onWritten(bool ok, const QString &reason);
+    void abort(const QString &reason);
+    void endCapture();
+    void joinWorker();
+    FilenameSystem *names();
 
-    FifoReader *m_reader;
+    FifoReader *m_requests;
+    FifoReader *m_replies;
+    std::unique_ptr<ReplyTokenizer> m_requestTokens;
+    std::unique_ptr<ReplyTokenizer> m_replyTokens;
+    std::unique_ptr<EditImage> m_edit;
+    std::unique_ptr<FilenameSystem> m_ownNames;
+    QTimer *m_turnTimer;
+    std::thread m_worker;
+    QString m_fileName;
+    int m_turns = 0;
+    int m_imageMode = 0;
+    bool m_busy = false;
+    bool m_waiting = false;
 };

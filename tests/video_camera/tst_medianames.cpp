@@ -1,0 +1,133 @@
+// Media file names: the numbers found on the card, the free-name search
+// and its end, and the counters shared by two threads.
+#include "eglobal.h"
+#include "filenamesystem.h"
+#include "systemclock.h"
+#include "testroot.h"
+
+#include <QtTest>
+
+#include <thread>
+
+class TstMediaNames : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void nextName_data();
+    void nextName();
+    void numberOf_data();
+    void numberOf();
+    void pastTheLastNumber();
+    void yearBefore2000();
+    void countersUnderTwoThreads();
+
+private:
+    void at(const QDate &date);
+    std::unique_ptr<TestRoot> m_root;
+};
+
+void TstMediaNames::init()
+{
+    m_root = std::make_unique<TestRoot>();
+    at(QDate(2009, 3, 15));
+}
+
+void TstMediaNames::at(const QDate &date)
+{
+    SystemClock::instance()->setSystemTime(QDateTime(date, QTime(12, 0)));
+}
+
+void TstMediaNames::nextName_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("names");
+    const int t = FilenameSystem::Thermogram;
+    QTest::newRow("empty card") << QStringList() << t << QStringList{"090315_0000T.jpg", "090315_0001T.jpg"};
+    QTest::newRow("after 0041T") << QStringList{"image/090315_0041T.jpg"} << t << QStringList{"090315_0042T.jpg"};
+    QTest::newRow("after 0041P the T is free") << QStringList{"image/090315_0041P.jpg"} << t
+                                               << QStringList{"090315_0041T.jpg", "090315_0042T.jpg"};
+    QTest::newRow("videos count apart") << QStringList{"image/090315_0007T.jpg"} << int(FilenameSystem::Video)
+                                        << QStringList{"090315_0000V.mp4"};
+    QTest::newRow("other days ignored") << QStringList{"image/090314_0500T.jpg"} << t << QStringList{"090315_0000T.jpg"};
+    QTest::newRow("a note file counts 0") << QStringList{"image/090315_note.txt"} << t << QStringList{"090315_0000T.jpg"};
+    QTest::newRow("sub-folders scanned") << QStringList{"image/old/090315_0003M.jpg"} << int(FilenameSystem::Mix)
+                                         << QStringList{"090315_0003M.jpg"};
+    QTest::newRow("9999 taken: 10000") << QStringList{"image/090315_9999T.jpg"} << t << QStringList{"090315_10000T.jpg", "090315_10001T.jpg"};
+    QTest::newRow("five digits read whole") << QStringList{"image/090315_10000T.jpg"} << t << QStringList{"090315_10001T.jpg"};
+    QTest::newRow("a temporary's name is not reused") << QStringList{"image/.090315_0000T.part"} << t << QStringList{"090315_0001T.jpg"};
+}
+
+void TstMediaNames::nextName()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, kind);
+    QFETCH(QStringList, names);
+    for (const QString &f : files) {
+        const QString folder = f.startsWith(QLatin1String("image/")) ? QStringLiteral("/media/mmc/") : QStringLiteral("/media/mmc/");
+        QVERIFY(m_root->writeFile(folder + f, "x"));
+    }
+    FilenameSystem fn;
+    QCOMPARE(EGlobal::get_FilenameSystem(), &fn);
+    for (const QString &name : names)
+        QCOMPARE(fn.takeFreeName(FilenameSystem::Kind(kind)), name);
+}
+
+void TstMediaNames::numberOf_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("number");
+    QTest::newRow("four") << "090315_0041T.jpg" << 41;
+    QTest::newRow("five") << "090315_10000T.jpg" << 10000;
+    QTest::newRow("none") << "090315_note.txt" << 0;
+    QTest::newRow("short") << "090315_" << 0;
+    QTest::newRow("no underscore") << "foo.jpg" << 0;
+    QTest::newRow("huge run bounded") << "090315_99999999999999T.jpg" << 0;
+}
+
+void TstMediaNames::numberOf()
+{
+    QFETCH(QString, name);
+    QTEST(FilenameSystem::numberOf(name), "number");
+}
+
+void TstMediaNames::pastTheLastNumber()
+{
+    FilenameSystem fn;
+    fn.SetPhotoId(FilenameSystem::MaxNumber);
+    QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/image/090315_99999T.jpg"), "x"));
+    // No free number: refused, the existing photo stays.
+    QVERIFY(fn.takeFreeName(FilenameSystem::Thermogram).isEmpty());
+    QCOMPARE(m_root->readFile(QStringLiteral("/media/mmc/image/090315_99999T.jpg")), QByteArray("x"));
+}
+
+void TstMediaNames::yearBefore2000()
+{
+    at(QDate(1998, 1, 2));
+    FilenameSystem fn;
+    QCOMPARE(fn.GetThermogram_ImageFn(), QStringLiteral("000102_0000T.jpg"));
+    QCOMPARE(fn.updateCount(), 0);
+    fn.updateSysFnParam();
+    QCOMPARE(fn.updateCount(), 1);
+}
+
+void TstMediaNames::countersUnderTwoThreads()
+{
+    FilenameSystem fn;
+    QStringList a, b;
+    std::thread other([&] {
+        for (int i = 0; i < 200; ++i)
+            a << fn.takeFreeName(FilenameSystem::Thermogram);
+    });
+    for (int i = 0; i < 200; ++i)
+        b << fn.takeFreeName(FilenameSystem::Thermogram);
+    other.join();
+    QSet<QString> all(a.begin(), a.end());
+    all.unite(QSet<QString>(b.begin(), b.end()));
+    QCOMPARE(all.size(), 400);
+    QCOMPARE(fn.GetPhotoId(), 400);
+}
+
+QTEST_MAIN(TstMediaNames)
+#include "tst_medianames.moc"

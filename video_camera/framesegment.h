@@ -1,0 +1,38 @@
+#pragma once
+
+#include "sharedmemory.h"
+
+#include <QImage>
+
+#include <cstdint>
+
+// The board's video layer as the simulator shows it, handed to encoder-sim
+// through one System V segment: a header with the picture's size and a
+// sequence number, then 640x480 pixels of 32-bit RGB. The sequence is odd
+// while the writer is inside, so a reader never takes a torn picture.
+class FrameSegment
+{
+public:
+    struct Header
+    {
+        uint32_t magic;
+        uint32_t width;
+        uint32_t height;
+        uint32_t sequence;
+    };
+    static constexpr uint32_t Magic = 0x4F465247;   // "GRFO"
+    static std::size_t segmentSize();
+
+    // The simulator's side: creates the segment; false when it cannot.
+    bool create();
+    // Scales picture to the segment's size and publishes it.
+    bool publish(const QImage &picture);
+    // encoder-sim's side: the last whole picture, or a null image when
+    // there is no segment or the writer is busy.
+    QImage read();
+
+    void remove();
+
+private:
+    SharedMemory m_memory;
+};

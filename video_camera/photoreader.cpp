@@ -1,0 +1,105 @@
+#include "photoreader.h"
+
+#include "photolayout.h"
+
+using namespace PhotoLayout;
+
+namespace {
+
+const unsigned char *bytesAt(const QByteArray &bytes, qint64 offset)
+{
+    return reinterpret_cast<const unsigned char *>(bytes.constData()) + offset;
+}
+
+bool inside(qint64 size, qint64 offset, qint64 length)
+{
+    return offset >= 0 && length >= 0 && offset <= size && length <= size - offset;
+}
+
+} // namespace
+
+bool PhotoReader::trailingLength(const QByteArray &bytes, qint64 *n)
+{
+    const qint64 size = bytes.size();
+    if (size < LengthSize)
+        return false;
+    const qint64 value = getU32(bytesAt(bytes, size - LengthSize));
+    if (value <= 0 || value > size - LengthSize)
+        return false;
+    *n = value;
+    return true;
+}
+
+PhotoReader::ServiceFile PhotoReader::splitService(const QByteArray &bytes)
+{
+    ServiceFile out;
+    qint64 n = 0;
+    if (!trailingLength(bytes, &n))
+        return out;
+    out.valid = true;
+    out.jpegLength = n;
+    out.serviceData = Range{n, bytes.size() - LengthSize - n};
+    return out;
+}
+
+PhotoReader::Photo PhotoReader::readPhoto(const QByteArray &bytes)
+{
+    Photo out;
+    qint64 n = 0;
+    const qint64 size = bytes.size();
+    if (!trailingLength(bytes, &n) || !inside(size - LengthSize, n, TrailerRoom))
+        return out;
+    out.valid = true;
+    out.jpegLength = n;
+    out.header = Range{n, HeaderSize};
+    const unsigned char *header = bytesAt(bytes, n);
+    out.imageMode = int(getU16(header + HeaderModeOffset));
+    out.entryCount = int(getU16(header + HeaderCountOffset));
+    out.stampFlag = int(getU16(header + HeaderStampOffset));
+
+    // Sections lie after the header room and before the final u32.
+    const qint64 first = n + TrailerRoom;
+    const qint64 end = size - LengthSize;
+    const int used = qMin(out.entryCount, EntryCount);
+    for (int i = 0; i < EntryCount; ++i) {
+        const unsigned char *e = header + HeaderSize + EntrySize * i;
+        Entry entry;
+        entry.type = getU32(e);
+        entry.range = Range{qint64(getU32(e + 4)), qint64(getU32(e + 8))};
+        const bool ok = entry.range.offset >= first && inside(end, entry.range.offset, entry.range.length);
+        if (!ok || entry.range.length == 0)
+            continue;
+        if (entry.type == IrSection && entry.range.length >= IrBlockSize)
+            out.irBlock = Range{entry.range.offset, IrBlockSize};
+        if (i < used) {
+            out.entries.append(entry);
+            if (entry.type == VoiceNote || entry.type == TextNote)
+                out.notes.append(Note{entry.type, entry.range});
+        }
+    }
+    return out;
+}
+
+PhotoReader::Range PhotoReader::videoRecord(const QByteArray &bytes, qint64 k)
+{
+    qint64 n = 0;
+    const qint64 size = bytes.size();
+    if (k < 0 || !trailingLength(bytes, &n) || !inside(size - LengthSize, n, TrailerRoom))
+        return {};
+    const int stamp = int(getU16(bytesAt(bytes, n) + HeaderStampOffset));
+    const qint64 record = stamp ? ParaSize : IrBlockSize;
+    const qint64 end = size - LengthSize;
+    if (k > (end - n - TrailerRoom) / record)
+        return {};
+    const qint64 offset = n + TrailerRoom + k * record;
+    if (!inside(end, offset, record))
+        return {};
+    return Range{offset, record};
+}
+
+QByteArray PhotoReader::slice(const QByteArray &bytes, const Range &range)
+{
+    if (!inside(bytes.size(), range.offset, range.length))
+        return {};
+    return bytes.mid(range.offset, range.length);
+}

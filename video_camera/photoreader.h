@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include <cstdint>
+
+// The one reader of saved photos and recorded videos. It works on the
+// bytes of a file of known size and never returns a range that does not
+// lie inside them: every entry is checked before it is used. QtCore only.
+class PhotoReader
+{
+public:
+    struct Range
+    {
+        qint64 offset = 0;
+        qint64 length = 0;
+        bool isValid() const { return length > 0; }
+        bool operator==(const Range &o) const { return offset == o.offset && length == o.length; }
+    };
+    struct Entry
+    {
+        uint32_t type = 0;
+        Range range;
+    };
+    struct Note
+    {
+        uint32_t type = 0;   // 1 voice, 3 text
+        Range range;
+    };
+    struct Photo
+    {
+        bool valid = false;      // N and the header lie inside the file
+        qint64 jpegLength = 0;   // N
+        Range header;
+        int entryCount = 0;      // the header's count, as stored
+        int imageMode = 0;       // the header's picture mode + 1
+        int stampFlag = 0;
+        QList<Entry> entries;    // checked entries in use, at most 16
+        Range irBlock;           // last type-0 entry with a length
+        QList<Note> notes;
+        bool hasMeasurements() const { return irBlock.isValid() && imageMode != 0 && imageMode != 2 && imageMode <= 6; }
+    };
+
+    // What the encoder service left: the JPEG, its own data and N at the end.
+    struct ServiceFile
+    {
+        bool valid = false;
+        qint64 jpegLength = 0;
+        Range serviceData;   // between the JPEG and the final u32
+    };
+
+    // N from the final u32, valid when 0 < N and N + 4 <= size.
+    static bool trailingLength(const QByteArray &bytes, qint64 *n);
+    // The splitter of a fresh service file.
+    static ServiceFile splitService(const QByteArray &bytes);
+    static Photo readPhoto(const QByteArray &bytes);
+    // Record k of a recorded video (side file bytes at N, then u32 N); an
+    // invalid range when it does not exist.
+    static Range videoRecord(const QByteArray &bytes, qint64 k);
+
+    static QByteArray slice(const QByteArray &bytes, const Range &range);
+
+private:
+    PhotoReader() = delete;
+};
