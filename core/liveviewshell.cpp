@@ -41,6 +41,8 @@ void LiveViewShell::buildCapture()
     m_saveImage = std::make_unique<SaveImage>();
     if (!m_saveImage->start())
         qWarning("LiveViewShell: the save pipe cannot be made");
+    // The notes go to the photo just finished.
+    QObject::connect(m_saveImage.get(), &SaveImage::photoSaved, m_capture.get(), &CvmainWindow::photoSaved);
     m_strip = std::make_unique<ZMultifunctional>();
     EGlobal::set_multifunctional(m_strip.get());
     m_strip->setGeometry(0, 200, 320, 40);
