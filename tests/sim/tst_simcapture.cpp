@@ -1,0 +1,112 @@
+#include "cvmainwindow.h"
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "encoderlink.h"
+#include "etoolwidget.h"
+#include "fifowriter.h"
+#include "freespace.h"
+#include "intervals.h"
+#include "menuroute.h"
+#include "setuptouch.h"
+#include "usekeyboarddialog.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+// The capture strip as `ostrel --simulate` shows it: the Camera tile opens
+// it at (0, 200); capture freezes, cancel releases; a finished photo opens
+// its notes and the text note's dialog; a drag of the knob to its end
+// switches to the video panel; a recording runs, its stop shows the
+// waiting picture until "videostop" arrives on "/tmp/videomain". Each
+// screen is written as a PNG when OSTREL_SCREENS_DIR is set.
+class TestSimCapture : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void stripPhotoNotesAndRecording();
+
+private:
+    QPushButton *button(const char *name) const { return EGlobal::get_cvmainwindow()->button(name); }
+    void drag(CvmainWindow *panel, const QList<int> &xs);
+
+    SetupTouch m_sim;
+};
+
+void TestSimCapture::initTestCase()
+{
+    m_sim.startWithSetup();
+    FreeSpace::setScript([](const QString &) { return qint64(1) << 30; });
+    EGlobal::getToolBar()->displaySDCard(true);
+}
+
+void TestSimCapture::cleanupTestCase()
+{
+    Intervals::setScale(1.0);
+    FreeSpace::setScript(nullptr);
+    m_sim.stop();
+}
+
+// A finger on the knob moved along the strip, as the panel sees it.
+void TestSimCapture::drag(CvmainWindow *panel, const QList<int> &xs)
+{
+    for (int x : xs) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 30), panel->mapToGlobal(QPointF(x, 30)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel, &move);
+    }
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(xs.last(), 30));
+}
+
+void TestSimCapture::stripPhotoNotesAndRecording()
+{
+    MenuRoute::openTile("Camera");
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->pos(), QPoint(0, 200));
+    m_sim.saveScreen("capture_strip.png");
+
+    // Capture freezes; cancel releases.
+    m_sim.touch(button("camerabutton"));
+    QVERIFY(EGlobal::getGraphicsView()->gerFreezeFPGAImageStatus());
+    m_sim.saveScreen("capture_frozen.png");
+    m_sim.touch(button("cencelbutton"));
+    QVERIFY(!EGlobal::getGraphicsView()->gerFreezeFPGAImageStatus());
+    QCOMPARE(panel->getEndCamera(), 0);
+
+    // A finished photo opens the notes.
+    panel->photoSaved(QStringLiteral("260102_0001T.jpg"));
+    QVERIFY(panel->textNoteEnabled() && panel->voiceNoteEnabled());
+    m_sim.saveScreen("capture_notes.png");
+    m_sim.touch(button("commentButton"));
+    QVERIFY(panel->textNoteDialog());
+    QTRY_VERIFY(panel->textNoteDialog()->isVisible());
+    m_sim.saveScreen("capture_text_note.png");
+    m_sim.touch(panel->textNoteDialog()->button_2);
+    QTRY_VERIFY(!panel->textNoteDialog());
+    QVERIFY(!panel->textNoteEnabled());
+
+    // The knob to its end: the video panel.
+    drag(panel, {262, 268, 275, 283, 295});
+    QCOMPARE(panel->get_currentwidget(), 1);
+    m_sim.saveScreen("capture_video_panel.png");
+
+    // Record, then stop: the waiting picture until "videostop".
+    m_sim.touch(button("videobutton_2"));
+    QCOMPARE(panel->get_video_workstat(), int(CvmainWindow::VRecording));
+    QVERIFY(EGlobal::getGraphicsView()->getflickertimestate());
+    m_sim.saveScreen("capture_recording.png");
+    m_sim.touch(button("videobutton_2"));
+    QCOMPARE(panel->getCvMode(), int(CvmainWindow::CvStopping));
+    QVERIFY(EGlobal::getGraphicsView()->videoIndicator());
+    m_sim.saveScreen("capture_stopping.png");
+    QTRY_COMPARE(panel->get_video_workstat(), int(CvmainWindow::VIdle));
+    QCOMPARE(FifoWriter::write(QLatin1String(EncoderLink::VideoMainPipe), "fadstopvideostop"), FifoWriter::Written);
+    QTRY_COMPARE(panel->getCvMode(), int(CvmainWindow::CvIdle));
+    QVERIFY(!EGlobal::getGraphicsView()->videoIndicator());
+    QVERIFY(panel->isVisible());
+}
+
+QTEST_MAIN(TestSimCapture)
+#include "tst_simcapture.moc"
