@@ -593,7 +593,9 @@ void CvmainWindow::showEvent(QShowEvent *event)
         m_activation = Shown;
     QMainWindow::showEvent(event);
     const EToolWidget *bar = EGlobal::getToolBar();
-    if (bar && bar->getFreezeImageFlag() && m_endCamera == 0)
+    // A picture frozen elsewhere becomes this panel's capture, unless the
+    // keys or the interval timer are saving it themselves.
+    if (bar && bar->getFreezeImageFlag() && m_endCamera == 0 && !m_snapshot && m_imageState == 0)
         camera_work(CStart);
 }
 
