@@ -3,8 +3,10 @@
 // OSTREL_ROOT) and logs every command it receives to "/tmp/encoder-sim.log".
 // It serves only a root the simulator made, never the machine's own folders.
 // The zoom and rotate commands set the picture geometry it keeps in
-// "/tmp/encoder-sim.state", which the simulated screen applies.
+// "/tmp/encoder-sim.state", which the simulated screen applies. Photo and
+// version commands go to EncoderPhoto, which also reads the switch file.
 
+#include "encoderphoto.h"
 #include "encoderstate.h"
 #include "fiforeader.h"
 #include "paths.h"
@@ -44,17 +46,24 @@ int main(int argc, char **argv)
     // A fresh run starts neutral, as the service does.
     EncoderState state;
     state.save();
-    QObject::connect(&commands, &FifoReader::received, &app, [&log, &state](const QByteArray &data) {
+    EncoderPhoto photo;
+    QObject::connect(&commands, &FifoReader::received, &app, [&log, &state, &photo](const QByteArray &data) {
         const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
         bool changed = false;
         for (const QByteArray &command : EncoderState::split(data)) {
             log.write(stamp + ' ' + command + '\n');
-            changed |= state.apply(command);
+            log.flush();
+            if (!photo.handle(command))
+                changed |= state.apply(command);
         }
         log.flush();
         if (changed && !state.save())
             qWarning("encoder-sim: cannot write %s", EncoderState::StateFile);
     });
+    if (EncoderPhoto::Switches::load().noCommandPipe) {
+        // A service that never made its pipe: commands find nobody.
+        return app.exec();
+    }
     if (!commands.open()) {
         qWarning("encoder-sim: cannot make the command pipe %s", qPrintable(Paths::resolve(commands.path())));
         return 1;

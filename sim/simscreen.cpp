@@ -35,6 +35,7 @@ void SimScreen::setEncoderState(const EncoderState &state)
     if (state == m_encoder)
         return;
     m_encoder = state;
+    publishVideoLayer();
     update();
 }
 
@@ -53,6 +54,7 @@ bool SimScreen::eventFilter(QObject *watched, QEvent *event)
 
 SimScreen::~SimScreen()
 {
+    m_frames.remove();
     if (m_overlay && m_overlay->parent() == this)
         m_overlay->setParent(nullptr);
 }
@@ -105,6 +107,7 @@ void SimScreen::showOnScreen(QWidget *window)
 void SimScreen::setBoardPicture(const QImage &picture)
 {
     m_picture = picture.isNull() ? placeholderPicture() : picture;
+    publishVideoLayer();
     update();
 }
 
@@ -139,22 +142,34 @@ void SimScreen::setColorBar(const QImage &bar)
     update();
 }
 
-void SimScreen::paintEvent(QPaintEvent *)
+QImage SimScreen::videoLayer() const
 {
-    QPainter p(this);
+    QImage layer(Width, Height, QImage::Format_RGB32);
+    QPainter p(&layer);
     if (!m_encoder.isNeutral()) {
         // As the encoder service does: zoom and turn about the centre.
-        p.fillRect(rect(), Qt::black);
+        p.fillRect(layer.rect(), Qt::black);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.translate(Width / 2.0, Height / 2.0);
         p.rotate(m_encoder.angle);
         p.scale(m_encoder.zoom / 10.0, m_encoder.zoom / 10.0);
         p.translate(-Width / 2.0, -Height / 2.0);
-        p.drawImage(rect(), m_picture);
-        p.resetTransform();
-    } else {
-        p.drawImage(rect(), m_picture);
     }
+    p.drawImage(layer.rect(), m_picture);
+    return layer;
+}
+
+void SimScreen::publishVideoLayer()
+{
+    // encoder-sim encodes photos from what the board shows.
+    if (m_frames.create())
+        m_frames.publish(videoLayer());
+}
+
+void SimScreen::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawImage(rect(), videoLayer());
     if (!m_colorBar.isNull())
         p.drawImage(QPoint(299, 56), m_colorBar);
 }

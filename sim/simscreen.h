@@ -3,6 +3,8 @@
 #include "encoderstate.h"
 
 #include <QImage>
+
+#include "framesegment.h"
 #include <QPointer>
 #include <QWidget>
 
@@ -31,6 +33,10 @@ public:
     void setColorBar(const QImage &bar);
     QImage colorBar() const { return m_colorBar; }
     static QImage placeholderPicture();
+    // The board's layer as the panel shows it (zoom and rotation applied),
+    // also published in the frame segment for encoder-sim.
+    QImage videoLayer() const;
+    void publishVideoLayer();
     // What the panel shows: the screen with every other visible top-level
     // window (popups and dialogs live at screen coordinates) drawn over it
     // where it stands, the last one shown or raised on top.
@@ -63,6 +69,7 @@ private:
     void updateShade();
 
     QImage m_picture;
+    FrameSegment m_frames;
     QPointer<QWidget> m_overlay;
     // Top-level windows in the order they were last shown or raised.
     QList<QPointer<QWidget>> m_stacking;

@@ -1,0 +1,129 @@
+#include "encoderphoto.h"
+
+#include "encoderlink.h"
+#include "fifowriter.h"
+#include "framesegment.h"
+#include "intervals.h"
+#include "paths.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QTimer>
+
+#include <unistd.h>
+
+EncoderPhoto::Switches EncoderPhoto::Switches::parse(const QByteArray &text)
+{
+    Switches s;
+    for (const QByteArray &raw : text.split('\n')) {
+        const QByteArray word = raw.trimmed();
+        s.replyLate |= word == "reply-late";
+        s.replyNever |= word == "reply-never";
+        s.replyCapitals |= word == "reply-capitals";
+        s.replyMerged |= word == "reply-merged";
+        s.tornJpeg |= word == "torn-jpeg";
+        s.badLength |= word == "bad-length";
+        s.noCommandPipe |= word == "no-command-pipe";
+        s.exitMidWrite |= word == "exit-mid-write";
+    }
+    return s;
+}
+
+EncoderPhoto::Switches EncoderPhoto::Switches::load()
+{
+    QFile file(Paths::resolve(QLatin1String(SwitchFile)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parse(file.read(4096));
+}
+
+EncoderPhoto::EncoderPhoto(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QImage EncoderPhoto::testPattern()
+{
+    QImage image(EncoderLink::PhotoWidth, EncoderLink::PhotoHeight, QImage::Format_RGB32);
+    QPainter p(&image);
+    const QColor bars[] = {Qt::white, Qt::yellow, Qt::cyan, Qt::green, Qt::magenta, Qt::red, Qt::blue, Qt::black};
+    const int w = image.width() / 8;
+    for (int i = 0; i < 8; ++i)
+        p.fillRect(i * w, 0, w, image.height(), bars[i]);
+    return image;
+}
+
+QImage EncoderPhoto::currentPicture()
+{
+    FrameSegment frames;
+    const QImage frame = frames.read();
+    return frame.isNull() ? testPattern() : frame;
+}
+
+namespace {
+
+QByteArray le32(quint32 v)
+{
+    const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    return QByteArray(b, 4);
+}
+
+} // namespace
+
+QByteArray EncoderPhoto::servicePhoto(const QImage &picture, const Switches &switches)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    picture.scaled(EncoderLink::PhotoWidth, EncoderLink::PhotoHeight, Qt::IgnoreAspectRatio).save(&buffer, "JPG");
+    if (switches.tornJpeg)
+        jpeg.truncate(jpeg.size() / 2);
+    const quint32 n = switches.badLength ? quint32(jpeg.size() * 4) : quint32(jpeg.size());
+    return jpeg + QByteArray(416, '\0') + QByteArray(BlockSize, 'E') + le32(n);
+}
+
+bool EncoderPhoto::handle(const QByteArray &command)
+{
+    if (command.trimmed() == EncoderLink::VersionStart) {
+        FifoWriter::write(QLatin1String(EncoderLink::VersionPipe), Version);
+        return true;
+    }
+    if (!command.startsWith(EncoderLink::JpegSavePrefix))
+        return command.startsWith("jpegenc ");
+    const Switches switches = Switches::load();
+    // The path came resolved: it is the host's.
+    const QByteArray path = command.mid(int(qstrlen(EncoderLink::JpegSavePrefix))).trimmed();
+    const QByteArray bytes = servicePhoto(currentPicture(), switches);
+    const QByteArray temporary = path + ".enc";
+    QFile file(QFile::decodeName(temporary));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return true;
+    if (switches.exitMidWrite) {
+        file.write(bytes.left(bytes.size() / 2));
+        file.flush();
+        ::_exit(3);
+    }
+    const bool ok = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    file.close();
+    if (!ok || ::rename(temporary.constData(), path.constData()) != 0) {
+        QFile::remove(QFile::decodeName(temporary));
+        return true;
+    }
+    reply(switches);
+    return true;
+}
+
+void EncoderPhoto::reply(const Switches &switches)
+{
+    if (switches.replyNever)
+        return;
+    QByteArray text = switches.replyCapitals ? QByteArray(EncoderLink::JpegSaved).toUpper() : QByteArray(EncoderLink::JpegSaved);
+    if (switches.replyMerged)
+        text = QByteArray("fadstop") + text + "\n";
+    const auto send = [text] { FifoWriter::write(QLatin1String(EncoderLink::PhotoReplyPipe), text); };
+    if (switches.replyLate)
+        QTimer::singleShot(Intervals::ms(LateMs), this, send);
+    else
+        send();
+}

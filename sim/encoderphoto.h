@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QObject>
+
+// encoder-sim's photo and version side. "jpegenc save <path>" writes a
+// 640x480 JPEG of the board's layer (from the frame segment, or a test
+// pattern without one), 416 zero bytes, a block of its own and u32 N,
+// through a temporary file renamed to path, then answers "jpegsave" on
+// "/tmp/photos_ir"; "version start" answers on "/tmp/version". Switches
+// in a control file under the root, read for every command, make it
+// misbehave the ways a real service can.
+class EncoderPhoto : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr const char *SwitchFile = "/tmp/encoder-sim.switches";
+    static constexpr const char *Version = "encoder-sim 1.0";
+    // How late a late reply comes (through Intervals).
+    enum { LateMs = 2500, BlockSize = 64 };
+
+    // One word per line of the switch file.
+    struct Switches
+    {
+        bool replyLate = false;       // "reply-late"
+        bool replyNever = false;      // "reply-never"
+        bool replyCapitals = false;   // "reply-capitals"
+        bool replyMerged = false;     // "reply-merged": with another message
+        bool tornJpeg = false;        // "torn-jpeg": the file ends mid-JPEG
+        bool badLength = false;       // "bad-length": N past the end
+        bool noCommandPipe = false;   // "no-command-pipe": read at start
+        bool exitMidWrite = false;    // "exit-mid-write"
+        static Switches parse(const QByteArray &text);
+        static Switches load();
+    };
+
+    explicit EncoderPhoto(QObject *parent = nullptr);
+
+    // true when command was one of this side's.
+    bool handle(const QByteArray &command);
+
+    // The file bytes for picture under the switches.
+    static QByteArray servicePhoto(const QImage &picture, const Switches &switches);
+    static QImage testPattern();
+    // The board's layer, or the test pattern.
+    static QImage currentPicture();
+
+private:
+    void reply(const Switches &switches);
+};

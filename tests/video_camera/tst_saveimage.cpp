@@ -1,0 +1,168 @@
+// The save thread against the encoder's photo side in this process: a save
+// ends with a whole photo under its chosen name, or with no file at all,
+// and every way out ends the capture.
+#include "editimage.h"
+#include "encoderlink.h"
+#include "encoderphoto.h"
+#include "fiforeader.h"
+#include "filenamesystem.h"
+#include "intervals.h"
+#include "photoreader.h"
+#include "pipecommand.h"
+#include "saveimage.h"
+#include "systemclock.h"
+#include "testroot.h"
+
+#include <QtTest>
+
+class TstSaveImage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void encoderSwitches_data();
+    void encoderSwitches();
+    void mergedRequestsSaveOnce();
+    void composedOverlay();
+    void staleTemporariesRemoved();
+
+private:
+    QStringList photos() const;
+    std::unique_ptr<TestRoot> m_root;
+    std::unique_ptr<FilenameSystem> m_names;
+    std::unique_ptr<FifoReader> m_service;
+    std::unique_ptr<EncoderPhoto> m_encoder;
+    QByteArrayList m_commands;
+};
+
+void TstSaveImage::init()
+{
+    m_root = std::make_unique<TestRoot>();
+    Intervals::setScale(0.01);
+    SystemClock::instance()->setSystemTime(QDateTime(QDate(2018, 12, 14), QTime(9, 0)));
+    m_names = std::make_unique<FilenameSystem>();
+    m_commands.clear();
+    m_encoder = std::make_unique<EncoderPhoto>();
+    m_service = std::make_unique<FifoReader>(QLatin1String(EncoderLink::CommandPipe));
+    connect(m_service.get(), &FifoReader::received, this, [this](const QByteArray &data) {
+        m_commands << data;
+        m_encoder->handle(data);
+    });
+}
+
+void TstSaveImage::cleanup()
+{
+    m_service.reset();
+    m_encoder.reset();
+    m_names.reset();
+    Intervals::setScale(1.0);
+    m_root.reset();
+}
+
+QStringList TstSaveImage::photos() const
+{
+    return QDir(m_root->hostPath(QStringLiteral("/media/mmc/image"))).entryList(QDir::Files | QDir::Hidden);
+}
+
+void TstSaveImage::encoderSwitches_data()
+{
+    QTest::addColumn<QByteArray>("switches");
+    QTest::addColumn<bool>("servicePipe");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("at once") << QByteArray() << true << true;
+    QTest::newRow("late") << QByteArray("reply-late") << true << true;
+    QTest::newRow("capitals") << QByteArray("reply-capitals") << true << true;
+    QTest::newRow("merged with another message") << QByteArray("reply-merged") << true << true;
+    QTest::newRow("never: abort, no file") << QByteArray("reply-never") << true << false;
+    QTest::newRow("torn JPEG: the service data is kept") << QByteArray("torn-jpeg") << true << true;
+    QTest::newRow("bad N: no file") << QByteArray("bad-length") << true << false;
+    QTest::newRow("no command pipe: no file") << QByteArray() << false << false;
+}
+
+void TstSaveImage::encoderSwitches()
+{
+    QFETCH(QByteArray, switches);
+    QFETCH(bool, servicePipe);
+    QFETCH(bool, saved);
+    QVERIFY(m_root->writeFile(QLatin1String(EncoderPhoto::SwitchFile), switches));
+    if (servicePipe)
+        QVERIFY(m_service->open());
+    SaveImage save;
+    save.setEditImage(new EditImage);
+    save.editImage()->setGrabber([] { return QImage(); });
+    QVERIFY(save.start());
+    QSignalSpy done(&save, &SaveImage::saved);
+    QSignalSpy photo(&save, &SaveImage::photoSaved);
+    QSignalSpy failed(&save, &SaveImage::saveFailed);
+    QVERIFY(PipeCommand::send(EncoderLink::SaveRequestPipe, "SAVE", "test"));
+    QVERIFY(done.wait(5000));
+    QCOMPARE(photo.size(), saved ? 1 : 0);
+    QCOMPARE(failed.size(), saved ? 0 : 1);
+    QVERIFY(!save.isBusy());
+    if (saved) {
+        QCOMPARE(photo.at(0).at(0).toString(), QStringLiteral("181214_0000T.jpg"));
+        QCOMPARE(photos(), QStringList{QStringLiteral("181214_0000T.jpg")});
+        const QByteArray bytes = m_root->readFile(QStringLiteral("/media/mmc/image/181214_0000T.jpg"));
+        const PhotoReader::Photo read = PhotoReader::readPhoto(bytes);
+        QVERIFY(read.valid);
+        QVERIFY(read.irBlock.isValid());
+        QCOMPARE(read.entries.size(), 2);
+        QCOMPARE(read.entries.at(0).range.length, qint64(EncoderPhoto::BlockSize));
+    } else {
+        QCOMPARE(photos(), QStringList());
+    }
+    // Every way out tells the encoder to stop.
+    if (servicePipe)
+        QTRY_VERIFY(m_commands.contains(EncoderLink::JpegStop));
+    save.stop();
+}
+
+void TstSaveImage::mergedRequestsSaveOnce()
+{
+    QVERIFY(m_service->open());
+    SaveImage save;
+    save.editImage()->setGrabber([] { return QImage(); });
+    QVERIFY(save.start());
+    QSignalSpy done(&save, &SaveImage::saved);
+    QVERIFY(PipeCommand::send(EncoderLink::SaveRequestPipe, "savesave", "test"));
+    QVERIFY(done.wait(5000));
+    QTest::qWait(50);
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(photos().size(), 1);
+}
+
+void TstSaveImage::composedOverlay()
+{
+    // The dark parts of the grab leave the photo alone; its light marks
+    // show; where the photo is missing nothing is written.
+    EditImage edit;
+    edit.setGrabber([] {
+        QImage grab(320, 240, QImage::Format_ARGB32_Premultiplied);
+        grab.fill(Qt::transparent);
+        QPainter(&grab).fillRect(10, 10, 20, 20, Qt::white);
+        return grab;
+    });
+    QImage photo(640, 480, QImage::Format_RGB32);
+    photo.fill(QColor(0, 0, 128));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(photo.save(&buffer, "JPG"));
+    const QImage out = QImage::fromData(edit.composeJpeg(jpeg));
+    QCOMPARE(out.size(), QSize(640, 480));
+    QVERIFY(qGray(out.pixel(40, 40)) > 200);
+    QVERIFY(qAbs(qBlue(out.pixel(300, 300)) - 128) < 10);
+    QVERIFY(edit.composeJpeg("not a picture").isEmpty());
+}
+
+void TstSaveImage::staleTemporariesRemoved()
+{
+    QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/image/.181214_0003T.part"), "half"));
+    SaveImage save;
+    QVERIFY(save.start());
+    QCOMPARE(photos(), QStringList());
+}
+
+QTEST_MAIN(TstSaveImage)
+#include "tst_saveimage.moc"
