@@ -7,10 +7,13 @@
 #include "freespace.h"
 #include "intervals.h"
 #include "menuroute.h"
+#include "paths.h"
 #include "setuptouch.h"
 #include "usekeyboarddialog.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 // The capture strip as `ostrel --simulate` shows it: the Camera tile opens
@@ -75,17 +78,26 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     QVERIFY(!EGlobal::getGraphicsView()->gerFreezeFPGAImageStatus());
     QCOMPARE(panel->getEndCamera(), 0);
 
-    // A finished photo opens the notes.
-    panel->photoSaved(QStringLiteral("260102_0001T.jpg"));
-    QVERIFY(panel->textNoteEnabled() && panel->voiceNoteEnabled());
+    // Capture and save through encoder-sim: the finished photo opens the
+    // notes, not the save request.
+    m_sim.touch(button("camerabutton"));
+    m_sim.touch(button("camerabutton"));
+    QVERIFY(!panel->textNoteEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(panel->textNoteEnabled() && panel->voiceNoteEnabled(), 15000);
+    QCOMPARE(panel->getEndCamera(), 0);
+    QVERIFY(!panel->Get_FileName().isEmpty());
     m_sim.saveScreen("capture_notes.png");
     m_sim.touch(button("commentButton"));
     QVERIFY(panel->textNoteDialog());
     QTRY_VERIFY(panel->textNoteDialog()->isVisible());
     m_sim.saveScreen("capture_text_note.png");
-    m_sim.touch(panel->textNoteDialog()->button_2);
+    panel->textNoteDialog()->textEdit->setPlainText(QStringLiteral("valve hot"));
+    m_sim.touch(panel->textNoteDialog()->button);
     QTRY_VERIFY(!panel->textNoteDialog());
     QVERIFY(!panel->textNoteEnabled());
+    QFile photo(Paths::resolve(QStringLiteral("/media/mmc/image/") + panel->Get_FileName()));
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    QVERIFY(photo.readAll().contains("valve hot"));
 
     // The knob to its end: the video panel.
     drag(panel, {262, 268, 275, 283, 295});
