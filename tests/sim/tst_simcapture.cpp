@@ -3,13 +3,14 @@
 #include "egraphicsview.h"
 #include "encoderlink.h"
 #include "etoolwidget.h"
-#include "fifowriter.h"
 #include "freespace.h"
 #include "intervals.h"
 #include "menuroute.h"
 #include "paths.h"
 #include "setuptouch.h"
 #include "usekeyboarddialog.h"
+#include "videopipeinterface.h"
+#include "zflickertime.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -19,8 +20,9 @@
 // The capture strip as `ostrel --simulate` shows it: the Camera tile opens
 // it at (0, 200); capture freezes, cancel releases; a finished photo opens
 // its notes and the text note's dialog; a drag of the knob to its end
-// switches to the video panel; a recording runs, its stop shows the
-// waiting picture until "videostop" arrives on "/tmp/videomain". Each
+// switches to the video panel; a recording runs with encoder-sim counting
+// its seconds, its stop shows the waiting picture until encoder-sim says
+// "videostop" on "/tmp/videomain". Each
 // screen is written as a PNG when OSTREL_SCREENS_DIR is set.
 class TestSimCapture : public QObject
 {
@@ -108,14 +110,19 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     m_sim.touch(button("videobutton_2"));
     QCOMPARE(panel->get_video_workstat(), int(CvmainWindow::VRecording));
     QVERIFY(EGlobal::getGraphicsView()->getflickertimestate());
+    // encoder-sim confirms: the overlay counts and the side file is there.
+    QTRY_VERIFY(EGlobal::getGraphicsView()->flickerTime()->isCounting());
+    QTRY_VERIFY(panel->videoPipe()->hasSideFile());
+    QTRY_VERIFY_WITH_TIMEOUT(EGlobal::getGraphicsView()->getflickertime() >= 1, 5000);
     m_sim.saveScreen("capture_recording.png");
     m_sim.touch(button("videobutton_2"));
     QCOMPARE(panel->getCvMode(), int(CvmainWindow::CvStopping));
     QVERIFY(EGlobal::getGraphicsView()->videoIndicator());
     m_sim.saveScreen("capture_stopping.png");
     QTRY_COMPARE(panel->get_video_workstat(), int(CvmainWindow::VIdle));
-    QCOMPARE(FifoWriter::write(QLatin1String(EncoderLink::VideoMainPipe), "fadstopvideostop"), FifoWriter::Written);
+    // encoder-sim answers "fadstop" and "videostop".
     QTRY_COMPARE(panel->getCvMode(), int(CvmainWindow::CvIdle));
+    QVERIFY(!panel->videoPipe()->hasSideFile());
     QVERIFY(!EGlobal::getGraphicsView()->videoIndicator());
     QVERIFY(panel->isVisible());
 }
