@@ -106,6 +106,8 @@ void EMainWindow::buildCapture()
     // window only changes the overlay around the capture.
     connect(m_saveImage.get(), &SaveImage::showIRWrapsignals, this, &EMainWindow::showIRWrapSlots);
     connect(m_saveImage.get(), &SaveImage::hideIRWrapsignals, this, &EMainWindow::hideIRWrapSlots);
+    // Notes go to the photo just saved, once it is saved.
+    connect(m_saveImage.get(), &SaveImage::photoSaved, m_capture.get(), &CvmainWindow::photoSaved);
     if (!m_saveImage->start())
         std::printf("\n\t[%s] [%s] [%d] Create fifo error \n", "video_camera/SaveImageThread", "SaveImage", 32);
 }

@@ -24,6 +24,7 @@ declare -A left_out=(
   [tst_simsetuppages]="starts the build's own ostrel with a German setting (see tst_simlaunch)"
   [tst_simphotos]="checks what the build's own encoder-sim logged (see tst_simsetup)"
   [tst_simmenu]="checks what the build's own encoder-sim logged (see tst_simsetup)"
+  [tst_simcapture]="records and saves through the build's own encoder-sim (see tst_simsetup)"
   [tst_encoderstate]="runs the build's own encoder-sim (see tst_simsetup)"
   [tst_savekill]="starts and kills the build's own encoder-sim (see tst_simsetup)"
   [tst_simsave]="saves a photo through the build's own encoder-sim (see tst_simsetup)"

@@ -7,6 +7,7 @@
 // version commands go to EncoderPhoto, which also reads the switch file.
 
 #include "encoderphoto.h"
+#include "encodervideo.h"
 #include "encoderstate.h"
 #include "fiforeader.h"
 #include "paths.h"
@@ -47,13 +48,14 @@ int main(int argc, char **argv)
     EncoderState state;
     state.save();
     EncoderPhoto photo;
-    QObject::connect(&commands, &FifoReader::received, &app, [&log, &state, &photo](const QByteArray &data) {
+    EncoderVideo video;
+    QObject::connect(&commands, &FifoReader::received, &app, [&log, &state, &photo, &video](const QByteArray &data) {
         const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
         bool changed = false;
         for (const QByteArray &command : EncoderState::split(data)) {
             log.write(stamp + ' ' + command + '\n');
             log.flush();
-            if (!photo.handle(command))
+            if (!photo.handle(command) && !video.handle(command))
                 changed |= state.apply(command);
         }
         log.flush();

@@ -14,6 +14,9 @@ void CaptureRelease::release(bool stopEncoder, const char *caller)
         view->freezeFPGAImage(false);
     if (EToolWidget *bar = EGlobal::getToolBar())
         bar->freezeImageFlag(false);
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+    if (CvmainWindow *panel = EGlobal::get_cvmainwindow()) {
         panel->set_Imagestate(0);
+        panel->setEndCamera(0);
+        panel->set_mouseImagestate(0);
+    }
 }

@@ -1,42 +1,555 @@
 #include "cvmainwindow.h"
 
+#include "cvpushbutton.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
+#include "encoderlink.h"
+#include "etoolwidget.h"
+#include "filenamesystem.h"
 #include "intervals.h"
+#include "paths.h"
+#include "photowriter.h"
+#include "pipecommand.h"
+#include "saveimage.h"
+#include "usekeyboarddialog.h"
+#include "videopipeinterface.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QTimer>
 
-CvmainWindow::CvmainWindow(QWidget *parent)
-    : QMainWindow(parent)
+namespace {
+constexpr int SliderXs[5] = {257, 265, 272, 279, 287};
+constexpr const char *Tool = "cvtool.jpg";
+
+// Mouse x in window coordinates to a slider step; -1 in the gaps.
+int moveStep(int x)
 {
+    if (x >= 259 && x <= 264)
+        return 0;
+    if (x >= 266 && x <= 271)
+        return 1;
+    if (x >= 273 && x <= 278)
+        return 2;
+    if (x >= 280 && x <= 286)
+        return 3;
+    if (x >= 288 && x <= 309)
+        return 4;
+    return -1;
+}
+
+EGraphicsView *view() { return EGlobal::getGraphicsView(); }
+
+bool sdCard()
+{
+    const EToolWidget *bar = EGlobal::getToolBar();
+    return bar && bar->SDCardStatus();
+}
+
+void freezeMark(bool on)
+{
+    if (EToolWidget *bar = EGlobal::getToolBar())
+        bar->freezeImageFlag(on);
+}
+
+void freeze(bool on)
+{
+    if (EGraphicsView *v = view())
+        v->freezeFPGAImage(on);
+}
+
+void service(const char *command, const char *caller)
+{
+    PipeCommand::send(PipeCommand::ServicePipe, QByteArray(command), caller);
+}
+} // namespace
+
+CvmainWindow::CvmainWindow(QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags | Qt::FramelessWindowHint)
+{
+    setWindowModality(Qt::WindowModal);
+    setCursor(Qt::BlankCursor);
+    setFixedSize(320, 40);
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    for (QFrame **frame : {&m_camera, &m_video}) {
+        *frame = new QFrame(central);
+        (*frame)->setFrameShape(QFrame::StyledPanel);
+        (*frame)->setFrameShadow(QFrame::Raised);
+        (*frame)->setGeometry(0, 0, 320, 40);
+        (*frame)->setStyleSheet(QStringLiteral("QFrame { border-image: url(:/images/cvimages/%1); }").arg(QLatin1String(Tool)));
+    }
+    m_camera->setObjectName(QStringLiteral("camera"));
+    m_video->setObjectName(QStringLiteral("video"));
+
+    m_backButton = makeButton(m_camera, "backbutton", {7, 5, 31, 31}, "back.bmp");
+    m_commentButton = makeButton(m_camera, "commentButton", {43, 5, 31, 31}, "camera_comment.bmp");
+    m_microphoneButton = makeButton(m_camera, "microphoneButton", {80, 6, 31, 31}, "camera_audio.bmp");
+    m_cameraButton = makeButton(m_camera, "camerabutton", {129, 5, 61, 31}, "camera.bmp");
+    m_cancelButton = makeButton(m_camera, "cencelbutton", {200, 10, 21, 21}, "camera_cancel.bmp");
+    m_videoBackButton = makeButton(m_video, "backbutton_v", {8, 5, 31, 31}, "back.bmp");
+    m_videoButton = makeButton(m_video, "videobutton_2", {129, 5, 61, 31}, "kinescope.bmp");
+
+    m_photoSlider = new CVPushbutton(m_camera);
+    m_photoSlider->setName(QStringLiteral("cslider"));
+    m_photoSlider->setGeometry(257, 25, 20, 12);
+    m_videoSlider = new CVPushbutton(m_video);
+    m_videoSlider->setName(QStringLiteral("vslider"));
+    m_videoSlider->setGeometry(287, 25, 20, 12);
+    for (CVPushbutton *knob : {m_photoSlider, m_videoSlider}) {
+        knob->setObjectName(knob->name());
+        knob->setFocusPolicy(Qt::NoFocus);
+        setSkin(knob, "slider2.png");
+        connect(knob, &CVPushbutton::mouseRelease, this, &CvmainWindow::mouseReleaseClick);
+    }
+
+    connect(m_backButton, &QPushButton::clicked, this, &CvmainWindow::camera_back);
+    connect(m_cameraButton, &QPushButton::clicked, this, &CvmainWindow::camera_func);
+    connect(m_cancelButton, &QPushButton::clicked, this, &CvmainWindow::camera_cancel);
+    connect(m_commentButton, &QPushButton::clicked, this, &CvmainWindow::camera_commet);
+    connect(m_microphoneButton, &QPushButton::clicked, this, &CvmainWindow::camera_audio);
+    connect(m_videoButton, &QPushButton::clicked, this, &CvmainWindow::video_start);
+    connect(m_videoBackButton, &QPushButton::clicked, this, &CvmainWindow::video_back);
+    setNotesEnabled(false);
+    set_currentwidget(NoPanel);
+
+    m_videoPipe = new VideoPipeInterface(this);
+    connect(m_videoPipe, &VideoPipeInterface::videoExitPipeSignals, this, &CvmainWindow::slot_threadVideoExit);
+    m_videoPipe->start();
+
     m_hideTimer = new QTimer(this);
     m_hideTimer->setSingleShot(true);
-    connect(m_hideTimer, &QTimer::timeout, this, [this] {
-        m_hidingByTimer = true;
-        hide();
-        m_hidingByTimer = false;
+    connect(m_hideTimer, &QTimer::timeout, this, &CvmainWindow::timeout_hidewidget);
+    // A service that never says "videostop" must not leave the record key
+    // dead and the waiting picture up.
+    m_handshake = new QTimer(this);
+    m_handshake->setSingleShot(true);
+    connect(m_handshake, &QTimer::timeout, this, [this] {
+        qWarning("CvmainWindow: no videostop from the encoder service");
+        slot_threadVideoExit();
     });
+}
+
+CvmainWindow::~CvmainWindow()
+{
+    if (m_textDialog)
+        delete m_textDialog.data();
+}
+
+QPushButton *CvmainWindow::makeButton(QWidget *parent, const char *name, const QRect &geometry, const char *image)
+{
+    auto *b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFocusPolicy(Qt::NoFocus);
+    setSkin(b, image);
+    return b;
+}
+
+void CvmainWindow::setSkin(QPushButton *button, const char *image)
+{
+    button->setStyleSheet(QStringLiteral("border-image: url(:/images/cvimages/%1);").arg(QLatin1String(image)));
+}
+
+QPushButton *CvmainWindow::button(const char *name) const
+{
+    return findChild<QPushButton *>(QLatin1String(name));
+}
+
+void CvmainWindow::setNotesEnabled(bool on)
+{
+    m_commentButton->setEnabled(on);
+    m_microphoneButton->setEnabled(on);
+    setSkin(m_commentButton, on ? "_camera_comment.bmp" : "camera_comment.bmp");
+    setSkin(m_microphoneButton, on ? "_camera_audio.bmp" : "camera_audio.bmp");
+    if (!on)
+        m_noteTarget.clear();
+}
+
+UseKeyBoardDialog *CvmainWindow::textNoteDialog() const { return m_textDialog.data(); }
+bool CvmainWindow::textNoteEnabled() const { return m_commentButton->isEnabled(); }
+bool CvmainWindow::voiceNoteEnabled() const { return m_microphoneButton->isEnabled(); }
+
+// ---- photo ----
+
+void CvmainWindow::camera_work(int state)
+{
+    // showEvent may come while a step below shows or hides a window.
+    if (m_inCameraWork)
+        return;
+    QMutexLocker lock(&m_captureLock);
+    m_inCameraWork = true;
+    EGraphicsView *v = view();
+    if (state == CStart) {
+        if (m_endCamera == 0) {
+            m_endCamera = 1;
+            freezeMark(true);
+            service(EncoderLink::JpegStart, "camera_work");
+            freeze(true);
+            m_cState = CFrozen;
+            setNotesEnabled(false);
+            setSkin(m_cameraButton, "_camera.bmp");
+            setSkin(m_cancelButton, "_camera_cancel.bmp");
+            m_touchCapture = 1;
+        }
+    } else if (state == CFrozen) {
+        if (m_endCamera == 1) {
+            if (v) {
+                v->setFreezFlag(false);
+                v->setCameraFlag(false);
+            }
+            m_touchCapture = 2;
+            setSkin(m_cancelButton, "camera_cancel.bmp");
+            setSkin(m_cameraButton, "camera.bmp");
+            if (!sdCard() || EGraphicsView::getPhotoSDCardInfo()) {
+                const bool card = sdCard();
+                m_cState = CIdle;
+                freezeMark(false);
+                freeze(false);
+                service(EncoderLink::JpegStop, "camera_work");
+                if (!card)
+                    EGraphicsView::showImageWrapIndicator(v);
+                else
+                    EGraphicsView::showWrapIndicator(v, "Lack of space");
+                m_touchCapture = 0;
+                m_endCamera = 0;
+            } else {
+                m_endCamera = 2;
+                if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+                    panel->setSnapshot(false);
+                // The notes wait for the finished photo (photoSaved).
+                setNotesEnabled(false);
+                PipeCommand::send(PipeCommand::SavePipe, QByteArray(EncoderLink::SaveRequest), "camera_work");
+                m_cState = CIdle;
+            }
+        }
+    } else if (state == CIdle) {
+        if (m_endCamera != 2) {
+            freezeMark(false);
+            freeze(false);
+            service(EncoderLink::JpegStop, "camera_work");
+            m_cState = CIdle;
+            setSkin(m_cameraButton, "camera.bmp");
+            setSkin(m_cancelButton, "camera_cancel.bmp");
+            m_touchCapture = 0;
+            m_endCamera = 0;
+        }
+    }
+    m_inCameraWork = false;
+}
+
+void CvmainWindow::camera_func()
+{
+    ++m_captureRequests;
+    EGraphicsView *v = view();
+    if (v && v->getImagesequencemode()) {
+        EGraphicsView::showWrapIndicator(v, "Automatic Camera");
+        return;
+    }
+    if (m_cState == CIdle && m_touchCapture == 0)
+        camera_work(CStart);
+    else if (m_cState == CFrozen && m_touchCapture == 1)
+        camera_work(CFrozen);
+}
+
+void CvmainWindow::camera_cancel()
+{
+    if (m_cState == CFrozen)
+        camera_work(CIdle);
+}
+
+void CvmainWindow::camera_back()
+{
+    setSkin(m_cameraButton, "camera.bmp");
+    setSkin(m_cancelButton, "camera_cancel.bmp");
+    setNotesEnabled(false);
+    m_cState = CIdle;
+    m_touchCapture = 0;
+    m_activation = Hidden;
+    // A pending save keeps its state: the save thread ends it.
+    if (m_endCamera != 2)
+        m_endCamera = 0;
+    set_currentwidget(NoPanel);
+    if (EGraphicsView *v = view())
+        v->setVisibled(true);
+    hide();
+}
+
+void CvmainWindow::photoSaved(const QString &name)
+{
+    m_fileName = name;
+    if (m_page != PhotoPanel || !isVisible() || m_snapshot)
+        return;
+    setNotesEnabled(true);
+    m_noteTarget = name;
+}
+
+QString CvmainWindow::notePath() const
+{
+    return m_noteTarget.isEmpty() ? QString() : SaveImage::photoPath(m_noteTarget);
+}
+
+// ---- notes ----
+
+void CvmainWindow::camera_commet()
+{
+    if (m_textDialog || !textNoteEnabled())
+        return;
+    m_textDialog = new UseKeyBoardDialog(nullptr);
+    connect(m_textDialog.data(), &UseKeyBoardDialog::Keyboard_exit, this, &CvmainWindow::camera_commetexit);
+    m_textDialog->show();
+    m_scState = 1;
+}
+
+void CvmainWindow::camera_commetexit(bool done)
+{
+    if (!m_textDialog)
+        return;
+    if (done) {
+        const QString text = m_textDialog->textEdit ? m_textDialog->textEdit->toPlainText() : QString();
+        std::printf("CvmainWindow::camera_commetexit [%d] [%s] \n", int(done), qPrintable(text));
+        const QString path = notePath();
+        if (!text.isEmpty() && !path.isEmpty()) {
+            const PhotoWriter::Result r = PhotoWriter::appendNote(path, 3, text.toLatin1());
+            if (r != PhotoWriter::Ok)
+                qWarning("CvmainWindow: text note not written: %s", PhotoWriter::describe(r));
+        }
+    }
+    UseKeyBoardDialog *dialog = m_textDialog.data();
+    m_textDialog = nullptr;
+    dialog->close();
+    dialog->deleteLater();
+    m_scState = 0;
+    const QString target = m_noteTarget;
+    m_commentButton->setEnabled(false);
+    setSkin(m_commentButton, "camera_comment.bmp");
+    m_noteTarget = target;
+}
+
+void CvmainWindow::camera_audio()
+{
+    // The voice-note recorder is not part of this build yet.
+    qWarning("CvmainWindow: no voice-note recorder");
+    camera_audioexit(0);
+}
+
+void CvmainWindow::camera_audioexit(int length)
+{
+    Q_UNUSED(length);
+    m_scState = 0;
+    const QString target = m_noteTarget;
+    m_microphoneButton->setEnabled(false);
+    setSkin(m_microphoneButton, "camera_audio.bmp");
+    m_noteTarget = target;
+}
+
+// ---- video ----
+
+void CvmainWindow::video_start()
+{
+    EGraphicsView *v = view();
+    if (v && v->getImagesequencemode()) {
+        EGraphicsView::showWrapIndicator(v, "Automatic Camera");
+        return;
+    }
+    if (m_cvMode == CvStopping)
+        return;
+    video_work(m_vState == VIdle ? VRecording : VIdle);
 }
 
 void CvmainWindow::video_work(int state)
 {
-    if (state != VIdle || m_imageState != 0)
+    // A photo being finished, from the panel or the keys, holds both back.
+    if (m_endCamera != 0 || m_imageState != 0)
         return;
-    setRecording(false);
+    EGraphicsView *v = view();
+    if (state == VRecording) {
+        if (!sdCard() || EGraphicsView::getVideoSDCardInfo()) {
+            m_vState = VIdle;
+            m_hideTimer->stop();
+            if (!sdCard())
+                EGraphicsView::showImageWrapIndicator(v);
+            else
+                EGraphicsView::showWrapIndicator(v, "Lack of space");
+            return;
+        }
+        if (v)
+            v->SetCameraVideoFlag(true);
+        service(EncoderLink::ResumeStart, "video_work");
+        setSkin(m_videoButton, "_kinescope.bmp");
+        const QString path = get_Videofilename();
+        if (v)
+            v->startflickertime();
+        QByteArray command = QByteArray(EncoderLink::MultimediaStartPrefix) + path.toLatin1();
+        PipeCommand::send(PipeCommand::ServicePipe, command.left(1023), "video_work");
+        m_vState = VRecording;
+        if (!m_hideTimer->isActive())
+            start_timer();
+        return;
+    }
+    if (state != VIdle)
+        return;
+    m_cvMode = CvStopping;
+    if (v)
+        v->showVideoWrapIndicator(v, "videooff");
+    setSkin(m_videoButton, "kinescope.bmp");
+    m_hideTimer->stop();
+    m_handshake->start(Intervals::ms(StopHandshakeMs));
+    // A recording the encoder has not confirmed a second of needs a moment
+    // before the stop; wait for it without holding the interface.
+    if (v && sdCard() && v->getflickertime() < 1) {
+        std::printf("==== err file %s Line %d \n", __FILE__, __LINE__);
+        QTimer::singleShot(Intervals::ms(ShortStopMs), this, &CvmainWindow::stopRecording);
+        return;
+    }
+    stopRecording();
 }
 
-void CvmainWindow::video_start()
+// Always tells the service to stop, card or not, so its state and ours
+// agree.
+void CvmainWindow::stopRecording()
 {
-    setRecording(m_videoState != VRecording);
+    if (EGraphicsView *v = view())
+        v->stopflickertime();
+    service(EncoderLink::MultimediaStop, "video_work");
+    m_vState = VIdle;
+    service(EncoderLink::ResumeStop, "video_work");
+    if (EGraphicsView *v = view())
+        v->SetCameraVideoFlag(false);
 }
 
-// The live view's recording flag follows the panel's state.
-void CvmainWindow::setRecording(bool on)
+void CvmainWindow::video_back()
 {
-    m_videoState = on ? VRecording : VIdle;
-    if (EGraphicsView *view = EGlobal::getGraphicsView())
-        view->SetCameraVideoFlag(on);
+    if (m_vState != VRecording) {
+        set_currentwidget(NoPanel);
+        m_activation = Hidden;
+        if (EGraphicsView *v = view())
+            v->setVisibled(true);
+    } else {
+        video_start();
+    }
+    m_hideTimer->stop();
+    hide();
 }
+
+void CvmainWindow::slot_threadVideoExit()
+{
+    m_handshake->stop();
+    if (EGraphicsView *v = view())
+        v->stopVideoWrapIndicator();
+    m_cvMode = CvIdle;
+}
+
+QString CvmainWindow::get_Videofilename()
+{
+    const QString folder = QLatin1String(FilenameSystem::VideoFolder);
+    QDir().mkpath(Paths::resolve(folder));
+    FilenameSystem *names = EGlobal::get_FilenameSystem();
+    if (!names)
+        return folder + QStringLiteral("video.mp4");
+    QString name = names->GetThermogram_VideoFn();
+    int n = names->GetVideoId();
+    while (QFile::exists(Paths::resolve(folder + name)) && n <= 9999) {
+        names->SetVideoId(n + 1);
+        name = names->GetThermogram_VideoFn();
+        n = names->GetVideoId();
+    }
+    names->SetVideoId(n + 1);
+    std::printf("\t FILE %s func %s Line %d videofilename %s \n", __FILE__, __func__, __LINE__, qPrintable(name));
+    return folder + name;
+}
+
+// ---- panels and sliders ----
+
+void CvmainWindow::set_currentwidget(int page)
+{
+    m_page = page;
+    if (page == PhotoPanel) {
+        if (m_vState == VRecording)
+            video_start();
+        m_vState = VIdle;
+        m_activation = Shown;
+        m_camera->show();
+        m_video->hide();
+    } else if (page == VideoPanel) {
+        m_hideTimer->stop();
+        if (m_cState == CFrozen)
+            camera_work(CIdle);
+        m_cState = CIdle;
+        // Notes belong to the photo panel.
+        setNotesEnabled(false);
+        m_activation = Shown;
+        m_camera->hide();
+        m_video->show();
+    } else {
+        m_activation = Hidden;
+    }
+}
+
+void CvmainWindow::siderslots_stat(int step)
+{
+    if (step < 0 || step > 4)
+        return;
+    if (m_page == PhotoPanel) {
+        m_photoSlider->move(SliderXs[step], 25);
+        m_sliderX = SliderXs[step];
+        if (step == 4) {
+            set_currentwidget(VideoPanel);
+            m_photoSlider->move(SliderXs[0], 25);
+            m_sliderX = 275;
+        }
+    } else if (m_page == VideoPanel) {
+        m_videoSlider->move(SliderXs[step], 25);
+        m_sliderX = SliderXs[step];
+        if (step == 0) {
+            m_videoSlider->move(SliderXs[4], 25);
+            m_sliderX = SliderXs[4];
+            set_currentwidget(PhotoPanel);
+        }
+    }
+}
+
+void CvmainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_shortcutMode)
+        return;
+    const QPoint at = event->position().toPoint();
+    m_mouseX = at.x();
+    m_mouseY = at.y();
+    const int step = moveStep(m_mouseX);
+    if (step >= 0)
+        siderslots_stat(step);
+}
+
+void CvmainWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_shortcutMode)
+        return;
+    const int x = event->position().toPoint().x();
+    if (x >= 250 && x <= 271)
+        siderslots_stat(0);
+    else if (x > 271)
+        siderslots_stat(4);
+    else if (m_sliderX <= 271)
+        siderslots_stat(0);
+}
+
+void CvmainWindow::mouseReleaseClick(const QString &name)
+{
+    std::printf("get_currentwidget:%d \n", m_page);
+    if (m_shortcutMode)
+        return;
+    if (name == QLatin1String("cslider") || name == QLatin1String("vslider"))
+        siderslots_stat(m_mouseX < 277 ? 0 : 4);
+}
+
+// ---- visibility and keys ----
 
 void CvmainWindow::start_timer()
 {
@@ -44,15 +557,52 @@ void CvmainWindow::start_timer()
     m_hideTimer->start(Intervals::ms(HideMs));
 }
 
-void CvmainWindow::showEvent(QShowEvent *event)
+void CvmainWindow::timeout_hidewidget()
 {
-    m_activation = Shown;
-    QMainWindow::showEvent(event);
+    m_hideTimer->stop();
+    m_hidingByTimer = true;
+    hide();
+    m_hidingByTimer = false;
+    m_activation = HiddenByTimer;
 }
 
-// Hidden by its own timer the panel comes back at the next touch.
+void CvmainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return;
+    std::printf("CvmainWindow::keyPressEvent Escape\n");
+    if (EGraphicsView *v = view())
+        v->setFreezFlag(false);
+    m_shortcutMode = false;
+    m_photoSlider->setEnabled(true);
+    m_videoSlider->setEnabled(true);
+    if (m_page == PhotoPanel) {
+        // A pending save finishes on its own: only a frozen, unsaved
+        // picture is released here.
+        camera_work(CIdle);
+        camera_back();
+    } else if (m_page == VideoPanel) {
+        video_back();
+    }
+    setNotesEnabled(false);
+}
+
+void CvmainWindow::showEvent(QShowEvent *event)
+{
+    if (m_page == PhotoPanel || m_page == VideoPanel)
+        m_activation = Shown;
+    QMainWindow::showEvent(event);
+    const EToolWidget *bar = EGlobal::getToolBar();
+    // A picture frozen elsewhere becomes this panel's capture, unless the
+    // keys or the interval timer are saving it themselves.
+    if (bar && bar->getFreezeImageFlag() && m_endCamera == 0 && !m_snapshot && m_imageState == 0)
+        camera_work(CStart);
+}
+
 void CvmainWindow::hideEvent(QHideEvent *event)
 {
+    // Hidden by its own timer it comes back at the next touch; hidden
+    // any other way it no longer holds the picture's touches.
     m_activation = m_hidingByTimer ? HiddenByTimer : Hidden;
     QMainWindow::hideEvent(event);
 }

@@ -1,4 +1,5 @@
 #include "clcd_power.h"
+#include "capturerelease.h"
 #include "cvmainwindow.h"
 #include "eareawidget.h"
 #include "eglobal.h"
@@ -548,6 +549,8 @@ void TestKeyboardFilter::failedSnapshotGivesTheViewBack()
 void TestKeyboardFilter::trigger()
 {
     CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    FreeSpace::setScript([](const QString &) { return qint64(1) << 30; });
+    m_view->toolBar()->displaySDCard(true);
     // Live view shown, nothing frozen: the photo panel opens and captures.
     panel->set_currentwidget(1);
     hold(Qt::Key_I, m_keys->levelTimer(), 0);
@@ -556,10 +559,15 @@ void TestKeyboardFilter::trigger()
     QCOMPARE(panel->get_currentwidget(), 0);
     QCOMPARE(panel->getAutoImage(), 1);
     QCOMPARE(panel->captureRequests(), 1);
+    QCOMPARE(panel->get_camera_workstat(), int(CvmainWindow::CFrozen));
     QVERIFY(!m_view->isVisibled());
-    // On the shown photo panel: the next capture.
+    // On the shown photo panel: the next press saves.
     hold(Qt::Key_I, m_keys->levelTimer(), 0);
     QCOMPARE(panel->captureRequests(), 2);
+    QCOMPARE(panel->getEndCamera(), 2);
+    // The save ends the capture.
+    CaptureRelease::release(true, "test");
+    QCOMPARE(panel->getEndCamera(), 0);
     // Video panel shown: the record key; hidden: shown again with its timer.
     panel->set_currentwidget(1);
     hold(Qt::Key_I, m_keys->levelTimer(), 0);

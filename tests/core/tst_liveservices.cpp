@@ -191,14 +191,21 @@ void TestLiveServices::recordingFlagAndZoomText()
     BoardView b;
     CvmainWindow panel;
     EGlobal::set_cvmainwindow(&panel);
+    FreeSpace::setScript([](const QString &) { return qint64(1) << 30; });
+    b.view->toolBar()->displaySDCard(true);
     panel.video_start();
     QVERIFY(b.view->GetCameraVideoFlag());
-    // The card filled up: the recording stops.
+    // The card filled up: the recording stops (after the short-stop wait,
+    // since the encoder never confirmed a second).
     emit b.view->flickerTime()->spacesignals();
-    QVERIFY(!b.view->GetCameraVideoFlag());
+    QTRY_VERIFY(!b.view->GetCameraVideoFlag());
+    QCOMPARE(panel.getCvMode(), int(CvmainWindow::CvStopping));
+    panel.slot_threadVideoExit();
     panel.video_start();
+    QVERIFY(b.view->GetCameraVideoFlag());
     panel.video_work(CvmainWindow::VIdle);
-    QVERIFY(!b.view->GetCameraVideoFlag());
+    QTRY_VERIFY(!b.view->GetCameraVideoFlag());
+    FreeSpace::setScript(nullptr);
     EGlobal::set_cvmainwindow(nullptr);
 
     QVERIFY(!b.view->zoomItem()->isVisible());

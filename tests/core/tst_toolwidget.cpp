@@ -271,8 +271,10 @@ void TestToolWidget::idlePowerOff()
     EToolWidget &tool = b.tool();
     CvmainWindow panel;
     EGlobal::set_cvmainwindow(&panel);
-    if (recording)
-        panel.video_start();
+    if (recording) {
+        panel.set_video_workstat(CvmainWindow::VRecording);
+        b.view->SetCameraVideoFlag(true);
+    }
     if (stuck)
         panel.set_Imagestate(1); // a photo being saved holds the stop back
     tool.start_pwm_timer();

@@ -1,0 +1,368 @@
+// The capture strip: slider steps, the photo and note states, the record
+// start and its stop handshake, the recording-time overlay's pacing and
+// the side file written beside a recording.
+#include "../core/boardview.h"
+
+#include "capturerelease.h"
+#include "cvmainwindow.h"
+#include "cvpushbutton.h"
+#include "efilemanager.h"
+#include "encoderlink.h"
+#include "etoolwidget.h"
+#include "fiforeader.h"
+#include "freespace.h"
+#include "intervals.h"
+#include "ipckeys.h"
+#include "photolayout.h"
+#include "photoreader.h"
+#include "photowriter.h"
+#include "sharedmemory.h"
+#include "systemclock.h"
+#include "usekeyboarddialog.h"
+#include "videopipeinterface.h"
+#include "zflickertime.h"
+
+#include <QTextEdit>
+#include <QtTest>
+
+#include <cstring>
+
+namespace {
+
+class StepClock : public SystemClock
+{
+public:
+    QDateTime now() const override { return t; }
+    bool setSystemTime(const QDateTime &) override { return false; }
+    bool syncHardwareClock() override { return false; }
+    QDateTime t = QDateTime(QDate(2026, 1, 2), QTime(10, 0, 0));
+};
+
+// The strip over the live view with a card of 1 GB free.
+struct Strip
+{
+    Strip()
+    {
+        FreeSpace::setScript([](const QString &) { return qint64(1) << 30; });
+        b.view->toolBar()->displaySDCard(true);
+        EGlobal::setToolBar(b.view->toolBar());
+        panel = std::make_unique<CvmainWindow>();
+        EGlobal::set_cvmainwindow(panel.get());
+        service = std::make_unique<FifoReader>(QStringLiteral("/tmp/service_ir"));
+        QObject::connect(service.get(), &FifoReader::received, [this](const QByteArray &d) { sent << QString::fromLatin1(d); });
+        service->open();
+    }
+    ~Strip()
+    {
+        service.reset();
+        EGlobal::set_cvmainwindow(nullptr);
+        panel.reset();
+        FreeSpace::setScript(nullptr);
+    }
+    void showPage(int page)
+    {
+        panel->set_currentwidget(page);
+        panel->move(0, 200);
+        panel->show();
+    }
+    void click(const char *name) { QTest::mouseClick(panel->button(name), Qt::LeftButton); }
+    BoardView b;
+    std::unique_ptr<CvmainWindow> panel;
+    std::unique_ptr<FifoReader> service;
+    QStringList sent;
+};
+
+void setEncoderSeconds(qint32 seconds)
+{
+    SharedMemory segment;
+    QVERIFY(segment.create(IpcKeys::key(EncoderLink::VideoSecondsKey), EncoderLink::VideoSecondsSize));
+    std::memcpy(segment.data(), &seconds, sizeof seconds);
+}
+
+} // namespace
+
+class TstCapturePanel : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { Intervals::setScale(0.01); }
+    void cleanup()
+    {
+        Intervals::setScale(1.0);
+        SystemClock::install(nullptr);
+    }
+    void sliderSteps_data();
+    void sliderSteps();
+    void photoStates_data();
+    void photoStates();
+    void notesGoToTheSavedPhoto();
+    void recordAndStop_data();
+    void recordAndStop();
+    void overlayPacing_data();
+    void overlayPacing();
+    void overlayTimeText_data();
+    void overlayTimeText();
+    void sideFile();
+};
+
+// Moves and releases in window coordinates; the knob's x and the panel.
+void TstCapturePanel::sliderSteps_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QList<int>>("moves");
+    QTest::addColumn<int>("release"); // -1: the knob's own release
+    QTest::addColumn<int>("knobX");
+    QTest::addColumn<int>("endPage");
+
+    QTest::newRow("photo: a short drag snaps back") << 0 << QList<int>{262, 268} << 268 << 257 << 0;
+    QTest::newRow("photo: to the end switches to video") << 0 << QList<int>{262, 275, 283, 295} << 295 << 257 << 1;
+    QTest::newRow("photo: gap leaves the knob") << 0 << QList<int>{275, 279} << -2 << 272 << 0;
+    QTest::newRow("photo: knob release past the middle") << 0 << QList<int>{283} << -1 << 257 << 1;
+    QTest::newRow("video: to the start switches to photo") << 1 << QList<int>{283, 262} << 262 << 287 << 0;
+    QTest::newRow("video: short drag back stays") << 1 << QList<int>{283} << 300 << 287 << 1;
+    QTest::newRow("video: gap 265") << 1 << QList<int>{283, 265} << -2 << 279 << 1;
+}
+
+void TstCapturePanel::sliderSteps()
+{
+    QFETCH(int, page);
+    QFETCH(QList<int>, moves);
+    QFETCH(int, release);
+    QFETCH(int, knobX);
+    QFETCH(int, endPage);
+    Strip s;
+    s.showPage(page);
+    for (int x : moves) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 30), QPointF(x, 30), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(s.panel.get(), &move);
+    }
+    if (release == -1)
+        QTest::mouseRelease(s.panel->slider(page), Qt::LeftButton);
+    else if (release >= 0)
+        QTest::mouseRelease(s.panel.get(), Qt::LeftButton, {}, QPoint(release, 30));
+    QCOMPARE(s.panel->get_currentwidget(), endPage);
+    QCOMPARE(s.panel->slider(page)->x(), knobX);
+}
+
+enum Step { Capture, Cancel, Escape, ToVideo, Back, SaveDone };
+
+void TstCapturePanel::photoStates_data()
+{
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<int>("endCamera");
+    QTest::addColumn<bool>("frozen");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QStringList>("sent");
+
+    const QString start = "jpegenc start", stop = "jpegenc stop";
+    QTest::newRow("capture freezes") << QList<int>{Capture} << 1 << true << true << QStringList{start};
+    QTest::newRow("second capture saves") << QList<int>{Capture, Capture} << 2 << true << true << QStringList{start};
+    QTest::newRow("third capture before the save: nothing")
+        << QList<int>{Capture, Capture, Capture} << 2 << true << true << QStringList{start};
+    QTest::newRow("cancel releases") << QList<int>{Capture, Cancel} << 0 << false << true << QStringList{start, stop};
+    QTest::newRow("cancel during a pending save: nothing")
+        << QList<int>{Capture, Capture, Cancel} << 2 << true << true << QStringList{start};
+    QTest::newRow("escape during a pending save leaves, the save finishes")
+        << QList<int>{Capture, Capture, Escape, SaveDone} << 0 << false << false << QStringList{start, stop};
+    QTest::newRow("escape while frozen releases")
+        << QList<int>{Capture, Escape} << 0 << false << false << QStringList{start, stop};
+    QTest::newRow("video panel releases a frozen picture")
+        << QList<int>{Capture, ToVideo} << 0 << false << true << QStringList{start, stop};
+    QTest::newRow("back keeps the picture frozen") << QList<int>{Capture, Back} << 0 << true << false << QStringList{start};
+}
+
+void TstCapturePanel::photoStates()
+{
+    QFETCH(QList<int>, steps);
+    QFETCH(int, endCamera);
+    QFETCH(bool, frozen);
+    QFETCH(bool, shown);
+    QFETCH(QStringList, sent);
+    Strip s;
+    s.showPage(0);
+    for (int step : steps) {
+        switch (step) {
+        case Capture: s.click("camerabutton"); break;
+        case Cancel: s.click("cencelbutton"); break;
+        case Escape: QTest::keyClick(s.panel.get(), Qt::Key_Escape); break;
+        case ToVideo: s.panel->siderslots_stat(4); break;
+        case Back: s.click("backbutton"); break;
+        case SaveDone: CaptureRelease::release(true, "test"); break;
+        }
+    }
+    // Commands written back to back may come in one read.
+    QTRY_COMPARE(s.sent.join(QString()), sent.join(QString()));
+    QCOMPARE(s.panel->getEndCamera(), endCamera);
+    QCOMPARE(s.b.view->gerFreezeFPGAImageStatus(), frozen);
+    QCOMPARE(s.panel->isVisible(), shown);
+    // The notes never open before a save has finished.
+    QVERIFY(!s.panel->textNoteEnabled() && !s.panel->voiceNoteEnabled());
+}
+
+void TstCapturePanel::notesGoToTheSavedPhoto()
+{
+    Strip s;
+    const QString name = QStringLiteral("260102_0007T.jpg");
+    QByteArray jpeg(100, 'J');
+    jpeg[98] = char(0xFF);
+    jpeg[99] = char(0xD9);
+    QByteArray service = jpeg + QByteArray(PhotoLayout::TrailerRoom, '\0') + QByteArray(20, 'S');
+    const quint32 n = 100;
+    service += QByteArray(reinterpret_cast<const char *>(&n), 4);
+    const QByteArray photo = PhotoWriter::withIrBlock(service, EFileManager::buildFilePara({}), 0,
+                                                      QByteArray(PhotoLayout::IrBlockSize, 'I'));
+    QVERIFY(s.b.front.root.writeFile(QStringLiteral("/media/mmc/image/") + name, photo));
+    s.showPage(0);
+    s.click("camerabutton");
+    s.click("camerabutton");
+    QVERIFY(!s.panel->textNoteEnabled());
+    s.panel->photoSaved(name);
+    QVERIFY(s.panel->textNoteEnabled() && s.panel->voiceNoteEnabled());
+
+    s.click("commentButton");
+    QVERIFY(s.panel->textNoteDialog());
+    QCOMPARE(s.panel->getSCstate(), 1);
+    s.panel->textNoteDialog()->textEdit->setPlainText(QStringLiteral("valve hot"));
+    s.panel->camera_commetexit(true);
+    QCOMPARE(s.panel->getSCstate(), 0);
+    QVERIFY(!s.panel->textNoteEnabled());
+    const PhotoReader::Photo read = PhotoReader::readPhoto(s.b.front.root.readFile(QStringLiteral("/media/mmc/image/") + name));
+    QCOMPARE(read.notes.size(), 1);
+    // One note per photo: the button stays off.
+    s.click("commentButton");
+    QVERIFY(!s.panel->textNoteDialog());
+}
+
+void TstCapturePanel::recordAndStop_data()
+{
+    QTest::addColumn<bool>("card");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("handshakeTimesOut");
+
+    QTest::newRow("videostop") << true << QByteArray("videostop") << false;
+    QTest::newRow("fadstop and videostop in one read") << true << QByteArray("fadstopvideostop") << false;
+    QTest::newRow("no videostop: the handshake ends it") << true << QByteArray("fadstop") << true;
+    QTest::newRow("card pulled: the stop still goes out") << false << QByteArray("fadstop\nvideostop") << false;
+}
+
+void TstCapturePanel::recordAndStop()
+{
+    QFETCH(bool, card);
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, handshakeTimesOut);
+    Intervals::setScale(0.1);
+    Strip s;
+    s.showPage(1);
+    s.click("videobutton_2");
+    QCOMPARE(s.panel->get_video_workstat(), int(CvmainWindow::VRecording));
+    QVERIFY(s.b.view->GetCameraVideoFlag());
+    s.b.view->toolBar()->displaySDCard(card);
+    s.click("videobutton_2");
+    QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvStopping));
+    QVERIFY(s.b.view->videoIndicator());
+    // Record pressed again while "videostop" is outstanding: nothing.
+    s.panel->video_start();
+    QTRY_VERIFY(s.sent.join(QString()).endsWith(QStringLiteral("multimedia stopresume stop")));
+    QCOMPARE(s.panel->get_video_workstat(), int(CvmainWindow::VIdle));
+    const QString all = s.sent.join(QString());
+    QVERIFY2(all.startsWith(QStringLiteral("resume startmultimedia start /media/mmc/videoFile/")), qPrintable(all));
+    QCOMPARE(all.count(QStringLiteral("multimedia start")), 1);
+    s.panel->videoPipe()->handleData(reply);
+    if (handshakeTimesOut) {
+        QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvStopping));
+        QVERIFY(s.panel->stopHandshakeTimer()->isActive());
+        QMetaObject::invokeMethod(s.panel->stopHandshakeTimer(), "timeout");
+    }
+    QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
+    QVERIFY(!s.b.view->videoIndicator());
+    QVERIFY(!s.b.view->GetCameraVideoFlag());
+}
+
+// Ticks of the overlay against the encoder's count.
+void TstCapturePanel::overlayPacing_data()
+{
+    QTest::addColumn<QList<int>>("counts"); // encoder count at each tick
+    QTest::addColumn<QList<int>>("periods");
+    QTest::addColumn<QString>("text");
+
+    // Confirmed by the count at the start's own tick (display 1, count 1).
+    // The display's own count is 1, 2, 2, 3, 3 at these ticks.
+    QTest::newRow("in step") << QList<int>{1, 2, 2, 3} << QList<int>{500, 500, 500, 500} << "00:00:03";
+    QTest::newRow("encoder ahead, then agreeing twice")
+        << QList<int>{3, 3, 2, 3} << QList<int>{350, 350, 350, 500} << "00:00:03";
+    QTest::newRow("encoder behind") << QList<int>{1, 1, 2} << QList<int>{500, 600, 600} << "00:00:02";
+}
+
+void TstCapturePanel::overlayPacing()
+{
+    QFETCH(QList<int>, counts);
+    QFETCH(QList<int>, periods);
+    QFETCH(QString, text);
+    Intervals::setScale(1.0);
+    BoardView b;
+    ZFlickerTime *overlay = b.view->flickerTime();
+    setEncoderSeconds(1);
+    overlay->startflickerTimer();
+    QVERIFY(overlay->isCounting());
+    QCOMPARE(overlay->timer()->interval(), int(ZFlickerTime::WaitMs));
+    for (int i = 0; i < counts.size(); ++i) {
+        setEncoderSeconds(counts[i]);
+        overlay->flickertime_timeout();
+        QCOMPARE(overlay->timer()->interval(), periods[i]);
+    }
+    QCOMPARE(overlay->text(), text);
+    overlay->stopflickerTimer();
+    QCOMPARE(overlay->getflickertime(), 0);
+    setEncoderSeconds(0);
+}
+
+void TstCapturePanel::overlayTimeText_data()
+{
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("minute") << 60 << "00:01:00";
+    QTest::newRow("last of an hour") << 3599 << "00:59:59";
+    QTest::newRow("hour") << 3600 << "01:00:00";
+    QTest::newRow("a day is no time") << 86400 << "";
+}
+
+void TstCapturePanel::overlayTimeText()
+{
+    QFETCH(int, seconds);
+    QFETCH(QString, text);
+    QCOMPARE(ZFlickerTime::timeText(seconds), text);
+}
+
+// The side file: 416 bytes of start, a record at "fadsave" and one per
+// elapsed second, also after a stall; "fadsave" counts afresh.
+void TstCapturePanel::sideFile()
+{
+    BoardView b;
+    auto *clock = new StepClock;
+    SystemClock::install(clock);
+    VideoPipeInterface pipe;
+    const QString side = QLatin1String(VideoPipeInterface::SideFile);
+    pipe.handleData("fadsave");
+    QVERIFY(pipe.hasSideFile());
+    QCOMPARE(QFileInfo(b.front.root.hostPath(side)).size(), qint64(416 + 1792));
+    pipe.tick();
+    clock->t = clock->t.addSecs(1);
+    pipe.tick();
+    clock->t = clock->t.addSecs(3); // a stall
+    pipe.tick();
+    QCOMPARE(pipe.secondCount(), 4);
+    QCOMPARE(QFileInfo(b.front.root.hostPath(side)).size(), qint64(416 + 5 * 1792));
+    QSignalSpy ended(&pipe, &VideoPipeInterface::videoExitPipeSignals);
+    pipe.handleData("vid");
+    pipe.handleData("eostop");
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!pipe.hasSideFile());
+    pipe.handleData("fadsave");
+    QCOMPARE(pipe.secondCount(), 0);
+    QCOMPARE(QFileInfo(b.front.root.hostPath(side)).size(), qint64(416 + 1792));
+    pipe.handleData("fadstop");
+    QVERIFY(!pipe.isRecording());
+}
+
+QTEST_MAIN(TstCapturePanel)
+#include "tst_capturepanel.moc"

@@ -1,0 +1,11 @@
+#include "cvpushbutton.h"
+
+CVPushbutton::CVPushbutton(QWidget *parent)
+    : QPushButton(parent)
+{
+}
+
+void CVPushbutton::mouseReleaseEvent(QMouseEvent *)
+{
+    Q_EMIT mouseRelease(m_name);
+}
