@@ -97,17 +97,23 @@ EMainWindow::EMainWindow(QWidget *parent, Qt::WindowFlags flags)
     QTimer::singleShot(Intervals::ms(SensorCheckDelayMs), this, &EMainWindow::slot_check_sensor);
 }
 
+CvmainWindow *EMainWindow::capturePanel()
+{
+    return EGlobal::get_cvmainwindow();
+}
+
 void EMainWindow::buildCapture()
 {
-    m_capture = std::make_unique<CvmainWindow>();
-    EGlobal::set_cvmainwindow(m_capture.get());
+    // The capture window is the main menu's, made and registered when the
+    // menu was.
     m_saveImage = std::make_unique<SaveImage>();
     // The save thread composes the overlay into the photo itself; the
     // window only changes the overlay around the capture.
     connect(m_saveImage.get(), &SaveImage::showIRWrapsignals, this, &EMainWindow::showIRWrapSlots);
     connect(m_saveImage.get(), &SaveImage::hideIRWrapsignals, this, &EMainWindow::hideIRWrapSlots);
     // Notes go to the photo just saved, once it is saved.
-    connect(m_saveImage.get(), &SaveImage::photoSaved, m_capture.get(), &CvmainWindow::photoSaved);
+    if (CvmainWindow *capture = capturePanel())
+        connect(m_saveImage.get(), &SaveImage::photoSaved, capture, &CvmainWindow::photoSaved);
     if (!m_saveImage->start())
         std::printf("\n\t[%s] [%s] [%d] Create fifo error \n", "video_camera/SaveImageThread", "SaveImage", 32);
 }
@@ -126,9 +132,6 @@ EMainWindow::~EMainWindow()
     m_strip.reset();
     m_saveImage.reset();
     m_names.reset();
-    if (EGlobal::get_cvmainwindow() == m_capture.get())
-        EGlobal::set_cvmainwindow(nullptr);
-    m_capture.reset();
     if (EGlobal::get_LcdPower() == m_lcd.get())
         EGlobal::set_LcdPower(nullptr);
     m_lcd.reset();
@@ -253,8 +256,8 @@ void EMainWindow::showIRWrapSlots(QString filename)
         bar->hide();
     m_view->displayTempUnit();
     m_view->showIRWrapIndicator(filename.toLatin1().constData());
-    if (m_capture)
-        m_capture->hide();
+    if (CvmainWindow *capture = capturePanel())
+        capture->hide();
     m_view->setTipsVisibled_p(false);
     QCoreApplication::processEvents();
 }
@@ -294,8 +297,9 @@ bool EMainWindow::freezeImage(const QString &path)
     hideIRWrapSlots();
     if (!done) {
         EGraphicsView::showWrapIndicator(m_view, "Save failed");
-        if (m_capture && !m_capture->getSnapshot())
-            m_capture->show();
+        CvmainWindow *capture = capturePanel();
+        if (capture && !capture->getSnapshot())
+            capture->show();
     }
     return done;
 }

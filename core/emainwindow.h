@@ -42,7 +42,8 @@ public:
     EKeyboardFilter *keyFilter() const { return m_keys.get(); }
     // Null until the menu's first turn of the event loop.
     EImageTab *imagePopup() const;
-    CvmainWindow *capturePanel() const { return m_capture.get(); }
+    // The main menu's capture window.
+    static CvmainWindow *capturePanel();
     SaveImage *saveImage() const { return m_saveImage.get(); }
     ZMultifunctional *multifunctional() const { return m_strip.get(); }
     SDCard *sdCard() const { return m_sdCard.get(); }
@@ -85,7 +86,6 @@ private:
     std::unique_ptr<EMainInterface> m_menu;
     std::unique_ptr<ZMultifunctional> m_strip;
     std::unique_ptr<CLcd_power> m_lcd;
-    std::unique_ptr<CvmainWindow> m_capture;
     std::unique_ptr<SaveImage> m_saveImage;
     std::unique_ptr<SDCard> m_sdCard;
     std::unique_ptr<EKeyboardFilter> m_keys;

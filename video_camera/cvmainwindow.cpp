@@ -284,8 +284,13 @@ void CvmainWindow::camera_back()
 void CvmainWindow::photoSaved(const QString &name)
 {
     m_fileName = name;
-    if (m_page != PhotoPanel || !isVisible() || m_snapshot)
+    // Only a capture of this panel that the user has not left takes notes.
+    if (m_page != PhotoPanel || m_snapshot)
         return;
+    // The main window hid the panel so that the photo shows the picture
+    // without it; it comes back for the notes.
+    if (!isVisible())
+        show();
     setNotesEnabled(true);
     m_noteTarget = name;
 }
