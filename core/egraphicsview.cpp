@@ -1524,3 +1524,9 @@ void EGraphicsView::mouseReleaseEvent(QMouseEvent *event)
     flushPendingSettings();
     QGraphicsView::mouseReleaseEvent(event);
 }
+
+bool EGraphicsView::setupDialogUp()
+{
+    const EGraphicsView *view = EGlobal::getGraphicsView();
+    return view && view->isSetupVisibled();
+}

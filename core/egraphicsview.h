@@ -202,6 +202,9 @@ public:
     // A setup dialog is up: every row handler of the setup pages waits.
     void setSetupVisibled(bool visible) { m_setupVisible = visible; }
     bool isSetupVisibled() const { return m_setupVisible; }
+    // A setup page's dialog is up on the registered live view: the pages'
+    // rows and the setup list wait for it.
+    static bool setupDialogUp();
 
     // ---- flags shared between screens ----
     void setFreezFlag(bool on) { m_freezeFlag = on; }

@@ -118,16 +118,10 @@ void EGeneralPage::showLenUnit()
     m_lenUnitItem->setText(QLatin1String(s_lenUnitStr[m_lenUnit]));
 }
 
-bool EGeneralPage::setupBusy()
-{
-    const EGraphicsView *view = EGlobal::getGraphicsView();
-    return view && view->isSetupVisibled();
-}
-
 void EGeneralPage::languageHandler()
 {
     qWarning("language handler");
-    if (setupBusy())
+    if (EGraphicsView::setupDialogUp())
         return;
     if (!m_languageDialog) {
         m_languageDialog = new ELanguageDialog(this, nullptr, Qt::FramelessWindowHint);
@@ -141,7 +135,7 @@ void EGeneralPage::languageHandler()
 
 void EGeneralPage::formatHandler()
 {
-    if (setupBusy())
+    if (EGraphicsView::setupDialogUp())
         return;
     m_output = (m_output + 1) % OutputCount;
     showOutput();
@@ -151,7 +145,7 @@ void EGeneralPage::formatHandler()
 
 void EGeneralPage::precisonHandler()
 {
-    if (setupBusy())
+    if (EGraphicsView::setupDialogUp())
         return;
     m_precision = (m_precision + 1) % 2;
     showPrecision();
@@ -163,7 +157,7 @@ void EGeneralPage::precisonHandler()
 
 void EGeneralPage::tempUnitHandler()
 {
-    if (setupBusy())
+    if (EGraphicsView::setupDialogUp())
         return;
     m_tempUnit = (m_tempUnit + 1) % TempUnitCount;
     showTempUnit();
@@ -176,7 +170,7 @@ void EGeneralPage::tempUnitHandler()
 
 void EGeneralPage::lenUnitHandler()
 {
-    if (setupBusy())
+    if (EGraphicsView::setupDialogUp())
         return;
     m_lenUnit = (m_lenUnit + 1) % LenUnitCount;
     showLenUnit();

@@ -41,7 +41,6 @@ public Q_SLOTS:
     void lenUnitHandler();
 
 private:
-    static bool setupBusy();
     void showOutput();
     void showPrecision();
     void showTempUnit();

@@ -14,11 +14,6 @@ const char *const s_style =
     "QPushButton:pressed { background-color: rgb(1, 103, 233); }"
     "QPushButton { text-align: left; color: white; background-color: rgb(255, 0, 0); padding-top: -4px; }";
 
-bool setupDialogOpen()
-{
-    const EGraphicsView *view = EGlobal::getGraphicsView();
-    return view && view->isSetupVisibled();
-}
 } // namespace
 
 EListItems::EListItems(QWidget *parent, Qt::WindowFlags flags)
@@ -77,7 +72,7 @@ void EListItems::setItemHighLight()
 void EListItems::clickedHandler(const QString &name)
 {
     // A page's dialog is up: the page under it stays.
-    if (setupDialogOpen())
+    if (EGraphicsView::setupDialogUp())
         return;
     m_currentItem->setHighlight(false);
     ESetupItem *const entries[] = {m_generalItem, m_controlItem, m_photosItem, m_dateTimeItem, m_infoItem};
@@ -98,7 +93,7 @@ void EListItems::cancelPressedHandler()
 
 void EListItems::cancelReleasedHandler()
 {
-    if (setupDialogOpen())
+    if (EGraphicsView::setupDialogUp())
         return;
     if (QWidget *window = parentWidget())
         window->close();

@@ -107,15 +107,9 @@ void EMiscPage::openLamp(bool on)
     m_lampItem->setOpen(on);
 }
 
-bool EMiscPage::setupBusy()
-{
-    const EGraphicsView *view = EGlobal::getGraphicsView();
-    return view && view->isSetupVisibled();
-}
-
 void EMiscPage::lampHandler()
 {
-    if (setupBusy())
+    if (EGraphicsView::setupDialogUp())
         return;
     const bool on = !m_lampItem->isOpen();
     m_lampItem->setOpen(on);
@@ -145,25 +139,25 @@ void EMiscPage::present(QWidget *dialog)
 
 void EMiscPage::BrightnessHandler()
 {
-    if (!setupBusy())
+    if (!EGraphicsView::setupDialogUp())
         present(dialog(m_brightDialog, 160));
 }
 
 void EMiscPage::shutterHandler()
 {
-    if (!setupBusy())
+    if (!EGraphicsView::setupDialogUp())
         present(dialog(m_shutterDialog, 188));
 }
 
 void EMiscPage::closeScreenHandler()
 {
-    if (!setupBusy())
+    if (!EGraphicsView::setupDialogUp())
         present(dialog(m_closeScreenDialog, 160));
 }
 
 void EMiscPage::shutdownHandler()
 {
-    if (!setupBusy())
+    if (!EGraphicsView::setupDialogUp())
         present(dialog(m_shutdownDialog, 160));
 }
 

@@ -49,7 +49,6 @@ public Q_SLOTS:
     void BrightnessHandler();
 
 private:
-    static bool setupBusy();
     void present(QWidget *dialog);
     template <class Dialog>
     Dialog *dialog(QPointer<Dialog> &slot, int height);

@@ -74,12 +74,6 @@ ZDateTimeItem *ZDateTimePage::addRow(const QString &text, const char *name)
     return row;
 }
 
-bool ZDateTimePage::setupBusy()
-{
-    const EGraphicsView *view = EGlobal::getGraphicsView();
-    return view && view->isSetupVisibled();
-}
-
 void ZDateTimePage::present(QWidget *dialog, const QPoint &position)
 {
     dialog->move(position);
@@ -99,7 +93,7 @@ void ZDateTimePage::dispose(QWidget *dialog)
 
 void ZDateTimePage::zSwitchtime_Item_slots()
 {
-    if (setupBusy())
+    if (EGraphicsView::setupDialogUp())
         return;
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     if (!m_twelveHour) {
@@ -124,7 +118,7 @@ void ZDateTimePage::zSwitchtime_Item_slots()
 
 void ZDateTimePage::zdateItem_slots()
 {
-    if (setupBusy() || m_date)
+    if (EGraphicsView::setupDialogUp() || m_date)
         return;
     m_date = new setData(nullptr, Qt::FramelessWindowHint);
     connect(m_date, &setData::send_setDate_signals, this, &ZDateTimePage::recv_dateData_slot);
@@ -133,7 +127,7 @@ void ZDateTimePage::zdateItem_slots()
 
 void ZDateTimePage::zTimeItem_slots()
 {
-    if (setupBusy() || m_time)
+    if (EGraphicsView::setupDialogUp() || m_time)
         return;
     m_time = new ZSetTime(nullptr, Qt::FramelessWindowHint);
     connect(m_time, &ZSetTime::send_timeclosesignals, this, &ZDateTimePage::recv_timeData_slot);
@@ -142,7 +136,7 @@ void ZDateTimePage::zTimeItem_slots()
 
 void ZDateTimePage::zSwitchdate_Item_slots()
 {
-    if (setupBusy() || m_dateFormat)
+    if (EGraphicsView::setupDialogUp() || m_dateFormat)
         return;
     m_dateFormat = new ZDateFormat(nullptr, Qt::FramelessWindowHint);
     connect(m_dateFormat, &ZDateFormat::send_dateFarmat_closesignals, this, &ZDateTimePage::recv_dateFarmat_slots);

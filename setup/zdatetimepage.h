@@ -40,7 +40,6 @@ public Q_SLOTS:
 
 private:
     ZDateTimeItem *addRow(const QString &text, const char *name);
-    static bool setupBusy();
     // Marks a dialog up and shows it where the panel expects it.
     void present(QWidget *dialog, const QPoint &position);
     static void dispose(QWidget *dialog);
