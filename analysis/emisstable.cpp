@@ -205,3 +205,18 @@ void EmissTable::keyPressEvent(QKeyEvent *event)
         close();
     QFrame::keyPressEvent(event);
 }
+
+bool EmissTable::popUp(EmissTable *&table, QWidget *opener, const QString &material, float emiss)
+{
+    const bool built = !table;
+    if (built) {
+        table = new EmissTable(opener, nullptr, Qt::Window | Qt::FramelessWindowHint);
+        table->setWindowModality(Qt::WindowModal);
+        table->setGeometry(0, 40, 280, 200);
+    }
+    table->setSaveMaterial(material, emiss);
+    table->hide();
+    table->show();
+    table->raise();
+    return built;
+}

@@ -50,6 +50,10 @@ public Q_SLOTS:
     void setSaveMaterial(const QString &material);
     // The same, with the emissivity the opener holds: "Custom" reports it.
     void setSaveMaterial(const QString &material, float emiss);
+    // An opener's one list: built on first use as a window-modal window over
+    // it at (0, 40), 280 x 200, and shown with the opener's material and
+    // emissivity. True when it was built now (the opener connects it then).
+    static bool popUp(EmissTable *&table, QWidget *opener, const QString &material, float emiss);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

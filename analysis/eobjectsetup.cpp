@@ -298,17 +298,9 @@ void EObjectSetup::slot_selectEmiss()
 {
     std::printf("select emiss\n");
     EmissTable *&table = chooser();
-    if (!table) {
-        table = new EmissTable(this, nullptr, Qt::Window | Qt::FramelessWindowHint);
-        table->setWindowModality(Qt::WindowModal);
-        table->setGeometry(0, 40, 280, 200);
-        connect(table, &EmissTable::emissChanged, this, &EObjectSetup::changeEmiss);
-    }
     // With the value the field holds, "Custom" keeps a hand-set emissivity.
-    table->setSaveMaterial(m_material, float(m_emissField->value()));
-    table->hide();
-    table->show();
-    table->raise();
+    if (EmissTable::popUp(table, this, m_material, float(m_emissField->value())))
+        connect(table, &EmissTable::emissChanged, this, &EObjectSetup::changeEmiss);
 }
 
 void EObjectSetup::changeEmiss(const QString &material, float emiss)

@@ -169,16 +169,8 @@ void EParaSetup::changePara(const QString &name)
 void EParaSetup::slot_selectEmiss()
 {
     qWarning("select emiss");
-    if (!m_emissTable) {
-        m_emissTable = new EmissTable(this, nullptr, Qt::Window | Qt::FramelessWindowHint);
-        m_emissTable->setWindowModality(Qt::WindowModal);
-        m_emissTable->setGeometry(0, 40, 280, 200);
+    if (EmissTable::popUp(m_emissTable, this, m_material, float(m_emiss->value())))
         connect(m_emissTable, &EmissTable::emissChanged, this, &EParaSetup::changeEmiss);
-    }
-    m_emissTable->setSaveMaterial(m_material, float(m_emiss->value()));
-    m_emissTable->hide();
-    m_emissTable->show();
-    m_emissTable->raise();
 }
 
 void EParaSetup::changeEmiss(const QString &material, float emiss)
