@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-l10n-tools libgl-dev
   fonts-unifont fonts-wqy-zenhei
   libbenchmark-dev
+  libavformat-dev libavcodec-dev libswscale-dev libffmpegthumbnailer-dev mpv
   "$@"
 )
 missing=()
