@@ -262,6 +262,8 @@ void TstCapturePanel::voiceNoteOnTheSavedPhoto_data()
     QTest::newRow("recorded and saved") << "save" << true;
     QTest::newRow("left with Escape while recording") << "escape" << false;
     QTest::newRow("no sound device") << "nodevice" << false;
+    // Someone else's 10,000-byte segment under the key, and a report of more.
+    QTest::newRow("report past a smaller segment") << "smallsegment" << false;
 }
 
 void TstCapturePanel::voiceNoteOnTheSavedPhoto()
@@ -283,14 +285,22 @@ void TstCapturePanel::voiceNoteOnTheSavedPhoto()
     QVERIFY(recorder);
     QVERIFY(recorder->isVisible());
     QCOMPARE(s.panel->getSCstate(), 1);
-    QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
-    if (how == QLatin1String("escape")) {
+    if (how == QLatin1String("smallsegment")) {
+        SharedMemory small;
+        QVERIFY(small.create(IpcKeys::key(EncoderLink::VoiceNoteKey), 10000));
+        std::memcpy(small.data(), "RIFF", 4);
+        Q_EMIT recorder->audiorecoderexit(50000);
+    } else if (how == QLatin1String("escape")) {
+        QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
         QTRY_VERIFY(recorder->byteCount() > 4096);
         QTest::keyClick(recorder.data(), Qt::Key_Escape);
     } else {
-        if (kept)
-            QTRY_VERIFY(recorder->byteCount() > 4096);
         QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
+        if (kept) {
+            QTRY_VERIFY(recorder->byteCount() > 4096);
+            QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
+        }
+        // Without a device the capture ends at once, with nothing.
         QTRY_VERIFY(recorder->writeButton()->isEnabled());
         QTest::mouseClick(recorder->writeButton(), Qt::LeftButton);
     }
