@@ -1,3 +1,5 @@
+#include "annotatebrowser.h"
+#include "audiointerface.h"
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
@@ -5,14 +7,19 @@
 #include "etoolwidget.h"
 #include "freespace.h"
 #include "intervals.h"
+#include "mediarecorder.h"
+#include "mixer.h"
 #include "menuroute.h"
 #include "paths.h"
+#include "photoreader.h"
 #include "setuptouch.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
+#include "volumeinterface.h"
 #include "zflickertime.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
@@ -22,7 +29,9 @@
 // its notes and the text note's dialog; a drag of the knob to its end
 // switches to the video panel; a recording runs with encoder-sim counting
 // its seconds, its stop shows the waiting picture until encoder-sim says
-// "videostop" on "/tmp/videomain". Each
+// "videostop" on "/tmp/videomain". The voice note records the simulated
+// microphone into the same photo, and its note panels play it back over
+// the photo. Each
 // screen is written as a PNG when OSTREL_SCREENS_DIR is set.
 class TestSimCapture : public QObject
 {
@@ -33,6 +42,8 @@ private Q_SLOTS:
     void stripPhotoNotesAndRecording();
 
 private:
+    void voiceNote(CvmainWindow *panel, const QString &photoPath);
+    void notePanels(const QString &photoPath);
     QPushButton *button(const char *name) const { return EGlobal::get_cvmainwindow()->button(name); }
     void drag(CvmainWindow *panel, const QList<int> &xs);
 
@@ -100,6 +111,12 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     QFile photo(Paths::resolve(QStringLiteral("/media/mmc/image/") + panel->Get_FileName()));
     QVERIFY(photo.open(QIODevice::ReadOnly));
     QVERIFY(photo.readAll().contains("valve hot"));
+    voiceNote(panel, photo.fileName());
+    if (QTest::currentTestFailed())
+        return;
+    notePanels(photo.fileName());
+    if (QTest::currentTestFailed())
+        return;
 
     // The knob to its end: the video panel.
     drag(panel, {262, 268, 275, 283, 295});
@@ -128,6 +145,94 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     QVERIFY(!panel->videoPipe()->hasSideFile());
     QVERIFY(!EGlobal::getGraphicsView()->videoIndicator());
     QVERIFY(panel->isVisible());
+}
+
+// The microphone button opens the recorder over the screen; a recording
+// of the simulated microphone, saved, lands in the photo as its voice note.
+void TestSimCapture::voiceNote(CvmainWindow *panel, const QString &photoPath)
+{
+    Intervals::setScale(0.02);
+    QVERIFY(panel->voiceNoteEnabled());
+    m_sim.touch(button("microphoneButton"));
+    MediaRecorder *recorder = panel->voiceRecorder();
+    QVERIFY(recorder);
+    QTRY_VERIFY(recorder->isVisible());
+    QCOMPARE(recorder->pos(), QPoint(0, 0));
+    m_sim.saveScreen("voice_recorder.png");
+    m_sim.touch(recorder->recordButton());
+    QCOMPARE(recorder->state(), int(MediaRecorder::Recording));
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->byteCount() >= 12 * 16000, 10000);
+    m_sim.saveScreen("voice_recording.png");
+    m_sim.touch(recorder->recordButton());
+    QTRY_VERIFY(recorder->writeButton()->isEnabled());
+    m_sim.saveScreen("voice_recorded.png");
+    m_sim.touch(recorder->writeButton());
+    QTRY_VERIFY(!panel->voiceRecorder());
+    QVERIFY(!panel->voiceNoteEnabled());
+    Intervals::setScale(1.0);
+
+    QFile photo(photoPath);
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = photo.readAll();
+    const PhotoReader::Photo read = PhotoReader::readPhoto(bytes);
+    QCOMPARE(read.notes.size(), 2);
+    QCOMPARE(read.notes.last().type, 1u);
+    QVERIFY(PhotoReader::slice(bytes, read.notes.last().range).startsWith("RIFF"));
+}
+
+// The note panels as the photo viewer lays them over the photo: the text
+// panel, the player on "/root/music.wav" and its volume slider on the mixer.
+void TestSimCapture::notePanels(const QString &photoPath)
+{
+    QFile photo(photoPath);
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = photo.readAll();
+    const PhotoReader::Photo read = PhotoReader::readPhoto(bytes);
+    QVERIFY(read.notes.size() == 2);
+    QFile music(Paths::resolve(AudioInterface::musicFile()));
+    QVERIFY(music.open(QIODevice::WriteOnly));
+    music.write(PhotoReader::slice(bytes, read.notes.last().range));
+    music.close();
+
+    QLabel photoView;
+    photoView.setWindowFlag(Qt::FramelessWindowHint);
+    photoView.setGeometry(0, 0, 320, 240);
+    photoView.setPixmap(QPixmap::fromImage(QImage::fromData(bytes)).scaled(320, 240));
+    auto *text = new annotateBrowser(&photoView);
+    text->setGeometry(35, 80, 251, 135);
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Text, Qt::white);
+    text->setPalette(palette);
+    text->setPlainText(QString::fromLatin1(PhotoReader::slice(bytes, read.notes.first().range)));
+    photoView.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&photoView));
+    QTRY_VERIFY(text->isVisible());
+    m_sim.saveScreen("note_text_panel.png");
+    QTest::keyClick(text, Qt::Key_Escape);
+    QVERIFY(text->isHidden());
+
+    auto *player = new AudioInterface(&photoView);
+    player->move((320 - player->width()) / 2, 225 - player->height());
+    auto *volume = new VolumeInterface(&photoView);
+    volume->move(230, 25);
+    volume->setVolume(Mixer::masterVolume());
+    volume->hide();
+    connect(player, &AudioInterface::soundplay_signals, volume, [volume] { volume->setVisible(volume->isHidden()); });
+    connect(volume, &VolumeInterface::volumeMoveEvent, this, [](int v) { Mixer::setMasterVolume(v); });
+    player->show();
+    m_sim.touch(player->playButton());
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Running));
+    const int seconds = int((music.size() - 44) / 16000);
+    QVERIFY(seconds >= 12);
+    QCOMPARE(player->totalLabel()->text(), QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")));
+    player->runMusicPlay();
+    player->runMusicPlay();
+    QCOMPARE(player->elapsedLabel()->text(), QStringLiteral("00:00:02"));
+    m_sim.touch(player->soundButton());
+    QVERIFY(volume->isVisible());
+    m_sim.saveScreen("note_player.png");
+    m_sim.touch(player->stopButton());
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Idle));
 }
 
 QTEST_MAIN(TestSimCapture)

@@ -12,16 +12,21 @@
 #include "fiforeader.h"
 #include "freespace.h"
 #include "intervals.h"
+#include "mediarecorder.h"
 #include "ipckeys.h"
 #include "photolayout.h"
 #include "photoreader.h"
 #include "photowriter.h"
 #include "sharedmemory.h"
+#include "simaudiodevice.h"
+#include "simmixer.h"
 #include "systemclock.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
 #include "zflickertime.h"
 
+#include <QPointer>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -96,6 +101,8 @@ private Q_SLOTS:
     void photoStates_data();
     void photoStates();
     void notesGoToTheSavedPhoto();
+    void voiceNoteOnTheSavedPhoto_data();
+    void voiceNoteOnTheSavedPhoto();
     void recordAndStop_data();
     void recordAndStop();
     void overlayPacing_data();
@@ -199,10 +206,9 @@ void TstCapturePanel::photoStates()
     QVERIFY(!s.panel->textNoteEnabled() && !s.panel->voiceNoteEnabled());
 }
 
-void TstCapturePanel::notesGoToTheSavedPhoto()
+// A photo as the save leaves it on the card.
+bool writeSavedPhoto(const TestRoot &root, const QString &name)
 {
-    Strip s;
-    const QString name = QStringLiteral("260102_0007T.jpg");
     QByteArray jpeg(100, 'J');
     jpeg[98] = char(0xFF);
     jpeg[99] = char(0xD9);
@@ -211,13 +217,29 @@ void TstCapturePanel::notesGoToTheSavedPhoto()
     service += QByteArray(reinterpret_cast<const char *>(&n), 4);
     const QByteArray photo = PhotoWriter::withIrBlock(service, EFileManager::buildFilePara({}), 0,
                                                       QByteArray(PhotoLayout::IrBlockSize, 'I'));
-    QVERIFY(s.b.front.root.writeFile(QStringLiteral("/media/mmc/image/") + name, photo));
+    return root.writeFile(QStringLiteral("/media/mmc/image/") + name, photo);
+}
+
+// Capture and save on the photo panel; the save finishes under name. The
+// notes are off until then.
+void captureAndSave(Strip &s, const QString &name)
+{
+    QVERIFY(writeSavedPhoto(s.b.front.root, name));
     s.showPage(0);
     s.click("camerabutton");
     s.click("camerabutton");
-    QVERIFY(!s.panel->textNoteEnabled());
+    QVERIFY(!s.panel->textNoteEnabled() && !s.panel->voiceNoteEnabled());
     s.panel->photoSaved(name);
     QVERIFY(s.panel->textNoteEnabled() && s.panel->voiceNoteEnabled());
+}
+
+void TstCapturePanel::notesGoToTheSavedPhoto()
+{
+    Strip s;
+    const QString name = QStringLiteral("260102_0007T.jpg");
+    captureAndSave(s, name);
+    if (QTest::currentTestFailed())
+        return;
 
     s.click("commentButton");
     QVERIFY(s.panel->textNoteDialog());
@@ -231,6 +253,81 @@ void TstCapturePanel::notesGoToTheSavedPhoto()
     // One note per photo: the button stays off.
     s.click("commentButton");
     QVERIFY(!s.panel->textNoteDialog());
+}
+
+void TstCapturePanel::voiceNoteOnTheSavedPhoto_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("recorded and saved") << "save" << true;
+    QTest::newRow("left with Escape while recording") << "escape" << false;
+    QTest::newRow("no sound device") << "nodevice" << false;
+    // Someone else's 10,000-byte segment under the key, and a report of more.
+    QTest::newRow("report past a smaller segment") << "smallsegment" << false;
+}
+
+void TstCapturePanel::voiceNoteOnTheSavedPhoto()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, kept);
+    Strip s;
+    SimAudioDevice::Switches sound;
+    sound.openFails = how == QLatin1String("nodevice");
+    SimAudioDevice::install(sound);
+    SimMixer::install();
+    const QString name = QStringLiteral("260102_0008T.jpg");
+    captureAndSave(s, name);
+    if (QTest::currentTestFailed())
+        return;
+
+    s.click("microphoneButton");
+    QPointer<MediaRecorder> recorder = s.panel->voiceRecorder();
+    QVERIFY(recorder);
+    QVERIFY(recorder->isVisible());
+    QCOMPARE(s.panel->getSCstate(), 1);
+    if (how == QLatin1String("smallsegment")) {
+        SharedMemory small;
+        QVERIFY(small.create(IpcKeys::key(EncoderLink::VoiceNoteKey), 10000));
+        std::memcpy(small.data(), "RIFF", 4);
+        Q_EMIT recorder->audiorecoderexit(50000);
+    } else if (how == QLatin1String("escape")) {
+        QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
+        QTRY_VERIFY(recorder->byteCount() > 4096);
+        QTest::keyClick(recorder.data(), Qt::Key_Escape);
+    } else {
+        QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
+        if (kept) {
+            QTRY_VERIFY(recorder->byteCount() > 4096);
+            QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
+        }
+        // Without a device the capture ends at once, with nothing.
+        QTRY_VERIFY(recorder->writeButton()->isEnabled());
+        QTest::mouseClick(recorder->writeButton(), Qt::LeftButton);
+    }
+    QTRY_VERIFY(!s.panel->voiceRecorder());
+    QTRY_VERIFY(recorder.isNull());
+    QCOMPARE(s.panel->getSCstate(), 0);
+    QVERIFY(!s.panel->voiceNoteEnabled());
+
+    const QByteArray bytes = s.b.front.root.readFile(QStringLiteral("/media/mmc/image/") + name);
+    const PhotoReader::Photo read = PhotoReader::readPhoto(bytes);
+    QCOMPARE(read.notes.size(), kept ? 1 : 0);
+    if (kept) {
+        QCOMPARE(read.notes.first().type, 1u);
+        const QByteArray note = PhotoReader::slice(bytes, read.notes.first().range);
+        QVERIFY(note.size() > 4096);
+        QCOMPARE(note.left(4), QByteArray("RIFF"));
+        QCOMPARE(note.mid(44), SimAudioDevice::tone(note.size()).mid(44));
+    }
+    // One voice note per photo.
+    s.click("microphoneButton");
+    QVERIFY(!s.panel->voiceRecorder());
+
+    SimAudioDevice::uninstall();
+    SimMixer::uninstall();
+    SharedMemory segment;
+    if (segment.attach(IpcKeys::key(EncoderLink::VoiceNoteKey), 1))
+        segment.remove();
 }
 
 void TstCapturePanel::recordAndStop_data()
