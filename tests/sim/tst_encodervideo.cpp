@@ -17,6 +17,7 @@
 #include "sharedmemory.h"
 #include "simencoder.h"
 #include "simroot.h"
+#include "stepclock.h"
 #include "systemclock.h"
 #include "testroot.h"
 #include "videopipeinterface.h"
@@ -37,16 +38,6 @@ namespace {
 
 constexpr const char *VideoPath = "/media/mmc/videoFile/260102_0001V.mp4";
 constexpr double TimeScale = 0.02;
-
-// Whole seconds only when the test moves them.
-class StepClock : public SystemClock
-{
-public:
-    QDateTime now() const override { return t; }
-    bool setSystemTime(const QDateTime &) override { return false; }
-    bool syncHardwareClock() override { return false; }
-    QDateTime t = QDateTime(QDate(2026, 1, 2), QTime(10, 0, 0));
-};
 
 // What a player needs to know of the file.
 struct Decoded
