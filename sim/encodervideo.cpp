@@ -80,13 +80,20 @@ void EncoderVideo::start(const QByteArray &path)
         return;
     }
     m_switches = Switches::load();
-    // The application names the file as the camera sees it.
-    m_path = Paths::resolve(QString::fromLatin1(path));
-    m_temporary = m_path + QLatin1String(TemporarySuffix);
-    QFile::remove(m_temporary);
-    m_recorder = new VideoRecorder(m_temporary, Intervals::ms(1000) / Mp4Writer::FramesPerSecond);
-    connect(m_recorder, &QThread::finished, this, &EncoderVideo::recorderFinished);
-    m_recorder->start();
+    // The application names the file as the camera sees it: an absolute
+    // path, resolved under the root. Anything else records no file, though
+    // the answers come as usual.
+    m_path.clear();
+    if (path.startsWith('/') && !path.endsWith('/')) {
+        m_path = Paths::resolve(QString::fromLatin1(path));
+        m_temporary = m_path + QLatin1String(TemporarySuffix);
+        QFile::remove(m_temporary);
+        m_recorder = new VideoRecorder(m_temporary, Intervals::ms(1000) / Mp4Writer::FramesPerSecond);
+        connect(m_recorder, &QThread::finished, this, &EncoderVideo::recorderFinished);
+        m_recorder->start();
+    } else {
+        qWarning("encoder-sim: \"%s\" is no file path: nothing is recorded", path.constData());
+    }
     m_state = Recording;
     m_seconds = 0;
     publishSeconds();

@@ -45,7 +45,6 @@ void VideoRecorder::run()
             ok = false;
             break;
         }
-        m_frames = m_frames + 1;
         QMutexLocker locker(&m_lock);
         if (m_stop)
             break;
@@ -60,8 +59,8 @@ void VideoRecorder::run()
     }
     // The last picture stands until the stop.
     const qint64 end = clock.elapsed() / m_slotMs;
-    if (end > writer.lastSlot() && writer.write(picture, end))
-        m_frames = m_frames + 1;
+    if (end > writer.lastSlot())
+        writer.write(picture, end);
     m_ok = writer.finish();
     if (!m_ok)
         qWarning("encoder-sim: cannot finish %s: %s", qPrintable(m_path), qPrintable(writer.errorString()));

@@ -28,7 +28,6 @@ public:
     void requestStop();
     // Valid once finished: the MP4 is whole.
     bool succeeded() const { return m_ok.load(); }
-    qint64 framesWritten() const { return m_frames.load(); }
 
 protected:
     void run() override;
@@ -40,5 +39,4 @@ private:
     QWaitCondition m_wake;
     bool m_stop = false;
     std::atomic<bool> m_ok{false};
-    std::atomic<qint64> m_frames{0};
 };

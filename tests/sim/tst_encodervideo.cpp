@@ -267,30 +267,35 @@ void TstEncoderVideo::recordsWithTheSideFile()
 void TstEncoderVideo::switches_data()
 {
     QTest::addColumn<QByteArray>("switchWords");
-    QTest::addColumn<bool>("record");
+    QTest::addColumn<QByteArray>("path");   // empty: no start
     QTest::addColumn<QByteArray>("answers");
     QTest::addColumn<bool>("video");
     QTest::addColumn<int>("countAtStart");
     QTest::addColumn<bool>("counts");
-    QTest::newRow("plain") << QByteArray() << true << QByteArray("fadsavefadstopvideostop") << true << 0 << true;
-    QTest::newRow("both stops in one write") << QByteArray("video-stops-merged\n") << true
-                                             << QByteArray("fadsavefadstopvideostop") << true << 0 << true;
-    QTest::newRow("no videostop") << QByteArray("no-videostop\n") << true << QByteArray("fadsavefadstop") << true << 0 << true;
-    QTest::newRow("no video") << QByteArray("no-video\n") << true << QByteArray("fadsavefadstopvideostop") << false << 0 << true;
-    QTest::newRow("count stuck") << QByteArray("count-stuck\n") << true << QByteArray("fadsavefadstopvideostop") << true << 0 << false;
-    QTest::newRow("count ahead") << QByteArray("count-ahead\n") << true << QByteArray("fadsavefadstopvideostop") << true
-                                 << int(EncoderVideo::CountLead) << true;
-    QTest::newRow("stop without a recording") << QByteArray() << false << QByteArray("fadstopvideostop") << false << 0 << false;
+    QTest::addColumn<bool>("fileMade");
+    const QByteArray path(VideoPath);
+    const QByteArray all("fadsavefadstopvideostop");
+    QTest::newRow("plain") << QByteArray() << path << all << true << 0 << true << true;
+    QTest::newRow("both stops in one write") << QByteArray("video-stops-merged\n") << path << all << true << 0 << true << true;
+    QTest::newRow("no videostop") << QByteArray("no-videostop\n") << path << QByteArray("fadsavefadstop") << true << 0 << true << true;
+    QTest::newRow("no video") << QByteArray("no-video\n") << path << all << false << 0 << true << true;
+    QTest::newRow("count stuck") << QByteArray("count-stuck\n") << path << all << true << 0 << false << true;
+    QTest::newRow("count ahead") << QByteArray("count-ahead\n") << path << all << true << int(EncoderVideo::CountLead) << true << true;
+    QTest::newRow("stop without a recording") << QByteArray() << QByteArray() << QByteArray("fadstopvideostop") << false << 0 << false
+                                              << false;
+    // Only an absolute path names a file: a relative one is recorded nowhere.
+    QTest::newRow("relative path") << QByteArray() << path.mid(1) << all << true << 0 << true << false;
 }
 
 void TstEncoderVideo::switches()
 {
     QFETCH(QByteArray, switchWords);
-    QFETCH(bool, record);
+    QFETCH(QByteArray, path);
     QFETCH(QByteArray, answers);
     QFETCH(bool, video);
     QFETCH(int, countAtStart);
     QFETCH(bool, counts);
+    QFETCH(bool, fileMade);
     QVERIFY(m_root->writeFile(QLatin1String(EncoderPhoto::SwitchFile), switchWords));
     QVERIFY(startEncoder());
     FifoReader main(QLatin1String(EncoderLink::VideoMainPipe));
@@ -305,8 +310,8 @@ void TstEncoderVideo::switches()
     });
     QVERIFY(main.open());
     const QByteArray side = QByteArray(416, 'h') + QByteArray(1792, 'r');
-    if (record) {
-        QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + VideoPath, "test"));
+    if (!path.isEmpty()) {
+        QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + path, "test"));
         QTRY_COMPARE(messages.join(), QByteArray("fadsave"));
         const int first = seconds();
         QVERIFY2(first >= countAtStart, qPrintable(QString::number(first)));
@@ -333,13 +338,15 @@ void TstEncoderVideo::switches()
         QVERIFY(messages.contains("fadstopvideostop"));
         QVERIFY(fileAtFadstop);
     }
-    QCOMPARE(seconds(), record ? 0 : -1);
-    if (record) {
+    QCOMPARE(seconds(), path.isEmpty() ? -1 : 0);
+    if (fileMade) {
         const QByteArray bytes = m_root->readFile(QLatin1String(VideoPath));
         checkRecording(bytes, side);
         QCOMPARE(recordSeconds(bytes).size(), 1);
     } else {
         QVERIFY(!QFileInfo::exists(finalPath));
+        QDirIterator files(m_root->root(), {QStringLiteral("*.mp4*")}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY2(!files.hasNext(), qPrintable(files.hasNext() ? files.next() : QString()));
     }
 }
 
