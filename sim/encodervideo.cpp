@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 #include <cstring>
@@ -56,8 +57,12 @@ EncoderVideo::EncoderVideo(QObject *parent)
 
 EncoderVideo::~EncoderVideo()
 {
-    // The recorder finishes its file before it goes.
+    // The recorder finishes its file before it goes; a completion ends.
     delete m_recorder;
+    if (m_completer) {
+        m_completer->wait();
+        delete m_completer;
+    }
 }
 
 bool EncoderVideo::handle(const QByteArray &command)
@@ -95,6 +100,8 @@ void EncoderVideo::start(const QByteArray &path)
         qWarning("encoder-sim: \"%s\" is no file path: nothing is recorded", path.constData());
     }
     m_state = Recording;
+    // Whole seconds: file times may be kept coarser than the clock.
+    m_startedAt = QDateTime::currentDateTime().addSecs(-1);
     m_seconds = 0;
     publishSeconds();
     say(EncoderLink::VideoMainPipe, EncoderLink::FadSave);
@@ -173,15 +180,36 @@ void EncoderVideo::pollSideFile()
 
 void EncoderVideo::complete()
 {
-    if (!m_path.isEmpty()) {
-        // A recording without a side file plays without measurements.
-        QFile side(Paths::resolve(QLatin1String(VideoPipeInterface::SideFile)));
-        const QByteArray bytes = side.open(QIODevice::ReadOnly) ? side.readAll() : QByteArray();
-        if (!Mp4Writer::completeRecording(m_temporary, bytes, m_path)) {
-            qWarning("encoder-sim: cannot complete the recording %s", qPrintable(m_path));
-            QFile::remove(m_temporary);
-        }
+    if (m_path.isEmpty()) {
+        answerStop();
+        return;
     }
+    // A recording without a side file plays without measurements; one left
+    // from before this recording would show another one's.
+    QFile side(Paths::resolve(QLatin1String(VideoPipeInterface::SideFile)));
+    const bool fresh = side.exists() && side.fileTime(QFileDevice::FileModificationTime) >= m_startedAt;
+    if (side.exists() && !fresh)
+        qWarning("encoder-sim: the side file is older than the recording: left out");
+    const QByteArray bytes = fresh && side.open(QIODevice::ReadOnly) ? side.readAll() : QByteArray();
+    // Appending, syncing and renaming a long recording takes a while: off
+    // the thread that reads the commands.
+    m_state = Completing;
+    m_completer = QThread::create([temporary = m_temporary, bytes, path = m_path] {
+        if (!Mp4Writer::completeRecording(temporary, bytes, path)) {
+            qWarning("encoder-sim: cannot complete the recording %s", qPrintable(path));
+            QFile::remove(temporary);
+        }
+    });
+    connect(m_completer, &QThread::finished, this, [this] {
+        m_completer->deleteLater();
+        m_completer = nullptr;
+        answerStop();
+    });
+    m_completer->start();
+}
+
+void EncoderVideo::answerStop()
+{
     m_state = Idle;
     m_path.clear();
     if (m_switches.stopsMerged)

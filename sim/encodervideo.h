@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class QThread;
 class QTimer;
 class VideoRecorder;
 
@@ -39,7 +40,7 @@ public:
         static Switches load();
     };
 
-    enum State { Idle, Recording, Finishing, WaitingForSideFile };
+    enum State { Idle, Recording, Finishing, WaitingForSideFile, Completing };
 
     explicit EncoderVideo(QObject *parent = nullptr);
     ~EncoderVideo() override;
@@ -57,17 +58,20 @@ private:
     void videoFinished();
     void pollSideFile();
     void complete();
+    void answerStop();
     void second();
     void publishSeconds();
 
     QTimer *m_timer;
     QTimer *m_sidePoll;
     VideoRecorder *m_recorder = nullptr;
+    QThread *m_completer = nullptr;
     State m_state = Idle;
     Switches m_switches;
     int m_seconds = 0;
     QString m_path;
     QString m_temporary;
+    QDateTime m_startedAt;
     qint64 m_sideSize = -1;
     QDateTime m_sideChanged;
     QElapsedTimer m_sideQuiet;

@@ -149,6 +149,7 @@ private Q_SLOTS:
     void recordsWithTheSideFile();
     void switches_data();
     void switches();
+    void staleSideFileIsLeftOut();
     void sampleRecording();
     void sampleRecordingRefusesBadArguments_data();
     void sampleRecordingRefusesBadArguments();
@@ -348,6 +349,29 @@ void TstEncoderVideo::switches()
         QDirIterator files(m_root->root(), {QStringLiteral("*.mp4*")}, QDir::Files, QDirIterator::Subdirectories);
         QVERIFY2(!files.hasNext(), qPrintable(files.hasNext() ? files.next() : QString()));
     }
+}
+
+// A side file from an earlier recording that the application never
+// replaced: the recording carries no side data rather than another's.
+void TstEncoderVideo::staleSideFileIsLeftOut()
+{
+    const QString side = QLatin1String(VideoPipeInterface::SideFile);
+    QVERIFY(m_root->writeFile(side, QByteArray(416 + 1792, 'o')));
+    QFile old(m_root->hostPath(side));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    old.close();
+    QVERIFY(startEncoder());
+    FifoReader main(QLatin1String(EncoderLink::VideoMainPipe));
+    QByteArray messages;
+    connect(&main, &FifoReader::received, this, [&](const QByteArray &data) { messages += data; });
+    QVERIFY(main.open());
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + VideoPath, "test"));
+    QTRY_COMPARE(messages, QByteArray("fadsave"));
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, EncoderLink::MultimediaStop, "test"));
+    QTRY_VERIFY_WITH_TIMEOUT(messages.endsWith("videostop"), 10000);
+    checkRecording(videoFile(), QByteArray());
+    QCOMPARE(recordSeconds(videoFile()), QList<int>());
 }
 
 // "--make-recording": ten frames a second, one record a second counting
