@@ -20,6 +20,7 @@
 #include "sharedmemory.h"
 #include "simaudiodevice.h"
 #include "simmixer.h"
+#include "stepclock.h"
 #include "systemclock.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
@@ -33,15 +34,6 @@
 #include <cstring>
 
 namespace {
-
-class StepClock : public SystemClock
-{
-public:
-    QDateTime now() const override { return t; }
-    bool setSystemTime(const QDateTime &) override { return false; }
-    bool syncHardwareClock() override { return false; }
-    QDateTime t = QDateTime(QDate(2026, 1, 2), QTime(10, 0, 0));
-};
 
 // The strip over the live view with a card of 1 GB free.
 struct Strip
