@@ -38,5 +38,5 @@ QString ThumbCache::photoName(const QFileInfo &photo)
 
 QString ThumbCache::photoThumbPath(const QFileInfo &photo)
 {
-    return Paths::resolve(QLatin1String(PhotoFolder)) + photoName(photo) + QStringLiteral(".jpg");
+    return Paths::resolve(QLatin1String(PhotoFolder) + photoName(photo) + QStringLiteral(".jpg"));
 }

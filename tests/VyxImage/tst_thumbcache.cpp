@@ -4,6 +4,8 @@
 #include "photofixture.h"
 #include "testroot.h"
 #include "thumbcache.h"
+#include "thumbthread.h"
+#include "thumitem.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
@@ -18,6 +20,14 @@ private Q_SLOTS:
     void namesByTheRule();
     void photoNameFromTheFile();
     void nonAsciiPathIsStable();
+    void threadAndTileAgree();
+    void threadWritesMissingThumbnails();
+    void existingThumbnailIsNeverRewritten();
+    void emptyListAndGonePhotos();
+    void stopAfterPhotoFiveOfTwenty();
+
+private:
+    QList<QFileInfo> writePhotos(int n);
 
 private:
     std::unique_ptr<TestRoot> m_root;
@@ -85,7 +95,7 @@ void TstThumbCache::photoNameFromTheFile()
                                        .toLatin1());
     QCOMPARE(ThumbCache::photoName(fa), expected);
     QCOMPARE(ThumbCache::photoThumbPath(fa),
-             Paths::resolve(QStringLiteral("/root/.imagethumbnailer/")) + expected + QStringLiteral(".jpg"));
+             Paths::resolve(QStringLiteral("/root/.imagethumbnailer/") + expected + QStringLiteral(".jpg")));
     QCOMPARE(ThumbCache::fileTime(fa).time().msec(), 0);
     // Same minute and size, another name: another thumbnail.
     QVERIFY(ThumbCache::photoName(fa) != ThumbCache::photoName(fb));
@@ -106,6 +116,107 @@ void TstThumbCache::nonAsciiPathIsStable()
     QCOMPARE(ThumbCache::photoName(one),
              ThumbCache::digestName(one.absoluteFilePath().replace(QChar(0x6e29), QLatin1Char('?')).replace(QChar(0x5ea6), QLatin1Char('?')),
                                     t, 10, 4));
+}
+
+QList<QFileInfo> TstThumbCache::writePhotos(int n)
+{
+    QList<QFileInfo> out;
+    const QByteArray bytes = PhotoFixture::serviceFile(PhotoFixture::jpeg(QColor(40, 160, 90)));
+    for (int i = 0; i < n; ++i) {
+        const QString path = QStringLiteral("/media/mmc/image/181214_%1T.jpg").arg(i + 1, 4, 10, QLatin1Char('0'));
+        m_root->writeFile(path, bytes);
+        out.append(QFileInfo(m_root->hostPath(path)));
+    }
+    return out;
+}
+
+void TstThumbCache::threadAndTileAgree()
+{
+    const QList<QFileInfo> photos = writePhotos(3);
+    ThumbThread thread;
+    thread.loadThumbs_p(photos);
+    QCOMPARE(thread.count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(thread.getThumbsMd5(i), ThumItem::getThumbsMd5(photos.at(i)));
+        QCOMPARE(thread.getThumbsMd5(i).size(), 32);
+    }
+    // The thread's own scan finds the same photos.
+    thread.loadThumbs();
+    QCOMPARE(thread.count(), 3);
+}
+
+void TstThumbCache::threadWritesMissingThumbnails()
+{
+    const QList<QFileInfo> photos = writePhotos(4);
+    ThumbThread thread;
+    QVERIFY(QFileInfo(Paths::resolve(QStringLiteral("/root/.imagethumbnailer/"))).isDir());
+    thread.loadThumbs_p(photos);
+    thread.start();
+    QVERIFY(thread.wait(20000));
+    for (const QFileInfo &photo : photos) {
+        const QImage thumb(ThumbCache::photoThumbPath(photo));
+        QCOMPARE(thumb.size(), QSize(100, 75));
+        QVERIFY(!QFile::exists(ThumbCache::photoThumbPath(photo) + QStringLiteral(".part")));
+    }
+    const QStringList left = QDir(Paths::resolve(QStringLiteral("/root/.imagethumbnailer/"))).entryList(QDir::Files);
+    QCOMPARE(left.size(), 4);
+}
+
+void TstThumbCache::existingThumbnailIsNeverRewritten()
+{
+    const QList<QFileInfo> photos = writePhotos(2);
+    QVERIFY(QDir().mkpath(Paths::resolve(QStringLiteral("/root/.imagethumbnailer/"))));
+    QFile broken(ThumbCache::photoThumbPath(photos.at(0)));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.close();
+    ThumbThread thread;
+    thread.loadThumbs_p(photos);
+    thread.start();
+    QVERIFY(thread.wait(20000));
+    QCOMPARE(QFileInfo(ThumbCache::photoThumbPath(photos.at(0))).size(), 0);
+    QVERIFY(QFileInfo(ThumbCache::photoThumbPath(photos.at(1))).size() > 0);
+    // Nor is a picture written over one that appears meanwhile.
+    QVERIFY(!ThumbThread::makeThumbnail(photos.at(1), ThumbCache::photoThumbPath(photos.at(0))));
+    QCOMPARE(QFileInfo(ThumbCache::photoThumbPath(photos.at(0))).size(), 0);
+}
+
+void TstThumbCache::emptyListAndGonePhotos()
+{
+    ThumbThread empty;
+    empty.loadThumbs_p({});
+    empty.start();
+    QVERIFY(empty.wait(5000));
+
+    const QList<QFileInfo> photos = writePhotos(3);
+    QVERIFY(QFile::remove(photos.at(1).absoluteFilePath()));
+    // Not a picture at all: no thumbnail, no leftover.
+    QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/image/181214_0003T.jpg"), "not a picture"));
+    ThumbThread thread;
+    thread.loadThumbs_p(photos);
+    thread.start();
+    QVERIFY(thread.wait(20000));
+    QVERIFY(QFile::exists(ThumbCache::photoThumbPath(photos.at(0))));
+    QCOMPARE(QDir(Paths::resolve(QStringLiteral("/root/.imagethumbnailer/"))).entryList(QDir::Files).size(), 1);
+}
+
+void TstThumbCache::stopAfterPhotoFiveOfTwenty()
+{
+    const QList<QFileInfo> photos = writePhotos(20);
+    ThumbThread thread;
+    thread.loadThumbs_p(photos);
+    // The browser's stop arrives while photo 5 is in hand: the hook runs
+    // on the thread once that photo is done, before the stop is looked at.
+    thread.setAfterPhoto([&thread](int i) {
+        if (i == 4)
+            thread.requestStop();
+    });
+    thread.start();
+    QVERIFY(thread.wait(20000));
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(QFile::exists(ThumbCache::photoThumbPath(photos.at(i))), i <= 4);
+    // A new list clears the request.
+    thread.loadThumbs_p(photos);
+    QVERIFY(!thread.stopRequested());
 }
 
 QTEST_MAIN(TstThumbCache)
