@@ -62,7 +62,9 @@ PhotosView::PhotosView()
     m_info = new QLabel(this);
     m_info->setGeometry(210, 0, 120, 45);
     m_info->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    m_info->setStyleSheet(QStringLiteral("background: rgba(0, 0, 127, 70); font: 10pt \"wenquanyi\";"));
+    // The style sheet sets the text colour too: with a sheet the palette
+    // alone is not used.
+    m_info->setStyleSheet(QStringLiteral("background: rgba(0, 0, 127, 70); color: rgba(255, 255, 255, 200); font: 10pt \"wenquanyi\";"));
     QPalette palette = m_info->palette();
     palette.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 255, 255, 200));
     palette.setColor(QPalette::Active, QPalette::Text, QColor(255, 255, 255, 200));

@@ -40,6 +40,8 @@ ThumbMenu::ThumbMenu(QWidget *parent)
 {
     setObjectName(QStringLiteral("ThumbMenu"));
     setFixedSize(320, 240);
+    // The whole panel: a dialog would otherwise be centred on a larger screen.
+    move(0, 0);
     setCursor(Qt::BlankCursor);
     setStyleSheet(QStringLiteral("ThumbMenu { background: black; } QLabel { color: white; }"));
     for (int n = 0; n < TilesPerPage; ++n) {
