@@ -1,5 +1,7 @@
 #include "photosview.h"
 
+#include "annotatebrowser.h"
+#include "audiointerface.h"
 #include "eglobal.h"
 #include "ephotosgraphicsview.h"
 #include "etoolwidget.h"
@@ -10,7 +12,9 @@
 #include "photobutton.h"
 #include "photolayout.h"
 #include "photomessagebox.h"
+#include "mixer.h"
 #include "thumbcache.h"
+#include "volumeinterface.h"
 
 #include <QFile>
 #include <QGraphicsScene>
@@ -293,31 +297,79 @@ bool PhotosView::copyVoiceNote(const QByteArray &bytes)
 
 bool PhotosView::notePanelVisible() const
 {
-    return false;
+    return (m_audioInterface && m_audioInterface->isVisible()) || (m_textBrowser && m_textBrowser->isVisible());
 }
 
 void PhotosView::imageAnnotateSlots()
 {
     hideCreateUi();
+    if (m_audioInterface && m_audioInterface->isVisible())
+        return;
+    if (!m_textBrowser) {
+        m_textBrowser = new annotateBrowser(this);
+        m_textBrowser->setGeometry(35, 80, 251, 135);
+        QPalette palette = m_textBrowser->palette();
+        palette.setColor(QPalette::Active, QPalette::Text, Qt::white);
+        m_textBrowser->setPalette(palette);
+        m_textBrowser->hide();
+    }
+    if (m_textBrowser->isVisible()) {
+        m_textBrowser->hide();
+    } else {
+        m_textBrowser->setPlainText(m_noteText);
+        m_textBrowser->show();
+    }
 }
 
 void PhotosView::imageMusicSlots()
 {
     hideCreateUi();
+    if (m_textBrowser && m_textBrowser->isVisible())
+        return;
+    if (!m_audioInterface) {
+        m_audioInterface = new AudioInterface(this);
+        connect(m_audioInterface, &AudioInterface::soundplay_signals, this, &PhotosView::SoundShow_Slots);
+        m_audioInterface->move((320 - m_audioInterface->width()) / 2, 225 - m_audioInterface->height());
+        m_audioInterface->hide();
+        m_volumeInterface = new VolumeInterface(this);
+        m_volumeInterface->move(230, 25);
+        m_volumeInterface->setVolume(qMax(0, get_volume()));
+        connect(m_volumeInterface, &VolumeInterface::volumeMoveEvent, this, &PhotosView::sliderMoved_slots);
+        connect(m_volumeInterface, &VolumeInterface::volumeReleaseEvent, this, &PhotosView::sliderReleased_slots);
+        connect(m_volumeInterface, &VolumeInterface::volumePressEvent, this, &PhotosView::sliderPressed_slots);
+        m_volumeInterface->hide();
+    }
+    if (m_audioInterface->isHidden()) {
+        m_audioInterface->setAudioFn(m_voicePath);
+        m_audioInterface->show();
+    } else {
+        m_audioInterface->audioStopPlay();
+        m_volumeInterface->hide();
+        m_audioInterface->hide();
+    }
 }
 
 void PhotosView::SoundShow_Slots()
 {
+    if (!m_volumeInterface)
+        return;
+    if (m_volumeInterface->isHidden()) {
+        m_volumeTimer->start(Intervals::ms(VolumeHideMs));
+        m_volumeInterface->show();
+    } else {
+        m_volumeTimer->stop();
+        m_volumeInterface->hide();
+    }
 }
 
 int PhotosView::set_volume(int value)
 {
-    return qBound(0, value, 100);
+    return Mixer::setMasterVolume(value);
 }
 
 int PhotosView::get_volume()
 {
-    return -1;
+    return Mixer::masterVolume();
 }
 
 void PhotosView::sliderMoved_slots(int value)
@@ -337,10 +389,30 @@ void PhotosView::sliderPressed_slots()
 
 void PhotosView::hideVolumeUi()
 {
+    if (m_audioInterface && m_volumeInterface)
+        m_volumeInterface->hide();
 }
 
 void PhotosView::deleteInterface()
 {
+    if (m_audioInterface) {
+        m_audioInterface->audioStopPlay();
+        if (!m_audioInterface->close())
+            qWarning("\t %s %s %d m_audioInterface close\n", __FILE__, __func__, __LINE__);
+        delete m_audioInterface;
+        m_audioInterface = nullptr;
+        if (m_volumeInterface && !m_volumeInterface->close())
+            qWarning("\t %s %s %d m_volumeInterface close\n", __FILE__, __func__, __LINE__);
+        delete m_volumeInterface;
+        m_volumeInterface = nullptr;
+    }
+    if (m_textBrowser) {
+        if (!m_textBrowser->close())
+            qWarning("\t close m_textBrowser fail \n");
+        delete m_textBrowser;
+        m_textBrowser = nullptr;
+    }
+    m_volumeTimer->stop();
 }
 
 // ---- taps, zoom, rotation ----

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QTimeLine>
 
+class AudioInterface;
 class EPhotosGraphicsView;
 class GenieItem;
 class PhotoButton;
@@ -12,6 +13,8 @@ class PhotoMessageBox;
 class QLabel;
 class QPushButton;
 class QTimer;
+class VolumeInterface;
+class annotateBrowser;
 
 // The photo viewer: one photo over the whole screen with zoom (1.01 to the
 // power of the level, no limits), rotation, previous / next, the text and
@@ -56,6 +59,10 @@ public:
     GenieItem *genieItem() const { return m_genie; }
     QTimeLine *timeLine() { return &m_timeLine; }
     EPhotosGraphicsView *measurementLayer() const { return m_replay; }
+    annotateBrowser *textPanel() const { return m_textBrowser; }
+    AudioInterface *audioPanel() const { return m_audioInterface; }
+    VolumeInterface *volumePanel() const { return m_volumeInterface; }
+    QTimer *volumeHideTimer() const { return m_volumeTimer; }
     const QPixmap &photoPixmap() const { return m_pixmap; }
     bool barVisible() const;
     bool barEnabled() const;
@@ -135,5 +142,8 @@ private:
     GenieItem *m_genie = nullptr;
     QTimeLine m_timeLine;
     QTimer *m_volumeTimer = nullptr;
+    annotateBrowser *m_textBrowser = nullptr;
+    AudioInterface *m_audioInterface = nullptr;
+    VolumeInterface *m_volumeInterface = nullptr;
     EPhotosGraphicsView *m_replay = nullptr;
 };

@@ -2,6 +2,8 @@
 // the notes found in a photo, and the deletion with its question and
 // animation, including the faults of a change during the animation and an
 // OK without a card.
+#include "annotatebrowser.h"
+#include "audiointerface.h"
 #include "eglobal.h"
 #include "etoolwidget.h"
 #include "genieitem.h"
@@ -10,7 +12,9 @@
 #include "photofixture.h"
 #include "photomessagebox.h"
 #include "photosview.h"
+#include "simmixer.h"
 #include "testroot.h"
+#include "volumeinterface.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,6 +43,15 @@ private Q_SLOTS:
     void noChangeDuringTheAnimation();
     void okWithoutCardActsAsCancel();
     void questionEscapeCancels();
+    void textPanelToggles();
+    void panelsExcludeEachOther();
+    void voicePanelAndVolume();
+    void volumeThroughTheMixer_data();
+    void volumeThroughTheMixer();
+    void backDestroysThePanels();
+
+private:
+    void showWithNotes();
 
 private:
     QString writePhoto(const QString &name, const QByteArray &bytes);
@@ -62,6 +75,7 @@ void TstPhotoViewer::init()
 
 void TstPhotoViewer::cleanup()
 {
+    SimMixer::uninstall();
     m_view.reset();
     EGlobal::setToolBar(nullptr);
     m_bar.reset();
@@ -320,6 +334,121 @@ void TstPhotoViewer::questionEscapeCancels()
     // Escape on the viewer closes it.
     QTest::keyClick(m_view.get(), Qt::Key_Escape);
     QVERIFY(!m_view->isVisible());
+}
+
+void TstPhotoViewer::showWithNotes()
+{
+    QByteArray bytes = PhotoFixture::photo(PhotoFixture::record());
+    bytes = PhotoFixture::withNote(bytes, PhotoLayout::TextNote, "pump B is hot");
+    bytes = PhotoFixture::withNote(bytes, PhotoLayout::VoiceNote, QByteArray(44, '\0') + QByteArray(32000, '\1'));
+    show(writePhoto(QStringLiteral("181214_0001T.jpg"), bytes));
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TstPhotoViewer::textPanelToggles()
+{
+    showWithNotes();
+    QTest::mouseClick(m_view->textNoteButton(), Qt::LeftButton);
+    QVERIFY(!m_view->barVisible());
+    annotateBrowser *panel = m_view->textPanel();
+    QVERIFY(panel && panel->isVisible());
+    QCOMPARE(panel->geometry(), QRect(35, 80, 251, 135));
+    QCOMPARE(panel->toPlainText(), QStringLiteral("pump B is hot"));
+    // While it is open a tap does not bring the bar back.
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, QPoint(60, 40));
+    QVERIFY(!m_view->barVisible());
+    QTest::mouseClick(m_view->textNoteButton(), Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, QPoint(60, 40));
+    QVERIFY(m_view->barVisible());
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, QPoint(60, 40));
+    QVERIFY(!m_view->barVisible());
+}
+
+void TstPhotoViewer::panelsExcludeEachOther()
+{
+    SimMixer::install();
+    showWithNotes();
+    QTest::mouseClick(m_view->textNoteButton(), Qt::LeftButton);
+    QTest::mouseClick(m_view->voiceNoteButton(), Qt::LeftButton);
+    QVERIFY(!m_view->audioPanel());
+    QTest::mouseClick(m_view->textNoteButton(), Qt::LeftButton);
+    QTest::mouseClick(m_view->voiceNoteButton(), Qt::LeftButton);
+    QVERIFY(m_view->audioPanel() && m_view->audioPanel()->isVisible());
+    QTest::mouseClick(m_view->textNoteButton(), Qt::LeftButton);
+    QVERIFY(!m_view->textPanel()->isVisible());
+}
+
+void TstPhotoViewer::voicePanelAndVolume()
+{
+    SimMixer::install();
+    showWithNotes();
+    QTest::mouseClick(m_view->voiceNoteButton(), Qt::LeftButton);
+    AudioInterface *player = m_view->audioPanel();
+    QVERIFY(player && player->isVisible());
+    QCOMPARE(player->pos(), QPoint(20, 150));
+    QCOMPARE(player->audioFn(), QStringLiteral("/root/music.wav"));
+    VolumeInterface *volume = m_view->volumePanel();
+    QVERIFY(volume && !volume->isVisible());
+    QCOMPARE(volume->pos(), QPoint(230, 25));
+    QCOMPARE(volume->getVolume(), Mixer::masterVolume());
+    // The player's sound button shows the control and arms the hide timer.
+    QTest::mouseClick(player->soundButton(), Qt::LeftButton);
+    QVERIFY(volume->isVisible());
+    QVERIFY(m_view->volumeHideTimer()->isActive());
+    QCOMPARE(m_view->volumeHideTimer()->interval(), 5000);
+    // A press on the control holds the timer, the release starts it again.
+    QTest::mousePress(volume, Qt::LeftButton, {}, QPoint(20, 60));
+    QVERIFY(!m_view->volumeHideTimer()->isActive());
+    QTest::mouseRelease(volume, Qt::LeftButton, {}, QPoint(20, 60));
+    QVERIFY(m_view->volumeHideTimer()->isActive());
+    QVERIFY(QMetaObject::invokeMethod(m_view.get(), "hideVolumeUi"));
+    QVERIFY(!volume->isVisible());
+    // Playing, then the voice button again stops and hides.
+    QTest::mouseClick(player->playButton(), Qt::LeftButton);
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Running));
+    QTest::mouseClick(m_view->voiceNoteButton(), Qt::LeftButton);
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Idle));
+    QVERIFY(!player->isVisible());
+}
+
+void TstPhotoViewer::volumeThroughTheMixer_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("set");
+    QTest::newRow("above") << 150 << 100;
+    QTest::newRow("below") << -5 << 0;
+    QTest::newRow("inside") << 42 << 42;
+}
+
+void TstPhotoViewer::volumeThroughTheMixer()
+{
+    QFETCH(int, asked);
+    QFETCH(int, set);
+    SimMixer::install();
+    showWithNotes();
+    QTest::mouseClick(m_view->voiceNoteButton(), Qt::LeftButton);
+    QVERIFY(QMetaObject::invokeMethod(m_view.get(), "sliderMoved_slots", Q_ARG(int, asked)));
+    QCOMPARE(Mixer::masterVolume(), set);
+    int result = -2;
+    QVERIFY(QMetaObject::invokeMethod(m_view.get(), "set_volume", Q_RETURN_ARG(int, result), Q_ARG(int, asked)));
+    QCOMPARE(result, set);
+}
+
+void TstPhotoViewer::backDestroysThePanels()
+{
+    SimMixer::install();
+    showWithNotes();
+    QTest::mouseClick(m_view->voiceNoteButton(), Qt::LeftButton);
+    QTest::mouseClick(m_view->audioPanel()->playButton(), Qt::LeftButton);
+    QTest::mouseClick(m_view->voiceNoteButton(), Qt::LeftButton);
+    QTest::mouseClick(m_view->textNoteButton(), Qt::LeftButton);
+    QVERIFY(m_view->textPanel() && m_view->audioPanel());
+    m_view->loadImage(QFileInfo(m_view->loadedFileName()), 0, 1);
+    QTest::mouseClick(m_view->button("image_back"), Qt::LeftButton);
+    QVERIFY(!m_view->isVisible());
+    QVERIFY(!m_view->textPanel() && !m_view->audioPanel() && !m_view->volumePanel());
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Idle));
 }
 
 QTEST_MAIN(TstPhotoViewer)

@@ -1,3 +1,5 @@
+#include "annotatebrowser.h"
+#include "audiointerface.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "emaininterface.h"
@@ -14,6 +16,7 @@
 #include "thumbthread.h"
 #include "thumbtoolwidget.h"
 #include "thumitem.h"
+#include "volumeinterface.h"
 
 #include "../VyxImage/photofixture.h"
 
@@ -108,8 +111,9 @@ void TestSimPhotoBrowser::writePhotos()
         if (i == 8 || i == 6)
             bytes = PhotoWriter::withNote(bytes, PhotoLayout::TextNote, "Valve 3 runs hot: check the bearing.");
         if (i == 8 || i == 5) {
+            // Five seconds of 8000 Hz 16-bit sound behind a 44-byte header.
             QByteArray wav("RIFF");
-            wav += QByteArray(8000, '\0');
+            wav += QByteArray(40, '\0') + QByteArray(80000, '\x10');
             bytes = PhotoWriter::withNote(bytes, PhotoLayout::VoiceNote, wav);
         }
         QFile file(Paths::resolve(QStringLiteral("/media/mmc/image/181214_%1T.jpg").arg(i, 4, 10, QLatin1Char('0'))));
@@ -166,6 +170,29 @@ void TestSimPhotoBrowser::browseViewAndDelete()
     QCOMPARE(viewer->photoIndex(), 0);
     QVERIFY(viewer->textNoteButton()->isVisible() && viewer->voiceNoteButton()->isVisible());
     saveScreen("photos_viewer.png");
+
+    // Its notes: the text panel, then the player, playing, with the volume.
+    touch(viewer->textNoteButton());
+    QVERIFY(viewer->textPanel() && viewer->textPanel()->isVisible());
+    QCOMPARE(viewer->textPanel()->toPlainText(), QStringLiteral("Valve 3 runs hot: check the bearing."));
+    saveScreen("photos_textnote.png");
+    touch(viewer->textNoteButton());
+    QVERIFY(!viewer->textPanel()->isVisible());
+    touch(viewer->voiceNoteButton());
+    AudioInterface *player = viewer->audioPanel();
+    QVERIFY(player && player->isVisible());
+    touch(player->playButton());
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Running));
+    touch(player->soundButton());
+    QVERIFY(viewer->volumePanel()->isVisible());
+    saveScreen("photos_voicenote.png");
+    touch(viewer->voiceNoteButton());
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Idle));
+    QVERIFY(!player->isVisible());
+    // A tap on the picture brings the bar back.
+    if (!viewer->barVisible())
+        swipe(viewer, QPoint(160, 60), QPoint(160, 60));
+    QVERIFY(viewer->barVisible());
     touch(viewer->button("image_add"));
     touch(viewer->button("image_add"));
     touch(viewer->button("image_round"));
