@@ -146,35 +146,32 @@ PhotoButton *PhotosView::button(const char *name) const
 
 // ---- the bar ----
 
+QList<QPushButton *> PhotosView::barButtons() const
+{
+    return {m_delete, m_prev, m_next, m_zoomIn, m_zoomOut, m_rotate, m_back};
+}
+
 void PhotosView::showCreateUi()
 {
-    for (QPushButton *b : {static_cast<QPushButton *>(m_delete), m_prev, m_next, static_cast<QPushButton *>(m_zoomIn),
-                           static_cast<QPushButton *>(m_zoomOut), static_cast<QPushButton *>(m_rotate),
-                           static_cast<QPushButton *>(m_back)})
+    for (QPushButton *b : barButtons())
         b->show();
 }
 
 void PhotosView::hideCreateUi()
 {
-    for (QPushButton *b : {static_cast<QPushButton *>(m_delete), m_prev, m_next, static_cast<QPushButton *>(m_zoomIn),
-                           static_cast<QPushButton *>(m_zoomOut), static_cast<QPushButton *>(m_rotate),
-                           static_cast<QPushButton *>(m_back)})
+    for (QPushButton *b : barButtons())
         b->hide();
 }
 
 void PhotosView::enableCreateUi()
 {
-    for (QPushButton *b : {static_cast<QPushButton *>(m_delete), m_prev, m_next, static_cast<QPushButton *>(m_zoomIn),
-                           static_cast<QPushButton *>(m_zoomOut), static_cast<QPushButton *>(m_rotate),
-                           static_cast<QPushButton *>(m_back)})
+    for (QPushButton *b : barButtons())
         b->setEnabled(true);
 }
 
 void PhotosView::disableCreateUi()
 {
-    for (QPushButton *b : {static_cast<QPushButton *>(m_delete), m_prev, m_next, static_cast<QPushButton *>(m_zoomIn),
-                           static_cast<QPushButton *>(m_zoomOut), static_cast<QPushButton *>(m_rotate),
-                           static_cast<QPushButton *>(m_back)})
+    for (QPushButton *b : barButtons())
         b->setEnabled(false);
 }
 

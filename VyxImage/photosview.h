@@ -110,6 +110,8 @@ private:
     void updatePhotoInformation(const QString &path);
     void photoZoom(int level);
     void create_Ui();
+    // The bar: shown, hidden, enabled and disabled together.
+    QList<QPushButton *> barButtons() const;
     void enableCreateUi();
     void disableCreateUi();
     bool notePanelVisible() const;

@@ -41,11 +41,16 @@ inline QByteArray serviceFile(const QByteArray &picture)
 }
 
 // imageMode is the picture mode (0 IR ... 5); the header stores it + 1.
-inline QByteArray photo(const QByteArray &record, int imageMode = 0, const QColor &colour = QColor(200, 80, 20))
+inline QByteArray photoOf(const QByteArray &picture, const QByteArray &record, int imageMode = 0)
 {
     QByteArray block = record;
     block.resize(PhotoLayout::IrBlockSize, '\0');
-    return PhotoWriter::withIrBlock(serviceFile(jpeg(colour)), EFileManager::buildFilePara({}), imageMode, block);
+    return PhotoWriter::withIrBlock(serviceFile(picture), EFileManager::buildFilePara({}), imageMode, block);
+}
+
+inline QByteArray photo(const QByteArray &record, int imageMode = 0, const QColor &colour = QColor(200, 80, 20))
+{
+    return photoOf(jpeg(colour), record, imageMode);
 }
 
 inline QByteArray record(const EFileManager::ImageParaValues &v = EFileManager::ImageParaValues())

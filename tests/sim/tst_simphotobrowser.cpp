@@ -102,12 +102,7 @@ void TestSimPhotoBrowser::writePhotos()
         picture.save(&buffer, "JPG");
         EFileManager::ImageParaValues v;
         v.spots[0] = EFileManager::Spot{true, true, 160, 120, 0, {"OK", 0, 30.0 + i}, {}};
-        QByteArray bytes = PhotoWriter::withIrBlock(PhotoFixture::serviceFile(jpeg), EFileManager::buildFilePara({}), 0,
-                                                    [&] {
-                                                        QByteArray block = EFileManager::buildImagePara(v);
-                                                        block.resize(PhotoLayout::IrBlockSize, '\0');
-                                                        return block;
-                                                    }());
+        QByteArray bytes = PhotoFixture::photoOf(jpeg, EFileManager::buildImagePara(v));
         if (i == 8 || i == 6)
             bytes = PhotoWriter::withNote(bytes, PhotoLayout::TextNote, "Valve 3 runs hot: check the bearing.");
         if (i == 8 || i == 5) {
