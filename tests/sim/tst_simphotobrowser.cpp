@@ -1,4 +1,6 @@
 #include "annotatebrowser.h"
+#include "cvmainwindow.h"
+#include "freespace.h"
 #include "audiointerface.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
@@ -16,6 +18,7 @@
 #include "thumbthread.h"
 #include "thumbtoolwidget.h"
 #include "thumitem.h"
+#include "usekeyboarddialog.h"
 #include "volumeinterface.h"
 
 #include "../VyxImage/photofixture.h"
@@ -39,6 +42,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void emptyCard();
     void browseViewAndDelete();
+    void photoTakenOnTheCameraAppears();
 
 private:
     ThumbMenu *openBrowser();
@@ -56,11 +60,13 @@ void TestSimPhotoBrowser::initTestCase()
     EGlobal::getToolBar()->displaySDCard(true);
     // The tiles look for new thumbnails every 50 ms instead of 5 s.
     Intervals::setScale(0.01);
+    FreeSpace::setScript([](const QString &) { return qint64(1) << 30; });
 }
 
 void TestSimPhotoBrowser::cleanupTestCase()
 {
     Intervals::setScale(1.0);
+    FreeSpace::setScript(nullptr);
     m_sim.stop();
 }
 
@@ -224,6 +230,34 @@ void TestSimPhotoBrowser::browseViewAndDelete()
     QTest::keyClick(browser, Qt::Key_Escape);
     QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
     QVERIFY(EGlobal::getGraphicsView()->isVisibled());
+}
+
+// A photo taken with the capture panel (saved by encoder-sim, a text note
+// added) is the newest: first on the first page, with its thumbnail and mark.
+void TestSimPhotoBrowser::photoTakenOnTheCameraAppears()
+{
+    MenuRoute::openTile("Camera");
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    QVERIFY(panel->isVisible());
+    touch(panel->button("camerabutton"));
+    touch(panel->button("camerabutton"));
+    QTRY_VERIFY_WITH_TIMEOUT(panel->textNoteEnabled(), 15000);
+    const QString name = panel->Get_FileName();
+    touch(panel->button("commentButton"));
+    QTRY_VERIFY(panel->textNoteDialog() && panel->textNoteDialog()->isVisible());
+    panel->textNoteDialog()->textEdit->setPlainText(QStringLiteral("valve hot"));
+    touch(panel->textNoteDialog()->button);
+    QTRY_VERIFY(!panel->textNoteDialog());
+    touch(panel->button("backbutton"));
+    QTRY_VERIFY(!panel->isVisible());
+
+    ThumbMenu *browser = openBrowser();
+    QCOMPARE(browser->caption(0)->text(), name);
+    QVERIFY(browser->tile(0)->hasTextNote() && !browser->tile(0)->hasVoiceNote());
+    QTRY_VERIFY(!browser->tile(0)->showsPlaceholder());
+    saveScreen("photos_after_capture.png");
+    touch(browser->exitButton());
+    QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
 }
 
 QTEST_MAIN(TestSimPhotoBrowser)
