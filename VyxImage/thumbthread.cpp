@@ -30,7 +30,11 @@ void ThumbThread::loadThumbs_p(const QList<QFileInfo> &list)
     m_list.clear();
     m_stop.store(0);
     m_count = 0;
-    m_list = list;
+    // Own copies: a QFileInfo fills its caches lazily, and the browser's
+    // copies are read on the GUI thread meanwhile.
+    m_list.reserve(list.size());
+    for (const QFileInfo &photo : list)
+        m_list.append(QFileInfo(photo.absoluteFilePath()));
     m_count = int(m_list.size());
 }
 

@@ -22,7 +22,7 @@ public:
     // Requests a stop and waits: for an owner that knows it has ended.
     ~ThumbThread() override;
 
-    // Takes a copy of the browser's list (call before start()).
+    // Takes its own copy of the browser's list (call before start()).
     void loadThumbs_p(const QList<QFileInfo> &list);
     // The thread's own scan of the photo folder, unsorted.
     void loadThumbs();
