@@ -1,0 +1,496 @@
+// The photo browser: display order, swipe thresholds, page fill, the note
+// marks, delete mode and the viewer's follow-up, leaving, and teardown
+// while the thumbnail thread is busy.
+#include "eglobal.h"
+#include "etoolwidget.h"
+#include "messagechannel.h"
+#include "paths.h"
+#include "photofixture.h"
+#include "photomessagebox.h"
+#include "photosview.h"
+#include "thumbcache.h"
+#include "thumbmenu.h"
+#include "thumbstatus.h"
+#include "thumbthread.h"
+#include "thumbtoolwidget.h"
+#include "thumitem.h"
+#include "testroot.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TstThumbBrowser : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void displayOrder_data();
+    void displayOrder();
+    void gestures_data();
+    void gestures();
+    void pagesOfTwelveAndThirteen();
+    void swipesByTouch();
+    void marksFromTheTrailer();
+    void placeholderUntilTheThumbnailExists();
+    void emptyNotices();
+    void tapTwiceInDeleteMode();
+    void selectAllAndDelete();
+    void bulkDeleteKeepsThePage();
+    void bulkDeleteInASubFolder();
+    void viewerFollowUp();
+    void deletingTheLastPhotoFromTheViewer();
+    void escapeLeaves();
+    void teardownWhileTheThreadDecodes();
+
+private:
+    QStringList writePhotos(int n, const QString &folder = QStringLiteral("/media/mmc/image/"));
+    ThumbMenu *open();
+    void swipe(QWidget *on, const QPoint &from, const QPoint &to);
+    void tap(QWidget *on);
+
+    std::unique_ptr<TestRoot> m_root;
+    std::unique_ptr<EToolWidget> m_bar;
+    std::unique_ptr<ThumbMenu> m_menu;
+};
+
+void TstThumbBrowser::init()
+{
+    m_root = std::make_unique<TestRoot>();
+    m_bar = std::make_unique<EToolWidget>();
+    m_bar->displaySDCard(true);
+    EGlobal::setToolBar(m_bar.get());
+}
+
+void TstThumbBrowser::cleanup()
+{
+    if (m_menu)
+        m_menu->thumbThread()->wait(20000);
+    m_menu.reset();
+    EGlobal::setToolBar(nullptr);
+    m_bar.reset();
+    m_root.reset();
+}
+
+QStringList TstThumbBrowser::writePhotos(int n, const QString &folder)
+{
+    QStringList names;
+    const QByteArray bytes = PhotoFixture::serviceFile(PhotoFixture::jpeg(QColor(90, 90, 200), QSize(64, 48)));
+    for (int i = 0; i < n; ++i) {
+        const QString name = QStringLiteral("181214_%1T.jpg").arg(i + 1, 4, 10, QLatin1Char('0'));
+        m_root->writeFile(folder + name, bytes);
+        names.prepend(name);
+    }
+    return names; // display order
+}
+
+ThumbMenu *TstThumbBrowser::open()
+{
+    m_menu = std::make_unique<ThumbMenu>(nullptr);
+    m_menu->browse();
+    m_menu->show();
+    return m_menu.get();
+}
+
+void TstThumbBrowser::swipe(QWidget *on, const QPoint &from, const QPoint &to)
+{
+    QTest::mousePress(on, Qt::LeftButton, {}, from);
+    QTest::mouseRelease(on, Qt::LeftButton, {}, to);
+}
+
+void TstThumbBrowser::tap(QWidget *on)
+{
+    QTest::mouseClick(on, Qt::LeftButton, {}, QPoint(50, 37));
+}
+
+void TstThumbBrowser::displayOrder_data()
+{
+    QTest::addColumn<QStringList>("scanned");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("days then numbers") << QStringList{"181213_0009T.jpg", "181214_0001T.jpg", "181214_0002P.jpg"}
+                                       << QStringList{"181214_0002P.jpg", "181214_0001T.jpg", "181213_0009T.jpg"};
+    QTest::newRow("not a date last") << QStringList{"notes.jpg", "181213_0001T.jpg"}
+                                     << QStringList{"181213_0001T.jpg", "notes.jpg"};
+    QTest::newRow("five digits") << QStringList{"181214_1000T.jpg", "181214_10000T.jpg", "181214_9999T.jpg"}
+                                 << QStringList{"181214_10000T.jpg", "181214_9999T.jpg", "181214_1000T.jpg"};
+    QTest::newRow("equal keys keep scan order") << QStringList{"181214_0005M.jpg", "181214_0005T.jpg", "181214_0005P.jpg"}
+                                                << QStringList{"181214_0005M.jpg", "181214_0005T.jpg", "181214_0005P.jpg"};
+    QTest::newRow("letters play no part") << QStringList{"ABCDEF_0002T.jpg", "abcdef_0001T.jpg"}
+                                          << QStringList{"ABCDEF_0002T.jpg", "abcdef_0001T.jpg"};
+}
+
+void TstThumbBrowser::displayOrder()
+{
+    QFETCH(QStringList, scanned);
+    QFETCH(QStringList, shown);
+    QList<QFileInfo> photos;
+    for (const QString &name : scanned)
+        photos.append(QFileInfo(QStringLiteral("/x/") + name));
+    ThumbMenu::sortForDisplay(photos);
+    QStringList names;
+    for (const QFileInfo &f : photos)
+        names << f.fileName();
+    QCOMPARE(names, shown);
+    // The relation agrees with the sort.
+    for (int i = 0; i + 1 < photos.size(); ++i)
+        QVERIFY(!ThumbMenu::caseInsensitiveLessThan(photos.at(i + 1), photos.at(i)));
+}
+
+void TstThumbBrowser::gestures_data()
+{
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<bool>("onTile");
+    QTest::addColumn<int>("gesture");
+    QTest::newRow("left 45 drift 24") << 45 << 24 << true << int(ThumbMenu::NextPage);
+    QTest::newRow("left 45 drift 25") << 45 << 25 << true << int(ThumbMenu::None);
+    QTest::newRow("left 44") << 44 << 0 << true << int(ThumbMenu::None);
+    QTest::newRow("right 45") << -45 << -24 << false << int(ThumbMenu::PreviousPage);
+    QTest::newRow("up 40") << 15 << 40 << true << int(ThumbMenu::NextPage);
+    QTest::newRow("up 40 drift 16") << 16 << 40 << true << int(ThumbMenu::None);
+    QTest::newRow("down 40") << 0 << -40 << true << int(ThumbMenu::PreviousPage);
+    QTest::newRow("tap 14") << 14 << 14 << true << int(ThumbMenu::Tap);
+    QTest::newRow("move 15") << 15 << 15 << true << int(ThumbMenu::None);
+    QTest::newRow("tap beside tiles") << 0 << 0 << false << int(ThumbMenu::None);
+}
+
+void TstThumbBrowser::gestures()
+{
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    QFETCH(bool, onTile);
+    QFETCH(int, gesture);
+    QCOMPARE(int(ThumbMenu::gestureOf(dx, dy, onTile)), gesture);
+}
+
+void TstThumbBrowser::pagesOfTwelveAndThirteen()
+{
+    writePhotos(12);
+    ThumbMenu *menu = open();
+    QCOMPARE(menu->count(), 12);
+    for (int t = 0; t < 6; ++t)
+        QVERIFY(menu->tile(t)->isVisible() && menu->caption(t)->isVisible());
+    QCOMPARE(menu->caption(0)->text(), QStringLiteral("181214_0012T.jpg"));
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    QCOMPARE(menu->page(), 1);
+    QCOMPARE(menu->caption(5)->text(), QStringLiteral("181214_0001T.jpg"));
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    QCOMPARE(menu->page(), 1); // no third page, no wrap
+
+    m_menu.reset();
+    writePhotos(13);
+    menu = open();
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    QCOMPARE(menu->page(), 2);
+    QVERIFY(menu->tile(0)->isVisible() && menu->caption(0)->isVisible());
+    QCOMPARE(menu->caption(0)->text(), QStringLiteral("181214_0001T.jpg"));
+    for (int t = 1; t < 6; ++t)
+        QVERIFY(!menu->tile(t)->isVisible() && !menu->caption(t)->isVisible());
+    swipe(menu, QPoint(100, 190), QPoint(200, 190));
+    QCOMPARE(menu->page(), 1);
+}
+
+void TstThumbBrowser::swipesByTouch()
+{
+    writePhotos(7);
+    ThumbMenu *menu = open();
+    // A swipe that starts on a tile pages too, and is no tap.
+    swipe(menu->tile(2), QPoint(80, 30), QPoint(20, 40));
+    QCOMPARE(menu->page(), 1);
+    QVERIFY(!menu->viewer()->isVisible());
+    swipe(menu->tile(0), QPoint(20, 10), QPoint(20, 60));
+    QCOMPARE(menu->page(), 0);
+    // 15 pixels both ways on a tile: neither.
+    swipe(menu->tile(1), QPoint(30, 30), QPoint(45, 45));
+    QCOMPARE(menu->page(), 0);
+    QVERIFY(!menu->viewer()->isVisible());
+    // 14: a tap, which opens the photo.
+    swipe(menu->tile(1), QPoint(30, 30), QPoint(44, 44));
+    QVERIFY(menu->viewer()->isVisible());
+    QCOMPARE(menu->viewer()->photoIndex(), 1);
+    QCOMPARE(menu->viewer()->photoCount(), 7);
+}
+
+void TstThumbBrowser::marksFromTheTrailer()
+{
+    QByteArray both = PhotoFixture::photo(PhotoFixture::record());
+    both = PhotoFixture::withNote(both, PhotoLayout::VoiceNote, "voice");
+    both = PhotoFixture::withNote(both, PhotoLayout::TextNote, "text");
+    m_root->writeFile(QStringLiteral("/media/mmc/image/181214_0003T.jpg"), both);
+    m_root->writeFile(QStringLiteral("/media/mmc/image/181214_0002T.jpg"),
+                      PhotoFixture::withNote(PhotoFixture::photo(PhotoFixture::record()), PhotoLayout::VoiceNote, "v"));
+    // A count of 0xFFFF and entries pointing past the file mark nothing.
+    QByteArray lying = PhotoFixture::photo(PhotoFixture::record());
+    const qint64 n = PhotoLayout::getU32(reinterpret_cast<const unsigned char *>(lying.constData()) + lying.size() - 4);
+    auto *h = reinterpret_cast<unsigned char *>(lying.data()) + n;
+    PhotoLayout::putU16(h + PhotoLayout::HeaderCountOffset, 0xFFFF);
+    for (int i = 2; i < 16; ++i) {
+        unsigned char *e = h + PhotoLayout::HeaderSize + PhotoLayout::EntrySize * i;
+        PhotoLayout::putU32(e, i % 2 ? 3 : 1);
+        PhotoLayout::putU32(e + 4, 0xFFFFFF00u);
+        PhotoLayout::putU32(e + 8, 100);
+    }
+    m_root->writeFile(QStringLiteral("/media/mmc/image/181214_0001T.jpg"), lying);
+    ThumbMenu *menu = open();
+    QVERIFY(menu->tile(0)->hasTextNote() && menu->tile(0)->hasVoiceNote());
+    QVERIFY(!menu->tile(1)->hasTextNote() && menu->tile(1)->hasVoiceNote());
+    QVERIFY(!menu->tile(2)->hasTextNote() && !menu->tile(2)->hasVoiceNote());
+    // Both marks drawn, the voice mark beside the text mark.
+    QImage shot(100, 75, QImage::Format_ARGB32);
+    shot.fill(Qt::black);
+    menu->tile(0)->render(&shot);
+    const QImage marks = shot.copy(5, 5, 45, 20);
+    int coloured = 0;
+    for (int x = 30; x < 45; ++x)
+        coloured += qBlue(marks.pixel(x, 10)) > 150 ? 1 : 0;
+    QVERIFY(coloured > 3);
+}
+
+void TstThumbBrowser::placeholderUntilTheThumbnailExists()
+{
+    writePhotos(1);
+    ThumbMenu *menu = open();
+    QVERIFY(menu->thumbThread()->wait(20000));
+    ThumItem *tile = menu->tile(0);
+    // The page was filled before the thread had written the thumbnail.
+    if (!tile->showsPlaceholder())
+        QSKIP("the thread was quicker than the page");
+    QVERIFY(tile->retryTimer()->isActive());
+    QCOMPARE(tile->retryTimer()->interval(), 5000);
+    // Without the file the placeholder stays and the timer keeps looking.
+    QVERIFY(QFile::remove(tile->thumbnailPath()));
+    tile->timeoutupdate();
+    QVERIFY(tile->showsPlaceholder());
+    QVERIFY(tile->retryTimer()->isActive());
+    QVERIFY(ThumbThread::makeThumbnail(menu->photoAt(0), tile->thumbnailPath()));
+    tile->timeoutupdate();
+    QVERIFY(!tile->showsPlaceholder());
+    QVERIFY(!tile->retryTimer()->isActive());
+}
+
+void TstThumbBrowser::emptyNotices()
+{
+    ThumbMenu *menu = open();
+    QVERIFY(menu->statusNotice()->isVisible());
+    QCOMPARE(menu->statusNotice()->notice(), QStringLiteral("This directory is empty"));
+    m_menu.reset();
+    m_bar->displaySDCard(false);
+    menu = open();
+    QCOMPARE(menu->statusNotice()->notice(), QStringLiteral("No sd card"));
+    QVERIFY(menu->exitButton()->isVisible());
+}
+
+void TstThumbBrowser::tapTwiceInDeleteMode()
+{
+    writePhotos(3);
+    ThumbMenu *menu = open();
+    QTest::mouseClick(menu->toolWidget()->deleteButton(), Qt::LeftButton);
+    QVERIFY(menu->getDeleteImageMode());
+    QVERIFY(menu->toolWidget()->backButton()->isVisible());
+    tap(menu->tile(1));
+    QVERIFY(menu->tile(1)->getDeleteImageFlag());
+    QCOMPARE(menu->selection().size(), 1);
+    QVERIFY(!menu->viewer()->isVisible());
+    tap(menu->tile(1));
+    QVERIFY(!menu->tile(1)->getDeleteImageFlag());
+    QVERIFY(menu->selection().isEmpty());
+    tap(menu->tile(2));
+    QTest::mouseClick(menu->toolWidget()->backButton(), Qt::LeftButton);
+    QVERIFY(!menu->getDeleteImageMode());
+    QVERIFY(menu->selection().isEmpty());
+    QVERIFY(!menu->tile(2)->getDeleteImageFlag());
+    QVERIFY(menu->toolWidget()->exitButton()->isVisible());
+}
+
+void TstThumbBrowser::selectAllAndDelete()
+{
+    writePhotos(8);
+    ThumbMenu *menu = open();
+    QTest::mouseClick(menu->toolWidget()->deleteButton(), Qt::LeftButton);
+    QTest::mouseClick(menu->toolWidget()->selectButton(), Qt::LeftButton);
+    QCOMPARE(menu->toolWidget()->selectButton()->text(), QStringLiteral("UnSelect All"));
+    for (int t = 0; t < 6; ++t)
+        QVERIFY(menu->tile(t)->getDeleteImageFlag());
+    QTest::mouseClick(menu->toolWidget()->deleteFilesButton(), Qt::LeftButton);
+    QCOMPARE(menu->count(), 0);
+    QVERIFY(QDir(m_root->hostPath(QStringLiteral("/media/mmc/image"))).entryList(QDir::Files).isEmpty());
+    QVERIFY(menu->statusNotice()->isVisible());
+    QCOMPARE(menu->statusNotice()->notice(), QStringLiteral("This directory is empty"));
+    QVERIFY(menu->getDeleteImageMode());
+    QVERIFY(menu->toolWidget()->deleteFilesButton()->isVisible());
+    QVERIFY(menu->toolWidget()->backButton()->isVisible());
+}
+
+void TstThumbBrowser::bulkDeleteKeepsThePage()
+{
+    const QStringList names = writePhotos(20);
+    ThumbMenu *menu = open();
+    for (int i = 0; i < 3; ++i)
+        swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    QCOMPARE(menu->page(), 3);
+    QTest::mouseClick(menu->toolWidget()->deleteButton(), Qt::LeftButton);
+    // Select the two on page 3, then six on page 0.
+    tap(menu->tile(0));
+    tap(menu->tile(1));
+    for (int i = 0; i < 3; ++i)
+        swipe(menu, QPoint(100, 190), QPoint(200, 190));
+    for (int t = 0; t < 6; ++t)
+        tap(menu->tile(t));
+    QTest::mouseClick(menu->toolWidget()->deleteFilesButton(), Qt::LeftButton);
+    QCOMPARE(menu->count(), 12);
+    QCOMPARE(menu->page(), 0);
+    for (int i = 0; i < 3; ++i)
+        swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    QCOMPARE(menu->page(), 1);
+
+    // From page 3 with 12 left: the browser lands on page 1.
+    m_menu.reset();
+    writePhotos(20);
+    menu = open();
+    QTest::mouseClick(menu->toolWidget()->deleteButton(), Qt::LeftButton);
+    for (int t = 0; t < 6; ++t)
+        tap(menu->tile(t));
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    tap(menu->tile(0));
+    tap(menu->tile(1));
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    QCOMPARE(menu->page(), 3);
+    QTest::mouseClick(menu->toolWidget()->deleteFilesButton(), Qt::LeftButton);
+    QCOMPARE(menu->count(), 12);
+    QCOMPARE(menu->page(), 1);
+    QCOMPARE(menu->caption(0)->text(), names.at(14));
+    QVERIFY(menu->getDeleteImageMode());
+}
+
+void TstThumbBrowser::bulkDeleteInASubFolder()
+{
+    // The same name in the top folder and in a sub-folder: the one selected
+    // is the one deleted.
+    m_root->writeFile(QStringLiteral("/media/mmc/image/181214_0001T.jpg"), PhotoFixture::photo(PhotoFixture::record()));
+    m_root->writeFile(QStringLiteral("/media/mmc/image/old/181214_0001T.jpg"), PhotoFixture::photo(PhotoFixture::record()));
+    m_root->writeFile(QStringLiteral("/media/mmc/image/old/181215_0001T.jpg"), PhotoFixture::photo(PhotoFixture::record()));
+    ThumbMenu *menu = open();
+    QCOMPARE(menu->count(), 3);
+    int inSub = -1;
+    for (int i = 0; i < 3; ++i)
+        if (menu->photoAt(i).fileName() == QLatin1String("181214_0001T.jpg") && menu->photoAt(i).absolutePath().endsWith(QLatin1String("/old")))
+            inSub = i;
+    QVERIFY(inSub >= 0);
+    QTest::mouseClick(menu->toolWidget()->deleteButton(), Qt::LeftButton);
+    tap(menu->tile(inSub));
+    QTest::mouseClick(menu->toolWidget()->deleteFilesButton(), Qt::LeftButton);
+    QCOMPARE(menu->count(), 2);
+    QVERIFY(QFile::exists(m_root->hostPath(QStringLiteral("/media/mmc/image/181214_0001T.jpg"))));
+    QVERIFY(!QFile::exists(m_root->hostPath(QStringLiteral("/media/mmc/image/old/181214_0001T.jpg"))));
+}
+
+void TstThumbBrowser::viewerFollowUp()
+{
+    const QStringList names = writePhotos(8);
+    ThumbMenu *menu = open();
+    tap(menu->tile(5));
+    PhotosView *viewer = menu->viewer();
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->photoIndex(), 5);
+    QTest::mouseClick(viewer->nextButton(), Qt::LeftButton);
+    QCOMPARE(viewer->photoIndex(), 6);
+    QCOMPARE(QFileInfo(viewer->loadedFileName()).fileName(), names.at(6));
+    QCOMPARE(menu->page(), 1);
+    QCOMPARE(menu->currentTile(), 0);
+    QTest::mouseClick(viewer->previousButton(), Qt::LeftButton);
+    QTest::mouseClick(viewer->previousButton(), Qt::LeftButton);
+    QCOMPARE(viewer->photoIndex(), 4);
+    QCOMPARE(menu->page(), 0);
+    QCOMPARE(menu->currentTile(), 4);
+    // Delete from the viewer: the next photo moves into its place.
+    menu->deletephotoslots(4);
+    QCOMPARE(menu->count(), 7);
+    QVERIFY(!QFile::exists(m_root->hostPath(QStringLiteral("/media/mmc/image/") + names.at(4))));
+    QCOMPARE(QFileInfo(viewer->loadedFileName()).fileName(), names.at(5));
+    QCOMPARE(viewer->photoIndex(), 4);
+    QCOMPARE(viewer->photoCount(), 7);
+}
+
+void TstThumbBrowser::deletingTheLastPhotoFromTheViewer()
+{
+    const QStringList names = writePhotos(7);
+    ThumbMenu *menu = open();
+    swipe(menu, QPoint(200, 190), QPoint(100, 190));
+    tap(menu->tile(0));
+    PhotosView *viewer = menu->viewer();
+    QCOMPARE(viewer->photoIndex(), 6);
+    QTest::mouseClick(viewer->deleteButton(), Qt::LeftButton);
+    QVERIFY(viewer->question());
+    QTest::mouseClick(viewer->question()->okButton(), Qt::LeftButton);
+    QTRY_COMPARE(menu->count(), 6);
+    QCOMPARE(viewer->photoIndex(), 5);
+    QCOMPARE(QFileInfo(viewer->loadedFileName()).fileName(), names.at(5));
+    QCOMPARE(menu->page(), 0);
+    QCOMPARE(menu->currentTile(), 5);
+    QVERIFY(viewer->isVisible());
+
+    // The only photo: the viewer goes and the notice shows.
+    m_menu.reset();
+    QDir(m_root->hostPath(QStringLiteral("/media/mmc/image"))).removeRecursively();
+    writePhotos(1);
+    menu = open();
+    tap(menu->tile(0));
+    menu->deletephotoslots(0);
+    QVERIFY(!menu->viewer()->isVisible());
+    QVERIFY(menu->statusNotice()->isVisible());
+}
+
+void TstThumbBrowser::escapeLeaves()
+{
+    writePhotos(2);
+    MessageChannel channel(QStringLiteral("emaininterface"));
+    QSignalSpy spy(&channel, &MessageChannel::received);
+    ThumbMenu *menu = open();
+    QTest::keyClick(menu, Qt::Key_A);
+    QVERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QVERIFY(!menu->isVisible());
+    QVERIFY(menu->thumbThread()->stopRequested());
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("Imagephotos"));
+    menu->show();
+    QTest::mouseClick(menu->exitButton(), Qt::LeftButton);
+    QTRY_COMPARE(spy.count(), 2);
+}
+
+void TstThumbBrowser::teardownWhileTheThreadDecodes()
+{
+    writePhotos(20);
+    QSemaphore inPhoto;
+    QSemaphore release;
+    auto *menu = new ThumbMenu(nullptr);
+    QPointer<ThumbThread> thread = menu->thumbThread();
+    thread->setAfterPhoto([&](int i) {
+        if (i == 0) {
+            inPhoto.release();
+            release.acquire();
+        }
+    });
+    menu->browse();
+    QVERIFY(inPhoto.tryAcquire(1, 20000));
+    // Gone while the thread is in the middle of its photo: no abort, and
+    // the thread is released only once it has finished.
+    delete menu;
+    QVERIFY(thread);
+    QVERIFY(thread->isRunning());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(thread);
+    release.release();
+    QTRY_VERIFY(!thread);
+    // It stopped after that photo.
+    QCOMPARE(QDir(Paths::resolve(QStringLiteral("/root/.imagethumbnailer"))).entryList(QDir::Files).size(), 1);
+}
+
+QTEST_MAIN(TstThumbBrowser)
+#include "tst_thumbbrowser.moc"

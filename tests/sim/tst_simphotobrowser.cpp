@@ -1,0 +1,264 @@
+#include "annotatebrowser.h"
+#include "cvmainwindow.h"
+#include "freespace.h"
+#include "audiointerface.h"
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "emaininterface.h"
+#include "etoolwidget.h"
+#include "intervals.h"
+#include "menuroute.h"
+#include "paths.h"
+#include "photobutton.h"
+#include "photomessagebox.h"
+#include "photosview.h"
+#include "setuptouch.h"
+#include "thumbmenu.h"
+#include "thumbstatus.h"
+#include "thumbthread.h"
+#include "thumbtoolwidget.h"
+#include "thumitem.h"
+#include "usekeyboarddialog.h"
+#include "volumeinterface.h"
+
+#include "../VyxImage/photofixture.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QtTest>
+
+// The photo browser as `ostrel --simulate` shows it: the main menu's Photo
+// tile opens it (first on an empty card, then on photos made from the
+// simulated picture, some with notes); swipes page; a tap opens the viewer,
+// which zooms and turns the photo; the delete button asks, OK runs the
+// animation into the bin and the browser removes the file; Escape goes back
+// to the live view. Each screen is written as a PNG when OSTREL_SCREENS_DIR
+// is set.
+class TestSimPhotoBrowser : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void emptyCard();
+    void browseViewAndDelete();
+    void photoTakenOnTheCameraAppears();
+
+private:
+    ThumbMenu *openBrowser();
+    void swipe(QWidget *window, const QPoint &from, const QPoint &to);
+    void touch(QWidget *target) { m_sim.touch(target); }
+    void saveScreen(const char *name) { m_sim.saveScreen(name); }
+    void writePhotos();
+
+    SetupTouch m_sim;
+};
+
+void TestSimPhotoBrowser::initTestCase()
+{
+    m_sim.startWithSetup();
+    EGlobal::getToolBar()->displaySDCard(true);
+    // The tiles look for new thumbnails every 50 ms instead of 5 s.
+    Intervals::setScale(0.01);
+    FreeSpace::setScript([](const QString &) { return qint64(1) << 30; });
+}
+
+void TestSimPhotoBrowser::cleanupTestCase()
+{
+    Intervals::setScale(1.0);
+    FreeSpace::setScript(nullptr);
+    m_sim.stop();
+}
+
+ThumbMenu *TestSimPhotoBrowser::openBrowser()
+{
+    EMainInterface *menu = EGlobal::getMainInterface();
+    if (!menu->isVisibled())
+        MenuRoute::touch(EGlobal::getGraphicsView(), MenuRoute::barePoint());
+    [&] { QVERIFY(menu->isVisible()); }();
+    touch(menu->tile(QStringLiteral("Photo")));
+    ThumbMenu *browser = menu->photoBrowser();
+    [&] {
+        QVERIFY(browser && browser->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(browser));
+    }();
+    return browser;
+}
+
+void TestSimPhotoBrowser::swipe(QWidget *window, const QPoint &from, const QPoint &to)
+{
+    QTest::touchEvent(window->windowHandle(), m_sim.finger).press(0, from);
+    QTest::touchEvent(window->windowHandle(), m_sim.finger).move(0, to);
+    QTest::touchEvent(window->windowHandle(), m_sim.finger).release(0, to);
+}
+
+// Photos as the capture side leaves them, their picture the simulated
+// scene of this moment in changing palettes of brightness.
+void TestSimPhotoBrowser::writePhotos()
+{
+    const QImage live = m_sim.screen->composed().scaled(640, 480);
+    for (int i = 1; i <= 8; ++i) {
+        QImage picture = live;
+        QPainter p(&picture);
+        p.fillRect(picture.rect(), QColor::fromHsv((i * 40) % 360, 160, 120, 60));
+        p.end();
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "JPG");
+        EFileManager::ImageParaValues v;
+        v.spots[0] = EFileManager::Spot{true, true, 160, 120, 0, {"OK", 0, 30.0 + i}, {}};
+        QByteArray bytes = PhotoFixture::photoOf(jpeg, EFileManager::buildImagePara(v));
+        if (i == 8 || i == 6)
+            bytes = PhotoWriter::withNote(bytes, PhotoLayout::TextNote, "Valve 3 runs hot: check the bearing.");
+        if (i == 8 || i == 5) {
+            // Five seconds of 8000 Hz 16-bit sound behind a 44-byte header.
+            QByteArray wav("RIFF");
+            wav += QByteArray(40, '\0') + QByteArray(80000, '\x10');
+            bytes = PhotoWriter::withNote(bytes, PhotoLayout::VoiceNote, wav);
+        }
+        QFile file(Paths::resolve(QStringLiteral("/media/mmc/image/181214_%1T.jpg").arg(i, 4, 10, QLatin1Char('0'))));
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+}
+
+void TestSimPhotoBrowser::emptyCard()
+{
+    ThumbMenu *browser = openBrowser();
+    QVERIFY(browser->statusNotice()->isVisible());
+    QCOMPARE(browser->statusNotice()->notice(), QStringLiteral("This directory is empty"));
+    saveScreen("photos_empty.png");
+    touch(browser->exitButton());
+    QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
+    QVERIFY(EGlobal::getGraphicsView()->isVisibled());
+}
+
+void TestSimPhotoBrowser::browseViewAndDelete()
+{
+    writePhotos();
+    ThumbMenu *browser = openBrowser();
+    QCOMPARE(browser->count(), 8);
+    QVERIFY(browser->thumbThread()->wait(20000));
+    for (int t = 0; t < 6; ++t)
+        QTRY_VERIFY(!browser->tile(t)->showsPlaceholder());
+    QVERIFY(browser->tile(0)->hasTextNote() && browser->tile(0)->hasVoiceNote());
+    saveScreen("photos_page.png");
+
+    // A swipe to the left: the second page with two photos.
+    swipe(browser, QPoint(220, 120), QPoint(120, 125));
+    QCOMPARE(browser->page(), 1);
+    QVERIFY(browser->tile(1)->isVisible() && !browser->tile(2)->isVisible());
+    saveScreen("photos_page2.png");
+    swipe(browser, QPoint(120, 120), QPoint(220, 118));
+    QCOMPARE(browser->page(), 0);
+
+    // Delete mode: two photos marked, then back.
+    touch(browser->toolWidget()->deleteButton());
+    touch(browser->tile(1));
+    touch(browser->tile(4));
+    QVERIFY(browser->tile(1)->getDeleteImageFlag() && browser->tile(4)->getDeleteImageFlag());
+    saveScreen("photos_deletemode.png");
+    touch(browser->toolWidget()->backButton());
+    QVERIFY(!browser->getDeleteImageMode() && browser->selection().isEmpty());
+
+    // The viewer: the newest photo, with both notes.
+    touch(browser->tile(0));
+    PhotosView *viewer = browser->viewer();
+    QVERIFY(viewer->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    QCOMPARE(viewer->photoIndex(), 0);
+    QVERIFY(viewer->textNoteButton()->isVisible() && viewer->voiceNoteButton()->isVisible());
+    saveScreen("photos_viewer.png");
+
+    // Its notes: the text panel, then the player, playing, with the volume.
+    touch(viewer->textNoteButton());
+    QVERIFY(viewer->textPanel() && viewer->textPanel()->isVisible());
+    QCOMPARE(viewer->textPanel()->toPlainText(), QStringLiteral("Valve 3 runs hot: check the bearing."));
+    saveScreen("photos_textnote.png");
+    touch(viewer->textNoteButton());
+    QVERIFY(!viewer->textPanel()->isVisible());
+    touch(viewer->voiceNoteButton());
+    AudioInterface *player = viewer->audioPanel();
+    QVERIFY(player && player->isVisible());
+    touch(player->playButton());
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Running));
+    touch(player->soundButton());
+    QVERIFY(viewer->volumePanel()->isVisible());
+    saveScreen("photos_voicenote.png");
+    touch(viewer->voiceNoteButton());
+    QCOMPARE(AudioInterface::getRunState(), int(AudioInterface::Idle));
+    QVERIFY(!player->isVisible());
+    // A tap on the picture brings the bar back.
+    if (!viewer->barVisible())
+        swipe(viewer, QPoint(160, 60), QPoint(160, 60));
+    QVERIFY(viewer->barVisible());
+    touch(viewer->button("image_add"));
+    touch(viewer->button("image_add"));
+    touch(viewer->button("image_round"));
+    QCOMPARE(viewer->zoomLevel(), 6);
+    QCOMPARE(viewer->rotation(), 1);
+    saveScreen("photos_viewer_zoomed.png");
+    touch(viewer->nextButton());
+    QCOMPARE(viewer->photoIndex(), 1);
+    QCOMPARE(viewer->zoomLevel(), 0);
+
+    // Deletion: the question, a frame of the animation, the next photo.
+    const QString doomed = viewer->loadedFileName();
+    touch(viewer->deleteButton());
+    PhotoMessageBox *question = viewer->question();
+    QVERIFY(question && question->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(question));
+    saveScreen("photos_question.png");
+    touch(question->okButton());
+    QTimeLine *line = viewer->timeLine();
+    QCOMPARE(line->state(), QTimeLine::Running);
+    line->setPaused(true);
+    line->setCurrentTime(120);
+    saveScreen("photos_delete_frame.png");
+    line->setPaused(false);
+    QTRY_COMPARE(browser->count(), 7);
+    QVERIFY(!QFile::exists(doomed));
+    QCOMPARE(viewer->photoIndex(), 1);
+    QVERIFY(viewer->loadedFileName() != doomed);
+    QVERIFY(viewer->isVisible());
+
+    // Escape: the viewer, then the browser; the live view is back.
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QVERIFY(!viewer->isVisible());
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
+    QVERIFY(EGlobal::getGraphicsView()->isVisibled());
+}
+
+// A photo taken with the capture panel (saved by encoder-sim, a text note
+// added) is the newest: first on the first page, with its thumbnail and mark.
+void TestSimPhotoBrowser::photoTakenOnTheCameraAppears()
+{
+    MenuRoute::openTile("Camera");
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    QVERIFY(panel->isVisible());
+    touch(panel->button("camerabutton"));
+    touch(panel->button("camerabutton"));
+    QTRY_VERIFY_WITH_TIMEOUT(panel->textNoteEnabled(), 15000);
+    const QString name = panel->Get_FileName();
+    touch(panel->button("commentButton"));
+    QTRY_VERIFY(panel->textNoteDialog() && panel->textNoteDialog()->isVisible());
+    panel->textNoteDialog()->textEdit->setPlainText(QStringLiteral("valve hot"));
+    touch(panel->textNoteDialog()->button);
+    QTRY_VERIFY(!panel->textNoteDialog());
+    touch(panel->button("backbutton"));
+    QTRY_VERIFY(!panel->isVisible());
+
+    ThumbMenu *browser = openBrowser();
+    QCOMPARE(browser->caption(0)->text(), name);
+    QVERIFY(browser->tile(0)->hasTextNote() && !browser->tile(0)->hasVoiceNote());
+    QTRY_VERIFY(!browser->tile(0)->showsPlaceholder());
+    saveScreen("photos_after_capture.png");
+    touch(browser->exitButton());
+    QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
+}
+
+QTEST_MAIN(TestSimPhotoBrowser)
+#include "tst_simphotobrowser.moc"
