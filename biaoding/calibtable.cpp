@@ -25,6 +25,13 @@ QString textOf(const QVariant &value)
     return value.toString();
 }
 
+// QSettings folds "a//b", "/a" and "a/" into other keys: such a key could
+// never be written back as itself.
+bool writableKey(const QString &key)
+{
+    return !key.contains(QLatin1String("//")) && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'));
+}
+
 // A key the library reads as that temperature: "-20", never "-020".
 bool canonicalTemp(const QString &temp, int *value)
 {
@@ -139,6 +146,8 @@ bool CalibTable::load(const QString &path)
     }
     const QStringList keys = settings.allKeys();
     for (const QString &key : keys) {
+        if (!writableKey(key))
+            continue;
         const QVariant v = settings.value(key);
         if (key.startsWith(s_rowGroup) && key.size() > s_rowGroup.size())
             m_rows.append(Row{key.mid(s_rowGroup.size()), textOf(v)});

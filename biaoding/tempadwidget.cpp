@@ -79,6 +79,12 @@ void TempADWidget::InitWidget()
         auto *field = new MyItemEdit(QStringLiteral("_edit%1").arg(i), i, this);
         const int column = (i - 1) % 3;
         field->setGeometry(8 + 98 * column, i <= 3 ? 77 : 109, 93, 30);
+        // "-30 0x6890" has to fit in 93 pixels.
+        for (QLabel *label : field->findChildren<QLabel *>()) {
+            QFont small = label->font();
+            small.setPointSize(13);
+            label->setFont(small);
+        }
         m_items.append(field);
     }
     struct Header
@@ -116,6 +122,12 @@ void TempADWidget::InitWidget()
     maxCaption->setGeometry(215, 143, 40, 32);
     m_maxLabel = new QLabel(this);
     m_maxLabel->setGeometry(255, 143, 45, 32);
+    // Six hex digits have to fit in 45 pixels.
+    for (QLabel *value : {m_minLabel, m_maxLabel}) {
+        QFont small = value->font();
+        small.setPointSize(11);
+        value->setFont(small);
+    }
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("note"));
     m_note->setGeometry(8, 77, 289, 62);
