@@ -10,6 +10,7 @@
 #include "mykeyboard.h"
 #include "profilewindow.h"
 #include "questionanswer.h"
+#include "screentouch.h"
 #include "tempadwidget.h"
 
 #include <QLoggingCategory>
@@ -73,19 +74,12 @@ void TestSimCalibTables::cleanupTestCase()
 
 void TestSimCalibTables::save(const char *name)
 {
-    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
+    ScreenTouch::save(m_sim.screen.get(), name);
 }
 
 void TestSimCalibTables::finger(QWidget *target)
 {
-    QVERIFY(target && target->isVisible());
-    QWidget *window = target->window();
-    QVERIFY(window->windowHandle());
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
+    ScreenTouch::finger(m_finger, target);
 }
 
 // C, then the "Calib" tile, then "CalibInfo ".
