@@ -274,7 +274,8 @@ void TempADWidget::slot_showKeyboard(int nKey)
 
 void TempADWidget::settlePendingEdits()
 {
-    if (m_edited && CentredQuestion::askYes(QString::fromUtf8(s_saveQuestion)))
+    if (m_edited && CentredQuestion::askYes(QString::fromUtf8(s_saveQuestion),
+                                            QStringLiteral("QDialog{background-color:#385D8A;}")))
         saveConfig();
 }
 

@@ -17,10 +17,12 @@ CentredQuestion::Responder CentredQuestion::setResponder(Responder responder)
     return previous;
 }
 
-QMessageBox::StandardButton CentredQuestion::ask(const QString &text)
+QMessageBox::StandardButton CentredQuestion::ask(const QString &text, const QString &styleSheet)
 {
     QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Yes | QMessageBox::No,
                     nullptr);
+    if (!styleSheet.isEmpty())
+        box.setStyleSheet(styleSheet);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);

@@ -15,9 +15,12 @@ public:
     using Responder = std::function<void(QMessageBox *box)>;
 
     // The button that closed the box: Yes, No, or NoButton when it was
-    // closed some other way.
-    static QMessageBox::StandardButton ask(const QString &text);
-    static bool askYes(const QString &text) { return ask(text) == QMessageBox::Yes; }
+    // closed some other way. styleSheet, when given, is the box's own.
+    static QMessageBox::StandardButton ask(const QString &text, const QString &styleSheet = QString());
+    static bool askYes(const QString &text, const QString &styleSheet = QString())
+    {
+        return ask(text, styleSheet) == QMessageBox::Yes;
+    }
 
     // Called with the shown, centred box from inside its modal loop; a box
     // the responder leaves open is answered No. Returns the previous one.

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void loaderCases_data();
     void loaderCases();
     void readingNeverWrites();
+    void onePointTableFallsBackToTheDefault();
     void saveReplacesWholeAndKeepsOtherKeys();
     void failedSaveKeepsTheOldFile();
     void paraSetFollowsTheKeys_data();
@@ -148,6 +149,20 @@ void TestCalibTable::readingNeverWrites()
     CalibTable missing;
     QVERIFY(!missing.load(QStringLiteral("etc/calc_len3_temp1.conf")));
     QVERIFY(!QFileInfo::exists(QStringLiteral("etc/calc_len3_temp1.conf")));
+}
+
+void TestCalibTable::onePointTableFallsBackToTheDefault()
+{
+    // A first point makes a table of one key: the library takes the
+    // default table until a second point is there. No log, no log line.
+    QVERIFY(CalibPoint::store(Table, 0, 40, 0x8400));
+    bool isDefault = false;
+    QCOMPARE(CalibrationFile::choose(0, 0, &isDefault), QStringLiteral("etc/calc_len0_temp0_default.conf"));
+    QVERIFY(isDefault);
+    QVERIFY(CalibPoint::store(Table, 0, 50, 0x8800));
+    QCOMPARE(CalibrationFile::choose(0, 0, &isDefault), Table);
+    QVERIFY(!isDefault);
+    QVERIFY(!QFileInfo::exists(TempTableLog::fileName()));
 }
 
 void TestCalibTable::saveReplacesWholeAndKeepsOtherKeys()

@@ -98,6 +98,7 @@ BiaoDing *TestSimCalibTables::openSettings()
     if (!wizard)
         return nullptr;
     [&] { QVERIFY(QTest::qWaitForWindowExposed(wizard->calibInfoButton()->window())); }();
+    save("calib-tables-wizard.png");
     finger(wizard->calibInfoButton());
     BiaoDing *settings = wizard->settingsWindow();
     if (settings)

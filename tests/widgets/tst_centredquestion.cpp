@@ -49,7 +49,11 @@ void TestCentredQuestion::clickedButtonIsTheAnswer()
     const QRect box = answer.geometry();
     QCOMPARE(box.x(), (320 - box.width()) / 2);
     QCOMPARE(box.y(), (240 - box.height()) / 2);
-    QCOMPARE(CentredQuestion::askYes(QStringLiteral("again")), button == QMessageBox::Yes);
+    QString sheet;
+    answer.onShown([&](QMessageBox *box) { sheet = box->styleSheet(); });
+    QCOMPARE(CentredQuestion::askYes(QStringLiteral("again"), QStringLiteral("QDialog{color:red;}")),
+             button == QMessageBox::Yes);
+    QCOMPARE(sheet, QStringLiteral("QDialog{color:red;}"));
 }
 
 void TestCentredQuestion::keysAnswerNoUnlessYesIsChosen_data()
