@@ -74,6 +74,13 @@ EProfileTab::EProfileTab(QWidget *parent)
                                  "QPushButton:focus{background-color:rgb(255, 0, 0);}"));
 }
 
+EProfileTab::~EProfileTab()
+{
+    // The plot is a window of its own: it goes with the tab rather than
+    // stay on the screen with nobody to close it.
+    delete m_window;
+}
+
 void EProfileTab::showEvent(QShowEvent *event)
 {
     readConfigPara();

@@ -18,6 +18,7 @@ class EProfileTab : public QWidget
     Q_OBJECT
 public:
     explicit EProfileTab(QWidget *parent = nullptr);
+    ~EProfileTab() override;
 
     void readConfigPara();
     void generateTemp0BiaoDingTable(int range, int lens);

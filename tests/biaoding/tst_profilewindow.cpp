@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void generateNeedsTheSourcePoints_data();
     void generateNeedsTheSourcePoints();
     void generateShowsBothAndYesReloads();
+    void plotGoesWithTheTab();
     void gridAndRemove_data();
     void gridAndRemove();
 
@@ -329,6 +331,17 @@ void TestProfileWindow::generateShowsBothAndYesReloads()
     QVERIFY(window->isVisible());
     QCOMPARE(window->primaryFile(), Source);
     QVERIFY(window->comparisonFile().isEmpty());
+}
+
+void TestProfileWindow::plotGoesWithTheTab()
+{
+    auto *tab = new EProfileTab;
+    tab->show();
+    QTest::mouseClick(tab->tableButton(0), Qt::LeftButton);
+    QPointer<ProfileWindow> window = tab->profileWindow();
+    QVERIFY(window && window->isVisible());
+    delete tab;
+    QVERIFY(!window);
 }
 
 void TestProfileWindow::gridAndRemove_data()
