@@ -1,6 +1,7 @@
 #include "correctionbins.h"
 
 #include "atomicfile.h"
+#include "modifyfactors.h"
 #include "paths.h"
 
 #include <QFile>
@@ -28,11 +29,7 @@ QString CorrectionBins::binText(int k)
 
 QString CorrectionBins::modifyFileName(int lens, int range)
 {
-    if (lens != 0)
-        return QString::asprintf("Parameter/Modify_%d_Temp_%d", lens, range);
-    if (range != 0)
-        return QString::asprintf("Parameter/Modify_Temp_%d", range);
-    return QStringLiteral("Parameter/Modify");
+    return ModifyFactors::ownFileName(lens, range);
 }
 
 bool CorrectionBins::add(float t, float value)

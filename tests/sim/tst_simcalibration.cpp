@@ -8,6 +8,7 @@
 #include "livescreen.h"
 #include "mainbiaoding.h"
 #include "productinfowidget.h"
+#include "screentouch.h"
 #include "setmainwindow.h"
 
 #include <QLabel>
@@ -73,20 +74,13 @@ void TestSimCalibration::cleanupTestCase()
 
 void TestSimCalibration::save(const char *name)
 {
-    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
+    ScreenTouch::save(m_sim.screen.get(), name);
 }
 
 // One finger on a widget of a page, through its own window.
 void TestSimCalibration::finger(QWidget *target)
 {
-    QVERIFY(target && target->isVisible());
-    QWidget *window = target->window();
-    QVERIFY(window->windowHandle());
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
+    ScreenTouch::finger(m_finger, target);
 }
 
 void TestSimCalibration::pressC()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "simscreen.h"
+
+#include <QPointingDevice>
+#include <QtTest>
+
+// A finger on a widget of a page through its own window, and the screen
+// as the panel shows it written as a PNG when OSTREL_SCREENS_DIR is set.
+namespace ScreenTouch {
+
+inline void finger(QPointingDevice *device, QWidget *target)
+{
+    QVERIFY(target && target->isVisible());
+    QWidget *window = target->window();
+    QVERIFY(window->windowHandle());
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QTest::touchEvent(window->windowHandle(), device).press(0, at);
+    QTest::touchEvent(window->windowHandle(), device).release(0, at);
+}
+
+inline void save(SimScreen *screen, const char *name)
+{
+    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
+}
+
+} // namespace ScreenTouch
