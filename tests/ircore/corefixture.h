@@ -6,6 +6,7 @@
 #include "egraphicsview.h"
 #include "ircorelibrary.h"
 #include "ircorelink.h"
+#include "ircoremainwindow.h"
 #include "simircore.h"
 
 #include <memory>

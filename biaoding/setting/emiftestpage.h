@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// Page "EMIF": tests the bus to the main board's FPGA by reading its two
+// test offsets, which answer 0x55 and 0xAA. Nothing is written.
+class EmifTestPage : public QWidget
+{
+    Q_OBJECT
+public:
+    enum : uint32_t { LowOffset = 0xF555, HighOffset = 0xFAAA };
+
+    explicit EmifTestPage(QWidget *parent = nullptr);
+
+    QPushButton *testButton() const { return m_button; }
+    QLabel *resultLabel() const { return m_result; }
+    static bool testBus();
+
+public Q_SLOTS:
+    void slot_emifTest();
+
+private:
+    QPushButton *m_button = nullptr;
+    QLabel *m_result = nullptr;
+};
