@@ -36,29 +36,19 @@ private Q_SLOTS:
     void longPressSendsEveryTick();
     void sumRefreshesWhileTheBarIsOpen();
     void heaterIsStoredAsABool();
-
-private:
-    struct Open
-    {
-        CoreFixture f;
-        QWidget menu;
-        IRCoreMainWindow *window = nullptr;
-        Open()
-        {
-            f.view->clearScreen(true);
-            QVERIFY(IRCoreLink::open());
-            window = new IRCoreMainWindow(&menu);
-            window->setGeometry(0, 0, 320, 240);
-            window->show();
-        }
-        ParaPage *para() const { return static_cast<ParaPage *>(window->widget(IRCoreMainWindow::ParaPageIndex)); }
-        void showPara()
-        {
-            QTest::mousePress(window->listItem()->rows().at(1), Qt::LeftButton);
-            QCOMPARE(window->currentIndex(), int(IRCoreMainWindow::ParaPageIndex));
-        }
-    };
 };
+
+namespace {
+ParaPage *paraOf(const Open &o)
+{
+    return o.page<ParaPage>(IRCoreMainWindow::ParaPageIndex);
+}
+void showPara(Open &o)
+{
+    QTest::mousePress(o.window->listItem()->rows().at(1), Qt::LeftButton);
+    QCOMPARE(o.window->currentIndex(), int(IRCoreMainWindow::ParaPageIndex));
+}
+} // namespace
 
 void TestIRCoreWindow::cleanup()
 {
@@ -143,8 +133,8 @@ void TestIRCoreWindow::pageReadsTheCore()
     QVERIFY(o.f.front.root.writeFile(QStringLiteral("Parameter/IRCorePara"), "[General]\nFIR=99\n"));
     o.f.core->CtlSetVfid(1234);
     o.f.core->failCall(QStringLiteral("CtlReadVsk"), 1);
-    o.showPara();
-    ParaPage *page = o.para();
+    showPara(o);
+    ParaPage *page = paraOf(o);
     QCOMPARE(page->row(QStringLiteral("FID"))->text(), QStringLiteral("1234"));
     QCOMPARE(page->row(QStringLiteral("VSK"))->text(), QStringLiteral("no answer"));
     QCOMPARE(page->row(QStringLiteral("IntTime"))->text(), QStringLiteral("80"));
@@ -175,8 +165,8 @@ void TestIRCoreWindow::typedValues()
     QFETCH(QString, key);
     QFETCH(int, stored);
     Open o;
-    o.showPara();
-    ParaPage *page = o.para();
+    showPara(o);
+    ParaPage *page = paraOf(o);
     QTest::mouseClick(page->row(row), Qt::LeftButton);
     QVERIFY(!o.window->isVisible());
     EIRCoreAdjustItem *bar = page->adjustItem();
@@ -210,8 +200,8 @@ void TestIRCoreWindow::typedValues()
 void TestIRCoreWindow::refusedValueIsNotStored()
 {
     Open o;
-    o.showPara();
-    ParaPage *page = o.para();
+    showPara(o);
+    ParaPage *page = paraOf(o);
     QTest::mouseClick(page->row(QStringLiteral("VSK")), Qt::LeftButton);
     EIRCoreAdjustItem *bar = page->adjustItem();
     QTest::mouseClick(bar->upButton(), Qt::LeftButton);
@@ -253,8 +243,8 @@ void TestIRCoreWindow::barTicks()
 void TestIRCoreWindow::longPressSendsEveryTick()
 {
     Open o;
-    o.showPara();
-    ParaPage *page = o.para();
+    showPara(o);
+    ParaPage *page = paraOf(o);
     o.f.core->CtlSetVfid(0);
     o.window->hide();
     o.window->show();
@@ -291,8 +281,8 @@ void TestIRCoreWindow::longPressSendsEveryTick()
 void TestIRCoreWindow::sumRefreshesWhileTheBarIsOpen()
 {
     Open o;
-    o.showPara();
-    ParaPage *page = o.para();
+    showPara(o);
+    ParaPage *page = paraOf(o);
     QCOMPARE(page->sumButton()->text(), QStringLiteral("0x00000000"));
     QTest::mouseClick(page->row(QStringLiteral("FIR")), Qt::LeftButton);
     QVERIFY(page->sumTimer()->isActive());
@@ -308,8 +298,8 @@ void TestIRCoreWindow::sumRefreshesWhileTheBarIsOpen()
 void TestIRCoreWindow::heaterIsStoredAsABool()
 {
     Open o;
-    o.showPara();
-    ParaPage *page = o.para();
+    showPara(o);
+    ParaPage *page = paraOf(o);
     QTest::mouseClick(page->heaterRow(), Qt::LeftButton);
     QVERIFY(o.f.core->heaterOn() && page->heaterRow()->isOpen());
     QVERIFY(page->flushRecords());
