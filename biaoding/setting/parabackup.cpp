@@ -18,7 +18,7 @@ bool ParaBackup::validSerial(const QString &serial)
 
 QString ParaBackup::destination(const QString &serial)
 {
-    return Paths::resolve(QStringLiteral("/media/mmc/os320/")) + serial;
+    return QDir(Paths::resolve(QStringLiteral("/media/mmc/os320"))).filePath(serial);
 }
 
 bool ParaBackup::run(const QString &sourceDir, const QString &destination, QString *error)
