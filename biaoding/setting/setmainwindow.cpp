@@ -20,10 +20,6 @@ SetMainWindow::SetMainWindow(QWidget *parent, Qt::WindowFlags flags)
     setObjectName(QStringLiteral("SetMainWindow"));
     setWindowModality(Qt::WindowModal);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(32, 40, 48));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
