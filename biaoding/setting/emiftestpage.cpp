@@ -1,34 +1,14 @@
 #include "emiftestpage.h"
 
-#include "esetuptitle.h"
 #include "registerdevice.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 EmifTestPage::EmifTestPage(QWidget *parent)
-    : QWidget(parent)
+    : ActionPage(tr("EMIF Test"), QStringLiteral("emif test"), parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(5);
-    auto *title = new ESetupTitle(this);
-    title->setText(tr("EMIF Test"));
-    title->setFixedHeight(24);
-    m_button = new QPushButton(QStringLiteral("emif test"), this);
-    m_button->setObjectName(QStringLiteral("EmifTest"));
-    m_button->setFixedHeight(32);
-    m_button->setFocusPolicy(Qt::NoFocus);
-    m_result = new QLabel(this);
-    m_result->setObjectName(QStringLiteral("Result"));
-    m_result->setFixedHeight(26);
-    m_result->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-    layout->addWidget(m_button);
-    layout->addWidget(m_result);
-    layout->addStretch();
-    connect(m_button, &QPushButton::clicked, this, &EmifTestPage::slot_emifTest);
+    connect(actionButton(), &QPushButton::clicked, this, &EmifTestPage::slot_emifTest);
 }
 
 bool EmifTestPage::testBus()
@@ -47,5 +27,5 @@ bool EmifTestPage::testBus()
 
 void EmifTestPage::slot_emifTest()
 {
-    m_result->setText(testBus() ? QStringLiteral("emif test success!") : QStringLiteral("emif test failure!"));
+    resultLabel()->setText(testBus() ? QStringLiteral("emif test success!") : QStringLiteral("emif test failure!"));
 }

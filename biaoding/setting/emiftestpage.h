@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QWidget>
-
-class QLabel;
-class QPushButton;
+#include "actionpage.h"
 
 // Page "EMIF": tests the bus to the main board's FPGA by reading its two
 // test offsets, which answer 0x55 and 0xAA. Nothing is written.
-class EmifTestPage : public QWidget
+class EmifTestPage : public ActionPage
 {
     Q_OBJECT
 public:
@@ -15,14 +12,9 @@ public:
 
     explicit EmifTestPage(QWidget *parent = nullptr);
 
-    QPushButton *testButton() const { return m_button; }
-    QLabel *resultLabel() const { return m_result; }
+    QPushButton *testButton() const { return actionButton(); }
     static bool testBus();
 
 public Q_SLOTS:
     void slot_emifTest();
-
-private:
-    QPushButton *m_button = nullptr;
-    QLabel *m_result = nullptr;
 };

@@ -1,23 +1,20 @@
 #pragma once
 
-#include <QWidget>
+#include "actionpage.h"
 
-class QLabel;
-class QPushButton;
 class QThread;
 
 // Page "Bak": backs the parameter files up to the card. The button is
 // live only with a card in (checked at each show); the copy runs on a
 // worker and the page says success only when every file arrived.
-class ParaBackupPage : public QWidget
+class ParaBackupPage : public ActionPage
 {
     Q_OBJECT
 public:
     explicit ParaBackupPage(QWidget *parent = nullptr);
     ~ParaBackupPage() override;
 
-    QPushButton *backupButton() const { return m_button; }
-    QLabel *resultLabel() const { return m_result; }
+    QPushButton *backupButton() const { return actionButton(); }
     bool isRunning() const { return m_worker != nullptr; }
 
     static QString successText() { return QStringLiteral("Backup the para success!"); }
@@ -33,8 +30,6 @@ protected:
 private:
     void done(bool ok);
 
-    QPushButton *m_button = nullptr;
-    QLabel *m_result = nullptr;
     QThread *m_worker = nullptr;
     bool m_ok = false;
 };

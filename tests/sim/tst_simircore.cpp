@@ -12,11 +12,9 @@
 #include "esetupitem.h"
 #include "espotwidget.h"
 #include "etoolwidget.h"
-#include "fontfamilies.h"
 #include "intervals.h"
 #include "ircorelistitem.h"
 #include "ircoremainwindow.h"
-#include "livescreen.h"
 #include "manualdeadpoint.h"
 #include "myitemedit.h"
 #include "mykeyboard.h"
@@ -25,13 +23,12 @@
 #include "productinfowidget.h"
 #include "setlistitem.h"
 #include "setmainwindow.h"
+#include "setuptouch.h"
 #include "simircore.h"
 #include "twocalib.h"
 
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QMessageBox>
-#include <QPointingDevice>
 #include <QPushButton>
 #include <QtTest>
 
@@ -52,48 +49,25 @@ private Q_SLOTS:
     void productInfo();
 
 private:
-    void finger(QWidget *target);
+    void finger(QWidget *target) { m_sim.touch(target); }
     void pressC();
-    void save(const char *name);
+    void save(const char *name) { m_sim.saveScreen(name); }
     EGraphicsView &view() { return *m_sim.live->view(); }
     SimIRCore *core() { return m_sim.simulator->irCore(); }
     Serial *serial() { return m_sim.live->fpga()->getSerial(); }
 
-    LiveScreen m_sim;
-    QPointingDevice *m_finger = nullptr;
+    SetupTouch m_sim;
 };
 
 void TestSimIRCore::initTestCase()
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    FontFamilies::install();
-    QApplication::setFont(QFont(QStringLiteral("wenquanyi"), 16));
-    m_sim.start(true);
-    QVERIFY(!QTest::currentTestFailed());
-    m_finger = QTest::createTouchDevice();
+    m_sim.startWithSetup();
 }
 
 void TestSimIRCore::cleanupTestCase()
 {
     Intervals::setScale(1.0);
     m_sim.stop();
-}
-
-void TestSimIRCore::save(const char *name)
-{
-    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
-}
-
-void TestSimIRCore::finger(QWidget *target)
-{
-    QVERIFY(target && target->isVisible());
-    QWidget *window = target->window();
-    QVERIFY(window->windowHandle());
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
 }
 
 void TestSimIRCore::pressC()
