@@ -18,8 +18,11 @@ ParaBackupPage::ParaBackupPage(QWidget *parent)
 
 ParaBackupPage::~ParaBackupPage()
 {
-    if (m_worker)
+    // A copy under way finishes first: it reads this page's result flag.
+    if (m_worker) {
         m_worker->wait();
+        delete m_worker;
+    }
 }
 
 void ParaBackupPage::showEvent(QShowEvent *event)

@@ -7,6 +7,7 @@
 #include "twocalib.h"
 
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QtTest>
 
@@ -48,6 +49,13 @@ struct Run
         QTRY_VERIFY(!calib->waitTimer()->isActive());
     }
 };
+
+int s_manualCloses = 0;
+void countManualCloses(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message == QLatin1String("manual clsoe"))
+        ++s_manualCloses;
+}
 
 const QString s_deg = QChar(0x00B0) + QStringLiteral("C blackbody");
 
@@ -136,7 +144,14 @@ void TestTwoCalib::fullRunWithDeadPoints()
     }
     r.click("Yes");
     r.click("Yes");
+    // The end of the marking reaches the calibration once, not once per run.
+    s_manualCloses = 0;
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+    const QtMessageHandler previous = qInstallMessageHandler(countManualCloses);
     QTest::keyClick(marking, Qt::Key_Escape);
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false\ndefault.warning=false"));
+    QCOMPARE(s_manualCloses, 1);
     QCOMPARE(r.calib->step(), 12);
     // No at "save K value?" leaves without saving.
     r.click("No");
