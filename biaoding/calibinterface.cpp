@@ -3,10 +3,11 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "fpga.h"
+#include "ircorelink.h"
 #include "ircoremainwindow.h"
-#include "serial.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 
 CalibInterface::CalibInterface(QWidget *parent, Qt::WindowFlags flags)
@@ -30,6 +31,11 @@ CalibInterface::CalibInterface(QWidget *parent, Qt::WindowFlags flags)
         connect(button, &QPushButton::clicked, this, [this, name] { mouseClicked(name); });
         grid->addWidget(button, i / 2, i % 2);
     }
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setAlignment(Qt::AlignCenter);
+    m_note->hide();
+    grid->addWidget(m_note, names.size() / 2, 0, 1, 2);
 }
 
 QStringList CalibInterface::itemNames()
@@ -48,6 +54,7 @@ void CalibInterface::mouseClicked(const QString &name)
     EGraphicsView *view = EGlobal::getGraphicsView();
     if (!view || !itemNames().contains(name))
         return;
+    m_note->hide();
     hide();
     if (name == QLatin1String("IR Core")) {
         openCoreWindow();
@@ -62,14 +69,18 @@ void CalibInterface::mouseClicked(const QString &name)
 void CalibInterface::openCoreWindow()
 {
     // The core's own bus replaces our serial line while the window is up.
-    if (FPGA *fpga = EGlobal::getFPGA()) {
-        if (Serial *serial = fpga->getSerial())
-            serial->closeSerial();
+    if (!IRCoreLink::open()) {
+        m_note->setText(QStringLiteral("IR Core open failed!"));
+        m_note->show();
+        show();
+        return;
     }
-    auto *window = new IRCoreMainWindow(nullptr, nullptr, Qt::FramelessWindowHint);
+    IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow();
+    if (!window)
+        window = new IRCoreMainWindow(this, nullptr, Qt::WindowFlags());
     window->setGeometry(0, 0, 320, 240);
-    EGlobal::setIRCoreMainWindow(window);
     window->show();
+    window->raise();
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->clearScreen(true);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 
 // The calibration menu: "Calib", "Modify", "IR Core", "P/N", "Mix" and
@@ -19,6 +20,10 @@ public:
 public Q_SLOTS:
     void mouseClicked(const QString &name);
 
+    QLabel *note() const { return m_note; }
+
 private:
     void openCoreWindow();
+
+    QLabel *m_note = nullptr;
 };

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 MainBiaoDing::MainBiaoDing(EAreaWidget *area, QWidget *parent)
-    : CalibPage(1, QStringLiteral("Calib"), parent)
+    : PlainCalibPage(1, QStringLiteral("Calib"), parent)
     , m_area(area)
     , m_calibInfo(new QPushButton(tr("CalibInfo "), this))
 {

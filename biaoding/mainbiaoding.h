@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibpage.h"
+#include "plaincalibpage.h"
 
 class BiaoDing;
 class EAreaWidget;
@@ -8,7 +8,7 @@ class QPushButton;
 
 // The temperature calibration wizard over the calibration area; for now a
 // plain page that returns to the menu and opens the settings window.
-class MainBiaoDing : public CalibPage
+class MainBiaoDing : public PlainCalibPage
 {
     Q_OBJECT
 public:

@@ -30,6 +30,7 @@ declare -A left_out=(
   [tst_simsave]="saves a photo through the build's own encoder-sim (see tst_simsetup)"
   [tst_encodervideo]="records through the build's own encoder-sim (see tst_simsetup)"
   [tst_simphotobrowser]="takes a photo through the build's own encoder-sim (see tst_simsetup)"
+  [tst_simircore]="asks the build's own encoder-sim for its version (see tst_simsetup)"
   [tst_startup]="restarts and faults the build's own child programs (see tst_childprocess)"
 )
 

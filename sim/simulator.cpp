@@ -11,6 +11,7 @@
 #include "recordingcommandrunner.h"
 #include "simboard.h"
 #include "simcore.h"
+#include "simircore.h"
 #include "simencoder.h"
 #include "simroot.h"
 #include "simulatedclock.h"
@@ -71,6 +72,9 @@ bool Simulator::start(const QString &rootDir)
     SimRtc::install(m_rtc);
     m_core = std::make_unique<SimCore>();
     linkCore();
+    // The core's own library reaches the same core while its window is up.
+    m_irCore = new SimIRCore;
+    IRCoreLibrary::install(m_irCore);
 
     connect(&m_frameTimer, &QTimer::timeout, this, &Simulator::nextFrame);
     m_frameTimer.start(FrameIntervalMs);
@@ -90,7 +94,10 @@ bool Simulator::enterRoot(const QString &rootDir)
     // Marks the process as simulated before anything else: the real command
     // runner and host clock refuse to act from here on.
     qputenv("OSTREL_SIMULATE", "1");
-    CommandRunner::install(new RecordingCommandRunner);
+    auto *runner = new RecordingCommandRunner;
+    // The service window's kernel row: a device-like release.
+    runner->script(QStringLiteral("uname"), 0, "2.6.32-vyx.1_sim\n");
+    CommandRunner::install(runner);
     SystemClock::install(new SimulatedClock);
 
     const QString asked = rootDir.isEmpty() ? defaultRoot() : rootDir;
@@ -158,6 +165,10 @@ void Simulator::stop()
     if (m_rtc) {
         SimRtc::install(nullptr);
         m_rtc.reset();
+    }
+    if (m_irCore) {
+        IRCoreLibrary::install(nullptr);
+        m_irCore = nullptr;
     }
     if (m_board) {
         SimBoard::install(nullptr);

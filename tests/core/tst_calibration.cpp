@@ -12,10 +12,13 @@
 #include "eshowmodifydialog.h"
 #include "eupdateepcsinterface.h"
 #include "intervals.h"
+#include "ircorelibrary.h"
 #include "ircoremainwindow.h"
+#include "simircore.h"
 #include "mainbiaoding.h"
 #include "mykeyboard.h"
 #include "productinfowidget.h"
+#include "setlistitem.h"
 #include "setmainwindow.h"
 #include "simulatedclock.h"
 
@@ -218,13 +221,14 @@ void TestCalibration::pageDispatch()
             back = view.mixCloseButton();
             break;
         case 6:
-            back = view.setWidget()->backButton();
+            back = view.setWidget()->listItem()->cancelButton();
             break;
         }
         QVERIFY(back && back->isVisible());
         QTest::mouseClick(back, Qt::LeftButton);
-        // Closing deletes the page; the menu comes back.
-        QCOMPARE(view.currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
+        // Closing deletes the page (the service pages ask for it queued,
+        // not from inside their own button); the menu comes back.
+        QTRY_COMPARE(view.currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
         QVERIFY(view.calibMenu()->isVisible());
         QVERIFY(!view.biaoDingWidget() && !view.productInfoWidget() && !view.setWidget());
         QVERIFY(!view.modifyBackButton() && !view.readoutItem() && !view.mixCloseButton());
@@ -235,19 +239,36 @@ void TestCalibration::pageDispatch()
 
 void TestCalibration::coreWindowHidesTheOverlay()
 {
-    CalibView c;
+    CalibView c(true);
+    auto *core = new SimIRCore;
+    core->setSerialSource([&c] { return c.front.front->getSerial(); });
+    IRCoreLibrary::install(core);
     EGraphicsView &view = *c.view;
     view.enterCalibInterface(false);
+
+    // A core that does not open leaves the menu up and says so.
+    core->failCall(QStringLiteral("Ctl_EMIF_Open"), 1);
+    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("IR Core")), Qt::LeftButton);
+    QVERIFY(!EGlobal::getIRCoreMainWindow());
+    QVERIFY(view.calibMenu()->isVisible());
+    QCOMPARE(view.calibMenu()->note()->text(), QStringLiteral("IR Core open failed!"));
+    QVERIFY(!c.front.front->getSerial()->isParked());
+
     QTest::mouseClick(view.calibMenu()->item(QStringLiteral("IR Core")), Qt::LeftButton);
     IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow();
-    QVERIFY(window);
+    QVERIFY(window && window->isVisible());
     QVERIFY(view.screenStatus());
+    QVERIFY(c.front.front->getSerial()->isParked());
     QCOMPARE(view.currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
     QVERIFY(!view.calibMenu()->isVisible());
-    QTest::mouseClick(window->backButton(), Qt::LeftButton);
-    QTRY_VERIFY(!EGlobal::getIRCoreMainWindow());
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
     QVERIFY(!view.screenStatus());
     QVERIFY(view.calibMenu()->isVisible());
+    QVERIFY(!c.front.front->getSerial()->isParked());
+    QVERIFY(!core->isOpen());
+    delete window;
+    IRCoreLibrary::install(nullptr);
 }
 
 void TestCalibration::readoutFormat()

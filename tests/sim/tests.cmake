@@ -22,3 +22,5 @@ if(TARGET PkgConfig::LIBAV)
   target_compile_definitions(tst_encodervideo PRIVATE OSTREL_HAVE_LIBAV)
 endif()
 add_dependencies(tst_simphotobrowser encoder-sim)
+# encoder-sim answers the service window's version request.
+add_dependencies(tst_simircore encoder-sim)
