@@ -49,6 +49,8 @@ struct SetupTouch : LiveScreen
     void saveScreen(const char *name)
     {
         const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+        // Layouts settle on posted events: a text set just now shows whole.
+        QCoreApplication::sendPostedEvents();
         if (!screens.isEmpty())
             QVERIFY(screen->composed().save(screens + QLatin1Char('/') + QLatin1String(name), "PNG"));
     }
