@@ -1,4 +1,5 @@
 #include "simulator.h"
+#include "simstockpictures.h"
 
 #include "simcardslot.h"
 
@@ -74,6 +75,8 @@ bool Simulator::start(const QString &rootDir)
     m_frameTimer.start(FrameIntervalMs);
     m_encoder = std::make_unique<SimEncoder>();
     m_encoder->start(m_root);
+    if (!SimStockPictures::install())
+        qWarning("simulator: the video list's stock pictures cannot be written");
     m_cardSlot = std::make_unique<SimCardSlot>();
     if (!m_cardSlot->open())
         qWarning("simulator: the card slot's devices cannot be made");
