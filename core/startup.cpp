@@ -73,6 +73,15 @@ std::optional<std::pair<int, int>> StartUp::rangeLimits(const QString &text)
     return std::make_pair(min, max);
 }
 
+std::optional<std::pair<int, int>> StartUp::storedRangeLimits(int range)
+{
+    static const char *const defaults[] = {"-20~150", "0~400", "500~2000"};
+    if (range < 0 || range > 2)
+        return std::nullopt;
+    const QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    return rangeLimits(settings.value(QStringLiteral("BiaoDing/TempRange%1").arg(range), QLatin1String(defaults[range])).toString());
+}
+
 void StartUp::init(EMainWindow *window)
 {
     FPGA *fpga = window->fpga();
@@ -101,11 +110,9 @@ void StartUp::init(EMainWindow *window)
 
     settings.beginGroup(QStringLiteral("BiaoDing"));
     const int range = intOr(settings, QStringLiteral("TempRange"), 0);
-    static const char *const defaults[] = {"-20~150", "0~400", "500~2000"};
     if (range >= 0 && range <= 2) {
         view->setTempRange(range);
-        const QString text = settings.value(QStringLiteral("TempRange%1").arg(range), QLatin1String(defaults[range])).toString();
-        if (const auto limits = rangeLimits(text))
+        if (const auto limits = storedRangeLimits(range))
             view->setTempRangeMinMax(limits->first, limits->second);
     }
     settings.endGroup();

@@ -39,6 +39,10 @@ public:
     // "a~b" limits for a temperature range index; none when the text is
     // not exactly two numbers apart by one "~" or when min >= max.
     static std::optional<std::pair<int, int>> rangeLimits(const QString &text);
+    // The limits of range 0-2 as "Parameter/Setting" holds them under
+    // "BiaoDing/TempRange<n>" (with the factory texts as defaults); none for
+    // another index or an unusable text.
+    static std::optional<std::pair<int, int>> storedRangeLimits(int range);
 
 private:
     StartUp() = delete;

@@ -1,0 +1,112 @@
+// The thumbnail cache: one naming rule for the thread, the tiles and the
+// video thumbnails, and the thread that fills the cache.
+#include "paths.h"
+#include "photofixture.h"
+#include "testroot.h"
+#include "thumbcache.h"
+
+#include <QCryptographicHash>
+#include <QtTest>
+
+class TstThumbCache : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void namesByTheRule_data();
+    void namesByTheRule();
+    void photoNameFromTheFile();
+    void nonAsciiPathIsStable();
+
+private:
+    std::unique_ptr<TestRoot> m_root;
+};
+
+void TstThumbCache::init()
+{
+    m_root = std::make_unique<TestRoot>();
+}
+
+void TstThumbCache::cleanup()
+{
+    m_root.reset();
+}
+
+namespace {
+QString md5(const QByteArray &text)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Md5).toHex());
+}
+const QString Key = QStringLiteral("/media/mmc/image/181214_0001T.jpg");
+} // namespace
+
+void TstThumbCache::namesByTheRule_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QDateTime>("time");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("name");
+    const QDateTime t(QDate(2018, 12, 14), QTime(10, 23, 0));
+    QTest::newRow("worked example") << Key << t << qint64(1000) << 4 << md5(Key.toLatin1() + "2018-12-14-10-23-00-1000");
+    QTest::newRow("seconds left out") << Key << t.addSecs(59) << qint64(1000) << 4 << md5(Key.toLatin1() + "2018-12-14-10-23-00-1000");
+    QTest::newRow("next minute") << Key << t.addSecs(60) << qint64(1000) << 4 << md5(Key.toLatin1() + "2018-12-14-10-24-00-1000");
+    QTest::newRow("small size padded") << Key << t << qint64(7) << 4 << md5(Key.toLatin1() + "2018-12-14-10-23-00-0007");
+    QTest::newRow("video size unpadded") << Key << t << qint64(7) << 0 << md5(Key.toLatin1() + "2018-12-14-10-23-00-7");
+    QTest::newRow("size past 2 GiB is signed") << Key << t << qint64(0x80000000LL) << 4
+                                               << md5(Key.toLatin1() + "2018-12-14-10-23-00--2147483648");
+    QTest::newRow("size past 4 GiB, low bits") << Key << t << qint64(0x100000005LL) << 4
+                                               << md5(Key.toLatin1() + "2018-12-14-10-23-00-0005");
+}
+
+void TstThumbCache::namesByTheRule()
+{
+    QFETCH(QString, key);
+    QFETCH(QDateTime, time);
+    QFETCH(qint64, size);
+    QFETCH(int, width);
+    QFETCH(QString, name);
+    QCOMPARE(ThumbCache::digestName(key, time, size, width), name);
+}
+
+void TstThumbCache::photoNameFromTheFile()
+{
+    const QString a = QStringLiteral("/media/mmc/image/181214_0001T.jpg");
+    const QString b = QStringLiteral("/media/mmc/image/181214_0002T.jpg");
+    QVERIFY(m_root->writeFile(a, QByteArray(1000, 'x')));
+    QVERIFY(m_root->writeFile(b, QByteArray(1000, 'x')));
+    const QFileInfo fa(m_root->hostPath(a));
+    const QFileInfo fb(m_root->hostPath(b));
+    const QDateTime t = fa.metadataChangeTime().toLocalTime();
+    const QString expected = md5(fa.absoluteFilePath().toLatin1()
+                                 + QString::asprintf("%04d-%02d-%02d-%02d-%02d-00-1000", t.date().year(), t.date().month(),
+                                                     t.date().day(), t.time().hour(), t.time().minute())
+                                       .toLatin1());
+    QCOMPARE(ThumbCache::photoName(fa), expected);
+    QCOMPARE(ThumbCache::photoThumbPath(fa),
+             Paths::resolve(QStringLiteral("/root/.imagethumbnailer/")) + expected + QStringLiteral(".jpg"));
+    QCOMPARE(ThumbCache::fileTime(fa).time().msec(), 0);
+    // Same minute and size, another name: another thumbnail.
+    QVERIFY(ThumbCache::photoName(fa) != ThumbCache::photoName(fb));
+    // A note appended changes the size and so the name.
+    QVERIFY(m_root->writeFile(a, QByteArray(1500, 'x')));
+    QVERIFY(ThumbCache::photoName(QFileInfo(m_root->hostPath(a))) != expected);
+}
+
+void TstThumbCache::nonAsciiPathIsStable()
+{
+    const QString path = QStringLiteral("/media/mmc/image/s\u00fcd/\u6e29\u5ea6_0001T.jpg");
+    QVERIFY(m_root->writeFile(path, QByteArray(10, 'x')));
+    const QFileInfo one(m_root->hostPath(path));
+    const QFileInfo two(QFileInfo(m_root->hostPath(path)).absoluteFilePath());
+    QCOMPARE(ThumbCache::photoName(one), ThumbCache::photoName(two));
+    // Characters the 8-bit text cannot hold become '?', as the rule says.
+    const QDateTime t = ThumbCache::fileTime(one);
+    QCOMPARE(ThumbCache::photoName(one),
+             ThumbCache::digestName(one.absoluteFilePath().replace(QChar(0x6e29), QLatin1Char('?')).replace(QChar(0x5ea6), QLatin1Char('?')),
+                                    t, 10, 4));
+}
+
+QTEST_MAIN(TstThumbCache)
+#include "tst_thumbcache.moc"
