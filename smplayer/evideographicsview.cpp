@@ -1,5 +1,6 @@
 #include "evideographicsview.h"
 
+#include "ephotosgraphicsview.h"
 #include "photolayout.h"
 #include "videoview.h"
 
@@ -29,13 +30,20 @@ EVideoGraphicsView::EVideoGraphicsView(QWidget *parent)
     scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     setScene(scene);
     scene->addWidget(m_videoView);
+    m_replay = new EPhotosGraphicsView(this);
     connect(m_videoView, &VideoView::signal_startTime, this, &EVideoGraphicsView::slot_startTime);
     connect(m_videoView, &VideoView::signal_stopPlay, this, &EVideoGraphicsView::slot_stopPlay);
 }
 
 EVideoGraphicsView::~EVideoGraphicsView()
 {
+    // The player widget goes with the scene, after this object: nothing
+    // it reports may reach the replay any more.
+    m_videoView->disconnect(this);
+    m_videoView->mplayProcessClose();
     closeVideoFile();
+    delete m_replay;
+    m_replay = nullptr;
 }
 
 qint64 EVideoGraphicsView::stride()
@@ -81,7 +89,7 @@ qint64 EVideoGraphicsView::readFileHeaderFromFile(const QString &path)
     }
     s_timeStampEnable = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderStampOffset);
     m_imageMode = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderModeOffset);
-    if (m_imageMode != 1 && m_imageMode != 3 && m_imageMode != 4 && m_imageMode != 5 && m_imageMode != 6) {
+    if (!EPhotosGraphicsView::acceptsImageMode(m_imageMode)) {
         closeVideoFile();
         ::sync();
         return -1;
@@ -169,6 +177,8 @@ void EVideoGraphicsView::analysisIRData(const QByteArray &record, int second)
 void EVideoGraphicsView::draw(const QByteArray &record)
 {
     m_shownRecordSecond = storedSecond(record);
+    m_replay->setStoredImageMode(m_imageMode);
+    m_replay->analysisIRData(record);
 }
 
 void EVideoGraphicsView::slot_stopPlay()
@@ -179,6 +189,8 @@ void EVideoGraphicsView::slot_stopPlay()
 void EVideoGraphicsView::closeAllObjects()
 {
     m_shownRecordSecond = -1;
+    if (m_replay)
+        m_replay->close();
 }
 
 void EVideoGraphicsView::closeVideoFile()

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGraphicsView>
 
+class EPhotosGraphicsView;
 class VideoView;
 
 // The playback screen: a transparent view carrying the player widget and,
@@ -26,6 +27,7 @@ public:
     void releaseMplayer();
 
     VideoView *videoView() const { return m_videoView; }
+    EPhotosGraphicsView *replay() const { return m_replay; }
     qint64 firstRecordOffset() const { return m_firstRecord; }
     qint64 fileLength() const { return m_fileLength; }
     int lastSecond() const { return m_lastSecond; }
@@ -59,6 +61,8 @@ private:
     void draw(const QByteArray &record);
 
     VideoView *m_videoView;
+    // The one interpretation of a record, shared with the photo replay.
+    EPhotosGraphicsView *m_replay = nullptr;
     QByteArray m_record;
     QString m_path;
     qint64 m_firstRecord = -1;

@@ -3,10 +3,9 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "paths.h"
+#include "thumbcache.h"
 #include "videothumbnailer.h"
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
@@ -74,16 +73,9 @@ QString ZVideoloadThread::videoPath(const QString &name)
 
 QString ZVideoloadThread::thumbnailName(const QString &name)
 {
-    // The device's path, so a cache keeps its names under any root.
-    const QString path = VideoFolder + name;
-    const QFileInfo info(videoPath(name));
-    QDateTime t = info.birthTime();
-    if (!t.isValid())
-        t = info.metadataChangeTime();
-    const QString text = path + QString::asprintf("%04d-%02d-%02d-%02d-%02d-%02d-%d", t.date().year(), t.date().month(),
-                                                  t.date().day(), t.time().hour(), t.time().minute(), t.time().msec(),
-                                                  qint32(quint32(quint64(info.size()) & 0xffffffffu)));
-    return QString::fromLatin1(QCryptographicHash::hash(text.toLatin1(), QCryptographicHash::Md5).toHex());
+    // The device's path as the key, so a cache keeps its names under any
+    // root; the time and size as every thumbnail cache takes them.
+    return ThumbCache::digestName(VideoFolder + name, QFileInfo(videoPath(name)), 0);
 }
 
 QString ZVideoloadThread::thumbnailPath(const QString &name)

@@ -14,6 +14,7 @@ struct SideDataVideo
     int stampFlag = 1;
     QList<int> seconds;         // the stored second of each record
     qint64 videoBytes = 1000;   // the video part, a hole when large
+    bool spot = false;          // spot 1 present in every record, reading OK
 
     static constexpr int RecordSize = 1792;
     static constexpr qint64 FrameBytes = 384 * 288 * 2;
@@ -35,6 +36,14 @@ struct SideDataVideo
         for (int second : seconds) {
             QByteArray record(int(stride()), '\0');
             qToLittleEndian<quint16>(quint16(second), record.data() + 0x5E);
+            if (spot) {
+                record[0x100] = 1;
+                qToLittleEndian<quint16>(100, record.data() + 0x102);
+                qToLittleEndian<quint16>(80, record.data() + 0x104);
+                // (T + 0.05 + 100) x 10 for 30 + second degrees.
+                qToLittleEndian<quint16>(quint16((30 + second + 100) * 10), record.data() + 0x108);
+                memcpy(record.data() + 0x117, "OK", 3);
+            }
             side += record;
         }
         char n[4];

@@ -1,3 +1,6 @@
+#include "egraphicstextitem.h"
+#include "ephotosgraphicsview.h"
+#include "espotwidget.h"
 #include "evideographicsview.h"
 #include "scriptedplayer.h"
 #include "sidedatavideo.h"
@@ -195,11 +198,14 @@ void TestVideoReplay::largeSparseRecording()
 void TestVideoReplay::loadingClearsThePreviousVideo()
 {
     SideDataVideo first;
+    first.spot = true;
     first.seconds = {0, 1, 2};
     m_view->loadNetVideo(QFileInfo(write(first, QStringLiteral("a.mp4"))));
     m_view->slot_startTime(0, false);
     m_view->slot_startTime(1, false);
     QCOMPARE(m_view->shownRecordSecond(), 1);
+    QVERIFY(m_view->replay()->spot(1)->isVisibled());
+    QVERIFY(m_view->replay()->legend()->isVisible());
 
     const QString plain = m_root->hostPath(QStringLiteral("/media/mmc/videoFile/b.mp4"));
     QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/videoFile/b.mp4"), QByteArray(5000, 'x')));
@@ -207,6 +213,8 @@ void TestVideoReplay::loadingClearsThePreviousVideo()
     QCOMPARE(m_view->shownRecordSecond(), -1);
     QCOMPARE(m_view->lastSecond(), -1);
     QCOMPARE(m_view->firstRecordOffset(), qint64(-1));
+    QVERIFY(!m_view->replay()->spot(1)->isVisibled());
+    QVERIFY(!m_view->replay()->legend()->isVisible());
     m_view->slot_startTime(1, false);
     QCOMPARE(m_view->shownRecordSecond(), -1);
 
