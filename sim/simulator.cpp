@@ -1,7 +1,9 @@
 #include "simulator.h"
 #include "simstockpictures.h"
 
+#include "simaudiodevice.h"
 #include "simcardslot.h"
+#include "simmixer.h"
 
 #include "simrtc.h"
 
@@ -80,6 +82,9 @@ bool Simulator::start(const QString &rootDir)
     m_cardSlot = std::make_unique<SimCardSlot>();
     if (!m_cardSlot->open())
         qWarning("simulator: the card slot's devices cannot be made");
+    // The microphone, speaker and mixer are files under the root.
+    SimAudioDevice::install();
+    SimMixer::install();
     return true;
 }
 
@@ -145,6 +150,10 @@ void Simulator::stop()
 {
     m_frameTimer.stop();
     m_cardSlot.reset();
+    if (m_board) {
+        SimAudioDevice::uninstall();
+        SimMixer::uninstall();
+    }
     if (m_encoder) {
         m_encoder->stop();
         m_encoder.reset();

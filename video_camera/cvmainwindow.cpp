@@ -7,12 +7,15 @@
 #include "etoolwidget.h"
 #include "filenamesystem.h"
 #include "intervals.h"
+#include "mediarecorder.h"
 #include "paths.h"
 #include "photowriter.h"
 #include "pipecommand.h"
 #include "saveimage.h"
+#include "sharedmemory.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
+#include "voicenotesegment.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,6 +143,9 @@ CvmainWindow::~CvmainWindow()
 {
     if (m_textDialog)
         delete m_textDialog.data();
+    // Its destructor stops and waits for the capture thread.
+    if (m_recorder)
+        delete m_recorder.data();
 }
 
 QPushButton *CvmainWindow::makeButton(QWidget *parent, const char *name, const QRect &geometry, const char *image)
@@ -173,6 +179,7 @@ void CvmainWindow::setNotesEnabled(bool on)
 }
 
 UseKeyBoardDialog *CvmainWindow::textNoteDialog() const { return m_textDialog.data(); }
+MediaRecorder *CvmainWindow::voiceRecorder() const { return m_recorder.data(); }
 bool CvmainWindow::textNoteEnabled() const { return m_commentButton->isEnabled(); }
 bool CvmainWindow::voiceNoteEnabled() const { return m_microphoneButton->isEnabled(); }
 
@@ -339,14 +346,39 @@ void CvmainWindow::camera_commetexit(bool done)
 
 void CvmainWindow::camera_audio()
 {
-    // The voice-note recorder is not part of this build yet.
-    qWarning("CvmainWindow: no voice-note recorder");
-    camera_audioexit(0);
+    if (m_recorder || !voiceNoteEnabled())
+        return;
+    m_recorder = new MediaRecorder(nullptr);
+    connect(m_recorder.data(), &MediaRecorder::audiorecoderexit, this, &CvmainWindow::camera_audioexit);
+    m_recorder->move(0, 0);
+    m_recorder->show();
+    m_scState = 1;
 }
 
 void CvmainWindow::camera_audioexit(int length)
 {
-    Q_UNUSED(length);
+    if (m_recorder) {
+        SharedMemory segment;
+        if (VoiceNoteSegment::open(&segment)) {
+            std::printf("CvmainWindow::camera_audioexit segment %d length %d\n", segment.id(), length);
+            const QString path = notePath();
+            // More than the header, and never past the segment's end.
+            if (length > 45 && static_cast<size_t>(length) <= segment.size() && !path.isEmpty()) {
+                const QByteArray note(static_cast<const char *>(segment.data()), length);
+                const PhotoWriter::Result r = PhotoWriter::appendNote(path, 1, note);
+                if (r != PhotoWriter::Ok)
+                    qWarning("CvmainWindow: voice note not written: %s", PhotoWriter::describe(r));
+            }
+        } else {
+            qWarning("CvmainWindow: no voice-note segment");
+        }
+        // The recorder reported as its last act; it goes once control is
+        // back in the event loop.
+        MediaRecorder *recorder = m_recorder.data();
+        m_recorder = nullptr;
+        recorder->close();
+        recorder->deleteLater();
+    }
     m_scState = 0;
     const QString target = m_noteTarget;
     m_microphoneButton->setEnabled(false);

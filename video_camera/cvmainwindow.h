@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class CVPushbutton;
+class MediaRecorder;
 class QFrame;
 class QPushButton;
 class QTimer;
@@ -78,6 +79,7 @@ public:
     QPushButton *button(const char *name) const;
     CVPushbutton *slider(int page) const { return page == VideoPanel ? m_videoSlider : m_photoSlider; }
     UseKeyBoardDialog *textNoteDialog() const;
+    MediaRecorder *voiceRecorder() const;
     QTimer *stopHandshakeTimer() const { return m_handshake; }
 
 public Q_SLOTS:
@@ -123,6 +125,7 @@ private:
     CVPushbutton *m_photoSlider = nullptr;
     CVPushbutton *m_videoSlider = nullptr;
     QPointer<UseKeyBoardDialog> m_textDialog;
+    QPointer<MediaRecorder> m_recorder;
     VideoPipeInterface *m_videoPipe = nullptr;
     QTimer *m_hideTimer = nullptr;
     QTimer *m_handshake = nullptr;
