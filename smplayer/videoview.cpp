@@ -1,7 +1,9 @@
 #include "videoview.h"
 
 #include "qphotoinfolabel.h"
+#include "mixer.h"
 #include "videointerface.h"
+#include "volumeinterface.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
@@ -38,6 +40,12 @@ void VideoView::loadNetVideo(const QFileInfo &file)
         connect(m_videoInterface, &VideoInterface::signal_startTime, this, &VideoView::signal_startTime);
         connect(m_videoInterface, &VideoInterface::signal_stopPlay, this, &VideoView::signal_stopPlay);
         m_videoInterface->move((320 - m_videoInterface->width()) / 2, 220 - m_videoInterface->height());
+        m_volumeInterface = new VolumeInterface(this);
+        m_volumeInterface->move(230, 25);
+        m_volumeInterface->setVolume(get_volume());
+        connect(m_volumeInterface, &VolumeInterface::volumeMoveEvent, this, &VideoView::sliderMoved_slots);
+        connect(m_volumeInterface, &VolumeInterface::volumeReleaseEvent, this, &VideoView::sliderReleased_slots);
+        connect(m_volumeInterface, &VolumeInterface::volumePressEvent, this, &VideoView::sliderPressed_slots);
     }
     m_videoInterface->setVideoFn(file.absoluteFilePath());
     m_videoInterface->show();
@@ -92,8 +100,19 @@ void VideoView::mplayProcessClose()
     }
 }
 
-void VideoView::sliderMoved_slots(int)
+int VideoView::get_volume()
 {
+    return Mixer::masterVolume();
+}
+
+int VideoView::set_volume(int level)
+{
+    return Mixer::setMasterVolume(level);
+}
+
+void VideoView::sliderMoved_slots(int level)
+{
+    set_volume(level);
 }
 
 void VideoView::SoundShow_Slots()

@@ -6,6 +6,7 @@
 class QPhotoInfoLabel;
 class QTimer;
 class VideoInterface;
+class VolumeInterface;
 
 // The player widget in the playback screen's scene: the banner, the
 // transport (made with the first file) and the volume slider; it relays
@@ -20,9 +21,14 @@ public:
     void defaultkeyPressEvent(QKeyEvent *event);
     void mplayProcessClose();
     bool isVideoInterface(int x, int y) const;
+    // The mixer's master volume 0..100, -1 when it cannot be read; the
+    // level set (clamped), -1 when the mixer cannot be asked.
+    static int get_volume();
+    static int set_volume(int level);
 
     QPhotoInfoLabel *banner() const { return m_banner; }
     VideoInterface *transport() const { return m_videoInterface; }
+    VolumeInterface *volumeSlider() const { return m_volumeInterface; }
     QTimer *volumeTimer() const { return m_volumeTimer; }
 
     enum { VolumeHideMs = 3000 };
@@ -44,6 +50,6 @@ protected:
 private:
     QPhotoInfoLabel *m_banner;
     VideoInterface *m_videoInterface = nullptr;
-    QWidget *m_volumeInterface = nullptr;
+    VolumeInterface *m_volumeInterface = nullptr;
     QTimer *m_volumeTimer;
 };
