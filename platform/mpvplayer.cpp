@@ -158,6 +158,7 @@ void MpvPlayer::play(const QString &file)
     m_second = -1;
     m_length = -1;
     m_paused = false;
+    m_fileStarted = false;
     if (!ensureChild())
         return;
     m_loaded = true;
@@ -202,6 +203,10 @@ void MpvPlayer::handle(const QByteArray &line)
 {
     const QJsonObject object = QJsonDocument::fromJson(line).object();
     const QString event = object.value(QStringLiteral("event")).toString();
+    if (event == QLatin1String("start-file")) {
+        m_fileStarted = true;
+        return;
+    }
     if (event == QLatin1String("file-loaded")) {
         if (m_loaded)
             reportState(m_paused ? stPaused : stPlaying);
@@ -238,7 +243,8 @@ void MpvPlayer::handle(const QByteArray &line)
         break;
     case IdleActive:
         // Idle again: the file ended, was stopped or could not be played.
-        if (data.toBool() && m_loaded) {
+        // The idle state from before the file started does not count.
+        if (data.toBool() && m_loaded && m_fileStarted) {
             m_loaded = false;
             reportState(stStopped);
         }

@@ -61,6 +61,7 @@ private:
     QByteArray m_buffer;
     QList<QByteArray> m_pending;
     bool m_loaded = false;   // a file was loaded and has not ended
+    bool m_fileStarted = false;   // mpv has begun the file play() asked for
     bool m_paused = false;
     int m_second = -1;
     int m_length = -1;

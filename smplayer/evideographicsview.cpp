@@ -23,6 +23,7 @@ EVideoGraphicsView::EVideoGraphicsView(QWidget *parent)
     setFixedSize(320, 240);
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
