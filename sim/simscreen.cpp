@@ -1,6 +1,7 @@
 #include "simscreen.h"
 
 #include <QApplication>
+#include <QGraphicsView>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -70,7 +71,14 @@ void SimScreen::refreshVideoFrame()
 void SimScreen::setVideoFrame(const QImage &frame)
 {
     m_videoFrame = frame;
-    update();
+    // The player's picture lies right under the playback screen's own
+    // items, above every other window, as the camera's video layer shows
+    // through the playback screen alone.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *surface = qobject_cast<QGraphicsView *>(window);
+        if (surface && surface->property("ostrelVideoSurface").toBool())
+            surface->setBackgroundBrush(frame.isNull() ? QBrush() : QBrush(frame));
+    }
 }
 
 void SimScreen::refreshEncoderState()
@@ -208,7 +216,7 @@ QImage SimScreen::videoLayer() const
         p.scale(m_encoder.zoom / 10.0, m_encoder.zoom / 10.0);
         p.translate(-Width / 2.0, -Height / 2.0);
     }
-    p.drawImage(layer.rect(), m_videoFrame.isNull() ? m_picture : m_videoFrame);
+    p.drawImage(layer.rect(), m_picture);
     return layer;
 }
 

@@ -62,9 +62,10 @@ public:
     EncoderState encoderState() const { return m_encoder; }
     void refreshEncoderState();
 
-    // While a video plays, the board's layer shows the player's picture:
-    // a frame the thumbnailer takes at the player's position, at most
-    // twice a second (the camera plays on its hardware layer instead).
+    // While a video plays, the window marked "ostrelVideoSurface" (the
+    // playback screen) shows the player's picture under its items: a
+    // frame the thumbnailer takes at the player's position, at most twice
+    // a second (the camera plays on its hardware layer instead).
     enum { VideoFramePollMs = 500 };
     void refreshVideoFrame();
     void setVideoFrame(const QImage &frame);

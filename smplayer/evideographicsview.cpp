@@ -24,6 +24,8 @@ EVideoGraphicsView::EVideoGraphicsView(QWidget *parent)
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     setWindowFlags(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    // The simulated screen paints the playing video in here.
+    setProperty("ostrelVideoSurface", true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);

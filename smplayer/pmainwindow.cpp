@@ -20,6 +20,10 @@ const QString VideoFolder = QStringLiteral("/media/mmc/videoFile/");
 PMainWindow::PMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags | Qt::FramelessWindowHint)
 {
+    // Inside the player window it is part of that window's surface, not a
+    // window of its own that the player window would cover.
+    if (parent)
+        setWindowFlags(flags & ~Qt::WindowType_Mask);
     QDir().mkpath(Paths::resolve(QStringLiteral("/root/.videothumbnails/")));
     setFocusPolicy(Qt::NoFocus);
     setWindowModality(Qt::WindowModal);

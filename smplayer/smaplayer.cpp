@@ -22,9 +22,6 @@ Smaplayer::Smaplayer(QWidget *parent)
     setObjectName(QStringLiteral("Smaplayer"));
     setFixedSize(320, 240);
     setCursor(Qt::BlankCursor);
-    // The video plays beneath the screens: where the list is not, the
-    // picture shows through.
-    setAttribute(Qt::WA_TranslucentBackground);
     m_playback = new EVideoGraphicsView(nullptr);
     connect(m_playback, &EVideoGraphicsView::listPlayerSignal, this, &Smaplayer::ShowMplayerList);
     m_playback->hide();
@@ -99,9 +96,6 @@ void Smaplayer::RecvListSendItem(int index, const QString &)
         return;
     m_playback->loadNetVideo(file);
     m_playback->show();
-    // The list would cover the picture; it comes back with the list button,
-    // Escape or the next Play.
-    HideMplayerList();
 }
 
 void Smaplayer::PlaySysExit()
@@ -116,7 +110,6 @@ void Smaplayer::videoGraphicsView_received(const QString &message, const QByteAr
     if (message == QLatin1String("playlistSig")) {
         if (m_playback)
             m_playback->releaseMplayer();
-        ShowMplayerList();
     } else if (message == QLatin1String("backPlaySig")) {
         if (m_playback)
             m_playback->releaseMplayer();

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 VideoToolWidget::VideoToolWidget(QWidget *parent)
-    : QWidget(parent, Qt::FramelessWindowHint)
+    : QWidget(parent, parent ? Qt::WindowFlags() : Qt::FramelessWindowHint)
 {
     setFixedSize(320, 40);
     setWindowModality(Qt::WindowModal);

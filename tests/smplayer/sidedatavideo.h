@@ -36,6 +36,9 @@ struct SideDataVideo
         for (int second : seconds) {
             QByteArray record(int(stride()), '\0');
             qToLittleEndian<quint16>(quint16(second), record.data() + 0x5E);
+            // Scene maximum 45.0 and minimum 20.0.
+            qToLittleEndian<quint16>(1450, record.data() + 0x34);
+            qToLittleEndian<quint16>(1200, record.data() + 0x36);
             if (spot) {
                 record[0x100] = 1;
                 qToLittleEndian<quint16>(100, record.data() + 0x102);
