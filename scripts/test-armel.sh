@@ -28,6 +28,7 @@ declare -A left_out=(
   [tst_encoderstate]="runs the build's own encoder-sim (see tst_simsetup)"
   [tst_savekill]="starts and kills the build's own encoder-sim (see tst_simsetup)"
   [tst_simsave]="saves a photo through the build's own encoder-sim (see tst_simsetup)"
+  [tst_encodervideo]="records through the build's own encoder-sim (see tst_simsetup)"
   [tst_startup]="restarts and faults the build's own child programs (see tst_childprocess)"
   [tst_mpvplayer]="plays through an mpv child and records through the build's own encoder-sim (see tst_simsetup)"
   [tst_simvideos]="plays a video through an mpv child (see tst_mpvplayer)"

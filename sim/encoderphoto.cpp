@@ -32,10 +32,15 @@ EncoderPhoto::Switches EncoderPhoto::Switches::parse(const QByteArray &text)
 
 EncoderPhoto::Switches EncoderPhoto::Switches::load()
 {
+    return parse(switchText());
+}
+
+QByteArray EncoderPhoto::switchText()
+{
     QFile file(Paths::resolve(QLatin1String(SwitchFile)));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parse(file.read(4096));
+    return file.read(4096);
 }
 
 EncoderPhoto::EncoderPhoto(QObject *parent)

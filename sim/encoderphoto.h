@@ -35,6 +35,9 @@ public:
         static Switches load();
     };
 
+    // The switch file's words (the video side has its own), empty without it.
+    static QByteArray switchText();
+
     explicit EncoderPhoto(QObject *parent = nullptr);
 
     // true when command was one of this side's.

@@ -4,11 +4,14 @@
 // It serves only a root the simulator made, never the machine's own folders.
 // The zoom and rotate commands set the picture geometry it keeps in
 // "/tmp/encoder-sim.state", which the simulated screen applies. Photo and
-// version commands go to EncoderPhoto, which also reads the switch file.
+// version commands go to EncoderPhoto, which also reads the switch file;
+// recording commands to EncoderVideo. "--make-recording PATH SECONDS"
+// writes one sample recording at the host path PATH and ends.
 
 #include "encoderphoto.h"
 #include "encodervideo.h"
 #include "encoderstate.h"
+#include "samplerecording.h"
 #include "fiforeader.h"
 #include "paths.h"
 #include "simroot.h"
@@ -24,6 +27,15 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() > 1 && args.at(1) == QLatin1String("--make-recording")) {
+        bool ok = false;
+        const int seconds = args.size() == 4 ? args.at(3).toInt(&ok) : 0;
+        QString error = QStringLiteral("usage: encoder-sim --make-recording PATH SECONDS");
+        if (ok && SampleRecording::write(args.at(2), seconds, &error))
+            return 0;
+        qWarning("encoder-sim: %s", qPrintable(error));
+        return 1;
+    }
     if (args.size() > 1)
         Paths::setRoot(args.at(1));
 

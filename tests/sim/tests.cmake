@@ -15,3 +15,10 @@ target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)
 set_target_properties(tst_simlaunch PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
 add_dependencies(tst_simcapture encoder-sim)
 add_dependencies(tst_simvideos encoder-sim)
+# Starts the build's encoder-sim and decodes its recordings with the system's
+# video libraries (only this test links them).
+add_dependencies(tst_encodervideo encoder-sim)
+if(TARGET PkgConfig::LIBAV)
+  target_link_libraries(tst_encodervideo PRIVATE PkgConfig::LIBAV)
+  target_compile_definitions(tst_encodervideo PRIVATE OSTREL_HAVE_LIBAV)
+endif()

@@ -3,10 +3,13 @@
 #include "egraphicsview.h"
 #include "encoderlink.h"
 #include "etoolwidget.h"
+#include "filenamesystem.h"
 #include "freespace.h"
 #include "intervals.h"
 #include "menuroute.h"
+#include "mp4writer.h"
 #include "paths.h"
+#include "photoreader.h"
 #include "setuptouch.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
@@ -128,6 +131,19 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     QVERIFY(!panel->videoPipe()->hasSideFile());
     QVERIFY(!EGlobal::getGraphicsView()->videoIndicator());
     QVERIFY(panel->isVisible());
+    // The recording is on the card: an ".mp4" whose video data ends with the
+    // end marker, then the side data and its offset.
+    const QDir videos(Paths::resolve(QLatin1String(FilenameSystem::VideoFolder)));
+    const QStringList recordings = videos.entryList({QStringLiteral("*.mp4")}, QDir::Files);
+    QCOMPARE(recordings.size(), 1);
+    QFile recording(videos.filePath(recordings.first()));
+    QVERIFY(recording.open(QIODevice::ReadOnly));
+    const QByteArray bytes = recording.readAll();
+    qint64 sideAt = 0;
+    QVERIFY(PhotoReader::trailingLength(bytes, &sideAt));
+    QCOMPARE(bytes.mid(4, 4), QByteArray("ftyp"));
+    QCOMPARE(bytes.mid(sideAt - 8, 8), QByteArray(Mp4Writer::EndMarker));
+    QVERIFY(PhotoReader::videoRecord(bytes, 0).isValid());
 }
 
 QTEST_MAIN(TestSimCapture)
