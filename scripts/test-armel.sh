@@ -31,7 +31,7 @@ declare -A left_out=(
   [tst_encodervideo]="records through the build's own encoder-sim (see tst_simsetup)"
   [tst_startup]="restarts and faults the build's own child programs (see tst_childprocess)"
   [tst_mpvplayer]="plays through an mpv child and records through the build's own encoder-sim (see tst_simsetup)"
-  [tst_simvideos]="plays a video through an mpv child (see tst_mpvplayer)"
+  [tst_simvideos]="runs the simulator with the build's own encoder-sim (see tst_simsetup)"
 )
 
 mapfile -t all < <(ctest --test-dir "$build_dir" -N | sed -n 's/^ *Test *#[0-9]*: //p')

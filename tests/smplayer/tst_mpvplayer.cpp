@@ -1,4 +1,7 @@
+#include "evideographicsview.h"
 #include "ffmpegvideothumbnailer.h"
+#include "scriptedplayer.h"
+#include "zvideoloadthread.h"
 #include "mpvplayer.h"
 #include "paths.h"
 #include "testroot.h"
@@ -130,8 +133,21 @@ void TestMpvPlayer::pauseAndSeek()
 
 void TestMpvPlayer::recordingGetsAThumbnailAndFrames()
 {
+    ScriptedPlayer::install();
+    auto restore = qScopeGuard([] { ScriptedPlayer::uninstall(); });
     const QString video = makeRecording(2);
     QVERIFY2(!video.isEmpty(), "encoder-sim made no recording");
+    // A complete recording to the worker's check, with side data the
+    // replay accepts.
+    QCOMPARE(ZVideoloadThread::checkVideoError(video), 0);
+    {
+        EVideoGraphicsView replay;
+        replay.loadNetVideo(QFileInfo(video));
+        QVERIFY(replay.firstRecordOffset() > 0);
+        replay.slot_startTime(0, false);
+        replay.slot_startTime(1, false);
+        QCOMPARE(replay.shownRecordSecond(), 1);
+    }
     FfmpegVideoThumbnailer thumbnailer;
     const QString jpeg = m_root->hostPath(QStringLiteral("/root/.videothumbnails/t.jpg"));
     QDir().mkpath(QFileInfo(jpeg).absolutePath());
