@@ -36,14 +36,6 @@ MpvPlayer::MpvPlayer(QObject *parent)
     connect(&m_connectTimer, &QTimer::timeout, this, &MpvPlayer::tryConnect);
     connect(m_socket, &QLocalSocket::connected, this, &MpvPlayer::onConnected);
     connect(m_socket, &QLocalSocket::readyRead, this, &MpvPlayer::onReadyRead);
-    connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            failed(QStringLiteral("mpv cannot be started: %1").arg(m_process.errorString()));
-    });
-    connect(&m_process, &QProcess::finished, this, [this] {
-        if (m_loaded)
-            failed(QStringLiteral("mpv ended while playing"));
-    });
 }
 
 MpvPlayer::~MpvPlayer()
@@ -81,8 +73,18 @@ QString MpvPlayer::chooseSocketPath(const QString &name)
 
 bool MpvPlayer::ensureChild()
 {
-    if (m_process.state() != QProcess::NotRunning)
+    if (isChildRunning())
         return true;
+    delete m_process;
+    m_process = new QProcess(this);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            failed(QStringLiteral("mpv cannot be started: %1").arg(m_process->errorString()));
+    });
+    connect(m_process, &QProcess::finished, this, [this] {
+        if (m_loaded)
+            failed(QStringLiteral("mpv ended while playing"));
+    });
     m_socket->abort();
     m_pending.clear();
     m_buffer.clear();
@@ -96,15 +98,15 @@ bool MpvPlayer::ensureChild()
     if (s_headless)
         arguments << QStringLiteral("--vo=null") << QStringLiteral("--ao=null");
     const pid_t parent = ::getpid();
-    m_process.setChildProcessModifier([parent] {
+    m_process->setChildProcessModifier([parent] {
         // The player never outlives the camera program.
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent)
             ::_exit(127);
     });
-    m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.setStandardOutputFile(QProcess::nullDevice());
-    m_process.start(s_program, arguments);
+    m_process->setProcessChannelMode(QProcess::MergedChannels);
+    m_process->setStandardOutputFile(QProcess::nullDevice());
+    m_process->start(s_program, arguments);
     m_attempts = 0;
     m_connectTimer.start(ConnectRetryMs);
     return true;
@@ -112,7 +114,7 @@ bool MpvPlayer::ensureChild()
 
 void MpvPlayer::tryConnect()
 {
-    if (m_process.state() == QProcess::NotRunning)
+    if (!isChildRunning())
         return;
     if (m_socket->state() != QLocalSocket::UnconnectedState)
         return;
@@ -176,7 +178,7 @@ void MpvPlayer::pause()
 
 void MpvPlayer::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
+    if (!isChildRunning())
         return;
     send({QStringLiteral("stop")});
 }
@@ -266,17 +268,19 @@ void MpvPlayer::failed(const QString &reason)
 void MpvPlayer::endChild()
 {
     m_connectTimer.stop();
-    if (m_process.state() != QProcess::NotRunning) {
+    if (isChildRunning()) {
         if (m_socket->state() == QLocalSocket::ConnectedState) {
             m_socket->write("{\"command\":[\"quit\"]}\n");
             m_socket->flush();
-            m_socket->waitForBytesWritten(50);
         }
-        m_process.disconnect(this);
-        if (!m_process.waitForFinished(QuitWaitMs)) {
-            m_process.kill();
-            m_process.waitForFinished(QuitWaitMs);
-        }
+        // The child is told to quit and killed if it has not after a
+        // bounded wait; it is reaped from the event loop, nobody waits.
+        QProcess *child = m_process;
+        child->disconnect(this);
+        child->setParent(nullptr);
+        QObject::connect(child, &QProcess::finished, child, &QObject::deleteLater);
+        QTimer::singleShot(QuitWaitMs, child, [child] { child->kill(); });
+        m_process = nullptr;
     }
     m_socket->abort();
     if (!m_socketPath.isEmpty())

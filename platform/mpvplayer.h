@@ -13,7 +13,7 @@ class QLocalSocket;
 // a JSON IPC socket, told to load, pause, seek and stop over it, and
 // observed for its position, length, pause and idle state. The child dies
 // with this process and is killed after a bounded wait when the player
-// goes. Without mpv the player reports the stopped state and logs why.
+// goes, without the GUI waiting for it. Without mpv the player reports the stopped state and logs why.
 class MpvPlayer : public MplayLib
 {
     Q_OBJECT
@@ -34,8 +34,8 @@ public:
     static QString program();
 
     QString socketPath() const { return m_socketPath; }
-    bool isChildRunning() const { return m_process.state() != QProcess::NotRunning; }
-    qint64 childPid() const { return m_process.processId(); }
+    bool isChildRunning() const { return m_process && m_process->state() != QProcess::NotRunning; }
+    qint64 childPid() const { return m_process ? m_process->processId() : 0; }
 
     // Where the socket goes: under the root's "/tmp" unless that path is
     // too long for a socket address, then under the host's temporary folder.
@@ -53,7 +53,7 @@ private:
     void failed(const QString &reason);
     void endChild();
 
-    QProcess m_process;
+    QProcess *m_process = nullptr;   // the running child, made per start
     QLocalSocket *m_socket;
     QTimer m_connectTimer;
     int m_attempts = 0;

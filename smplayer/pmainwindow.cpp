@@ -4,6 +4,7 @@
 #include "egraphicsview.h"
 #include "imagearea.h"
 #include "paths.h"
+#include "zvideoloadthread.h"
 #include "videotoolwidget.h"
 
 #include <QDir>
@@ -13,9 +14,6 @@
 
 #include <unistd.h>
 
-namespace {
-const QString VideoFolder = QStringLiteral("/media/mmc/videoFile/");
-}
 
 PMainWindow::PMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags | Qt::FramelessWindowHint)
@@ -24,7 +22,7 @@ PMainWindow::PMainWindow(QWidget *parent, Qt::WindowFlags flags)
     // window of its own that the player window would cover.
     if (parent)
         setWindowFlags(flags & ~Qt::WindowType_Mask);
-    QDir().mkpath(Paths::resolve(QStringLiteral("/root/.videothumbnails/")));
+    QDir().mkpath(Paths::resolve(ZVideoloadThread::thumbnailFolder()));
     setFocusPolicy(Qt::NoFocus);
     setWindowModality(Qt::WindowModal);
     setCursor(Qt::BlankCursor);
@@ -54,7 +52,7 @@ void PMainWindow::openDir()
 {
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->sacnVideoDir();
-    _loadFiles(VideoFolder);
+    _loadFiles(ZVideoloadThread::videoFolder());
 }
 
 void PMainWindow::_loadFiles(const QString &path)
@@ -135,7 +133,7 @@ void PMainWindow::toolWidgetUnSelectAllSlots()
 void PMainWindow::_run_mainwindowloadFiles()
 {
     m_reloadTimer->stop();
-    _loadFiles(VideoFolder);
+    _loadFiles(ZVideoloadThread::videoFolder());
 }
 
 void PMainWindow::wheelEvent(QWheelEvent *event)

@@ -5,6 +5,7 @@
 #include "evideographicsview.h"
 #include "messagechannel.h"
 #include "paths.h"
+#include "zvideoloadthread.h"
 #include "pmainwindow.h"
 #include "videotoolwidget.h"
 
@@ -12,9 +13,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
-namespace {
-const QString VideoFolder = QStringLiteral("/media/mmc/videoFile/");
-}
 
 Smaplayer::Smaplayer(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
@@ -46,13 +44,13 @@ void Smaplayer::CreateMplayerList(bool reload)
 {
     qWarning("\t file [%s] func [%s] line [%d] \n", __FILE__, "CreateMplayerList", __LINE__);
     ++m_listBuilds;
-    QDir().mkpath(Paths::resolve(QStringLiteral("/root/.videothumbnails/")));
+    QDir().mkpath(Paths::resolve(ZVideoloadThread::thumbnailFolder()));
     if (!reload)
         return;
     getCurrentDirFile();
     m_list->reset_mode();
     m_list->_back_delete();
-    m_list->_loadFiles(VideoFolder);
+    m_list->_loadFiles(ZVideoloadThread::videoFolder());
     ShowMplayerList();
 }
 
@@ -84,7 +82,7 @@ QString Smaplayer::GetCurrentPlayFilePath(int index)
     m_files = view ? view->getScanVideoFile() : QStringList();
     if (index < 0 || index >= m_files.size())
         return {};
-    return Paths::resolve(VideoFolder + m_files.at(index));
+    return Paths::resolve(ZVideoloadThread::videoFolder() + m_files.at(index));
 }
 
 void Smaplayer::RecvListSendItem(int index, const QString &)

@@ -1,6 +1,7 @@
 #include "videoview.h"
 
 #include "qphotoinfolabel.h"
+#include "thumbcache.h"
 #include "mixer.h"
 #include "videointerface.h"
 #include "volumeinterface.h"
@@ -29,9 +30,9 @@ VideoView::VideoView(QWidget *parent)
 
 void VideoView::loadNetVideo(const QFileInfo &file)
 {
-    QDateTime created = file.birthTime();
-    if (!created.isValid())
-        created = file.lastModified();
+    // The time the device reports as the file's creation, as the
+    // thumbnail names take it.
+    const QDateTime created = ThumbCache::fileTime(file);
     m_banner->updateInformation(file.fileName() + QLatin1Char('\n') + created.toString(QStringLiteral("yyyy/MM/dd"))
                                 + QLatin1Char('\n') + created.toString(QStringLiteral("hh:mm:ss")));
     if (!m_videoInterface) {

@@ -15,8 +15,6 @@
 #include <unistd.h>
 
 namespace {
-const QString VideoFolder = QStringLiteral("/media/mmc/videoFile/");
-const QString ThumbFolder = QStringLiteral("/root/.videothumbnails/");
 
 // The live view's wait flag belongs to the GUI thread: set it there.
 void raiseWaitFlag()
@@ -68,19 +66,19 @@ void ZVideoloadThread::setFiles(const QStringList &names)
 
 QString ZVideoloadThread::videoPath(const QString &name)
 {
-    return Paths::resolve(VideoFolder + name);
+    return Paths::resolve(videoFolder() + name);
 }
 
 QString ZVideoloadThread::thumbnailName(const QString &name)
 {
     // The device's path as the key, so a cache keeps its names under any
     // root; the time and size as every thumbnail cache takes them.
-    return ThumbCache::digestName(VideoFolder + name, QFileInfo(videoPath(name)), 0);
+    return ThumbCache::digestName(videoFolder() + name, QFileInfo(videoPath(name)), 0);
 }
 
 QString ZVideoloadThread::thumbnailPath(const QString &name)
 {
-    return Paths::resolve(ThumbFolder + thumbnailName(name) + QStringLiteral(".jpg"));
+    return Paths::resolve(thumbnailFolder() + thumbnailName(name) + QStringLiteral(".jpg"));
 }
 
 void ZVideoloadThread::run()

@@ -34,6 +34,9 @@ public:
     static QString thumbnailName(const QString &name);
     static QString thumbnailPath(const QString &name);
     static QString videoPath(const QString &name);
+    // The device's folders of the videos and of their pictures.
+    static QString videoFolder() { return QStringLiteral("/media/mmc/videoFile/"); }
+    static QString thumbnailFolder() { return QStringLiteral("/root/.videothumbnails/"); }
 
     static constexpr qint64 SmallVideoBytes = 102400;
     static const QSize &thumbnailSize();

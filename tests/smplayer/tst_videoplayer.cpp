@@ -9,6 +9,7 @@
 #include "simmixer.h"
 #include "smaplayer.h"
 #include "testroot.h"
+#include "thumbcache.h"
 #include "videointerface.h"
 #include "videoview.h"
 #include "volumeinterface.h"
@@ -205,9 +206,7 @@ void TestVideoPlayer::bannerReadsNameDateAndTime()
     addVideos(1);
     const QString path = m_player->GetCurrentPlayFilePath(0);
     m_player->RecvListSendItem(0, QString());
-    QDateTime created = QFileInfo(path).birthTime();
-    if (!created.isValid())
-        created = QFileInfo(path).lastModified();
+    const QDateTime created = ThumbCache::fileTime(QFileInfo(path));
     QCOMPARE(m_player->playback()->videoView()->banner()->information(),
              QStringLiteral("180305_0001V.mp4\n") + created.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char('\n')
                  + created.toString(QStringLiteral("hh:mm:ss")));
