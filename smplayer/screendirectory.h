@@ -60,6 +60,7 @@ public:
     // One easing step's length for a distance d at height h.
     static int easingStep(int d, int h);
     bool hasThumbnail(int index) const;
+    QImage thumbnailImage(int index) const { return hasThumbnail(index) ? m_thumbs[size_t(index)] : QImage(); }
     ZVideoloadThread *worker() const { return m_worker; }
     void fling();
     void onTap(int x, int y);

@@ -22,8 +22,10 @@
 #include "zvideoloadthread.h"
 
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QPointingDevice>
 #include <QPushButton>
+#include <QSlider>
 #include <QtTest>
 
 // The video list and player as `ostrel --simulate` has them, reached by
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void emptyFolder();
     void gridScrollDeleteAndPlay();
+    void recordingPlaysInMpv();
 
 private:
     void openPlayer();
@@ -243,6 +246,58 @@ void TestSimVideos::gridScrollDeleteAndPlay()
     m_sim.screen->refreshVideoFrame();
     QVERIFY(m_sim.screen->videoFrame().isNull());
     finger(list->bar()->exitButton());
+    QTRY_VERIFY(!player()->isVisible());
+    QVERIFY(m_sim.live->view()->isVisibled());
+}
+
+// The real sides: a recording encoder-sim made gets its picture from the
+// thumbnailer and plays in a headless mpv with its recorded measurements
+// over the frames the simulated screen takes.
+void TestSimVideos::recordingPlaysInMpv()
+{
+    VideoThumbnailer::install(nullptr);
+    ScriptedPlayer::uninstall();
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/videoFile"));
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    const QString video = folder + QStringLiteral("/181215_0001V.mp4");
+    QProcess encoder;
+    encoder.start(QStringLiteral(ENCODER_SIM_BINARY), {QStringLiteral("--make-recording"), video, QStringLiteral("8")});
+    QVERIFY(encoder.waitForFinished(60000));
+    QCOMPARE(encoder.exitCode(), 0);
+
+    openPlayer();
+    ScreenDirectory *grid = player()->list()->area()->screen();
+    QCOMPARE(grid->files, QStringList{QStringLiteral("181215_0001V.mp4")});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ZVideoloadThread::thumbnailPath(grid->files.at(0))), 20000);
+    QTRY_VERIFY(!grid->worker()->isRunning());
+    player()->list()->area()->repaint();
+    QVERIFY(grid->hasThumbnail(0));
+    QCOMPARE(grid->thumbnailImage(0).size(), QSize(72, 54));
+    save("videos_recording_grid.png");
+
+    fingerAt(player(), QPoint(40, 30));
+    EVideoGraphicsView *playback = player()->playback();
+    QTRY_VERIFY(playback->isVisible());
+    QVERIFY(playback->firstRecordOffset() > 0);
+    VideoInterface *transport = playback->videoView()->transport();
+    fingerInPlayback(transport->playButton());
+    QTRY_VERIFY_WITH_TIMEOUT(transport->length() == 8, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(transport->shownSecond() >= 1, 10000);
+    QVERIFY(playback->shownRecordSecond() >= 0);
+    // The slider moved on: the overlay shows that second's record at once.
+    transport->slider()->setSliderDown(true);
+    transport->slider()->setSliderPosition(6);
+    transport->slider()->setSliderDown(false);
+    QCOMPARE(playback->shownRecordSecond(), 6);
+    m_sim.screen->refreshVideoFrame();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_sim.screen->videoFrame().isNull(), 10000);
+    save("videos_recording_playback.png");
+
+    // To its end: the transport and the overlay go back to idle.
+    QTRY_VERIFY_WITH_TIMEOUT(!transport->isStarted(), 15000);
+    QCOMPARE(playback->shownRecordSecond(), -1);
+    fingerInPlayback(transport->exitButton());
     QTRY_VERIFY(!player()->isVisible());
     QVERIFY(m_sim.live->view()->isVisibled());
 }
