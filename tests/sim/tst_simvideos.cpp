@@ -226,7 +226,16 @@ void TestSimVideos::gridScrollDeleteAndPlay()
     // The simulated screen shows the player's picture at its position.
     m_sim.screen->refreshVideoFrame();
     QTRY_VERIFY(!m_sim.screen->videoFrame().isNull());
-    QVERIFY(m_thumbnailer->frames.contains(3));
+    QCOMPARE(m_thumbnailer->framesSoFar(), QList<int>{3});
+    // The same position is not decoded again; a new one is.
+    m_sim.screen->refreshVideoFrame();
+    QCOMPARE(m_thumbnailer->framesSoFar(), QList<int>{3});
+    scripted->position(4);
+    m_sim.screen->refreshVideoFrame();
+    QTRY_COMPARE(m_thumbnailer->framesSoFar(), (QList<int>{3, 4}));
+    scripted->position(3);
+    m_sim.screen->refreshVideoFrame();
+    QTRY_COMPARE(m_thumbnailer->framesSoFar().size(), 3);
     save("videos_playback.png");
 
     // The volume button shows the slider; a touch beside hides both.

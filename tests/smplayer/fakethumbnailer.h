@@ -46,6 +46,11 @@ public:
         p.drawEllipse(centre, size.height() / 3.0, size.height() / 3.0);
         return image;
     }
+    QList<int> framesSoFar()
+    {
+        QMutexLocker locker(&mutex);
+        return frames;
+    }
     QStringList madeSoFar()
     {
         QMutexLocker locker(&mutex);
