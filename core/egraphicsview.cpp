@@ -36,6 +36,8 @@
 
 #include <QApplication>
 #include <QDir>
+
+#include <limits>
 #include <QMouseEvent>
 #include <QEvent>
 #include <QFileInfo>
@@ -1066,12 +1068,14 @@ qint64 EGraphicsView::getSDCardInfo()
 }
 
 namespace {
-// The leading decimal digits of a part of a name; none gives 0.
-int leadingNumber(const QString &name, int from, int length)
+// The leading decimal digits of a part of a name; none gives 0. A run
+// longer than a 64-bit key holds saturates instead of wrapping.
+qint64 leadingNumber(const QString &name, int from, int length)
 {
-    int value = 0;
+    qint64 value = 0;
     for (int i = from; i < qMin(int(name.size()), from + length) && name.at(i).isDigit(); ++i)
-        value = value * 10 + name.at(i).digitValue();
+        value = value > (std::numeric_limits<qint64>::max() - 9) / 10 ? std::numeric_limits<qint64>::max()
+                                                                       : value * 10 + name.at(i).digitValue();
     return value;
 }
 } // namespace
@@ -1080,14 +1084,15 @@ void EGraphicsView::sortVideoNames(QStringList *names)
 {
     struct Keyed
     {
-        int date;
-        int number;
+        qint64 date;
+        qint64 number;
         QString name;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(size_t(names->size()));
     for (const QString &name : std::as_const(*names))
-        keyed.push_back({leadingNumber(name, 0, 6), leadingNumber(name, 7, 4), name});
+        // The number is the whole digit run: 10000 follows 9999.
+        keyed.push_back({leadingNumber(name, 0, 6), leadingNumber(name, 7, int(name.size())), name});
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
         return a.date != b.date ? a.date > b.date : a.number > b.number;
     });

@@ -32,6 +32,8 @@ declare -A left_out=(
   [tst_simphotobrowser]="takes a photo through the build's own encoder-sim (see tst_simsetup)"
   [tst_simircore]="asks the build's own encoder-sim for its version (see tst_simsetup)"
   [tst_startup]="restarts and faults the build's own child programs (see tst_childprocess)"
+  [tst_mpvplayer]="plays through an mpv child and records through the build's own encoder-sim (see tst_simsetup)"
+  [tst_simvideos]="runs the simulator with the build's own encoder-sim (see tst_simsetup)"
 )
 
 mapfile -t all < <(ctest --test-dir "$build_dir" -N | sed -n 's/^ *Test *#[0-9]*: //p')

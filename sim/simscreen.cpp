@@ -1,10 +1,15 @@
 #include "simscreen.h"
 
 #include <QApplication>
+#include <QGraphicsView>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QThread>
 #include <QTimer>
+
+#include "mplaylib.h"
+#include "videothumbnailer.h"
 
 SimScreen::SimScreen(QWidget *parent)
     : QWidget(parent)
@@ -25,6 +30,55 @@ SimScreen::SimScreen(QWidget *parent)
     setProperty("ostrelBoardLayer", true);
     connect(encoderPoll, &QTimer::timeout, this, &SimScreen::refreshEncoderState);
     encoderPoll->start(EncoderPollMs);
+    auto *videoPoll = new QTimer(this);
+    connect(videoPoll, &QTimer::timeout, this, &SimScreen::refreshVideoFrame);
+    videoPoll->start(VideoFramePollMs);
+}
+
+void SimScreen::refreshVideoFrame()
+{
+    const MplayLib *player = MplayLib::active();
+    const bool playing = player && !player->playingFile().isEmpty()
+                         && (player->state() == MplayLib::stPlaying || player->state() == MplayLib::stPaused);
+    if (!playing) {
+        m_frameKey.clear();
+        if (!m_videoFrame.isNull())
+            setVideoFrame(QImage());
+        return;
+    }
+    const QString file = player->playingFile();
+    const int second = player->position();
+    const QString key = file + QLatin1Char('@') + QString::number(second);
+    // One decode at a time, and none for a frame already shown.
+    if (key == m_frameKey || m_frameThread)
+        return;
+    m_frameKey = key;
+    QPointer<SimScreen> self(this);
+    m_frameThread = QThread::create([self, file, second] {
+        const QImage frame = VideoThumbnailer::instance()->frameAt(file, second, QSize(Width, Height));
+        QMetaObject::invokeMethod(qApp, [self, frame] {
+            if (self && !frame.isNull() && !self->m_frameKey.isEmpty())
+                self->setVideoFrame(frame);
+        }, Qt::QueuedConnection);
+    });
+    connect(m_frameThread, &QThread::finished, this, [this] {
+        m_frameThread->deleteLater();
+        m_frameThread = nullptr;
+    });
+    m_frameThread->start();
+}
+
+void SimScreen::setVideoFrame(const QImage &frame)
+{
+    m_videoFrame = frame;
+    // The player's picture lies right under the playback screen's own
+    // items, above every other window, as the camera's video layer shows
+    // through the playback screen alone.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *surface = qobject_cast<QGraphicsView *>(window);
+        if (surface && surface->property("ostrelVideoSurface").toBool())
+            surface->setBackgroundBrush(frame.isNull() ? QBrush() : QBrush(frame));
+    }
 }
 
 void SimScreen::refreshEncoderState()
@@ -56,6 +110,10 @@ bool SimScreen::eventFilter(QObject *watched, QEvent *event)
 
 SimScreen::~SimScreen()
 {
+    if (m_frameThread) {
+        m_frameThread->wait();
+        delete m_frameThread;
+    }
     m_frames.remove();
     if (m_overlay && m_overlay->parent() == this)
         m_overlay->setParent(nullptr);

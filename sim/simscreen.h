@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QThread;
+
 // The simulated 320x240 display: paints what the board would put on its
 // video layer, with the application's transparent overlay on top.
 class SimScreen : public QWidget
@@ -60,6 +62,15 @@ public:
     EncoderState encoderState() const { return m_encoder; }
     void refreshEncoderState();
 
+    // While a video plays, the window marked "ostrelVideoSurface" (the
+    // playback screen) shows the player's picture under its items: a
+    // frame the thumbnailer takes at the player's position, at most twice
+    // a second (the camera plays on its hardware layer instead).
+    enum { VideoFramePollMs = 500 };
+    void refreshVideoFrame();
+    void setVideoFrame(const QImage &frame);
+    QImage videoFrame() const { return m_videoFrame; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,4 +88,7 @@ private:
     int m_backlight = 0;
     bool m_panelOn = true;
     EncoderState m_encoder;
+    QImage m_videoFrame;
+    QString m_frameKey;
+    QThread *m_frameThread = nullptr;
 };

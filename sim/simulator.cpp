@@ -1,4 +1,6 @@
 #include "simulator.h"
+#include "simstockpictures.h"
+#include "mpvplayer.h"
 
 #include "simaudiodevice.h"
 #include "simcardslot.h"
@@ -80,6 +82,11 @@ bool Simulator::start(const QString &rootDir)
     m_frameTimer.start(FrameIntervalMs);
     m_encoder = std::make_unique<SimEncoder>();
     m_encoder->start(m_root);
+    // The player's picture reaches the simulated screen through the
+    // thumbnailer: mpv itself shows and sounds nothing.
+    MpvPlayer::setHeadless(true);
+    if (!SimStockPictures::install())
+        qWarning("simulator: the video list's stock pictures cannot be written");
     m_cardSlot = std::make_unique<SimCardSlot>();
     if (!m_cardSlot->open())
         qWarning("simulator: the card slot's devices cannot be made");

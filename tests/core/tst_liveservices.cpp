@@ -154,14 +154,17 @@ void TestLiveServices::videoOrder()
     b.view->sacnVideoDir();
     QVERIFY(QDir(folder).exists());
     QCOMPARE(b.view->getScanVideoFileSize(), 0);
-    for (const char *name : {"181214_0002V.mp4", "notes.txt", "181214_0010V.mp4", "clip.MP4", "190101_0001V.mp4", "181214_0002X.mp4"}) {
+    for (const char *name : {"181214_0002V.mp4", "notes.txt", "181214_0010V.mp4", "clip.MP4", "190101_0001V.mp4",
+                             "181214_0002X.mp4", "181214_9999V.mp4", "181214_10000V.mp4"}) {
         QFile file(folder + QLatin1Char('/') + QLatin1String(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     b.view->sacnVideoDir();
     // Stable: the two 181214_0002 names keep their name order; a name
-    // without a date comes last.
-    const QStringList expected{QStringLiteral("190101_0001V.mp4"), QStringLiteral("181214_0010V.mp4"),
+    // without a date comes last; the number is its whole digit run, so
+    // 10000 comes before 9999.
+    const QStringList expected{QStringLiteral("190101_0001V.mp4"), QStringLiteral("181214_10000V.mp4"),
+                               QStringLiteral("181214_9999V.mp4"), QStringLiteral("181214_0010V.mp4"),
                                QStringLiteral("181214_0002V.mp4"), QStringLiteral("181214_0002X.mp4"),
                                QStringLiteral("clip.MP4")};
     QCOMPARE(b.view->getScanVideoFile(), expected);

@@ -14,6 +14,7 @@ target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)
 # Qt Network adds a define the shared precompiled header was not built with.
 set_target_properties(tst_simlaunch PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
 add_dependencies(tst_simcapture encoder-sim)
+add_dependencies(tst_simvideos encoder-sim)
 # Starts the build's encoder-sim and decodes its recordings with the system's
 # video libraries (only this test links them).
 add_dependencies(tst_encodervideo encoder-sim)
@@ -24,3 +25,4 @@ endif()
 add_dependencies(tst_simphotobrowser encoder-sim)
 # encoder-sim answers the service window's version request.
 add_dependencies(tst_simircore encoder-sim)
+target_compile_definitions(tst_simvideos PRIVATE ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")

@@ -1,0 +1,229 @@
+#include "evideographicsview.h"
+
+#include "ephotosgraphicsview.h"
+#include "photolayout.h"
+#include "videoview.h"
+
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QKeyEvent>
+#include <QtEndian>
+
+#include <unistd.h>
+
+int EVideoGraphicsView::s_timeStampEnable = 0;
+qint64 EVideoGraphicsView::s_position = 0;
+
+EVideoGraphicsView::EVideoGraphicsView(QWidget *parent)
+    : QGraphicsView(parent)
+    , m_videoView(new VideoView)
+    , m_record(RecordSize, '\0')
+{
+    setFixedSize(320, 240);
+    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    // The simulated screen paints the playing video in here.
+    setProperty("ostrelVideoSurface", true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    auto *scene = new QGraphicsScene(QRectF(0, 0, 320, 240), this);
+    scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    setScene(scene);
+    scene->addWidget(m_videoView);
+    m_replay = new EPhotosGraphicsView(this);
+    connect(m_videoView, &VideoView::signal_startTime, this, &EVideoGraphicsView::slot_startTime);
+    connect(m_videoView, &VideoView::signal_stopPlay, this, &EVideoGraphicsView::slot_stopPlay);
+}
+
+EVideoGraphicsView::~EVideoGraphicsView()
+{
+    // The player widget goes with the scene, after this object: nothing
+    // it reports may reach the replay any more.
+    m_videoView->disconnect(this);
+    m_videoView->mplayProcessClose();
+    closeVideoFile();
+    delete m_replay;
+    m_replay = nullptr;
+}
+
+qint64 EVideoGraphicsView::stride()
+{
+    return s_timeStampEnable ? RecordSize : FramedStride;
+}
+
+int EVideoGraphicsView::storedSecond(const QByteArray &record)
+{
+    return qFromLittleEndian<quint16>(record.constData() + StoredSecondOffset);
+}
+
+void EVideoGraphicsView::loadNetVideo(const QFileInfo &file)
+{
+    // Nothing of the previous video may stand over this one.
+    closeAllObjects();
+    m_lastSecond = -1;
+    m_videoView->loadNetVideo(file);
+    m_path = file.absoluteFilePath();
+    m_firstRecord = readFileHeaderFromFile(m_path);
+    s_position = m_firstRecord;
+}
+
+qint64 EVideoGraphicsView::readFileHeaderFromFile(const QString &path)
+{
+    closeVideoFile();
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly))
+        return -1;
+    qWarning("=============open video file:%d==========", m_file.handle());
+    m_fileLength = m_file.size();
+    QByteArray tail;
+    if (m_fileLength >= PhotoLayout::LengthSize && m_file.seek(m_fileLength - PhotoLayout::LengthSize))
+        tail = m_file.read(PhotoLayout::LengthSize);
+    const qint64 n = tail.size() == PhotoLayout::LengthSize ? qint64(qFromLittleEndian<quint32>(tail.constData())) : -1;
+    QByteArray header;
+    if (n >= 0 && n < m_fileLength && m_file.seek(n))
+        header = m_file.read(PhotoLayout::HeaderSize);
+    if (header.size() < PhotoLayout::HeaderSize) {
+        closeVideoFile();
+        ::sync();
+        return -1;
+    }
+    s_timeStampEnable = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderStampOffset);
+    m_imageMode = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderModeOffset);
+    if (!EPhotosGraphicsView::acceptsImageMode(m_imageMode)) {
+        closeVideoFile();
+        ::sync();
+        return -1;
+    }
+    return n + PhotoLayout::TrailerRoom;
+}
+
+bool EVideoGraphicsView::readRecordAt(qint64 offset)
+{
+    m_record.fill('\0');
+    if (!m_file.isOpen() || offset < 0 || !m_file.seek(offset))
+        return false;
+    ++m_reads;
+    const QByteArray bytes = m_file.read(RecordSize);
+    m_record.replace(0, bytes.size(), bytes);
+    return true;
+}
+
+void EVideoGraphicsView::slot_startTime(int second, bool seek)
+{
+    if (m_firstRecord < 0 || !m_file.isOpen())
+        return;
+    if (!seek) {
+        if (second == m_lastSecond)
+            return;
+        m_lastSecond = second;
+        if (second == 0)
+            s_position = m_firstRecord;
+        readIRDataFromFile(s_position, second);
+        return;
+    }
+    const qint64 s = stride();
+    qint64 offset = m_firstRecord + qint64(second) * s;
+    while (offset >= m_fileLength - 10 && second > 0) {
+        --second;
+        offset -= s;
+    }
+    if (offset >= m_fileLength - 10 || !readRecordAt(offset))
+        return;
+    if (storedSecond(m_record) == second || second == 0) {
+        s_position = offset;
+        analysisIRData(m_record, second);
+        return;
+    }
+    s_position = m_firstRecord + qint64(second - 1) * s;
+    readIRDataFromFile(s_position, second - 1);
+}
+
+void EVideoGraphicsView::readIRDataFromFile(qint64 offset, int second)
+{
+    if (offset >= m_fileLength - 4)
+        return;
+    qWarning("=================Line:%d, offset:%lld second:%d", __LINE__, offset, second);
+    if (readRecordAt(offset))
+        analysisIRData(m_record, second);
+}
+
+void EVideoGraphicsView::analysisIRData(const QByteArray &record, int second)
+{
+    if (record.constData() != m_record.constData())
+        m_record = record.left(RecordSize).leftJustified(RecordSize, '\0');
+    int stored = storedSecond(m_record);
+    qWarning("current second:%d ad second:%d", second, stored);
+    const qint64 s = stride();
+    if (stored == 0 || stored == second) {
+        s_position += s;
+    } else if (stored < second) {
+        // The data is behind the picture: skip forward to this second.
+        for (;;) {
+            s_position += s;
+            if (s_position >= m_fileLength - 4 || !readRecordAt(s_position))
+                return;
+            stored = storedSecond(m_record);
+            if (stored == second) {
+                s_position += s;
+                break;
+            }
+            if (stored > second)
+                break;
+        }
+    }
+    draw(m_record);
+}
+
+void EVideoGraphicsView::draw(const QByteArray &record)
+{
+    m_shownRecordSecond = storedSecond(record);
+    m_replay->setStoredImageMode(m_imageMode);
+    m_replay->analysisIRData(record);
+}
+
+void EVideoGraphicsView::slot_stopPlay()
+{
+    closeAllObjects();
+}
+
+void EVideoGraphicsView::closeAllObjects()
+{
+    m_shownRecordSecond = -1;
+    if (m_replay)
+        m_replay->close();
+}
+
+void EVideoGraphicsView::closeVideoFile()
+{
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+void EVideoGraphicsView::releaseMplayer()
+{
+    if (m_videoView)
+        m_videoView->mplayProcessClose();
+    QWidget::close();
+}
+
+void EVideoGraphicsView::keyPressEvent(QKeyEvent *event)
+{
+    if (m_videoView)
+        m_videoView->defaultkeyPressEvent(event);
+    if (event->key() == Qt::Key_Escape) {
+        QWidget::close();
+        Q_EMIT listPlayerSignal();
+    }
+}
+
+void EVideoGraphicsView::closeEvent(QCloseEvent *event)
+{
+    qWarning("=============close video file:%d==========", m_file.isOpen() ? m_file.handle() : -1);
+    closeVideoFile();
+    closeAllObjects();
+    QGraphicsView::closeEvent(event);
+    ::sync();
+}

@@ -1,0 +1,8 @@
+#include "screenbase.h"
+
+ScreenBase::ScreenBase(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ScreenBase::~ScreenBase() = default;

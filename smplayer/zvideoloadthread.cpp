@@ -1,0 +1,150 @@
+#include "zvideoloadthread.h"
+
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "paths.h"
+#include "thumbcache.h"
+#include "videothumbnailer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QPointer>
+#include <QSize>
+
+#include <unistd.h>
+
+namespace {
+
+// The live view's wait flag belongs to the GUI thread: set it there.
+void raiseWaitFlag()
+{
+    QPointer<EGraphicsView> view = EGlobal::getGraphicsView();
+    if (!view)
+        return;
+    QMetaObject::invokeMethod(view, [view] {
+        if (view)
+            view->setWaitIrAdmode(true);
+    }, Qt::QueuedConnection);
+}
+} // namespace
+
+ZVideoloadThread::ZVideoloadThread(QObject *parent)
+    : QThread(parent)
+{
+}
+
+ZVideoloadThread::~ZVideoloadThread()
+{
+    Idle(true);
+    wait();
+}
+
+const QSize &ZVideoloadThread::thumbnailSize()
+{
+    static const QSize size(72, 54);
+    return size;
+}
+
+void ZVideoloadThread::Idle(bool stop)
+{
+    QMutexLocker locker(&m_lock);
+    m_stop = stop;
+}
+
+bool ZVideoloadThread::isIdle()
+{
+    QMutexLocker locker(&m_lock);
+    return m_stop;
+}
+
+void ZVideoloadThread::setFiles(const QStringList &names)
+{
+    QMutexLocker locker(&m_lock);
+    m_files = names;
+}
+
+QString ZVideoloadThread::videoPath(const QString &name)
+{
+    return Paths::resolve(videoFolder() + name);
+}
+
+QString ZVideoloadThread::thumbnailName(const QString &name)
+{
+    // The device's path as the key, so a cache keeps its names under any
+    // root; the time and size as every thumbnail cache takes them.
+    return ThumbCache::digestName(videoFolder() + name, QFileInfo(videoPath(name)), 0);
+}
+
+QString ZVideoloadThread::thumbnailPath(const QString &name)
+{
+    return Paths::resolve(thumbnailFolder() + thumbnailName(name) + QStringLiteral(".jpg"));
+}
+
+void ZVideoloadThread::run()
+{
+    QStringList files;
+    {
+        QMutexLocker locker(&m_lock);
+        files = m_files;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        if (isIdle())
+            return;
+        if (LoadImage(files.at(i), i))
+            ::sync();
+    }
+}
+
+bool ZVideoloadThread::LoadImage(const QString &name, int index)
+{
+    const QString thumb = thumbnailPath(name);
+    if (QFile::exists(thumb))
+        return false;
+    raiseWaitFlag();
+    const QString video = videoPath(name);
+    if (!QFileInfo(video).isFile())
+        return false;
+    if (checkVideoError(video) != 0)
+        QFile::copy(Paths::resolve(QStringLiteral("/root/nullimage_err.jpg")), thumb);
+    else if (QFileInfo(video).size() <= SmallVideoBytes)
+        QFile::copy(Paths::resolve(QStringLiteral("/root/nullimage.jpg")), thumb);
+    else
+        VideoThumbnailer::instance()->makeThumbnail(video, thumb, thumbnailSize());
+    qWarning("video thumbnail %d: %s", index, qPrintable(name));
+    Q_EMIT sendthumbimage(index);
+    return true;
+}
+
+qint64 ZVideoloadThread::get_file_size(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() ? info.size() : -1;
+}
+
+int ZVideoloadThread::checkVideoError(const QString &path)
+{
+    const qint64 size = get_file_size(path);
+    QFile file(path);
+    if (size < 0 || !file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray head = file.read(64);
+    bool ok = head.size() >= 8
+              && (head.startsWith(QByteArray("\x00\x00\x00\x1c", 4)) || head.mid(4, 4) == QByteArrayLiteral("ftyp"));
+    // The final u32 is the offset of the appended data: it must leave room
+    // for the eight bytes the video data ends with, and lie inside the file.
+    qint64 p = -1;
+    if (ok && size >= 12 && file.seek(size - 4)) {
+        const QByteArray tail = file.read(4);
+        if (tail.size() == 4)
+            p = qint64(quint8(tail[0])) | qint64(quint8(tail[1])) << 8 | qint64(quint8(tail[2])) << 16
+                | qint64(quint8(tail[3])) << 24;
+    }
+    ok = ok && p >= 8 && p <= size - 4 && file.seek(p - 8);
+    if (ok) {
+        const QByteArray end = file.read(8);
+        ok = end.size() == 8 && (end.startsWith("f52.") || end.mid(4, 4) == QByteArrayLiteral("31.0"));
+    }
+    file.close();
+    return ok ? 0 : -1;
+}

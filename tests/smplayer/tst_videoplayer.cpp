@@ -1,0 +1,261 @@
+#include "boardview.h"
+#include "evideographicsview.h"
+#include "fakethumbnailer.h"
+#include "messagechannel.h"
+#include "paths.h"
+#include "pmainwindow.h"
+#include "qphotoinfolabel.h"
+#include "scriptedplayer.h"
+#include "simmixer.h"
+#include "smaplayer.h"
+#include "testroot.h"
+#include "thumbcache.h"
+#include "videointerface.h"
+#include "videoview.h"
+#include "volumeinterface.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+// The player window: which file a list position plays, the player widget's
+// transport, volume and banner, and the messages that leave playback.
+class TestVideoPlayer : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void pathOfAListPosition_data();
+    void pathOfAListPosition();
+    void vanishedFilePlaysNothing();
+    void playingBuildsTheTransport();
+    void touchesShowAndHideTheTransport();
+    void volumeButtonAndHideTimer();
+    void mixerLevels_data();
+    void mixerLevels();
+    void bannerReadsNameDateAndTime();
+    void listMessageEndsPlaybackAndTheNextFileStartsAfresh();
+    void exitMessageLeavesTheWindow();
+    void escapeShowsTheListAgain();
+
+private:
+    void addVideos(int count);
+    std::unique_ptr<TestRoot> m_root;
+    std::unique_ptr<BoardView> m_board;
+    std::unique_ptr<Smaplayer> m_player;
+};
+
+void TestVideoPlayer::init()
+{
+    m_root = std::make_unique<TestRoot>();
+    VideoThumbnailer::install(new FakeThumbnailer);
+    ScriptedPlayer::install();
+    SimMixer::install();
+    m_board = std::make_unique<BoardView>();
+    m_player = std::make_unique<Smaplayer>();
+    m_player->show();
+}
+
+void TestVideoPlayer::cleanup()
+{
+    m_player.reset();
+    m_board.reset();
+    SimMixer::uninstall();
+    ScriptedPlayer::uninstall();
+    VideoThumbnailer::install(nullptr);
+    m_root.reset();
+}
+
+void TestVideoPlayer::addVideos(int count)
+{
+    for (int i = 1; i <= count; ++i)
+        QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/videoFile/180305_%1V.mp4").arg(i, 4, 10, QLatin1Char('0')),
+                                  QByteArray(100, 'v')));
+    m_player->CreateMplayerList(true);
+}
+
+void TestVideoPlayer::pathOfAListPosition_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty folder") << 0 << 0 << QString();
+    QTest::newRow("first, newest") << 3 << 0 << "180305_0003V.mp4";
+    QTest::newRow("last") << 3 << 2 << "180305_0001V.mp4";
+    QTest::newRow("one past the end") << 3 << 3 << QString();
+    QTest::newRow("negative") << 3 << -1 << QString();
+}
+
+void TestVideoPlayer::pathOfAListPosition()
+{
+    QFETCH(int, count);
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    addVideos(count);
+    const QString path = m_player->GetCurrentPlayFilePath(index);
+    QCOMPARE(path, name.isEmpty() ? QString() : Paths::resolve(QStringLiteral("/media/mmc/videoFile/") + name));
+    m_player->RecvListSendItem(index, QString());
+    QCOMPARE(m_player->playback()->isVisible(), !name.isEmpty());
+}
+
+void TestVideoPlayer::vanishedFilePlaysNothing()
+{
+    addVideos(2);
+    QVERIFY(QFile::remove(m_player->GetCurrentPlayFilePath(0)));
+    m_player->RecvListSendItem(0, QString());
+    QVERIFY(!m_player->playback()->isVisible());
+    QVERIFY(m_player->list()->isVisible());
+}
+
+void TestVideoPlayer::playingBuildsTheTransport()
+{
+    QVERIFY(m_root->writeFile(SimMixer::file(), QByteArray::number(60 + 256 * 40)));
+    addVideos(2);
+    m_player->RecvListSendItem(1, QString());
+    VideoView *view = m_player->playback()->videoView();
+    VideoInterface *transport = view->transport();
+    QVERIFY(transport);
+    QCOMPARE(transport->geometry(), QRect(20, 145, 280, 75));
+    QVERIFY(transport->isVisibleTo(view));
+    QCOMPARE(transport->videoFn(), m_player->GetCurrentPlayFilePath(1));
+    QVERIFY(view->volumeSlider());
+    QCOMPARE(view->volumeSlider()->pos(), QPoint(230, 25));
+    QVERIFY(!view->volumeSlider()->isVisibleTo(view));
+    QCOMPARE(view->volumeSlider()->getVolume(), 50);
+    // Play waits for the user; the play key starts it.
+    QVERIFY(ScriptedPlayer::last()->calls.isEmpty());
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_I, Qt::NoModifier);
+    QApplication::sendEvent(m_player->playback(), &key);
+    QCOMPARE(ScriptedPlayer::last()->calls, QStringList{QStringLiteral("play ") + transport->videoFn()});
+}
+
+void TestVideoPlayer::touchesShowAndHideTheTransport()
+{
+    addVideos(1);
+    m_player->RecvListSendItem(0, QString());
+    VideoView *view = m_player->playback()->videoView();
+    QCOMPARE(view->isVideoInterface(11, 131), true);
+    QCOMPARE(view->isVideoInterface(309, 229), true);
+    QCOMPARE(view->isVideoInterface(10, 131), false);
+    QCOMPARE(view->isVideoInterface(11, 130), false);
+    QTest::mouseClick(view->transport()->volumeButton(), Qt::LeftButton);
+    QVERIFY(view->volumeSlider()->isVisibleTo(view));
+    // Beside the transport: both go.
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 60));
+    QVERIFY(!view->transport()->isVisibleTo(view));
+    QVERIFY(!view->volumeSlider()->isVisibleTo(view));
+    // Anywhere: the transport comes back, the volume stays hidden.
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 60));
+    QVERIFY(view->transport()->isVisibleTo(view));
+    QVERIFY(!view->volumeSlider()->isVisibleTo(view));
+}
+
+void TestVideoPlayer::volumeButtonAndHideTimer()
+{
+    addVideos(1);
+    m_player->RecvListSendItem(0, QString());
+    VideoView *view = m_player->playback()->videoView();
+    QPushButton *volume = view->transport()->volumeButton();
+    QTest::mouseClick(volume, Qt::LeftButton);
+    QVERIFY(view->volumeSlider()->isVisibleTo(view));
+    QVERIFY(!view->volumeTimer()->isActive());   // showing starts no timer
+    QTest::mouseClick(volume, Qt::LeftButton);
+    QVERIFY(!view->volumeSlider()->isVisibleTo(view));
+    QTest::mouseClick(volume, Qt::LeftButton);
+    // A drag sets the mixer; letting go hides the slider 3 s later.
+    VolumeInterface *slider = view->volumeSlider();
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(20, 60));
+    QTest::mouseMove(slider, QPoint(20, 30));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(20, 30));
+    const int level = VolumeInterface::levelAt(30);
+    QCOMPARE(SimMixer::storedValue(), level + 256 * level);
+    QVERIFY(view->volumeTimer()->isActive());
+    QCOMPARE(view->volumeTimer()->interval(), 3000);
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(20, 30));
+    QVERIFY(!view->volumeTimer()->isActive());   // touched again: held
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(20, 30));
+    view->Soundtimer_SLots();
+    QVERIFY(!view->volumeSlider()->isVisibleTo(view));
+}
+
+void TestVideoPlayer::mixerLevels_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("result");
+    QTest::newRow("150") << 150 << 100;
+    QTest::newRow("-5") << -5 << 0;
+    QTest::newRow("42") << 42 << 42;
+}
+
+void TestVideoPlayer::mixerLevels()
+{
+    QFETCH(int, level);
+    QFETCH(int, result);
+    QCOMPARE(VideoView::set_volume(level), result);
+    QCOMPARE(SimMixer::storedValue(), result + 256 * result);
+    QCOMPARE(VideoView::get_volume(), result);
+    SimMixer::install({true, false});
+    QCOMPARE(VideoView::get_volume(), -1);
+    QCOMPARE(VideoView::set_volume(level), -1);
+}
+
+void TestVideoPlayer::bannerReadsNameDateAndTime()
+{
+    addVideos(1);
+    const QString path = m_player->GetCurrentPlayFilePath(0);
+    m_player->RecvListSendItem(0, QString());
+    const QDateTime created = ThumbCache::fileTime(QFileInfo(path));
+    QCOMPARE(m_player->playback()->videoView()->banner()->information(),
+             QStringLiteral("180305_0001V.mp4\n") + created.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char('\n')
+                 + created.toString(QStringLiteral("hh:mm:ss")));
+    QCOMPARE(m_player->playback()->videoView()->banner()->geometry(), QRect(195, 0, 120, 45));
+}
+
+void TestVideoPlayer::listMessageEndsPlaybackAndTheNextFileStartsAfresh()
+{
+    addVideos(2);
+    m_player->RecvListSendItem(0, QString());
+    QVERIFY(m_player->playback()->isVisible());
+    QPointer<VideoInterface> first = m_player->playback()->videoView()->transport();
+    QTest::mouseClick(first->playButton(), Qt::LeftButton);
+    ScriptedPlayer *player = ScriptedPlayer::last();
+    QTest::mouseClick(first->listButton(), Qt::LeftButton);
+    QTRY_VERIFY(!m_player->playback()->isVisible());
+    QVERIFY(!first);                                    // the transport went
+    QVERIFY(m_player->list()->isVisible());
+    Q_UNUSED(player);
+    m_player->RecvListSendItem(1, QString());
+    VideoInterface *second = m_player->playback()->videoView()->transport();
+    QVERIFY(second);
+    QCOMPARE(second->geometry(), QRect(20, 145, 280, 75));
+    QVERIFY(m_player->playback()->videoView()->volumeSlider());
+}
+
+void TestVideoPlayer::exitMessageLeavesTheWindow()
+{
+    MessageChannel menu(QStringLiteral("emaininterface"));
+    QSignalSpy received(&menu, &MessageChannel::received);
+    addVideos(1);
+    m_player->RecvListSendItem(0, QString());
+    QTest::mouseClick(m_player->playback()->videoView()->transport()->exitButton(), Qt::LeftButton);
+    QTRY_COMPARE(received.size(), 1);
+    QCOMPARE(received.at(0).at(0).toString(), QStringLiteral("playexit"));
+    QVERIFY(!m_player->playback()->isVisible());
+    QVERIFY(!m_player->playback()->videoView()->transport());
+}
+
+void TestVideoPlayer::escapeShowsTheListAgain()
+{
+    addVideos(1);
+    m_player->RecvListSendItem(0, QString());
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(m_player->playback(), &key);
+    QVERIFY(!m_player->playback()->isVisible());
+    QVERIFY(m_player->list()->isVisible());
+    QVERIFY(!m_player->playback()->videoView()->transport());
+}
+
+QTEST_MAIN(TestVideoPlayer)
+#include "tst_videoplayer.moc"
