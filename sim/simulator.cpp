@@ -68,6 +68,14 @@ bool Simulator::start(const QString &rootDir)
     m_rtc = std::make_shared<SimRtc>(QStringLiteral("/tmp/rtc-record"));
     SimRtc::install(m_rtc);
     m_core = std::make_unique<SimCore>();
+    // The external shutter takes a background that brings the middle of the
+    // picture to mid-scale within a few frames; the internal one undoes it.
+    m_core->setCommandHook([board = m_board](uint8_t code) {
+        if (code == OutsideShutterCode)
+            board->correctBackground(BackgroundAD, BackgroundFrames);
+        else if (code == InsideShutterCode || code == InsideShutterNoVskCode)
+            board->clearBackgroundCorrection();
+    });
     linkCore();
 
     connect(&m_frameTimer, &QTimer::timeout, this, &Simulator::nextFrame);

@@ -5,6 +5,7 @@
 #include "correctionbins.h"
 #include "eareawidget.h"
 #include "eglobal.h"
+#include "einterfaceitem.h"
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "einttimeitem.h"
@@ -180,7 +181,7 @@ void TestCalibration::pageDispatch_data()
     QTest::addColumn<int>("type");
     QTest::newRow("Calib") << "Calib" << 1;
     QTest::newRow("Modify") << "Modify" << 2;
-    QTest::newRow("P/N") << "P/N" << 4;
+    QTest::newRow("P/N") << "PN" << 4;
     QTest::newRow("Mix") << "Mix" << 5;
     QTest::newRow("Settings") << "Settings" << 6;
 }
@@ -238,7 +239,7 @@ void TestCalibration::coreWindowHidesTheOverlay()
     CalibView c;
     EGraphicsView &view = *c.view;
     view.enterCalibInterface(false);
-    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("IR Core")), Qt::LeftButton);
+    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("Update")), Qt::LeftButton);
     IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow();
     QVERIFY(window);
     QVERIFY(view.screenStatus());
