@@ -107,7 +107,8 @@ EInterfaceItem *CalibInterface::item(const QString &name) const
 
 void CalibInterface::mouseClicked(const QString &name)
 {
-    EInterfaceItem *tile = findChild<EInterfaceItem *>(name);
+    // Exact names only: an empty one would match any child.
+    EInterfaceItem *tile = name.isEmpty() ? nullptr : item(name);
     int index = -1;
     for (int i = 0; i < 6; ++i) {
         if (tile && m_tiles[i] == tile)
