@@ -2,6 +2,7 @@
 #include "elanguagedialog.h"
 #include "emainwindow.h"
 #include "etoolwidget.h"
+#include "fpga.h"
 #include "fontfamilies.h"
 #include "idlewatcher.h"
 #include "languagetable.h"
@@ -11,6 +12,7 @@
 #include "simpowerwiring.h"
 #include "simscreen.h"
 #include "simtranslations.h"
+#include "simircore.h"
 #include "simulator.h"
 #include "startup.h"
 #include "terminationsignals.h"
@@ -59,6 +61,8 @@ int main(int argc, char **argv)
         // The power seams first: the status bar's battery gauge opens the ADC.
         SimPowerWiring::install(&screen);
         EMainWindow window;
+        // The simulated core library opens only over the parked serial link.
+        simulator.irCore()->setSerialSource([&window] { return window.fpga() ? window.fpga()->getSerial() : nullptr; });
         // On the simulator the main window is the screen's overlay.
         screen.setOverlay(&window);
         QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);

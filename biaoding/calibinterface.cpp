@@ -4,8 +4,8 @@
 #include "egraphicsview.h"
 #include "einterfaceitem.h"
 #include "fpga.h"
+#include "ircorelink.h"
 #include "ircoremainwindow.h"
-#include "serial.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -130,18 +130,18 @@ void CalibInterface::mouseClicked(const QString &name)
 
 void CalibInterface::openCoreWindow()
 {
-    // The core's own link replaces our serial line while the window is up.
-    if (FPGA *fpga = EGlobal::getFPGA()) {
-        if (Serial *serial = fpga->getSerial())
-            serial->closeSerial();
+    // The core's own link replaces our serial line while the window is up;
+    // a link that does not open leaves the menu and the port as they were.
+    if (!IRCoreLink::open()) {
+        m_note->setText(QStringLiteral("IR Core open failed!"));
+        return;
     }
     hide();
-    if (!m_coreWindow) {
-        m_coreWindow = new IRCoreMainWindow(nullptr, this, Qt::FramelessWindowHint);
-        EGlobal::setIRCoreMainWindow(m_coreWindow);
-    }
+    if (!m_coreWindow)
+        m_coreWindow = new IRCoreMainWindow(this, nullptr, Qt::WindowFlags());
     m_coreWindow->setGeometry(0, 0, 320, 240);
     m_coreWindow->show();
+    m_coreWindow->raise();
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->clearScreen(true);
 }

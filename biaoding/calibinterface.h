@@ -25,7 +25,7 @@ public:
     EInterfaceItem *item(const QString &name) const;
     IRCoreMainWindow *coreWindow() const;
     // The line under the tiles ("IR Core open failed!").
-    QLabel *noteLabel() const { return m_note; }
+    QLabel *note() const { return m_note; }
 
 public Q_SLOTS:
     void mouseClicked(const QString &name);

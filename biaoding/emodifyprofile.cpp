@@ -1,6 +1,6 @@
 #include "emodifyprofile.h"
 
 EModifyProfile::EModifyProfile(QWidget *parent)
-    : CalibPage(-1, QStringLiteral("Profile"), parent)
+    : PlainCalibPage(-1, QStringLiteral("Profile"), parent)
 {
 }

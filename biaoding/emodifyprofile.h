@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calibpage.h"
+#include "plaincalibpage.h"
 
 // The chooser of the two correction profiles; for now a plain page.
-class EModifyProfile : public CalibPage
+class EModifyProfile : public PlainCalibPage
 {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "eshowmodifydialog.h"
 
 EShowModifyDialog::EShowModifyDialog(QWidget *parent)
-    : CalibPage(-1, QStringLiteral("Modify table"), parent)
+    : PlainCalibPage(-1, QStringLiteral("Modify table"), parent)
 {
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calibpage.h"
+#include "plaincalibpage.h"
 
 // The correction-table viewer; for now a plain page.
-class EShowModifyDialog : public CalibPage
+class EShowModifyDialog : public PlainCalibPage
 {
     Q_OBJECT
 public:

@@ -1,7 +1,7 @@
 #include "mainbiaoding.h"
 
 MainBiaoDing::MainBiaoDing(EAreaWidget *area, QWidget *parent)
-    : CalibPage(1, QStringLiteral("Calib"), parent)
+    : PlainCalibPage(1, QStringLiteral("Calib"), parent)
     , m_area(area)
 {
 }

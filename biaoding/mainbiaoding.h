@@ -1,12 +1,12 @@
 #pragma once
 
-#include "calibpage.h"
+#include "plaincalibpage.h"
 
 class EAreaWidget;
 
 // The temperature calibration wizard over the calibration area; for now a
 // plain page that only returns to the menu.
-class MainBiaoDing : public CalibPage
+class MainBiaoDing : public PlainCalibPage
 {
     Q_OBJECT
 public:

@@ -1,15 +1,48 @@
 #include "ircoremainwindow.h"
 
+#include "b2page.h"
+#include "calibpage.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
+#include "ircorelink.h"
+#include "ircorelistitem.h"
+#include "parapage.h"
 
-#include <QPushButton>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QStackedWidget>
 
-IRCoreMainWindow::IRCoreMainWindow(QWidget *parent, QWidget *, Qt::WindowFlags flags)
-    : CalibPage(-1, QStringLiteral("IR Core"), parent, flags)
+IRCoreMainWindow::IRCoreMainWindow(QWidget *showAgain, QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags | Qt::FramelessWindowHint)
+    , m_showAgain(showAgain)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    connect(backButton(), &QPushButton::clicked, this, &IRCoreMainWindow::leave);
+    setObjectName(QStringLiteral("IRCoreMainWindow"));
+    EGlobal::setIRCoreMainWindow(this);
+    setWindowModality(Qt::WindowModal);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(32, 40, 48));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_list = new IRCoreListItem(this);
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Raised);
+    line->setFixedWidth(1);
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(new CalibPage(this));
+    m_stack->addWidget(new ParaPage(this));
+    m_stack->addWidget(new B2Page(this));
+    layout->addWidget(m_list);
+    layout->addWidget(line);
+    layout->addWidget(m_stack);
+    connect(m_list, &IRCoreListItem::pageChanged, this, &IRCoreMainWindow::pageChangeHandler);
+    connect(m_list, &IRCoreListItem::signal_close, this, &IRCoreMainWindow::slot_close);
 }
 
 IRCoreMainWindow::~IRCoreMainWindow()
@@ -18,11 +51,48 @@ IRCoreMainWindow::~IRCoreMainWindow()
         EGlobal::setIRCoreMainWindow(nullptr);
 }
 
-void IRCoreMainWindow::leave()
+QWidget *IRCoreMainWindow::widget(int index) const
 {
-    if (EGraphicsView *view = EGlobal::getGraphicsView()) {
-        view->clearScreen(false);
-        view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_IRCORE, false);
-    }
+    return m_stack->widget(index);
+}
+
+int IRCoreMainWindow::currentIndex() const
+{
+    return m_stack->currentIndex();
+}
+
+void IRCoreMainWindow::pageChangeHandler(int index)
+{
+    m_stack->setCurrentIndex(index);
+}
+
+void IRCoreMainWindow::slot_close()
+{
+    closeCore(true);
+}
+
+void IRCoreMainWindow::closeCore(bool showAgain)
+{
+    // Screens over the live picture go with the window: nothing may talk
+    // to a closed core.
+    static_cast<CalibPage *>(widget(CalibPageIndex))->hideScreens();
+    static_cast<ParaPage *>(widget(ParaPageIndex))->endEditing();
     close();
+    if (showAgain && m_showAgain) {
+        m_showAgain->show();
+        m_showAgain->raise();
+    }
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        view->clearScreen(false);
+    IRCoreLink::close();
+}
+
+void IRCoreMainWindow::keyPressEvent(QKeyEvent *event)
+{
+    qDebug("%s %d keypress", "ircore/ircoremainwindow", event->key());
+    if (event->key() == Qt::Key_Escape) {
+        slot_close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

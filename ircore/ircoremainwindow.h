@@ -1,16 +1,43 @@
 #pragma once
 
-#include "calibpage.h"
+#include <QWidget>
 
-// The infrared-core maintenance window; for now a blank page whose "Back"
-// gives the overlay back and returns to the calibration menu.
-class IRCoreMainWindow : public CalibPage
+class IRCoreListItem;
+class QStackedWidget;
+
+// The infrared core's maintenance window, full screen: the page list at
+// the left and the pages "Two Calib" (CalibPage), "Para Setting"
+// (ParaPage) and "B2" (B2Page). Its screens hide it with a plain close()
+// and show it again; leaving it for good (Escape, the cancel button, or
+// calibration mode ending) runs closeCore(): every screen of it goes, the
+// live overlay comes back, the core's link closes and the serial link is
+// given back.
+class IRCoreMainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit IRCoreMainWindow(QWidget *parent = nullptr, QWidget *owner = nullptr, Qt::WindowFlags flags = Qt::FramelessWindowHint);
+    enum Page { CalibPageIndex, ParaPageIndex, B2PageIndex };
+
+    explicit IRCoreMainWindow(QWidget *showAgain, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~IRCoreMainWindow() override;
 
-private Q_SLOTS:
-    void leave();
+    QWidget *widget(int index) const;
+    int currentIndex() const;
+    IRCoreListItem *listItem() const { return m_list; }
+
+    // The closing sequence; with showAgain false the window it came from
+    // stays hidden (calibration mode is ending). Safe to call at any time.
+    void closeCore(bool showAgain);
+
+public Q_SLOTS:
+    void pageChangeHandler(int index);
+    void slot_close();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWidget *m_showAgain;
+    IRCoreListItem *m_list = nullptr;
+    QStackedWidget *m_stack = nullptr;
 };

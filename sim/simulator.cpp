@@ -9,6 +9,7 @@
 #include "recordingcommandrunner.h"
 #include "simboard.h"
 #include "simcore.h"
+#include "simircore.h"
 #include "simencoder.h"
 #include "simroot.h"
 #include "simulatedclock.h"
@@ -77,6 +78,9 @@ bool Simulator::start(const QString &rootDir)
             board->clearBackgroundCorrection();
     });
     linkCore();
+    // The core's own library reaches the same core while its window is up.
+    m_irCore = new SimIRCore;
+    IRCoreLibrary::install(m_irCore);
 
     connect(&m_frameTimer, &QTimer::timeout, this, &Simulator::nextFrame);
     m_frameTimer.start(FrameIntervalMs);
@@ -157,6 +161,10 @@ void Simulator::stop()
     if (m_rtc) {
         SimRtc::install(nullptr);
         m_rtc.reset();
+    }
+    if (m_irCore) {
+        IRCoreLibrary::install(nullptr);
+        m_irCore = nullptr;
     }
     if (m_board) {
         SimBoard::install(nullptr);

@@ -12,6 +12,7 @@ class SimBoard;
 class SimCardSlot;
 class SimRtc;
 class SimCore;
+class SimIRCore;
 class SimEncoder;
 
 // Wires every seam to its simulated side for `ostrel --simulate`: prepares
@@ -45,6 +46,8 @@ public:
     SimBoard *board() const { return m_board.get(); }
     SimCore *core() const { return m_core.get(); }
     SimCardSlot *cardSlot() const { return m_cardSlot.get(); }
+    // The core library's side, installed as IRCoreLibrary::instance().
+    SimIRCore *irCore() const { return m_irCore; }
 
     // Scene step of the simulated board, in milliseconds of scene time.
     static constexpr int FrameIntervalMs = 100;
@@ -74,4 +77,5 @@ private:
     std::unique_ptr<SimCore> m_core;
     QTimer m_frameTimer;
     std::unique_ptr<SimCardSlot> m_cardSlot;
+    SimIRCore *m_irCore = nullptr;
 };

@@ -13,7 +13,9 @@
 #include "eshowmodifydialog.h"
 #include "eupdateepcsinterface.h"
 #include "intervals.h"
+#include "ircorelibrary.h"
 #include "ircoremainwindow.h"
+#include "simircore.h"
 #include "mainbiaoding.h"
 #include "mykeyboard.h"
 #include "productinfowidget.h"
@@ -236,19 +238,36 @@ void TestCalibration::pageDispatch()
 
 void TestCalibration::coreWindowHidesTheOverlay()
 {
-    CalibView c;
+    CalibView c(true);
+    auto *core = new SimIRCore;
+    core->setSerialSource([&c] { return c.front.front->getSerial(); });
+    IRCoreLibrary::install(core);
     EGraphicsView &view = *c.view;
     view.enterCalibInterface(false);
+
+    // A core that does not open leaves the menu up and says so.
+    core->failCall(QStringLiteral("Ctl_EMIF_Open"), 1);
+    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("Update")), Qt::LeftButton);
+    QVERIFY(!EGlobal::getIRCoreMainWindow());
+    QVERIFY(view.calibMenu()->isVisible());
+    QCOMPARE(view.calibMenu()->note()->text(), QStringLiteral("IR Core open failed!"));
+    QVERIFY(!c.front.front->getSerial()->isParked());
+
     QTest::mouseClick(view.calibMenu()->item(QStringLiteral("Update")), Qt::LeftButton);
     IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow();
-    QVERIFY(window);
+    QVERIFY(window && window->isVisible());
     QVERIFY(view.screenStatus());
+    QVERIFY(c.front.front->getSerial()->isParked());
     QCOMPARE(view.currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
     QVERIFY(!view.calibMenu()->isVisible());
-    QTest::mouseClick(window->backButton(), Qt::LeftButton);
-    QTRY_VERIFY(!EGlobal::getIRCoreMainWindow());
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
     QVERIFY(!view.screenStatus());
     QVERIFY(view.calibMenu()->isVisible());
+    QVERIFY(!c.front.front->getSerial()->isParked());
+    QVERIFY(!core->isOpen());
+    delete window;
+    IRCoreLibrary::install(nullptr);
 }
 
 void TestCalibration::readoutFormat()

@@ -4,6 +4,7 @@
 #include "mainwindowup.h"
 #include "serial.h"
 #include "simboard.h"
+#include "simircore.h"
 #include "simpowerwiring.h"
 #include "simscreen.h"
 #include "simulator.h"
@@ -40,6 +41,7 @@ struct LiveScreen
         if (withPower)
             SimPowerWiring::install(screen.get())->setQuitAfterPowerOff(false);
         live = startMainWindow();
+        simulator->irCore()->setSerialSource([w = live.get()] { return w->fpga()->getSerial(); });
         screen->setOverlay(live.get());
         // Popups and pages stand at screen coordinates, as on the camera:
         // no frame pushes the screen off (0, 0).

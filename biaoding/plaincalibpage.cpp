@@ -1,4 +1,4 @@
-#include "calibpage.h"
+#include "plaincalibpage.h"
 
 #include "eglobal.h"
 #include "egraphicsview.h"
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CalibPage::CalibPage(int pageType, const QString &title, QWidget *parent, Qt::WindowFlags flags)
+PlainCalibPage::PlainCalibPage(int pageType, const QString &title, QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , m_pageType(pageType)
     , m_title(new QLabel(title, this))
@@ -15,17 +15,17 @@ CalibPage::CalibPage(int pageType, const QString &title, QWidget *parent, Qt::Wi
 {
     setObjectName(title);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("CalibPage{background:#202830;} QLabel{color:white;}"));
+    setStyleSheet(QStringLiteral("PlainCalibPage{background:#202830;} QLabel{color:white;}"));
     m_title->setAlignment(Qt::AlignCenter);
     m_back->setObjectName(QStringLiteral("Back"));
     m_back->setFocusPolicy(Qt::NoFocus);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_title, 1);
     layout->addWidget(m_back, 0, Qt::AlignLeft);
-    connect(m_back, &QPushButton::clicked, this, &CalibPage::goBack);
+    connect(m_back, &QPushButton::clicked, this, &PlainCalibPage::goBack);
 }
 
-void CalibPage::goBack()
+void PlainCalibPage::goBack()
 {
     // A viewer over an open page just goes.
     if (m_pageType < 0) {

@@ -1,6 +1,6 @@
 #include "setmainwindow.h"
 
 SetMainWindow::SetMainWindow(QWidget *parent, Qt::WindowFlags flags)
-    : CalibPage(6, QStringLiteral("Settings"), parent, flags)
+    : PlainCalibPage(6, QStringLiteral("Settings"), parent, flags)
 {
 }

@@ -8,11 +8,11 @@ class QPushButton;
 // A plain calibration or service page: a title and a "Back" button that
 // returns to the calibration menu through the live view's page handler
 // (a negative page type: a viewer over a page, which only hides).
-class CalibPage : public QWidget
+class PlainCalibPage : public QWidget
 {
     Q_OBJECT
 public:
-    CalibPage(int pageType, const QString &title, QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::FramelessWindowHint);
+    PlainCalibPage(int pageType, const QString &title, QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::FramelessWindowHint);
 
     QPushButton *backButton() const { return m_back; }
     int pageType() const { return m_pageType; }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "calibpage.h"
+#include "plaincalibpage.h"
 
 // The product information editor; for now a plain page that only returns
 // to the menu.
-class ProductInfoWidget : public CalibPage
+class ProductInfoWidget : public PlainCalibPage
 {
     Q_OBJECT
 public:

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "calibpage.h"
+#include "plaincalibpage.h"
 
 // The service settings window; for now a plain page that only returns to
 // the menu.
-class SetMainWindow : public CalibPage
+class SetMainWindow : public PlainCalibPage
 {
     Q_OBJECT
 public:

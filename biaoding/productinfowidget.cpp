@@ -1,6 +1,6 @@
 #include "productinfowidget.h"
 
 ProductInfoWidget::ProductInfoWidget(QWidget *parent)
-    : CalibPage(4, QStringLiteral("P/N"), parent)
+    : PlainCalibPage(4, QStringLiteral("P/N"), parent)
 {
 }

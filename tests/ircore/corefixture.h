@@ -1,0 +1,45 @@
+#pragma once
+
+#include "../libtherma/frontfixture.h"
+
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "ircorelibrary.h"
+#include "ircorelink.h"
+#include "simircore.h"
+
+#include <memory>
+
+// The live view over the simulated board and serial core, with the
+// simulated core library installed: it opens only over the parked link.
+struct CoreFixture
+{
+    explicit CoreFixture(bool withView = true)
+        : front(true)
+    {
+        EGlobal::setFPGA(&front.start());
+        core = new SimIRCore;
+        core->setSerialSource([this] { return serial(); });
+        IRCoreLibrary::install(core);
+        if (withView)
+            view = std::make_unique<EGraphicsView>();
+    }
+    ~CoreFixture()
+    {
+        IRCoreLink::close();
+        delete EGlobal::getIRCoreMainWindow();
+        IRCoreLibrary::install(nullptr);
+        front.front->getSerial()->waitForIdle(5000);
+        view.reset();
+        EGlobal::setFPGA(nullptr);
+    }
+    Serial *serial() const { return front.front->getSerial(); }
+    QSettings record() const
+    {
+        return QSettings(front.root.hostPath(QStringLiteral("Parameter/IRCorePara")), QSettings::IniFormat);
+    }
+
+    FrontFixture front;
+    SimIRCore *core = nullptr;
+    std::unique_ptr<EGraphicsView> view;
+};
