@@ -54,14 +54,19 @@ QString ModifyFactors::keyOf(int i)
     return i >= 0 && i < Count ? keys.at(i) : QString();
 }
 
+QString ModifyFactors::ownFileName(int lens, int range)
+{
+    if (lens != 0)
+        return QString::asprintf("Parameter/Modify_%d_Temp_%d", lens, range);
+    if (range != 0)
+        return QString::asprintf("Parameter/Modify_Temp_%d", range);
+    return QStringLiteral("Parameter/Modify");
+}
+
 QString ModifyFactors::fileName(int lens, int range)
 {
-    QString specific;
-    if (lens != 0)
-        specific = QString::asprintf("Parameter/Modify_%d_Temp_%d", lens, range);
-    else if (range != 0)
-        specific = QString::asprintf("Parameter/Modify_Temp_%d", range);
-    if (!specific.isEmpty() && TableFileLimit::readable(Paths::resolve(specific)))
+    const QString specific = ownFileName(lens, range);
+    if (TableFileLimit::readable(Paths::resolve(specific)))
         return specific;
     return QStringLiteral("Parameter/Modify");
 }
@@ -70,11 +75,16 @@ QString ModifyFactors::updateModify(int lens, int range)
 {
     const QString name = fileName(lens, range);
     qDebug("update modify filename:%s len:%d", qPrintable(name), lens);
+    load(name);
+    return name;
+}
 
+bool ModifyFactors::load(const QString &path)
+{
     // A missing or refused file gives no factors.
     std::unique_ptr<QSettings> settings;
-    if (TableFileLimit::readable(Paths::resolve(name)))
-        settings = std::make_unique<QSettings>(Paths::resolve(name), QSettings::IniFormat);
+    if (TableFileLimit::readable(Paths::resolve(path)))
+        settings = std::make_unique<QSettings>(Paths::resolve(path), QSettings::IniFormat);
     bool given[Count] = {};
     m_given = 0;
     m_nonFinite = false;
@@ -106,7 +116,7 @@ QString ModifyFactors::updateModify(int lens, int range)
         for (float &f : m_factors)
             f = 1.0f;
         qDebug("minTemp:%f modify:%f  maxTemp:%f modify:%f ", double(m_minModifyTemp), 1.0, double(m_maxModifyTemp), 1.0);
-        return name;
+        return bool(settings);
     }
     m_minModifyTemp = float(0.5 * first - 20.0);
     m_maxModifyTemp = float(0.5 * last - 20.0);
@@ -126,5 +136,5 @@ QString ModifyFactors::updateModify(int lens, int range)
         else
             m_factors[i] = m_factors[i - 1];
     }
-    return name;
+    return true;
 }

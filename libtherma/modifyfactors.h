@@ -20,6 +20,10 @@ public:
 
     // Loads the file for lens and range; returns the file name chosen.
     QString updateModify(int lens, int range);
+    // Loads one named file (relative or resolved through Paths), the gaps
+    // filled within the bounds it gives. False when the file is missing or
+    // refused: the factors are then all 1.0.
+    bool load(const QString &path);
     QString updateModify(int lens) { return updateModify(lens, 0); }
 
     // Factor i (0..199) for internal temperature -20 + 0.5 i; 1.0 outside.
@@ -40,6 +44,8 @@ public:
 
     // File for lens and range: the most specific one that exists.
     static QString fileName(int lens, int range);
+    // The file of exactly that lens and range, whether or not it exists.
+    static QString ownFileName(int lens, int range);
     // Key of temperature -20 + 0.5 i: "Averg_-20", "Averg_-19.5", …
     static QString keyOf(int i);
 

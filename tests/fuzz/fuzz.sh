@@ -45,6 +45,7 @@ seeds() {
         calibfile) echo "$src"/tests/libtherma/data/calib_*.conf "$src"/resources/defaults/etc/calc_len0_temp*.conf ;;
         modify) echo "$src"/tests/libtherma/data/modify_*.ini "$src/resources/defaults/Parameter/Modify" ;;
         custompalette) echo "$here"/seeds/custompalette_*.ini ;;
+        calibtable) echo "$src"/tests/libtherma/data/calib_*.conf "$src"/resources/defaults/etc/calc_len0_temp*.conf ;;
     esac
 }
 
@@ -66,6 +67,7 @@ extra() {
     case "$1" in
         custompalette) echo -I"$src/image" "$src/image/custompaletterecord.cpp" "$src/image/custompalettenames.cpp" \
             "$src/libtherma/colortables.cpp" $(pkg-config --cflags --libs Qt6Gui) ;;
+        calibtable) echo -I"$src/biaoding" "$src/biaoding/calibtable.cpp" "$src/platform/atomicfile.cpp" ;;
         frozenphoto) echo -I"$src/core" "$src/core/frozenphoto.cpp" "$src/platform/atomicfile.cpp" ;;
         photoreader) echo -I"$src/core" -I"$src/video_camera" "$src/video_camera/photoreader.cpp" "$src/core/frozenphoto.cpp" \
             "$src/platform/atomicfile.cpp" ;;

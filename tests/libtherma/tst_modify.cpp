@@ -28,6 +28,7 @@ private Q_SLOTS:
     void keys();
     void fileChoice_data();
     void fileChoice();
+    void ownFileAndLoad();
     void fill_data();
     void fill();
     void oversizedFileIsTakenAsMissing_data();
@@ -82,6 +83,29 @@ void TestModify::fileChoice()
         QVERIFY(root.writeFile(file, "Averg_20=1.1\n"));
     ModifyFactors factors;
     QCOMPARE(factors.updateModify(lens, range), chosen);
+}
+
+// The file of exactly a lens and range, and one named file loaded alone:
+// what the correction editor works on, missing or not.
+void TestModify::ownFileAndLoad()
+{
+    TestRoot root;
+    QCOMPARE(ModifyFactors::ownFileName(2, 1), QStringLiteral("Parameter/Modify_2_Temp_1"));
+    QCOMPARE(ModifyFactors::ownFileName(0, 1), QStringLiteral("Parameter/Modify_Temp_1"));
+    QCOMPARE(ModifyFactors::ownFileName(0, 0), QStringLiteral("Parameter/Modify"));
+    QVERIFY(root.writeFile(QStringLiteral("Parameter/Modify"), "Averg_20=1.1\n"));
+    ModifyFactors factors;
+    // Missing: no fallback to the plain file, and no correction.
+    QVERIFY(!factors.load(ModifyFactors::ownFileName(2, 1)));
+    QCOMPARE(factors.factor(80), 1.0f);
+    QVERIFY(root.writeFile(ModifyFactors::ownFileName(2, 1), "Averg_0=0.9\nAverg_10=1.2\n"));
+    QVERIFY(factors.load(ModifyFactors::ownFileName(2, 1)));
+    QCOMPARE(factors.minModifyTemp(), 0.0f);
+    QCOMPARE(factors.maxModifyTemp(), 10.0f);
+    QCOMPARE(factors.factor(0), 0.9f);
+    QCOMPARE(factors.factor(50), 0.9f);
+    QCOMPARE(factors.factor(60), 1.2f);
+    QCOMPARE(factors.factor(199), 1.2f);
 }
 
 void TestModify::fill_data()
