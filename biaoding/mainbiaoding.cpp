@@ -274,6 +274,8 @@ void MainBiaoDing::slot_closeBiaoDing(bool ok)
     if (ok) {
         getConfigFile();
         setMainPage();
+        if (m_settings && !m_settings->loadNote().isEmpty())
+            m_tip->setText(m_settings->loadNote());
     }
     m_settingsOpen = false;
     if (m_settings)

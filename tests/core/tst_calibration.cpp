@@ -559,7 +559,7 @@ void TestCalibration::integrationTime()
         QVERIFY(c.front.settings(settings));
     QVERIFY(c.front.front->getSerial()->waitForIdle(5000));
     const uint16_t before = c.front.core->intTime();
-    c.view->changeIntTime(value);    // the notification changes nothing
+    c.view->changeIntTime(value);    // sends as well, stores nothing
     c.view->slot_changeIntTime(value);
     QVERIFY(c.front.front->getSerial()->waitForIdle(5000));
     QSettings stored(c.front.root.hostPath(QStringLiteral("Parameter/Setting")), QSettings::IniFormat);
