@@ -209,7 +209,7 @@ void EGraphicsViewPrivate::hideMainMenu()
 void EGraphicsViewPrivate::closeAllItem()
 {
     // An open core window gives the port back before anything else goes.
-    IRCoreMainWindow *core = EGlobal::getIRCoreMainWindow();
+    IRCoreMainWindow *core = m_calibMenu ? m_calibMenu->coreWindow() : nullptr;
     if (core && (core->isVisible() || IRCoreLink::isOpen()))
         core->closeCore(false);
     deleteWidget(m_biaoDing);

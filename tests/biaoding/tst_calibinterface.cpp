@@ -2,6 +2,9 @@
 
 #include "calibinterface.h"
 #include "einterfaceitem.h"
+#include "ircorelibrary.h"
+#include "ircoremainwindow.h"
+#include "simircore.h"
 #include "mylabel.h"
 
 #include <QLabel>
@@ -22,7 +25,22 @@ private Q_SLOTS:
     void keysAreSwallowed();
     void imagePhotosMessage();
     void myLabelReportsRelease();
+    void coreTileTwice();
+    void failedOpenKeepsTheMenu();
+    void leavingClosesTheCoreWindow();
+
+private:
+    // The simulated core library, opening against the front's serial link.
+    static SimIRCore *installCore(CalibView &c);
 };
+
+SimIRCore *TestCalibInterface::installCore(CalibView &c)
+{
+    auto *core = new SimIRCore;
+    core->setSerialSource([&c] { return c.front.front->getSerial(); });
+    IRCoreLibrary::install(core);
+    return core;
+}
 
 void TestCalibInterface::tilesAndNames()
 {
@@ -121,6 +139,86 @@ void TestCalibInterface::myLabelReportsRelease()
     QCOMPARE(clicked.size(), 0);
     QTest::mouseRelease(&label, Qt::LeftButton);
     QCOMPARE(clicked.size(), 1);
+}
+
+// A second "IR Core" after the window was closed parks the port and opens
+// the link again, and shows the same window.
+void TestCalibInterface::coreTileTwice()
+{
+    CalibView c(true);
+    SimIRCore *core = installCore(c);
+    EGraphicsView &view = *c.view;
+    view.enterCalibInterface(false);
+    CalibInterface *menu = view.calibMenu();
+    IRCoreMainWindow *first = nullptr;
+    for (int round = 0; round < 2; ++round) {
+        core->clearLog();
+        QTest::mouseClick(menu->item(QStringLiteral("Update")), Qt::LeftButton);
+        QVERIFY(menu->coreWindow() && menu->coreWindow()->isVisible());
+        if (round == 0)
+            first = menu->coreWindow();
+        QCOMPARE(menu->coreWindow(), first);
+        QCOMPARE(core->calls().value(0), QStringLiteral("Ctl_EMIF_Open"));
+        QVERIFY(c.front.front->getSerial()->isParked());
+        QVERIFY(!menu->isVisible());
+        QVERIFY(view.screenStatus());
+        QCOMPARE(view.currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
+        QTest::keyClick(first, Qt::Key_Escape);
+        QVERIFY(!first->isVisible());
+        QVERIFY(menu->isVisible());
+        QVERIFY(!c.front.front->getSerial()->isParked());
+        QVERIFY(!view.screenStatus());
+    }
+    view.enterCalibInterface(false);
+    IRCoreLibrary::install(nullptr);
+}
+
+void TestCalibInterface::failedOpenKeepsTheMenu()
+{
+    CalibView c(true);
+    SimIRCore *core = installCore(c);
+    core->failCall(QStringLiteral("Ctl_EMIF_Open"), 1);
+    EGraphicsView &view = *c.view;
+    view.enterCalibInterface(false);
+    CalibInterface *menu = view.calibMenu();
+    QTest::mouseClick(menu->item(QStringLiteral("Update")), Qt::LeftButton);
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->note()->text(), QStringLiteral("IR Core open failed!"));
+    QVERIFY(!menu->coreWindow());
+    QVERIFY(!c.front.front->getSerial()->isParked());
+    QVERIFY(!view.screenStatus());
+    // The next open works and clears the note.
+    QTest::mouseClick(menu->item(QStringLiteral("Update")), Qt::LeftButton);
+    QVERIFY(menu->coreWindow() && menu->coreWindow()->isVisible());
+    QVERIFY(menu->note()->text().isEmpty());
+    view.enterCalibInterface(false);
+    IRCoreLibrary::install(nullptr);
+}
+
+// The C key with the core window up leaves calibration mode: the window
+// runs its closing sequence first, so the port is not left parked.
+void TestCalibInterface::leavingClosesTheCoreWindow()
+{
+    CalibView c(true);
+    SimIRCore *core = installCore(c);
+    EGraphicsView &view = *c.view;
+    view.enterCalibInterface(false);
+    CalibInterface *menu = view.calibMenu();
+    QTest::mouseClick(menu->item(QStringLiteral("Update")), Qt::LeftButton);
+    QVERIFY(core->isOpen());
+    core->clearLog();
+    view.enterCalibInterface(false);
+    QCOMPARE(view.getInterfaceMode(), int(EGraphicsViewPrivate::NormalInterface));
+    QVERIFY(core->calls().contains(QStringLiteral("Ctl_EMIF_Close")));
+    QVERIFY(!core->isOpen());
+    QVERIFY(!c.front.front->getSerial()->isParked());
+    QVERIFY(!menu->coreWindow()->isVisible());
+    QVERIFY(!menu->isVisible());
+    QVERIFY(!view.screenStatus());
+    // The library's link works again.
+    QVERIFY(c.front.front->getSerial()->insideShutter());
+    QVERIFY(c.front.front->getSerial()->waitForIdle(5000));
+    IRCoreLibrary::install(nullptr);
 }
 
 QTEST_MAIN(TestCalibInterface)
