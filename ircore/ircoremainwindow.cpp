@@ -21,10 +21,6 @@ IRCoreMainWindow::IRCoreMainWindow(QWidget *showAgain, QWidget *parent, Qt::Wind
     EGlobal::setIRCoreMainWindow(this);
     setWindowModality(Qt::WindowModal);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(32, 40, 48));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "manualdeadpoint.h"
 
+#include "centredquestion.h"
 #include "eglobal.h"
 #include "espotgraphicsitem.h"
 #include "espotwidget.h"
@@ -8,7 +9,6 @@
 
 #include <QGraphicsScene>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalMapper>
@@ -193,12 +193,7 @@ void ManualDeadPoint::keyPressEvent(QKeyEvent *event)
         Q_EMIT manual_close();
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Save Dead Point Data?"),
-                    QMessageBox::Yes | QMessageBox::No, nullptr, Qt::FramelessWindowHint);
-    box.setDefaultButton(QMessageBox::No);
-    box.show();
-    box.move((320 - box.width()) / 2, (240 - box.height()) / 2);
-    const int answer = box.exec();
+    const QMessageBox::StandardButton answer = CentredQuestion::ask(QStringLiteral("Save Dead Point Data?"));
     if (answer == QMessageBox::Yes)
         finish(true);
     else if (answer == QMessageBox::No)

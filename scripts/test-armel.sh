@@ -28,6 +28,7 @@ declare -A left_out=(
   [tst_encoderstate]="runs the build's own encoder-sim (see tst_simsetup)"
   [tst_savekill]="starts and kills the build's own encoder-sim (see tst_simsetup)"
   [tst_simsave]="saves a photo through the build's own encoder-sim (see tst_simsetup)"
+  [tst_simircore]="asks the build's own encoder-sim for its version (see tst_simsetup)"
   [tst_startup]="restarts and faults the build's own child programs (see tst_childprocess)"
 )
 

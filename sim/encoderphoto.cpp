@@ -26,6 +26,7 @@ EncoderPhoto::Switches EncoderPhoto::Switches::parse(const QByteArray &text)
         s.badLength |= word == "bad-length";
         s.noCommandPipe |= word == "no-command-pipe";
         s.exitMidWrite |= word == "exit-mid-write";
+        s.versionSilent |= word == "version-silent";
     }
     return s;
 }
@@ -86,7 +87,8 @@ QByteArray EncoderPhoto::servicePhoto(const QImage &picture, const Switches &swi
 bool EncoderPhoto::handle(const QByteArray &command)
 {
     if (command.trimmed() == EncoderLink::VersionStart) {
-        FifoWriter::write(QLatin1String(EncoderLink::VersionPipe), Version);
+        if (!Switches::load().versionSilent)
+            FifoWriter::write(QLatin1String(EncoderLink::VersionPipe), Version);
         return true;
     }
     if (!command.startsWith(EncoderLink::JpegSavePrefix))

@@ -31,6 +31,7 @@ public:
         bool badLength = false;       // "bad-length": N past the end
         bool noCommandPipe = false;   // "no-command-pipe": read at start
         bool exitMidWrite = false;    // "exit-mid-write"
+        bool versionSilent = false;   // "version-silent": no version reply
         static Switches parse(const QByteArray &text);
         static Switches load();
     };

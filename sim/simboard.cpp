@@ -146,6 +146,13 @@ bool SimBoard::takeFault(Fault fault, uint32_t offset)
     return false;
 }
 
+void SimBoard::setBusTestAnswer(uint8_t low, uint8_t high)
+{
+    QMutexLocker lock(&m_mutex);
+    m_busAnswer[0] = low;
+    m_busAnswer[1] = high;
+}
+
 int SimBoard::readAt(uint32_t offset, void *buffer, int length)
 {
     QMutexLocker lock(&m_mutex);
@@ -159,6 +166,15 @@ int SimBoard::readAt(uint32_t offset, void *buffer, int length)
     }
     const bool fail = takeFault(FailRead, offset);
     const bool shortRead = !fail && takeFault(ShortRead, offset);
+    // The bus test's two offsets answer their patterns, outside the frame.
+    if (length == 1 && (offset == BUS_TEST_LOW || offset == BUS_TEST_HIGH)) {
+        if (fail) {
+            errno = EIO;
+            return -1;
+        }
+        *static_cast<uint8_t *>(buffer) = offset == BUS_TEST_LOW ? m_busAnswer[0] : m_busAnswer[1];
+        return 1;
+    }
     if (offset >= FRAME_OFFSET) {
         // The board's frame sequencer moves on even when the transfer fails.
         QVector<char> scratch(length);

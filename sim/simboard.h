@@ -168,6 +168,12 @@ public:
     QVector<Write> writesTo(uint32_t offset) const;
     void clearWrites();
 
+    // ---- bus test ----
+    // Single-byte reads at these offsets answer 0x55 and 0xAA (a fault rule
+    // at the offset, or another answer, breaks the test).
+    enum : uint32_t { BUS_TEST_LOW = 0xF555, BUS_TEST_HIGH = 0xFAAA };
+    void setBusTestAnswer(uint8_t low, uint8_t high);
+
     // ---- faults ----
     void setPresent(bool present);      // false: no device at all
     void addFault(const FaultRule &rule);
@@ -285,4 +291,5 @@ private:
     int m_flashWritesLeft = -1;
     int m_flashErases = 0;
     int m_flashPages = 0;
+    uint8_t m_busAnswer[2] = {0x55, 0xAA};
 };

@@ -203,7 +203,7 @@ uint32_t SimIRCore::ReadADSum()
 {
     QMutexLocker lock(&m_mutex);
     const uint32_t sum = admit("ReadADSum") ? m_adSum : 0;
-    done(int(sum));
+    m_log.last() += QStringLiteral(" = %1").arg(sum);
     return sum;
 }
 

@@ -97,7 +97,10 @@ bool Simulator::enterRoot(const QString &rootDir)
     // Marks the process as simulated before anything else: the real command
     // runner and host clock refuse to act from here on.
     qputenv("OSTREL_SIMULATE", "1");
-    CommandRunner::install(new RecordingCommandRunner);
+    auto *runner = new RecordingCommandRunner;
+    // The service window's kernel row: a device-like release.
+    runner->script(QStringLiteral("uname"), 0, "2.6.32-vyx.1_sim\n");
+    CommandRunner::install(runner);
     SystemClock::install(new SimulatedClock);
 
     const QString asked = rootDir.isEmpty() ? defaultRoot() : rootDir;

@@ -6,6 +6,7 @@
 #include "egraphicsview.h"
 #include "ircorelibrary.h"
 #include "ircorelink.h"
+#include "ircoremainwindow.h"
 #include "simircore.h"
 
 #include <memory>
@@ -42,4 +43,26 @@ struct CoreFixture
     FrontFixture front;
     SimIRCore *core = nullptr;
     std::unique_ptr<EGraphicsView> view;
+};
+
+// The maintenance window opened as the calibration menu opens it, over
+// the hidden overlay, with a stand-in for the menu to come back to.
+struct Open
+{
+    CoreFixture f;
+    QWidget menu;
+    IRCoreMainWindow *window = nullptr;
+    Open()
+    {
+        f.view->clearScreen(true);
+        QVERIFY(IRCoreLink::open());
+        window = new IRCoreMainWindow(&menu);
+        window->setGeometry(0, 0, 320, 240);
+        window->show();
+    }
+    template<typename Page>
+    Page *page(int index) const
+    {
+        return static_cast<Page *>(window->widget(index));
+    }
 };

@@ -14,3 +14,5 @@ target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)
 # Qt Network adds a define the shared precompiled header was not built with.
 set_target_properties(tst_simlaunch PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
 add_dependencies(tst_simcapture encoder-sim)
+# encoder-sim answers the service window's version request.
+add_dependencies(tst_simircore encoder-sim)

@@ -9,6 +9,7 @@
 #include "livescreen.h"
 #include "mainbiaoding.h"
 #include "productinfowidget.h"
+#include "setlistitem.h"
 #include "setmainwindow.h"
 
 #include <QLabel>
@@ -133,13 +134,13 @@ void TestSimCalibration::menuAndPages()
             back = view().mixCloseButton();
             break;
         default:
-            back = view().setWidget()->backButton();
+            back = view().setWidget()->listItem()->cancelButton();
             break;
         }
         QVERIFY(QTest::qWaitForWindowExposed(back->window()));
         finger(back);
-        QCOMPARE(view().currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
-        QVERIFY(menu->isVisible());
+        QTRY_COMPARE(view().currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
+        QTRY_VERIFY(menu->isVisible());
     }
 }
 
