@@ -16,6 +16,9 @@ const int IntTimeDefaults[3] = {100, 190, 200};
 EFidTab::EFidTab(QWidget *parent)
     : QWidget(parent)
 {
+    // Row titles and values side by side in half the tab's width (the
+    // rows' own sheet would keep a plain font setting from reaching them).
+    setStyleSheet(QStringLiteral("QLabel{font-size:12pt;}"));
     for (int i = 0; i < 3; ++i) {
         m_range[i] = new MyItemEdit(QStringLiteral("Range %1:").arg(i), Range0Row + 2 * i, this);
         m_intTime[i] = new MyItemEdit(QStringLiteral("IntTime %1:").arg(i), IntTime0Row + 2 * i, this);

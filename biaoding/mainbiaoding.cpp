@@ -62,14 +62,16 @@ void MainBiaoDing::initWidget()
     m_tip = new QLabel(this);
     m_tip->setGeometry(40, 0, 240, 80);
     m_tip->setWordWrap(true);
-    m_tip->setFont(QFont(QStringLiteral("wenquanyi"), 18, 50));
+    // Three lines of the longest tip fit the label at this size.
+    m_tip->setFont(QFont(QStringLiteral("wenquanyi"), 13, 50));
     m_tip->setStyleSheet(white);
     m_adCaption = new QLabel(QStringLiteral("AD:"), this);
     m_adCaption->setGeometry(5, 100, 30, 60);
     m_adCaption->setFont(QFont(QStringLiteral("wenquanyi"), 18));
     m_adCaption->setStyleSheet(white);
     m_adValue = new QLabel(this);
-    m_adValue->setGeometry(40, 100, 100, 60);
+    // Wide enough for "0xffff" at this size.
+    m_adValue->setGeometry(40, 100, 150, 60);
     m_adValue->setFont(QFont(QStringLiteral("wenquanyi"), 25));
     m_adValue->setStyleSheet(white);
     m_btnBiaoDing = new QPushButton(tr("CalibInfo "), this);

@@ -43,17 +43,16 @@ TempSelct::TempSelct(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
 {
     resize(320, 220);
-    // The live picture stays visible around the buttons.
-    QPalette pal = palette();
-    pal.setBrush(QPalette::Window, QColor(0, 0, 0, 0));
-    setPalette(pal);
-    setStyleSheet(QStringLiteral("QLabel{color:white;}"
+    // It stands over the wizard's tip: a page of its own.
+    setObjectName(QStringLiteral("TempSelct"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#TempSelct{background:#202830;} QLabel{color:white;}"
                                  "QPushButton,QToolButton{color:white;background:rgba(32,48,64,200);border:1px solid #8fb0cc;}"
                                  "QPushButton:pressed,QToolButton:pressed{background:#4a78a0;}"
                                  "QToolButton:disabled{color:#7a8590;}"));
     m_title = new QLabel(QString::fromUtf8("请选择上一步中目标黑体的温度"), this);
     m_title->setGeometry(15, 5, 300, 20);
-    m_title->setFont(QFont(QStringLiteral("wenquanyi"), 20, QFont::Normal));
+    m_title->setFont(QFont(QStringLiteral("wenquanyi"), 15, QFont::Normal));
     m_btnExit = new QPushButton(QString::fromUtf8("返回"), this);
     m_btnExit->setGeometry(15, 185, 90, 30);
     m_btnPrev = new QPushButton(QString::fromUtf8("上一页"), this);

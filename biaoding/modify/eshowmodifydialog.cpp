@@ -32,8 +32,9 @@ QString factorText(float f)
 EShowModifyDialog::EShowModifyDialog(QWidget *parent)
     : QDialog(parent)
 {
+    // A title and "1.0000" side by side in a third of the panel.
     QFont font = QApplication::font();
-    font.setPointSize(13);
+    font.setPointSize(11);
     setFont(font);
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(5, 5, 5, 5);
