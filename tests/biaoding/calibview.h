@@ -18,6 +18,7 @@ struct CalibView
     {
         EGlobal::setFPGA(&front.start());
         view = std::make_unique<EGraphicsView>();
+        // Lens 0 unless a test says otherwise.
         front.board->setLensCode(3);
     }
     ~CalibView()
@@ -29,6 +30,7 @@ struct CalibView
     }
     QString path(const QString &name) const { return front.root.hostPath(name); }
     QSettings file(const QString &name) const { return QSettings(path(name), QSettings::IniFormat); }
+    void enterWithFixedCode() { view->enterCalibInterface(false); }
 
     FrontFixture front;
     std::unique_ptr<EGraphicsView> view;

@@ -1,4 +1,4 @@
-#include "../libtherma/frontfixture.h"
+#include "../biaoding/calibview.h"
 
 #include "calibaccesscode.h"
 #include "calibinterface.h"
@@ -34,30 +34,6 @@
 #include <cmath>
 #include <memory>
 
-// The live view on the simulated board and core, in a fresh root.
-struct CalibView
-{
-    explicit CalibView(bool withCore = false)
-        : front(withCore)
-    {
-        EGlobal::setFPGA(&front.start());
-        view = std::make_unique<EGraphicsView>();
-        // Lens 0 unless a test says otherwise.
-        front.board->setLensCode(3);
-    }
-    ~CalibView()
-    {
-        if (front.core)
-            front.front->getSerial()->waitForIdle(5000);
-        view.reset();
-        EGlobal::setFPGA(nullptr);
-    }
-    QSettings file(const QString &name) const { return QSettings(front.root.hostPath(name), QSettings::IniFormat); }
-    void enterWithFixedCode() { view->enterCalibInterface(false); }
-
-    FrontFixture front;
-    std::unique_ptr<EGraphicsView> view;
-};
 
 // Calibration mode on the live view: entry behind the access code, the
 // page dispatch, the raw readout, the correction and delta runs with
