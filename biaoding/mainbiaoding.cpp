@@ -197,12 +197,11 @@ void MainBiaoDing::showTempSelect()
         m_tempSelect = new TempSelct(nullptr);
         m_tempSelect->move(0, 20);
         connect(m_tempSelect, &TempSelct::sign_exit, this, &MainBiaoDing::slot_saveValue);
-    } else {
-        // The base temperature of the table as it is now.
-        CalibTable table;
-        table.load(m_fileName);
-        m_tempSelect->initPara(table.baseTemp());
     }
+    // The range and the base temperature of the table as they are now.
+    CalibTable table;
+    table.load(m_fileName);
+    m_tempSelect->initPara(table.baseTemp());
     m_tempSelect->show();
     m_tempSelect->raise();
 }
