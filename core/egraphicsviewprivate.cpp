@@ -319,6 +319,8 @@ void EGraphicsViewPrivate::slot_clicked_profile()
 {
     if (!m_profile) {
         m_profile = new EModifyProfile(nullptr);
+        m_profile->setWindowFlags(Qt::FramelessWindowHint);
+        m_profile->setWindowModality(Qt::WindowModal);
         m_profile->setFixedSize(320, 240);
     }
     m_profile->move(0, 0);
