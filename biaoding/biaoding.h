@@ -2,13 +2,18 @@
 
 #include <QWidget>
 
+class EFidTab;
 class EProfileTab;
 class QPushButton;
 class QTabWidget;
 class TempADWidget;
 
-// The calibration settings window, for now with the table editor and the
-// profile tab only ("INT" is empty): "OK" saves the table, "Cancel" leaves.
+// The calibration settings window: the table editor ("T-AD"), the ranges
+// and integration times ("INT") and profile generation ("Profile"). OK
+// stores the table, the lens and range shown, the range texts, their
+// count and the integration times, applies the integration time at once
+// and makes the library load that table; Cancel asks first when the table
+// has unsaved edits; Escape leaves without storing.
 class BiaoDing : public QWidget
 {
     Q_OBJECT
@@ -17,8 +22,13 @@ public:
 
     void resetTempAD(int temperature);
 
+    // What the last OK's table load found: empty for the table itself,
+    // "Calibration file error!" or "Default table used!".
+    QString loadNote() const { return m_loadNote; }
+
     TempADWidget *tempAD() const { return m_tempAD; }
     QTabWidget *tabs() const { return m_tabs; }
+    EFidTab *intTab() const { return m_int; }
     EProfileTab *profileTab() const { return m_profile; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
@@ -30,11 +40,18 @@ public Q_SLOTS:
     void slot_btnOK();
     void slot_btnCancel();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    bool storeSettings(int lens, int range);
+    void loadTable(int lens, int range);
+
     TempADWidget *m_tempAD;
     QTabWidget *m_tabs;
-    QWidget *m_int;
+    EFidTab *m_int;
     EProfileTab *m_profile;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    QString m_loadNote;
 };

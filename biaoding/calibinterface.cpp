@@ -2,85 +2,160 @@
 
 #include "eglobal.h"
 #include "egraphicsview.h"
+#include "einterfaceitem.h"
 #include "fpga.h"
 #include "ircorelink.h"
 #include "ircoremainwindow.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
+
+namespace {
+struct Tile
+{
+    int row;
+    int column;
+    const char *caption;
+    const char *name;
+    const char *icon;
+    int page; // the dispatcher's page; 0: the menu's own path
+};
+
+// The icon paths as the tiles name them; the resource system reads both
+// forms of the prefix alike.
+const Tile Tiles[] = {
+    {0, 0, QT_TRANSLATE_NOOP("CalibInterface", "Calib"), "Calib", ":images/biaoding/calib.png", 1},
+    {0, 1, QT_TRANSLATE_NOOP("CalibInterface", "Modify"), "Modify", ":/images/biaoding/modify.png", 2},
+    {0, 2, QT_TRANSLATE_NOOP("CalibInterface", "IR Core"), "Update", ":images/biaoding/update.png", 0},
+    {1, 0, QT_TRANSLATE_NOOP("CalibInterface", "P/N"), "PN", ":images/biaoding/para.png", 4},
+    {1, 1, QT_TRANSLATE_NOOP("CalibInterface", "Mix"), "Mix", ":images/biaoding/mix.png", 5},
+    {1, 2, QT_TRANSLATE_NOOP("CalibInterface", "Settings"), "Settings", ":images/biaoding/config.bmp", 6},
+};
+} // namespace
 
 CalibInterface::CalibInterface(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("CalibInterface"));
-    setFixedSize(320, 224);
-    setStyleSheet(QStringLiteral("CalibInterface{background:#202830;}"
-                                 "QPushButton{color:white;background:#30506c;border:1px solid #8fb0cc;}"
-                                 "QPushButton:pressed{background:#4a78a0;}"));
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(20, 20, 20, 20);
-    grid->setSpacing(14);
-    const QStringList names = itemNames();
-    for (int i = 0; i < names.size(); ++i) {
-        auto *button = new QPushButton(names.at(i), this);
-        button->setObjectName(names.at(i));
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        const QString name = names.at(i);
-        connect(button, &QPushButton::clicked, this, [this, name] { mouseClicked(name); });
-        grid->addWidget(button, i / 2, i % 2);
+    resize(320, 224);
+    // The live picture stays visible around the tiles.
+    QPalette transparent = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        transparent.setBrush(group, QPalette::Window, QColor(0, 0, 0, 0));
+    setPalette(transparent);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    m_title = new QLabel(this);
+    m_title->setGeometry(10, 5, 300, 20);
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setStyleSheet(QStringLiteral("QLabel{color:rgb(255,255,255);}"));
+    m_title->setText(tr("Engine Set Dialog"));
+    // Keys reach the menu through its focused title.
+    m_title->setFocusPolicy(Qt::StrongFocus);
+
+    m_container = new QLabel(this);
+    m_container->setGeometry(30, 30, 260, 170);
+    auto *grid = new QGridLayout(m_container);
+    grid->setSpacing(15);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 6; ++i) {
+        const Tile &t = Tiles[i];
+        auto *tile = new EInterfaceItem(this);
+        tile->setText(tr(t.caption));
+        // The name is set after the caption: a click carries it in every
+        // language.
+        tile->setObjectName(QLatin1String(t.name));
+        tile->setIconName(QLatin1String(t.icon));
+        grid->addWidget(tile, t.row, t.column);
+        m_tiles[i] = tile;
     }
+    for (EInterfaceItem *tile : m_tiles) {
+        tile->setFocusPolicy(Qt::NoFocus);
+        connect(tile, qOverload<const QString &>(&EInterfaceItem::clicked), this, &CalibInterface::mouseClicked);
+    }
+
     m_note = new QLabel(this);
-    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setGeometry(10, 202, 300, 20);
     m_note->setAlignment(Qt::AlignCenter);
-    m_note->hide();
-    grid->addWidget(m_note, names.size() / 2, 0, 1, 2);
+    m_note->setStyleSheet(QStringLiteral("QLabel{color:rgb(255,80,80);}"));
+}
+
+CalibInterface::~CalibInterface() = default;
+
+IRCoreMainWindow *CalibInterface::coreWindow() const
+{
+    return m_coreWindow;
 }
 
 QStringList CalibInterface::itemNames()
 {
-    return {QStringLiteral("Calib"), QStringLiteral("Modify"), QStringLiteral("IR Core"),
-            QStringLiteral("P/N"), QStringLiteral("Mix"), QStringLiteral("Settings")};
+    QStringList names;
+    for (const Tile &t : Tiles)
+        names << QLatin1String(t.name);
+    return names;
 }
 
-QPushButton *CalibInterface::item(const QString &name) const
+EInterfaceItem *CalibInterface::item(const QString &name) const
 {
-    return findChild<QPushButton *>(name);
+    for (EInterfaceItem *tile : m_tiles) {
+        if (tile->objectName() == name)
+            return tile;
+    }
+    return nullptr;
 }
 
 void CalibInterface::mouseClicked(const QString &name)
 {
-    EGraphicsView *view = EGlobal::getGraphicsView();
-    if (!view || !itemNames().contains(name))
+    // Exact names only: an empty one would match any child.
+    EInterfaceItem *tile = name.isEmpty() ? nullptr : item(name);
+    int index = -1;
+    for (int i = 0; i < 6; ++i) {
+        if (tile && m_tiles[i] == tile)
+            index = i;
+    }
+    if (index < 0)
         return;
-    m_note->hide();
-    hide();
-    if (name == QLatin1String("IR Core")) {
+    m_note->clear();
+    if (Tiles[index].page == 0) {
         openCoreWindow();
         return;
     }
-    static const QHash<QString, int> pages{{QStringLiteral("Calib"), 1}, {QStringLiteral("Modify"), 2},
-                                           {QStringLiteral("P/N"), 4}, {QStringLiteral("Mix"), 5},
-                                           {QStringLiteral("Settings"), 6}};
-    view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_TYPE(pages.value(name)), true);
+    hide();
+    if (index == 0)
+        qWarning("Calib===Item clicked");
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_TYPE(Tiles[index].page), true);
 }
 
 void CalibInterface::openCoreWindow()
 {
-    // The core's own bus replaces our serial line while the window is up.
+    // The core's own link replaces our serial line while the window is up;
+    // a link that does not open leaves the menu and the port as they were.
     if (!IRCoreLink::open()) {
         m_note->setText(QStringLiteral("IR Core open failed!"));
-        m_note->show();
-        show();
         return;
     }
-    IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow();
-    if (!window)
-        window = new IRCoreMainWindow(this, nullptr, Qt::WindowFlags());
-    window->setGeometry(0, 0, 320, 240);
-    window->show();
-    window->raise();
+    hide();
+    if (!m_coreWindow)
+        m_coreWindow = new IRCoreMainWindow(this, nullptr, Qt::WindowFlags());
+    m_coreWindow->setGeometry(0, 0, 320, 240);
+    m_coreWindow->show();
+    m_coreWindow->raise();
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->clearScreen(true);
+}
+
+void CalibInterface::mainInterface_received(const QString &message, const QByteArray &)
+{
+    if (message != QLatin1String("Imagephotos"))
+        return;
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        view->setVisibled(true);
+}
+
+void CalibInterface::keyPressEvent(QKeyEvent *)
+{
+    // Swallowed: Escape included, no key closes or changes the menu.
+    qWarning("%s keypress event", "biaoding/calibinterface");
 }

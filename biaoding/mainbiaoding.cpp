@@ -1,25 +1,259 @@
 #include "mainbiaoding.h"
 
 #include "biaoding.h"
+#include "calibpoint.h"
+#include "calibtable.h"
+#include "eareawidget.h"
+#include "eglobal.h"
+#include "egraphicsview.h"
+#include "fpga.h"
+#include "serial.h"
+#include "tempselct.h"
+#include "temptablelog.h"
 
+#include <QFont>
+#include <QLabel>
 #include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+const char *const SettingFile = "Parameter/Setting";
+const char *const BackgroundTip = "提示:请对准30度黑体，然后点击'打本底'，待AD值在0x8000左右会跳到下一步！";
+const char *const TargetTip = "提示:请对准所需标定的目标黑体，待AD值合适时点击下一步！";
+// The AD the background brings the area to: 0x7FFD .. 0x8002.
+const unsigned short SettledLow = 32765;
+const unsigned short SettledSpan = 5;
+} // namespace
 
 MainBiaoDing::MainBiaoDing(EAreaWidget *area, QWidget *parent)
-    : PlainCalibPage(1, QStringLiteral("Calib"), parent)
+    : QWidget(parent, Qt::FramelessWindowHint)
     , m_area(area)
-    , m_calibInfo(new QPushButton(tr("CalibInfo "), this))
 {
-    m_calibInfo->setObjectName(QStringLiteral("CalibInfo"));
-    m_calibInfo->setGeometry(115, 175, 90, 40);
-    m_calibInfo->setFocusPolicy(Qt::NoFocus);
-    connect(m_calibInfo, &QPushButton::clicked, this, &MainBiaoDing::slot_btnBiaoDing);
+    QPalette transparent = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        transparent.setBrush(group, QPalette::Window, QColor(0, 0, 0, 0));
+    setPalette(transparent);
+    setAttribute(Qt::WA_TranslucentBackground);
+    resize(320, 220);
+    getConfigFile();
+    initWidget();
+    setMainPage();
+    m_timer = new QTimer(this);
+    connect(m_timer, &QTimer::timeout, this, &MainBiaoDing::slot_tmGetAd);
+    m_timer->start(PollMs);
 }
 
 MainBiaoDing::~MainBiaoDing()
 {
-    if (m_settings)
+    if (m_tempSelect) {
+        m_tempSelect->close();
+        delete m_tempSelect;
+    }
+    if (m_settings) {
         m_settings->close();
-    delete m_settings;
+        delete m_settings;
+    }
+}
+
+void MainBiaoDing::initWidget()
+{
+    const QString white = QStringLiteral("QLabel{color:white};");
+    m_tip = new QLabel(this);
+    m_tip->setGeometry(40, 0, 240, 80);
+    m_tip->setWordWrap(true);
+    // Three lines of the longest tip fit the label at this size.
+    m_tip->setFont(QFont(QStringLiteral("wenquanyi"), 13, 50));
+    m_tip->setStyleSheet(white);
+    m_adCaption = new QLabel(QStringLiteral("AD:"), this);
+    m_adCaption->setGeometry(5, 100, 30, 60);
+    m_adCaption->setFont(QFont(QStringLiteral("wenquanyi"), 18));
+    m_adCaption->setStyleSheet(white);
+    m_adValue = new QLabel(this);
+    // Wide enough for "0xffff" at this size.
+    m_adValue->setGeometry(40, 100, 150, 60);
+    m_adValue->setFont(QFont(QStringLiteral("wenquanyi"), 25));
+    m_adValue->setStyleSheet(white);
+    m_btnBiaoDing = new QPushButton(tr("CalibInfo "), this);
+    m_btnBiaoDing->setObjectName(QStringLiteral("CalibInfo"));
+    m_btnBiaoDing->setGeometry(115, 175, 90, 40);
+    m_btnPrev = new QPushButton(tr("Back"), this);
+    m_btnPrev->setGeometry(10, 185, 90, 30);
+    m_btnNext = new QPushButton(tr("SetBg"), this);
+    m_btnNext->setGeometry(220, 185, 90, 30);
+    for (QPushButton *b : {m_btnBiaoDing, m_btnPrev, m_btnNext})
+        b->setFocusPolicy(Qt::NoFocus);
+    connect(m_btnBiaoDing, &QPushButton::clicked, this, &MainBiaoDing::slot_btnBiaoDing);
+    connect(m_btnPrev, &QPushButton::clicked, this, &MainBiaoDing::slot_btnPrev);
+    connect(m_btnNext, &QPushButton::clicked, this, &MainBiaoDing::slot_btnNext);
+}
+
+int MainBiaoDing::readLens()
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    return fpga ? int(fpga->fpga_read_lenIndex()) : int(NoLens);
+}
+
+void MainBiaoDing::getConfigFile()
+{
+    m_fileName.clear();
+    {
+        QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+        m_range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
+    }
+    m_lens = readLens();
+    if (m_lens != NoLens)
+        m_fileName = QString::asprintf("etc/calc_len%d_temp%d.conf", m_lens, m_range);
+}
+
+void MainBiaoDing::setMainPage()
+{
+    m_page = BackgroundPage;
+    changePage();
+}
+
+void MainBiaoDing::changePage()
+{
+    switch (m_page) {
+    case BackgroundPage:
+        m_backgroundTaken = false;
+        m_btnNext->setText(tr("SetBg"));
+        // Without a lens no table can be named: nothing to calibrate.
+        m_btnNext->setEnabled(m_lens != NoLens);
+        m_tip->setText(m_lens == NoLens ? QStringLiteral("No Lens!") : QString::fromUtf8(BackgroundTip));
+        break;
+    case TargetPage:
+        m_capturedAD.clear();
+        m_btnNext->setText(tr("Next"));
+        m_btnNext->setEnabled(true);
+        m_tip->setText(QString::fromUtf8(TargetTip));
+        break;
+    case ChoosePage:
+        showTempSelect();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainBiaoDing::slot_tmGetAd()
+{
+    // A lens fitted or taken off shows at the next poll.
+    const int lens = readLens();
+    if ((lens == NoLens) != (m_lens == NoLens)) {
+        getConfigFile();
+        setMainPage();
+    }
+    if (!m_area)
+        return;
+    const unsigned short ad = m_area->getAreaTempStru().avg.ad;
+    m_adValue->setText(QStringLiteral("0x%1").arg(ad, 0, 16));
+    if (m_page == BackgroundPage && m_backgroundTaken && (unsigned short)(ad - SettledLow) <= SettledSpan) {
+        m_page = TargetPage;
+        changePage();
+    }
+}
+
+void MainBiaoDing::slot_btnNext()
+{
+    switch (m_page) {
+    case BackgroundPage:
+        if (m_lens == NoLens)
+            return;
+        if (FPGA *fpga = EGlobal::getFPGA()) {
+            if (Serial *serial = fpga->getSerial())
+                serial->outsideShutter();
+        }
+        m_backgroundTaken = true;
+        break;
+    case TargetPage:
+        m_capturedAD = m_adValue->text().remove(QStringLiteral("0x"));
+        m_page = ChoosePage;
+        changePage();
+        break;
+    default:
+        ++m_page;
+        changePage();
+        break;
+    }
+}
+
+void MainBiaoDing::slot_btnPrev()
+{
+    if (m_page == TargetPage || m_page == ChoosePage) {
+        m_page = BackgroundPage;
+        changePage();
+        return;
+    }
+    m_lastSaved = NoneSaved;
+    close();
+    if (EGraphicsView *view = EGlobal::getGraphicsView())
+        view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_BIAODING, false);
+}
+
+void MainBiaoDing::showTempSelect()
+{
+    if (!m_tempSelect) {
+        m_tempSelect = new TempSelct(nullptr);
+        m_tempSelect->move(0, 20);
+        connect(m_tempSelect, &TempSelct::sign_exit, this, &MainBiaoDing::slot_saveValue);
+    }
+    // The range and the base temperature of the table as they are now.
+    CalibTable table;
+    table.load(m_fileName);
+    m_tempSelect->initPara(table.baseTemp());
+    m_tempSelect->show();
+    m_tempSelect->raise();
+}
+
+void MainBiaoDing::slot_saveValue(int temperature)
+{
+    if (m_tempSelect)
+        m_tempSelect->hide();
+    if (temperature == TempSelct::Back) {
+        m_page = TargetPage;
+        changePage();
+        return;
+    }
+    if (m_capturedAD.isEmpty())
+        return;
+    // The table of the lens fitted now, read anew.
+    const int lens = readLens();
+    if (lens == NoLens) {
+        m_tip->setText(QStringLiteral("No Lens!"));
+        return;
+    }
+    if (lens != m_lens) {
+        m_lens = lens;
+        m_fileName = QString::asprintf("etc/calc_len%d_temp%d.conf", m_lens, m_range);
+    }
+    const unsigned short corrected = calibrationHandler(temperature, m_capturedAD);
+    m_capturedAD = CalibTable::adText(corrected, true);
+    m_lastSaved = temperature;
+    // The file is read anew: its [ParaSet] follows what it holds now.
+    QString error;
+    if (!CalibPoint::store(m_fileName, m_range, temperature, corrected, &error)) {
+        qWarning("calibration point not saved: %s", qPrintable(error));
+        setMainPage();
+        m_tip->setText(QStringLiteral("Save failed!"));
+        return;
+    }
+    setMainPage();
+}
+
+unsigned short MainBiaoDing::calibrationHandler(int temperature, const QString &ad)
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    if (!fpga)
+        return 0;
+    const float sensor = fpga->getSensorTemp();
+    const float shutter = fpga->getShutterTemp();
+    const float drift = (sensor + shutter) * 0.5f;
+    const unsigned short value = (unsigned short)ad.toUInt(nullptr, 16);
+    qDebug("AD  %s %x %x", qPrintable(ad), ad.toUInt(), unsigned(value));
+    const unsigned short corrected = fpga->BiaoDingXiuzheng(sensor, shutter, drift, temperature, value);
+    TempTableLog::append(TempTableLog::line(sensor, shutter, drift, temperature, ad, corrected));
+    return corrected;
 }
 
 void MainBiaoDing::slot_btnBiaoDing()
@@ -31,10 +265,20 @@ void MainBiaoDing::slot_btnBiaoDing()
     }
     m_settings->show();
     m_settings->raise();
-    m_settings->resetTempAD(-50);
+    m_settings->resetTempAD(m_lastSaved);
+    m_lastSaved = NoneSaved;
+    m_settingsOpen = true;
 }
 
-void MainBiaoDing::slot_closeBiaoDing(bool)
+void MainBiaoDing::slot_closeBiaoDing(bool ok)
 {
-    m_settings->hide();
+    if (ok) {
+        getConfigFile();
+        setMainPage();
+        if (m_settings && !m_settings->loadNote().isEmpty())
+            m_tip->setText(m_settings->loadNote());
+    }
+    m_settingsOpen = false;
+    if (m_settings)
+        m_settings->hide();
 }

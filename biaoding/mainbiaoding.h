@@ -1,30 +1,84 @@
 #pragma once
 
-#include "plaincalibpage.h"
+#include <QWidget>
 
 class BiaoDing;
 class EAreaWidget;
+class QLabel;
 class QPushButton;
+class QTimer;
+class TempSelct;
 
-// The temperature calibration wizard over the calibration area; for now a
-// plain page that returns to the menu and opens the settings window.
-class MainBiaoDing : public PlainCalibPage
+// The blackbody calibration wizard over the calibration area. Page 0: aim
+// at the 30-degree blackbody, "SetBg" takes a background through the
+// core's external shutter and the 500 ms poll moves on once the area's
+// average AD settles at 0x7FFD..0x8002. Page 1: aim at the target, "Next"
+// captures the AD and shows the chooser (page 2). The chosen temperature
+// and the drift-corrected AD go into the table of the fitted lens and the
+// current range, read anew for every save, and into the calibration log.
+// Without a lens it shows "No Lens!" and saves nothing. "CalibInfo "
+// opens the calibration settings window.
+class MainBiaoDing : public QWidget
 {
     Q_OBJECT
 public:
+    enum Page { BackgroundPage = 0, TargetPage = 1, ChoosePage = 2 };
+    enum { PollMs = 500, NoneSaved = -50, NoLens = 255 };
+
     explicit MainBiaoDing(EAreaWidget *area, QWidget *parent = nullptr);
     ~MainBiaoDing() override;
 
+    int getCurPage() const { return m_page; }
+    bool isOpenBiaodingList() const { return m_settingsOpen; }
+
+    // ---- what the screens and tests look at ----
     EAreaWidget *area() const { return m_area; }
-    QPushButton *calibInfoButton() const { return m_calibInfo; }
+    QString tableFile() const { return m_fileName; }
+    QString capturedAD() const { return m_capturedAD; }
+    bool backgroundTaken() const { return m_backgroundTaken; }
+    int lastSavedTemp() const { return m_lastSaved; }
+    QLabel *tipLabel() const { return m_tip; }
+    QLabel *adLabel() const { return m_adValue; }
+    QPushButton *calibInfoButton() const { return m_btnBiaoDing; }
+    QPushButton *backButton() const { return m_btnPrev; }
+    QPushButton *nextButton() const { return m_btnNext; }
+    QTimer *pollTimer() const { return m_timer; }
+    TempSelct *tempSelect() const { return m_tempSelect; }
     BiaoDing *settingsWindow() const { return m_settings; }
 
 public Q_SLOTS:
-    void slot_btnBiaoDing();
     void slot_closeBiaoDing(bool ok);
+    void slot_btnPrev();
+    void slot_btnNext();
+    void slot_btnBiaoDing();
+    void slot_tmGetAd();
+    void slot_saveValue(int temperature);
 
 private:
-    EAreaWidget *m_area;
-    QPushButton *m_calibInfo;
+    void showTempSelect();
+    void changePage();
+    void setMainPage();
+    void getConfigFile();
+    void initWidget();
+    unsigned short calibrationHandler(int temperature, const QString &ad);
+    static int readLens();
+
+    QString m_fileName;
+    int m_range = 0;
+    int m_lens = NoLens;
+    int m_page = BackgroundPage;
+    QString m_capturedAD;
+    bool m_backgroundTaken = false;
+    QTimer *m_timer = nullptr;
+    int m_lastSaved = NoneSaved;
+    TempSelct *m_tempSelect = nullptr;
     BiaoDing *m_settings = nullptr;
+    QLabel *m_tip = nullptr;
+    QLabel *m_adCaption = nullptr;
+    QLabel *m_adValue = nullptr;
+    QPushButton *m_btnBiaoDing = nullptr;
+    QPushButton *m_btnPrev = nullptr;
+    QPushButton *m_btnNext = nullptr;
+    EAreaWidget *m_area = nullptr;
+    bool m_settingsOpen = false;
 };

@@ -1,12 +1,7 @@
 #include "correctionbins.h"
 
-#include "atomicfile.h"
+#include "inifileedit.h"
 #include "modifyfactors.h"
-#include "paths.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 
 #include <cmath>
 
@@ -83,39 +78,17 @@ CorrectionBins::WriteResult CorrectionBins::write(const QString &path, const QSt
         return result;
     }
     result.skipped = 0;
-    const QString target = Paths::resolve(path);
-    const bool existed = QFileInfo::exists(target);
-    // The settings object edits a copy; the copy then replaces the file.
-    const QString scratch = target + QStringLiteral(".edit");
-    QFile::remove(scratch);
-    if (existed && !QFile::copy(target, scratch))
-        return result;
-    {
-        QSettings table(scratch, QSettings::IniFormat);
-        for (int k = 0; k < Count; ++k) {
-            if (!m_count[k])
-                continue;
-            if (!accepted(k, lower, upper)) {
-                ++result.skipped;
-                continue;
-            }
-            table.setValue(prefix + binText(k), meanText(k));
-            ++result.written;
+    IniFileEdit::Values values;
+    for (int k = 0; k < Count; ++k) {
+        if (!m_count[k])
+            continue;
+        if (!accepted(k, lower, upper)) {
+            ++result.skipped;
+            continue;
         }
-        table.sync();
-        if (table.status() != QSettings::NoError) {
-            QFile::remove(scratch);
-            return result;
-        }
+        values.append({prefix + binText(k), meanText(k)});
     }
-    QFile edited(scratch);
-    QByteArray data;
-    if (edited.open(QIODevice::ReadOnly))
-        data = edited.readAll();
-    edited.close();
-    QFile::remove(scratch);
-    result.ok = AtomicFile::write(path, data);
-    if (result.ok && !existed)
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    result.written = values.size();
+    result.ok = IniFileEdit::apply(path, values);
     return result;
 }

@@ -16,6 +16,8 @@
 #include "eupdateepcsinterface.h"
 #include "fpga.h"
 #include "intervals.h"
+#include "ircorelink.h"
+#include "ircoremainwindow.h"
 #include "irpara.h"
 #include "mainbiaoding.h"
 #include "mykeyboard.h"
@@ -206,6 +208,10 @@ void EGraphicsViewPrivate::hideMainMenu()
 
 void EGraphicsViewPrivate::closeAllItem()
 {
+    // An open core window gives the port back before anything else goes.
+    IRCoreMainWindow *core = m_calibMenu ? m_calibMenu->coreWindow() : nullptr;
+    if (core && (core->isVisible() || IRCoreLink::isOpen()))
+        core->closeCore(false);
     deleteWidget(m_biaoDing);
     deleteWidget(m_productInfo);
     deleteWidget(m_setWindow);
@@ -313,6 +319,8 @@ void EGraphicsViewPrivate::slot_clicked_profile()
 {
     if (!m_profile) {
         m_profile = new EModifyProfile(nullptr);
+        m_profile->setWindowFlags(Qt::FramelessWindowHint);
+        m_profile->setWindowModality(Qt::WindowModal);
         m_profile->setFixedSize(320, 240);
     }
     m_profile->move(0, 0);
@@ -803,8 +811,16 @@ void EGraphicsViewPrivate::slot_changeMixIndex(int index)
 
 // ---- integration time ----
 
-void EGraphicsViewPrivate::changeIntTime(int)
+// The calibration settings' OK: the time of the current range goes to the
+// core at once (the settings already hold it).
+void EGraphicsViewPrivate::changeIntTime(int t)
 {
+    if (t < IntTimeMin || t > IntTimeMax) {
+        qWarning("integration time %d refused", t);
+        return;
+    }
+    if (FPGA *fpga = EGlobal::getFPGA())
+        fpga->setIntTime(currentRange(), static_cast<unsigned short>(t));
 }
 
 void EGraphicsViewPrivate::slot_changeIntTime(int t)

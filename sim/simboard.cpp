@@ -196,6 +196,7 @@ int SimBoard::readAt(uint32_t offset, void *buffer, int length)
     if (n <= 0)
         return 0;
     refreshComputed(offset, n);
+    playAreaAverages(offset, n);
     std::memcpy(buffer, m_registers.constData() + offset, static_cast<size_t>(n));
     auto blank = [&](uint32_t begin, uint32_t end) {
         for (uint32_t r = std::max(begin, offset); r < std::min(end, offset + uint32_t(n)); ++r)
@@ -378,6 +379,19 @@ void SimBoard::refreshArea(uint32_t slot)
     storeBoardPoint(slot + 0x24, minX, minY);
 }
 
+void SimBoard::playAreaAverages(uint32_t offset, int length)
+{
+    for (int n = 0; n < m_areaAverages.size(); ++n) {
+        QVector<uint16_t> &script = m_areaAverages[n];
+        const uint32_t average = RegAreaBase + 64u * n + 0x14;
+        if (script.isEmpty() || !overlaps(offset, length, average, average + 2))
+            continue;
+        storeWord(average, script.first());
+        if (script.size() > 1)
+            script.removeFirst();
+    }
+}
+
 void SimBoard::computeStats() const
 {
     ensureFrame();
@@ -495,6 +509,11 @@ void SimBoard::ensureFrame() const
         m_frame = m_fixedFrame;
     else
         generateFrame(m_frame);
+    const int shift = int(std::lround(m_offset));
+    if (shift != 0) {
+        for (uint16_t &v : m_frame)
+            v = static_cast<uint16_t>(std::clamp(int(v) + shift, 0, 65535));
+    }
     m_frameValid = true;
     m_statsValid = false;
 }
@@ -582,7 +601,60 @@ void SimBoard::advance(double seconds)
     if (!std::isfinite(seconds) || (uint8_t(m_registers[RegFreeze]) & 0x01))
         return;
     m_time += seconds;
+    if (m_offsetSteps > 0) {
+        m_offset += (m_offsetTarget - m_offset) / m_offsetSteps;
+        --m_offsetSteps;
+    }
     m_frameValid = false;
+}
+
+void SimBoard::setAreaAverages(int slot, const QVector<uint16_t> &averages)
+{
+    QMutexLocker lock(&m_mutex);
+    if (slot < 0 || slot >= AreaSlots)
+        return;
+    if (m_areaAverages.size() != AreaSlots)
+        m_areaAverages.resize(AreaSlots);
+    m_areaAverages[slot] = averages;
+}
+
+// The mean of the frame under the middle square, as an area there reads it.
+double SimBoard::centreMean() const
+{
+    ensureFrame();
+    const QRect square = centreSquare();
+    const int x0 = frameEdge(square.left(), BOARD_WIDTH, WIDTH);
+    const int y0 = frameEdge(square.top(), BOARD_HEIGHT, HEIGHT);
+    const int x1 = frameEdge(square.left() + square.width(), BOARD_WIDTH, WIDTH);
+    const int y1 = frameEdge(square.top() + square.height(), BOARD_HEIGHT, HEIGHT);
+    double sum = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x)
+            sum += m_frame[y * WIDTH + x];
+    }
+    return sum / double((x1 - x0) * (y1 - y0));
+}
+
+void SimBoard::correctBackground(uint16_t target, int frames)
+{
+    QMutexLocker lock(&m_mutex);
+    const double unshifted = centreMean() - std::lround(m_offset);
+    m_offsetTarget = double(target) - unshifted;
+    m_offsetSteps = std::max(1, frames);
+}
+
+void SimBoard::clearBackgroundCorrection()
+{
+    QMutexLocker lock(&m_mutex);
+    m_offset = m_offsetTarget = 0.0;
+    m_offsetSteps = 0;
+    m_frameValid = false;
+}
+
+int SimBoard::backgroundOffset() const
+{
+    QMutexLocker lock(&m_mutex);
+    return int(std::lround(m_offset));
 }
 
 double SimBoard::sceneTime() const

@@ -130,6 +130,19 @@ public:
     // Starts the next stream read at the first byte of a new frame.
     void restartFrameStream();
 
+    // ---- calibration aids ----
+    // Averages that reads of area slot's average word hand out, one per
+    // read; the last one then holds. An empty list ends the script.
+    void setAreaAverages(int slot, const QVector<uint16_t> &averages);
+    // The external shutter's background correction: over the next `frames`
+    // scene steps the whole picture shifts until the average under the
+    // 30 x 30 board square in the middle comes to target. The shift stays
+    // until clearBackgroundCorrection() (the internal shutter).
+    void correctBackground(uint16_t target, int frames);
+    void clearBackgroundCorrection();
+    int backgroundOffset() const;
+    static QRect centreSquare() { return QRect(145, 105, 30, 30); }
+
     // ---- board words ----
     void setLensCode(int code);             // 0x0F bits 0-2
     void setLensFlag(bool set);             // 0x00 bit 7, asked when the code is 7
@@ -218,6 +231,8 @@ private:
     void storeBoardPoint(uint32_t offset, int frameX, int frameY);
     void refreshSpot(uint32_t slot);
     void refreshArea(uint32_t slot);
+    void playAreaAverages(uint32_t offset, int length);
+    double centreMean() const;
     uint16_t wordAt(uint32_t offset) const;
     void storeBytes(uint32_t offset, const void *data, int length);
     QRect objectRectAt(const SceneObject &object, double time) const;
@@ -241,6 +256,10 @@ private:
     int m_noise = 2;
     double m_time = 0.0;
     QVector<uint16_t> m_fixedFrame;
+    QVector<QVector<uint16_t>> m_areaAverages;
+    double m_offset = 0.0;
+    double m_offsetTarget = 0.0;
+    int m_offsetSteps = 0;
 
     mutable QVector<uint16_t> m_frame;
     mutable bool m_frameValid = false;

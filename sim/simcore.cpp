@@ -183,8 +183,21 @@ bool SimCore::payloadFor(uint8_t code, QByteArray *payload)
     }
 }
 
+void SimCore::setCommandHook(std::function<void(uint8_t code)> hook)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_commandHook = std::move(hook);
+}
+
 void SimCore::handle(const Request &request)
 {
+    std::function<void(uint8_t)> hook;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        hook = m_commandHook;
+    }
+    if (hook)
+        hook(request.code);
     QByteArray reply;
     Fault fault = NoFault;
     int delay = 0;

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <cstdint>
 #include <thread>
@@ -58,6 +59,10 @@ public:
     uint16_t intTime() const;                           // last of 0x70 / 0x82
     bool autoShutterOn() const;
     bool poweredDown() const;                           // after 0x84
+
+    // Told the code of every request as it arrives, on the core's thread
+    // (the simulator lets the external shutter, 0x52, settle the picture).
+    void setCommandHook(std::function<void(uint8_t code)> hook);
 
     // ---- faults ----
     // The next count replies (-1: all until changed) suffer fault.
@@ -122,6 +127,7 @@ private:
     bool m_ownFreeBytes = true;
     FreeBytes m_freeBytes = {0, 0, 0, 0};
     QVector<Request> m_requests;
+    std::function<void(uint8_t)> m_commandHook;
     int m_replies = 0;
     int m_badFrames = 0;
 };

@@ -73,6 +73,14 @@ bool Simulator::start(const QString &rootDir)
     m_rtc = std::make_shared<SimRtc>(QStringLiteral("/tmp/rtc-record"));
     SimRtc::install(m_rtc);
     m_core = std::make_unique<SimCore>();
+    // The external shutter takes a background that brings the middle of the
+    // picture to mid-scale within a few frames; the internal one undoes it.
+    m_core->setCommandHook([board = m_board](uint8_t code) {
+        if (code == OutsideShutterCode)
+            board->correctBackground(BackgroundAD, BackgroundFrames);
+        else if (code == InsideShutterCode || code == InsideShutterNoVskCode)
+            board->clearBackgroundCorrection();
+    });
     linkCore();
     // The core's own library reaches the same core while its window is up.
     m_irCore = new SimIRCore;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
 
 class SimBoard;
@@ -50,6 +51,12 @@ public:
 
     // Scene step of the simulated board, in milliseconds of scene time.
     static constexpr int FrameIntervalMs = 100;
+    // The core's shutter commands and what the external one settles to.
+    static constexpr uint8_t OutsideShutterCode = 0x52;
+    static constexpr uint8_t InsideShutterCode = 0x31;
+    static constexpr uint8_t InsideShutterNoVskCode = 0x51;
+    static constexpr uint16_t BackgroundAD = 0x8000;
+    static constexpr int BackgroundFrames = 4;
 
 Q_SIGNALS:
     // The picture the board draws now; null until something has uploaded

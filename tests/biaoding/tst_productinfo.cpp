@@ -1,6 +1,7 @@
 #include "../ircore/corefixture.h"
 
 #include "calibinterface.h"
+#include "einterfaceitem.h"
 #include "myitemedit.h"
 #include "mykeyboard.h"
 #include "productinfowidget.h"
@@ -36,7 +37,7 @@ struct Editor
     Editor()
     {
         f.view->enterCalibInterface(false);
-        QTest::mouseClick(f.view->calibMenu()->item(QStringLiteral("P/N")), Qt::LeftButton);
+        QTest::mouseClick(f.view->calibMenu()->item(QStringLiteral("PN")), Qt::LeftButton);
         w = f.view->productInfoWidget();
     }
     void type(int row, const QString &text)

@@ -1,6 +1,7 @@
 #include "../ircore/corefixture.h"
 
 #include "calibinterface.h"
+#include "einterfaceitem.h"
 #include "devchippage.h"
 #include "devversionpage.h"
 #include "emiftestpage.h"

@@ -1,10 +1,11 @@
-#include "../libtherma/frontfixture.h"
+#include "../biaoding/calibview.h"
 
 #include "calibaccesscode.h"
 #include "calibinterface.h"
 #include "correctionbins.h"
 #include "eareawidget.h"
 #include "eglobal.h"
+#include "einterfaceitem.h"
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "einttimeitem.h"
@@ -33,30 +34,6 @@
 #include <cmath>
 #include <memory>
 
-// The live view on the simulated board and core, in a fresh root.
-struct CalibView
-{
-    explicit CalibView(bool withCore = false)
-        : front(withCore)
-    {
-        EGlobal::setFPGA(&front.start());
-        view = std::make_unique<EGraphicsView>();
-        // Lens 0 unless a test says otherwise.
-        front.board->setLensCode(3);
-    }
-    ~CalibView()
-    {
-        if (front.core)
-            front.front->getSerial()->waitForIdle(5000);
-        view.reset();
-        EGlobal::setFPGA(nullptr);
-    }
-    QSettings file(const QString &name) const { return QSettings(front.root.hostPath(name), QSettings::IniFormat); }
-    void enterWithFixedCode() { view->enterCalibInterface(false); }
-
-    FrontFixture front;
-    std::unique_ptr<EGraphicsView> view;
-};
 
 // Calibration mode on the live view: entry behind the access code, the
 // page dispatch, the raw readout, the correction and delta runs with
@@ -183,7 +160,7 @@ void TestCalibration::pageDispatch_data()
     QTest::addColumn<int>("type");
     QTest::newRow("Calib") << "Calib" << 1;
     QTest::newRow("Modify") << "Modify" << 2;
-    QTest::newRow("P/N") << "P/N" << 4;
+    QTest::newRow("P/N") << "PN" << 4;
     QTest::newRow("Mix") << "Mix" << 5;
     QTest::newRow("Settings") << "Settings" << 6;
 }
@@ -248,13 +225,13 @@ void TestCalibration::coreWindowHidesTheOverlay()
 
     // A core that does not open leaves the menu up and says so.
     core->failCall(QStringLiteral("Ctl_EMIF_Open"), 1);
-    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("IR Core")), Qt::LeftButton);
+    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("Update")), Qt::LeftButton);
     QVERIFY(!EGlobal::getIRCoreMainWindow());
     QVERIFY(view.calibMenu()->isVisible());
     QCOMPARE(view.calibMenu()->note()->text(), QStringLiteral("IR Core open failed!"));
     QVERIFY(!c.front.front->getSerial()->isParked());
 
-    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("IR Core")), Qt::LeftButton);
+    QTest::mouseClick(view.calibMenu()->item(QStringLiteral("Update")), Qt::LeftButton);
     IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow();
     QVERIFY(window && window->isVisible());
     QVERIFY(view.screenStatus());
@@ -560,7 +537,7 @@ void TestCalibration::integrationTime()
         QVERIFY(c.front.settings(settings));
     QVERIFY(c.front.front->getSerial()->waitForIdle(5000));
     const uint16_t before = c.front.core->intTime();
-    c.view->changeIntTime(value);    // the notification changes nothing
+    c.view->changeIntTime(value);    // sends as well, stores nothing
     c.view->slot_changeIntTime(value);
     QVERIFY(c.front.front->getSerial()->waitForIdle(5000));
     QSettings stored(c.front.root.hostPath(QStringLiteral("Parameter/Setting")), QSettings::IniFormat);

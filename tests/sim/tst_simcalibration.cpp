@@ -1,6 +1,7 @@
 #include "calibinterface.h"
 #include "eareawidget.h"
 #include "eglobal.h"
+#include "einterfaceitem.h"
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "einttimeitem.h"
@@ -106,7 +107,7 @@ void TestSimCalibration::menuAndPages()
         EGraphicsViewPrivate::EM_CALIB_TYPE type;
     };
     const Page pages[] = {{"Calib", EGraphicsViewPrivate::EM_CALIB_BIAODING}, {"Modify", EGraphicsViewPrivate::EM_CALIB_MODIFY},
-                          {"P/N", EGraphicsViewPrivate::EM_CALIB_PRODUCT}, {"Mix", EGraphicsViewPrivate::EM_CALIB_MIX},
+                          {"PN", EGraphicsViewPrivate::EM_CALIB_PRODUCT}, {"Mix", EGraphicsViewPrivate::EM_CALIB_MIX},
                           {"Settings", EGraphicsViewPrivate::EM_CALIB_SET}};
     for (const Page &page : pages) {
         finger(menu->item(QLatin1String(page.item)));
@@ -190,7 +191,7 @@ void TestSimCalibration::fusionPanel()
 
 void TestSimCalibration::keyLeavesCalibration()
 {
-    finger(view().calibMenu()->item(QStringLiteral("P/N")));
+    finger(view().calibMenu()->item(QStringLiteral("PN")));
     pressC();
     QCOMPARE(view().currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
     QVERIFY(view().calibMenu()->isVisible());

@@ -4,6 +4,7 @@
 #include "centredquestion.h"
 #include "devversionpage.h"
 #include "eglobal.h"
+#include "einterfaceitem.h"
 #include "egraphicsview.h"
 #include "eircoreadjustitem.h"
 #include "emiftestpage.h"
@@ -81,7 +82,7 @@ void TestSimIRCore::coreWindow()
     pressC();
     CalibInterface *menu = view().calibMenu();
     QVERIFY(menu && menu->isVisible());
-    finger(menu->item(QStringLiteral("IR Core")));
+    finger(menu->item(QStringLiteral("Update")));
     IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow();
     QVERIFY(window && window->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -210,7 +211,7 @@ void TestSimIRCore::servicePages()
 void TestSimIRCore::productInfo()
 {
     CalibInterface *menu = view().calibMenu();
-    finger(menu->item(QStringLiteral("P/N")));
+    finger(menu->item(QStringLiteral("PN")));
     ProductInfoWidget *editor = view().productInfoWidget();
     QVERIFY(editor && editor->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(editor));
