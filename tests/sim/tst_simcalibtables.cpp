@@ -2,6 +2,7 @@
 #include "calibinterface.h"
 #include "calibtable.h"
 #include "egraphicsview.h"
+#include "einterfaceitem.h"
 #include "eprofiletab.h"
 #include "fontfamilies.h"
 #include "livescreen.h"
