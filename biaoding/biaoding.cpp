@@ -31,7 +31,7 @@ BiaoDing::BiaoDing(QWidget *parent)
     setWindowModality(Qt::WindowModal);
     setFixedSize(320, 220);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("BiaoDing{background:#202830;} TempADWidget > QLabel{color:white;}"));
+    setStyleSheet(QStringLiteral("BiaoDing{background:#202830;}"));
     m_tabs->setGeometry(5, 5, 310, 210);
     m_tabs->addTab(m_tempAD, tr("T-AD"));
     m_tabs->addTab(m_int, tr("INT"));

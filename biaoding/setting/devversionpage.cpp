@@ -29,8 +29,6 @@ DevVersionPage::DevVersionPage(QWidget *parent)
     for (int id = 0; id < RowCount; ++id) {
         auto *row = new MyItemEdit(QLatin1String(s_titles[id]), id, this);
         row->setFixedHeight(26);
-        // Version strings run long: a smaller face keeps title and value whole.
-        row->setStyleSheet(row->styleSheet() + QLatin1String("QLabel { font-size: 12pt; }"));
         layout->addWidget(row);
         m_rows.append(row);
     }
