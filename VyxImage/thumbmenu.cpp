@@ -336,15 +336,21 @@ void ThumbMenu::deletephotoslots(int index)
         return;
     const QFileInfo photo = m_index.value(index);
     const QString path = photo.absoluteFilePath();
-    for (int i = 0; i < m_photos.size(); ++i)
-        if (m_photos.at(i).absoluteFilePath() == path) {
-            m_photos.removeAt(i);
-            break;
-        }
     if (QFile::exists(path)) {
         qWarning("%s %d delete %s", __func__, __LINE__, qPrintable(photo.fileName()));
-        QFile::remove(path);
+        QFile file(path);
+        const bool removed = file.remove();
         ::sync();
+        // A photo still on the card stays listed: the viewer shows it again.
+        if (!removed)
+            qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(file.errorString()));
+    }
+    if (!QFile::exists(path)) {
+        for (int i = 0; i < m_photos.size(); ++i)
+            if (m_photos.at(i).absoluteFilePath() == path) {
+                m_photos.removeAt(i);
+                break;
+            }
     }
     rebuildIndex();
     if (count() == 0) {
@@ -424,9 +430,14 @@ int ThumbMenu::deleteImageListFile()
         if (!QFile::exists(path))
             continue;
         qWarning("%s %d delete %s", __func__, __LINE__, qPrintable(path));
-        QFile::remove(path);
+        QFile file(path);
+        const bool removed = file.remove();
         ::sync();
-        deleted.insert(path);
+        // Only a photo really gone leaves the list.
+        if (removed)
+            deleted.insert(path);
+        else
+            qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(file.errorString()));
     }
     m_photos.removeIf([&deleted](const QFileInfo &photo) { return deleted.contains(photo.absoluteFilePath()); });
     m_selection.clear();

@@ -31,10 +31,12 @@ ProfileWindow::ProfileWindow(QWidget *parent)
 {
     setFixedSize(320, 240);
     setFont(QFont(QStringLiteral("wenquanyi"), 8));
-    m_legend2 = new QLabel(QStringLiteral("blue:etc/calc_lenxx_tempxx.conf"), this);
-    m_legend2->move(80, 0);
-    m_legend = new QLabel(QStringLiteral("yellow:etc/calc_lenxx_tempxx.conf"), this);
-    m_legend->move(80, 32);
+    // The generated table's legend on top, the table in use below it; both
+    // texts are replaced before either is shown.
+    m_legend = new QLabel(QStringLiteral("blue:etc/calc_lenxx_tempxx.conf"), this);
+    m_legend->move(80, 0);
+    m_legend2 = new QLabel(QStringLiteral("yellow:etc/calc_lenxx_tempxx.conf"), this);
+    m_legend2->move(80, 32);
     m_legend->hide();
     m_legend2->hide();
     m_message = new QLabel(this);

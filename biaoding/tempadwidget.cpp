@@ -231,6 +231,8 @@ void TempADWidget::GetMinMax()
 void TempADWidget::showItemEdit()
 {
     const int pages = m_rowCount / RowFields + (m_rowCount % RowFields ? 1 : 0);
+    // A lowered row count leaves no page beyond its last one.
+    m_page = qBound(1, m_page, qMax(1, pages));
     m_prev->setVisible(m_page > 1);
     int shown = RowFields;
     if (m_page >= pages) {
@@ -272,11 +274,12 @@ void TempADWidget::slot_showKeyboard(int nKey)
     m_keyboard->setCurrentText(field ? field->text() : QString());
 }
 
-void TempADWidget::settlePendingEdits()
+bool TempADWidget::settlePendingEdits()
 {
     if (m_edited && CentredQuestion::askYes(QString::fromUtf8(s_saveQuestion),
                                             QStringLiteral("QDialog{background-color:#385D8A;}")))
-        saveConfig();
+        return saveConfig();
+    return true;
 }
 
 void TempADWidget::slot_showEdit(const QString &strData)
@@ -308,7 +311,10 @@ void TempADWidget::slot_showEdit(const QString &strData)
         const bool lens = m_currentId == LensId;
         if (n < 0 || n > (lens ? 6 : 2))
             break;
-        settlePendingEdits();
+        // Edits the technician chose to keep but could not be stored stay
+        // on the screen with "Save failed!".
+        if (!settlePendingEdits())
+            break;
         field->setText(strData);
         (lens ? m_lens : m_range) = n;
         resetWidget(-50);

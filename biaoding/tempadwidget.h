@@ -68,8 +68,8 @@ private:
     void GetMinMax();
     bool hasLens() const { return m_lens >= 0 && m_lens <= 6; }
     // Before another table is loaded: asks whether to save the edits the
-    // shown table holds.
-    void settlePendingEdits();
+    // shown table holds; false when they were to be saved and could not.
+    bool settlePendingEdits();
     void setNote(const QString &text);
 
     QList<MyItemEdit *> m_items;

@@ -39,6 +39,8 @@ private Q_SLOTS:
     void rowTable_data();
     void rowTable();
     void genieFrames();
+    void genieFramesFollowTheFixedPointRule_data();
+    void genieFramesFollowTheFixedPointRule();
     void deleteThroughQuestionAndAnimation();
     void noChangeDuringTheAnimation();
     void okWithoutCardActsAsCancel();
@@ -258,6 +260,50 @@ void TstPhotoViewer::genieFrames()
     QCOMPARE(item.effectImage().pixel(194, 199), QColor(Qt::red).rgba());
     // The last frame leaves no row.
     QVERIFY(!item.drawFrame(128) || qAlpha(item.effectImage().pixel(100, 100)) == 0);
+}
+
+void TstPhotoViewer::genieFramesFollowTheFixedPointRule_data()
+{
+    QTest::addColumn<int>("frame");
+    for (int f : {0, 1, 17, 63, 64, 65, 100, 127, 128})
+        QTest::newRow(qPrintable(QString::number(f))) << f;
+}
+
+void TstPhotoViewer::genieFramesFollowTheFixedPointRule()
+{
+    // Every pixel of a frame against the rule written out plainly: 7
+    // fractional bits, nearest neighbour, the row table's shifts scaled by
+    // k = min(2f, 127).
+    QFETCH(int, frame);
+    GenieItem item(QRectF(0, 0, 195, 200));
+    QImage pattern(320, 240, QImage::Format_ARGB32);
+    for (int y = 0; y < pattern.height(); ++y)
+        for (int x = 0; x < pattern.width(); ++x)
+            pattern.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x * 7 + y * 13) & 0xFF));
+    item.prepare(QPixmap::fromImage(pattern));
+    const QImage &source = item.sourceImage();
+    const int sw = source.width();
+    const int sh = source.height();
+    const int eh = 200;
+    const auto table = GenieItem::rowTable(eh, 195, sw);
+    QImage expected(195, eh, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(0);
+    const int k = qMin(2 * frame, 127);
+    const int top = (frame * eh) >> 7;
+    const int rows = (sh - top) + (((eh - sh) * k) >> 7);
+    if (rows > 0) {
+        const int ystep = (sh << 7) / rows;
+        int sourceRow = 0;
+        for (int y = top; y < top + rows && y < eh; ++y) {
+            const int left = (table.at(y).first * k) >> 7;
+            const int width = sw + ((table.at(y).second * k) >> 7) - left;
+            for (int j = 0; width != 0 && j < width; ++j)
+                expected.setPixel(left + j, y, source.pixel((j * ((sw << 7) / width)) >> 7, sourceRow >> 7));
+            sourceRow += ystep;
+        }
+    }
+    QCOMPARE(item.drawFrame(frame), rows > 0);
+    QCOMPARE(item.effectImage(), expected);
 }
 
 void TstPhotoViewer::deleteThroughQuestionAndAnimation()

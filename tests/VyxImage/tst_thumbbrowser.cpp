@@ -42,6 +42,7 @@ private Q_SLOTS:
     void selectAllAndDelete();
     void bulkDeleteKeepsThePage();
     void bulkDeleteInASubFolder();
+    void photoThatCannotBeDeletedStaysListed();
     void viewerFollowUp();
     void deletingTheLastPhotoFromTheViewer();
     void escapeLeaves();
@@ -388,6 +389,41 @@ void TstThumbBrowser::bulkDeleteInASubFolder()
     QCOMPARE(menu->count(), 2);
     QVERIFY(QFile::exists(m_root->hostPath(QStringLiteral("/media/mmc/image/181214_0001T.jpg"))));
     QVERIFY(!QFile::exists(m_root->hostPath(QStringLiteral("/media/mmc/image/old/181214_0001T.jpg"))));
+}
+
+void TstThumbBrowser::photoThatCannotBeDeletedStaysListed()
+{
+    // A name that turned into a folder after the scan cannot be removed
+    // (not even by root): it must not vanish from the list while it stays
+    // on the card.
+    const QStringList names = writePhotos(3);
+    ThumbMenu *menu = open();
+    menu->thumbThread()->wait(20000);
+    const QString stuck = m_root->hostPath(QStringLiteral("/media/mmc/image/") + names.at(1));
+    QVERIFY(QFile::remove(stuck));
+    QVERIFY(QDir().mkpath(stuck + QStringLiteral("/inner")));
+    QTest::mouseClick(menu->toolWidget()->deleteButton(), Qt::LeftButton);
+    QTest::mouseClick(menu->toolWidget()->selectButton(), Qt::LeftButton);
+    QTest::mouseClick(menu->toolWidget()->deleteFilesButton(), Qt::LeftButton);
+    QCOMPARE(menu->count(), 1);
+    QCOMPARE(menu->photoAt(0).fileName(), names.at(1));
+    QVERIFY(menu->statusNotice()->isHidden());
+
+    // The same from the viewer: the photo stays and is shown again.
+    m_menu.reset();
+    QDir(m_root->hostPath(QStringLiteral("/media/mmc/image"))).removeRecursively();
+    const QStringList again = writePhotos(2);
+    menu = open();
+    menu->thumbThread()->wait(20000);
+    const QString held = m_root->hostPath(QStringLiteral("/media/mmc/image/") + again.at(0));
+    QVERIFY(QFile::remove(held));
+    QVERIFY(QDir().mkpath(held + QStringLiteral("/inner")));
+    tap(menu->tile(0));
+    menu->deletephotoslots(0);
+    QCOMPARE(menu->count(), 2);
+    QCOMPARE(menu->photoAt(0).fileName(), again.at(0));
+    QCOMPARE(menu->viewer()->photoIndex(), 0);
+    QCOMPARE(menu->viewer()->photoCount(), 2);
 }
 
 void TstThumbBrowser::viewerFollowUp()

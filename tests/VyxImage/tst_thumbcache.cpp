@@ -21,6 +21,7 @@ private Q_SLOTS:
     void photoNameFromTheFile();
     void nonAsciiPathIsStable();
     void threadAndTileAgree();
+    void tileShowsTheThreadsThumbnailOfANonAsciiPath();
     void threadWritesMissingThumbnails();
     void existingThumbnailIsNeverRewritten();
     void emptyListAndGonePhotos();
@@ -143,6 +144,23 @@ void TstThumbCache::threadAndTileAgree()
     // The thread's own scan finds the same photos.
     thread.loadThumbs();
     QCOMPARE(thread.count(), 3);
+}
+
+void TstThumbCache::tileShowsTheThreadsThumbnailOfANonAsciiPath()
+{
+    // Written by the thread under its name, found by the tile under its own.
+    const QString path = QStringLiteral("/media/mmc/image/s\u00fcd-\u6e29\u5ea6/181214_0001T.jpg");
+    QVERIFY(m_root->writeFile(path, PhotoFixture::serviceFile(PhotoFixture::jpeg(QColor(40, 160, 90)))));
+    const QFileInfo photo(m_root->hostPath(path));
+    ThumbThread thread;
+    thread.loadThumbs_p({photo});
+    thread.start();
+    QVERIFY(thread.wait(20000));
+    ThumItem tile;
+    tile.loadThumbnails(QFileInfo(photo.absoluteFilePath()));
+    QVERIFY(!tile.showsPlaceholder());
+    QVERIFY(!tile.retryTimer()->isActive());
+    QCOMPARE(QImage(tile.thumbnailPath()).size(), QSize(100, 75));
 }
 
 void TstThumbCache::threadWritesMissingThumbnails()

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void rowCountEntry_data();
     void rowCountEntry();
     void loweredCountRemovesLaterRows();
+    void loweredCountKeepsThePageInside();
     void saveAddsTheExtensionRows();
     void lensAndRangeEntry_data();
     void lensAndRangeEntry();
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void pendingEditsAskBeforeAnotherTable();
     void noLensNamesNoFile();
     void failedSaveSaysSo();
+    void failedSaveBeforeAnotherTableKeepsTheEdits();
 
 private:
     void enter(int id, const QString &text);
@@ -234,6 +236,25 @@ void TestTempADWidget::loweredCountRemovesLaterRows()
     QCOMPARE(file.value("ParaSet/MaxTemp").toInt(), 100);
 }
 
+void TestTempADWidget::loweredCountKeepsThePageInside()
+{
+    // On page 4 of 20 rows the count drops to 5: the next page change lands
+    // on the one page left, not on rows beyond the count.
+    QVERIFY(m_f->table(Table0, rows(-40, 20)));
+    m_editor->resetWidget(-50);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(m_editor->nextButton(), Qt::LeftButton);
+    QCOMPARE(m_editor->currentPage(), 4);
+    enter(TempADWidget::CountId, QStringLiteral("5"));
+    QTest::mouseClick(m_editor->prevButton(), Qt::LeftButton);
+    QCOMPARE(m_editor->currentPage(), 1);
+    QVERIFY(!m_editor->prevButton()->isVisible());
+    QVERIFY(!m_editor->nextButton()->isVisible());
+    QCOMPARE(m_editor->item(1)->title(), QStringLiteral("-40"));
+    QVERIFY(m_editor->item(5)->isVisible());
+    QVERIFY(!m_editor->item(6)->isVisible());
+}
+
 void TestTempADWidget::saveAddsTheExtensionRows()
 {
     QVERIFY(m_f->table(Table0, {"-20=7200", "-10=7400", "140=9C40", "150=A000"}));
@@ -326,6 +347,24 @@ void TestTempADWidget::failedSaveSaysSo()
     QVERIFY(!m_editor->saveConfig());
     QCOMPARE(m_editor->note(), QStringLiteral("Save failed!"));
     QVERIFY(QFileInfo(Table0).isDir());
+}
+
+void TestTempADWidget::failedSaveBeforeAnotherTableKeepsTheEdits()
+{
+    // Yes to the save question, but the file cannot be written: the editor
+    // stays on its table with the edit and says so.
+    QVERIFY(m_f->table(Table0, {"0=7000", "10=7100"}));
+    m_editor->resetWidget(-50);
+    QuestionAnswer question{QMessageBox::Yes};
+    enter(1, QStringLiteral("6F00"));
+    QVERIFY(QFile::remove(Table0));
+    QVERIFY(QDir().mkpath(Table0));
+    enter(TempADWidget::LensId, QStringLiteral("1"));
+    QCOMPARE(question.asked().size(), 1);
+    QCOMPARE(m_editor->lensNumber(), 0);
+    QCOMPARE(m_editor->item(TempADWidget::LensId)->text(), QStringLiteral("0"));
+    QCOMPARE(m_editor->note(), QStringLiteral("Save failed!"));
+    QCOMPARE(m_editor->item(1)->text(), QStringLiteral("6F00"));
 }
 
 QTEST_MAIN(TestTempADWidget)
