@@ -99,9 +99,14 @@ private Q_SLOTS:
     void recordAndStop();
     void overlayPacing_data();
     void overlayPacing();
+    void overlayConfirmation_data();
+    void overlayConfirmation();
+    void overlayChecksTheCardWhileCounting();
     void overlayTimeText_data();
     void overlayTimeText();
     void sideFile();
+    void sideFileAcrossAClockChange_data();
+    void sideFileAcrossAClockChange();
 };
 
 // Moves and releases in window coordinates; the knob's x and the panel.
@@ -405,6 +410,78 @@ void TstCapturePanel::overlayPacing()
     setEncoderSeconds(0);
 }
 
+// What confirms a recording: "video" on the time pipe while waiting (also
+// cut over two reads), never one that came before the start nor other bytes.
+void TstCapturePanel::overlayConfirmation_data()
+{
+    QTest::addColumn<QByteArrayList>("before"); // reads before the start
+    QTest::addColumn<QByteArrayList>("after");  // reads while waiting
+    QTest::addColumn<bool>("counting");
+
+    QTest::newRow("video while waiting") << QByteArrayList{} << QByteArrayList{"video"} << true;
+    QTest::newRow("video cut over two reads") << QByteArrayList{} << QByteArrayList{"vid", "eo"} << true;
+    QTest::newRow("a stale video before the start") << QByteArrayList{"video"} << QByteArrayList{} << false;
+    QTest::newRow("half a stale video before the start") << QByteArrayList{"vid"} << QByteArrayList{"eo"} << false;
+    QTest::newRow("other bytes") << QByteArrayList{} << QByteArrayList{"fadsave", "vide"} << false;
+}
+
+void TstCapturePanel::overlayConfirmation()
+{
+    QFETCH(QByteArrayList, before);
+    QFETCH(QByteArrayList, after);
+    QFETCH(bool, counting);
+    Intervals::setScale(1.0);
+    BoardView b;
+    ZFlickerTime *overlay = b.view->flickerTime();
+    setEncoderSeconds(0);
+    for (const QByteArray &read : before)
+        overlay->handleTimePipe(read);
+    overlay->startflickerTimer();
+    QVERIFY(!overlay->isCounting());
+    for (const QByteArray &read : after)
+        overlay->handleTimePipe(read);
+    overlay->flickertime_timeout();
+    QCOMPARE(overlay->isCounting(), counting);
+    if (counting) {
+        // Confirmed with the count still 0: one second shown, the count
+        // behind, so the slow period.
+        QCOMPARE(overlay->text(), QStringLiteral("00:00:01"));
+        QCOMPARE(overlay->timer()->interval(), int(ZFlickerTime::SlowMs));
+    } else {
+        QCOMPARE(overlay->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(overlay->timer()->interval(), int(ZFlickerTime::WaitMs));
+    }
+    overlay->stopflickerTimer();
+    QCOMPARE(overlay->getflickertime(), 0);
+}
+
+// A card that fills while recording is noticed once a second of ticks.
+void TstCapturePanel::overlayChecksTheCardWhileCounting()
+{
+    Intervals::setScale(1.0);
+    BoardView b;
+    b.view->toolBar()->displaySDCard(true);
+    EGlobal::setToolBar(b.view->toolBar());
+    qint64 free = qint64(1) << 30;
+    FreeSpace::setScript([&free](const QString &) { return free; });
+    ZFlickerTime *overlay = b.view->flickerTime();
+    QSignalSpy full(overlay, &ZFlickerTime::spacesignals);
+    setEncoderSeconds(1);
+    overlay->startflickerTimer();
+    QVERIFY(overlay->isCounting());
+    for (int i = 0; i < 4; ++i)
+        overlay->flickertime_timeout();
+    QCOMPARE(full.count(), 0);
+    free = 0;
+    overlay->flickertime_timeout();
+    overlay->flickertime_timeout();
+    QCOMPARE(full.count(), 1);
+    overlay->stopflickerTimer();
+    setEncoderSeconds(0);
+    FreeSpace::setScript(nullptr);
+    EGlobal::setToolBar(nullptr);
+}
+
 void TstCapturePanel::overlayTimeText_data()
 {
     QTest::addColumn<int>("seconds");
@@ -451,6 +528,39 @@ void TstCapturePanel::sideFile()
     QCOMPARE(QFileInfo(b.front.root.hostPath(side)).size(), qint64(416 + 1792));
     pipe.handleData("fadstop");
     QVERIFY(!pipe.isRecording());
+}
+
+// The clock set while recording: a jump is no stall, so it is neither
+// written out record by record nor waited for.
+void TstCapturePanel::sideFileAcrossAClockChange_data()
+{
+    QTest::addColumn<qint64>("jump");
+    QTest::addColumn<int>("recordsAtJump");
+    QTest::newRow("a stall of ten seconds") << qint64(10) << 10;
+    QTest::newRow("a day ahead") << qint64(86400) << 1;
+    QTest::newRow("an hour back") << qint64(-3600) << 0;
+}
+
+void TstCapturePanel::sideFileAcrossAClockChange()
+{
+    QFETCH(qint64, jump);
+    QFETCH(int, recordsAtJump);
+    BoardView b;
+    auto *clock = new StepClock;
+    SystemClock::install(clock);
+    VideoPipeInterface pipe;
+    const QString side = b.front.root.hostPath(QLatin1String(VideoPipeInterface::SideFile));
+    pipe.handleData("fadsave");
+    clock->t = clock->t.addSecs(jump);
+    pipe.tick();
+    QCOMPARE(pipe.secondCount(), recordsAtJump);
+    QCOMPARE(QFileInfo(side).size(), qint64(416 + (1 + recordsAtJump) * 1792));
+    // The next second of the new time gives the next record.
+    clock->t = clock->t.addSecs(1);
+    pipe.tick();
+    QCOMPARE(pipe.secondCount(), recordsAtJump + 1);
+    QCOMPARE(QFileInfo(side).size(), qint64(416 + (2 + recordsAtJump) * 1792));
+    pipe.handleData("fadstop");
 }
 
 QTEST_MAIN(TstCapturePanel)
