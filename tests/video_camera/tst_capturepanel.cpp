@@ -148,7 +148,7 @@ void TstCapturePanel::sliderSteps()
     QCOMPARE(s.panel->slider(page)->x(), knobX);
 }
 
-enum Step { Capture, Cancel, Escape, ToVideo, Back, SaveDone };
+enum Step { Capture, Cancel, Escape, ToVideo, Back, SaveDone, ShowAgain };
 
 void TstCapturePanel::photoStates_data()
 {
@@ -173,6 +173,9 @@ void TstCapturePanel::photoStates_data()
     QTest::newRow("video panel releases a frozen picture")
         << QList<int>{Capture, ToVideo} << 0 << false << true << QStringList{start, stop};
     QTest::newRow("back keeps the picture frozen") << QList<int>{Capture, Back} << 0 << true << false << QStringList{start};
+    // Shown again, the panel takes the frozen picture over: one press saves.
+    QTest::newRow("shown again after back, capture saves")
+        << QList<int>{Capture, Back, ShowAgain, Capture} << 2 << true << true << QStringList{start, start};
 }
 
 void TstCapturePanel::photoStates()
@@ -192,6 +195,7 @@ void TstCapturePanel::photoStates()
         case ToVideo: s.panel->siderslots_stat(4); break;
         case Back: s.click("backbutton"); break;
         case SaveDone: CaptureRelease::release(true, "test"); break;
+        case ShowAgain: s.showPage(0); break;
         }
     }
     // Commands written back to back may come in one read.
