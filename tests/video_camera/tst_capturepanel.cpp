@@ -24,6 +24,7 @@
 #include "systemclock.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
+#include "voicenotesegment.h"
 #include "zflickertime.h"
 
 #include <QPointer>
@@ -93,6 +94,7 @@ private Q_SLOTS:
     void photoStates_data();
     void photoStates();
     void notesGoToTheSavedPhoto();
+    void emptyTextNoteWritesNothing();
     void voiceNoteOnTheSavedPhoto_data();
     void voiceNoteOnTheSavedPhoto();
     void recordAndStop_data();
@@ -256,6 +258,24 @@ void TstCapturePanel::notesGoToTheSavedPhoto()
     QVERIFY(!s.panel->textNoteDialog());
 }
 
+// Done with no text: no note, yet the dialog closes and the button is off.
+void TstCapturePanel::emptyTextNoteWritesNothing()
+{
+    Strip s;
+    const QString name = QStringLiteral("260102_0009T.jpg");
+    captureAndSave(s, name);
+    if (QTest::currentTestFailed())
+        return;
+    const QByteArray before = s.b.front.root.readFile(QStringLiteral("/media/mmc/image/") + name);
+    s.click("commentButton");
+    QVERIFY(s.panel->textNoteDialog());
+    s.panel->camera_commetexit(true);
+    QVERIFY(!s.panel->textNoteDialog());
+    QCOMPARE(s.panel->getSCstate(), 0);
+    QVERIFY(!s.panel->textNoteEnabled());
+    QCOMPARE(s.b.front.root.readFile(QStringLiteral("/media/mmc/image/") + name), before);
+}
+
 void TstCapturePanel::voiceNoteOnTheSavedPhoto_data()
 {
     QTest::addColumn<QString>("how");
@@ -265,6 +285,8 @@ void TstCapturePanel::voiceNoteOnTheSavedPhoto_data()
     QTest::newRow("no sound device") << "nodevice" << false;
     // Someone else's 10,000-byte segment under the key, and a report of more.
     QTest::newRow("report past a smaller segment") << "smallsegment" << false;
+    // A header and one byte is no note.
+    QTest::newRow("report of 45 bytes") << "header45" << false;
 }
 
 void TstCapturePanel::voiceNoteOnTheSavedPhoto()
@@ -291,6 +313,11 @@ void TstCapturePanel::voiceNoteOnTheSavedPhoto()
         QVERIFY(small.create(IpcKeys::key(EncoderLink::VoiceNoteKey), 10000));
         std::memcpy(small.data(), "RIFF", 4);
         Q_EMIT recorder->audiorecoderexit(50000);
+    } else if (how == QLatin1String("header45")) {
+        SharedMemory segment;
+        QVERIFY(VoiceNoteSegment::open(&segment));
+        std::memcpy(segment.data(), "RIFF", 4);
+        Q_EMIT recorder->audiorecoderexit(45);
     } else if (how == QLatin1String("escape")) {
         QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
         QTRY_VERIFY(recorder->byteCount() > 4096);
