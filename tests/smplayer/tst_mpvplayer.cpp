@@ -26,6 +26,7 @@ private Q_SLOTS:
     void missingProgramReportsStopped();
     void recordingPlaysToItsEnd();
     void pauseAndSeek();
+    void playAgainRightAfterAStop();
     void unplayableFileReportsStopped_data();
     void unplayableFileReportsStopped();
     void recordingGetsAThumbnailAndFrames();
@@ -131,6 +132,26 @@ void TestMpvPlayer::pauseAndSeek()
     QTRY_VERIFY_WITH_TIMEOUT(positions.last().at(0).toInt() == 5, 5000);
     player.stop();
     QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stStopped, 5000);
+}
+
+// The transport plays again as soon as it has stopped: the end of the
+// stopped file must not stop the new one.
+void TestMpvPlayer::playAgainRightAfterAStop()
+{
+    const QString video = makeRecording(4);
+    QVERIFY2(!video.isEmpty(), "encoder-sim made no recording");
+    MpvPlayer player;
+    QSignalSpy positions(&player, &MplayLib::starttime);
+    player.play(video);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stPlaying, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty() && positions.last().at(0).toInt() >= 1, 5000);
+    player.stop();
+    player.play(video);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stPlaying, 15000);
+    positions.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty() && positions.last().at(0).toInt() >= 2, 5000);
+    QCOMPARE(player.state(), MplayLib::stPlaying);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stStopped, 10000);
 }
 
 // A file mpv cannot play ends in the stopped state like a played one, so
