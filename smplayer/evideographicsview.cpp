@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QtEndian>
 
-#include <unistd.h>
 
 int EVideoGraphicsView::s_timeStampEnable = 0;
 qint64 EVideoGraphicsView::s_position = 0;
@@ -85,16 +84,16 @@ qint64 EVideoGraphicsView::readFileHeaderFromFile(const QString &path)
     QByteArray header;
     if (n >= 0 && n < m_fileLength && m_file.seek(n))
         header = m_file.read(PhotoLayout::HeaderSize);
+    // The video is only read: nothing to flush, and a flush of the whole
+    // card on the GUI thread could wait for a recording just written.
     if (header.size() < PhotoLayout::HeaderSize) {
         closeVideoFile();
-        ::sync();
         return -1;
     }
     s_timeStampEnable = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderStampOffset);
     m_imageMode = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderModeOffset);
     if (!EPhotosGraphicsView::acceptsImageMode(m_imageMode)) {
         closeVideoFile();
-        ::sync();
         return -1;
     }
     return n + PhotoLayout::TrailerRoom;
@@ -225,5 +224,4 @@ void EVideoGraphicsView::closeEvent(QCloseEvent *event)
     closeVideoFile();
     closeAllObjects();
     QGraphicsView::closeEvent(event);
-    ::sync();
 }

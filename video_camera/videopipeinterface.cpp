@@ -98,8 +98,15 @@ void VideoPipeInterface::tick()
     if (!m_recording)
         return;
     const QDateTime now = SystemClock::instance()->now();
-    const qint64 passed = m_lastSecond.secsTo(now);
-    if (passed <= 0)
+    qint64 passed = m_lastSecond.secsTo(now);
+    if (passed < 0 || passed > MaxCatchUpSeconds) {
+        // The clock was set during the recording: count on from now,
+        // neither waiting for the old time nor writing the jump out.
+        qWarning("VideoPipeInterface: the clock moved by %lld s while recording", passed);
+        m_lastSecond = passed < 0 ? now : now.addSecs(-1);
+        passed = passed < 0 ? 0 : 1;
+    }
+    if (passed == 0)
         return;
     for (qint64 i = 0; i < passed && m_recording; ++i) {
         m_lastSecond = m_lastSecond.addSecs(1);

@@ -22,7 +22,9 @@ class VideoPipeInterface : public QObject
     Q_OBJECT
 public:
     static constexpr const char *SideFile = "/root/tmp.avi";
-    enum { RecordSize = 1792, TickMs = 250 };
+    // A gap longer than MaxCatchUpSeconds is the clock being set, not a
+    // stall: the video did not run that long, so one record follows.
+    enum { RecordSize = 1792, TickMs = 250, MaxCatchUpSeconds = 10 };
 
     explicit VideoPipeInterface(QObject *parent = nullptr);
     ~VideoPipeInterface() override;

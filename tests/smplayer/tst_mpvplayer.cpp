@@ -26,6 +26,9 @@ private Q_SLOTS:
     void missingProgramReportsStopped();
     void recordingPlaysToItsEnd();
     void pauseAndSeek();
+    void playAgainRightAfterAStop();
+    void unplayableFileReportsStopped_data();
+    void unplayableFileReportsStopped();
     void recordingGetsAThumbnailAndFrames();
     void childEndsWithThePlayer();
 
@@ -129,6 +132,62 @@ void TestMpvPlayer::pauseAndSeek()
     QTRY_VERIFY_WITH_TIMEOUT(positions.last().at(0).toInt() == 5, 5000);
     player.stop();
     QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stStopped, 5000);
+}
+
+// The transport plays again as soon as it has stopped: the end of the
+// stopped file must not stop the new one.
+void TestMpvPlayer::playAgainRightAfterAStop()
+{
+    const QString video = makeRecording(4);
+    QVERIFY2(!video.isEmpty(), "encoder-sim made no recording");
+    MpvPlayer player;
+    QSignalSpy positions(&player, &MplayLib::starttime);
+    player.play(video);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stPlaying, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty() && positions.last().at(0).toInt() >= 1, 5000);
+    player.stop();
+    player.play(video);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stPlaying, 15000);
+    positions.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty() && positions.last().at(0).toInt() >= 2, 5000);
+    QCOMPARE(player.state(), MplayLib::stPlaying);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stStopped, 10000);
+}
+
+// A file mpv cannot play ends in the stopped state like a played one, so
+// the transport goes back to idle; the child then takes the next file.
+void TestMpvPlayer::unplayableFileReportsStopped_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("garbage") << QByteArray(200000, 'x') << true;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("missing") << QByteArray() << false;
+}
+
+void TestMpvPlayer::unplayableFileReportsStopped()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    const QString bad = m_root->hostPath(QStringLiteral("/media/mmc/videoFile/181214_0009V.mp4"));
+    QDir().mkpath(QFileInfo(bad).absolutePath());
+    if (exists) {
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    MpvPlayer player;
+    QSignalSpy states(&player, &MplayLib::stateChange);
+    player.play(bad);
+    QTRY_VERIFY_WITH_TIMEOUT(!states.isEmpty() && states.last().at(0).value<MplayLib::State>() == MplayLib::stStopped,
+                             15000);
+    QCOMPARE(player.state(), MplayLib::stStopped);
+    const QString video = makeRecording(2);
+    QVERIFY2(!video.isEmpty(), "encoder-sim made no recording");
+    states.clear();
+    player.play(video);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stPlaying, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stStopped, 15000);
 }
 
 void TestMpvPlayer::recordingGetsAThumbnailAndFrames()

@@ -24,6 +24,7 @@
 #include "systemclock.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
+#include "voicenotesegment.h"
 #include "zflickertime.h"
 
 #include <QPointer>
@@ -93,15 +94,21 @@ private Q_SLOTS:
     void photoStates_data();
     void photoStates();
     void notesGoToTheSavedPhoto();
+    void emptyTextNoteWritesNothing();
     void voiceNoteOnTheSavedPhoto_data();
     void voiceNoteOnTheSavedPhoto();
     void recordAndStop_data();
     void recordAndStop();
     void overlayPacing_data();
     void overlayPacing();
+    void overlayConfirmation_data();
+    void overlayConfirmation();
+    void overlayChecksTheCardWhileCounting();
     void overlayTimeText_data();
     void overlayTimeText();
     void sideFile();
+    void sideFileAcrossAClockChange_data();
+    void sideFileAcrossAClockChange();
 };
 
 // Moves and releases in window coordinates; the knob's x and the panel.
@@ -143,7 +150,7 @@ void TstCapturePanel::sliderSteps()
     QCOMPARE(s.panel->slider(page)->x(), knobX);
 }
 
-enum Step { Capture, Cancel, Escape, ToVideo, Back, SaveDone };
+enum Step { Capture, Cancel, Escape, ToVideo, Back, SaveDone, ShowAgain };
 
 void TstCapturePanel::photoStates_data()
 {
@@ -168,6 +175,9 @@ void TstCapturePanel::photoStates_data()
     QTest::newRow("video panel releases a frozen picture")
         << QList<int>{Capture, ToVideo} << 0 << false << true << QStringList{start, stop};
     QTest::newRow("back keeps the picture frozen") << QList<int>{Capture, Back} << 0 << true << false << QStringList{start};
+    // Shown again, the panel takes the frozen picture over: one press saves.
+    QTest::newRow("shown again after back, capture saves")
+        << QList<int>{Capture, Back, ShowAgain, Capture} << 2 << true << true << QStringList{start, start};
 }
 
 void TstCapturePanel::photoStates()
@@ -187,6 +197,7 @@ void TstCapturePanel::photoStates()
         case ToVideo: s.panel->siderslots_stat(4); break;
         case Back: s.click("backbutton"); break;
         case SaveDone: CaptureRelease::release(true, "test"); break;
+        case ShowAgain: s.showPage(0); break;
         }
     }
     // Commands written back to back may come in one read.
@@ -247,6 +258,24 @@ void TstCapturePanel::notesGoToTheSavedPhoto()
     QVERIFY(!s.panel->textNoteDialog());
 }
 
+// Done with no text: no note, yet the dialog closes and the button is off.
+void TstCapturePanel::emptyTextNoteWritesNothing()
+{
+    Strip s;
+    const QString name = QStringLiteral("260102_0009T.jpg");
+    captureAndSave(s, name);
+    if (QTest::currentTestFailed())
+        return;
+    const QByteArray before = s.b.front.root.readFile(QStringLiteral("/media/mmc/image/") + name);
+    s.click("commentButton");
+    QVERIFY(s.panel->textNoteDialog());
+    s.panel->camera_commetexit(true);
+    QVERIFY(!s.panel->textNoteDialog());
+    QCOMPARE(s.panel->getSCstate(), 0);
+    QVERIFY(!s.panel->textNoteEnabled());
+    QCOMPARE(s.b.front.root.readFile(QStringLiteral("/media/mmc/image/") + name), before);
+}
+
 void TstCapturePanel::voiceNoteOnTheSavedPhoto_data()
 {
     QTest::addColumn<QString>("how");
@@ -256,6 +285,8 @@ void TstCapturePanel::voiceNoteOnTheSavedPhoto_data()
     QTest::newRow("no sound device") << "nodevice" << false;
     // Someone else's 10,000-byte segment under the key, and a report of more.
     QTest::newRow("report past a smaller segment") << "smallsegment" << false;
+    // A header and one byte is no note.
+    QTest::newRow("report of 45 bytes") << "header45" << false;
 }
 
 void TstCapturePanel::voiceNoteOnTheSavedPhoto()
@@ -282,6 +313,11 @@ void TstCapturePanel::voiceNoteOnTheSavedPhoto()
         QVERIFY(small.create(IpcKeys::key(EncoderLink::VoiceNoteKey), 10000));
         std::memcpy(small.data(), "RIFF", 4);
         Q_EMIT recorder->audiorecoderexit(50000);
+    } else if (how == QLatin1String("header45")) {
+        SharedMemory segment;
+        QVERIFY(VoiceNoteSegment::open(&segment));
+        std::memcpy(segment.data(), "RIFF", 4);
+        Q_EMIT recorder->audiorecoderexit(45);
     } else if (how == QLatin1String("escape")) {
         QTest::mouseClick(recorder->recordButton(), Qt::LeftButton);
         QTRY_VERIFY(recorder->byteCount() > 4096);
@@ -405,6 +441,78 @@ void TstCapturePanel::overlayPacing()
     setEncoderSeconds(0);
 }
 
+// What confirms a recording: "video" on the time pipe while waiting (also
+// cut over two reads), never one that came before the start nor other bytes.
+void TstCapturePanel::overlayConfirmation_data()
+{
+    QTest::addColumn<QByteArrayList>("before"); // reads before the start
+    QTest::addColumn<QByteArrayList>("after");  // reads while waiting
+    QTest::addColumn<bool>("counting");
+
+    QTest::newRow("video while waiting") << QByteArrayList{} << QByteArrayList{"video"} << true;
+    QTest::newRow("video cut over two reads") << QByteArrayList{} << QByteArrayList{"vid", "eo"} << true;
+    QTest::newRow("a stale video before the start") << QByteArrayList{"video"} << QByteArrayList{} << false;
+    QTest::newRow("half a stale video before the start") << QByteArrayList{"vid"} << QByteArrayList{"eo"} << false;
+    QTest::newRow("other bytes") << QByteArrayList{} << QByteArrayList{"fadsave", "vide"} << false;
+}
+
+void TstCapturePanel::overlayConfirmation()
+{
+    QFETCH(QByteArrayList, before);
+    QFETCH(QByteArrayList, after);
+    QFETCH(bool, counting);
+    Intervals::setScale(1.0);
+    BoardView b;
+    ZFlickerTime *overlay = b.view->flickerTime();
+    setEncoderSeconds(0);
+    for (const QByteArray &read : before)
+        overlay->handleTimePipe(read);
+    overlay->startflickerTimer();
+    QVERIFY(!overlay->isCounting());
+    for (const QByteArray &read : after)
+        overlay->handleTimePipe(read);
+    overlay->flickertime_timeout();
+    QCOMPARE(overlay->isCounting(), counting);
+    if (counting) {
+        // Confirmed with the count still 0: one second shown, the count
+        // behind, so the slow period.
+        QCOMPARE(overlay->text(), QStringLiteral("00:00:01"));
+        QCOMPARE(overlay->timer()->interval(), int(ZFlickerTime::SlowMs));
+    } else {
+        QCOMPARE(overlay->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(overlay->timer()->interval(), int(ZFlickerTime::WaitMs));
+    }
+    overlay->stopflickerTimer();
+    QCOMPARE(overlay->getflickertime(), 0);
+}
+
+// A card that fills while recording is noticed once a second of ticks.
+void TstCapturePanel::overlayChecksTheCardWhileCounting()
+{
+    Intervals::setScale(1.0);
+    BoardView b;
+    b.view->toolBar()->displaySDCard(true);
+    EGlobal::setToolBar(b.view->toolBar());
+    qint64 free = qint64(1) << 30;
+    FreeSpace::setScript([&free](const QString &) { return free; });
+    ZFlickerTime *overlay = b.view->flickerTime();
+    QSignalSpy full(overlay, &ZFlickerTime::spacesignals);
+    setEncoderSeconds(1);
+    overlay->startflickerTimer();
+    QVERIFY(overlay->isCounting());
+    for (int i = 0; i < 4; ++i)
+        overlay->flickertime_timeout();
+    QCOMPARE(full.count(), 0);
+    free = 0;
+    overlay->flickertime_timeout();
+    overlay->flickertime_timeout();
+    QCOMPARE(full.count(), 1);
+    overlay->stopflickerTimer();
+    setEncoderSeconds(0);
+    FreeSpace::setScript(nullptr);
+    EGlobal::setToolBar(nullptr);
+}
+
 void TstCapturePanel::overlayTimeText_data()
 {
     QTest::addColumn<int>("seconds");
@@ -451,6 +559,39 @@ void TstCapturePanel::sideFile()
     QCOMPARE(QFileInfo(b.front.root.hostPath(side)).size(), qint64(416 + 1792));
     pipe.handleData("fadstop");
     QVERIFY(!pipe.isRecording());
+}
+
+// The clock set while recording: a jump is no stall, so it is neither
+// written out record by record nor waited for.
+void TstCapturePanel::sideFileAcrossAClockChange_data()
+{
+    QTest::addColumn<qint64>("jump");
+    QTest::addColumn<int>("recordsAtJump");
+    QTest::newRow("a stall of ten seconds") << qint64(10) << 10;
+    QTest::newRow("a day ahead") << qint64(86400) << 1;
+    QTest::newRow("an hour back") << qint64(-3600) << 0;
+}
+
+void TstCapturePanel::sideFileAcrossAClockChange()
+{
+    QFETCH(qint64, jump);
+    QFETCH(int, recordsAtJump);
+    BoardView b;
+    auto *clock = new StepClock;
+    SystemClock::install(clock);
+    VideoPipeInterface pipe;
+    const QString side = b.front.root.hostPath(QLatin1String(VideoPipeInterface::SideFile));
+    pipe.handleData("fadsave");
+    clock->t = clock->t.addSecs(jump);
+    pipe.tick();
+    QCOMPARE(pipe.secondCount(), recordsAtJump);
+    QCOMPARE(QFileInfo(side).size(), qint64(416 + (1 + recordsAtJump) * 1792));
+    // The next second of the new time gives the next record.
+    clock->t = clock->t.addSecs(1);
+    pipe.tick();
+    QCOMPARE(pipe.secondCount(), recordsAtJump + 1);
+    QCOMPARE(QFileInfo(side).size(), qint64(416 + (2 + recordsAtJump) * 1792));
+    pipe.handleData("fadstop");
 }
 
 QTEST_MAIN(TstCapturePanel)
