@@ -416,11 +416,17 @@ void CvmainWindow::video_work(int state)
                 EGraphicsView::showWrapIndicator(v, "Lack of space");
             return;
         }
+        const QString path = get_Videofilename();
+        if (path.isEmpty()) {
+            qWarning("video_work: no free video name today, nothing recorded");
+            m_vState = VIdle;
+            m_hideTimer->stop();
+            return;
+        }
         if (v)
             v->SetCameraVideoFlag(true);
         service(EncoderLink::ResumeStart, "video_work");
         setSkin(m_videoButton, "_kinescope.bmp");
-        const QString path = get_Videofilename();
         if (v)
             v->startflickertime();
         QByteArray command = QByteArray(EncoderLink::MultimediaStartPrefix) + path.toLatin1();
@@ -490,14 +496,12 @@ QString CvmainWindow::get_Videofilename()
     FilenameSystem *names = EGlobal::get_FilenameSystem();
     if (!names)
         return folder + QStringLiteral("video.mp4");
-    QString name = names->GetThermogram_VideoFn();
-    int n = names->GetVideoId();
-    while (QFile::exists(Paths::resolve(folder + name)) && n <= 9999) {
-        names->SetVideoId(n + 1);
-        name = names->GetThermogram_VideoFn();
-        n = names->GetVideoId();
-    }
-    names->SetVideoId(n + 1);
+    // The first free number of the day, as photos take theirs: a search
+    // that stopped at 9999 handed out a taken name, and the recording
+    // replaced that video. Empty when the day has no free number.
+    const QString name = names->takeFreeName(FilenameSystem::Video);
+    if (name.isEmpty())
+        return {};
     std::printf("\t FILE %s func %s Line %d videofilename %s \n", __FILE__, __func__, __LINE__, qPrintable(name));
     return folder + name;
 }

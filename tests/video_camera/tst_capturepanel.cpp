@@ -15,6 +15,7 @@
 #include "mediarecorder.h"
 #include "ipckeys.h"
 #include "photolayout.h"
+#include "filenamesystem.h"
 #include "photoreader.h"
 #include "photowriter.h"
 #include "sharedmemory.h"
@@ -99,6 +100,7 @@ private Q_SLOTS:
     void voiceNoteOnTheSavedPhoto();
     void recordAndStop_data();
     void recordAndStop();
+    void recordingNeverTakesAnExistingName();
     void overlayPacing_data();
     void overlayPacing();
     void overlayConfirmation_data();
@@ -401,6 +403,43 @@ void TstCapturePanel::recordAndStop()
     QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
     QVERIFY(!s.b.view->videoIndicator());
     QVERIFY(!s.b.view->GetCameraVideoFlag());
+}
+
+// A recording's name is the first free one of the day, past number 9999 as
+// well; a day without a free number records nothing rather than replacing
+// a video.
+void TstCapturePanel::recordingNeverTakesAnExistingName()
+{
+    Intervals::setScale(0.1);
+    Strip s;
+    FilenameSystem names;
+    names.SetVideoId(9999);
+    const QString taken = names.GetThermogram_VideoFn();
+    QVERIFY(s.b.front.root.writeFile(QLatin1String(FilenameSystem::VideoFolder) + taken, "kept"));
+    s.showPage(1);
+    s.click("videobutton_2");
+    QTRY_VERIFY(s.sent.join(QString()).contains(QStringLiteral("multimedia start")));
+    const QString all = s.sent.join(QString());
+    QVERIFY2(!all.contains(taken), qPrintable(all));
+    names.SetVideoId(9999);
+    QVERIFY2(all.contains(names.GetThermogram_VideoFn().replace(QStringLiteral("9999"), QStringLiteral("10000"))), qPrintable(all));
+    s.panel->video_start();
+    QTRY_VERIFY(s.sent.join(QString()).endsWith(QStringLiteral("multimedia stopresume stop")));
+    s.panel->videoPipe()->handleData("fadstopvideostop");
+    QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
+
+    // The day's last number is taken: nothing starts, the video stays.
+    s.sent.clear();
+    names.SetVideoId(FilenameSystem::MaxNumber);
+    const QString last = names.GetThermogram_VideoFn();
+    QVERIFY(s.b.front.root.writeFile(QLatin1String(FilenameSystem::VideoFolder) + last, "kept"));
+    s.click("videobutton_2");
+    QCOMPARE(s.panel->get_video_workstat(), int(CvmainWindow::VIdle));
+    QVERIFY(!s.b.view->GetCameraVideoFlag());
+    QTest::qWait(50);
+    QVERIFY2(!s.sent.join(QString()).contains(QStringLiteral("multimedia start")), qPrintable(s.sent.join(QString())));
+    QCOMPARE(s.b.front.root.readFile(QLatin1String(FilenameSystem::VideoFolder) + taken), QByteArray("kept"));
+    QCOMPARE(s.b.front.root.readFile(QLatin1String(FilenameSystem::VideoFolder) + last), QByteArray("kept"));
 }
 
 // Ticks of the overlay against the encoder's count.
