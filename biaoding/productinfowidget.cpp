@@ -150,11 +150,20 @@ void ProductInfoWidget::storeLocked(int id, const QString &value, const char *va
         m_rows.at(id)->setText(m_values.at(id));
         return;
     }
+    // The number and its lock go in one write: a lock without its number
+    // would keep the old number for good.
+    QSettings file(s_settings, QSettings::IniFormat);
+    file.setValue(QLatin1String(lockKey), 1);
+    file.setValue(QLatin1String(valueKey), value);
+    file.sync();
+    if (file.status() != QSettings::NoError) {
+        qWarning("cannot write %s", valueKey);
+        m_rows.at(id)->setText(m_values.at(id));
+        return;
+    }
     m_rows.at(id)->setText(value);
     m_values[id] = value;
     *lock = 1;
-    write(QLatin1String(lockKey), 1);
-    write(QLatin1String(valueKey), value);
 }
 
 void ProductInfoWidget::slot_showEdit(const QString &text)
