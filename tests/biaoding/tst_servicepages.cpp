@@ -51,6 +51,7 @@ private Q_SLOTS:
     void backupOnAnUnwritableCard_data();
     void backupOnAnUnwritableCard();
     void backupNeedsACard();
+    void cancelledBackupStopsAndFails();
 };
 
 namespace {
@@ -398,6 +399,24 @@ void TestServicePages::backupNeedsACard()
     BackupPage b(false);
     QVERIFY(!b.page.backupButton()->isEnabled());
     QCOMPARE(b.page.backupButton()->text(), QStringLiteral("Insert the SD-Card first"));
+}
+
+// The page's owner may go while the worker copies: a raised flag stops the
+// copy before its next file, so the owner waits for one file, and the copy
+// is not reported as done.
+void TestServicePages::cancelledBackupStopsAndFails()
+{
+    CoreFixture f;
+    QVERIFY(f.front.root.writeFile(QStringLiteral("Parameter/IRCorePara"), "[General]\nFIR=3\n"));
+    const QString destination = ParaBackup::destination(QStringLiteral("SN7"));
+    std::atomic_bool cancel(true);
+    QString error;
+    QVERIFY(!ParaBackup::run(QDir::currentPath(), destination, &error, &cancel));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFileInfo::exists(QDir(destination).filePath(QStringLiteral("Parameter/IRCorePara"))));
+    cancel = false;
+    QVERIFY(ParaBackup::run(QDir::currentPath(), destination, &error, &cancel));
+    QVERIFY(QFileInfo::exists(QDir(destination).filePath(QStringLiteral("Parameter/IRCorePara"))));
 }
 
 QTEST_MAIN(TestServicePages)
