@@ -7,6 +7,7 @@
 #include "mykeyboard.h"
 #include "tempadwidget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void leaving();
     void unusableTableIsReported_data();
     void unusableTableIsReported();
+    void unstoredSettingsAreReported();
 
 private:
     static void setRange(CalibView &c, int range);
@@ -176,6 +178,35 @@ void TestBiaoDingWindow::unusableTableIsReported()
     QTest::mouseClick(window.okButton(), Qt::LeftButton);
     QCOMPARE(done.size(), 1);
     QCOMPARE(window.loadNote(), note);
+}
+
+// A settings file that cannot be written: OK says so, and range 1's time
+// does not go to the core under the range the file still names.
+void TestBiaoDingWindow::unstoredSettingsAreReported()
+{
+    CalibView c(true);
+    c.front.board->setLensCode(5);
+    setRange(c, 1);
+    BiaoDing window;
+    window.show();
+    window.resetTempAD(-50);
+    window.tabs()->setCurrentIndex(1);
+    EFidTab *tab = window.intTab();
+    QTest::mouseClick(tab->row(EFidTab::IntTime1Row), Qt::LeftButton);
+    tab->keyboard()->setCurrentText(QStringLiteral("222"));
+    QTest::mouseClick(tab->keyboard()->btnOk, Qt::LeftButton);
+    const int before = int(c.front.core->intTime());
+    QVERIFY(before != 222);
+    const QString settings = c.path(QStringLiteral("Parameter/Setting"));
+    QVERIFY(QFile::remove(settings));
+    // A folder where the file should be: refused whoever runs the test.
+    QVERIFY(QDir().mkpath(settings + QStringLiteral("/x")));
+    QSignalSpy done(&window, &BiaoDing::sign_setParaOk);
+    QTest::mouseClick(window.okButton(), Qt::LeftButton);
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(window.loadNote(), QStringLiteral("Settings not stored!"));
+    QVERIFY(c.front.front->getSerial()->waitForIdle(5000));
+    QCOMPARE(int(c.front.core->intTime()), before);
 }
 
 QTEST_MAIN(TestBiaoDingWindow)
