@@ -144,6 +144,16 @@ void TestServicePages::delayChoices()
     QVERIFY(settingsFile(f).contains(QLatin1String("EnterMode=1")));
     QTest::mouseClick(page.pwStartRow(), Qt::LeftButton);
     QVERIFY(settingsFile(f).contains(QLatin1String("EnterMode=0")));
+
+    // A file that cannot be written: the rows keep what the file holds.
+    const QString settings = f.front.root.hostPath(QStringLiteral("Parameter/Setting"));
+    QVERIFY(QFile::remove(settings));
+    // A folder where the file should be: refused whoever runs the test.
+    QVERIFY(QDir().mkpath(settings + QStringLiteral("/x")));
+    QTest::mouseClick(page.pwStartRow(), Qt::LeftButton);
+    QVERIFY(!page.pwStartRow()->isOpen());
+    QTest::mouseClick(page.delayRow(), Qt::LeftButton);
+    QCOMPARE(page.delayRow()->text(), QStringLiteral("1 second"));
 }
 
 void TestServicePages::storedDelayShows_data()
