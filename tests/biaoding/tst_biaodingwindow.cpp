@@ -180,21 +180,18 @@ void TestBiaoDingWindow::unusableTableIsReported()
     QCOMPARE(window.loadNote(), note);
 }
 
-// A settings file that cannot be written: OK says so, and range 1's time
-// does not go to the core under the range the file still names.
+// A settings file that cannot be written: OK says so, and the typed time
+// does not go to the core while the file keeps the old one.
 void TestBiaoDingWindow::unstoredSettingsAreReported()
 {
     CalibView c(true);
-    c.front.board->setLensCode(5);
-    setRange(c, 1);
     BiaoDing window;
     window.show();
-    window.resetTempAD(-50);
-    window.tabs()->setCurrentIndex(1);
     EFidTab *tab = window.intTab();
-    QTest::mouseClick(tab->row(EFidTab::IntTime1Row), Qt::LeftButton);
+    QTest::mouseClick(tab->row(EFidTab::IntTime0Row), Qt::LeftButton);
     tab->keyboard()->setCurrentText(QStringLiteral("222"));
     QTest::mouseClick(tab->keyboard()->btnOk, Qt::LeftButton);
+    QCOMPARE(tab->getIntTime(0), QStringLiteral("222"));
     const int before = int(c.front.core->intTime());
     QVERIFY(before != 222);
     const QString settings = c.path(QStringLiteral("Parameter/Setting"));
