@@ -161,7 +161,8 @@ void TestProductInfo::refusedNumberDoesNotLock()
 }
 
 // A number the file did not take is neither shown nor locked: the row
-// stays editable for the next try.
+// stays editable for the next try. A date the file did not take is not
+// shown either.
 void TestProductInfo::unwrittenNumberDoesNotLock()
 {
     Editor e;
@@ -171,6 +172,9 @@ void TestProductInfo::unwrittenNumberDoesNotLock()
     QVERIFY(QDir().mkpath(settings + QStringLiteral("/x")));
     e.type(ProductInfoWidget::Serial, QStringLiteral("SN-9"));
     QCOMPARE(e.w->row(ProductInfoWidget::Serial)->text(), QStringLiteral("2012010001"));
+    // The date row likewise keeps the date the file holds.
+    e.type(ProductInfoWidget::Date, QStringLiteral("2020-02-29"));
+    QCOMPARE(e.w->row(ProductInfoWidget::Date)->text(), QStringLiteral("2012-12-25"));
     QVERIFY(QDir(settings).removeRecursively());
     e.type(ProductInfoWidget::Serial, QStringLiteral("SN-9"));
     QCOMPARE(e.w->row(ProductInfoWidget::Serial)->text(), QStringLiteral("SN-9"));
