@@ -92,13 +92,18 @@ void BiaoDing::slot_btnOK()
     m_tempAD->setChgState(false);
     const int lens = m_tempAD->lensNumber();
     const int range = m_tempAD->rangeNumber();
-    if (!storeSettings(lens, range))
+    const bool stored = storeSettings(lens, range);
+    if (!stored)
         qWarning("calibration settings not stored");
-    if (EGraphicsView *view = EGlobal::getGraphicsView())
+    // The live view sends the time for the range the file names: unstored,
+    // that is still the old range, which must not get this one's time.
+    if (EGraphicsView *view = EGlobal::getGraphicsView(); view && stored)
         view->changeIntTime(m_int->getIntTime(range).toInt());
     // The table is loaded before the wizard hears of it, so it can tell
     // what the library found.
     loadTable(lens, range);
+    if (!stored)
+        m_loadNote = QStringLiteral("Settings not stored!");
     Q_EMIT sign_setParaOk(true);
     hide();
 }

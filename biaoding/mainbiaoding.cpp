@@ -187,8 +187,11 @@ void MainBiaoDing::slot_btnPrev()
     }
     m_lastSaved = NoneSaved;
     close();
+    // The live view deletes the wizard: not from inside its own button.
     if (EGraphicsView *view = EGlobal::getGraphicsView())
-        view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_BIAODING, false);
+        QMetaObject::invokeMethod(
+            view, [view] { view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_BIAODING, false); },
+            Qt::QueuedConnection);
 }
 
 void MainBiaoDing::showTempSelect()

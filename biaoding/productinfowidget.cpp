@@ -91,13 +91,16 @@ void ProductInfoWidget::readConfig()
     m_chipLocked = file.value(QStringLiteral("ProductInfo/IsFidChgAble"), 0).toInt();
 }
 
-void ProductInfoWidget::write(const QString &key, const QVariant &value)
+bool ProductInfoWidget::write(const QString &key, const QVariant &value)
 {
     QSettings file(s_settings, QSettings::IniFormat);
     file.setValue(key, value);
     file.sync();
-    if (file.status() != QSettings::NoError)
+    if (file.status() != QSettings::NoError) {
         qWarning("cannot write %s", qPrintable(key));
+        return false;
+    }
+    return true;
 }
 
 void ProductInfoWidget::slot_showBoard(int id)
@@ -119,10 +122,10 @@ void ProductInfoWidget::slot_setEdit(bool done)
         return;
     const QString text = m_dialog->textEdit->toPlainText();
     qDebug("dssfsf: change:%d %s", int(done), qPrintable(text));
-    if (done && (m_current == Producer || m_current == Type)) {
+    // A row shows what the file holds: an unwritten text is not shown.
+    if (done && (m_current == Producer || m_current == Type) && write(QLatin1String(s_rows[m_current].key), text)) {
         m_rows.at(m_current)->setText(text);
         m_values[m_current] = text;
-        write(QLatin1String(s_rows[m_current].key), text);
     }
     m_dialog->close();
     // It reports from inside its own handlers.
@@ -150,11 +153,20 @@ void ProductInfoWidget::storeLocked(int id, const QString &value, const char *va
         m_rows.at(id)->setText(m_values.at(id));
         return;
     }
+    // The number and its lock go in one write: a lock without its number
+    // would keep the old number for good.
+    QSettings file(s_settings, QSettings::IniFormat);
+    file.setValue(QLatin1String(lockKey), 1);
+    file.setValue(QLatin1String(valueKey), value);
+    file.sync();
+    if (file.status() != QSettings::NoError) {
+        qWarning("cannot write %s", valueKey);
+        m_rows.at(id)->setText(m_values.at(id));
+        return;
+    }
     m_rows.at(id)->setText(value);
     m_values[id] = value;
     *lock = 1;
-    write(QLatin1String(lockKey), 1);
-    write(QLatin1String(valueKey), value);
 }
 
 void ProductInfoWidget::slot_showEdit(const QString &text)
@@ -173,13 +185,12 @@ void ProductInfoWidget::slot_showEdit(const QString &text)
         storeLocked(ChipNo, value, "ProductInfo/DevChipNo", "ProductInfo/IsFidChgAble", &m_chipLocked);
         break;
     case Date:
-        if (!checkDataTime(value)) {
+        if (!checkDataTime(value) || !write(QStringLiteral("ProductInfo/ProduceDate"), value)) {
             m_rows.at(Date)->setText(m_values.at(Date));
             break;
         }
         m_rows.at(Date)->setText(value);
         m_values[Date] = value;
-        write(QStringLiteral("ProductInfo/ProduceDate"), value);
         break;
     default:
         qDebug("No Press Key!");

@@ -44,7 +44,7 @@ protected:
 
 private:
     void readConfig();
-    void write(const QString &key, const QVariant &value);
+    bool write(const QString &key, const QVariant &value);
     void storeLocked(int id, const QString &value, const char *valueKey, const char *lockKey, int *lock);
 
     QList<MyItemEdit *> m_rows;

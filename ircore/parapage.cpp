@@ -136,6 +136,13 @@ void ParaPage::gainHandler() { openBar(s_registers[4]); }
 
 void ParaPage::openBar(const Register &reg)
 {
+    // Unread ("no answer"): the bar would step from its minimum and send it.
+    bool read = false;
+    const int value = m_rows.value(QLatin1String(reg.name))->text().toInt(&read);
+    if (!read) {
+        qWarning("%s not read from the core: not edited", reg.name);
+        return;
+    }
     m_sum->show();
     m_sum->raise();
     if (IRCoreMainWindow *window = EGlobal::getIRCoreMainWindow())
@@ -143,7 +150,7 @@ void ParaPage::openBar(const Register &reg)
     m_adjust->setObjectName(QLatin1String(reg.name));
     m_adjust->setRange(reg.min, reg.max);
     m_adjust->setStep(reg.step);
-    m_adjust->setValue(m_rows.value(QLatin1String(reg.name))->text().toInt(), false);
+    m_adjust->setValue(value, false);
     m_taken = m_adjust->value();
     m_adjust->show();
     m_adjust->raise();

@@ -7,7 +7,6 @@
 #include "ircoremainwindow.h"
 #include "manualdeadpoint.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -233,17 +232,22 @@ void TwoCalib::slot_clicked_yes()
         break;
     }
     case 12:
-        setMessage(QStringLiteral("saving K value..."));
-        m_message->hide();
-        m_message->show();
-        QApplication::processEvents();
-        if (IRCoreLibrary::instance()->Save_K_Para(0) != 0) {
-            setMessage(QStringLiteral("save K value failed"));
-            break;
-        }
+        // The step moves on first, and the text is painted without running
+        // the event loop: a second tap already waiting saves nothing more.
         m_step = 13;
         m_yes->hide();
         m_no->hide();
+        setMessage(QStringLiteral("saving K value..."));
+        m_message->hide();
+        m_message->show();
+        m_message->repaint();
+        if (IRCoreLibrary::instance()->Save_K_Para(0) != 0) {
+            m_step = 12;
+            setMessage(QStringLiteral("save K value failed"));
+            m_yes->show();
+            m_no->show();
+            break;
+        }
         wait();
         break;
     default:

@@ -6,10 +6,8 @@
 #include "modifyfactors.h"
 #include "myitemedit.h"
 #include "mykeyboard.h"
-#include "paths.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -174,8 +172,11 @@ bool EShowModifyDialog::store(const Target &t, int index, const QString &text)
 {
     IniFileEdit::Values values;
     // A file of its own with one key would make the library spread that
-    // factor over every temperature: it starts with all factors in use.
-    if (!QFileInfo::exists(Paths::resolve(t.file))) {
+    // factor over every temperature: a file without factors (missing or
+    // empty) starts with all factors in use.
+    ModifyFactors own;
+    own.load(t.file);
+    if (own.givenCount() == 0) {
         for (int k = 0; k < ModifyFactors::Count; ++k) {
             if (k != index)
                 values.append({ModifyFactors::keyOf(k), factorText(t.factors[k])});

@@ -61,25 +61,32 @@ void DevChipPage::readConfigPara()
     m_delay->setText(delayLabel(m_delayIndex));
 }
 
-void DevChipPage::write(const QString &key, int value)
+bool DevChipPage::write(const QString &key, int value)
 {
     QSettings file(s_settings, QSettings::IniFormat);
     file.setValue(key, value);
     file.sync();
-    if (file.status() != QSettings::NoError)
+    if (file.status() != QSettings::NoError) {
         qWarning("cannot write %s", qPrintable(key));
+        return false;
+    }
+    return true;
 }
 
+// The rows show what the key filter will read: an option the file did not
+// take stays as it was (an access code shown on but not asked for).
 void DevChipPage::slot_itemPwStart()
 {
     const bool on = !m_pwStart->isOpen();
-    m_pwStart->setOpen(on);
-    write(QStringLiteral("VyxSet/EnterMode"), on ? 1 : 0);
+    if (write(QStringLiteral("VyxSet/EnterMode"), on ? 1 : 0))
+        m_pwStart->setOpen(on);
 }
 
 void DevChipPage::slot_itemDelay()
 {
-    m_delayIndex = (m_delayIndex + 1) % 3;
+    const int next = (m_delayIndex + 1) % 3;
+    if (!write(QStringLiteral("VyxSet/DelayTime"), secondsForIndex(next)))
+        return;
+    m_delayIndex = next;
     m_delay->setText(delayLabel(m_delayIndex));
-    write(QStringLiteral("VyxSet/DelayTime"), secondsForIndex(m_delayIndex));
 }

@@ -29,7 +29,7 @@ public Q_SLOTS:
 
 private:
     void readConfigPara();
-    void write(const QString &key, int value);
+    bool write(const QString &key, int value);
 
     ESetupSwitch *m_pwStart = nullptr;
     ESetupComboBox *m_delay = nullptr;

@@ -21,7 +21,8 @@ QString ParaBackup::destination(const QString &serial)
     return QDir(Paths::resolve(QStringLiteral("/media/mmc/os320"))).filePath(serial);
 }
 
-bool ParaBackup::run(const QString &sourceDir, const QString &destination, QString *error)
+bool ParaBackup::run(const QString &sourceDir, const QString &destination, QString *error,
+                     const std::atomic_bool *cancel)
 {
     if (!QDir().mkpath(destination)) {
         if (error)
@@ -31,13 +32,18 @@ bool ParaBackup::run(const QString &sourceDir, const QString &destination, QStri
     bool ok = true;
     for (const char *folder : {"Parameter", "etc"}) {
         const QString name = QLatin1String(folder);
-        ok = copyTree(QDir(sourceDir).filePath(name), QDir(destination).filePath(name), error) && ok;
+        ok = copyTree(QDir(sourceDir).filePath(name), QDir(destination).filePath(name), error, cancel) && ok;
+    }
+    if (cancel && cancel->load()) {
+        if (error && error->isEmpty())
+            *error = QStringLiteral("cancelled");
+        return false;
     }
     ::sync();
     return ok;
 }
 
-bool ParaBackup::copyTree(const QString &from, const QString &to, QString *error)
+bool ParaBackup::copyTree(const QString &from, const QString &to, QString *error, const std::atomic_bool *cancel)
 {
     const auto fail = [error](const QString &why) {
         if (error && error->isEmpty())
@@ -52,6 +58,8 @@ bool ParaBackup::copyTree(const QString &from, const QString &to, QString *error
     QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
+        if (cancel && cancel->load())
+            return false;
         const QString source = it.next();
         const QFileInfo info = it.fileInfo();
         const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));

@@ -18,8 +18,10 @@ ParaBackupPage::ParaBackupPage(QWidget *parent)
 
 ParaBackupPage::~ParaBackupPage()
 {
-    // A copy under way finishes first: it reads this page's result flag.
+    // A copy under way stops before its next file; the page waits for that
+    // one only, not for the whole card.
     if (m_worker) {
+        m_cancel->store(true);
         m_worker->wait();
         delete m_worker;
     }
@@ -56,13 +58,15 @@ void ParaBackupPage::slot_btnBackup()
     const QString destination = ParaBackup::destination(serial);
     actionButton()->setEnabled(false);
     resultLabel()->setText(QStringLiteral("Backing up..."));
-    m_worker = QThread::create([this, source, destination] {
+    m_cancel = std::make_shared<std::atomic_bool>(false);
+    m_ok = std::make_shared<std::atomic_bool>(false);
+    m_worker = QThread::create([cancel = m_cancel, ok = m_ok, source, destination] {
         QString error;
-        m_ok = ParaBackup::run(source, destination, &error);
-        if (!m_ok)
+        ok->store(ParaBackup::run(source, destination, &error, cancel.get()));
+        if (!ok->load())
             qWarning("backup failed: %s", qPrintable(error));
     });
-    connect(m_worker, &QThread::finished, this, [this] { done(m_ok); });
+    connect(m_worker, &QThread::finished, this, [this] { done(m_ok->load()); });
     m_worker->start();
 }
 

@@ -2,6 +2,9 @@
 
 #include "actionpage.h"
 
+#include <atomic>
+#include <memory>
+
 class QThread;
 
 // Page "Bak": backs the parameter files up to the card. The button is
@@ -31,5 +34,7 @@ private:
     void done(bool ok);
 
     QThread *m_worker = nullptr;
-    bool m_ok = false;
+    // Shared with the worker: the page may go while it copies.
+    std::shared_ptr<std::atomic_bool> m_cancel;
+    std::shared_ptr<std::atomic_bool> m_ok;
 };

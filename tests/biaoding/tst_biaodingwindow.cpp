@@ -7,6 +7,7 @@
 #include "mykeyboard.h"
 #include "tempadwidget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void leaving();
     void unusableTableIsReported_data();
     void unusableTableIsReported();
+    void unstoredSettingsAreReported();
 
 private:
     static void setRange(CalibView &c, int range);
@@ -176,6 +178,32 @@ void TestBiaoDingWindow::unusableTableIsReported()
     QTest::mouseClick(window.okButton(), Qt::LeftButton);
     QCOMPARE(done.size(), 1);
     QCOMPARE(window.loadNote(), note);
+}
+
+// A settings file that cannot be written: OK says so, and the typed time
+// does not go to the core while the file keeps the old one.
+void TestBiaoDingWindow::unstoredSettingsAreReported()
+{
+    CalibView c(true);
+    BiaoDing window;
+    window.show();
+    EFidTab *tab = window.intTab();
+    QTest::mouseClick(tab->row(EFidTab::IntTime0Row), Qt::LeftButton);
+    tab->keyboard()->setCurrentText(QStringLiteral("222"));
+    QTest::mouseClick(tab->keyboard()->btnOk, Qt::LeftButton);
+    QCOMPARE(tab->getIntTime(0), QStringLiteral("222"));
+    const int before = int(c.front.core->intTime());
+    QVERIFY(before != 222);
+    const QString settings = c.path(QStringLiteral("Parameter/Setting"));
+    QVERIFY(QFile::remove(settings));
+    // A folder where the file should be: refused whoever runs the test.
+    QVERIFY(QDir().mkpath(settings + QStringLiteral("/x")));
+    QSignalSpy done(&window, &BiaoDing::sign_setParaOk);
+    QTest::mouseClick(window.okButton(), Qt::LeftButton);
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(window.loadNote(), QStringLiteral("Settings not stored!"));
+    QVERIFY(c.front.front->getSerial()->waitForIdle(5000));
+    QCOMPARE(int(c.front.core->intTime()), before);
 }
 
 QTEST_MAIN(TestBiaoDingWindow)

@@ -4,6 +4,11 @@
 #include "einterfaceitem.h"
 #include "ircorelibrary.h"
 #include "ircoremainwindow.h"
+#include "calibpage.h"
+#include "parapage.h"
+#include "twocalib.h"
+#include "esetupcombobox.h"
+#include "eircoreadjustitem.h"
 #include "simircore.h"
 #include "mylabel.h"
 
@@ -27,6 +32,7 @@ private Q_SLOTS:
     void myLabelReportsRelease();
     void coreTileTwice();
     void failedOpenKeepsTheMenu();
+    void leavingClosesTheCoreWindow_data();
     void leavingClosesTheCoreWindow();
 
 private:
@@ -196,9 +202,20 @@ void TestCalibInterface::failedOpenKeepsTheMenu()
 }
 
 // The C key with the core window up leaves calibration mode: the window
-// runs its closing sequence first, so the port is not left parked.
+// runs its closing sequence first, so the port is not left parked. Its
+// screens over the live picture (the two-point calibration, the register
+// bar) hide the window but keep the link: they go the same way.
+void TestCalibInterface::leavingClosesTheCoreWindow_data()
+{
+    QTest::addColumn<QString>("over");
+    QTest::newRow("core window") << QString();
+    QTest::newRow("two-point calibration") << "calib";
+    QTest::newRow("register bar") << "bar";
+}
+
 void TestCalibInterface::leavingClosesTheCoreWindow()
 {
+    QFETCH(QString, over);
     CalibView c(true);
     SimIRCore *core = installCore(c);
     EGraphicsView &view = *c.view;
@@ -206,15 +223,31 @@ void TestCalibInterface::leavingClosesTheCoreWindow()
     CalibInterface *menu = view.calibMenu();
     QTest::mouseClick(menu->item(QStringLiteral("Update")), Qt::LeftButton);
     QVERIFY(core->isOpen());
+    IRCoreMainWindow *window = menu->coreWindow();
+    auto *calibPage = static_cast<CalibPage *>(window->widget(IRCoreMainWindow::CalibPageIndex));
+    auto *paraPage = static_cast<ParaPage *>(window->widget(IRCoreMainWindow::ParaPageIndex));
+    if (over == QLatin1String("calib")) {
+        QTest::mouseClick(calibPage->startButton(), Qt::LeftButton);
+        QVERIFY(calibPage->twoCalib()->isVisible());
+        QVERIFY(!window->isVisible());
+    } else if (over == QLatin1String("bar")) {
+        window->pageChangeHandler(IRCoreMainWindow::ParaPageIndex);
+        QTest::mouseClick(paraPage->row(QStringLiteral("FID")), Qt::LeftButton);
+        QVERIFY(paraPage->adjustItem()->isVisible());
+        QVERIFY(!window->isVisible());
+    }
     core->clearLog();
     view.enterCalibInterface(false);
     QCOMPARE(view.getInterfaceMode(), int(EGraphicsViewPrivate::NormalInterface));
     QVERIFY(core->calls().contains(QStringLiteral("Ctl_EMIF_Close")));
     QVERIFY(!core->isOpen());
     QVERIFY(!c.front.front->getSerial()->isParked());
-    QVERIFY(!menu->coreWindow()->isVisible());
+    QVERIFY(!window->isVisible());
     QVERIFY(!menu->isVisible());
     QVERIFY(!view.screenStatus());
+    // Nothing is left over the live picture that would talk to a closed core.
+    QVERIFY(!calibPage->twoCalib() || !calibPage->twoCalib()->isVisible());
+    QVERIFY(!paraPage->adjustItem()->isVisible());
     // The library's link works again.
     QVERIFY(c.front.front->getSerial()->insideShutter());
     QVERIFY(c.front.front->getSerial()->waitForIdle(5000));

@@ -133,7 +133,7 @@ void TestMainBiaoDing::stateTable()
 
     // Back on page 0 leaves for the menu; the page is deleted.
     QTest::mouseClick(wizard->backButton(), Qt::LeftButton);
-    QCOMPARE(c.view->currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
+    QTRY_COMPARE(c.view->currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
     QVERIFY(c.view->calibMenu()->isVisible());
     QVERIFY(!c.view->biaoDingWidget());
 }

@@ -222,6 +222,21 @@ void TestModifyTables::firstWriteSeedsTheOwnFile()
     QCOMPARE(dialog.titleLabel()->text(), QStringLiteral("Parameter/Modify_2_Temp_0"));
     // The fallback itself is untouched.
     QCOMPARE(fallback.givenCount(), 2);
+
+    // An own file that is there but holds no factor is seeded the same way:
+    // the library uses it (all factors 1), and one key would spread.
+    c.front.board->setLensCode(6);
+    QVERIFY(c.front.root.writeFile(QStringLiteral("Parameter/Modify_3_Temp_0"), "[General]\n"));
+    dialog.hide();
+    dialog.show();
+    QCOMPARE(dialog.titleLabel()->text(), QStringLiteral("Parameter/Modify_3_Temp_0"));
+    enter(dialog, 4, QStringLiteral("1.3"));
+    ModifyFactors empty;
+    QVERIFY(empty.load(QStringLiteral("Parameter/Modify_3_Temp_0")));
+    QCOMPARE(empty.givenCount(), int(ModifyFactors::Count));
+    QCOMPARE(empty.factor(94), 1.3f);
+    QCOMPARE(empty.factor(0), 1.0f);
+    QCOMPARE(empty.factor(199), 1.0f);
 }
 
 void TestModifyTables::failedWriteIsReported()

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void numbersLockOnce();
     void refusedNumberDoesNotLock_data();
     void refusedNumberDoesNotLock();
+    void unwrittenNumberDoesNotLock();
     void dateEntry();
     void textDialog();
 };
@@ -157,6 +158,28 @@ void TestProductInfo::refusedNumberDoesNotLock()
     // Still editable.
     e.type(ProductInfoWidget::Serial, QStringLiteral("77"));
     QCOMPARE(e.stored("ProductInfo/SerialNo"), QStringLiteral("77"));
+}
+
+// A number the file did not take is neither shown nor locked: the row
+// stays editable for the next try. A date the file did not take is not
+// shown either.
+void TestProductInfo::unwrittenNumberDoesNotLock()
+{
+    Editor e;
+    const QString settings = e.f.front.root.hostPath(QStringLiteral("Parameter/Setting"));
+    QFile::remove(settings);
+    // A folder where the file should be: refused whoever runs the test.
+    QVERIFY(QDir().mkpath(settings + QStringLiteral("/x")));
+    e.type(ProductInfoWidget::Serial, QStringLiteral("SN-9"));
+    QCOMPARE(e.w->row(ProductInfoWidget::Serial)->text(), QStringLiteral("2012010001"));
+    // The date row likewise keeps the date the file holds.
+    e.type(ProductInfoWidget::Date, QStringLiteral("2020-02-29"));
+    QCOMPARE(e.w->row(ProductInfoWidget::Date)->text(), QStringLiteral("2012-12-25"));
+    QVERIFY(QDir(settings).removeRecursively());
+    e.type(ProductInfoWidget::Serial, QStringLiteral("SN-9"));
+    QCOMPARE(e.w->row(ProductInfoWidget::Serial)->text(), QStringLiteral("SN-9"));
+    QCOMPARE(e.stored("ProductInfo/SerialNo"), QStringLiteral("SN-9"));
+    QCOMPARE(e.stored("ProductInfo/IsSnChgAble"), QStringLiteral("1"));
 }
 
 void TestProductInfo::dateEntry()

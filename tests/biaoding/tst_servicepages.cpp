@@ -51,6 +51,7 @@ private Q_SLOTS:
     void backupOnAnUnwritableCard_data();
     void backupOnAnUnwritableCard();
     void backupNeedsACard();
+    void cancelledBackupStopsAndFails();
 };
 
 namespace {
@@ -143,6 +144,16 @@ void TestServicePages::delayChoices()
     QVERIFY(settingsFile(f).contains(QLatin1String("EnterMode=1")));
     QTest::mouseClick(page.pwStartRow(), Qt::LeftButton);
     QVERIFY(settingsFile(f).contains(QLatin1String("EnterMode=0")));
+
+    // A file that cannot be written: the rows keep what the file holds.
+    const QString settings = f.front.root.hostPath(QStringLiteral("Parameter/Setting"));
+    QVERIFY(QFile::remove(settings));
+    // A folder where the file should be: refused whoever runs the test.
+    QVERIFY(QDir().mkpath(settings + QStringLiteral("/x")));
+    QTest::mouseClick(page.pwStartRow(), Qt::LeftButton);
+    QVERIFY(!page.pwStartRow()->isOpen());
+    QTest::mouseClick(page.delayRow(), Qt::LeftButton);
+    QCOMPARE(page.delayRow()->text(), QStringLiteral("1 second"));
 }
 
 void TestServicePages::storedDelayShows_data()
@@ -398,6 +409,24 @@ void TestServicePages::backupNeedsACard()
     BackupPage b(false);
     QVERIFY(!b.page.backupButton()->isEnabled());
     QCOMPARE(b.page.backupButton()->text(), QStringLiteral("Insert the SD-Card first"));
+}
+
+// The page's owner may go while the worker copies: a raised flag stops the
+// copy before its next file, so the owner waits for one file, and the copy
+// is not reported as done.
+void TestServicePages::cancelledBackupStopsAndFails()
+{
+    CoreFixture f;
+    QVERIFY(f.front.root.writeFile(QStringLiteral("Parameter/IRCorePara"), "[General]\nFIR=3\n"));
+    const QString destination = ParaBackup::destination(QStringLiteral("SN7"));
+    std::atomic_bool cancel(true);
+    QString error;
+    QVERIFY(!ParaBackup::run(QDir::currentPath(), destination, &error, &cancel));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFileInfo::exists(QDir(destination).filePath(QStringLiteral("Parameter/IRCorePara"))));
+    cancel = false;
+    QVERIFY(ParaBackup::run(QDir::currentPath(), destination, &error, &cancel));
+    QVERIFY(QFileInfo::exists(QDir(destination).filePath(QStringLiteral("Parameter/IRCorePara"))));
 }
 
 QTEST_MAIN(TestServicePages)

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void typedValues_data();
     void typedValues();
     void refusedValueIsNotStored();
+    void unreadRegisterOpensNoBar();
     void barTicks_data();
     void barTicks();
     void longPressSendsEveryTick();
@@ -214,6 +215,31 @@ void TestIRCoreWindow::refusedValueIsNotStored()
     QCOMPARE(o.f.record().value(QStringLiteral("VSK")).toInt(), 1881);
     QTest::keyClick(bar, Qt::Key_Escape);
     QCOMPARE(page->row(QStringLiteral("VSK"))->text(), QStringLiteral("1881"));
+}
+
+// A register the core did not answer for has no value to step from: the
+// bar would start at its minimum and the first arrow would send that.
+void TestIRCoreWindow::unreadRegisterOpensNoBar()
+{
+    Open o;
+    o.f.core->failCall(QStringLiteral("CtlReadVsk"), 1);
+    showPara(o);
+    ParaPage *page = paraOf(o);
+    QCOMPARE(page->row(QStringLiteral("VSK"))->text(), QStringLiteral("no answer"));
+    QTest::mouseClick(page->row(QStringLiteral("VSK")), Qt::LeftButton);
+    QVERIFY(!page->adjustItem()->isVisible());
+    QVERIFY(!page->sumButton()->isVisible());
+    QVERIFY(o.window->isVisible());
+    QVERIFY(!o.f.core->calls().contains(QStringLiteral("CtlSetVsk")));
+    // Shown again, the page reads the core anew and the row opens.
+    showPara(o);
+    o.window->hide();
+    o.window->show();
+    QCOMPARE(page->row(QStringLiteral("VSK"))->text(), QStringLiteral("1880"));
+    QTest::mouseClick(page->row(QStringLiteral("VSK")), Qt::LeftButton);
+    QVERIFY(page->adjustItem()->isVisible());
+    QCOMPARE(page->adjustItem()->value(), 1880);
+    QTest::keyClick(page->adjustItem(), Qt::Key_Escape);
 }
 
 void TestIRCoreWindow::barTicks_data()

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void failedStepsCanBeRetried();
     void answersOutsideTheirSteps();
     void escapeLeavesAtAnyStep();
+    void secondTapOnSaveSavesOnce();
 };
 
 namespace {
@@ -241,6 +242,33 @@ void TestTwoCalib::escapeLeavesAtAnyStep()
     QVERIFY(!r.calib->isVisible());
     QVERIFY(r.o.window->isVisible());
     QCOMPARE(r.o.f.core->calls().last(), QStringLiteral("Init_ALL_K_Parameter"));
+}
+
+// "saving K value..." is drawn before the call; a second tap on Yes that is
+// already waiting then must not save the K values a second time.
+void TestTwoCalib::secondTapOnSaveSavesOnce()
+{
+    Run r;
+    r.measure();
+    for (int i = 0; i < 4; ++i) {
+        r.click("Next");
+        r.measure();
+    }
+    r.click("Yes");
+    r.click("No");
+    QCOMPARE(r.calib->step(), 12);
+    QPushButton *yes = r.button("Yes");
+    const QPoint centre = yes->rect().center();
+    const QPointF global = yes->mapToGlobal(QPointF(centre));
+    QCoreApplication::postEvent(yes, new QMouseEvent(QEvent::MouseButtonPress, QPointF(centre), global, Qt::LeftButton,
+                                                     Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(yes, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(centre), global, Qt::LeftButton,
+                                                     Qt::NoButton, Qt::NoModifier));
+    r.click("Yes");
+    QCoreApplication::processEvents();
+    QTRY_COMPARE(r.message(), QStringLiteral("save K value success"));
+    QCOMPARE(r.o.f.core->calls().count(QStringLiteral("Save_K_Para")), 1);
+    QCOMPARE(r.o.f.core->kSaves(), 1);
 }
 
 QTEST_MAIN(TestTwoCalib)

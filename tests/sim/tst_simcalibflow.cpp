@@ -177,7 +177,7 @@ void TestSimCalibFlow::settingsWindowLoadsTheTable()
     QVERIFY(m_sim.live->fpga()->getSerial()->waitForIdle(5000));
     QTRY_COMPARE(int(m_sim.simulator->core()->intTime()), 120);
     finger(wizard->backButton());
-    QCOMPARE(view().currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
+    QTRY_COMPARE(view().currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
 }
 
 void TestSimCalibFlow::correctionScreens()
