@@ -24,8 +24,8 @@
 
 #include <cmath>
 
-// The palette page with the standard list (and the custom list's
-// stand-in), and the settings page with its isotherm tick and Clear
+// The palette page with the standard and the custom list,
+// and the settings page with its isotherm tick and Clear
 // Screen, each driven by touch over the simulated board.
 class TstPalettePages : public QObject
 {
