@@ -19,11 +19,14 @@ inline void finger(QPointingDevice *device, QWidget *target)
     QTest::touchEvent(window->windowHandle(), device).release(0, at);
 }
 
-inline void save(SimScreen *screen, const char *name)
+inline void save(SimScreen *screen, const QString &name)
 {
     const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
+    if (dir.isEmpty())
+        return;
+    // Layouts settle on posted events: a text set just now shows whole.
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(screen->composed().save(dir + QLatin1Char('/') + name, "PNG"));
 }
 
 } // namespace ScreenTouch

@@ -12,6 +12,7 @@
 #include "modifyprofilewindow.h"
 #include "myitemedit.h"
 #include "mykeyboard.h"
+#include "screentouch.h"
 #include "simcore.h"
 #include "tempselct.h"
 #include "temptablelog.h"
@@ -73,9 +74,7 @@ void TestSimCalibFlow::cleanupTestCase()
 
 void TestSimCalibFlow::save(const char *name)
 {
-    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
+    ScreenTouch::save(m_sim.screen.get(), QLatin1String(name));
 }
 
 void TestSimCalibFlow::finger(QWidget *target)

@@ -15,6 +15,7 @@
 #include "intervals.h"
 #include "livescreen.h"
 #include "paths.h"
+#include "screentouch.h"
 #include "smaplayer.h"
 #include "thumbmenu.h"
 #include "zpshutdown.h"
@@ -79,9 +80,7 @@ QByteArray TestSimMenu::encoderLog() const
 
 void TestSimMenu::save(const char *name)
 {
-    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
+    ScreenTouch::save(m_sim.screen.get(), QLatin1String(name));
 }
 
 // One finger on the live picture, through the screen's window.

@@ -7,6 +7,7 @@
 #include "livescreen.h"
 #include "paths.h"
 #include "menuroute.h"
+#include "screentouch.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -90,9 +91,7 @@ void TestSimSetup::touch(QWidget *target)
 
 void TestSimSetup::saveScreen(const QString &name)
 {
-    const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!screens.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(screens + QLatin1Char('/') + name, "PNG"));
+    ScreenTouch::save(m_sim.screen.get(), name);
 }
 
 void TestSimSetup::pagesByTouch()

@@ -29,6 +29,7 @@
 #include "lcdscreensaver.h"
 #include "livescreen.h"
 #include "paths.h"
+#include "screentouch.h"
 #include "simpowerdevice.h"
 #include "menuroute.h"
 #include "storageinfo.h"
@@ -130,9 +131,7 @@ void TestSimSetupPages::pressTitle(QWidget *dialog, const char *button)
 
 void TestSimSetupPages::saveScreen(const QString &name)
 {
-    const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!screens.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(screens + QLatin1Char('/') + name, "PNG"));
+    ScreenTouch::save(m_sim.screen.get(), name);
 }
 
 void TestSimSetupPages::generalPage()

@@ -9,6 +9,7 @@
 #include "livescreen.h"
 #include "recordingcommandrunner.h"
 #include "saveimage.h"
+#include "screentouch.h"
 #include "sdcard.h"
 #include "simcardslot.h"
 
@@ -51,9 +52,7 @@ void TestSimStartUp::cleanup()
 
 void TestSimStartUp::saveScreen(const char *name)
 {
-    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name)));
+    ScreenTouch::save(m_sim.screen.get(), QLatin1String(name));
 }
 
 void TestSimStartUp::storedSettings_data()

@@ -14,6 +14,7 @@
 #include "paths.h"
 #include "pmainwindow.h"
 #include "screendirectory.h"
+#include "screentouch.h"
 #include "smaplayer.h"
 #include "videointerface.h"
 #include "videotoolwidget.h"
@@ -82,9 +83,7 @@ void TestSimVideos::cleanupTestCase()
 
 void TestSimVideos::save(const char *name)
 {
-    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(m_sim.screen->composed().save(dir + QLatin1Char('/') + QLatin1String(name), "PNG"));
+    ScreenTouch::save(m_sim.screen.get(), QLatin1String(name));
 }
 
 void TestSimVideos::fingerAt(QWidget *window, const QPoint &at)
