@@ -9,14 +9,19 @@
 // as the panel shows it written as a PNG when OSTREL_SCREENS_DIR is set.
 namespace ScreenTouch {
 
+// One finger down and up at a point of a window.
+inline void fingerAt(QPointingDevice *device, QWidget *window, const QPoint &at)
+{
+    QVERIFY(window->windowHandle());
+    QTest::touchEvent(window->windowHandle(), device).press(0, at);
+    QTest::touchEvent(window->windowHandle(), device).release(0, at);
+}
+
 inline void finger(QPointingDevice *device, QWidget *target)
 {
     QVERIFY(target && target->isVisible());
     QWidget *window = target->window();
-    QVERIFY(window->windowHandle());
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::touchEvent(window->windowHandle(), device).press(0, at);
-    QTest::touchEvent(window->windowHandle(), device).release(0, at);
+    fingerAt(device, window, target->mapTo(window, target->rect().center()));
 }
 
 inline void save(SimScreen *screen, const QString &name)

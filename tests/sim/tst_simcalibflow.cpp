@@ -80,11 +80,8 @@ void TestSimCalibFlow::save(const char *name)
 void TestSimCalibFlow::finger(QWidget *target)
 {
     QVERIFY(target && target->isVisible());
-    QWidget *window = target->window();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
+    QVERIFY(QTest::qWaitForWindowExposed(target->window()));
+    ScreenTouch::finger(m_finger, target);
 }
 
 void TestSimCalibFlow::pressC()

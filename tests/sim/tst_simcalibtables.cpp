@@ -149,8 +149,7 @@ void TestSimCalibTables::generateAndAdopt()
     QTabBar *bar = settings->tabs()->tabBar();
     const QPoint tab = bar->tabRect(2).center();
     const QPoint at = bar->mapTo(settings, tab);
-    QTest::touchEvent(settings->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(settings->windowHandle(), m_finger).release(0, at);
+    ScreenTouch::fingerAt(m_finger, settings, at);
     EProfileTab *profile = settings->profileTab();
     QCOMPARE(settings->tabs()->currentWidget(), profile);
     QVERIFY(profile->tableButton(0)->isEnabled());
@@ -175,8 +174,7 @@ void TestSimCalibTables::generateAndAdopt()
     QCOMPARE(fileText(Table), generated);
     // The editor shows the adopted table at once.
     const QPoint first = bar->mapTo(settings, bar->tabRect(0).center());
-    QTest::touchEvent(settings->windowHandle(), m_finger).press(0, first);
-    QTest::touchEvent(settings->windowHandle(), m_finger).release(0, first);
+    ScreenTouch::fingerAt(m_finger, settings, first);
     TempADWidget *editor = settings->tempAD();
     QCOMPARE(settings->tabs()->currentWidget(), editor);
     CalibTable adopted;

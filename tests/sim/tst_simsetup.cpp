@@ -83,10 +83,7 @@ void TestSimSetup::openFromMenu()
 // it lives in, as the panel's touches come.
 void TestSimSetup::touch(QWidget *target)
 {
-    QWidget *window = target->window();
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
+    ScreenTouch::finger(m_finger, target);
 }
 
 void TestSimSetup::saveScreen(const QString &name)

@@ -88,15 +88,12 @@ void TestSimVideos::save(const char *name)
 
 void TestSimVideos::fingerAt(QWidget *window, const QPoint &at)
 {
-    QTest::touchEvent(window->windowHandle(), m_finger).press(0, at);
-    QTest::touchEvent(window->windowHandle(), m_finger).release(0, at);
+    ScreenTouch::fingerAt(m_finger, window, at);
 }
 
 void TestSimVideos::finger(QWidget *target)
 {
-    QVERIFY(target && target->isVisible());
-    QWidget *window = target->window();
-    fingerAt(window, target->mapTo(window, target->rect().center()));
+    ScreenTouch::finger(m_finger, target);
 }
 
 // The player widget sits in the playback screen's scene at (0, 0).
