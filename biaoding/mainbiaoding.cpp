@@ -190,9 +190,7 @@ void MainBiaoDing::slot_btnPrev()
     close();
     // The live view deletes the wizard: not from inside its own button.
     if (EGraphicsView *view = EGlobal::getGraphicsView())
-        QMetaObject::invokeMethod(
-            view, [view] { view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_BIAODING, false); },
-            Qt::QueuedConnection);
+        view->closeCalibLater(EGraphicsViewPrivate::EM_CALIB_BIAODING);
 }
 
 void MainBiaoDing::showTempSelect()
