@@ -44,6 +44,7 @@ public:
     void setAd(const QString &temp, const QString &ad);
     void setAd(int temperature, const QString &ad) { setAd(QString::number(temperature), ad); }
     void removeRow(const QString &temp);
+    void clearRows() { m_rows.clear(); }
 
     // [ParaSet] and any other key of the file, by "Group/Key".
     QVariant value(const QString &key, const QVariant &fallback = QVariant()) const;

@@ -2,6 +2,7 @@
 
 #include "biaoding.h"
 #include "calibpoint.h"
+#include "calibrationfile.h"
 #include "calibtable.h"
 #include "eareawidget.h"
 #include "eglobal.h"
@@ -103,7 +104,7 @@ void MainBiaoDing::getConfigFile()
     }
     m_lens = readLens();
     if (m_lens != NoLens)
-        m_fileName = QString::asprintf("etc/calc_len%d_temp%d.conf", m_lens, m_range);
+        m_fileName = CalibrationFile::tablePath(m_lens, m_range);
 }
 
 void MainBiaoDing::setMainPage()
@@ -189,9 +190,7 @@ void MainBiaoDing::slot_btnPrev()
     close();
     // The live view deletes the wizard: not from inside its own button.
     if (EGraphicsView *view = EGlobal::getGraphicsView())
-        QMetaObject::invokeMethod(
-            view, [view] { view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_BIAODING, false); },
-            Qt::QueuedConnection);
+        view->closeCalibLater(EGraphicsViewPrivate::EM_CALIB_BIAODING);
 }
 
 void MainBiaoDing::showTempSelect()
@@ -228,7 +227,7 @@ void MainBiaoDing::slot_saveValue(int temperature)
     }
     if (lens != m_lens) {
         m_lens = lens;
-        m_fileName = QString::asprintf("etc/calc_len%d_temp%d.conf", m_lens, m_range);
+        m_fileName = CalibrationFile::tablePath(m_lens, m_range);
     }
     const unsigned short corrected = calibrationHandler(temperature, m_capturedAD);
     m_capturedAD = CalibTable::adText(corrected, true);

@@ -213,7 +213,5 @@ void ProductInfoWidget::slot_btnPrev()
 {
     // The live view deletes this widget: not from inside its own button.
     if (EGraphicsView *view = EGlobal::getGraphicsView())
-        QMetaObject::invokeMethod(
-            view, [view] { view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_PRODUCT, false); },
-            Qt::QueuedConnection);
+        view->closeCalibLater(EGraphicsViewPrivate::EM_CALIB_PRODUCT);
 }

@@ -353,8 +353,7 @@ bool TempADWidget::saveConfig()
         return false;
     }
     // The rows shown up to the row count, nothing beyond it.
-    while (table.rowCount() > 0)
-        table.removeRow(table.rows().first().temp);
+    table.clearRows();
     QStringList temps;
     QStringList ads;
     for (int r = 1; r <= qMin(m_rowCount, int(m_rows.size())); ++r) {

@@ -280,6 +280,11 @@ void EGraphicsViewPrivate::calibInferfaceHandle(EM_CALIB_TYPE type, bool show)
     m_calibType = EM_CALIB_MENU;
 }
 
+void EGraphicsViewPrivate::closeCalibLater(EM_CALIB_TYPE type)
+{
+    QMetaObject::invokeMethod(this, [this, type] { calibInferfaceHandle(type, false); }, Qt::QueuedConnection);
+}
+
 void EGraphicsViewPrivate::showBiaoDingWidget()
 {
     showPage(m_biaoDing, QRect(0, 20, 320, 220), [this] { return new MainBiaoDing(m_calibArea, nullptr); });

@@ -68,6 +68,9 @@ public:
     // page to the menu, or leaves from the menu.
     virtual void enterCalibInterface(bool askCode);
     void calibInferfaceHandle(EM_CALIB_TYPE type, bool show);
+    // Closes a page from one of its own handlers: closing deletes it, so
+    // the close waits until the handler has returned.
+    void closeCalibLater(EM_CALIB_TYPE type);
     void showBiaoDingWidget();
     void closeBiaoDingWidget();
     void showProductInfoWidget();

@@ -6,15 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-int clearBuffer() { return IRCoreLibrary::instance()->ClearFishBuffer(); }
-int captureBuffer() { return IRCoreLibrary::instance()->CaptureFishBuffer(); }
-int processBuffer() { return IRCoreLibrary::instance()->SubFishBuffer(); }
-int filterBuffer() { return IRCoreLibrary::instance()->FilterFishBuffer(); }
-int saveBuffer() { return IRCoreLibrary::instance()->SaveFishBuffer(); }
-int setBuffer() { return IRCoreLibrary::instance()->SetFishBuffer(); }
-} // namespace
-
 B2Page::B2Page(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
@@ -49,18 +40,18 @@ QPushButton *B2Page::button(const QString &name) const
     return findChild<QPushButton *>(name);
 }
 
-void B2Page::run(const QString &name, int (*command)())
+void B2Page::run(const QString &name, int (IRCoreLibrary::*command)())
 {
     QPushButton *b = button(name);
     b->setEnabled(false);
-    const int result = command();
+    const int result = (IRCoreLibrary::instance()->*command)();
     b->setEnabled(true);
     m_result->setText(result == 0 ? QString() : name + QStringLiteral(" failed!"));
 }
 
-void B2Page::clearHandler() { run(QStringLiteral("Clear"), clearBuffer); }
-void B2Page::captureHandler() { run(QStringLiteral("Capture"), captureBuffer); }
-void B2Page::processHandler() { run(QStringLiteral("Process"), processBuffer); }
-void B2Page::filterHandler() { run(QStringLiteral("Filter"), filterBuffer); }
-void B2Page::saveHandler() { run(QStringLiteral("Save"), saveBuffer); }
-void B2Page::setHandler() { run(QStringLiteral("Set"), setBuffer); }
+void B2Page::clearHandler() { run(QStringLiteral("Clear"), &IRCoreLibrary::ClearFishBuffer); }
+void B2Page::captureHandler() { run(QStringLiteral("Capture"), &IRCoreLibrary::CaptureFishBuffer); }
+void B2Page::processHandler() { run(QStringLiteral("Process"), &IRCoreLibrary::SubFishBuffer); }
+void B2Page::filterHandler() { run(QStringLiteral("Filter"), &IRCoreLibrary::FilterFishBuffer); }
+void B2Page::saveHandler() { run(QStringLiteral("Save"), &IRCoreLibrary::SaveFishBuffer); }
+void B2Page::setHandler() { run(QStringLiteral("Set"), &IRCoreLibrary::SetFishBuffer); }

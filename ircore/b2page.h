@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class IRCoreLibrary;
 class QLabel;
 class QPushButton;
 
@@ -25,7 +26,7 @@ public Q_SLOTS:
     void setHandler();
 
 private:
-    void run(const QString &name, int (*command)());
+    void run(const QString &name, int (IRCoreLibrary::*command)());
 
     QLabel *m_result = nullptr;
 };

@@ -73,7 +73,7 @@ void EIRCoreAdjustItem::setValue(int value, bool notify)
 
 int EIRCoreAdjustItem::value() const
 {
-    return m_value->text().toInt();
+    return m_current;
 }
 
 void EIRCoreAdjustItem::keyPressEvent(QKeyEvent *)

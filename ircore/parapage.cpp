@@ -30,12 +30,6 @@ QString shown(int read)
 }
 } // namespace
 
-const ParaPage::Register *ParaPage::registers(int *count)
-{
-    *count = s_registerCount;
-    return s_registers;
-}
-
 const ParaPage::Register *ParaPage::registerNamed(const QString &name)
 {
     for (const Register &reg : s_registers) {

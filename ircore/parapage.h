@@ -31,7 +31,6 @@ public:
         int min, max, step;
         const char *initial;  // the row before the first show
     };
-    static const Register *registers(int *count);
     static const Register *registerNamed(const QString &name);
     static QString recordFile() { return QStringLiteral("Parameter/IRCorePara"); }
     enum { DefaultFir = 15, RecordDelayMs = 500, SumRefreshMs = 1000 };

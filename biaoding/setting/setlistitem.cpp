@@ -3,8 +3,6 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 
-#include <QMetaObject>
-
 SetListItem::SetListItem(QWidget *parent, Qt::WindowFlags flags)
     : PageList(tr("Settings"), {tr("Calib"), tr("Ver"), tr("Bak"), QStringLiteral("EMIF"), QString()}, parent, flags)
 {
@@ -12,8 +10,6 @@ SetListItem::SetListItem(QWidget *parent, Qt::WindowFlags flags)
     connect(this, &PageList::closeRequested, this, [] {
         // The live view deletes the window: not from inside its own button.
         if (EGraphicsView *view = EGlobal::getGraphicsView())
-            QMetaObject::invokeMethod(
-                view, [view] { view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_SET, false); },
-                Qt::QueuedConnection);
+            view->closeCalibLater(EGraphicsViewPrivate::EM_CALIB_SET);
     });
 }

@@ -76,9 +76,7 @@ void SetMainWindow::setupwindow_received(const QString &message, const QByteArra
     // Closed as by its cancel button: the menu comes back instead of a
     // blank screen. Queued: the live view deletes this window.
     if (EGraphicsView *view = EGlobal::getGraphicsView()) {
-        QMetaObject::invokeMethod(
-            view, [view] { view->calibInferfaceHandle(EGraphicsViewPrivate::EM_CALIB_SET, false); },
-            Qt::QueuedConnection);
+        view->closeCalibLater(EGraphicsViewPrivate::EM_CALIB_SET);
         return;
     }
     close();
