@@ -48,6 +48,7 @@ void ImageArea::passLoadDir()
 void ImageArea::setFiles(const QStringList &files, const QString &select)
 {
     m_screen->onSetFiles(files, select);
+    update();
 }
 
 bool ImageArea::event(QEvent *event)

@@ -208,6 +208,10 @@ void ScreenDirectory::onTimer()
             m_shownOffset = m_targetOffset;
         else
             m_shownOffset += m_targetOffset > m_shownOffset ? step : -step;
+    } else if (!files.isEmpty()) {
+        // A resting grid is repainted by what changes it, not every tick;
+        // the empty list's message follows the card state, so it is.
+        return;
     }
     Q_EMIT updateSignal();
 }
@@ -459,4 +463,5 @@ void ScreenDirectory::getThumbnailerimage(int index)
     if (index < 0 || size_t(index) >= m_thumbState.size() || m_thumbState[size_t(index)] == Loaded)
         return;
     m_thumbState[size_t(index)] = Unknown;
+    Q_EMIT updateSignal();
 }
