@@ -424,12 +424,15 @@ void ScreenDirectory::videoThumbnailerstart()
         connect(m_worker, &QThread::finished, this, &ScreenDirectory::videoThumbnailerexit);
         connect(m_worker, &ZVideoloadThread::sendthumbimage, this, &ScreenDirectory::getThumbnailerimage);
     }
-    m_worker->setFiles(files);
+    const bool stopping = m_worker->isIdle();
+    const bool changed = m_worker->setFiles(files);
     m_worker->Idle(false);
-    if (m_worker->isRunning())
-        m_startPending = true;   // it may be on its way out: run again after
-    else
+    if (!m_worker->isRunning())
         m_worker->start(QThread::InheritPriority);
+    else if (stopping || changed)
+        m_startPending = true;   // it may be on its way out: run again after
+    // Else it is walking this very list: showing the list and starting the
+    // worker for it in one action needs no second run.
 }
 
 // Nobody waits for the worker: it is asked to stop and released when it

@@ -58,10 +58,13 @@ bool ZVideoloadThread::isIdle()
     return m_stop;
 }
 
-void ZVideoloadThread::setFiles(const QStringList &names)
+bool ZVideoloadThread::setFiles(const QStringList &names)
 {
     QMutexLocker locker(&m_lock);
+    if (m_files == names)
+        return false;
     m_files = names;
+    return true;
 }
 
 QString ZVideoloadThread::videoPath(const QString &name)
