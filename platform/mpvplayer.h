@@ -33,6 +33,7 @@ public:
 
     QString socketPath() const { return m_socketPath; }
     bool isChildRunning() const { return m_process && m_process->state() != QProcess::NotRunning; }
+    qint64 childPid() const { return m_process ? m_process->processId() : 0; }
 
     // Where the socket goes: under the root's "/tmp" unless that path is
     // too long for a socket address, then under the host's temporary folder.
