@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 #include <sys/prctl.h>
 #include <sys/un.h>
@@ -48,19 +47,9 @@ void MpvPlayer::setHeadless(bool headless)
     s_headless = headless;
 }
 
-bool MpvPlayer::headless()
-{
-    return s_headless;
-}
-
 void MpvPlayer::setProgram(const QString &program)
 {
     s_program = program;
-}
-
-QString MpvPlayer::program()
-{
-    return s_program;
 }
 
 QString MpvPlayer::chooseSocketPath(const QString &name)

@@ -28,10 +28,8 @@ public:
 
     // Picture and sound off (tests and the simulator); on by default.
     static void setHeadless(bool headless);
-    static bool headless();
     // The program started; "mpv" from PATH unless changed (tests).
     static void setProgram(const QString &program);
-    static QString program();
 
     QString socketPath() const { return m_socketPath; }
     bool isChildRunning() const { return m_process && m_process->state() != QProcess::NotRunning; }

@@ -16,7 +16,6 @@ public:
     void wake();
     void close();
     int readFd() const { return m_fds[0]; }
-    bool isOpen() const { return m_fds[0] >= 0; }
 
 private:
     int m_fds[2] = {-1, -1};

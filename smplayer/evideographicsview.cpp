@@ -64,8 +64,7 @@ void EVideoGraphicsView::loadNetVideo(const QFileInfo &file)
     closeAllObjects();
     m_lastSecond = -1;
     m_videoView->loadNetVideo(file);
-    m_path = file.absoluteFilePath();
-    m_firstRecord = readFileHeaderFromFile(m_path);
+    m_firstRecord = readFileHeaderFromFile(file.absoluteFilePath());
     s_position = m_firstRecord;
 }
 

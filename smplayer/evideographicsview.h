@@ -64,7 +64,6 @@ private:
     // The one interpretation of a record, shared with the photo replay.
     EPhotosGraphicsView *m_replay = nullptr;
     QByteArray m_record;
-    QString m_path;
     qint64 m_firstRecord = -1;
     QFile m_file;
     int m_lastSecond = -1;

@@ -47,13 +47,13 @@ void ImageArea::passLoadDir()
 
 void ImageArea::setFiles(const QStringList &files, const QString &select)
 {
-    if (m_enabled && m_screen)
-        m_screen->onSetFiles(files, select);
+    m_screen->onSetFiles(files, select);
+    update();
 }
 
 bool ImageArea::event(QEvent *event)
 {
-    if (m_enabled && m_screen && m_screen->onSingletouch(event))
+    if (m_screen->onSingletouch(event))
         return true;
     return QWidget::event(event);
 }
@@ -62,24 +62,20 @@ void ImageArea::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    if (m_enabled && m_screen)
-        m_screen->onPaint(painter);
+    m_screen->onPaint(painter);
 }
 
 void ImageArea::resizeEvent(QResizeEvent *)
 {
-    if (m_enabled && m_screen) {
-        m_screen->width = width();
-        m_screen->height = height();
-        m_screen->onResize();
-    }
+    m_screen->width = width();
+    m_screen->height = height();
+    m_screen->onResize();
     update();
 }
 
 void ImageArea::onTimer()
 {
-    if (m_enabled && m_screen)
-        m_screen->onTimer();
+    m_screen->onTimer();
 }
 
 void ImageArea::onStartTimer()
@@ -90,8 +86,7 @@ void ImageArea::onStartTimer()
 #define IMAGEAREA_FORWARD(name, hook) \
     void ImageArea::name()            \
     {                                 \
-        if (m_enabled && m_screen)    \
-            m_screen->hook();         \
+        m_screen->hook();             \
     }
 IMAGEAREA_FORWARD(onkeyPressEvent, onKeyPressEvent)
 IMAGEAREA_FORWARD(_area_leftmove, left_move)
@@ -107,12 +102,10 @@ IMAGEAREA_FORWARD(unSelectAllVideoFile, unselectAllFile)
 
 void ImageArea::onWheel(QWheelEvent *event)
 {
-    if (m_enabled && m_screen)
-        m_screen->onWheel(event);
+    m_screen->onWheel(event);
 }
 
 void ImageArea::startCreateThumbThread()
 {
-    if (m_screen)
-        screen()->videoThumbnailerstart();
+    screen()->videoThumbnailerstart();
 }

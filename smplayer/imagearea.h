@@ -55,7 +55,6 @@ protected Q_SLOTS:
 private:
     void _connectSignals(ScreenBase *screen);
 
-    bool m_enabled = true;
-    ScreenBase *m_screen = nullptr;
+    ScreenBase *const m_screen;   // made with the area, deleted with it
     QTimer m_tick;
 };

@@ -10,10 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QTimer>
 
 #include <unistd.h>
-
 
 PMainWindow::PMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags | Qt::FramelessWindowHint)
@@ -43,9 +41,6 @@ PMainWindow::PMainWindow(QWidget *parent, Qt::WindowFlags flags)
     connect(m_bar, &VideoToolWidget::unSelectAllButtonSignals, this, &PMainWindow::toolWidgetUnSelectAllSlots);
     m_bar->setGeometry(0, 200, 320, 40);
     m_bar->show();
-
-    m_reloadTimer = new QTimer(this);
-    connect(m_reloadTimer, &QTimer::timeout, this, &PMainWindow::_run_mainwindowloadFiles);
 }
 
 void PMainWindow::openDir()
@@ -132,7 +127,6 @@ void PMainWindow::toolWidgetUnSelectAllSlots()
 
 void PMainWindow::_run_mainwindowloadFiles()
 {
-    m_reloadTimer->stop();
     _loadFiles(ZVideoloadThread::videoFolder());
 }
 

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 class ImageArea;
-class QTimer;
 class VideoToolWidget;
 
 // The video list: the grid of thumbnails over the button bar. The player
@@ -44,6 +43,5 @@ protected:
 
 private:
     ImageArea *m_area;
-    QTimer *m_reloadTimer;
     VideoToolWidget *m_bar;
 };

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <unistd.h>
 
@@ -88,7 +89,6 @@ void ScreenDirectory::onSetFiles(const QStringList &names, const QString &select
         // Sized to the list: selection and pictures never reach past it.
         m_thumbs.assign(size_t(files.size()), QImage());
         m_selection.assign(size_t(files.size()), 0);
-        m_selectedCount = 0;
     }
     m_thumbState.assign(size_t(files.size()), Unknown);
     for (size_t i = 0; i < m_thumbs.size(); ++i)
@@ -107,7 +107,7 @@ const QImage *ScreenDirectory::thumbnail(int index)
     if (m_thumbState[size_t(index)] == Unknown) {
         const QString path = ZVideoloadThread::thumbnailPath(files.at(index));
         QImage image;
-        if (QFile::exists(path) && image.load(path)) {
+        if (image.load(path)) {
             m_thumbs[size_t(index)] = image;
             m_thumbState[size_t(index)] = Loaded;
         } else {
@@ -120,6 +120,11 @@ const QImage *ScreenDirectory::thumbnail(int index)
 bool ScreenDirectory::hasThumbnail(int index) const
 {
     return index >= 0 && size_t(index) < m_thumbState.size() && m_thumbState[size_t(index)] == Loaded;
+}
+
+int ScreenDirectory::selectedCount() const
+{
+    return int(std::count(m_selection.begin(), m_selection.end(), char(1)));
 }
 
 bool ScreenDirectory::isSelected(int index) const
@@ -203,11 +208,15 @@ void ScreenDirectory::onTimer()
             m_shownOffset = m_targetOffset;
         else
             m_shownOffset += m_targetOffset > m_shownOffset ? step : -step;
+    } else if (!files.isEmpty()) {
+        // A resting grid is repainted by what changes it, not every tick;
+        // the empty list's message follows the card state, so it is.
+        return;
     }
     Q_EMIT updateSignal();
 }
 
-void ScreenDirectory::speedSample(int x, int y, bool reset)
+void ScreenDirectory::speedSample(int y, bool reset)
 {
     if (reset) {
         m_speed = 0;
@@ -216,7 +225,6 @@ void ScreenDirectory::speedSample(int x, int y, bool reset)
         const double v = double(y - m_lastY) / double(dt);
         m_speed = std::abs(m_speed) < 0.1 ? v : 0.2 * m_speed + 0.8 * v;
     }
-    m_lastX = x;
     m_lastY = y;
     m_lastSample.restart();
 }
@@ -250,7 +258,7 @@ bool ScreenDirectory::onSingletouch(QEvent *event)
             m_pressed = true;
             m_pressX = mouse->position().toPoint().x();
             m_pressY = mouse->position().toPoint().y();
-            speedSample(m_pressX, m_pressY, true);
+            speedSample(m_pressY, true);
         }
         Q_EMIT updateSignal();
         return true;
@@ -273,7 +281,7 @@ bool ScreenDirectory::onSingletouch(QEvent *event)
                 Q_EMIT updateSignal();
             }
         }
-        speedSample(at.x(), at.y(), false);
+        speedSample(at.y(), false);
         return true;
     }
     case QEvent::MouseButtonRelease: {
@@ -303,7 +311,6 @@ void ScreenDirectory::onTap(int x, int y)
     if (m_deleteMode) {
         char &flag = m_selection[size_t(index)];
         flag = !flag;
-        m_selectedCount += flag ? 1 : -1;
         return;
     }
     qWarning("video tapped: %d", index);
@@ -370,7 +377,6 @@ void ScreenDirectory::remove_mode()
     } else {
         m_deleteMode = false;
         std::fill(m_selection.begin(), m_selection.end(), 0);
-        m_selectedCount = 0;
     }
 }
 
@@ -382,20 +388,18 @@ void ScreenDirectory::reset_mode()
 void ScreenDirectory::selectAllFile()
 {
     std::fill(m_selection.begin(), m_selection.end(), 1);
-    m_selectedCount = int(m_selection.size());
     Q_EMIT updateSignal();
 }
 
 void ScreenDirectory::unselectAllFile()
 {
     std::fill(m_selection.begin(), m_selection.end(), 0);
-    m_selectedCount = 0;
     Q_EMIT updateSignal();
 }
 
 void ScreenDirectory::delete_File()
 {
-    if (m_selectedCount == 0)
+    if (selectedCount() == 0)
         return;
     for (int i = 0; i < files.size(); ++i) {
         qWarning("delete check %s: %d", qPrintable(files.at(i)), int(isSelected(i)));
@@ -406,10 +410,10 @@ void ScreenDirectory::delete_File()
         const QString video = ZVideoloadThread::videoPath(files.at(i));
         qWarning("delete %s", qPrintable(video));
         QFile::remove(video);
-        ::sync();
     }
+    // One flush for the whole selection, not one per file.
+    ::sync();
     std::fill(m_selection.begin(), m_selection.end(), 0);
-    m_selectedCount = 0;
     Q_EMIT loadDir();
 }
 
@@ -420,12 +424,15 @@ void ScreenDirectory::videoThumbnailerstart()
         connect(m_worker, &QThread::finished, this, &ScreenDirectory::videoThumbnailerexit);
         connect(m_worker, &ZVideoloadThread::sendthumbimage, this, &ScreenDirectory::getThumbnailerimage);
     }
-    m_worker->setFiles(files);
+    const bool stopping = m_worker->isIdle();
+    const bool changed = m_worker->setFiles(files);
     m_worker->Idle(false);
-    if (m_worker->isRunning())
-        m_startPending = true;   // it may be on its way out: run again after
-    else
+    if (!m_worker->isRunning())
         m_worker->start(QThread::InheritPriority);
+    else if (stopping || changed)
+        m_startPending = true;   // it may be on its way out: run again after
+    // Else it is walking this very list: showing the list and starting the
+    // worker for it in one action needs no second run.
 }
 
 // Nobody waits for the worker: it is asked to stop and released when it
@@ -459,9 +466,5 @@ void ScreenDirectory::getThumbnailerimage(int index)
     if (index < 0 || size_t(index) >= m_thumbState.size() || m_thumbState[size_t(index)] == Loaded)
         return;
     m_thumbState[size_t(index)] = Unknown;
-}
-
-QString ScreenDirectory::generateMD5HashFromFile(const QString &name)
-{
-    return ZVideoloadThread::thumbnailName(name);
+    Q_EMIT updateSignal();
 }

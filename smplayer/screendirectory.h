@@ -39,7 +39,6 @@ public:
     void unselectAllFile() override;
 
     void videoThumbnailerstart();
-    static QString generateMD5HashFromFile(const QString &name);
 
     // Geometry, for the tests and the bench.
     int columns() const { return m_columns; }
@@ -55,7 +54,7 @@ public:
     bool isMoving() const { return m_moving; }
     bool deleteMode() const { return m_deleteMode; }
     bool isSelected(int index) const;
-    int selectedCount() const { return m_selectedCount; }
+    int selectedCount() const;
     int hitTest(int x, int y) const;
     // One easing step's length for a distance d at height h.
     static int easingStep(int d, int h);
@@ -74,7 +73,7 @@ private:
     void layout();
     void clampTarget();
     int maxOffset() const;
-    void speedSample(int x, int y, bool reset);
+    void speedSample(int y, bool reset);
     void followCurrent();
     void stopWorker();
     const QImage *thumbnail(int index);
@@ -94,14 +93,12 @@ private:
     int m_pressX = 0;
     int m_pressY = 0;
     bool m_pressed = false;
-    int m_lastX = 0;
     int m_lastY = 0;
     QElapsedTimer m_lastSample;
     double m_speed = 0;
     QPixmap m_playMark;
     QPixmap m_deleteMark;
     bool m_deleteMode = false;
-    int m_selectedCount = 0;
     ZVideoloadThread *m_worker = nullptr;
     bool m_startPending = false;
 };

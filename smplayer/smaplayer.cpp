@@ -79,10 +79,10 @@ void Smaplayer::getCurrentDirFile()
 QString Smaplayer::GetCurrentPlayFilePath(int index)
 {
     EGraphicsView *view = EGlobal::getGraphicsView();
-    m_files = view ? view->getScanVideoFile() : QStringList();
-    if (index < 0 || index >= m_files.size())
+    const QStringList files = view ? view->getScanVideoFile() : QStringList();
+    if (index < 0 || index >= files.size())
         return {};
-    return Paths::resolve(ZVideoloadThread::videoFolder() + m_files.at(index));
+    return Paths::resolve(ZVideoloadThread::videoFolder() + files.at(index));
 }
 
 void Smaplayer::RecvListSendItem(int index, const QString &)

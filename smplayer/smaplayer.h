@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <QWidget>
 
 class EVideoGraphicsView;
@@ -39,7 +39,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QStringList m_files;
     PMainWindow *m_list = nullptr;
     EVideoGraphicsView *m_playback = nullptr;
     MessageChannel *m_channel = nullptr;

@@ -219,11 +219,10 @@ void VideoInterface::mplayerStateChanged(MplayLib::State state)
 
 void VideoInterface::stopPlay()
 {
+    // The stopped state resets the count and the progress timer.
     mplayerStateChanged(MplayLib::stStopped);
     if (m_player)
         m_player->stop();
-    m_progress->stop();
-    s_nProgress = 0;
 }
 
 void VideoInterface::videolistPlay()

@@ -58,10 +58,13 @@ bool ZVideoloadThread::isIdle()
     return m_stop;
 }
 
-void ZVideoloadThread::setFiles(const QStringList &names)
+bool ZVideoloadThread::setFiles(const QStringList &names)
 {
     QMutexLocker locker(&m_lock);
+    if (m_files == names)
+        return false;
     m_files = names;
+    return true;
 }
 
 QString ZVideoloadThread::videoPath(const QString &name)
@@ -103,11 +106,12 @@ bool ZVideoloadThread::LoadImage(const QString &name, int index)
         return false;
     raiseWaitFlag();
     const QString video = videoPath(name);
-    if (!QFileInfo(video).isFile())
+    const QFileInfo info(video);
+    if (!info.isFile())
         return false;
     if (checkVideoError(video) != 0)
         QFile::copy(Paths::resolve(QStringLiteral("/root/nullimage_err.jpg")), thumb);
-    else if (QFileInfo(video).size() <= SmallVideoBytes)
+    else if (info.size() <= SmallVideoBytes)
         QFile::copy(Paths::resolve(QStringLiteral("/root/nullimage.jpg")), thumb);
     else
         VideoThumbnailer::instance()->makeThumbnail(video, thumb, thumbnailSize());

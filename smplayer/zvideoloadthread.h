@@ -19,8 +19,9 @@ public:
 
     void Idle(bool stop);
     bool isIdle();
-    // The names the next run walks (the live view's last scan).
-    void setFiles(const QStringList &names);
+    // The names the next run walks (the live view's last scan); false when
+    // they are the ones it had.
+    bool setFiles(const QStringList &names);
 
     // Makes the cached picture of one video when it is missing; true (and
     // sendthumbimage(index)) when one was made.
