@@ -47,8 +47,6 @@ public:
     QTimer *updateTimer() const { return m_updateTimer; }
     QTimer *flashTimer() const { return m_flashTimer; }
     ZPshutdown *shutdownScreen() const;
-    int powerSeconds() const { return m_powerSeconds; }
-    int lcdState() const { return m_lcdState; }
     // Any hold timer running.
     bool holdPending() const;
 

@@ -68,8 +68,3 @@ qint64 PhotoInterval::seconds() const
     const qint64 unitSeconds = unit == Hours ? 3600 : unit == Minutes ? 60 : 1;
     return qint64(count) * unitSeconds;
 }
-
-qint64 photoInterval(qint64 count, qint64 unit)
-{
-    return PhotoInterval::fromStored(count, unit).seconds();
-}
