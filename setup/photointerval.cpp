@@ -1,4 +1,5 @@
 #include "photointerval.h"
+#include "setupsettings.h"
 
 #include <QSettings>
 
@@ -52,15 +53,7 @@ PhotoInterval PhotoInterval::load()
 
 bool PhotoInterval::save() const
 {
-    QSettings settings(QLatin1String(SettingsFile), QSettings::NativeFormat);
-    settings.setValue(QStringLiteral("PhotoTimeCount"), uint(count));
-    settings.setValue(QStringLiteral("PhotoTimeUnit"), uint(unit));
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        qWarning("PhotoInterval: the interval could not be stored");
-        return false;
-    }
-    return true;
+    return SetupSettings::write({{"PhotoTimeCount", uint(count)}, {"PhotoTimeUnit", uint(unit)}});
 }
 
 qint64 PhotoInterval::seconds() const
