@@ -57,9 +57,7 @@ void FactoryReset::resetRange()
 void FactoryReset::resetGlobal()
 {
     const QString group = QStringLiteral("GlobalPara");
-    m_store.setValue(group, QStringLiteral("Emiss"), fixed2(Emiss));
-    m_store.setValue(group, QStringLiteral("Distan"), QString::number(Distance));
-    m_store.setValue(group, QStringLiteral("Offset"), fixed2(0.0f));
+    writeMeasureParameters(group);
     m_store.setValue(group, QStringLiteral("Env"), fixed2(Ambient));
     m_store.setValue(group, QStringLiteral("Reflec"), fixed2(Ambient));
     m_store.setValue(group, QStringLiteral("Humid"), fixed2(Humidity));
@@ -69,11 +67,16 @@ void FactoryReset::resetGlobal()
     m_actions.setSystemTempSetup(factorySetup());
 }
 
-void FactoryReset::writeObjectParameters(const QString &group)
+void FactoryReset::writeMeasureParameters(const QString &group)
 {
     m_store.setValue(group, QStringLiteral("Emiss"), fixed2(Emiss));
     m_store.setValue(group, QStringLiteral("Distan"), QString::number(Distance));
     m_store.setValue(group, QStringLiteral("Offset"), fixed2(0.0f));
+}
+
+void FactoryReset::writeObjectParameters(const QString &group)
+{
+    writeMeasureParameters(group);
     m_store.setValue(group, QStringLiteral("ParaMode"), 1);
     m_store.setValue(group, QStringLiteral("Emiss_Material"), QStringLiteral("Custom"));
 }

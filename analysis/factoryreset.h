@@ -31,6 +31,8 @@ private:
     void resetAlarm();
     void resetImage();
     void resetDevice();
+    // Emissivity, distance and offset as the factory sets them.
+    void writeMeasureParameters(const QString &group);
     void writeObjectParameters(const QString &group);
 
     FactoryResetActions &m_actions;

@@ -104,7 +104,6 @@ public:
     QPushButton *modifyTableButton() const { return m_btnShowModify; }
     QPushButton *modifyBackButton() const { return m_btnBack; }
     QPushButton *mixCloseButton() const { return m_btnMixClose; }
-    QLabel *countLabel() const { return m_lblCount; }
     QLabel *averageLabel() const { return m_lblAverg; }
     QLabel *modifyNoteLabel() const { return m_lblNote; }
     EIntTimeItem *mixStepper(MixStepper which) const { return m_mix[which]; }
@@ -113,7 +112,6 @@ public:
     QTimer *modifyTimer() const { return m_modifyTimer; }
     QTimer *shutterTempTimer() const { return m_shutterTempTimer; }
     const CorrectionBins &modifyBins() const { return m_modifyBins; }
-    const CorrectionBins &deltaBins() const { return m_deltaBins; }
     int modifySampleCount() const { return m_modifyCount; }
     int deltaTickCount() const { return m_deltaCount; }
 

@@ -447,12 +447,12 @@ void EKeyboardFilter::snapshot()
     }
     panel->set_Imagestate(1);
     bar->freezeImageFlag(true);
-    const bool started = keyisWriteSelect(servicePipe(), "jpegenc start") == 0;
+    const bool started = keyisWriteSelect(PipeCommand::ServicePipe, "jpegenc start") == 0;
     if (started) {
         view->freezeFPGAImage(true);
         panel->setSnapshot(true);
     }
-    if (started && keyisWriteSelect(savePipe(), "save") == 0)
+    if (started && keyisWriteSelect(PipeCommand::SavePipe, "save") == 0)
         return;
     // Nothing will save this picture: give the live view back, or every
     // later snapshot would only log.
@@ -472,7 +472,7 @@ void EKeyboardFilter::trigger()
     if (view->isVisibled()) {
         if (view->gerFreezeFPGAImageStatus()) {
             view->freezeFPGAImage(false);
-            keyisWriteSelect(servicePipe(), "jpegenc stop");
+            keyisWriteSelect(PipeCommand::ServicePipe, "jpegenc stop");
             if (EToolWidget *bar = EGlobal::getToolBar())
                 bar->freezeImageFlag(false);
         } else if (view->getImagesequencemode()) {

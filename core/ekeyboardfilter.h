@@ -25,8 +25,6 @@ class EKeyboardFilter : public QObject
 public:
     enum { LevelHoldMs = 2000, LampHoldMs = 1000, TickMs = 1000 };
     enum { ShutdownScreenTicks = 2, PowerOffTicks = 7, UpdateTicks = 5, MaxCalibDelayS = 3600 };
-    static const char *servicePipe() { return "/tmp/service_ir"; }
-    static const char *savePipe() { return "/tmp/QSaveImage"; }
     static const char *updateWizard() { return "/works/renovo"; }
 
     explicit EKeyboardFilter(QObject *parent = nullptr);
@@ -47,8 +45,6 @@ public:
     QTimer *updateTimer() const { return m_updateTimer; }
     QTimer *flashTimer() const { return m_flashTimer; }
     ZPshutdown *shutdownScreen() const;
-    int powerSeconds() const { return m_powerSeconds; }
-    int lcdState() const { return m_lcdState; }
     // Any hold timer running.
     bool holdPending() const;
 

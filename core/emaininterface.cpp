@@ -45,9 +45,8 @@ bool liveViewShown()
 }
 } // namespace
 
-EMainInterface::EMainInterface(EMainWindow *mainWindow, QWidget *parent, Qt::WindowFlags flags)
+EMainInterface::EMainInterface(EMainWindow *, QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
-    , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("EMainInterface"));
     QPalette transparent = palette();
@@ -72,17 +71,14 @@ EMainInterface::EMainInterface(EMainWindow *mainWindow, QWidget *parent, Qt::Win
     }
     setGeometry(menuGeometry());
 
-    m_channel = new MessageChannel(QLatin1String(channelName()), this);
-    connect(m_channel, &MessageChannel::received, this, &EMainInterface::mainInterface_received);
-    m_wakeChannel = new MessageChannel(QLatin1String(wakeChannelName()), this);
-    connect(m_wakeChannel, &MessageChannel::received, this, &EMainInterface::mousewakeup_received, Qt::DirectConnection);
+    auto *channel = new MessageChannel(QLatin1String(channelName()), this);
+    connect(channel, &MessageChannel::received, this, &EMainInterface::mainInterface_received);
+    auto *wakeChannel = new MessageChannel(QLatin1String(wakeChannelName()), this);
+    connect(wakeChannel, &MessageChannel::received, this, &EMainInterface::mousewakeup_received, Qt::DirectConnection);
 
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         installEventFilter(view);
-    if (!EGlobal::get_cvmainwindow()) {
-        m_capturePanel = new CvmainWindow(nullptr);
-        EGlobal::set_cvmainwindow(m_capturePanel);
-    }
+    capturePanel();
     EGlobal::setMainInterface(this);
     m_startTimer = startTimer(0);
 }
@@ -129,7 +125,7 @@ EInterfaceItem *EMainInterface::tile(const QString &name) const
 
 int EMainInterface::isWriteSelect(const char *command)
 {
-    if (!PipeCommand::send(servicePipe(), QByteArray(command), "EMainInterface"))
+    if (!PipeCommand::send(PipeCommand::ServicePipe, QByteArray(command), "EMainInterface"))
         return -1;
     std::printf("\tdispose_cmd: %s \n", command);
     return 0;
@@ -148,14 +144,43 @@ void EMainInterface::timerEvent(QTimerEvent *event)
 
 void EMainInterface::buildAheadOfUse()
 {
+    analysisTab();
+    setupWindow();
+    imageTab();
+}
+
+// Each of these returns the registered window, building it here first when
+// nobody has yet; the analysis and image popups register themselves.
+EAnalysisTab *EMainInterface::analysisTab()
+{
     if (!EGlobal::getAnalysisTab())
         m_analysisTab = new EAnalysisTab(nullptr, Qt::FramelessWindowHint);
+    return EGlobal::getAnalysisTab();
+}
+
+EImageTab *EMainInterface::imageTab()
+{
+    if (!EGlobal::getImageTab())
+        m_imageTab = new EImageTab(this, nullptr, Qt::FramelessWindowHint);
+    return EGlobal::getImageTab();
+}
+
+ESetupWindow *EMainInterface::setupWindow()
+{
     if (!EGlobal::getSetupWindow()) {
         m_setupWindow = new ESetupWindow(nullptr, Qt::FramelessWindowHint);
         EGlobal::setSetupWindow(m_setupWindow);
     }
-    if (!EGlobal::getImageTab())
-        m_imageTab = new EImageTab(this, nullptr, Qt::FramelessWindowHint);
+    return EGlobal::getSetupWindow();
+}
+
+CvmainWindow *EMainInterface::capturePanel()
+{
+    if (!EGlobal::get_cvmainwindow()) {
+        m_capturePanel = new CvmainWindow(nullptr);
+        EGlobal::set_cvmainwindow(m_capturePanel);
+    }
+    return EGlobal::get_cvmainwindow();
 }
 
 // ---- tiles ----
@@ -191,26 +216,18 @@ void EMainInterface::mousePressClicked(const QString &name)
 void EMainInterface::openAnalysis()
 {
     setVisibled(false);
-    if (!EGlobal::getAnalysisTab())
-        m_analysisTab = new EAnalysisTab(nullptr, Qt::FramelessWindowHint);
-    EGlobal::getAnalysisTab()->popUp();
+    analysisTab()->popUp();
 }
 
 void EMainInterface::openImage()
 {
     setVisibled(false);
-    if (!EGlobal::getImageTab())
-        m_imageTab = new EImageTab(this, nullptr, Qt::FramelessWindowHint);
-    EAnalysisTab::raiseBottomLeft(EGlobal::getImageTab());
+    EAnalysisTab::raiseBottomLeft(imageTab());
 }
 
 void EMainInterface::openCamera()
 {
-    CvmainWindow *panel = EGlobal::get_cvmainwindow();
-    if (!panel) {
-        m_capturePanel = panel = new CvmainWindow(nullptr);
-        EGlobal::set_cvmainwindow(panel);
-    }
+    CvmainWindow *panel = capturePanel();
     setVisibled(false);
     if (panel->get_currentwidget() != 1) {
         std::printf(" cvmainwindow->get_currentwidget()=%d \n", panel->get_currentwidget());
@@ -256,11 +273,7 @@ void EMainInterface::openPlayer()
 void EMainInterface::openSetup()
 {
     setVisibled(false);
-    ESetupWindow *setup = EGlobal::getSetupWindow();
-    if (!setup) {
-        m_setupWindow = setup = new ESetupWindow(nullptr, Qt::FramelessWindowHint);
-        EGlobal::setSetupWindow(setup);
-    }
+    ESetupWindow *setup = setupWindow();
     setup->setGeometry(0, 16, 320, 225);
     setup->hide();
     setup->show();

@@ -9,7 +9,6 @@ class EImageTab;
 class EInterfaceItem;
 class EMainWindow;
 class ESetupWindow;
-class MessageChannel;
 class Smaplayer;
 class ThumbMenu;
 
@@ -25,7 +24,6 @@ class EMainInterface : public QDialog
 {
     Q_OBJECT
 public:
-    static const char *servicePipe() { return "/tmp/service_ir"; }
     static const char *channelName() { return "emaininterface"; }
     static const char *wakeChannelName() { return "mousewakeup"; }
     // Where the tile grid (3 x 70 + 2 x 15 by 2 x 60 + 15) stands.
@@ -59,6 +57,10 @@ protected:
 
 private:
     void buildAheadOfUse();
+    EAnalysisTab *analysisTab();
+    EImageTab *imageTab();
+    ESetupWindow *setupWindow();
+    CvmainWindow *capturePanel();
     void openAnalysis();
     void openImage();
     void openCamera();
@@ -66,11 +68,8 @@ private:
     void openPlayer();
     void openSetup();
 
-    EMainWindow *m_mainWindow;
     bool m_shown = false;
     int m_startTimer = 0;
-    MessageChannel *m_channel = nullptr;
-    MessageChannel *m_wakeChannel = nullptr;
     QPointer<ThumbMenu> m_photoBrowser;
     QPointer<Smaplayer> m_videoBrowser;
     // Built here and deleted with the menu; the registry points at them.

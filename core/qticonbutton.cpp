@@ -19,16 +19,13 @@ void QTIconButton::init()
 
 void QTIconButton::set_IconName(const QString &path)
 {
-    m_path = path;
-    const QImage loaded(path);
-    m_image = loaded.scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    m_loaded = !m_image.isNull();
+    m_image = QImage(path).scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     update();
 }
 
 void QTIconButton::paintEvent(QPaintEvent *)
 {
-    if (!m_loaded)
+    if (m_image.isNull())
         return;
     QPainter painter(this);
     painter.drawImage((width() - m_image.width()) / 2, 0, m_image);

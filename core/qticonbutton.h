@@ -18,8 +18,7 @@ public:
     void set_curheight(int height) { m_height = height; }
     QSize sizeHint() const override { return QSize(50, 50); }
 
-    QString iconName() const { return m_path; }
-    bool isLoaded() const { return m_loaded; }
+    bool isLoaded() const { return !m_image.isNull(); }
     QImage image() const { return m_image; }
 
 protected:
@@ -28,7 +27,5 @@ protected:
 private:
     int m_width = 32;
     int m_height = 32;
-    QString m_path;
     QImage m_image;
-    bool m_loaded = false;
 };

@@ -75,10 +75,14 @@ std::optional<std::pair<int, int>> StartUp::rangeLimits(const QString &text)
 
 std::optional<std::pair<int, int>> StartUp::storedRangeLimits(int range)
 {
+    return storedRangeLimits(QSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat), range);
+}
+
+std::optional<std::pair<int, int>> StartUp::storedRangeLimits(const QSettings &settings, int range)
+{
     static const char *const defaults[] = {"-20~150", "0~400", "500~2000"};
     if (range < 0 || range > 2)
         return std::nullopt;
-    const QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     return rangeLimits(settings.value(QStringLiteral("BiaoDing/TempRange%1").arg(range), QLatin1String(defaults[range])).toString());
 }
 
@@ -108,14 +112,12 @@ void StartUp::init(EMainWindow *window)
     if (modes.contains(output))
         fpga->setADV7179Mode(int(modes.indexOf(output)));
 
-    settings.beginGroup(QStringLiteral("BiaoDing"));
-    const int range = intOr(settings, QStringLiteral("TempRange"), 0);
+    const int range = intOr(settings, QStringLiteral("BiaoDing/TempRange"), 0);
     if (range >= 0 && range <= 2) {
         view->setTempRange(range);
-        if (const auto limits = storedRangeLimits(range))
+        if (const auto limits = storedRangeLimits(settings, range))
             view->setTempRangeMinMax(limits->first, limits->second);
     }
-    settings.endGroup();
 
     {
         const QSettings mix(QStringLiteral("etc/MixOffset"), QSettings::NativeFormat);

@@ -8,6 +8,7 @@
 #include <utility>
 
 class EMainWindow;
+class QSettings;
 
 // What ostrel does around its main window: apply the stored settings to
 // the board and the live view, install the crash handler, blank the third
@@ -43,6 +44,8 @@ public:
     // "BiaoDing/TempRange<n>" (with the factory texts as defaults); none for
     // another index or an unusable text.
     static std::optional<std::pair<int, int>> storedRangeLimits(int range);
+    // The same from a settings object already open on that file.
+    static std::optional<std::pair<int, int>> storedRangeLimits(const QSettings &settings, int range);
 
 private:
     StartUp() = delete;

@@ -23,9 +23,10 @@ void ECloseScreenDialog::confirm(int index)
     qWarning("done");
     TimerChoices::store(TimerChoices::CloseScreen, index);
     const int period = TimerChoices::period(TimerChoices::CloseScreen, index);
-    const int interval = idleIntervalMs(period, getshutdownparam());
+    const int shutdown = getshutdownparam();
+    const int interval = idleIntervalMs(period, shutdown);
     if (interval != period)
-        qWarning("func %s getshutdownparam %d timesec %d", "doneHandler", getshutdownparam(), period);
+        qWarning("func %s getshutdownparam %d timesec %d", "doneHandler", shutdown, period);
     IdleWatcher::instance()->setIntervalMs(interval);
     if (page())
         page()->setCloseScreenText(index, interval);

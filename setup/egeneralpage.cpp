@@ -70,8 +70,7 @@ EGeneralPage::~EGeneralPage()
 
 void EGeneralPage::readConfigPara()
 {
-    const int language = LanguageTable::indexOfKey(SetupSettings::readString("Lang", QStringLiteral("English")));
-    setLanguage(LanguageTable::name(language >= 0 ? language : 0));
+    setLanguage(LanguageTable::name(LanguageTable::indexOfKey(LanguageTable::storedKey())));
 
     const QString output = SetupSettings::readString("Output", QStringLiteral("OFF"));
     for (int i = 0; i < OutputCount; ++i)

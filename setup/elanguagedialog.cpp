@@ -88,8 +88,7 @@ void ELanguageDialog::clearRestartRequest()
 
 void ELanguageDialog::getLangList()
 {
-    const QString stored = SetupSettings::readString("Lang", QStringLiteral("English"));
-    const int k = m_langKeys.indexOf(stored);
+    const int k = m_langKeys.indexOf(LanguageTable::storedKey());
     if (k > 0) {
         m_langNames.move(k, 0);
         m_langKeys.move(k, 0);

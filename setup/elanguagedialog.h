@@ -29,8 +29,6 @@ public:
     void readLanguageTable();
 
     int current() const { return m_current; }
-    QStringList langKeys() const { return m_langKeys; }
-    QStringList langNames() const { return m_langNames; }
     const QList<EFlickCharmText *> &items() const { return m_items; }
     QGraphicsView *view() const { return m_view; }
     QLabel *slider() const { return m_slider; }

@@ -78,13 +78,8 @@ void EMiscPage::readConfigPara()
 void EMiscPage::setShutterText(int index, int period)
 {
     m_shutterItem->setText(TimerChoices::shortText(TimerChoices::Shutter, index));
-    EToolWidget *bar = EGlobal::getToolBar();
-    if (!bar)
-        return;
-    if (period != 0)
-        bar->shutterHandler(true, period);
-    else
-        bar->shutterHandler(false, 0);
+    if (EToolWidget *bar = EGlobal::getToolBar())
+        bar->shutterHandler(period != 0, period);
 }
 
 void EMiscPage::setCloseScreenText(int index, int)

@@ -22,7 +22,6 @@ public:
 
     // Takes the saver; null removes it.
     void setScreenSaver(lcdScreenSaver *saver);
-    lcdScreenSaver *screenSaver() const { return m_saver.get(); }
     // Watches the application's input from now on.
     void install();
     void uninstall();

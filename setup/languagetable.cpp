@@ -1,6 +1,6 @@
 #include "languagetable.h"
 
-#include <QSettings>
+#include "setupsettings.h"
 
 namespace {
 struct Language
@@ -59,6 +59,5 @@ QString LanguageTable::fontFamily(const QString &stored)
 
 QString LanguageTable::storedKey()
 {
-    const QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
-    return checkedKey(settings.value(QStringLiteral("Lang"), QStringLiteral("English")).toString());
+    return checkedKey(SetupSettings::readString("Lang", QStringLiteral("English")));
 }

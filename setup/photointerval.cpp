@@ -1,4 +1,5 @@
 #include "photointerval.h"
+#include "setupsettings.h"
 
 #include <QSettings>
 
@@ -52,24 +53,11 @@ PhotoInterval PhotoInterval::load()
 
 bool PhotoInterval::save() const
 {
-    QSettings settings(QLatin1String(SettingsFile), QSettings::NativeFormat);
-    settings.setValue(QStringLiteral("PhotoTimeCount"), uint(count));
-    settings.setValue(QStringLiteral("PhotoTimeUnit"), uint(unit));
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        qWarning("PhotoInterval: the interval could not be stored");
-        return false;
-    }
-    return true;
+    return SetupSettings::write({{"PhotoTimeCount", uint(count)}, {"PhotoTimeUnit", uint(unit)}});
 }
 
 qint64 PhotoInterval::seconds() const
 {
     const qint64 unitSeconds = unit == Hours ? 3600 : unit == Minutes ? 60 : 1;
     return qint64(count) * unitSeconds;
-}
-
-qint64 photoInterval(qint64 count, qint64 unit)
-{
-    return PhotoInterval::fromStored(count, unit).seconds();
 }

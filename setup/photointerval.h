@@ -27,8 +27,4 @@ public:
     bool save() const;
 
     qint64 seconds() const;
-    qint64 periodMs() const { return seconds() * 1000; }
 };
-
-// Seconds of the interval a stored count and unit give.
-qint64 photoInterval(qint64 count, qint64 unit);

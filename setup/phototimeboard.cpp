@@ -47,7 +47,6 @@ void PhotoTimeBoard::keepEntryShort()
 
 void PhotoTimeBoard::setPhotoTimeStr(const QString &text)
 {
-    m_text = text;
     m_textEdit->setPlainText(limitEntry(text));
     m_textEdit->moveCursor(QTextCursor::End);
     m_textEdit->setFocus();

@@ -19,7 +19,6 @@ public:
     explicit PhotoTimeBoard(QWidget *parent = nullptr);
 
     void setPhotoTimeStr(const QString &text);
-    QString photoTimeStr() const { return m_text; }
     // Digits only, at most six.
     static QString limitEntry(const QString &text);
 
@@ -43,5 +42,4 @@ private:
     QTextEdit *m_textEdit = nullptr;
     QPushButton *m_okButton = nullptr;
     Key_Num *m_keypad = nullptr;
-    QString m_text;
 };

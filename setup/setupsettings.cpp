@@ -22,7 +22,11 @@ int SetupSettings::readInt(const char *key, int fallback)
 
 int SetupSettings::readIndex(const char *key, int fallback, int count)
 {
-    const int index = readInt(key, fallback);
+    return checkedIndex(key, readInt(key, fallback), fallback, count);
+}
+
+int SetupSettings::checkedIndex(const char *key, int index, int fallback, int count)
+{
     if (index >= 0 && index < count)
         return index;
     qWarning("SetupSettings: \"%s\" %d is no row; row %d taken", key, index, fallback);

@@ -16,6 +16,8 @@ public:
     static int readInt(const char *key, int fallback);
     // An index into a table of count rows; fallback for anything else.
     static int readIndex(const char *key, int fallback, int count);
+    // The same check on a value of key already read.
+    static int checkedIndex(const char *key, int index, int fallback, int count);
     static QString readString(const char *key, const QString &fallback);
     // false when the file could not be written.
     static bool write(std::initializer_list<std::pair<const char *, QVariant>> values);

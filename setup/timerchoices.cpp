@@ -102,7 +102,7 @@ TimerChoices::Choice TimerChoices::stored(Kind kind)
 {
     const Table &t = table(kind);
     const int raw = SetupSettings::readInt(t.indexKey, t.defaultIndex);
-    const int index = SetupSettings::readIndex(t.indexKey, t.defaultIndex, t.count);
+    const int index = SetupSettings::checkedIndex(t.indexKey, raw, t.defaultIndex, t.count);
     const int ownPeriod = t.rows[index].period;
     if (raw != index)
         return {index, ownPeriod};
