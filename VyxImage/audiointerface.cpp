@@ -92,8 +92,6 @@ void AudioInterface::createAudioInterface()
     m_stop = makeButton(50, "stop_disabled.png");
     m_play = makeButton(120, "play_enabled.png");
     m_sound = makeButton(190, "sound_enabled.png");
-    m_dataLength = 0;
-    m_currentSecond = 0;
 
     connect(m_slider, &QSlider::sliderMoved, this, &AudioInterface::seekPlay);
     connect(m_stop, &QPushButton::clicked, this, &AudioInterface::audioStopPlay);
@@ -113,14 +111,12 @@ QTime AudioInterface::int_to_time(int second)
 
 void AudioInterface::startslost(int second)
 {
-    m_currentSecond = second;
     m_elapsed->setText(int_to_time(second).toString(QStringLiteral("hh:mm:ss")));
     m_slider->setValue(second);
 }
 
 void AudioInterface::stopslots(int second)
 {
-    m_totalSeconds = second;
     m_slider->setRange(0, second);
     m_total->setText(int_to_time(second).toString(QStringLiteral("hh:mm:ss")));
 }
@@ -163,7 +159,6 @@ int AudioInterface::startpausePlay()
 
 void AudioInterface::start()
 {
-    m_currentSecond = 0;
     m_bytesFed = 0;
     m_bytesRead = 0;
     m_pending.clear();

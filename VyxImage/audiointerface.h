@@ -42,8 +42,6 @@ public:
     static int getpthreadRunState();
     static void setpthreadRunState(int state);
 
-    int currentSecond() const { return m_currentSecond; }
-    int totalSeconds() const { return m_totalSeconds; }
     qint64 bytesFed() const { return m_bytesFed; }
     qint64 dataLength() const { return m_dataLength; }
     QTimer *feedTimer() const { return m_feedTimer; }
@@ -92,8 +90,6 @@ private:
     std::shared_ptr<AudioDevice> m_device;
     // Read from the note but not yet taken by the device.
     QByteArray m_pending;
-    int m_currentSecond = 0;
-    int m_totalSeconds = 0;
     qint64 m_bytesFed = 0;
     qint64 m_bytesRead = 0;
     qint64 m_dataLength = 0;

@@ -89,7 +89,6 @@ PhotosView::PhotosView()
     connect(&m_timeLine, &QTimeLine::frameChanged, this, &PhotosView::updateGenieEffect);
     connect(&m_timeLine, &QTimeLine::finished, this, &PhotosView::finishGenie);
 
-    m_delState = true;
     m_volumeTimer = new QTimer(this);
     connect(m_volumeTimer, &QTimer::timeout, this, &PhotosView::hideVolumeUi);
 }
@@ -247,22 +246,29 @@ void PhotosView::checkAnnotateMusic(const QFileInfo &file)
     if (!photo.isOpen())
         return;
     // The reader's notes lie inside the file; the last of each kind wins.
+    const PhotoReader::Note *text = nullptr;
+    const PhotoReader::Note *voice = nullptr;
     for (const PhotoReader::Note &note : photo.photo().notes) {
-        if (note.type == PhotoLayout::TextNote) {
-            const PhotoReader::Range cut{note.range.offset, qMin<qint64>(note.range.length, MaxTextNote)};
-            QByteArray text = photo.slice(cut);
-            const int nul = text.indexOf('\0');
-            if (nul >= 0)
-                text.truncate(nul);
-            m_noteText = QString::fromLatin1(text);
-            m_textNote->show();
-        } else if (note.type == PhotoLayout::VoiceNote) {
-            m_voicePath = QLatin1String(VoiceNotePath);
-            copyVoiceNote(PhotoReader::slice(photo.bytes(), note.range));
-            m_voiceNote->show();
-        }
+        if (note.type == PhotoLayout::TextNote)
+            text = &note;
+        else if (note.type == PhotoLayout::VoiceNote)
+            voice = &note;
     }
-    ::sync();
+    if (text) {
+        const PhotoReader::Range cut{text->range.offset, qMin<qint64>(text->range.length, MaxTextNote)};
+        QByteArray bytes = photo.slice(cut);
+        const int nul = bytes.indexOf('\0');
+        if (nul >= 0)
+            bytes.truncate(nul);
+        m_noteText = QString::fromLatin1(bytes);
+        m_textNote->show();
+    }
+    // Copied once; the copy syncs its own file.
+    if (voice) {
+        m_voicePath = QLatin1String(VoiceNotePath);
+        copyVoiceNote(PhotoReader::slice(photo.bytes(), voice->range));
+        m_voiceNote->show();
+    }
 }
 
 bool PhotosView::copyVoiceNote(const QByteArray &bytes)

@@ -2,14 +2,12 @@
 
 #include "filenamesystem.h"
 #include "messagechannel.h"
-#include "paths.h"
 #include "photosview.h"
 #include "thumbstatus.h"
 #include "thumbthread.h"
 #include "thumbtoolwidget.h"
 #include "thumitem.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +29,12 @@ int dateKey(const QString &name)
     bool ok = false;
     const int key = QStringView(name).left(6).toInt(&ok);
     return ok ? key : 0;
+}
+
+// Newer day first, then the higher number.
+bool displaysBefore(int dateA, int numberA, int dateB, int numberB)
+{
+    return dateA != dateB ? dateA > dateB : numberA > numberB;
 }
 
 } // namespace
@@ -59,8 +63,6 @@ ThumbMenu::ThumbMenu(QWidget *parent)
         m_tiles.append(tile);
         m_captions.append(caption);
     }
-    m_page = 0;
-    m_pressed = false;
     m_thread = new ThumbThread(nullptr);
     connect(m_thread, &QThread::finished, this, &ThumbMenu::thumbThreadslots);
     m_status = new ThumbStatus(this);
@@ -82,8 +84,6 @@ ThumbMenu::ThumbMenu(QWidget *parent)
     connect(m_toolWidget, &ThumbToolWidget::deleteFileButtonSignals, this, &ThumbMenu::toolWidgetDeleteFileSlots);
     connect(m_toolWidget, &ThumbToolWidget::selectAllButtonSignals, this, &ThumbMenu::toolWidgetSelectAllSlots);
     connect(m_toolWidget, &ThumbToolWidget::unSelectAllButtonSignals, this, &ThumbMenu::toolWidgetUnSelectAllSlots);
-    m_deleteMode = false;
-    m_selection.clear();
 }
 
 ThumbMenu::~ThumbMenu()
@@ -105,7 +105,6 @@ QPushButton *ThumbMenu::exitButton() const
 
 void ThumbMenu::browse()
 {
-    m_index.clear();
     m_photos.clear();
     m_page = 0;
     findeFiles();
@@ -115,11 +114,7 @@ bool ThumbMenu::caseInsensitiveLessThan(const QFileInfo &a, const QFileInfo &b)
 {
     const QString na = a.fileName();
     const QString nb = b.fileName();
-    const int da = dateKey(na);
-    const int db = dateKey(nb);
-    if (da != db)
-        return da > db;
-    return FilenameSystem::numberOf(na) > FilenameSystem::numberOf(nb);
+    return displaysBefore(dateKey(na), FilenameSystem::numberOf(na), dateKey(nb), FilenameSystem::numberOf(nb));
 }
 
 void ThumbMenu::sortForDisplay(QList<QFileInfo> &photos)
@@ -137,7 +132,7 @@ void ThumbMenu::sortForDisplay(QList<QFileInfo> &photos)
         keys.push_back(Keyed{dateKey(name), FilenameSystem::numberOf(name), i});
     }
     std::stable_sort(keys.begin(), keys.end(), [](const Keyed &a, const Keyed &b) {
-        return a.date != b.date ? a.date > b.date : a.number > b.number;
+        return displaysBefore(a.date, a.number, b.date, b.number);
     });
     QList<QFileInfo> sorted;
     sorted.reserve(photos.size());
@@ -148,25 +143,12 @@ void ThumbMenu::sortForDisplay(QList<QFileInfo> &photos)
 
 void ThumbMenu::findeFiles()
 {
-    QDirIterator it(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)), {QStringLiteral("*.jpg")},
-                    QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        m_photos.append(it.fileInfo());
-    }
+    m_photos = ThumbThread::photosOnCard();
     sortForDisplay(m_photos);
     m_thread->loadThumbs_p(m_photos);
     m_thread->start();
-    rebuildIndex();
     qWarning("%s %s %d count %d page %d", __FILE__, __func__, __LINE__, count(), m_page);
     updatePage();
-}
-
-void ThumbMenu::rebuildIndex()
-{
-    m_index.clear();
-    for (int i = 0; i < m_photos.size(); ++i)
-        m_index.insert(i, m_photos.at(i));
 }
 
 void ThumbMenu::updatePage()
@@ -175,7 +157,7 @@ void ThumbMenu::updatePage()
     for (int t = 0; t < TilesPerPage; ++t) {
         ThumItem *tile = m_tiles.at(t);
         QLabel *caption = m_captions.at(t);
-        const QFileInfo photo = m_index.value(m_page * TilesPerPage + t);
+        const QFileInfo photo = m_photos.value(m_page * TilesPerPage + t);
         if (t < remaining) {
             tile->show();
             caption->show();
@@ -276,8 +258,8 @@ void ThumbMenu::mouseReleaseEvent(QMouseEvent *event)
 void ThumbMenu::tapOnTile()
 {
     const int position = m_page * TilesPerPage + m_tile;
-    const QFileInfo photo = m_index.value(position);
-    if (!m_index.contains(position) || !QFileInfo::exists(photo.absoluteFilePath()))
+    const QFileInfo photo = m_photos.value(position);
+    if (!holds(position) || !QFileInfo::exists(photo.absoluteFilePath()))
         return;
     qWarning("%s %d tapped %s", __func__, __LINE__, qPrintable(photo.fileName()));
     if (!m_deleteMode) {
@@ -313,28 +295,28 @@ void ThumbMenu::setPosition(int position)
 
 void ThumbMenu::getnextphotoslots(int index)
 {
-    const QFileInfo photo = m_index.value(index);
-    if (m_index.contains(index) && QFileInfo::exists(photo.absoluteFilePath()))
+    const QFileInfo photo = m_photos.value(index);
+    if (holds(index) && QFileInfo::exists(photo.absoluteFilePath()))
         m_viewer->loadImage(photo, index, count());
-    if (index >= 0 && index < count())
+    if (holds(index))
         setPosition(index);
     updatePage();
 }
 
 void ThumbMenu::getprevphotoslots(int index)
 {
-    if (!m_index.contains(index))
+    if (!holds(index))
         return;
-    m_viewer->loadImage(m_index.value(index), index, count());
+    m_viewer->loadImage(m_photos.at(index), index, count());
     setPosition(index);
     updatePage();
 }
 
 void ThumbMenu::deletephotoslots(int index)
 {
-    if (!m_index.contains(index))
+    if (!holds(index))
         return;
-    const QFileInfo photo = m_index.value(index);
+    const QFileInfo photo = m_photos.at(index);
     const QString path = photo.absoluteFilePath();
     if (QFile::exists(path)) {
         qWarning("%s %d delete %s", __func__, __LINE__, qPrintable(photo.fileName()));
@@ -352,7 +334,6 @@ void ThumbMenu::deletephotoslots(int index)
                 break;
             }
     }
-    rebuildIndex();
     if (count() == 0) {
         m_viewer->stopphototimer();
         m_viewer->hide();
@@ -363,7 +344,7 @@ void ThumbMenu::deletephotoslots(int index)
     }
     const int position = qMin(index, count() - 1);
     setPosition(position);
-    m_viewer->loadImage(m_index.value(position), position, count());
+    m_viewer->loadImage(m_photos.at(position), position, count());
     updatePage();
 }
 
@@ -432,7 +413,6 @@ int ThumbMenu::deleteImageListFile()
         qWarning("%s %d delete %s", __func__, __LINE__, qPrintable(path));
         QFile file(path);
         const bool removed = file.remove();
-        ::sync();
         // Only a photo really gone leaves the list.
         if (removed)
             deleted.insert(path);
@@ -449,13 +429,7 @@ void ThumbMenu::toolWidgetDeleteFileSlots()
     const int left = deleteImageListFile();
     if (m_thread->isRunning())
         stopThread(ThreadWaitMs);
-    m_index.clear();
-    if (left > 0) {
-        rebuildIndex();
-        m_page = qMin(m_page, (left - 1) / TilesPerPage);
-    } else {
-        m_page = 0;
-    }
+    m_page = left > 0 ? qMin(m_page, (left - 1) / TilesPerPage) : 0;
     updatePage();
     ::sync();
 }

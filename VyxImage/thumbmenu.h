@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QList>
-#include <QMap>
 #include <QPoint>
 #include <QStringList>
 
@@ -43,10 +42,10 @@ public:
     enum Gesture { None, NextPage, PreviousPage, Tap };
     static Gesture gestureOf(int dx, int dy, bool onTile);
 
-    int count() const { return int(m_index.size()); }
+    int count() const { return int(m_photos.size()); }
     int page() const { return m_page; }
     int currentTile() const { return m_tile; }
-    QFileInfo photoAt(int position) const { return m_index.value(position); }
+    QFileInfo photoAt(int position) const { return m_photos.value(position); }
     QStringList selection() const { return m_selection; }
     ThumItem *tile(int n) const { return m_tiles.value(n); }
     QLabel *caption(int n) const { return m_captions.value(n); }
@@ -77,7 +76,7 @@ protected:
 
 private:
     void findeFiles();
-    void rebuildIndex();
+    bool holds(int position) const { return position >= 0 && position < m_photos.size(); }
     void mousepressanalysis(const QPoint &global, bool onTile);
     void mouseReleaseanalysis(const QPoint &global);
     void tapOnTile();
@@ -87,7 +86,6 @@ private:
     void leave();
 
     QList<QFileInfo> m_photos;
-    QMap<int, QFileInfo> m_index;
     int m_page = 0;
     int m_tile = 0;
     // Absolute paths: a photo in a sub-folder is the one deleted.

@@ -1,5 +1,6 @@
 #include "thumbthread.h"
 
+#include "filenamesystem.h"
 #include "paths.h"
 #include "thumbcache.h"
 
@@ -40,14 +41,21 @@ void ThumbThread::loadThumbs_p(const QList<QFileInfo> &list)
 
 void ThumbThread::loadThumbs()
 {
-    m_list.clear();
     m_stop.store(0);
-    m_count = 0;
-    QDirIterator it(Paths::resolve(QStringLiteral("/media/mmc/image/")), {QStringLiteral("*.jpg")},
-                    QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        m_list.append(QFileInfo(it.next()));
+    m_list = photosOnCard();
     m_count = int(m_list.size());
+}
+
+QList<QFileInfo> ThumbThread::photosOnCard()
+{
+    QList<QFileInfo> photos;
+    QDirIterator it(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)), {QStringLiteral("*.jpg")},
+                    QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        photos.append(it.fileInfo());
+    }
+    return photos;
 }
 
 QString ThumbThread::getThumbsMd5(int i) const

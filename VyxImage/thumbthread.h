@@ -26,6 +26,8 @@ public:
     void loadThumbs_p(const QList<QFileInfo> &list);
     // The thread's own scan of the photo folder, unsorted.
     void loadThumbs();
+    // Every photo under the photo folder and its sub-folders, unsorted.
+    static QList<QFileInfo> photosOnCard();
     int count() const { return m_count; }
     // The cache name of photo i (the tiles use the same rule).
     QString getThumbsMd5(int i) const;

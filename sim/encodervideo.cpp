@@ -2,11 +2,11 @@
 
 #include "encoderlink.h"
 #include "encoderphoto.h"
-#include "fifowriter.h"
 #include "intervals.h"
 #include "ipckeys.h"
 #include "mp4writer.h"
 #include "paths.h"
+#include "pipecommand.h"
 #include "sharedmemory.h"
 #include "videopipeinterface.h"
 #include "videorecorder.h"
@@ -21,9 +21,7 @@
 namespace {
 void say(const char *pipe, const QByteArray &message)
 {
-    const FifoWriter::Result r = FifoWriter::write(QLatin1String(pipe), message);
-    if (r != FifoWriter::Written)
-        qWarning("encoder-sim: \"%s\" to %s: %s", message.constData(), pipe, FifoWriter::describe(r));
+    PipeCommand::send(pipe, message, "encoder-sim");
 }
 } // namespace
 

@@ -22,6 +22,7 @@ SimScreen::SimScreen(QWidget *parent)
     m_shade->setAutoFillBackground(true);
     m_shade->setGeometry(0, 0, Width, Height);
     updateShade();
+    m_layer = videoLayer();
     // The window system keeps no stacking order a screenshot could ask
     // for: follow it from the show and raise events.
     qApp->installEventFilter(this);
@@ -91,8 +92,7 @@ void SimScreen::setEncoderState(const EncoderState &state)
     if (state == m_encoder)
         return;
     m_encoder = state;
-    publishVideoLayer();
-    update();
+    layerChanged();
 }
 
 bool SimScreen::eventFilter(QObject *watched, QEvent *event)
@@ -167,8 +167,7 @@ void SimScreen::showOnScreen(QWidget *window)
 void SimScreen::setBoardPicture(const QImage &picture)
 {
     m_picture = picture.isNull() ? placeholderPicture() : picture;
-    publishVideoLayer();
-    update();
+    layerChanged();
 }
 
 QImage SimScreen::placeholderPicture()
@@ -199,8 +198,7 @@ QImage SimScreen::placeholderPicture()
 void SimScreen::setColorBar(const QImage &bar)
 {
     m_colorBar = bar;
-    publishVideoLayer();
-    update();
+    layerChanged();
 }
 
 QImage SimScreen::videoLayer() const
@@ -220,23 +218,27 @@ QImage SimScreen::videoLayer() const
     return layer;
 }
 
+// Composed once per change: the frame segment and the paint share it.
+void SimScreen::layerChanged()
+{
+    m_layer = videoLayer();
+    if (!m_colorBar.isNull())
+        QPainter(&m_layer).drawImage(QPoint(299, 56), m_colorBar);
+    publishVideoLayer();
+    update();
+}
+
 void SimScreen::publishVideoLayer()
 {
     // encoder-sim encodes photos from what the board shows.
-    if (!m_frames.create())
-        return;
-    QImage layer = videoLayer();
-    if (!m_colorBar.isNull())
-        QPainter(&layer).drawImage(QPoint(299, 56), m_colorBar);
-    m_frames.publish(layer);
+    if (m_frames.create())
+        m_frames.publish(m_layer);
 }
 
 void SimScreen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(rect(), videoLayer());
-    if (!m_colorBar.isNull())
-        p.drawImage(QPoint(299, 56), m_colorBar);
+    p.drawImage(rect(), m_layer);
 }
 
 QImage SimScreen::composed()

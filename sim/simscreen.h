@@ -78,8 +78,11 @@ protected:
 private:
     QImage m_colorBar;
     void updateShade();
+    void layerChanged();
 
     QImage m_picture;
+    // The board's layer with the colour bar, as painted and published.
+    QImage m_layer;
     FrameSegment m_frames;
     QPointer<QWidget> m_overlay;
     // Top-level windows in the order they were last shown or raised.

@@ -50,15 +50,10 @@ void AudioTimeDisplay::UpdateTime()
         minutes = t / 60;
         seconds = t % 60;
     }
+    // Both values lie in 0..59.
     const auto show = [](int value, LCDNumber *tens, LCDNumber *units) {
-        const QString text = QStringLiteral("%1").arg(value);
-        if (value > 9) {
-            tens->setNumber(text.at(0).digitValue());
-            units->setNumber(text.at(1).digitValue());
-        } else {
-            tens->setNumber(0);
-            units->setNumber(text.at(0).digitValue());
-        }
+        tens->setNumber(value / 10);
+        units->setNumber(value % 10);
     };
     show(minutes, m_digits[0], m_digits[1]);
     show(seconds, m_digits[2], m_digits[3]);

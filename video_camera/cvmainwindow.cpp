@@ -9,6 +9,7 @@
 #include "intervals.h"
 #include "mediarecorder.h"
 #include "paths.h"
+#include "photolayout.h"
 #include "photowriter.h"
 #include "pipecommand.h"
 #include "saveimage.h"
@@ -18,7 +19,6 @@
 #include "voicenotesegment.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -69,6 +69,13 @@ void freeze(bool on)
 void service(const char *command, const char *caller)
 {
     PipeCommand::send(PipeCommand::ServicePipe, QByteArray(command), caller);
+}
+
+void appendNote(const QString &path, PhotoLayout::SectionType type, const QByteArray &note, const char *kind)
+{
+    const PhotoWriter::Result r = PhotoWriter::appendNote(path, type, note);
+    if (r != PhotoWriter::Ok)
+        qWarning("CvmainWindow: %s note not written: %s", kind, PhotoWriter::describe(r));
 }
 } // namespace
 
@@ -214,8 +221,8 @@ void CvmainWindow::camera_work(int state)
             m_touchCapture = 2;
             setSkin(m_cancelButton, "camera_cancel.bmp");
             setSkin(m_cameraButton, "camera.bmp");
-            if (!sdCard() || EGraphicsView::getPhotoSDCardInfo()) {
-                const bool card = sdCard();
+            const bool card = sdCard();
+            if (!card || EGraphicsView::getPhotoSDCardInfo()) {
                 m_cState = CIdle;
                 freezeMark(false);
                 freeze(false);
@@ -328,9 +335,7 @@ void CvmainWindow::camera_commetexit(bool done)
         std::printf("CvmainWindow::camera_commetexit [%d] [%s] \n", int(done), qPrintable(text));
         const QString path = notePath();
         if (!text.isEmpty() && !path.isEmpty()) {
-            const PhotoWriter::Result r = PhotoWriter::appendNote(path, 3, text.toLatin1());
-            if (r != PhotoWriter::Ok)
-                qWarning("CvmainWindow: text note not written: %s", PhotoWriter::describe(r));
+            appendNote(path, PhotoLayout::TextNote, text.toLatin1(), "text");
         }
     }
     UseKeyBoardDialog *dialog = m_textDialog.data();
@@ -338,10 +343,8 @@ void CvmainWindow::camera_commetexit(bool done)
     dialog->close();
     dialog->deleteLater();
     m_scState = 0;
-    const QString target = m_noteTarget;
     m_commentButton->setEnabled(false);
     setSkin(m_commentButton, "camera_comment.bmp");
-    m_noteTarget = target;
 }
 
 void CvmainWindow::camera_audio()
@@ -365,9 +368,7 @@ void CvmainWindow::camera_audioexit(int length)
             // More than the header, and never past the segment's end.
             if (length > 45 && static_cast<size_t>(length) <= segment.size() && !path.isEmpty()) {
                 const QByteArray note(static_cast<const char *>(segment.data()), length);
-                const PhotoWriter::Result r = PhotoWriter::appendNote(path, 1, note);
-                if (r != PhotoWriter::Ok)
-                    qWarning("CvmainWindow: voice note not written: %s", PhotoWriter::describe(r));
+                appendNote(path, PhotoLayout::VoiceNote, note, "voice");
             }
         } else {
             qWarning("CvmainWindow: no voice-note segment");
@@ -380,10 +381,8 @@ void CvmainWindow::camera_audioexit(int length)
         recorder->deleteLater();
     }
     m_scState = 0;
-    const QString target = m_noteTarget;
     m_microphoneButton->setEnabled(false);
     setSkin(m_microphoneButton, "camera_audio.bmp");
-    m_noteTarget = target;
 }
 
 // ---- video ----
@@ -492,10 +491,12 @@ void CvmainWindow::slot_threadVideoExit()
 QString CvmainWindow::get_Videofilename()
 {
     const QString folder = QLatin1String(FilenameSystem::VideoFolder);
-    QDir().mkpath(Paths::resolve(folder));
     FilenameSystem *names = EGlobal::get_FilenameSystem();
-    if (!names)
+    if (!names) {
+        QDir().mkpath(Paths::resolve(folder));
         return folder + QStringLiteral("video.mp4");
+    }
+    // It makes the folder itself.
     // The first free number of the day, as photos take theirs: a search
     // that stopped at 9999 handed out a taken name, and the recording
     // replaced that video. Empty when the day has no free number.

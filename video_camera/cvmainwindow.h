@@ -110,7 +110,6 @@ private:
     void setSkin(QPushButton *button, const char *image);
     void setNotesEnabled(bool on);
     void stopRecording();
-    void finishStop();
     QString notePath() const;
 
     QFrame *m_camera = nullptr;

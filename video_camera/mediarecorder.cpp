@@ -21,7 +21,6 @@ MediaRecorder::MediaRecorder(QWidget *parent)
     setCursor(Qt::BlankCursor);
     setObjectName(QStringLiteral("Form"));
     resize(320, 240);
-    setStyleSheet(QString());
     m_recordButton = new QPushButton(this);
     m_recordButton->setObjectName(QStringLiteral("recoderbutton"));
     m_recordButton->setGeometry(31, 182, 40, 40);
@@ -30,7 +29,6 @@ MediaRecorder::MediaRecorder(QWidget *parent)
     m_writeButton->setObjectName(QStringLiteral("writebutton"));
     m_writeButton->setGeometry(240, 180, 40, 40);
     m_writeButton->setFocusPolicy(Qt::NoFocus);
-    setSkin(m_recordButton, "stoprecord.bmp");
     setSkin(m_writeButton, "disk.bmp");
 
     m_thread = new WavRecThread(this);

@@ -17,7 +17,6 @@
 #include "pipecommand.h"
 #include "replytokenizer.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
@@ -64,11 +63,6 @@ void SaveImage::joinWorker()
 {
     if (m_worker.joinable())
         m_worker.join();
-}
-
-bool SaveImage::isSaveRequest(const QByteArray &data)
-{
-    return data.size() >= 4 && data.left(4).toLower() == EncoderLink::SaveRequest;
 }
 
 void SaveImage::setEditImage(EditImage *edit)

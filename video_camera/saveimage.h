@@ -32,7 +32,6 @@ public:
     bool start();
     // Stops the readers, joins the worker. Idempotent.
     void stop();
-    static bool isSaveRequest(const QByteArray &data);
 
     void setEditImage(EditImage *edit);
     EditImage *editImage() const { return m_edit.get(); }

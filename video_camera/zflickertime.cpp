@@ -80,10 +80,11 @@ void ZFlickerTime::setPeriod(int ms)
 
 void ZFlickerTime::flickertime_timeout()
 {
+    // One read of the encoder's count a tick.
+    const int count = readEncoderCount();
+    if (count >= 0)
+        m_encoderCount = count;
     if (!m_started) {
-        const int count = readEncoderCount();
-        if (count >= 0)
-            m_encoderCount = count;
         if (m_confirmedByPipe || count >= 1) {
             m_confirmedByPipe = false;
             m_started = true;
@@ -99,9 +100,6 @@ void ZFlickerTime::flickertime_timeout()
         return;
     }
     const int expected = m_ticks / 2 + 1;
-    const int count = readEncoderCount();
-    if (count >= 0)
-        m_encoderCount = count;
     const int period = m_timer->interval();
     if (m_encoderCount > expected) {
         if (period != Intervals::ms(FastMs)) {
