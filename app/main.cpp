@@ -1,3 +1,4 @@
+#include "reopenablewindows.h"
 #include "eglobal.h"
 #include "elanguagedialog.h"
 #include "emainwindow.h"
@@ -37,6 +38,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     FontFamilies::install();
+    ReopenableWindows::install();
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &app, &QCoreApplication::quit);
 

@@ -30,10 +30,17 @@ function(ostrel_add_qtest name)
   target_link_libraries(${name} PRIVATE testsupport Qt6::Test ${T_LIBS})
   ostrel_reuse_pch(${name} ostrel_test_pch)
   add_test(NAME ${name} COMMAND ${name})
+  # Screen tests look at what the camera's kind of platform composes: the
+  # frame buffer of the vnc platform, the panel's size, on a port the system
+  # picks (no two tests share one), with no window forced to full screen.
+  set(platform "QT_QPA_PLATFORM=offscreen")
+  if(T_LABEL STREQUAL "sim")
+    set(platform "QT_QPA_PLATFORM=vnc:size=320x240:port=0;QT_QPA_FB_FORCE_FULLSCREEN=0")
+  endif()
   set_tests_properties(${name} PROPERTIES
     LABELS "${T_LABEL}"
     TIMEOUT 120
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=72;OSTREL_SOURCE_DIR=${PROJECT_SOURCE_DIR};OSTREL_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${T_LABEL}")
+    ENVIRONMENT "${platform};QT_FONT_DPI=72;OSTREL_SOURCE_DIR=${PROJECT_SOURCE_DIR};OSTREL_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/${T_LABEL}")
 endfunction()
 
 # ostrel_add_qtest_folder(<folder> LIBS <targets...>)

@@ -1,3 +1,4 @@
+#include "reopenablewindows.h"
 #include "devicehandover.h"
 #include "fontfamilies.h"
 #include "installwizard.h"
@@ -26,6 +27,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOverrideCursor(Qt::BlankCursor);
     FontFamilies::install();
+    ReopenableWindows::install();
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &app, &QCoreApplication::quit);
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGraphicsView>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -95,8 +97,31 @@ void SimScreen::setEncoderState(const EncoderState &state)
     layerChanged();
 }
 
+// On the camera the board's picture is a video layer under the whole frame
+// buffer, and a clear window lets it through wherever it is transparent.
+// Here that layer is this widget, and the frame-buffer platforms put each
+// window over the others as it is, transparent pixels included (black on
+// the screen): a clear window is painted on the part of the layer it
+// covers, before it paints itself.
+static bool isClearWindow(const QWidget *widget)
+{
+    return widget->isWindow() && widget->testAttribute(Qt::WA_TranslucentBackground);
+}
+
+void SimScreen::paintLayerUnder(QWidget *window, const QRegion &region) const
+{
+    QPainter p(window);
+    p.setClipRegion(region);
+    p.drawImage(window->mapFromGlobal(mapToGlobal(QPoint(0, 0))), m_layer);
+}
+
 bool SimScreen::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Paint && watched != this) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && isClearWindow(widget))
+            paintLayerUnder(widget, static_cast<QPaintEvent *>(event)->region());
+    }
     if (event->type() == QEvent::Show || event->type() == QEvent::ZOrderChange) {
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->isWindow() && widget != this) {
@@ -226,6 +251,9 @@ void SimScreen::layerChanged()
         QPainter(&m_layer).drawImage(QPoint(299, 56), m_colorBar);
     publishVideoLayer();
     update();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && isClearWindow(window))
+            window->update();
 }
 
 void SimScreen::publishVideoLayer()
@@ -241,12 +269,43 @@ void SimScreen::paintEvent(QPaintEvent *)
     p.drawImage(rect(), m_layer);
 }
 
+bool SimScreen::onFrameBuffer()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("vnc") || platform == QLatin1String("linuxfb");
+}
+
+// Exposes, paints, flushes and redraws the frame buffer: each step posts
+// the next.
+static void settleFrameBuffer()
+{
+    for (int round = 0; round < 4; ++round)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+QImage SimScreen::frameBufferImage()
+{
+    settleFrameBuffer();
+    QScreen *panel = screen();
+    const QRect area(mapToGlobal(QPoint(0, 0)) - panel->geometry().topLeft(), size());
+    return panel->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 QImage SimScreen::composed()
 {
     // The backlight lights every window on the panel: the shade goes over
     // the dialogs too, once.
     const bool shaded = m_shade->isVisible();
     m_shade->hide();
+    if (onFrameBuffer()) {
+        QImage image = frameBufferImage();
+        m_shade->setVisible(shaded);
+        if (shaded)
+            QPainter(&image).fillRect(image.rect(), m_shade->palette().color(QPalette::Window));
+        return image;
+    }
     QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
     m_shade->setVisible(shaded);
     QPainter p(&image);

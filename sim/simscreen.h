@@ -39,10 +39,13 @@ public:
     // also published in the frame segment for encoder-sim.
     QImage videoLayer() const;
     void publishVideoLayer();
-    // What the panel shows: the screen with every other visible top-level
-    // window (popups and dialogs live at screen coordinates) drawn over it
-    // where it stands, the last one shown or raised on top.
+    // What the panel shows. On a frame-buffer platform (vnc, linuxfb, as
+    // the camera's) it is read back from the frame buffer the platform
+    // composed; elsewhere the screen with every other visible top-level
+    // window (popups and dialogs live at screen coordinates) is drawn over
+    // it where it stands, the last one shown or raised on top.
     QImage composed();
+    static bool onFrameBuffer();
 
     // The panel as the power nodes leave it: the backlight value (0..8192,
     // lower is brighter) dims everything on the screen; a panel that is off
@@ -79,6 +82,8 @@ private:
     QImage m_colorBar;
     void updateShade();
     void layerChanged();
+    void paintLayerUnder(QWidget *window, const QRegion &region) const;
+    QImage frameBufferImage();
 
     QImage m_picture;
     // The board's layer with the colour bar, as painted and published.
