@@ -69,12 +69,14 @@ void stopTimer(QTimer *timer)
         timer->stop();
 }
 
+// Closed now, freed once the event being delivered is over: the key or
+// tap that closes a page may be on its way to one of the page's windows.
 template <typename T>
-void deleteWidget(T *&widget)
+void discardWidget(T *&widget)
 {
     if (widget) {
         widget->close();
-        delete widget;
+        widget->deleteLater();
         widget = nullptr;
     }
 }
@@ -212,10 +214,10 @@ void EGraphicsViewPrivate::closeAllItem()
     IRCoreMainWindow *core = m_calibMenu ? m_calibMenu->coreWindow() : nullptr;
     if (core && (core->isVisible() || IRCoreLink::isOpen()))
         core->closeCore(false);
-    deleteWidget(m_biaoDing);
-    deleteWidget(m_productInfo);
-    deleteWidget(m_setWindow);
-    deleteWidget(m_keyboard);
+    discardWidget(m_biaoDing);
+    discardWidget(m_productInfo);
+    discardWidget(m_setWindow);
+    discardWidget(m_keyboard);
     EGraphicsView *view = liveView(this);
     if (view)
         view->clearCurrentFocusWidget();
@@ -226,8 +228,7 @@ void EGraphicsViewPrivate::closeAllItem()
         delete m_calibArea->label();
         delete m_calibArea->maxMarker();
         delete m_calibArea->minMarker();
-        delete m_calibArea;
-        m_calibArea = nullptr;
+        discardWidget(m_calibArea);
     }
     if (FPGA *fpga = EGlobal::getFPGA()) {
         fpga->startBiaoDing(false);
@@ -292,7 +293,7 @@ void EGraphicsViewPrivate::showBiaoDingWidget()
 
 void EGraphicsViewPrivate::closeBiaoDingWidget()
 {
-    deleteWidget(m_biaoDing);
+    discardWidget(m_biaoDing);
 }
 
 void EGraphicsViewPrivate::showProductInfoWidget()
@@ -302,7 +303,7 @@ void EGraphicsViewPrivate::showProductInfoWidget()
 
 void EGraphicsViewPrivate::closeProductInfoWidget()
 {
-    deleteWidget(m_productInfo);
+    discardWidget(m_productInfo);
 }
 
 void EGraphicsViewPrivate::showSetWidget()
@@ -312,7 +313,7 @@ void EGraphicsViewPrivate::showSetWidget()
 
 void EGraphicsViewPrivate::closeSetWidget()
 {
-    deleteWidget(m_setWindow);
+    discardWidget(m_setWindow);
 }
 
 void EGraphicsViewPrivate::slot_clicked_modify()
@@ -468,36 +469,30 @@ void EGraphicsViewPrivate::closeModifyItem()
 {
     m_shutterLog.close();
     m_deltaLog.close();
-    delete m_btnShowModify;
-    m_btnShowModify = nullptr;
-    delete m_modifyViewer;
-    m_modifyViewer = nullptr;
+    discardWidget(m_btnShowModify);
+    discardWidget(m_modifyViewer);
     if (m_btnDelta) {
-        delete m_btnDelta;
-        m_btnDelta = nullptr;
+        discardWidget(m_btnDelta);
         stopTimer(m_deltaTimer);
         m_deltaCount = 0;
         m_deltaBins.clear();
     }
     if (m_btnModify) {
-        delete m_btnModify;
-        delete m_btnProfile;
-        delete m_btnRange;
-        delete m_lblCount;
-        delete m_lblSensor;
-        delete m_lblShutter;
-        delete m_lblAverg;
-        delete m_lblNote;
-        m_btnModify = m_btnProfile = m_btnRange = nullptr;
-        m_lblCount = m_lblSensor = m_lblShutter = m_lblAverg = m_lblNote = nullptr;
+        discardWidget(m_btnModify);
+        discardWidget(m_btnProfile);
+        discardWidget(m_btnRange);
+        discardWidget(m_lblCount);
+        discardWidget(m_lblSensor);
+        discardWidget(m_lblShutter);
+        discardWidget(m_lblAverg);
+        discardWidget(m_lblNote);
         stopTimer(m_modifyTimer);
         m_modifyCount = 0;
         m_sensorBeiSum = 0;
         m_shutterBeiSum = 0;
         m_modifyBins.clear();
     }
-    delete m_btnBack;
-    m_btnBack = nullptr;
+    discardWidget(m_btnBack);
     if (m_readout) {
         m_readout->hide();
         delete m_readout;
@@ -748,9 +743,9 @@ void EGraphicsViewPrivate::showMixItem()
 
 void EGraphicsViewPrivate::closeMixItem()
 {
-    deleteWidget(m_btnMixClose);
+    discardWidget(m_btnMixClose);
     for (EIntTimeItem *&stepper : m_mix)
-        deleteWidget(stepper);
+        discardWidget(stepper);
 }
 
 void EGraphicsViewPrivate::slot_clicked_adjustMix()
