@@ -196,7 +196,15 @@ void EGraphicsView::displayTemp()
         return;
     }
     m_readings->setHighlightText(currentObject && currentObject->isHighlight() ? currentObject->name() : QString());
-    m_readings->setPos(4, m_cleared ? 2 : 18);
+    const int top = m_cleared ? 2 : 18;
+    m_readings->setPos(4, top);
+    // A list too long for the room below continues in a second column,
+    // each object's lines kept together.
+    m_readings->setEntryStarts(readingEntryStarts());
+    m_readings->setColumnHeight(readingsBottom() - top);
+    // Rather behind a page's controls at the bottom than off the panel.
+    if (m_readings->mapRectToScene(m_readings->boundingRect()).right() > PanelWidth)
+        m_readings->setColumnHeight(PanelHeight - top);
     m_readings->show();
 }
 
@@ -213,6 +221,24 @@ static QString refreshAndJoin(const Map &objects)
         text += object->name();
     }
     return text;
+}
+
+// The first line of each visible object's entry, in the list's order.
+QList<int> EGraphicsView::readingEntryStarts() const
+{
+    QList<int> starts;
+    int line = 0;
+    const auto add = [&](const auto &objects) {
+        for (auto *object : objects)
+            if (object && object->isVisibled()) {
+                starts << line;
+                line += int(object->name().count(QLatin1Char('\n'))) + 1;
+            }
+    };
+    add(m_spots);
+    add(m_lines);
+    add(m_areas);
+    return starts;
 }
 
 QString EGraphicsView::displaySpotTemp()

@@ -287,6 +287,7 @@ private:
     void makeCurrent(EAnalysisWidget *object);
     void setSpotAreaScaling(EAnalysisWidget *object, int scaledType);
     void showLaserIfOn();
+    QList<int> readingEntryStarts() const;
     void storeInt(const char *key, int value);
 
     // Steps that the level/span, colour-bar and status-bar code fill in.

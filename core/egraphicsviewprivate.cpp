@@ -422,7 +422,12 @@ void EGraphicsViewPrivate::showModifyItem()
         m_readout->setDefaultTextColor(Qt::white);
         // Four lines of about forty characters fit the panel's width.
         m_readout->setFont(QFont(QApplication::font().family(), 10));
-        m_readout->setPos(0, 165);
+        // A dense box above the objects' markers: the figures stay legible
+        // over any picture, and the readings list ends above it.
+        m_readout->setBackgroundBrush(QColor(145, 71, 205));
+        m_readout->setZValue(ReadoutZ);
+        // The box's padding on the panel too.
+        m_readout->setPos(2, 165);
         scene()->addItem(m_readout);
     }
     if (m_readout)
@@ -463,6 +468,7 @@ void EGraphicsViewPrivate::showModifyItem()
     m_shutterTempTimer->start(Intervals::ms(ReadoutMs));
     calibrationHandler();
     updateShutterTemp();
+    refreshReadings();
 }
 
 void EGraphicsViewPrivate::closeModifyItem()
@@ -502,6 +508,7 @@ void EGraphicsViewPrivate::closeModifyItem()
         m_calibArea->setVisible(false);
     stopTimer(m_readoutTimer);
     stopTimer(m_shutterTempTimer);
+    refreshReadings();
 }
 
 void EGraphicsViewPrivate::slot_clicked_hideModify()
@@ -725,13 +732,21 @@ void EGraphicsViewPrivate::showMixItem()
     QSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
     m_btnMixClose = makePanelButton(QStringLiteral("Close"), 240, 20);
     connect(m_btnMixClose, &QPushButton::clicked, this, &EGraphicsViewPrivate::slot_clicked_adjustMix);
-    // Each stepper gets its stored value before it is connected, so
-    // opening writes nothing.
-    m_mix[MixIndexStepper] = makeMixStepper(0, 3, mix.value(QStringLiteral("MIX_Index"), 0).toInt(), QRect(15, 160, 100, 30));
+    // Two rows along the bottom, each stepper under its name, so that the
+    // readings list keeps the top left and the colour bar's labels the
+    // right edge. Each stepper gets its stored value before it is
+    // connected, so opening writes nothing.
+    m_mix[MixIndexStepper] = makeMixStepper(0, 3, mix.value(QStringLiteral("MIX_Index"), 0).toInt(), QRect(15, 156, 100, 30));
     m_mix[MixZoomStepper] = makeMixStepper(MixZoomMin, MixZoomMax, mix.value(QStringLiteral("MIX_Zoom"), int(MixZoomDefault)).toInt(),
-                                           QRect(80, 20, 100, 30));
-    m_mix[MixHorStepper] = makeMixStepper(MixOffsetMin, MixOffsetMax, mix.value(QStringLiteral("MIX_Dx"), 0).toInt(), QRect(15, 200, 100, 30));
-    m_mix[MixVerStepper] = makeMixStepper(MixOffsetMin, MixOffsetMax, mix.value(QStringLiteral("MIX_Dy"), 0).toInt(), QRect(170, 200, 100, 30));
+                                           QRect(155, 156, 100, 30));
+    m_mix[MixHorStepper] = makeMixStepper(MixOffsetMin, MixOffsetMax, mix.value(QStringLiteral("MIX_Dx"), 0).toInt(), QRect(15, 206, 100, 30));
+    m_mix[MixVerStepper] = makeMixStepper(MixOffsetMin, MixOffsetMax, mix.value(QStringLiteral("MIX_Dy"), 0).toInt(), QRect(155, 206, 100, 30));
+    const QString names[MixStepperCount] = {tr("Distance"), tr("Zoom"), tr("Horizontal"), tr("Vertical")};
+    for (int which = 0; which < MixStepperCount; ++which) {
+        const QRect stepper = m_mix[which]->geometry();
+        m_mixLabel[which] = makePanelLabel(names[which], stepper.x(), stepper.y() - MixLabelHeight);
+        m_mixLabel[which]->resize(stepper.width(), MixLabelHeight);
+    }
     connect(m_mix[MixIndexStepper], &EIntTimeItem::valueChanged, this, &EGraphicsViewPrivate::slot_changeMixIndex);
     connect(m_mix[MixZoomStepper], &EIntTimeItem::valueChanged, this, &EGraphicsViewPrivate::slot_changeMixZoom);
     connect(m_mix[MixHorStepper], &EIntTimeItem::valueChanged, this, &EGraphicsViewPrivate::slot_changeMixHor);
@@ -739,6 +754,9 @@ void EGraphicsViewPrivate::showMixItem()
     m_btnMixClose->show();
     for (EIntTimeItem *stepper : m_mix)
         stepper->show();
+    for (QLabel *label : m_mixLabel)
+        label->show();
+    refreshReadings();
 }
 
 void EGraphicsViewPrivate::closeMixItem()
@@ -746,6 +764,27 @@ void EGraphicsViewPrivate::closeMixItem()
     discardWidget(m_btnMixClose);
     for (EIntTimeItem *&stepper : m_mix)
         discardWidget(stepper);
+    for (QLabel *&label : m_mixLabel)
+        discardWidget(label);
+    refreshReadings();
+}
+
+int EGraphicsViewPrivate::readingsBottom() const
+{
+    int bottom = PanelHeight;
+    if (m_readout && m_readout->isVisible())
+        bottom = qMin(bottom, int(m_readout->sceneBoundingRect().top()));
+    for (const QLabel *label : m_mixLabel)
+        if (label)
+            bottom = qMin(bottom, label->geometry().top());
+    return bottom;
+}
+
+// The list's room changes with the pages that take the bottom.
+void EGraphicsViewPrivate::refreshReadings()
+{
+    if (EGraphicsView *view = liveView(this))
+        view->displayTemp();
 }
 
 void EGraphicsViewPrivate::slot_clicked_adjustMix()

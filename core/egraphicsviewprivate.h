@@ -56,6 +56,11 @@ public:
     enum { IntTimeMin = 1, IntTimeMax = 65535 };
     enum { NoLens = 255 };
     enum MixStepper { MixIndexStepper, MixZoomStepper, MixHorStepper, MixVerStepper, MixStepperCount };
+    // A stepper's name stands in this height above it.
+    enum { MixLabelHeight = 20 };
+    // The calibration readout stands above the objects' markers (2 to 4).
+    enum { ReadoutZ = 5 };
+    enum { PanelWidth = 320, PanelHeight = 240 };
 
     explicit EGraphicsViewPrivate(QWidget *parent = nullptr);
     ~EGraphicsViewPrivate() override;
@@ -86,6 +91,11 @@ public:
     virtual void updateEPCS();
     EUpdateEPCSInterface *flashDialog() const;
 
+    // Where the live view's readings list has to end: the panel's bottom
+    // edge, or the top of what an open page keeps along the bottom (the
+    // correction readout, the fusion steppers and their labels).
+    int readingsBottom() const;
+
     // The four readout lines of the calibration area's average reading.
     static QString readoutText(const IrTempStru &average, float sensor, float shutter, float factor);
 
@@ -107,6 +117,7 @@ public:
     QLabel *averageLabel() const { return m_lblAverg; }
     QLabel *modifyNoteLabel() const { return m_lblNote; }
     EIntTimeItem *mixStepper(MixStepper which) const { return m_mix[which]; }
+    QLabel *mixLabel(MixStepper which) const { return m_mixLabel[which]; }
     QTimer *readoutTimer() const { return m_readoutTimer; }
     QTimer *deltaTimer() const { return m_deltaTimer; }
     QTimer *modifyTimer() const { return m_modifyTimer; }
@@ -141,6 +152,7 @@ private:
     QPushButton *makePanelButton(const QString &text, int x, int y);
     QLabel *makePanelLabel(const QString &text, int x, int y);
     EIntTimeItem *makeMixStepper(int min, int max, int value, const QRect &geometry);
+    void refreshReadings();
     bool modifyRunOn() const;
     bool deltaRunOn() const;
     void stopModifyRun();
@@ -191,6 +203,7 @@ private:
     // Fusion panel.
     QPushButton *m_btnMixClose = nullptr;
     EIntTimeItem *m_mix[MixStepperCount] = {};
+    QLabel *m_mixLabel[MixStepperCount] = {};
 
     EGraphicsTextItem *m_readout = nullptr;
     QTimer *m_readoutTimer = nullptr;

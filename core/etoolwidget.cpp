@@ -10,11 +10,13 @@
 #include "esetupwindow.h"
 #include "espotwidget.h"
 #include "fpga.h"
+#include "iconflow.h"
 #include "intervals.h"
 #include "poweroff.h"
 #include "systemclock.h"
 #include "zmultifunctional.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSettings>
@@ -117,11 +119,9 @@ EToolWidget::EToolWidget(QWidget *parent, Qt::WindowFlags flags)
     m_lampIcon = iconLabel(QStringLiteral(":/images/lamp.bmp"));
     m_lampIcon->setFixedWidth(16);
 
-    layout->addSpacing(5);
-    layout->addWidget(m_laserIcon);
-    layout->addWidget(m_lampIcon);
-    layout->addWidget(m_shutterIcon);
-    layout->addWidget(m_sdIcon);
+    // The laser, lamp, shutter and card icons stand outside the layout:
+    // placeStateIcons() keeps them clear of the logo and the fixed items.
+    layout->addSpacing(IconSpacing);
     layout->addStretch();
     layout->addWidget(m_freezeIcon);
     layout->addWidget(m_unit);
@@ -164,6 +164,48 @@ void EToolWidget::setEmiss(const QString &text)
     m_emiss->setText(QStringLiteral("E=") + text);
     m_emiss->adjustSize();
     m_emiss->move(159 - m_emiss->width() / 2, 1);
+    placeStateIcons();
+}
+
+// The state icons in their order after the logo, each stepping past the
+// fusion icon, the zoom button and the emissivity, up to the group on the
+// right (freeze, unit, battery, clock). Only when that leaves no room does
+// an icon go over the logo, at the strip's left edge.
+void EToolWidget::placeStateIcons()
+{
+    // Events of the construction come before the last icon exists.
+    if (!m_lampIcon)
+        return;
+    if (QLayout *row = layout())
+        row->activate();
+    const QPixmap logo = pixmap();
+    const int start = (logo.isNull() ? 0 : int(logo.deviceIndependentSize().width())) + IconSpacing;
+    const QWidget *right = m_freezeIcon->isHidden() ? static_cast<QWidget *>(m_unit) : m_freezeIcon;
+    IconFlow flow(start, right->x() - IconSpacing, IconSpacing);
+    flow.setSpareStart(IconSpacing);
+    for (const QWidget *fixed : {static_cast<QWidget *>(m_mixIcon), static_cast<QWidget *>(m_zoom), static_cast<QWidget *>(m_emiss)})
+        if (!fixed->isHidden())
+            flow.block(fixed->x(), fixed->x() + fixed->width());
+    for (QLabel *icon : {m_laserIcon, m_lampIcon, m_shutterIcon, m_sdIcon})
+        if (!icon->isHidden()) {
+            const int width = qBound(icon->minimumWidth(), icon->sizeHint().width(), icon->maximumWidth());
+            icon->setGeometry(flow.place(width), 0, width, height());
+        }
+}
+
+bool EToolWidget::event(QEvent *event)
+{
+    const bool done = QLabel::event(event);
+    // The layout has just moved the right-hand group.
+    if (event->type() == QEvent::LayoutRequest)
+        placeStateIcons();
+    return done;
+}
+
+void EToolWidget::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    placeStateIcons();
 }
 
 void EToolWidget::showEvent(QShowEvent *event)
@@ -204,6 +246,7 @@ void EToolWidget::updateAlarms()
 void EToolWidget::lampHandler(bool on)
 {
     m_lampIcon->setVisible(on);
+    placeStateIcons();
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->openLamp(on);
 }
@@ -212,24 +255,28 @@ void EToolWidget::laserHandler(bool on)
 {
     m_laserIcon->setVisible(on);
     m_laser = on;
+    placeStateIcons();
 }
 
 void EToolWidget::displaySDCard(bool present)
 {
     m_sdCard = present;
     m_sdIcon->setVisible(present);
+    placeStateIcons();
 }
 
 void EToolWidget::freezeImageFlag(bool frozen)
 {
     m_freezeIcon->setVisible(frozen);
     m_frozen = frozen;
+    placeStateIcons();
 }
 
 void EToolWidget::setMixVisible(bool visible)
 {
     m_mixVisible = visible;
     m_mixIcon->setVisible(visible);
+    placeStateIcons();
 }
 
 void EToolWidget::setMixIndex(int index)
@@ -300,6 +347,7 @@ void EToolWidget::shutterHandler(bool on, int seconds)
         m_shutterPeriodMs = 0;
         m_shutterIcon->hide();
         m_shutterTimer->stop();
+        placeStateIcons();
         return;
     }
     m_autoShutter = seconds == -1;
@@ -308,6 +356,7 @@ void EToolWidget::shutterHandler(bool on, int seconds)
         m_shutterTimer->start(Intervals::ms(m_shutterPeriodMs));
     m_shutterIcon->setPixmap(QPixmap(QStringLiteral(":/images/shutter.bmp")));
     m_shutterIcon->show();
+    placeStateIcons();
 }
 
 void EToolWidget::startShutterTimer(bool run)

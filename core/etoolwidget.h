@@ -19,6 +19,8 @@ public:
     enum { ShutterStartMs = 10000, ShutterQuietStepMs = 5000, ShutterMaxMs = 30000, ScreenOffMs = 30000 };
     static constexpr float ShutterDrift = 0.125f;
     enum { BrightMin = 38, BrightMax = 183 };
+    // Between two icons, and between the logo and the first.
+    enum { IconSpacing = 5 };
 
     explicit EToolWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~EToolWidget() override;
@@ -94,9 +96,12 @@ protected:
     void mousePressEvent(QMouseEvent *) override {}
     void mouseReleaseEvent(QMouseEvent *) override {}
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     QLabel *iconLabel(const QString &picture);
+    void placeStateIcons();
     void updateAlarms();
     static void togglePopup(QWidget *popup, const char *log);
 

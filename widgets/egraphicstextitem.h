@@ -2,13 +2,17 @@
 
 #include <QColor>
 #include <QGraphicsSimpleTextItem>
+#include <QList>
+#include <QRectF>
 
 class QGraphicsScene;
+class QTextLayout;
 
 // Overlay text on a translucent coloured box, readable on any picture; the
 // start of one line can be drawn red to mark the selected object. The colour
 // bar's labels are the same item with their own type() (EGraphicsMinItem,
 // EGraphicsMaxItem, EGraphicsModeItem) so that a tap can tell them apart.
+// A list longer than the room below it can continue in further columns.
 class EGraphicsTextItem : public QGraphicsSimpleTextItem
 {
 public:
@@ -28,6 +32,17 @@ public:
     void setHighlightText(const QString &text);
     QString highlightText() const { return m_highlightText; }
     void setHighLight(bool on);
+    // Lines that would reach below this height continue in a further column
+    // to the right, each column on a box of its own; 0 keeps one column.
+    void setColumnHeight(qreal height);
+    qreal columnHeight() const { return m_columnHeight; }
+    // The lines that begin an entry of a list: a column begins only at one
+    // of them, so an entry's lines stay together. Empty: any line.
+    void setEntryStarts(const QList<int> &lines);
+    // Where each line stands with its share of the box, in item coordinates.
+    QList<QRectF> lineRects() const;
+    // The box of each column, in item coordinates.
+    QList<QRectF> columnRects() const;
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
@@ -35,7 +50,16 @@ public:
     int type() const override { return Type; }
 
 private:
+    enum { PadLeft = 2, PadRight = 4, ColumnGap = 2 };
+    // Lays the text out in layout, line by line into columns; returns the
+    // column boxes and, when asked, each line's box.
+    QList<QRectF> layOutColumns(QTextLayout *layout, QList<QRectF> *lines = nullptr) const;
+    // Positions the laid-out lines in columns; returns the column boxes.
+    QList<QRectF> placeLines(QTextLayout *layout, bool keepEntries, QList<QRectF> *lines) const;
+
     QString m_highlightText;
+    qreal m_columnHeight = 0;
+    QList<int> m_entryStarts;
     QColor m_background;
     QString m_plainText;
 };

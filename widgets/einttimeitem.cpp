@@ -33,6 +33,9 @@ EIntTimeItem::EIntTimeItem(QWidget *parent, bool repeatOnHold)
     m_valueButton = new QPushButton(this);
     m_valueButton->setFlat(true);
     m_valueButton->setFocusPolicy(Qt::NoFocus);
+    // The value takes what the arrows leave: the style's minimum for text
+    // buttons would push the item past the width it is given.
+    m_valueButton->setMinimumWidth(1);
 
     layout->addWidget(m_left);
     layout->addWidget(m_valueButton);

@@ -1,4 +1,7 @@
 #include "drawnregion.h"
+#include "egraphicsmaxitem.h"
+#include "egraphicsminitem.h"
+#include "egraphicsmodeitem.h"
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "eglobal.h"
@@ -19,13 +22,16 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 // The shell's live view on the simulated board, as `ostrel --simulate`
 // shows it: spot 1 reads the simulated scene; with every object switched
 // on through the view, picture modes 0, 3 (inset bottom right) and 5 are
 // written as PNGs when OSTREL_SCREENS_DIR is set; spot 1's marker and
-// reading agree with the picture drawn beneath it.
+// reading agree with the picture drawn beneath it. However many objects
+// are on, every line of the readings list stands whole on the panel, below
+// the status bar, clear of the other lines and of the colour bar's labels.
 class TestLiveView : public QObject
 {
     Q_OBJECT
@@ -36,6 +42,8 @@ private Q_SLOTS:
     void pictureModes_data();
     void pictureModes();
     void spotOneMatchesThePicture();
+    void readingsStayOnThePanel_data();
+    void readingsStayOnThePanel();
 
 private:
     void saveScreen(const QString &name);
@@ -153,6 +161,67 @@ void TestLiveView::spotOneMatchesThePicture()
 
     spot->setMode(ESpotWidget::Manual);
     m_sim.live->fpga()->fpga_freeze_image(false);
+}
+
+void TestLiveView::readingsStayOnThePanel_data()
+{
+    // Which objects are on, by number; alarm: armed on spot 1.
+    QTest::addColumn<QString>("spots");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QString>("areas");
+    QTest::addColumn<bool>("alarm");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("spot 1") << "1" << "" << "" << false << 1;
+    QTest::newRow("areas 1-2") << "" << "" << "12" << false << 1;
+    QTest::newRow("areas 1-3") << "" << "" << "123" << false << 2;
+    QTest::newRow("spots 1-2, alarm, lines 1-2, areas 1-2") << "12" << "12" << "12" << true << 2;
+    QTest::newRow("spots 1-3, lines 1-2, areas 1-3") << "123" << "12" << "123" << false << 2;
+    QTest::newRow("spots 1-3, alarm, lines 1-2, areas 1-3") << "123" << "12" << "123" << true << 2;
+}
+
+void TestLiveView::readingsStayOnThePanel()
+{
+    QFETCH(QString, spots);
+    QFETCH(QString, lines);
+    QFETCH(QString, areas);
+    QFETCH(bool, alarm);
+    QFETCH(int, columns);
+    EGraphicsView *view = m_sim.live->view();
+    view->setImageMode(0);
+    const auto switchOn = [](const QString &numbers, int count, const std::function<void(int, bool)> &set) {
+        for (int n = 1; n <= count; ++n)
+            set(n, numbers.contains(QString::number(n)));
+    };
+    switchOn(spots, EGraphicsView::SpotCount, [view](int n, bool on) { on ? view->showSpot(n, true) : view->hideSpot(n); });
+    switchOn(lines, EGraphicsView::LineCount, [view](int n, bool on) { on ? view->showLine(n, true) : view->hideLine(n); });
+    switchOn(areas, EGraphicsView::AreaCount, [view](int n, bool on) { on ? view->showArea(n, true) : view->hideArea(n); });
+    view->getSpotWidget(1)->openAlarm(alarm, 30.0f, ESpotWidget::AlarmAbove);
+    view->displayTemp();
+
+    EGraphicsTextItem *readings = view->readingsItem();
+    QVERIFY(readings->isVisible());
+    const QList<QRectF> rects = readings->lineRects();
+    QCOMPARE(rects.size(), readings->plainText().count(QLatin1Char('\n')) + 1);
+    QCOMPARE(readings->columnRects().size(), columns);
+    const QRectF belowStatusBar(0, 16, 320, 224);
+    const QList<QGraphicsItem *> colourBarLabels = {view->maxItem(), view->minItem(), view->modeItem()};
+    for (int i = 0; i < rects.size(); ++i) {
+        const QRectF line = readings->mapRectToScene(rects.at(i));
+        const QString where = QStringLiteral("line %1 at %2,%3 %4x%5")
+                                  .arg(i)
+                                  .arg(line.x())
+                                  .arg(line.y())
+                                  .arg(line.width())
+                                  .arg(line.height());
+        QVERIFY2(belowStatusBar.contains(line), qPrintable(where));
+        for (int j = 0; j < i; ++j)
+            QVERIFY2(!line.intersects(readings->mapRectToScene(rects.at(j))), qPrintable(where));
+        for (QGraphicsItem *label : colourBarLabels)
+            QVERIFY2(!label->isVisible() || !line.intersects(label->sceneBoundingRect()), qPrintable(where));
+    }
+    saveScreen(QStringLiteral("liveview_readings_%1.png").arg(QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(QStringLiteral("[^0-9a-z]+")), QStringLiteral("_"))));
+
+    view->getSpotWidget(1)->openAlarm(false, 30.0f, ESpotWidget::AlarmAbove);
 }
 
 void TestLiveView::saveScreen(const QString &name)

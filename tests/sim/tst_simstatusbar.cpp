@@ -26,7 +26,8 @@
 // `ostrel --simulate`'s live view with its status bar and colour-bar
 // scale: automatic mode following the scene, a shutter with its notice,
 // and a manual adjustment by clicks on the adjuster with the preview bar.
-// PNGs of the three go to OSTREL_SCREENS_DIR when it is set.
+// The state icons stand clear of the logo and of the strip's other items.
+// PNGs go to OSTREL_SCREENS_DIR when it is set.
 class TestSimStatusBar : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void automaticMode();
     void shutterNotice();
     void manualPreview();
+    void stateIconsClearOfLogo_data();
+    void stateIconsClearOfLogo();
 
 private:
     void save(const QString &name);
@@ -140,6 +143,66 @@ void TestSimStatusBar::manualPreview()
     QVERIFY(!view().colorRect()->isVisible());
     QCOMPARE(view().maxItem()->plainText(), QString::asprintf("%.1f", double(view().getMaxTemp())));
     mode->hideAdjustWindow();
+}
+
+void TestSimStatusBar::stateIconsClearOfLogo_data()
+{
+    QTest::addColumn<bool>("laser");
+    QTest::addColumn<bool>("lamp");
+    QTest::addColumn<bool>("shutter");
+    QTest::addColumn<bool>("card");
+    QTest::addColumn<bool>("frozen");
+    QTest::addColumn<bool>("fusion");
+    // Whether the strip has room for all of them beside the logo; without
+    // it, the logo is the one thing given up.
+    QTest::addColumn<bool>("room");
+    QTest::newRow("card") << false << false << false << true << false << false << true;
+    QTest::newRow("shutter, card") << false << false << true << true << false << false << true;
+    QTest::newRow("shutter, card, frozen") << false << false << true << true << true << false << true;
+    QTest::newRow("laser, shutter, card") << true << false << true << true << false << false << true;
+    QTest::newRow("shutter, card, fusion") << false << false << true << true << false << true << true;
+    QTest::newRow("laser, lamp, shutter, card, frozen, fusion") << true << true << true << true << true << true << false;
+}
+
+void TestSimStatusBar::stateIconsClearOfLogo()
+{
+    QFETCH(bool, laser);
+    QFETCH(bool, lamp);
+    QFETCH(bool, shutter);
+    QFETCH(bool, card);
+    QFETCH(bool, frozen);
+    QFETCH(bool, fusion);
+    QFETCH(bool, room);
+    EToolWidget *bar = view().toolBar();
+    bar->laserHandler(laser);
+    bar->lampHandler(lamp);
+    bar->shutterHandler(shutter, -1);
+    bar->displaySDCard(card);
+    bar->freezeImageFlag(frozen);
+    bar->setMixVisible(fusion);
+    QCoreApplication::sendPostedEvents();
+
+    const QRect logo(QPoint(0, 0), bar->pixmap().deviceIndependentSize().toSize());
+    QVERIFY(logo.width() > 0);
+    QList<QWidget *> icons;
+    for (QLabel *icon : {bar->laserIcon(), bar->lampIcon(), bar->shutterIcon(), bar->sdIcon()})
+        if (icon->isVisible())
+            icons << icon;
+    QCOMPARE(icons.size(), int(laser) + int(lamp) + int(shutter) + int(card));
+    const QList<QWidget *> fixed = {bar->mixIcon(), bar->zoomButton(), bar->emissLabel(), bar->freezeIcon(),
+                                    bar->unitLabel(), bar->battery(), bar->clockLabel()};
+    const QRect strip = bar->rect();
+    for (QWidget *icon : std::as_const(icons)) {
+        const QRect at = icon->geometry();
+        const QString where = QStringLiteral("%1 at %2..%3").arg(icons.indexOf(icon)).arg(at.left()).arg(at.right());
+        QVERIFY2(strip.contains(at), qPrintable(where));
+        QVERIFY2(!room || at.left() > logo.right(), qPrintable(where));
+        for (QWidget *other : icons + fixed)
+            if (other != icon && other->isVisible())
+                QVERIFY2(!at.intersects(other->geometry()), qPrintable(where + QLatin1String(" / ") + other->metaObject()->className()));
+    }
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1String(", "), QLatin1String("_"));
+    save(QStringLiteral("status_icons_%1.png").arg(tag));
 }
 
 QTEST_MAIN(TestSimStatusBar)

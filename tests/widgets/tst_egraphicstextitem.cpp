@@ -6,11 +6,13 @@
 #include "testroot.h"
 
 #include <QtTest>
+#include <numeric>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-// Item types, the translucent box, and the red highlight on the line of
-// the first occurrence.
+// Item types, the translucent box, the red highlight on the line of the
+// first occurrence, and a list that continues in further columns when it
+// is taller than its room.
 class TstEGraphicsTextItem : public QObject
 {
     Q_OBJECT
@@ -118,6 +120,101 @@ private Q_SLOTS:
         const qreal lineHeight = item.boundingRect().height() / 2;
         QVERIFY(rows.first() >= line * lineHeight);
         QVERIFY(rows.last() < (line + 1) * lineHeight);
+    }
+
+    // entries: the line count of each entry; room: the column height in
+    // lines; columns: the lines each column gets.
+    void columns_data()
+    {
+        QTest::addColumn<QList<int>>("entries");
+        QTest::addColumn<int>("room");
+        QTest::addColumn<QList<int>>("columns");
+        QTest::newRow("fits") << QList<int>{1, 1, 1} << 8 << QList<int>{3};
+        QTest::newRow("exactly the room") << QList<int>{1, 1, 1, 1} << 4 << QList<int>{4};
+        QTest::newRow("one line over") << QList<int>{1, 1, 1, 1, 1} << 4 << QList<int>{4, 1};
+        QTest::newRow("three columns") << QList<int>{1, 1, 1, 1, 1, 1, 1} << 3 << QList<int>{3, 3, 1};
+        QTest::newRow("entries kept together") << QList<int>{3, 3, 3} << 8 << QList<int>{6, 3};
+        QTest::newRow("entry after a spot") << QList<int>{1, 3, 3} << 5 << QList<int>{4, 3};
+        QTest::newRow("split rather than a fourth column") << QList<int>{3, 3, 3, 3} << 5 << QList<int>{5, 5, 2};
+        QTest::newRow("entry taller than the room") << QList<int>{3} << 2 << QList<int>{2, 1};
+    }
+    void columns()
+    {
+        QFETCH(QList<int>, entries);
+        QFETCH(int, room);
+        QFETCH(QList<int>, columns);
+        QStringList text;
+        QList<int> starts;
+        for (int e = 0; e < entries.size(); ++e) {
+            starts << int(text.size());
+            for (int line = 0; line < entries.at(e); ++line)
+                text << QStringLiteral("A%1H:%2.0").arg(e + 1).arg(20 + line);
+        }
+        EGraphicsTextItem item;
+        item.setPlainText(text.join(QLatin1Char('\n')));
+        const qreal lineHeight = item.QGraphicsSimpleTextItem::boundingRect().height() / text.size();
+        item.setEntryStarts(starts);
+        item.setColumnHeight(room * lineHeight + 0.5);
+
+        const QList<QRectF> boxes = item.columnRects();
+        QCOMPARE(boxes.size(), columns.size());
+        const QList<QRectF> lines = item.lineRects();
+        QCOMPARE(lines.size(), text.size());
+        int line = 0;
+        for (int c = 0; c < columns.size(); ++c) {
+            QCOMPARE(qRound(boxes.at(c).height() / lineHeight), columns.at(c));
+            QVERIFY(boxes.at(c).bottom() <= item.columnHeight());
+            if (c > 0)
+                QVERIFY(boxes.at(c).left() > boxes.at(c - 1).right());
+            for (int row = 0; row < columns.at(c); ++row, ++line)
+                QVERIFY(boxes.at(c).contains(lines.at(line)));
+        }
+        for (int i = 0; i < lines.size(); ++i)
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!lines.at(i).intersects(lines.at(j)));
+        QCOMPARE(item.boundingRect(), std::accumulate(boxes.begin(), boxes.end(), QRectF(), [](const QRectF &a, const QRectF &b) { return a | b; }));
+    }
+
+    void oneColumnLooksAsWithoutRoom()
+    {
+        EGraphicsTextItem item;
+        item.setPlainText(QStringLiteral("P1:20.0\nP2:50.0"));
+        item.setHighlightText(QStringLiteral("P2:50.0"));
+        const QRectF box = item.boundingRect();
+        const QImage before = render(item);
+        item.setColumnHeight(200);
+        QCOMPARE(item.columnRects(), QList<QRectF>{box});
+        QCOMPARE(item.boundingRect(), box);
+        QCOMPARE(render(item), before);
+    }
+
+    // The selected object's lines are red where they stand: at the top of
+    // the second column.
+    void highlightInTheSecondColumn()
+    {
+        EGraphicsTextItem item;
+        item.setPlainText(QStringLiteral("P1:20.0\nP2:50.0\nA1H:20.0\nA1L:20.0"));
+        const QList<QRectF> one = item.lineRects();
+        item.setEntryStarts({0, 1, 2});
+        item.setColumnHeight(one.at(0).height() * 2 + 0.5);
+        item.setHighlightText(QStringLiteral("A1H:20.0\nA1L:20.0"));
+        const QList<QRectF> columns = item.columnRects();
+        QCOMPARE(columns.size(), 2);
+        const QImage image = render(item);
+        const QPoint origin = -item.boundingRect().topLeft().toPoint();
+        const auto redIn = [&](const QRectF &area) {
+            const QRect r = area.toRect().translated(origin) & image.rect();
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                        return true;
+                }
+            return false;
+        };
+        QVERIFY(!redIn(columns.at(0)));
+        QVERIFY(redIn(item.lineRects().at(2)));
+        QVERIFY(redIn(item.lineRects().at(3)));
     }
 
     void highLightFlagChangesNothing()
