@@ -55,3 +55,9 @@ QImage FfmpegVideoThumbnailer::frameAt(const QString &videoPath, int second, con
     const QString at = QTime(0, 0).addSecs(qMax(0, second)).toString(QStringLiteral("hh:mm:ss"));
     return decode(videoPath, 0, at, size);
 }
+
+// The entry the platform looks up when it loads this library.
+extern "C" Q_DECL_EXPORT VideoThumbnailer *ostrel_create_video_thumbnailer()
+{
+    return new FfmpegVideoThumbnailer;
+}

@@ -3,7 +3,7 @@
 # packages named as arguments. Does nothing when everything is already there.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build ccache pkg-config
+  build-essential cmake ninja-build ccache pkg-config lld
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-l10n-tools libgl-dev
   fonts-unifont fonts-wqy-zenhei
   libbenchmark-dev

@@ -8,7 +8,6 @@
 #include "paths.h"
 #include "pipecommand.h"
 #include "sharedmemory.h"
-#include "videopipeinterface.h"
 #include "videorecorder.h"
 
 #include <QFile>
@@ -160,7 +159,7 @@ void EncoderVideo::videoFinished()
 
 void EncoderVideo::pollSideFile()
 {
-    const QFileInfo side(Paths::resolve(QLatin1String(VideoPipeInterface::SideFile)));
+    const QFileInfo side(Paths::resolve(QLatin1String(EncoderLink::VideoSideFile)));
     const qint64 size = side.exists() ? side.size() : -1;
     const QDateTime changed = side.exists() ? side.lastModified() : QDateTime();
     if (size != m_sideSize || changed != m_sideChanged) {
@@ -184,7 +183,7 @@ void EncoderVideo::complete()
     }
     // A recording without a side file plays without measurements; one left
     // from before this recording would show another one's.
-    QFile side(Paths::resolve(QLatin1String(VideoPipeInterface::SideFile)));
+    QFile side(Paths::resolve(QLatin1String(EncoderLink::VideoSideFile)));
     const bool fresh = side.exists() && side.fileTime(QFileDevice::FileModificationTime) >= m_startedAt;
     if (side.exists() && !fresh)
         qWarning("encoder-sim: the side file is older than the recording: left out");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "encoderlink.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QObject>
@@ -21,7 +23,7 @@ class VideoPipeInterface : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr const char *SideFile = "/root/tmp.avi";
+    static constexpr const char *SideFile = EncoderLink::VideoSideFile;
     // A gap longer than MaxCatchUpSeconds is the clock being set, not a
     // stall: the video did not run that long, so one record follows.
     enum { RecordSize = 1792, TickMs = 250, MaxCatchUpSeconds = 10 };

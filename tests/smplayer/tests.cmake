@@ -5,3 +5,5 @@ endforeach()
 # The player test runs mpv and has encoder-sim make its recordings.
 target_compile_definitions(tst_mpvplayer PRIVATE ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
 add_dependencies(tst_mpvplayer encoder-sim)
+# Decodes a recording with the thumbnailer library itself.
+target_link_libraries(tst_mpvplayer PRIVATE ostrel_thumbnailer)

@@ -7,6 +7,9 @@ class TstImages : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The pictures live in the widget toolkit's shared library, which this
+    // test would not load otherwise: it calls nothing else of it.
+    void initTestCase() { Q_INIT_RESOURCE(ostrel_images); }
     void present_data()
     {
         QTest::addColumn<QString>("name");

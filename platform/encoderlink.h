@@ -14,6 +14,9 @@ constexpr const char *SaveRequestPipe = "/tmp/QSaveImage";
 constexpr const char *VideoMainPipe = "/tmp/videomain";
 constexpr const char *VideoTimePipe = "/tmp/videotime";
 constexpr const char *VersionPipe = "/tmp/version";
+// The side data the application writes beside a recording, one record a
+// second; the service appends it to the video when it stops.
+constexpr const char *VideoSideFile = "/root/tmp.avi";
 
 // Commands.
 constexpr const char *CaptureStart = "capture start";
