@@ -422,7 +422,7 @@ void EToolWidget::stop_pwm_timer()
         if (EGraphicsView *view = EGlobal::getGraphicsView())
             view->setLcdPowerstate(false);
     }
-    set_pwm_val(BrightnessSetting::backlightValue(BrightnessSetting::stored()));
+    set_pwm_val(BrightnessSetting::backlightValue(BrightnessSetting::storedForWake()));
     m_screenOffTimer->stop();
     if (m_powerOffTicker->isActive()) {
         m_powerOffTicker->stop();

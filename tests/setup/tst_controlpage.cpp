@@ -397,14 +397,15 @@ void TestControlPage::wakeBrightness_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<int>("backlight");
-    QTest::newRow("missing: the pages' default, not the dimmest") << QByteArray() << 0;
-    QTest::newRow("not a number") << QByteArray("BrightConfig=dim\n") << 0;
+    QTest::newRow("missing: read as 0, raised to the dimmest") << QByteArray() << 6491;
+    QTest::newRow("not a number: read as 0, raised to the dimmest") << QByteArray("BrightConfig=dim\n") << 6491;
     QTest::newRow("above the track") << QByteArray("BrightConfig=4000\n") << 0;
     QTest::newRow("below the track") << QByteArray("BrightConfig=-9\n") << 6491;
     QTest::newRow("on the track") << QByteArray("BrightConfig=150\n") << 1478;
 }
 
-// The status bar's wake-up reads the brightness as the pages do.
+// The status bar's wake-up reads the brightness as the pages do, except
+// that a missing value is the dimmest there, not the dialog's brightest.
 void TestControlPage::wakeBrightness()
 {
     QFETCH(QByteArray, stored);
