@@ -251,6 +251,8 @@ void TestControlPage::sliderTouches_data()
     QTest::newRow("tap at 150") << QList<QPoint>{{150, 25}, {150, 25}} << QList<int>{150} << 150;
     QTest::newRow("drag past the left end") << QList<QPoint>{{60, 25}, {50, 25}, {30, 25}, {-1, 0}}
                                             << QList<int>{50, 38} << 38;
+    QTest::newRow("a move onto the left edge ends the drag unchanged")
+        << QList<QPoint>{{60, 25}, {50, 25}, {38, 25}, {-1, 0}} << QList<int>{50} << 50;
     QTest::newRow("drag past the right end") << QList<QPoint>{{170, 25}, {180, 25}, {220, 25}, {-1, 0}}
                                              << QList<int>{180, 183} << 183;
     QTest::newRow("press below the track") << QList<QPoint>{{100, 55}, {120, 25}, {120, 25}} << QList<int>{} << 183;
