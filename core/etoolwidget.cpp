@@ -444,9 +444,10 @@ void EToolWidget::stopToolwidgetupdate()
 
 // ---- popups ----
 
-// The analysis panel is not built yet, so nothing is registered to toggle.
 // A visible popup is hidden; a hidden one is hidden and shown again, which
-// raises it. Nothing happens while it is not built.
+// raises it. The analysis panel is registered once the main menu has built
+// it ahead of use, the zoom/rotate strip by the main window; until then
+// (or without them) there is nothing to toggle.
 void EToolWidget::togglePopup(QWidget *popup, const char *log)
 {
     if (!popup)
