@@ -69,8 +69,8 @@ PhotoReader::Photo PhotoReader::readPhoto(const QByteArray &bytes)
         const bool ok = entry.range.offset >= first && inside(end, entry.range.offset, entry.range.length);
         if (!ok || entry.range.length == 0)
             continue;
-        if (entry.type == IrSection && entry.range.length >= IrBlockSize)
-            out.irBlock = Range{entry.range.offset, IrBlockSize};
+        if (entry.type == IrSection)
+            out.irBlock = Range{entry.range.offset, qMin<qint64>(entry.range.length, IrBlockSize)};
         if (i < used) {
             out.entries.append(entry);
             if (entry.type == VoiceNote || entry.type == TextNote)
@@ -78,6 +78,13 @@ PhotoReader::Photo PhotoReader::readPhoto(const QByteArray &bytes)
         }
     }
     return out;
+}
+
+PhotoReader::Range PhotoReader::parameterRecord(const Range &irBlock)
+{
+    if (!irBlock.isValid())
+        return {};
+    return Range{irBlock.offset, qMin<qint64>(irBlock.length, ParaSize)};
 }
 
 PhotoReader::Range PhotoReader::videoRecord(const QByteArray &bytes, qint64 k)

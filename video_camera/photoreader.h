@@ -37,7 +37,10 @@ public:
         int imageMode = 0;       // the header's picture mode + 1
         int stampFlag = 0;
         QList<Entry> entries;    // checked entries in use, at most 16
-        Range irBlock;           // last type-0 entry with a length
+        // The last type-0 entry with a length, at most one block long. A
+        // shorter one (another firmware's, or cut by the card) is the start
+        // of a block: its record reads as zeros past its end.
+        Range irBlock;
         QList<Note> notes;
         bool hasMeasurements() const { return irBlock.isValid() && imageMode != 0 && imageMode != 2 && imageMode <= 6; }
     };
@@ -55,6 +58,9 @@ public:
     // The splitter of a fresh service file.
     static ServiceFile splitService(const QByteArray &bytes);
     static Photo readPhoto(const QByteArray &bytes);
+    // The parameter record at the start of a checked IR block: at most
+    // 1,792 bytes, never past the block.
+    static Range parameterRecord(const Range &irBlock);
     // Record k of a recorded video (side file bytes at N, then u32 N); an
     // invalid range when it does not exist.
     static Range videoRecord(const QByteArray &bytes, qint64 k);

@@ -315,21 +315,31 @@ void TstPhotoFile::reader_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<qint64>("irOffset");
+    QTest::addColumn<qint64>("irLength");
     QTest::addColumn<int>("notes");
     const uint32_t first = 100 + TrailerRoom;
-    QTest::newRow("N 0") << (QByteArray(1000, 'x') + le32(0)) << false << qint64(-1) << 0;
-    QTest::newRow("N past the end") << (QByteArray(1000, 'x') + le32(5000)) << false << qint64(-1) << 0;
-    QTest::newRow("ends in FF D9") << QByteArray::fromHex("ffd8aaaaffd9") << false << qint64(-1) << 0;
-    QTest::newRow("empty") << QByteArray() << false << qint64(-1) << 0;
-    QTest::newRow("count 0") << photoWith(0, {{0, first, IrBlockSize}}) << true << qint64(first) << 0;
-    QTest::newRow("count 17") << photoWith(17, {{0, first, IrBlockSize}, {3, first + IrBlockSize, 10}}) << true << qint64(first) << 1;
-    QTest::newRow("count 65535") << photoWith(65535, {{0, first, IrBlockSize}, {1, first, 5}}) << true << qint64(first) << 1;
-    QTest::newRow("IR past the end") << photoWith(2, {{0, first + 200000, IrBlockSize}}) << true << qint64(-1) << 0;
-    QTest::newRow("IR inside the header room") << photoWith(2, {{0, 100, IrBlockSize}}) << true << qint64(-1) << 0;
-    QTest::newRow("length wraps") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 0xFFFFFFF0u}}) << true << qint64(first) << 0;
-    QTest::newRow("entries overlap") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 20}, {1, first + 15, 20}}) << true << qint64(first) << 2;
-    QTest::newRow("two IR blocks: the last") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, IrBlockSize}}) << true << qint64(first + 50) << 0;
-    QTest::newRow("IR of length 0 skipped") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, 0}}) << true << qint64(first) << 0;
+    const qint64 block = IrBlockSize;
+    const qint64 none = -1;
+    QTest::newRow("N 0") << (QByteArray(1000, 'x') + le32(0)) << false << none << none << 0;
+    QTest::newRow("N past the end") << (QByteArray(1000, 'x') + le32(5000)) << false << none << none << 0;
+    QTest::newRow("ends in FF D9") << QByteArray::fromHex("ffd8aaaaffd9") << false << none << none << 0;
+    QTest::newRow("empty") << QByteArray() << false << none << none << 0;
+    QTest::newRow("count 0") << photoWith(0, {{0, first, IrBlockSize}}) << true << qint64(first) << block << 0;
+    QTest::newRow("count 17") << photoWith(17, {{0, first, IrBlockSize}, {3, first + IrBlockSize, 10}}) << true << qint64(first) << block << 1;
+    QTest::newRow("count 65535") << photoWith(65535, {{0, first, IrBlockSize}, {1, first, 5}}) << true << qint64(first) << block << 1;
+    QTest::newRow("IR past the end") << photoWith(2, {{0, first + 200000, IrBlockSize}}) << true << none << none << 0;
+    QTest::newRow("IR inside the header room") << photoWith(2, {{0, 100, IrBlockSize}}) << true << none << none << 0;
+    QTest::newRow("length wraps") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 0xFFFFFFF0u}}) << true << qint64(first) << block << 0;
+    QTest::newRow("entries overlap") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 20}, {1, first + 15, 20}}) << true << qint64(first) << block << 2;
+    QTest::newRow("two IR blocks: the last") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, IrBlockSize}}) << true << qint64(first + 50) << block << 0;
+    QTest::newRow("IR of length 0 skipped") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, 0}}) << true << qint64(first) << block << 0;
+    // Any length is a block's start; more than a block is one block.
+    QTest::newRow("IR record only") << photoWith(2, {{0, first, ParaSize}}) << true << qint64(first) << qint64(ParaSize) << 0;
+    QTest::newRow("IR of one byte") << photoWith(2, {{0, first, 1}}) << true << qint64(first) << qint64(1) << 0;
+    QTest::newRow("two IR blocks: the last, short") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, 100}}) << true
+                                                     << qint64(first + 50) << qint64(100) << 0;
+    QTest::newRow("IR longer than a block") << photoWith(2, {{0, first, IrBlockSize + 10}}) << true << qint64(first) << block << 0;
+    QTest::newRow("short IR cut by the end") << photoWith(2, {{0, first + 299995, 10}}) << true << none << none << 0;
 }
 
 void TstPhotoFile::reader()
@@ -338,7 +348,11 @@ void TstPhotoFile::reader()
     const PhotoReader::Photo read = PhotoReader::readPhoto(bytes);
     QTEST(read.valid, "valid");
     QFETCH(qint64, irOffset);
+    QFETCH(qint64, irLength);
     QCOMPARE(read.irBlock.isValid() ? read.irBlock.offset : qint64(-1), irOffset);
+    QCOMPARE(read.irBlock.isValid() ? read.irBlock.length : qint64(-1), irLength);
+    if (read.irBlock.isValid())
+        QCOMPARE(PhotoReader::parameterRecord(read.irBlock).length, qMin<qint64>(irLength, ParaSize));
     QTEST(int(read.notes.size()), "notes");
     QVERIFY(read.entries.size() <= EntryCount);
     for (const PhotoReader::Entry &e : read.entries)
