@@ -6,6 +6,7 @@
 #include "photowriter.h"
 #include "testroot.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 using namespace PhotoLayout;
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void noteRefused();
     void reader_data();
     void reader();
+    void videoRecords_data();
     void videoRecords();
     void writersOnDisk();
     void temporaries();
@@ -359,16 +361,54 @@ void TstPhotoFile::reader()
         QVERIFY(e.range.offset + e.range.length <= bytes.size() - 4);
 }
 
+// Side data after 1,000 bytes of video: the records' sizes as written
+// (the last may be cut), and the record ranges the reader gives for
+// k = 0, 1, ... up to the first it refuses; the same from bytes and from
+// an open file.
+void TstPhotoFile::videoRecords_data()
+{
+    QTest::addColumn<int>("stampFlag");
+    QTest::addColumn<QList<int>>("written");
+    QTest::addColumn<QList<qint64>>("lengths");
+    const qint64 para = ParaSize;
+    QTest::newRow("three records") << 1 << QList<int>{ParaSize, ParaSize, ParaSize} << QList<qint64>{para, para, para};
+    QTest::newRow("none") << 1 << QList<int>{} << QList<qint64>{};
+    QTest::newRow("the last cut short is kept") << 1 << QList<int>{ParaSize, ParaSize, 100} << QList<qint64>{para, para, 100};
+    QTest::newRow("the last of one byte") << 1 << QList<int>{ParaSize, 1} << QList<qint64>{para, 1};
+    QTest::newRow("records with frames: the frame left out") << 0 << QList<int>{IrBlockSize, IrBlockSize}
+                                                              << QList<qint64>{para, para};
+    QTest::newRow("the last frame missing") << 0 << QList<int>{IrBlockSize, ParaSize} << QList<qint64>{para, para};
+}
+
 void TstPhotoFile::videoRecords()
 {
+    QFETCH(int, stampFlag);
+    QFETCH(QList<int>, written);
+    QFETCH(QList<qint64>, lengths);
     QByteArray side = EFileManager::videoSideFileStart(header(), 0);
-    for (int k = 0; k < 3; ++k)
-        side += QByteArray(ParaSize, char('a' + k));
-    QCOMPARE(side.size(), 5792);
+    putU16(reinterpret_cast<unsigned char *>(side.data()) + HeaderStampOffset, uint32_t(stampFlag));
+    for (int k = 0; k < written.size(); ++k)
+        side += QByteArray(written.at(k), char('a' + k));
     const QByteArray video = QByteArray(1000, 'V') + side + le32(1000);
-    QCOMPARE(PhotoReader::videoRecord(video, 2), (PhotoReader::Range{1000 + 416 + 2 * ParaSize, ParaSize}));
-    QCOMPARE(PhotoReader::slice(video, PhotoReader::videoRecord(video, 1)), QByteArray(ParaSize, 'b'));
-    QVERIFY(!PhotoReader::videoRecord(video, 3).isValid());
+    QBuffer file;
+    file.setData(video);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const PhotoReader::Video fromFile = PhotoReader::readVideo(&file);
+    QVERIFY(fromFile.valid);
+    QCOMPARE(fromFile.firstRecord(), qint64(1000 + TrailerRoom));
+    const qint64 stride = stampFlag ? ParaSize : IrBlockSize;
+    QCOMPARE(fromFile.stride(), stride);
+    QList<qint64> seen;
+    for (qint64 k = 0; k <= lengths.size(); ++k) {
+        const PhotoReader::Range r = PhotoReader::videoRecord(video, k);
+        QCOMPARE(fromFile.record(k), r);
+        if (!r.isValid())
+            break;
+        QCOMPARE(r.offset, 1000 + TrailerRoom + k * stride);
+        QCOMPARE(PhotoReader::read(&file, r), QByteArray(int(r.length), char('a' + k)));
+        seen << r.length;
+    }
+    QCOMPARE(seen, lengths);
     QVERIFY(!PhotoReader::videoRecord(video, -1).isValid());
     QVERIFY(!PhotoReader::videoRecord(video, qint64(1) << 60).isValid());
 }
