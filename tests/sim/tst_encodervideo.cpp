@@ -4,8 +4,15 @@
 // second, the answers on the pipes and the switches that make it misbehave;
 // and the sample recording of "--make-recording". The video is decoded with
 // the system's libavformat.
+#include "../smplayer/scriptedplayer.h"
+#include "eglobal.h"
+#include "egraphicstextitem.h"
+#include "egraphicsview.h"
 #include "encoderlink.h"
 #include "encoderphoto.h"
+#include "ephotosgraphicsview.h"
+#include "evideographicsview.h"
+#include "fpga.h"
 #include "encodervideo.h"
 #include "fiforeader.h"
 #include "ipckeys.h"
@@ -15,6 +22,7 @@
 #include "photoreader.h"
 #include "pipecommand.h"
 #include "sharedmemory.h"
+#include "simboard.h"
 #include "simencoder.h"
 #include "simroot.h"
 #include "stepclock.h"
@@ -138,6 +146,31 @@ QList<int> recordSeconds(const QByteArray &bytes)
     }
 }
 
+// The live view over the simulated board in the test's own root, so the
+// recording's records and picture mode come from it.
+struct LiveView
+{
+    explicit LiveView(const QString &root)
+        : board(std::make_shared<SimBoard>())
+    {
+        SimRoot::prepare(root);
+        SimBoard::install(board);
+        fpga = std::make_unique<FPGA>();
+        EGlobal::setFPGA(fpga.get());
+        view = std::make_unique<EGraphicsView>();
+    }
+    ~LiveView()
+    {
+        view.reset();
+        EGlobal::setFPGA(nullptr);
+        fpga.reset();
+        SimBoard::install(nullptr);
+    }
+    std::shared_ptr<SimBoard> board;
+    std::unique_ptr<FPGA> fpga;
+    std::unique_ptr<EGraphicsView> view;
+};
+
 } // namespace
 
 class TstEncoderVideo : public QObject
@@ -147,6 +180,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void recordsWithTheSideFile();
+    void recordingReplaysItsMeasurements_data();
+    void recordingReplaysItsMeasurements();
     void switches_data();
     void switches();
     void staleSideFileIsLeftOut();
@@ -261,6 +296,57 @@ void TstEncoderVideo::recordsWithTheSideFile()
     QCOMPARE(video.height, EncoderLink::FrameHeight);
     QVERIFY(video.frames >= 1);
 #endif
+}
+
+// A recording made in each picture mode stores that mode once (mode + 1)
+// and the replay shows its measurements from the written file, except for
+// a visible-only recording.
+void TstEncoderVideo::recordingReplaysItsMeasurements_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("replayed");
+    QTest::newRow("infrared") << int(IR) << 1 << true;
+    QTest::newRow("visible only") << int(Visible) << 2 << false;
+    QTest::newRow("infrared mixed into visible") << int(IR_MIX_VIS) << 5 << true;
+    QTest::newRow("visible mixed into infrared") << int(VIS_MIX_IR) << 6 << true;
+}
+
+void TstEncoderVideo::recordingReplaysItsMeasurements()
+{
+    QFETCH(int, mode);
+    QFETCH(int, stored);
+    QFETCH(bool, replayed);
+    LiveView live(m_root->root());
+    live.view->setImageMode(Image_Mode_t(mode));
+    QCOMPARE(int(live.view->getImageMode()), mode);
+    auto *clock = new StepClock;
+    SystemClock::install(clock);
+    QVERIFY(startEncoder());
+    VideoPipeInterface pipe;
+    QVERIFY(pipe.start());
+    QSignalSpy ended(&pipe, &VideoPipeInterface::videoExitPipeSignals);
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + VideoPath, "test"));
+    QTRY_VERIFY(pipe.hasSideFile());
+    const QString temporary = m_root->hostPath(QLatin1String(VideoPath) + EncoderVideo::TemporarySuffix);
+    QTRY_VERIFY(QFileInfo(temporary).size() > 0);
+    clock->t = clock->t.addSecs(1);
+    pipe.tick();
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, EncoderLink::MultimediaStop, "test"));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 10000);
+    QCOMPARE(recordSeconds(videoFile()), (QList<int>{0, 1}));
+
+    ScriptedPlayer::install();
+    {
+        EVideoGraphicsView replay;
+        replay.loadNetVideo(QFileInfo(m_root->hostPath(QLatin1String(VideoPath))));
+        QCOMPARE(replay.storedImageMode(), stored);
+        replay.slot_startTime(0, false);
+        replay.slot_startTime(1, false);
+        QCOMPARE(replay.shownRecordSecond(), replayed ? 1 : -1);
+        QCOMPARE(replay.replay()->legend()->isVisible(), replayed);
+    }
+    ScriptedPlayer::uninstall();
 }
 
 // Each switch against the plain run; the test writes the side file itself
