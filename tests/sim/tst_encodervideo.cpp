@@ -15,6 +15,7 @@
 #include "fpga.h"
 #include "encodervideo.h"
 #include "fiforeader.h"
+#include "framesegment.h"
 #include "ipckeys.h"
 #include "mp4writer.h"
 #include "paths.h"
@@ -33,7 +34,10 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #ifdef OSTREL_HAVE_LIBAV
 extern "C" {
@@ -55,7 +59,54 @@ struct Decoded
     int width = 0;
     int height = 0;
     int frames = 0;
+    int patternFrames = 0;   // encoder-sim's eight bars: white left, black right
     double seconds = 0;
+};
+
+#ifdef OSTREL_HAVE_LIBAV
+// The bars run from white to black: the left eighth is far brighter than
+// the right one, where a scene of one grey is even.
+bool isTestPattern(const AVFrame *frame)
+{
+    if (frame->format != AV_PIX_FMT_YUV420P || frame->width < 16)
+        return false;
+    const uint8_t *row = frame->data[0] + (frame->height / 2) * frame->linesize[0];
+    return int(row[frame->width / 16]) - int(row[frame->width * 15 / 16]) > 100;
+}
+#endif
+
+// The simulated screen's side of the frame segment: one grey scene
+// published again and again with short pauses, so encoder-sim's reads
+// often meet a write, as they do beside the simulator's frame timer.
+class ScenePublisher
+{
+public:
+    ~ScenePublisher()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        m_segment.remove();
+    }
+    bool start()
+    {
+        if (!m_segment.create())
+            return false;
+        QImage scene(EncoderLink::FrameWidth, EncoderLink::FrameHeight, QImage::Format_RGB32);
+        scene.fill(qRgb(90, 90, 90));
+        m_thread = std::thread([this, scene] {
+            while (!m_stop) {
+                m_segment.publish(scene);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+        return true;
+    }
+
+private:
+    FrameSegment m_segment;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
 };
 
 Decoded decode(const QString &path)
@@ -83,8 +134,11 @@ Decoded decode(const QString &path)
         AVPacket *packet = av_packet_alloc();
         AVFrame *frame = av_frame_alloc();
         const auto drain = [&] {
-            while (avcodec_receive_frame(context, frame) == 0)
+            while (avcodec_receive_frame(context, frame) == 0) {
                 ++out.frames;
+                if (isTestPattern(frame))
+                    ++out.patternFrames;
+            }
         };
         while (av_read_frame(format, packet) >= 0) {
             if (packet->stream_index == stream && avcodec_send_packet(context, packet) >= 0)
@@ -182,6 +236,8 @@ private Q_SLOTS:
     void recordsWithTheSideFile();
     void recordingReplaysItsMeasurements_data();
     void recordingReplaysItsMeasurements();
+    void recordsOnlyTheScene_data();
+    void recordsOnlyTheScene();
     void switches_data();
     void switches();
     void staleSideFileIsLeftOut();
@@ -347,6 +403,48 @@ void TstEncoderVideo::recordingReplaysItsMeasurements()
         QCOMPARE(replay.replay()->legend()->isVisible(), replayed);
     }
     ScriptedPlayer::uninstall();
+}
+
+// Every frame of a recording is the scene the screen publishes, also when
+// a read meets a write and when the scene comes only after the start; the
+// test pattern never shows.
+void TstEncoderVideo::recordsOnlyTheScene_data()
+{
+    QTest::addColumn<bool>("sceneFirst");
+    QTest::newRow("scene there at the start") << true;
+    QTest::newRow("scene comes after the start") << false;
+}
+
+void TstEncoderVideo::recordsOnlyTheScene()
+{
+#ifndef OSTREL_HAVE_LIBAV
+    QSKIP("no video libraries to decode the recording");
+#endif
+    QFETCH(bool, sceneFirst);
+    ScenePublisher scene;
+    if (sceneFirst)
+        QVERIFY(scene.start());
+    QVERIFY(startEncoder());
+    FifoReader main(QLatin1String(EncoderLink::VideoMainPipe));
+    QByteArray messages;
+    connect(&main, &FifoReader::received, this, [&](const QByteArray &data) { messages += data; });
+    QVERIFY(main.open());
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + VideoPath, "test"));
+    QTRY_COMPARE(messages, QByteArray("fadsave"));
+    QVERIFY(m_root->writeFile(QLatin1String(VideoPipeInterface::SideFile), QByteArray(416 + 1792, '\0')));
+    if (!sceneFirst) {
+        QTRY_VERIFY(seconds() >= 1);
+        QVERIFY(scene.start());
+    }
+    QTRY_VERIFY(seconds() >= 10);
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, EncoderLink::MultimediaStop, "test"));
+    QTRY_VERIFY_WITH_TIMEOUT(messages.endsWith("videostop"), 10000);
+#ifdef OSTREL_HAVE_LIBAV
+    const Decoded video = decode(m_root->hostPath(QLatin1String(VideoPath)));
+    QVERIFY(video.opened);
+    QVERIFY(video.frames >= 2);
+    QCOMPARE(video.patternFrames, 0);
+#endif
 }
 
 // Each switch against the plain run; the test writes the side file itself
