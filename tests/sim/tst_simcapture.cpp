@@ -4,6 +4,7 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "encoderlink.h"
+#include "encoderphoto.h"
 #include "etoolwidget.h"
 #include "filenamesystem.h"
 #include "freespace.h"
@@ -14,6 +15,7 @@
 #include "mp4writer.h"
 #include "paths.h"
 #include "photoreader.h"
+#include "saveimage.h"
 #include "setuptouch.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
@@ -51,6 +53,14 @@ private:
 
     SetupTouch m_sim;
 };
+
+namespace {
+bool writeText(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+}
+} // namespace
 
 void TestSimCapture::initTestCase()
 {
@@ -92,6 +102,21 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     m_sim.touch(button("cencelbutton"));
     QVERIFY(!EGlobal::getGraphicsView()->gerFreezeFPGAImageStatus());
     QCOMPARE(panel->getEndCamera(), 0);
+
+    // A save that fails (encoder-sim's length does not fit its file): the
+    // capture ends, nothing is left on the card, and the panel, hidden for
+    // the photo, comes back for the next one.
+    const QString switches = Paths::resolve(QLatin1String(EncoderPhoto::SwitchFile));
+    QVERIFY(writeText(switches, "bad-length\n"));
+    QSignalSpy failed(m_sim.live->saveImage(), &SaveImage::saveFailed);
+    m_sim.touch(button("camerabutton"));
+    m_sim.touch(button("camerabutton"));
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 15000);
+    QTRY_VERIFY(panel->isVisible());
+    QVERIFY(!EGlobal::getGraphicsView()->gerFreezeFPGAImageStatus());
+    QCOMPARE(panel->getEndCamera(), 0);
+    QVERIFY(QDir(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder))).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QVERIFY(writeText(switches, ""));
 
     // Capture and save through encoder-sim: the finished photo opens the
     // notes, not the save request.
