@@ -9,6 +9,7 @@
 #include "filenamesystem.h"
 #include "freespace.h"
 #include "intervals.h"
+#include "ipckeys.h"
 #include "mediarecorder.h"
 #include "mixer.h"
 #include "menuroute.h"
@@ -17,6 +18,7 @@
 #include "photoreader.h"
 #include "saveimage.h"
 #include "setuptouch.h"
+#include "sharedmemory.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
 #include "volumeinterface.h"
@@ -73,6 +75,13 @@ void TestSimCapture::cleanupTestCase()
 {
     Intervals::setScale(1.0);
     FreeSpace::setScript(nullptr);
+    // The recording's seconds and the voice note live in segments the
+    // camera keeps; this root's go with the test.
+    for (key_t key : {EncoderLink::VideoSecondsKey, EncoderLink::VoiceNoteKey}) {
+        SharedMemory segment;
+        if (segment.attach(IpcKeys::key(key), 1))
+            segment.remove();
+    }
     m_sim.stop();
 }
 
