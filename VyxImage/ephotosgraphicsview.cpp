@@ -129,7 +129,7 @@ void EPhotosGraphicsView::readIRDataFromFile(const QString &path)
     if (!photo.valid || !acceptsImageMode(m_storedImageMode) || !photo.irBlock.isValid())
         return;
     qWarning("ir para offset:%d[%x]", int(photo.irBlock.offset), unsigned(photo.irBlock.offset));
-    analysisIRData(file.slice(PhotoReader::Range{photo.irBlock.offset, RecordSize}));
+    analysisIRData(file.slice(PhotoReader::parameterRecord(photo.irBlock)));
 }
 
 void EPhotosGraphicsView::analysisIRData(const QByteArray &record)

@@ -12,6 +12,7 @@
 #include "measureunits.h"
 
 
+#include <cfloat>
 #include <climits>
 
 namespace {
@@ -65,7 +66,12 @@ void EAlarmSetup::readConfigPara()
     // A damaged target or mode is brought to the nearest one that exists.
     m_currentTarget = qBound(0, settings.readInt(QStringLiteral("Alarm_Target"), 0, INT_MIN, INT_MAX), 2);
     const int mode = qBound(0, settings.readInt(QStringLiteral("Alarm_Mode"), 0, INT_MIN, INT_MAX), 2);
-    const float celsius = float(settings.readReal(QStringLiteral("Alarm_Temp"), 25.0, -1e9, 1e9));
+    // A missing threshold is 25.0 degC; a stored text that is no number
+    // reads as 0.0, as any text read as a number does. The editor holds
+    // the rest to its range.
+    const QString tempKey = QStringLiteral("Alarm_Temp");
+    const double stored = settings.contains(tempKey) ? settings.readReal(tempKey, 0.0, -DBL_MAX, DBL_MAX) : 25.0;
+    const float celsius = float(qBound(double(LowestC), stored, double(HighestC)));
     m_target->setCurrentIndex(m_currentTarget);
     m_mode->setCurrentIndex(mode);
     m_temp->setSuffix(MeasureUnits::tempSuffix());

@@ -1,7 +1,10 @@
-// Saving a photo: the overlay composition into a just-written photo, file
-// work included (read, temporary file, fsync, rename, folder fsync).
+// Saving a photo: the overlay composition into a photo the service has just
+// written, file work included (read, write, fsync, rename, folder fsync).
+#include "efilemanager.h"
 #include "frozenphoto.h"
 #include "paths.h"
+#include "photocomposition.h"
+#include "photolayout.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -45,26 +48,32 @@ QByteArray overlay(const QByteArray &jpeg)
     return jpegOf(image);
 }
 
-void BM_FreezeImage(benchmark::State &state)
+void BM_PhotoComposition(benchmark::State &state)
 {
     QTemporaryDir dir;
     Paths::setRoot(dir.path());
     QDir().mkpath(dir.path() + QStringLiteral("/media/mmc/image"));
-    const QString photo = QStringLiteral("/media/mmc/image/261210_0001I.jpg");
-    const QByteArray original = FrozenPhoto::assemble(boardPicture(), QByteArray(150 * 1024, '\x5A'));
+    const QString temporary = QStringLiteral("/media/mmc/image/.261210_0001T.part");
+    const QString photo = QStringLiteral("/media/mmc/image/261210_0001T.jpg");
+    const QByteArray service = FrozenPhoto::assemble(
+        boardPicture(), QByteArray(PhotoLayout::TrailerRoom, '\0') + QByteArray(64, '\x5A'));
+    PhotoComposition::Trailer trailer;
+    trailer.header = EFileManager::buildFilePara(EFileManager::FileParaValues());
+    trailer.irBlock = QByteArray(PhotoLayout::IrBlockSize, '\x11');
     for (auto _ : state) {
         state.PauseTiming();
-        QFile file(Paths::resolve(photo));
+        QFile::remove(Paths::resolve(photo));
+        QFile file(Paths::resolve(temporary));
         file.open(QIODevice::WriteOnly);
-        file.write(original);
+        file.write(service);
         file.close();
         state.ResumeTiming();
-        if (FrozenPhoto::compose(photo, overlay) != FrozenPhoto::Result::Done)
+        if (PhotoComposition::complete(temporary, photo, trailer, overlay) != PhotoComposition::Done)
             state.SkipWithError("composition failed");
     }
     Paths::setRoot(QStringLiteral("/"));
 }
-BENCHMARK(BM_FreezeImage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PhotoComposition)->Unit(benchmark::kMillisecond);
 
 void BM_Split(benchmark::State &state)
 {

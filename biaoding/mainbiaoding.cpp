@@ -229,7 +229,8 @@ void MainBiaoDing::slot_saveValue(int temperature)
         m_lens = lens;
         m_fileName = CalibrationFile::tablePath(m_lens, m_range);
     }
-    const unsigned short corrected = calibrationHandler(temperature, m_capturedAD);
+    QByteArray logLine;
+    const unsigned short corrected = calibrationHandler(temperature, m_capturedAD, &logLine);
     m_capturedAD = CalibTable::adText(corrected, true);
     m_lastSaved = temperature;
     // The file is read anew: its [ParaSet] follows what it holds now.
@@ -240,10 +241,13 @@ void MainBiaoDing::slot_saveValue(int temperature)
         m_tip->setText(QStringLiteral("Save failed!"));
         return;
     }
+    // One log line per point saved: only a point the table holds is logged.
+    if (!logLine.isEmpty())
+        TempTableLog::append(logLine);
     setMainPage();
 }
 
-unsigned short MainBiaoDing::calibrationHandler(int temperature, const QString &ad)
+unsigned short MainBiaoDing::calibrationHandler(int temperature, const QString &ad, QByteArray *logLine)
 {
     FPGA *fpga = EGlobal::getFPGA();
     if (!fpga)
@@ -254,7 +258,7 @@ unsigned short MainBiaoDing::calibrationHandler(int temperature, const QString &
     const unsigned short value = (unsigned short)ad.toUInt(nullptr, 16);
     qDebug("AD  %s %x %x", qPrintable(ad), ad.toUInt(), unsigned(value));
     const unsigned short corrected = fpga->BiaoDingXiuzheng(sensor, shutter, drift, temperature, value);
-    TempTableLog::append(TempTableLog::line(sensor, shutter, drift, temperature, ad, corrected));
+    *logLine = TempTableLog::line(sensor, shutter, drift, temperature, ad, corrected);
     return corrected;
 }
 

@@ -60,7 +60,9 @@ private:
     void setMainPage();
     void getConfigFile();
     void initWidget();
-    unsigned short calibrationHandler(int temperature, const QString &ad);
+    // The drift-corrected AD of a captured one; *logLine is the point's
+    // line for the calibration log, written once the table holds it.
+    unsigned short calibrationHandler(int temperature, const QString &ad, QByteArray *logLine);
     static int readLens();
 
     QString m_fileName;

@@ -1,8 +1,6 @@
 #include "emainwindow.h"
 
-#include "capturerelease.h"
 #include "clcd_power.h"
-#include "commandrunner.h"
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
@@ -13,7 +11,6 @@
 #include "filenamesystem.h"
 #include "fpga.h"
 #include "fpgabottom.h"
-#include "frozenphoto.h"
 #include "intervals.h"
 #include "saveimage.h"
 #include "sdcard.h"
@@ -22,35 +19,10 @@
 #include "zmultifunctional.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-// Overlay drawn over the board's picture in the saved JPEG.
-QByteArray composeOverlay(QWidget *overlay, const QByteArray &jpeg)
-{
-    QImage picture = QImage::fromData(jpeg, "JPEG");
-    if (picture.isNull())
-        return QByteArray();
-    picture = picture.convertToFormat(QImage::Format_RGB32);
-    if (overlay) {
-        QPainter painter(&picture);
-        painter.drawPixmap(picture.rect(), overlay->grab());
-    }
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "JPEG", 90))
-        return QByteArray();
-    return out;
-}
-
-} // namespace
 
 EMainWindow::EMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
@@ -107,10 +79,12 @@ void EMainWindow::buildCapture()
     // The capture window is the main menu's, made and registered when the
     // menu was.
     m_saveImage = std::make_unique<SaveImage>();
-    // The save thread composes the overlay into the photo itself; the
-    // window only changes the overlay around the capture.
+    // The save thread composes the overlay into the photo itself (the one
+    // composition path, remount and retry included); the window only
+    // changes the overlay around the capture.
     connect(m_saveImage.get(), &SaveImage::showIRWrapsignals, this, &EMainWindow::showIRWrapSlots);
     connect(m_saveImage.get(), &SaveImage::hideIRWrapsignals, this, &EMainWindow::hideIRWrapSlots);
+    connect(m_saveImage.get(), &SaveImage::saveFailed, this, &EMainWindow::saveFailedSlots);
     // Notes go to the photo just saved, once it is saved.
     if (CvmainWindow *capture = capturePanel())
         connect(m_saveImage.get(), &SaveImage::photoSaved, capture, &CvmainWindow::photoSaved);
@@ -273,35 +247,14 @@ void EMainWindow::hideIRWrapSlots()
     m_view->hideTempUnit();
 }
 
-void EMainWindow::freezeImageSlots(QString filename)
+// The capture has already ended (status bar back, "Save failed" shown);
+// the capture window, hidden for the photo, comes back unless it takes
+// photos by itself.
+void EMainWindow::saveFailedSlots()
 {
-    freezeImage(filename);
-}
-
-bool EMainWindow::freezeImage(const QString &path)
-{
-    m_view->hideIRWrapIndicator();
-    const auto composer = [this](const QByteArray &jpeg) { return composeOverlay(this, jpeg); };
-    FrozenPhoto::Result result = FrozenPhoto::compose(path, composer);
-    if (result == FrozenPhoto::Result::Unreadable || result == FrozenPhoto::Result::WriteFailed) {
-        // A card that went read-only: remount it once and try again.
-        CommandRunner::instance()->run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,rw"), QStringLiteral("/dev/mmcblk0p1")}, 5000);
-        result = FrozenPhoto::compose(path, composer);
-    }
-    const bool done = result == FrozenPhoto::Result::Done;
-    if (!done)
-        std::printf("\t open %s Err \n", qPrintable(path));
-    // Whatever happened, the capture ends: picture released, encoder
-    // stopped, S live again.
-    CaptureRelease::release(true, "EMainWindow");
-    hideIRWrapSlots();
-    if (!done) {
-        EGraphicsView::showWrapIndicator(m_view, "Save failed");
-        CvmainWindow *capture = capturePanel();
-        if (capture && !capture->getSnapshot())
-            capture->show();
-    }
-    return done;
+    CvmainWindow *capture = capturePanel();
+    if (capture && !capture->getSnapshot())
+        capture->show();
 }
 
 void EMainWindow::sdcardSlots(bool isSd)

@@ -58,15 +58,11 @@ public:
 
     void startLongPressTimer();
     void stopLongPressTimer();
-    // Composes the overlay into a just-saved photo, keeping its block.
-    // Always ends the capture: picture released, status bar back, and on a
-    // failure an error indicator. false when the photo stayed as it was.
-    bool freezeImage(const QString &path);
 
 public Q_SLOTS:
     void showIRWrapSlots(QString filename);
     void hideIRWrapSlots();
-    void freezeImageSlots(QString filename);
+    void saveFailedSlots();
     void sdcardSlots(bool isSd);
     void slot_longPress();
     void slot_check_sensor();

@@ -471,7 +471,7 @@ void EToolWidget::stop_pwm_timer()
         if (EGraphicsView *view = EGlobal::getGraphicsView())
             view->setLcdPowerstate(false);
     }
-    set_pwm_val(BrightnessSetting::backlightValue(BrightnessSetting::stored()));
+    set_pwm_val(BrightnessSetting::backlightValue(BrightnessSetting::storedForWake()));
     m_screenOffTimer->stop();
     if (m_powerOffTicker->isActive()) {
         m_powerOffTicker->stop();
@@ -493,9 +493,10 @@ void EToolWidget::stopToolwidgetupdate()
 
 // ---- popups ----
 
-// The analysis panel is not built yet, so nothing is registered to toggle.
 // A visible popup is hidden; a hidden one is hidden and shown again, which
-// raises it. Nothing happens while it is not built.
+// raises it. The analysis panel is registered once the main menu has built
+// it ahead of use, the zoom/rotate strip by the main window; until then
+// (or without them) there is nothing to toggle.
 void EToolWidget::togglePopup(QWidget *popup, const char *log)
 {
     if (!popup)

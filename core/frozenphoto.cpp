@@ -1,9 +1,5 @@
 #include "frozenphoto.h"
 
-#include "atomicfile.h"
-#include "paths.h"
-
-#include <QFile>
 #include <QtEndian>
 
 std::optional<FrozenPhoto::Layout> FrozenPhoto::split(qint64 size, const char *lastFour)
@@ -42,26 +38,4 @@ QByteArray FrozenPhoto::assemble(const QByteArray &jpeg, const QByteArray &block
     qToLittleEndian<quint32>(quint32(jpeg.size()), length);
     out.append(length, 4);
     return out;
-}
-
-FrozenPhoto::Result FrozenPhoto::compose(const QString &path, const Composer &composer)
-{
-    QFile file(Paths::resolve(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return Result::Unreadable;
-    const qint64 size = file.size();
-    const QByteArray photo = file.readAll();
-    file.close();
-    if (photo.size() != size)
-        return Result::Unreadable;
-    const auto layout = split(photo);
-    if (!layout)
-        return Result::Malformed;
-    const QByteArray jpeg = composer ? composer(photo.left(layout->jpegLength)) : QByteArray();
-    if (jpeg.isEmpty())
-        return Result::ComposeFailed;
-    const QByteArray block = photo.mid(layout->blockOffset, layout->blockLength);
-    if (!AtomicFile::write(path, assemble(jpeg, block)))
-        return Result::WriteFailed;
-    return Result::Done;
 }

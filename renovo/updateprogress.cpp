@@ -32,8 +32,10 @@ int UpdateProgress::tick(int barValue)
     if (barValue >= limit)
         return -1;
     const float next = m_progress + m_step;
-    // The bar takes nothing above its maximum; the sum stays there with it.
-    if (next > FinalLimit)
+    // The bar shows the sum truncated and takes nothing above its maximum;
+    // the sum stays there with it. A sum a rounding error above 100 still
+    // shows as 100.
+    if (static_cast<int>(next) > FinalLimit)
         return -1;
     m_progress = next;
     return static_cast<int>(m_progress);

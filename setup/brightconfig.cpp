@@ -64,8 +64,9 @@ void BrightConfig::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     // Leaving the track ends the drag at the end it left by: the panel
-    // shows what Done will store.
-    if (m_pressed && point.y() >= 1 && point.y() <= 50) {
+    // shows what Done will store. The track's left edge itself (x 38)
+    // leaves the position where the drag had it.
+    if (m_pressed && point.y() >= 1 && point.y() <= 50 && point.x() != BrightnessSetting::Min) {
         const int end = BrightnessSetting::clamp(point.x());
         if (end != m_value) {
             setValue(end);

@@ -14,6 +14,11 @@ int BrightnessSetting::stored()
     return clamp(SetupSettings::readInt("BrightConfig", Default));
 }
 
+int BrightnessSetting::storedForWake()
+{
+    return clamp(SetupSettings::readInt("BrightConfig", 0));
+}
+
 bool BrightnessSetting::store(int position)
 {
     return SetupSettings::write({{"BrightConfig", position}});

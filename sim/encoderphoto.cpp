@@ -2,9 +2,9 @@
 
 #include "encoderlink.h"
 #include "fifowriter.h"
-#include "framesegment.h"
 #include "intervals.h"
 #include "paths.h"
+#include "scenepicture.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -62,8 +62,8 @@ QImage EncoderPhoto::testPattern()
 
 QImage EncoderPhoto::currentPicture()
 {
-    FrameSegment frames;
-    const QImage frame = frames.read();
+    ScenePicture scene;
+    const QImage frame = scene.take();
     return frame.isNull() ? testPattern() : frame;
 }
 

@@ -46,8 +46,10 @@ public:
 
     // The file bytes for picture under the switches.
     static QByteArray servicePhoto(const QImage &picture, const Switches &switches);
+    // Stands for the board's layer where there is none (encoder-sim on its
+    // own, without the simulated screen).
     static QImage testPattern();
-    // The board's layer, or the test pattern.
+    // The board's layer, or the test pattern while there is none.
     static QImage currentPicture();
 
 private:

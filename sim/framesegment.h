@@ -30,6 +30,8 @@ public:
     // encoder-sim's side: the last whole picture, or a null image when
     // there is no segment or the writer is busy.
     QImage read();
+    // encoder-sim's side: true once read() has found the segment.
+    bool isAttached() const { return m_memory.isAttached(); }
 
     void remove();
 

@@ -3,6 +3,7 @@
 #include "encoderlink.h"
 #include "encoderphoto.h"
 #include "mp4writer.h"
+#include "scenepicture.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -36,12 +37,15 @@ void VideoRecorder::run()
     }
     QElapsedTimer clock;
     clock.start();
+    ScenePicture scene;
     QImage picture;
     bool ok = true;
     for (;;) {
         const qint64 slot = clock.elapsed() / m_slotMs;
-        picture = EncoderPhoto::currentPicture();
-        if (!writer.write(picture, slot)) {
+        picture = scene.take();
+        // Until the scene has come nothing is written; its first picture
+        // then stands from the start, so every frame is the scene.
+        if (!picture.isNull() && !writer.write(picture, writer.lastSlot() < 0 ? 0 : slot)) {
             ok = false;
             break;
         }
@@ -56,6 +60,12 @@ void VideoRecorder::run()
     if (!ok) {
         qWarning("encoder-sim: recording %s failed: %s", qPrintable(m_path), qPrintable(writer.errorString()));
         return;
+    }
+    // No scene at all (encoder-sim on its own): the test pattern stands
+    // for it, so the file still holds a picture.
+    if (picture.isNull()) {
+        picture = EncoderPhoto::testPattern();
+        writer.write(picture, 0);
     }
     // The last picture stands until the stop.
     const qint64 end = clock.elapsed() / m_slotMs;

@@ -8,10 +8,13 @@
 #include <atomic>
 
 // The encoding side of a recording, on a thread of its own so that the
-// command pipe is served meanwhile: the board's picture (the frame segment,
-// or the test pattern without one) ten times a second into an MP4 at a
-// host path. One frame's slot lasts slotMs (scaled with the other timers);
-// slots the encoder could not keep up with lengthen the frame before them.
+// command pipe is served meanwhile: the board's picture (the scene of the
+// frame segment) ten times a second into an MP4 at a host path. A read
+// that finds the scene busy repeats the last picture; frames before the
+// scene first comes show its first picture; only a recording during which
+// no scene came at all holds the test pattern. One frame's slot lasts
+// slotMs (scaled with the other timers); slots the encoder could not keep
+// up with lengthen the frame before them.
 // requestStop() ends it: the last frame lasts up to the stop, the file is
 // finished with its end box and finished() follows.
 class VideoRecorder : public QThread

@@ -1,7 +1,6 @@
 #include "evideographicsview.h"
 
 #include "ephotosgraphicsview.h"
-#include "photolayout.h"
 #include "videoview.h"
 
 #include <QCloseEvent>
@@ -71,40 +70,41 @@ void EVideoGraphicsView::loadNetVideo(const QFileInfo &file)
 qint64 EVideoGraphicsView::readFileHeaderFromFile(const QString &path)
 {
     closeVideoFile();
+    m_video = PhotoReader::Video();
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly))
         return -1;
     qWarning("=============open video file:%d==========", m_file.handle());
     m_fileLength = m_file.size();
-    QByteArray tail;
-    if (m_fileLength >= PhotoLayout::LengthSize && m_file.seek(m_fileLength - PhotoLayout::LengthSize))
-        tail = m_file.read(PhotoLayout::LengthSize);
-    const qint64 n = tail.size() == PhotoLayout::LengthSize ? qint64(qFromLittleEndian<quint32>(tail.constData())) : -1;
-    QByteArray header;
-    if (n >= 0 && n < m_fileLength && m_file.seek(n))
-        header = m_file.read(PhotoLayout::HeaderSize);
+    m_video = PhotoReader::readVideo(&m_file);
     // The video is only read: nothing to flush, and a flush of the whole
     // card on the GUI thread could wait for a recording just written.
-    if (header.size() < PhotoLayout::HeaderSize) {
+    if (!m_video.valid) {
         closeVideoFile();
         return -1;
     }
-    s_timeStampEnable = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderStampOffset);
-    m_imageMode = qFromLittleEndian<quint16>(header.constData() + PhotoLayout::HeaderModeOffset);
+    s_timeStampEnable = m_video.stampFlag;
+    m_imageMode = m_video.imageMode;
     if (!EPhotosGraphicsView::acceptsImageMode(m_imageMode)) {
         closeVideoFile();
         return -1;
     }
-    return n + PhotoLayout::TrailerRoom;
+    return m_video.firstRecord();
 }
 
+// Offsets are those of records (the first, then whole strides on), so the
+// record's index is exact; the reader says whether it exists and how much
+// of it the file holds. The rest of the buffer stays zero.
 bool EVideoGraphicsView::readRecordAt(qint64 offset)
 {
     m_record.fill('\0');
-    if (!m_file.isOpen() || offset < 0 || !m_file.seek(offset))
+    if (!m_file.isOpen() || offset < m_video.firstRecord())
+        return false;
+    const PhotoReader::Range range = m_video.record((offset - m_video.firstRecord()) / m_video.stride());
+    if (!range.isValid())
         return false;
     ++m_reads;
-    const QByteArray bytes = m_file.read(RecordSize);
+    const QByteArray bytes = PhotoReader::read(&m_file, range);
     m_record.replace(0, bytes.size(), bytes);
     return true;
 }
@@ -139,13 +139,14 @@ void EVideoGraphicsView::slot_startTime(int second, bool seek)
     readIRDataFromFile(s_position, second - 1);
 }
 
+// A record whose offset reaches the final u32 does not exist: nothing is
+// read or drawn.
 void EVideoGraphicsView::readIRDataFromFile(qint64 offset, int second)
 {
-    if (offset >= m_fileLength - 4)
+    if (!readRecordAt(offset))
         return;
     qWarning("=================Line:%d, offset:%lld second:%d", __LINE__, offset, second);
-    if (readRecordAt(offset))
-        analysisIRData(m_record, second);
+    analysisIRData(m_record, second);
 }
 
 void EVideoGraphicsView::analysisIRData(const QByteArray &record, int second)
@@ -161,7 +162,7 @@ void EVideoGraphicsView::analysisIRData(const QByteArray &record, int second)
         // The data is behind the picture: skip forward to this second.
         for (;;) {
             s_position += s;
-            if (s_position >= m_fileLength - 4 || !readRecordAt(s_position))
+            if (!readRecordAt(s_position))
                 return;
             stored = storedSecond(m_record);
             if (stored == second) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "photoreader.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +12,10 @@ class VideoView;
 
 // The playback screen: a transparent view carrying the player widget and,
 // over the playing video, the measurements recorded with it, one record a
-// second, read from the side data the recording appended to the file.
+// second, read from the side data the recording appended to the file. The
+// side data is found and its records are read through PhotoReader, the
+// one bounded reader of photos and videos; this class only chooses which
+// record a second shows.
 class EVideoGraphicsView : public QGraphicsView
 {
     Q_OBJECT
@@ -66,6 +71,7 @@ private:
     QByteArray m_record;
     qint64 m_firstRecord = -1;
     QFile m_file;
+    PhotoReader::Video m_video;
     int m_lastSecond = -1;
     int m_imageMode = 0;
     qint64 m_fileLength = 0;

@@ -111,7 +111,8 @@ public:
 
     // One 16-byte directory entry.
     static QByteArray sectionEntry(uint32_t type, uint32_t offset, uint32_t length);
-    // The side file's first 416 bytes: header with the mode, entry 0, zeros.
+    // The side file's first 416 bytes: header with the picture mode + 1
+    // (imageMode is the live view's Image_Mode_t), entry 0, zeros.
     static QByteArray videoSideFileStart(const QByteArray &header, int imageMode);
 
     // Gathered from the settings files and the clock.

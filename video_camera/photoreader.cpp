@@ -3,6 +3,9 @@
 #include "frozenphoto.h"
 #include "photolayout.h"
 
+#include <QBuffer>
+#include <QIODevice>
+
 using namespace PhotoLayout;
 
 namespace {
@@ -69,8 +72,8 @@ PhotoReader::Photo PhotoReader::readPhoto(const QByteArray &bytes)
         const bool ok = entry.range.offset >= first && inside(end, entry.range.offset, entry.range.length);
         if (!ok || entry.range.length == 0)
             continue;
-        if (entry.type == IrSection && entry.range.length >= IrBlockSize)
-            out.irBlock = Range{entry.range.offset, IrBlockSize};
+        if (entry.type == IrSection)
+            out.irBlock = Range{entry.range.offset, qMin<qint64>(entry.range.length, IrBlockSize)};
         if (i < used) {
             out.entries.append(entry);
             if (entry.type == VoiceNote || entry.type == TextNote)
@@ -80,21 +83,74 @@ PhotoReader::Photo PhotoReader::readPhoto(const QByteArray &bytes)
     return out;
 }
 
-PhotoReader::Range PhotoReader::videoRecord(const QByteArray &bytes, qint64 k)
+PhotoReader::Range PhotoReader::parameterRecord(const Range &irBlock)
 {
-    qint64 n = 0;
-    const qint64 size = bytes.size();
-    if (k < 0 || !trailingLength(bytes, &n) || !inside(size - LengthSize, n, TrailerRoom))
+    if (!irBlock.isValid())
         return {};
-    const int stamp = int(getU16(bytesAt(bytes, n) + HeaderStampOffset));
-    const qint64 record = stamp ? ParaSize : IrBlockSize;
+    return Range{irBlock.offset, qMin<qint64>(irBlock.length, ParaSize)};
+}
+
+qint64 PhotoReader::Video::firstRecord() const
+{
+    return sideOffset + TrailerRoom;
+}
+
+qint64 PhotoReader::Video::stride() const
+{
+    return stampFlag ? ParaSize : IrBlockSize;
+}
+
+PhotoReader::Range PhotoReader::Video::record(qint64 k) const
+{
+    if (!valid || k < 0)
+        return {};
     const qint64 end = size - LengthSize;
-    if (k > (end - n - TrailerRoom) / record)
+    // Checked before the multiplication, so no k overflows it.
+    if (k > (end - firstRecord()) / stride())
         return {};
-    const qint64 offset = n + TrailerRoom + k * record;
-    if (!inside(end, offset, record))
+    const qint64 offset = firstRecord() + k * stride();
+    if (offset >= end)
         return {};
-    return Range{offset, record};
+    return Range{offset, qMin<qint64>(ParaSize, end - offset)};
+}
+
+PhotoReader::Video PhotoReader::readVideo(QIODevice *file)
+{
+    Video out;
+    if (!file || !file->isOpen() || file->isSequential())
+        return out;
+    const qint64 size = file->size();
+    // The splitter of the frozen-picture composition is the first step.
+    const QByteArray tail = read(file, Range{size - LengthSize, LengthSize});
+    const auto layout = FrozenPhoto::split(size, tail.size() == LengthSize ? tail.constData() : nullptr);
+    if (!layout || !inside(size - LengthSize, layout->jpegLength, TrailerRoom))
+        return out;
+    const QByteArray header = read(file, Range{layout->jpegLength, HeaderSize});
+    if (header.size() != HeaderSize)
+        return out;
+    const auto *h = reinterpret_cast<const unsigned char *>(header.constData());
+    out.valid = true;
+    out.size = size;
+    out.sideOffset = layout->jpegLength;
+    out.imageMode = int(getU16(h + HeaderModeOffset));
+    out.stampFlag = int(getU16(h + HeaderStampOffset));
+    return out;
+}
+
+PhotoReader::Video PhotoReader::readVideo(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    return readVideo(&buffer);
+}
+
+QByteArray PhotoReader::read(QIODevice *file, const Range &range)
+{
+    if (!file || range.offset < 0 || range.length <= 0 || range.offset >= file->size() || !file->seek(range.offset))
+        return {};
+    return file->read(qMin(range.length, file->size() - range.offset));
 }
 
 QByteArray PhotoReader::slice(const QByteArray &bytes, const Range &range)

@@ -7,12 +7,11 @@
 #include "egraphicsview.h"
 #include "encoderlink.h"
 #include "fiforeader.h"
-#include "frozenphoto.h"
 #include "filenamesystem.h"
 #include "intervals.h"
 #include "paths.h"
+#include "photocomposition.h"
 #include "photolayout.h"
-#include "photoreader.h"
 #include "photowriter.h"
 #include "pipecommand.h"
 #include "replytokenizer.h"
@@ -158,48 +157,26 @@ void SaveImage::finishPhoto()
 {
     // The grab and the readings belong to this moment and this thread.
     m_edit->grabScreen();
-    const QByteArray header = [] {
-        QByteArray h(HeaderSize, '\0');
-        EFileManager::addFilePara(h.data(), HeaderSize);
-        return h;
-    }();
-    QByteArray irBlock(IrBlockSize, '\0');
-    EFileManager::addIRData(irBlock.data(), IrBlockSize);
+    PhotoComposition::Trailer trailer;
+    trailer.header = QByteArray(HeaderSize, '\0');
+    EFileManager::addFilePara(trailer.header.data(), HeaderSize);
+    trailer.imageMode = m_imageMode;
+    trailer.irBlock = QByteArray(IrBlockSize, '\0');
+    EFileManager::addIRData(trailer.irBlock.data(), IrBlockSize);
 
     const QString temporary = temporaryPath(m_fileName);
     const QString target = photoPath(m_fileName);
-    const int mode = m_imageMode;
     EditImage *edit = m_edit.get();
     QPointer<SaveImage> self(this);
     m_worker = std::thread([=] {
-        QString reason;
-        bool ok = false;
-        QFile file(Paths::resolve(temporary));
-        QByteArray service;
-        if (file.open(QIODevice::ReadOnly))
-            service = file.readAll();
-        file.close();
-        const PhotoReader::ServiceFile split = PhotoReader::splitService(service);
-        if (!split.valid || split.serviceData.length < TrailerRoom) {
-            reason = QStringLiteral("the encoder's file is unreadable");
-        } else {
-            QByteArray rebuilt = service;
-            edit->loadImageData(service.left(int(split.jpegLength)));
+        const auto composer = [edit](const QByteArray &jpeg) {
+            edit->loadImageData(jpeg);
             edit->composition();
-            const QByteArray composed = edit->composeJpegFromCanvas();
-            if (composed.isEmpty()) {
-                qWarning("SaveImage: %s cannot be composed; the encoder's picture is kept", qPrintable(temporary));
-            } else {
-                rebuilt = FrozenPhoto::assemble(composed, PhotoReader::slice(service, split.serviceData));
-            }
-            const QByteArray whole = PhotoWriter::withIrBlock(rebuilt, header, mode, irBlock);
-            PhotoWriter::Result result = whole.isEmpty() ? PhotoWriter::BadLayout : PhotoWriter::writeWhole(temporary, whole);
-            if (result == PhotoWriter::Ok)
-                result = PhotoWriter::publish(temporary, target);
-            ok = result == PhotoWriter::Ok;
-            if (!ok)
-                reason = QString::fromLatin1(PhotoWriter::describe(result));
-        }
+            return edit->composeJpegFromCanvas();
+        };
+        const PhotoComposition::Result result = PhotoComposition::complete(temporary, target, trailer, composer);
+        const bool ok = result == PhotoComposition::Done;
+        const QString reason = ok ? QString() : QString::fromLatin1(PhotoComposition::describe(result));
         if (!ok)
             QFile::remove(Paths::resolve(temporary));
         QMetaObject::invokeMethod(self.data(), [self, ok, reason] {

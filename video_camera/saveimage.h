@@ -17,10 +17,11 @@ class ReplyTokenizer;
 // starts one save: a free name, "jpegenc save" with the hidden temporary
 // beside it, up to ten reply turns on "/tmp/photos_ir", then the overlay is
 // grabbed on the GUI thread and the composition, the trailer, the fsync and
-// the rename to the chosen name run on a worker that is joined before the
-// next save and at stop. Every way out ends the capture: the picture runs
-// again, "jpegenc stop" goes out and the panel is free; a failure leaves
-// no file and shows a tip.
+// the rename to the chosen name run on a worker (PhotoComposition, the one
+// composition path: a card that refuses the file is remounted once and the
+// step tried again) that is joined before the next save and at stop. Every
+// way out ends the capture: the picture runs again, "jpegenc stop" goes out
+// and the panel is free; a failure leaves no file and shows a tip.
 class SaveImage : public QObject
 {
     Q_OBJECT
@@ -45,6 +46,9 @@ public:
 
 Q_SIGNALS:
     void showIRWrapsignals(const QString &name);
+    // The service has written the photo at path (its temporary), the name
+    // indicator still up; right after, the indicator goes, the overlay is
+    // grabbed and the composition begins.
     void freezeImagesignals(const QString &path);
     void hideIRWrapsignals();
     // After the rename: the photo is complete under name.

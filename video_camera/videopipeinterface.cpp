@@ -124,9 +124,10 @@ bool VideoPipeInterface::openIrAdFile()
         std::printf("write file err \n");
         return false;
     }
+    // The live view's picture mode; the side file's start stores it + 1.
     int mode = 0;
     if (EGraphicsView *view = EGlobal::getGraphicsView())
-        mode = int(view->getImageMode()) + 1;
+        mode = int(view->getImageMode());
     const QByteArray header = EFileManager::buildFilePara(EFileManager::currentFileParaValues());
     if (!writeAll(m_fd, EFileManager::videoSideFileStart(header, mode))) {
         qWarning("VideoPipeInterface: side file start not written");

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void storedCoordinatesAreClamped();
     void filesWithoutMeasurementsShowNothing_data();
     void filesWithoutMeasurementsShowNothing();
+    void laterIrBlockWinsAndEscapeCloses_data();
     void laterIrBlockWinsAndEscapeCloses();
 
 private:
@@ -306,8 +307,19 @@ void TstPhotoReplay::filesWithoutMeasurementsShowNothing()
     QVERIFY(!m_replay->legend()->isVisible());
 }
 
+// The later block wins whatever its length: a short one (another
+// firmware's, or cut) is the start of a block.
+void TstPhotoReplay::laterIrBlockWinsAndEscapeCloses_data()
+{
+    QTest::addColumn<int>("blockLength");
+    QTest::newRow("whole block") << int(PhotoLayout::IrBlockSize);
+    QTest::newRow("record only") << int(PhotoLayout::ParaSize);
+    QTest::newRow("cut inside the record") << 0x200;
+}
+
 void TstPhotoReplay::laterIrBlockWinsAndEscapeCloses()
 {
+    QFETCH(int, blockLength);
     Values first;
     first.spots[0] = EFileManager::Spot{true, true, 10, 10, 0, {"OK", 0, 11}, {}};
     Values second;
@@ -315,7 +327,7 @@ void TstPhotoReplay::laterIrBlockWinsAndEscapeCloses()
     QByteArray bytes = PhotoFixture::photo(PhotoFixture::record(first));
     // A second IR block as a later section.
     QByteArray block = PhotoFixture::record(second);
-    block.resize(PhotoLayout::IrBlockSize, '\0');
+    block.resize(blockLength, '\0');
     bytes = PhotoWriter::withNote(bytes, PhotoLayout::IrSection, block);
     QVERIFY(!bytes.isEmpty());
     m_replay->loadNetImage(QFileInfo(writePhoto(bytes)));

@@ -58,6 +58,8 @@ void TstAlarmSetup::thresholdShownAndStored_data()
     QTest::newRow("padded to four") << 0 << QByteArray("[Alarm]\nAlarm_Temp=5\n") << "5.0" + c << " 5.0";
     QTest::newRow("negative") << 0 << QByteArray("[Alarm]\nAlarm_Temp=-5\n") << "-5.0" + c << "-5.0";
     QTest::newRow("missing") << 0 << QByteArray() << "25.0" + c << "25.0";
+    QTest::newRow("not a number") << 0 << QByteArray("[Alarm]\nAlarm_Temp=hot\n") << "0.0" + c << " 0.0";
+    QTest::newRow("far out of range held to 400") << 0 << QByteArray("[Alarm]\nAlarm_Temp=1e12\n") << "400.0" + c << "400.0";
 }
 
 void TstAlarmSetup::thresholdShownAndStored()

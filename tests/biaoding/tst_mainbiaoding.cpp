@@ -25,6 +25,7 @@ class TestMainBiaoDing : public QObject
 private Q_SLOTS:
     void initTestCase();
     void stateTable();
+    void driftCorrectedPointAndLog_data();
     void driftCorrectedPointAndLog();
     void endPointThroughTheWizard();
     void noLensSavesNothing();
@@ -150,11 +151,26 @@ void TestMainBiaoDing::captureAD(CalibView &c, MainBiaoDing *wizard, uint16_t ad
     QCOMPARE(wizard->getCurPage(), 2);
 }
 
+// The log gets a line for a point only once the point is in the table.
+void TestMainBiaoDing::driftCorrectedPointAndLog_data()
+{
+    QTest::addColumn<bool>("tableWritable");
+    QTest::newRow("saved: table and log") << true;
+    QTest::newRow("table not writable: no log line") << false;
+}
+
 void TestMainBiaoDing::driftCorrectedPointAndLog()
 {
+    QFETCH(bool, tableWritable);
     CalibView c(true);
     QVERIFY(c.front.root.writeFile(TempTableLog::fileName(), QByteArray()));
     MainBiaoDing *wizard = openWizard(c);
+    const QString table0 = QStringLiteral("etc/calc_len0_temp0.conf");
+    if (!tableWritable) {
+        // A folder in the table's place cannot be replaced.
+        QVERIFY(QFile::remove(c.path(table0)));
+        QVERIFY(QDir().mkpath(c.path(table0)));
+    }
     FPGA &fpga = *c.front.front;
     fpga.setSensorTemp(30.0f, true);
     fpga.setShutterTemp(28.0f);
@@ -168,7 +184,13 @@ void TestMainBiaoDing::driftCorrectedPointAndLog()
     const unsigned expected = unsigned(uint16_t(unsigned(0x93a4 + (26.5 - double(drift)) * double(poly))));
     QCOMPARE(unsigned(fpga.BiaoDingXiuzheng(sensor, shutter, drift, 60, 0x93a4)), expected);
     QVERIFY(expected != 0x93a4u);
-    QSettings table = c.file(QStringLiteral("etc/calc_len0_temp0.conf"));
+    if (!tableWritable) {
+        QCOMPARE(wizard->tipLabel()->text(), QStringLiteral("Save failed!"));
+        QVERIFY(QFileInfo(c.path(table0)).isDir());
+        QCOMPARE(c.front.root.readFile(TempTableLog::fileName()), QByteArray());
+        return;
+    }
+    QSettings table = c.file(table0);
     QCOMPARE(table.value(QStringLiteral("Temp2AD/60")).toString(), QString::number(expected, 16).toUpper());
     const QByteArray log = c.front.root.readFile(TempTableLog::fileName());
     QCOMPARE(log, QString::asprintf("%4.4f\t%4.4f\t%4.4f\t60\t93a4\t%x\n", double(sensor), double(shutter), double(drift), expected)

@@ -45,6 +45,7 @@ seeds() {
         calibfile) echo "$src"/tests/libtherma/data/calib_*.conf "$src"/resources/defaults/etc/calc_len0_temp*.conf ;;
         modify) echo "$src"/tests/libtherma/data/modify_*.ini "$src/resources/defaults/Parameter/Modify" ;;
         custompalette) echo "$here"/seeds/custompalette_*.ini ;;
+        photoreader) echo "$here"/seeds/photoreader_*.bin ;;
         calibtable) echo "$src"/tests/libtherma/data/calib_*.conf "$src"/resources/defaults/etc/calc_len0_temp*.conf ;;
     esac
 }

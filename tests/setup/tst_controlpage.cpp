@@ -251,6 +251,8 @@ void TestControlPage::sliderTouches_data()
     QTest::newRow("tap at 150") << QList<QPoint>{{150, 25}, {150, 25}} << QList<int>{150} << 150;
     QTest::newRow("drag past the left end") << QList<QPoint>{{60, 25}, {50, 25}, {30, 25}, {-1, 0}}
                                             << QList<int>{50, 38} << 38;
+    QTest::newRow("a move onto the left edge ends the drag unchanged")
+        << QList<QPoint>{{60, 25}, {50, 25}, {38, 25}, {-1, 0}} << QList<int>{50} << 50;
     QTest::newRow("drag past the right end") << QList<QPoint>{{170, 25}, {180, 25}, {220, 25}, {-1, 0}}
                                              << QList<int>{180, 183} << 183;
     QTest::newRow("press below the track") << QList<QPoint>{{100, 55}, {120, 25}, {120, 25}} << QList<int>{} << 183;
@@ -397,14 +399,15 @@ void TestControlPage::wakeBrightness_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<int>("backlight");
-    QTest::newRow("missing: the pages' default, not the dimmest") << QByteArray() << 0;
-    QTest::newRow("not a number") << QByteArray("BrightConfig=dim\n") << 0;
+    QTest::newRow("missing: read as 0, raised to the dimmest") << QByteArray() << 6491;
+    QTest::newRow("not a number: read as 0, raised to the dimmest") << QByteArray("BrightConfig=dim\n") << 6491;
     QTest::newRow("above the track") << QByteArray("BrightConfig=4000\n") << 0;
     QTest::newRow("below the track") << QByteArray("BrightConfig=-9\n") << 6491;
     QTest::newRow("on the track") << QByteArray("BrightConfig=150\n") << 1478;
 }
 
-// The status bar's wake-up reads the brightness as the pages do.
+// The status bar's wake-up reads the brightness as the pages do, except
+// that a missing value is the dimmest there, not the dialog's brightest.
 void TestControlPage::wakeBrightness()
 {
     QFETCH(QByteArray, stored);

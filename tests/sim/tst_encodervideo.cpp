@@ -4,10 +4,18 @@
 // second, the answers on the pipes and the switches that make it misbehave;
 // and the sample recording of "--make-recording". The video is decoded with
 // the system's libavformat.
+#include "../smplayer/scriptedplayer.h"
+#include "eglobal.h"
+#include "egraphicstextitem.h"
+#include "egraphicsview.h"
 #include "encoderlink.h"
 #include "encoderphoto.h"
+#include "ephotosgraphicsview.h"
+#include "evideographicsview.h"
+#include "fpga.h"
 #include "encodervideo.h"
 #include "fiforeader.h"
+#include "framesegment.h"
 #include "ipckeys.h"
 #include "mp4writer.h"
 #include "paths.h"
@@ -15,6 +23,7 @@
 #include "photoreader.h"
 #include "pipecommand.h"
 #include "sharedmemory.h"
+#include "simboard.h"
 #include "simencoder.h"
 #include "simroot.h"
 #include "stepclock.h"
@@ -25,7 +34,10 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #ifdef OSTREL_HAVE_LIBAV
 extern "C" {
@@ -47,7 +59,54 @@ struct Decoded
     int width = 0;
     int height = 0;
     int frames = 0;
+    int patternFrames = 0;   // encoder-sim's eight bars: white left, black right
     double seconds = 0;
+};
+
+#ifdef OSTREL_HAVE_LIBAV
+// The bars run from white to black: the left eighth is far brighter than
+// the right one, where a scene of one grey is even.
+bool isTestPattern(const AVFrame *frame)
+{
+    if (frame->format != AV_PIX_FMT_YUV420P || frame->width < 16)
+        return false;
+    const uint8_t *row = frame->data[0] + (frame->height / 2) * frame->linesize[0];
+    return int(row[frame->width / 16]) - int(row[frame->width * 15 / 16]) > 100;
+}
+#endif
+
+// The simulated screen's side of the frame segment: one grey scene
+// published again and again with short pauses, so encoder-sim's reads
+// often meet a write, as they do beside the simulator's frame timer.
+class ScenePublisher
+{
+public:
+    ~ScenePublisher()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        m_segment.remove();
+    }
+    bool start()
+    {
+        if (!m_segment.create())
+            return false;
+        QImage scene(EncoderLink::FrameWidth, EncoderLink::FrameHeight, QImage::Format_RGB32);
+        scene.fill(qRgb(90, 90, 90));
+        m_thread = std::thread([this, scene] {
+            while (!m_stop) {
+                m_segment.publish(scene);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+        return true;
+    }
+
+private:
+    FrameSegment m_segment;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
 };
 
 Decoded decode(const QString &path)
@@ -75,8 +134,11 @@ Decoded decode(const QString &path)
         AVPacket *packet = av_packet_alloc();
         AVFrame *frame = av_frame_alloc();
         const auto drain = [&] {
-            while (avcodec_receive_frame(context, frame) == 0)
+            while (avcodec_receive_frame(context, frame) == 0) {
                 ++out.frames;
+                if (isTestPattern(frame))
+                    ++out.patternFrames;
+            }
         };
         while (av_read_frame(format, packet) >= 0) {
             if (packet->stream_index == stream && avcodec_send_packet(context, packet) >= 0)
@@ -138,6 +200,31 @@ QList<int> recordSeconds(const QByteArray &bytes)
     }
 }
 
+// The live view over the simulated board in the test's own root, so the
+// recording's records and picture mode come from it.
+struct LiveView
+{
+    explicit LiveView(const QString &root)
+        : board(std::make_shared<SimBoard>())
+    {
+        SimRoot::prepare(root);
+        SimBoard::install(board);
+        fpga = std::make_unique<FPGA>();
+        EGlobal::setFPGA(fpga.get());
+        view = std::make_unique<EGraphicsView>();
+    }
+    ~LiveView()
+    {
+        view.reset();
+        EGlobal::setFPGA(nullptr);
+        fpga.reset();
+        SimBoard::install(nullptr);
+    }
+    std::shared_ptr<SimBoard> board;
+    std::unique_ptr<FPGA> fpga;
+    std::unique_ptr<EGraphicsView> view;
+};
+
 } // namespace
 
 class TstEncoderVideo : public QObject
@@ -147,6 +234,10 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void recordsWithTheSideFile();
+    void recordingReplaysItsMeasurements_data();
+    void recordingReplaysItsMeasurements();
+    void recordsOnlyTheScene_data();
+    void recordsOnlyTheScene();
     void switches_data();
     void switches();
     void staleSideFileIsLeftOut();
@@ -260,6 +351,99 @@ void TstEncoderVideo::recordsWithTheSideFile()
     QCOMPARE(video.width, EncoderLink::FrameWidth);
     QCOMPARE(video.height, EncoderLink::FrameHeight);
     QVERIFY(video.frames >= 1);
+#endif
+}
+
+// A recording made in each picture mode stores that mode once (mode + 1)
+// and the replay shows its measurements from the written file, except for
+// a visible-only recording.
+void TstEncoderVideo::recordingReplaysItsMeasurements_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("replayed");
+    QTest::newRow("infrared") << int(IR) << 1 << true;
+    QTest::newRow("visible only") << int(Visible) << 2 << false;
+    QTest::newRow("infrared mixed into visible") << int(IR_MIX_VIS) << 5 << true;
+    QTest::newRow("visible mixed into infrared") << int(VIS_MIX_IR) << 6 << true;
+}
+
+void TstEncoderVideo::recordingReplaysItsMeasurements()
+{
+    QFETCH(int, mode);
+    QFETCH(int, stored);
+    QFETCH(bool, replayed);
+    LiveView live(m_root->root());
+    live.view->setImageMode(Image_Mode_t(mode));
+    QCOMPARE(int(live.view->getImageMode()), mode);
+    auto *clock = new StepClock;
+    SystemClock::install(clock);
+    QVERIFY(startEncoder());
+    VideoPipeInterface pipe;
+    QVERIFY(pipe.start());
+    QSignalSpy ended(&pipe, &VideoPipeInterface::videoExitPipeSignals);
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + VideoPath, "test"));
+    QTRY_VERIFY(pipe.hasSideFile());
+    const QString temporary = m_root->hostPath(QLatin1String(VideoPath) + EncoderVideo::TemporarySuffix);
+    QTRY_VERIFY(QFileInfo(temporary).size() > 0);
+    clock->t = clock->t.addSecs(1);
+    pipe.tick();
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, EncoderLink::MultimediaStop, "test"));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 10000);
+    QCOMPARE(recordSeconds(videoFile()), (QList<int>{0, 1}));
+
+    ScriptedPlayer::install();
+    {
+        EVideoGraphicsView replay;
+        replay.loadNetVideo(QFileInfo(m_root->hostPath(QLatin1String(VideoPath))));
+        QCOMPARE(replay.storedImageMode(), stored);
+        replay.slot_startTime(0, false);
+        replay.slot_startTime(1, false);
+        QCOMPARE(replay.shownRecordSecond(), replayed ? 1 : -1);
+        QCOMPARE(replay.replay()->legend()->isVisible(), replayed);
+    }
+    ScriptedPlayer::uninstall();
+}
+
+// Every frame of a recording is the scene the screen publishes, also when
+// a read meets a write and when the scene comes only after the start; the
+// test pattern never shows.
+void TstEncoderVideo::recordsOnlyTheScene_data()
+{
+    QTest::addColumn<bool>("sceneFirst");
+    QTest::newRow("scene there at the start") << true;
+    QTest::newRow("scene comes after the start") << false;
+}
+
+void TstEncoderVideo::recordsOnlyTheScene()
+{
+#ifndef OSTREL_HAVE_LIBAV
+    QSKIP("no video libraries to decode the recording");
+#endif
+    QFETCH(bool, sceneFirst);
+    ScenePublisher scene;
+    if (sceneFirst)
+        QVERIFY(scene.start());
+    QVERIFY(startEncoder());
+    FifoReader main(QLatin1String(EncoderLink::VideoMainPipe));
+    QByteArray messages;
+    connect(&main, &FifoReader::received, this, [&](const QByteArray &data) { messages += data; });
+    QVERIFY(main.open());
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + VideoPath, "test"));
+    QTRY_COMPARE(messages, QByteArray("fadsave"));
+    QVERIFY(m_root->writeFile(QLatin1String(VideoPipeInterface::SideFile), QByteArray(416 + 1792, '\0')));
+    if (!sceneFirst) {
+        QTRY_VERIFY(seconds() >= 1);
+        QVERIFY(scene.start());
+    }
+    QTRY_VERIFY(seconds() >= 10);
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, EncoderLink::MultimediaStop, "test"));
+    QTRY_VERIFY_WITH_TIMEOUT(messages.endsWith("videostop"), 10000);
+#ifdef OSTREL_HAVE_LIBAV
+    const Decoded video = decode(m_root->hostPath(QLatin1String(VideoPath)));
+    QVERIFY(video.opened);
+    QVERIFY(video.frames >= 2);
+    QCOMPARE(video.patternFrames, 0);
 #endif
 }
 

@@ -4,17 +4,21 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "encoderlink.h"
+#include "encoderphoto.h"
 #include "etoolwidget.h"
 #include "filenamesystem.h"
 #include "freespace.h"
 #include "intervals.h"
+#include "ipckeys.h"
 #include "mediarecorder.h"
 #include "mixer.h"
 #include "menuroute.h"
 #include "mp4writer.h"
 #include "paths.h"
 #include "photoreader.h"
+#include "saveimage.h"
 #include "setuptouch.h"
+#include "sharedmemory.h"
 #include "usekeyboarddialog.h"
 #include "videopipeinterface.h"
 #include "volumeinterface.h"
@@ -52,6 +56,14 @@ private:
     SetupTouch m_sim;
 };
 
+namespace {
+bool writeText(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+}
+} // namespace
+
 void TestSimCapture::initTestCase()
 {
     m_sim.startWithSetup();
@@ -63,6 +75,13 @@ void TestSimCapture::cleanupTestCase()
 {
     Intervals::setScale(1.0);
     FreeSpace::setScript(nullptr);
+    // The recording's seconds and the voice note live in segments the
+    // camera keeps; this root's go with the test.
+    for (key_t key : {EncoderLink::VideoSecondsKey, EncoderLink::VoiceNoteKey}) {
+        SharedMemory segment;
+        if (segment.attach(IpcKeys::key(key), 1))
+            segment.remove();
+    }
     m_sim.stop();
 }
 
@@ -92,6 +111,21 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     m_sim.touch(button("cencelbutton"));
     QVERIFY(!EGlobal::getGraphicsView()->gerFreezeFPGAImageStatus());
     QCOMPARE(panel->getEndCamera(), 0);
+
+    // A save that fails (encoder-sim's length does not fit its file): the
+    // capture ends, nothing is left on the card, and the panel, hidden for
+    // the photo, comes back for the next one.
+    const QString switches = Paths::resolve(QLatin1String(EncoderPhoto::SwitchFile));
+    QVERIFY(writeText(switches, "bad-length\n"));
+    QSignalSpy failed(m_sim.live->saveImage(), &SaveImage::saveFailed);
+    m_sim.touch(button("camerabutton"));
+    m_sim.touch(button("camerabutton"));
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 15000);
+    QTRY_VERIFY(panel->isVisible());
+    QVERIFY(!EGlobal::getGraphicsView()->gerFreezeFPGAImageStatus());
+    QCOMPARE(panel->getEndCamera(), 0);
+    QVERIFY(QDir(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder))).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QVERIFY(writeText(switches, ""));
 
     // Capture and save through encoder-sim: the finished photo opens the
     // notes, not the save request.

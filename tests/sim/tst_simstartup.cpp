@@ -3,17 +3,18 @@
 #include "egraphicsview.h"
 #include "emaininterface.h"
 #include "etoolwidget.h"
+#include "encoderphoto.h"
 #include "fpga.h"
-#include "frozenphoto.h"
 #include "intervals.h"
 #include "livescreen.h"
+#include "photoreader.h"
 #include "recordingcommandrunner.h"
 #include "saveimage.h"
 #include "screentouch.h"
 #include "sdcard.h"
 #include "simcardslot.h"
 
-#include <QBuffer>
+#include <QDir>
 #include <QSettings>
 #include <QtEndian>
 #include <QtTest>
@@ -173,32 +174,34 @@ void TestSimStartUp::photoAndCard()
     QTRY_VERIFY(bar->isVisible());
     QCOMPARE(window.capturePanel()->get_Imagestate(), 0);
 
-    // The photo as the encoder writes it: the board's JPEG, the block, the
-    // length. The overlay goes into the JPEG; the block stays.
-    QByteArray jpeg;
-    {
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(m_sim.screen->composed().save(&buffer, "JPEG"));
-    }
-    const QByteArray block(150 * 1024, '\x5A');
-    const QString photo = QStringLiteral("/media/mmc/image/261210_0001I.jpg");
-    QVERIFY(m_sim.root->writeFile(photo, FrozenPhoto::assemble(jpeg, block)));
-    QVERIFY(window.freezeImage(photo));
-    const QByteArray after = m_sim.root->readFile(photo);
-    const auto layout = FrozenPhoto::split(after);
-    QVERIFY(layout);
-    QCOMPARE(after.mid(layout->blockOffset, layout->blockLength), block);
-    QCOMPARE(QImage::fromData(after.left(layout->jpegLength), "JPEG").size(), QSize(320, 240));
-    QVERIFY(bar->isVisible());
+    // The one composition path: encoder-sim's picture with the overlay in
+    // it, its own block kept, the trailer after it; no card fault, so no
+    // remount.
+    const PhotoReader::Photo photo = PhotoReader::readPhoto(written);
+    QVERIFY(photo.valid && photo.irBlock.isValid());
+    QCOMPARE(photo.entries.at(0).range.length, qint64(EncoderPhoto::BlockSize));
+    QCOMPARE(QImage::fromData(written.left(int(photo.jpegLength)), "JPEG").size(), QSize(640, 480));
+    const QString remount = QStringLiteral("mount -o remount,rw /dev/mmcblk0p1");
+    QVERIFY(!runner()->lines().contains(remount));
     saveScreen("startup_photo.png");
 
-    // A broken photo: the capture still ends and the file stays as it was.
-    QVERIFY(m_sim.root->writeFile(photo, "broken"));
-    runner()->clear();
-    QVERIFY(!window.freezeImage(photo));
-    QCOMPARE(m_sim.root->readFile(photo), QByteArray("broken"));
+    // encoder-sim leaves a file whose length does not fit it: the capture
+    // still ends and nothing is left on the card. The key's snapshot does
+    // not bring the capture window up.
+    QVERIFY(m_sim.root->writeFile(QLatin1String(EncoderPhoto::SwitchFile), "bad-length\n"));
+    QSignalSpy failed(window.saveImage(), &SaveImage::saveFailed);
+    QTest::keyPress(m_sim.screen->windowHandle(), Qt::Key_S);
+    QTest::keyRelease(m_sim.screen->windowHandle(), Qt::Key_S);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+    QCOMPARE(saved.count(), 1);
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(!window.capturePanel()->isVisible());
     QCOMPARE(window.capturePanel()->get_Imagestate(), 0);
+    QCOMPARE(QDir(m_sim.root->hostPath(QStringLiteral("/media/mmc/image"))).entryList(QDir::Files | QDir::Hidden),
+             QStringList{name});
+    QVERIFY(!runner()->lines().contains(remount));
+    QVERIFY(m_sim.root->writeFile(QLatin1String(EncoderPhoto::SwitchFile), QByteArray()));
+    runner()->clear();
 
     // The card taken out: the status bar follows, the gadget goes.
     QVERIFY(m_sim.simulator->cardSlot()->writeCard(1));

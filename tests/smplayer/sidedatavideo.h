@@ -15,6 +15,7 @@ struct SideDataVideo
     QList<int> seconds;         // the stored second of each record
     qint64 videoBytes = 1000;   // the video part, a hole when large
     bool spot = false;          // spot 1 present in every record, reading OK
+    int lastRecordBytes = 0;    // the last record cut to this many bytes (0: whole)
 
     static constexpr int RecordSize = 1792;
     static constexpr qint64 FrameBytes = 384 * 288 * 2;
@@ -47,6 +48,8 @@ struct SideDataVideo
                 qToLittleEndian<quint16>(quint16((30 + second + 100) * 10), record.data() + 0x108);
                 memcpy(record.data() + 0x117, "OK", 3);
             }
+            if (lastRecordBytes > 0 && second == seconds.last())
+                record.truncate(lastRecordBytes);
             side += record;
         }
         char n[4];

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void repeatedSecondsReadOnce();
     void framedRecordsWithoutTimeStamps();
     void largeSparseRecording();
+    void lastRecordCutByTheEnd();
     void loadingClearsThePreviousVideo();
 
 private:
@@ -191,6 +192,23 @@ void TestVideoReplay::largeSparseRecording()
     QCOMPARE(m_view->shownRecordSecond(), 3);
     // The next read is the record after the one shown.
     QCOMPARE(EVideoGraphicsView::position(), video.firstRecord() + 4 * 1792);
+}
+
+// A recording cut inside its last record: what is there of it is shown,
+// the rest reads as zeros, and nothing is read past the side data.
+void TestVideoReplay::lastRecordCutByTheEnd()
+{
+    SideDataVideo video;
+    video.spot = true;
+    video.seconds = {0, 1, 2};
+    video.lastRecordBytes = 0x200;
+    m_view->loadNetVideo(QFileInfo(write(video)));
+    m_view->slot_startTime(2, true);
+    QCOMPARE(m_view->shownRecordSecond(), 2);
+    QVERIFY(m_view->replay()->spot(1)->isVisibled());
+    QCOMPARE(m_view->replay()->spot(1)->name(), QStringLiteral("P1:32.0"));
+    m_view->slot_startTime(3, false);
+    QCOMPARE(m_view->shownRecordSecond(), 2);
 }
 
 // A video without side data after one with it plays without the old

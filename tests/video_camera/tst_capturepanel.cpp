@@ -71,11 +71,28 @@ struct Strip
     QStringList sent;
 };
 
+// The seconds segments a test made. Their keys come from the test's root,
+// which is gone by cleanup(): the keys are kept to remove them there.
+QList<key_t> s_secondsSegments;
+
 void setEncoderSeconds(qint32 seconds)
 {
+    const key_t key = IpcKeys::key(EncoderLink::VideoSecondsKey);
     SharedMemory segment;
-    QVERIFY(segment.create(IpcKeys::key(EncoderLink::VideoSecondsKey), EncoderLink::VideoSecondsSize));
+    QVERIFY(segment.create(key, EncoderLink::VideoSecondsSize));
+    if (!s_secondsSegments.contains(key))
+        s_secondsSegments << key;
     std::memcpy(segment.data(), &seconds, sizeof seconds);
+}
+
+void removeSecondsSegments()
+{
+    for (key_t key : std::as_const(s_secondsSegments)) {
+        SharedMemory segment;
+        if (segment.attach(key, EncoderLink::VideoSecondsSize))
+            segment.remove();
+    }
+    s_secondsSegments.clear();
 }
 
 } // namespace
@@ -89,6 +106,7 @@ private Q_SLOTS:
     {
         Intervals::setScale(1.0);
         SystemClock::install(nullptr);
+        removeSecondsSegments();
     }
     void sliderSteps_data();
     void sliderSteps();

@@ -6,6 +6,7 @@
 #include "photowriter.h"
 #include "testroot.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 using namespace PhotoLayout;
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void noteRefused();
     void reader_data();
     void reader();
+    void videoRecords_data();
     void videoRecords();
     void writersOnDisk();
     void temporaries();
@@ -315,21 +317,31 @@ void TstPhotoFile::reader_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<qint64>("irOffset");
+    QTest::addColumn<qint64>("irLength");
     QTest::addColumn<int>("notes");
     const uint32_t first = 100 + TrailerRoom;
-    QTest::newRow("N 0") << (QByteArray(1000, 'x') + le32(0)) << false << qint64(-1) << 0;
-    QTest::newRow("N past the end") << (QByteArray(1000, 'x') + le32(5000)) << false << qint64(-1) << 0;
-    QTest::newRow("ends in FF D9") << QByteArray::fromHex("ffd8aaaaffd9") << false << qint64(-1) << 0;
-    QTest::newRow("empty") << QByteArray() << false << qint64(-1) << 0;
-    QTest::newRow("count 0") << photoWith(0, {{0, first, IrBlockSize}}) << true << qint64(first) << 0;
-    QTest::newRow("count 17") << photoWith(17, {{0, first, IrBlockSize}, {3, first + IrBlockSize, 10}}) << true << qint64(first) << 1;
-    QTest::newRow("count 65535") << photoWith(65535, {{0, first, IrBlockSize}, {1, first, 5}}) << true << qint64(first) << 1;
-    QTest::newRow("IR past the end") << photoWith(2, {{0, first + 200000, IrBlockSize}}) << true << qint64(-1) << 0;
-    QTest::newRow("IR inside the header room") << photoWith(2, {{0, 100, IrBlockSize}}) << true << qint64(-1) << 0;
-    QTest::newRow("length wraps") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 0xFFFFFFF0u}}) << true << qint64(first) << 0;
-    QTest::newRow("entries overlap") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 20}, {1, first + 15, 20}}) << true << qint64(first) << 2;
-    QTest::newRow("two IR blocks: the last") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, IrBlockSize}}) << true << qint64(first + 50) << 0;
-    QTest::newRow("IR of length 0 skipped") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, 0}}) << true << qint64(first) << 0;
+    const qint64 block = IrBlockSize;
+    const qint64 none = -1;
+    QTest::newRow("N 0") << (QByteArray(1000, 'x') + le32(0)) << false << none << none << 0;
+    QTest::newRow("N past the end") << (QByteArray(1000, 'x') + le32(5000)) << false << none << none << 0;
+    QTest::newRow("ends in FF D9") << QByteArray::fromHex("ffd8aaaaffd9") << false << none << none << 0;
+    QTest::newRow("empty") << QByteArray() << false << none << none << 0;
+    QTest::newRow("count 0") << photoWith(0, {{0, first, IrBlockSize}}) << true << qint64(first) << block << 0;
+    QTest::newRow("count 17") << photoWith(17, {{0, first, IrBlockSize}, {3, first + IrBlockSize, 10}}) << true << qint64(first) << block << 1;
+    QTest::newRow("count 65535") << photoWith(65535, {{0, first, IrBlockSize}, {1, first, 5}}) << true << qint64(first) << block << 1;
+    QTest::newRow("IR past the end") << photoWith(2, {{0, first + 200000, IrBlockSize}}) << true << none << none << 0;
+    QTest::newRow("IR inside the header room") << photoWith(2, {{0, 100, IrBlockSize}}) << true << none << none << 0;
+    QTest::newRow("length wraps") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 0xFFFFFFF0u}}) << true << qint64(first) << block << 0;
+    QTest::newRow("entries overlap") << photoWith(3, {{0, first, IrBlockSize}, {3, first + 10, 20}, {1, first + 15, 20}}) << true << qint64(first) << block << 2;
+    QTest::newRow("two IR blocks: the last") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, IrBlockSize}}) << true << qint64(first + 50) << block << 0;
+    QTest::newRow("IR of length 0 skipped") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, 0}}) << true << qint64(first) << block << 0;
+    // Any length is a block's start; more than a block is one block.
+    QTest::newRow("IR record only") << photoWith(2, {{0, first, ParaSize}}) << true << qint64(first) << qint64(ParaSize) << 0;
+    QTest::newRow("IR of one byte") << photoWith(2, {{0, first, 1}}) << true << qint64(first) << qint64(1) << 0;
+    QTest::newRow("two IR blocks: the last, short") << photoWith(2, {{0, first, IrBlockSize}, {0, first + 50, 100}}) << true
+                                                     << qint64(first + 50) << qint64(100) << 0;
+    QTest::newRow("IR longer than a block") << photoWith(2, {{0, first, IrBlockSize + 10}}) << true << qint64(first) << block << 0;
+    QTest::newRow("short IR cut by the end") << photoWith(2, {{0, first + 299995, 10}}) << true << none << none << 0;
 }
 
 void TstPhotoFile::reader()
@@ -338,23 +350,65 @@ void TstPhotoFile::reader()
     const PhotoReader::Photo read = PhotoReader::readPhoto(bytes);
     QTEST(read.valid, "valid");
     QFETCH(qint64, irOffset);
+    QFETCH(qint64, irLength);
     QCOMPARE(read.irBlock.isValid() ? read.irBlock.offset : qint64(-1), irOffset);
+    QCOMPARE(read.irBlock.isValid() ? read.irBlock.length : qint64(-1), irLength);
+    if (read.irBlock.isValid())
+        QCOMPARE(PhotoReader::parameterRecord(read.irBlock).length, qMin<qint64>(irLength, ParaSize));
     QTEST(int(read.notes.size()), "notes");
     QVERIFY(read.entries.size() <= EntryCount);
     for (const PhotoReader::Entry &e : read.entries)
         QVERIFY(e.range.offset + e.range.length <= bytes.size() - 4);
 }
 
+// Side data after 1,000 bytes of video: the records' sizes as written
+// (the last may be cut), and the record ranges the reader gives for
+// k = 0, 1, ... up to the first it refuses; the same from bytes and from
+// an open file.
+void TstPhotoFile::videoRecords_data()
+{
+    QTest::addColumn<int>("stampFlag");
+    QTest::addColumn<QList<int>>("written");
+    QTest::addColumn<QList<qint64>>("lengths");
+    const qint64 para = ParaSize;
+    QTest::newRow("three records") << 1 << QList<int>{ParaSize, ParaSize, ParaSize} << QList<qint64>{para, para, para};
+    QTest::newRow("none") << 1 << QList<int>{} << QList<qint64>{};
+    QTest::newRow("the last cut short is kept") << 1 << QList<int>{ParaSize, ParaSize, 100} << QList<qint64>{para, para, 100};
+    QTest::newRow("the last of one byte") << 1 << QList<int>{ParaSize, 1} << QList<qint64>{para, 1};
+    QTest::newRow("records with frames: the frame left out") << 0 << QList<int>{IrBlockSize, IrBlockSize}
+                                                              << QList<qint64>{para, para};
+    QTest::newRow("the last frame missing") << 0 << QList<int>{IrBlockSize, ParaSize} << QList<qint64>{para, para};
+}
+
 void TstPhotoFile::videoRecords()
 {
+    QFETCH(int, stampFlag);
+    QFETCH(QList<int>, written);
+    QFETCH(QList<qint64>, lengths);
     QByteArray side = EFileManager::videoSideFileStart(header(), 0);
-    for (int k = 0; k < 3; ++k)
-        side += QByteArray(ParaSize, char('a' + k));
-    QCOMPARE(side.size(), 5792);
+    putU16(reinterpret_cast<unsigned char *>(side.data()) + HeaderStampOffset, uint32_t(stampFlag));
+    for (int k = 0; k < written.size(); ++k)
+        side += QByteArray(written.at(k), char('a' + k));
     const QByteArray video = QByteArray(1000, 'V') + side + le32(1000);
-    QCOMPARE(PhotoReader::videoRecord(video, 2), (PhotoReader::Range{1000 + 416 + 2 * ParaSize, ParaSize}));
-    QCOMPARE(PhotoReader::slice(video, PhotoReader::videoRecord(video, 1)), QByteArray(ParaSize, 'b'));
-    QVERIFY(!PhotoReader::videoRecord(video, 3).isValid());
+    QBuffer file;
+    file.setData(video);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const PhotoReader::Video fromFile = PhotoReader::readVideo(&file);
+    QVERIFY(fromFile.valid);
+    QCOMPARE(fromFile.firstRecord(), qint64(1000 + TrailerRoom));
+    const qint64 stride = stampFlag ? ParaSize : IrBlockSize;
+    QCOMPARE(fromFile.stride(), stride);
+    QList<qint64> seen;
+    for (qint64 k = 0; k <= lengths.size(); ++k) {
+        const PhotoReader::Range r = PhotoReader::videoRecord(video, k);
+        QCOMPARE(fromFile.record(k), r);
+        if (!r.isValid())
+            break;
+        QCOMPARE(r.offset, 1000 + TrailerRoom + k * stride);
+        QCOMPARE(PhotoReader::read(&file, r), QByteArray(int(r.length), char('a' + k)));
+        seen << r.length;
+    }
+    QCOMPARE(seen, lengths);
     QVERIFY(!PhotoReader::videoRecord(video, -1).isValid());
     QVERIFY(!PhotoReader::videoRecord(video, qint64(1) << 60).isValid());
 }

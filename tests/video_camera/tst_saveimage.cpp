@@ -9,11 +9,32 @@
 #include "intervals.h"
 #include "photoreader.h"
 #include "pipecommand.h"
+#include "recordingcommandrunner.h"
 #include "saveimage.h"
 #include "systemclock.h"
 #include "testroot.h"
 
 #include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Records like the test root's runner; a remount also runs what the test
+// says the card does then.
+class RemountingRunner : public RecordingCommandRunner
+{
+public:
+    std::function<void()> onRemount;
+    Result run(const QString &program, const QStringList &arguments, int timeoutMs) override
+    {
+        if (program == QLatin1String("mount") && arguments.contains(QStringLiteral("remount,rw")) && onRemount)
+            onRemount();
+        return RecordingCommandRunner::run(program, arguments, timeoutMs);
+    }
+};
+
+} // namespace
 
 class TstSaveImage : public QObject
 {
@@ -23,6 +44,8 @@ private Q_SLOTS:
     void cleanup();
     void encoderSwitches_data();
     void encoderSwitches();
+    void readOnlyCardRemountedOnce_data();
+    void readOnlyCardRemountedOnce();
     void mergedRequestsSaveOnce();
     void composedOverlay();
     void staleTemporariesRemoved();
@@ -116,6 +139,53 @@ void TstSaveImage::encoderSwitches()
     if (servicePipe)
         QTRY_VERIFY(m_commands.contains(EncoderLink::JpegStop));
     save.stop();
+}
+
+// The encoder's file cannot be opened (a card gone read-only): the card
+// is remounted once through the command runner and the file tried once
+// more. The test takes the file away as the encoder writes it; the
+// remount brings it back, or not.
+void TstSaveImage::readOnlyCardRemountedOnce_data()
+{
+    QTest::addColumn<bool>("remountHelps");
+    QTest::newRow("readable after the remount: saved") << true;
+    QTest::newRow("still unreadable: no photo") << false;
+}
+
+void TstSaveImage::readOnlyCardRemountedOnce()
+{
+    QFETCH(bool, remountHelps);
+    auto *runner = new RemountingRunner;
+    CommandRunner::install(runner);
+    const QString held = m_root->hostPath(QStringLiteral("/tmp/held.part"));
+    QString written;
+    disconnect(m_service.get(), &FifoReader::received, this, nullptr);
+    connect(m_service.get(), &FifoReader::received, this, [&](const QByteArray &data) {
+        m_commands << data;
+        m_encoder->handle(data);
+        if (data.startsWith(EncoderLink::JpegSavePrefix)) {
+            written = QFile::decodeName(data.mid(int(qstrlen(EncoderLink::JpegSavePrefix))).trimmed());
+            QVERIFY(QFile::rename(written, held));
+        }
+    });
+    runner->onRemount = [&] {
+        if (remountHelps)
+            QFile::rename(held, written);
+    };
+    QVERIFY(m_service->open());
+    SaveImage save;
+    save.editImage()->setGrabber([] { return QImage(); });
+    QVERIFY(save.start());
+    QSignalSpy done(&save, &SaveImage::saved);
+    QSignalSpy photo(&save, &SaveImage::photoSaved);
+    QVERIFY(PipeCommand::send(EncoderLink::SaveRequestPipe, "save", "test"));
+    QVERIFY(done.wait(5000));
+    save.stop();
+    QCOMPARE(runner->lines().count(QStringLiteral("mount -o remount,rw /dev/mmcblk0p1")), 1);
+    QCOMPARE(photo.size(), remountHelps ? 1 : 0);
+    QCOMPARE(photos(), remountHelps ? QStringList{QStringLiteral("181214_0000T.jpg")} : QStringList());
+    if (remountHelps)
+        QVERIFY(PhotoReader::readPhoto(m_root->readFile(QStringLiteral("/media/mmc/image/181214_0000T.jpg"))).irBlock.isValid());
 }
 
 void TstSaveImage::mergedRequestsSaveOnce()
