@@ -44,6 +44,8 @@
 #include "emisstable.h"
 #include "emodeitem.h"
 #include "emodifyprofile.h"
+#include "eprofiletab.h"
+#include "profilewindow.h"
 #include "eparasetup.h"
 #include "ephotospage.h"
 #include "ereminditem.h"
@@ -107,6 +109,8 @@
 #include <QPushButton>
 #include <QStyleHints>
 #include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <functional>
@@ -885,9 +889,20 @@ Route TestSimReopen::analysisDialog(int page, QWidget *(*cell)(EAnalysisTab *), 
     return r;
 }
 
+template <class T> QWidget *shownWindow()
+{
+    return shown<T>();
+}
+
+// A cell of an object's row, or of a row of the settings page.
+QWidget *objectCell(QWidget *row, const char *cell)
+{
+    return row->findChild<QPushButton *>(QLatin1String(cell));
+}
+
 QWidget *objectCell(EObjectTab *page, int n, const char *cell)
 {
-    return page->row(n)->findChild<QPushButton *>(QLatin1String(cell));
+    return objectCell(page->row(n), cell);
 }
 
 void TestSimReopen::analysisWindows_data()
@@ -902,39 +917,26 @@ void TestSimReopen::analysisWindows_data()
     QTest::newRow("measure panel, Escape") << escape;
 
     const Qt::Key cancel = Qt::Key(0);
-    QTest::newRow("spot mode") << analysisDialog(
-        0, [](EAnalysisTab *p) { return objectCell(p->spotPage(), 1, "Mode"); }, [] { return static_cast<QWidget *>(shown<ESpotMode>()); },
-        cancel);
-    QTest::newRow("spot mode, Escape") << analysisDialog(
-        0, [](EAnalysisTab *p) { return objectCell(p->spotPage(), 1, "Mode"); }, [] { return static_cast<QWidget *>(shown<ESpotMode>()); },
-        Qt::Key_Escape);
-    QTest::newRow("spot parameters") << analysisDialog(
-        0, [](EAnalysisTab *p) { return objectCell(p->spotPage(), 1, "Setting"); },
-        [] { return static_cast<QWidget *>(shown<ESpotSetup>()); }, cancel);
-    QTest::newRow("line mode") << analysisDialog(
-        1, [](EAnalysisTab *p) { return objectCell(p->linePage(), 1, "Mode"); }, [] { return static_cast<QWidget *>(shown<ELineMode>()); },
-        cancel);
-    QTest::newRow("line parameters") << analysisDialog(
-        1, [](EAnalysisTab *p) { return objectCell(p->linePage(), 1, "Setting"); },
-        [] { return static_cast<QWidget *>(shown<ELineSetup>()); }, cancel);
-    QTest::newRow("area mode") << analysisDialog(
-        2, [](EAnalysisTab *p) { return objectCell(p->areaPage(), 1, "Mode"); }, [] { return static_cast<QWidget *>(shown<EAreaMode>()); },
-        cancel);
-    QTest::newRow("area parameters") << analysisDialog(
-        2, [](EAnalysisTab *p) { return objectCell(p->areaPage(), 1, "Setting"); },
-        [] { return static_cast<QWidget *>(shown<EAreaSetup>()); }, cancel);
-    QTest::newRow("global parameters") << analysisDialog(
-        3, [](EAnalysisTab *p) -> QWidget * { return p->settingPage()->globalRow(); },
-        [] { return static_cast<QWidget *>(shown<EParaSetup>()); }, cancel);
-    QTest::newRow("global parameters, Escape") << analysisDialog(
-        3, [](EAnalysisTab *p) -> QWidget * { return p->settingPage()->globalRow(); },
-        [] { return static_cast<QWidget *>(shown<EParaSetup>()); }, Qt::Key_Escape);
-    QTest::newRow("measure setting") << analysisDialog(
-        3, [](EAnalysisTab *p) -> QWidget * { return p->settingPage()->measureRow(); },
-        [] { return static_cast<QWidget *>(shown<EAnalysisSetup>()); }, cancel);
-    QTest::newRow("alarm setting") << analysisDialog(
-        3, [](EAnalysisTab *p) -> QWidget * { return p->settingPage()->alarmRow()->findChild<QPushButton *>(QStringLiteral("Setting")); },
-        [] { return static_cast<QWidget *>(shown<EAlarmSetup>()); }, cancel);
+    auto spotMode = [](EAnalysisTab *p) { return objectCell(p->spotPage(), 1, "Mode"); };
+    auto spotSetting = [](EAnalysisTab *p) { return objectCell(p->spotPage(), 1, "Setting"); };
+    auto lineMode = [](EAnalysisTab *p) { return objectCell(p->linePage(), 1, "Mode"); };
+    auto lineSetting = [](EAnalysisTab *p) { return objectCell(p->linePage(), 1, "Setting"); };
+    auto areaMode = [](EAnalysisTab *p) { return objectCell(p->areaPage(), 1, "Mode"); };
+    auto areaSetting = [](EAnalysisTab *p) { return objectCell(p->areaPage(), 1, "Setting"); };
+    auto global = [](EAnalysisTab *p) -> QWidget * { return p->settingPage()->globalRow(); };
+    auto measure = [](EAnalysisTab *p) -> QWidget * { return p->settingPage()->measureRow(); };
+    auto alarm = [](EAnalysisTab *p) { return objectCell(p->settingPage()->alarmRow(), "Setting"); };
+    QTest::newRow("spot mode") << analysisDialog(0, spotMode, shownWindow<ESpotMode>, cancel);
+    QTest::newRow("spot mode, Escape") << analysisDialog(0, spotMode, shownWindow<ESpotMode>, Qt::Key_Escape);
+    QTest::newRow("spot parameters") << analysisDialog(0, spotSetting, shownWindow<ESpotSetup>, cancel);
+    QTest::newRow("line mode") << analysisDialog(1, lineMode, shownWindow<ELineMode>, cancel);
+    QTest::newRow("line parameters") << analysisDialog(1, lineSetting, shownWindow<ELineSetup>, cancel);
+    QTest::newRow("area mode") << analysisDialog(2, areaMode, shownWindow<EAreaMode>, cancel);
+    QTest::newRow("area parameters") << analysisDialog(2, areaSetting, shownWindow<EAreaSetup>, cancel);
+    QTest::newRow("global parameters") << analysisDialog(3, global, shownWindow<EParaSetup>, cancel);
+    QTest::newRow("global parameters, Escape") << analysisDialog(3, global, shownWindow<EParaSetup>, Qt::Key_Escape);
+    QTest::newRow("measure setting") << analysisDialog(3, measure, shownWindow<EAnalysisSetup>, cancel);
+    QTest::newRow("alarm setting") << analysisDialog(3, alarm, shownWindow<EAlarmSetup>, cancel);
 
     // The material list over the spot's parameters.
     Route materials;
@@ -1174,6 +1176,26 @@ void TestSimReopen::calibrationWindows_data()
     };
     QTest::newRow("calibration settings window") << settings;
 
+    // A table's plot from the settings window's "Profile" tab.
+    Route tablePlot = settings;
+    tablePlot.enter = [this, settings] {
+        settings.enter();
+        QVERIFY(settings.open());
+        QTabBar *tabs = view()->biaoDingWidget()->settingsWindow()->tabs()->tabBar();
+        tapAt(tabs->mapToGlobal(tabs->tabRect(2).center()));
+        QCOMPARE(tabs->currentIndex(), 2);
+    };
+    tablePlot.open = [this]() -> QWidget * {
+        EProfileTab *tab = view()->biaoDingWidget()->settingsWindow()->profileTab();
+        tap(tab->tableButton(0));
+        return tab->profileWindow();
+    };
+    tablePlot.back = [this, settings] {
+        key(Qt::Key_Escape);
+        settings.back();
+    };
+    QTest::newRow("calibration table plot") << tablePlot;
+
     // The correction panel's table, its curves and a plot of them.
     auto correctionPanel = [this] {
         pressC();
@@ -1262,15 +1284,15 @@ bool TestSimReopen::storeSetting(const QString &key, const QVariant &value)
 void TestSimReopen::writeMedia()
 {
     for (int i = 1; i <= 2; ++i) {
+        const QString number = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
         const QByteArray photo = PhotoFixture::photo(PhotoFixture::record(), 0, QColor::fromHsv(i * 90, 160, 200));
-        QVERIFY(m_sim.root->writeFile(QStringLiteral("sim-root/media/mmc/image/181214_%1T.jpg").arg(i, 4, 10, QLatin1Char('0')),
-                                      photo));
+        QVERIFY(m_sim.root->writeFile(QStringLiteral("sim-root/media/mmc/image/181214_%1T.jpg").arg(number), photo));
         SideDataVideo video;
         video.videoBytes = 150000;
         video.spot = true;
         for (int second = 0; second < 20; ++second)
             video.seconds << second;
-        const QString path = Paths::resolve(QStringLiteral("/media/mmc/videoFile/181214_%1V.mp4").arg(i, 4, 10, QLatin1Char('0')));
+        const QString path = Paths::resolve(QStringLiteral("/media/mmc/videoFile/181214_%1V.mp4").arg(number));
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
         QVERIFY(video.write(path));
     }
