@@ -25,4 +25,5 @@ endif()
 add_dependencies(tst_simphotobrowser encoder-sim)
 # encoder-sim answers the service window's version request.
 add_dependencies(tst_simircore encoder-sim)
+add_dependencies(tst_simreopen encoder-sim)
 target_compile_definitions(tst_simvideos PRIVATE ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
