@@ -2,11 +2,13 @@
 
 #include "encoderlink.h"
 #include "fifowriter.h"
+#include "filenamesystem.h"
 #include "framesegment.h"
 #include "intervals.h"
 #include "paths.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTimer>
@@ -42,6 +44,17 @@ QByteArray EncoderPhoto::switchText()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.read(4096);
+}
+
+int EncoderPhoto::removeStaleTemporaries()
+{
+    QDir folder(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)));
+    int removed = 0;
+    const QStringList names = folder.entryList({QStringLiteral(".*.part.enc")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    for (const QString &name : names)
+        if (folder.remove(name))
+            ++removed;
+    return removed;
 }
 
 EncoderPhoto::EncoderPhoto(QObject *parent)

@@ -2,6 +2,7 @@
 
 #include "encoderlink.h"
 #include "encoderphoto.h"
+#include "filenamesystem.h"
 #include "intervals.h"
 #include "ipckeys.h"
 #include "mp4writer.h"
@@ -11,6 +12,7 @@
 #include "videopipeinterface.h"
 #include "videorecorder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -42,6 +44,18 @@ EncoderVideo::Switches EncoderVideo::Switches::parse(const QByteArray &text)
 EncoderVideo::Switches EncoderVideo::Switches::load()
 {
     return parse(EncoderPhoto::switchText());
+}
+
+int EncoderVideo::removeStaleTemporaries()
+{
+    QDir folder(Paths::resolve(QLatin1String(FilenameSystem::VideoFolder)));
+    int removed = 0;
+    const QStringList names = folder.entryList({QStringLiteral("*.mp4") + QLatin1String(TemporarySuffix)},
+                                               QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    for (const QString &name : names)
+        if (folder.remove(name))
+            ++removed;
+    return removed;
 }
 
 EncoderVideo::EncoderVideo(QObject *parent)
