@@ -420,6 +420,12 @@ void TstThumbBrowser::unusualNamesShownAndDeleted_data()
                                                 << QStringLiteral("181214_0001\uFFFDT.jpg") << true;
     QTest::newRow("broken sequence") << QByteArray("181214_0001\xe2\x82T.jpg") << QByteArrayList()
                                      << QStringLiteral("181214_0001\uFFFD\uFFFDT.jpg") << false;
+    QTest::newRow("overlong slash") << QByteArray("181214_0001\xc0\xafT.jpg") << QByteArrayList{"181214_0001T.jpg"}
+                                    << QStringLiteral("181214_0001\uFFFD\uFFFDT.jpg") << false;
+    // A character beyond U+FFFF whose second half looks like a kept byte.
+    QTest::newRow("camera sign and a stray byte") << QByteArray("181214_0001\xf0\x9f\x93\xb7\xffT.jpg")
+                                                  << QByteArrayList{"181214_0001\xf0\x9f\x93\xb7T.jpg"}
+                                                  << QStringLiteral("181214_0001\U0001F4F7\uFFFDT.jpg") << true;
 }
 
 void TstThumbBrowser::unusualNamesShownAndDeleted()
