@@ -1,9 +1,11 @@
 #include "mappedphoto.h"
 
+#include "nativename.h"
+
 MappedPhoto::MappedPhoto(const QString &path)
-    : m_file(path)
 {
-    if (!m_file.open(QIODevice::ReadOnly))
+    // By the name's own bytes, which need not be UTF-8.
+    if (!NativeName::openForReading(m_file, path))
         return;
     m_open = true;
     const qint64 size = m_file.size();

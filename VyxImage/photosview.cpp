@@ -13,11 +13,13 @@
 #include "photolayout.h"
 #include "photomessagebox.h"
 #include "mixer.h"
+#include "nativename.h"
 #include "thumbcache.h"
 #include "volumeinterface.h"
 
 #include <QFile>
 #include <QGraphicsScene>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -66,6 +68,8 @@ PhotosView::PhotosView()
     m_info = new QLabel(this);
     m_info->setGeometry(210, 0, 120, 45);
     m_info->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The photo's name is never markup.
+    m_info->setTextFormat(Qt::PlainText);
     // The style sheet sets the text colour too: with a sheet the palette
     // alone is not used.
     m_info->setStyleSheet(QStringLiteral("background: rgba(0, 0, 127, 70); color: rgba(255, 255, 255, 200); font: 10pt \"wenquanyi\";"));
@@ -214,11 +218,20 @@ void PhotosView::loadImage_p()
     if (!m_delState)
         m_pixmap = QPixmap();
     else
-        m_pixmap = QPixmap(m_loadfilename).scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_pixmap = QPixmap::fromImage(readPicture(m_loadfilename)).scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_genie->setPos(m_bin->x() - m_genie->rect().width() + m_bin->width() / 2, 0);
     updatePhotoInformation(m_loadfilename);
     scene()->invalidate(scene()->sceneRect(), QGraphicsScene::AllLayers);
     viewport()->update();
+}
+
+QImage PhotosView::readPicture(const QString &path)
+{
+    // Through the name's own bytes: a name that is not UTF-8 shows its photo.
+    QFile file;
+    if (!NativeName::openForReading(file, path))
+        return {};
+    return QImageReader(&file).read();
 }
 
 void PhotosView::drawBackground(QPainter *painter, const QRectF &)
@@ -232,7 +245,7 @@ void PhotosView::updatePhotoInformation(const QString &path)
 {
     const QFileInfo file(path);
     const QDateTime t = file.exists() ? ThumbCache::fileTime(file) : QDateTime();
-    m_info->setText(file.fileName() + QLatin1Char('\n') + t.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char('\n')
+    m_info->setText(NativeName::shown(file.fileName()) + QLatin1Char('\n') + t.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char('\n')
                     + t.toString(QStringLiteral("hh:mm:ss")));
 }
 

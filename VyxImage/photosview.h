@@ -104,6 +104,7 @@ protected:
 
 private:
     void loadImage_p();
+    static QImage readPicture(const QString &path);
     void resetView();
     void checkAnnotateMusic(const QFileInfo &file);
     bool copyVoiceNote(const QByteArray &bytes);

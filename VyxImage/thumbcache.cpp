@@ -1,8 +1,11 @@
 #include "thumbcache.h"
 
+#include "nativename.h"
 #include "paths.h"
 
 #include <QCryptographicHash>
+
+#include <sys/stat.h>
 
 QDateTime ThumbCache::fileTime(const QFileInfo &file)
 {
@@ -29,7 +32,17 @@ QString ThumbCache::digestName(const QString &key, const QDateTime &t, qint64 fi
 
 QString ThumbCache::photoName(const QFileInfo &photo)
 {
-    QByteArray path = photo.absoluteFilePath().toLatin1();
+    const QString absolute = photo.absoluteFilePath();
+    if (NativeName::hasRawBytes(absolute)) {
+        // A name that is not UTF-8: its own bytes are the key, and its time
+        // and size come from the file under those bytes.
+        const QByteArray bytes = NativeName::encode(absolute);
+        struct stat info {};
+        if (::stat(bytes.constData(), &info) != 0)
+            return digestName(QString::fromLatin1(bytes), QDateTime(), 0, 4);
+        return digestName(QString::fromLatin1(bytes), QDateTime::fromSecsSinceEpoch(info.st_ctim.tv_sec), info.st_size, 4);
+    }
+    QByteArray path = absolute.toLatin1();
     const int nul = path.indexOf('\0');
     if (nul >= 0)
         path.truncate(nul);

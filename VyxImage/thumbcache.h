@@ -28,7 +28,8 @@ public:
 
     // A photo's cache name: key = its absolute path through 8-bit text and
     // back (unrepresentable characters become '?', a NUL ends it), size
-    // padded to four digits.
+    // padded to four digits. A name that is not UTF-8 has its own bytes as
+    // the key, so no two such names share a thumbnail.
     static QString photoName(const QFileInfo &photo);
     // Its thumbnail file: PhotoFolder + photoName() + ".jpg", resolved.
     static QString photoThumbPath(const QFileInfo &photo);

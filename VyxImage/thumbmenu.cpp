@@ -2,6 +2,7 @@
 
 #include "filenamesystem.h"
 #include "messagechannel.h"
+#include "nativename.h"
 #include "photosview.h"
 #include "thumbstatus.h"
 #include "thumbthread.h"
@@ -58,6 +59,8 @@ ThumbMenu::ThumbMenu(QWidget *parent)
         caption->setGeometry(x, y + 75, 100, 15);
         caption->setFont(QFont(QStringLiteral("helvetica"), 10, QFont::Normal));
         caption->setAlignment(Qt::AlignCenter);
+        // A name is never markup: "<b>" is three characters of it.
+        caption->setTextFormat(Qt::PlainText);
         connect(tile, &ThumItem::clicked, this, &ThumbMenu::mouseClick);
         connect(tile, &ThumItem::mouseRelease, this, &ThumbMenu::mouseReleaseClick);
         m_tiles.append(tile);
@@ -162,7 +165,7 @@ void ThumbMenu::updatePage()
             tile->show();
             caption->show();
             tile->loadThumbnails(photo);
-            caption->setText(photo.fileName());
+            caption->setText(NativeName::shown(photo.fileName()));
         } else {
             tile->hide();
             caption->hide();
@@ -259,7 +262,7 @@ void ThumbMenu::tapOnTile()
 {
     const int position = m_page * TilesPerPage + m_tile;
     const QFileInfo photo = m_photos.value(position);
-    if (!holds(position) || !QFileInfo::exists(photo.absoluteFilePath()))
+    if (!holds(position) || !NativeName::exists(photo.absoluteFilePath()))
         return;
     qWarning("%s %d tapped %s", __func__, __LINE__, qPrintable(photo.fileName()));
     if (!m_deleteMode) {
@@ -296,7 +299,7 @@ void ThumbMenu::setPosition(int position)
 void ThumbMenu::getnextphotoslots(int index)
 {
     const QFileInfo photo = m_photos.value(index);
-    if (holds(index) && QFileInfo::exists(photo.absoluteFilePath()))
+    if (holds(index) && NativeName::exists(photo.absoluteFilePath()))
         m_viewer->loadImage(photo, index, count());
     if (holds(index))
         setPosition(index);
@@ -318,16 +321,16 @@ void ThumbMenu::deletephotoslots(int index)
         return;
     const QFileInfo photo = m_photos.at(index);
     const QString path = photo.absoluteFilePath();
-    if (QFile::exists(path)) {
+    if (NativeName::exists(path)) {
         qWarning("%s %d delete %s", __func__, __LINE__, qPrintable(photo.fileName()));
-        QFile file(path);
-        const bool removed = file.remove();
+        QString error;
+        const bool removed = NativeName::remove(path, &error);
         ::sync();
         // A photo still on the card stays listed: the viewer shows it again.
         if (!removed)
-            qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(file.errorString()));
+            qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(error));
     }
-    if (!QFile::exists(path)) {
+    if (!NativeName::exists(path)) {
         for (int i = 0; i < m_photos.size(); ++i)
             if (m_photos.at(i).absoluteFilePath() == path) {
                 m_photos.removeAt(i);
@@ -408,16 +411,15 @@ int ThumbMenu::deleteImageListFile()
 {
     QSet<QString> deleted;
     for (const QString &path : std::as_const(m_selection)) {
-        if (!QFile::exists(path))
+        if (!NativeName::exists(path))
             continue;
         qWarning("%s %d delete %s", __func__, __LINE__, qPrintable(path));
-        QFile file(path);
-        const bool removed = file.remove();
+        QString error;
         // Only a photo really gone leaves the list.
-        if (removed)
+        if (NativeName::remove(path, &error))
             deleted.insert(path);
         else
-            qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(file.errorString()));
+            qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(error));
     }
     m_photos.removeIf([&deleted](const QFileInfo &photo) { return deleted.contains(photo.absoluteFilePath()); });
     m_selection.clear();

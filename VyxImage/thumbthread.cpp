@@ -1,11 +1,11 @@
 #include "thumbthread.h"
 
 #include "filenamesystem.h"
+#include "nativename.h"
 #include "paths.h"
 #include "thumbcache.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -49,12 +49,11 @@ void ThumbThread::loadThumbs()
 QList<QFileInfo> ThumbThread::photosOnCard()
 {
     QList<QFileInfo> photos;
-    QDirIterator it(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)), {QStringLiteral("*.jpg")},
-                    QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        photos.append(it.fileInfo());
-    }
+    // Names that are not UTF-8 too: the user must see them to delete them.
+    const QStringList paths = NativeName::filesUnder(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)),
+                                                     QStringLiteral(".jpg"));
+    for (const QString &path : paths)
+        photos.append(QFileInfo(path));
     return photos;
 }
 
@@ -65,7 +64,11 @@ QString ThumbThread::getThumbsMd5(int i) const
 
 bool ThumbThread::makeThumbnail(const QFileInfo &photo, const QString &path)
 {
-    QImageReader reader(photo.absoluteFilePath());
+    // Through the name's own bytes, which need not be UTF-8.
+    QFile file;
+    if (!NativeName::openForReading(file, photo.absoluteFilePath()))
+        return false;
+    QImageReader reader(&file);
     reader.setScaledSize(ThumbSize);
     const QImage image = reader.read();
     if (image.isNull())
@@ -91,7 +94,7 @@ void ThumbThread::run()
     for (int i = 0; i < m_count; ++i) {
         const QFileInfo &photo = m_list.at(i);
         const QString path = ThumbCache::photoThumbPath(photo);
-        if (!QFileInfo::exists(path) && QFileInfo::exists(photo.absoluteFilePath()))
+        if (!QFileInfo::exists(path) && NativeName::exists(photo.absoluteFilePath()))
             makeThumbnail(photo, path);
         if (m_afterPhoto)
             m_afterPhoto(i);

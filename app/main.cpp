@@ -45,6 +45,7 @@ int main(int argc, char **argv)
     Simulator simulator;
     if (!simulator.start())
         return simulator.exitCode();
+    StartUp::checkStoredFiles();
     StartUp::setuptrap();
     SimTranslations::install(simulator.root());
 

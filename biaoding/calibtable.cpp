@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -16,6 +17,7 @@
 namespace {
 
 const QString s_rowGroup = QStringLiteral("Temp2AD/");
+const char *const s_scratchPrefix = ".calibtable-";
 
 QString textOf(const QVariant &value)
 {
@@ -202,7 +204,7 @@ bool CalibTable::save(const QString &path)
     const QString folder = QFileInfo(file).absolutePath();
     // The settings object writes a scratch file of a name of its own; its
     // text then replaces the table whole.
-    QTemporaryFile scratch(folder + QStringLiteral("/.calibtable-XXXXXX"));
+    QTemporaryFile scratch(folder + QLatin1Char('/') + QLatin1String(s_scratchPrefix) + QStringLiteral("XXXXXX"));
     if (!scratch.open()) {
         m_error = QStringLiteral("cannot write in %1").arg(QFileInfo(path).path());
         return false;
@@ -240,6 +242,26 @@ bool CalibTable::save(const QString &path)
     m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [](const Row &r) { return r.ad.isEmpty(); }),
                  m_rows.end());
     return true;
+}
+
+bool CalibTable::isScratchName(const QString &fileName)
+{
+    static const QRegularExpression scratch(QStringLiteral("^%1[A-Za-z]{6}(\\.[A-Za-z]+)?$")
+                                                .arg(QRegularExpression::escape(QLatin1String(s_scratchPrefix))));
+    return scratch.match(fileName).hasMatch();
+}
+
+int CalibTable::removeStaleScratch(const QString &folder)
+{
+    QDir dir(Paths::resolve(folder));
+    int removed = 0;
+    const QDir::Filters files = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QString &name : dir.entryList({QLatin1String(s_scratchPrefix) + QLatin1Char('*')}, files))
+        if (isScratchName(name) && dir.remove(name))
+            ++removed;
+    for (const QString &table : dir.entryList({QStringLiteral("*.conf")}, QDir::Files))
+        removed += AtomicFile::removeScratch(QDir(folder).filePath(table));
+    return removed;
 }
 
 bool CalibTable::replaceFile(const QString &path, const QByteArray &data)

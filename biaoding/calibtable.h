@@ -71,6 +71,13 @@ public:
     // earlier parse of it.
     static bool replaceFile(const QString &path, const QByteArray &data);
 
+    // A save killed half-way leaves its scratch files in the tables'
+    // folder: ".calibtable-" and six letters (with what the settings object
+    // and its lock add to that name), and the replaced table's own scratch.
+    // Removes those in folder (resolved through Paths); the number removed.
+    static int removeStaleScratch(const QString &folder);
+    static bool isScratchName(const QString &fileName);
+
 private:
     int indexOf(const QString &temp) const;
 

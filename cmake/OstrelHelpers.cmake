@@ -37,6 +37,10 @@ function(ostrel_add_qtest name)
   if(T_LABEL STREQUAL "sim")
     set(platform "QT_QPA_PLATFORM=vnc:size=320x240:port=0;QT_QPA_FB_FORCE_FULLSCREEN=0")
   endif()
+  # Leaks of libraries outside the project are known to the leak checker.
+  if(OSTREL_ASAN)
+    string(APPEND platform ";LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-suppressions.txt")
+  endif()
   set_tests_properties(${name} PROPERTIES
     LABELS "${T_LABEL}"
     TIMEOUT 120

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "calibtable.h"
 #include "devicefile.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
@@ -12,6 +13,7 @@
 #include "idleinterval.h"
 #include "idlewatcher.h"
 #include "lcdscreensaver.h"
+#include "settingsfilecheck.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -147,6 +149,12 @@ void StartUp::init(EMainWindow *window)
             spot->openAlarm(true, float(realOr(settings, QStringLiteral("Alarm_Temp"), 25.0)), intOr(settings, QStringLiteral("Alarm_Mode"), 0));
     }
     settings.endGroup();
+}
+
+void StartUp::checkStoredFiles()
+{
+    SettingsFileCheck::run();
+    CalibTable::removeStaleScratch(QStringLiteral("etc"));
 }
 
 void StartUp::setuptrap()

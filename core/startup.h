@@ -21,6 +21,10 @@ public:
     // installs the key filter on the window and the file-name generator.
     static void init(EMainWindow *window);
 
+    // Before anything reads them: scratch files of saves killed half-way
+    // are removed, and a settings file far too large is set aside.
+    static void checkStoredFiles();
+
     static void setuptrap();
     // Async-signal-safe: the full fault address, the backtrace, _exit(1).
     static void fault_trap(int signal, siginfo_t *info, void *context);

@@ -2,6 +2,7 @@
 
 #include "paths.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -27,4 +28,32 @@ bool AtomicFile::write(const QString &path, const QByteArray &data)
         ::close(dir);
     }
     return true;
+}
+
+bool AtomicFile::isScratchOf(const QString &fileName, const QString &targetName)
+{
+    enum { ScratchLetters = 6 };
+    if (fileName.size() != targetName.size() + 1 + ScratchLetters || !fileName.startsWith(targetName)
+        || fileName.at(targetName.size()) != QLatin1Char('.'))
+        return false;
+    bool upper = false;
+    for (const QChar c : QStringView(fileName).right(ScratchLetters)) {
+        if (!(c >= QLatin1Char('a') && c <= QLatin1Char('z')) && !(c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            return false;
+        upper |= c.isUpper();
+    }
+    return upper;
+}
+
+int AtomicFile::removeScratch(const QString &path)
+{
+    const QFileInfo target(Paths::resolve(path));
+    QDir folder = target.absoluteDir();
+    int removed = 0;
+    const QStringList names = folder.entryList({target.fileName() + QStringLiteral(".*")},
+                                               QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
+    for (const QString &name : names)
+        if (isScratchOf(name, target.fileName()) && folder.remove(name))
+            ++removed;
+    return removed;
 }

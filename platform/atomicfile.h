@@ -12,6 +12,14 @@ public:
     // path is resolved through Paths.
     static bool write(const QString &path, const QByteArray &data);
 
+    // Where the file system cannot make an unnamed temporary file, a save
+    // (this one, or a settings object's) writes "<name>." and six letters
+    // beside the file; a save killed half-way leaves it there. Removes
+    // those of path and returns how many. A word in lower case
+    // ("Setting.backup") is taken for a name someone chose and stays.
+    static int removeScratch(const QString &path);
+    static bool isScratchOf(const QString &fileName, const QString &targetName);
+
 private:
     AtomicFile() = delete;
 };

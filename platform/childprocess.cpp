@@ -53,6 +53,16 @@ QByteArray ChildProcess::readAll()
     return m_process.readAll();
 }
 
+QByteArray ChildProcess::read(qint64 maxBytes)
+{
+    return m_process.read(maxBytes);
+}
+
+void ChildProcess::kill()
+{
+    m_process.kill();
+}
+
 void ChildProcess::processEnded(int exitCode, QProcess::ExitStatus status)
 {
     if (status == QProcess::CrashExit)

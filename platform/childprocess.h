@@ -23,6 +23,10 @@ public:
     bool start(const QString &program, const QStringList &arguments);
     bool isRunning() const;
     QByteArray readAll();
+    // At most maxBytes of what the program wrote; empty when nothing waits.
+    QByteArray read(qint64 maxBytes);
+    // Ends the program at once; crashed() follows.
+    void kill();
 
     // The host path of program, or empty when it is no absolute system path.
     static QString resolve(const QString &program);

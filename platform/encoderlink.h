@@ -14,6 +14,10 @@ constexpr const char *SaveRequestPipe = "/tmp/QSaveImage";
 constexpr const char *VideoMainPipe = "/tmp/videomain";
 constexpr const char *VideoTimePipe = "/tmp/videotime";
 constexpr const char *VersionPipe = "/tmp/version";
+// The card's folders the application has photos and recordings written to;
+// the service removes its own unfinished files there when it starts.
+constexpr const char *PhotoFolder = "/media/mmc/image/";
+constexpr const char *VideoFolder = "/media/mmc/videoFile/";
 // The side data the application writes beside a recording, one record a
 // second; the service appends it to the video when it stops.
 constexpr const char *VideoSideFile = "/root/tmp.avi";

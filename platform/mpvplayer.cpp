@@ -262,14 +262,23 @@ void MpvPlayer::endChild()
             m_socket->write("{\"command\":[\"quit\"]}\n");
             m_socket->flush();
         }
-        // The child is told to quit and killed if it has not after a
-        // bounded wait; it is reaped from the event loop, nobody waits.
+        // Reaped before the player is gone, so nothing outlives it even when
+        // the program ends at once: the quit it was told, or a kill after a
+        // wait the GUI can afford.
         QProcess *child = m_process;
-        child->disconnect(this);
-        child->setParent(nullptr);
-        QObject::connect(child, &QProcess::finished, child, &QObject::deleteLater);
-        QTimer::singleShot(QuitWaitMs, child, [child] { child->kill(); });
         m_process = nullptr;
+        child->disconnect(this);
+        if (!child->waitForFinished(QuitWaitMs)) {
+            child->kill();
+            child->waitForFinished(KillWaitMs);
+        }
+        if (child->state() == QProcess::NotRunning) {
+            delete child;
+        } else {
+            // Held up in the kernel: released when it ends, or with the application.
+            child->setParent(QCoreApplication::instance());
+            QObject::connect(child, &QProcess::finished, child, &QObject::deleteLater);
+        }
     }
     m_socket->abort();
     if (!m_socketPath.isEmpty())

@@ -12,8 +12,9 @@ class QLocalSocket;
 // The player on a PC and in the simulator: an mpv child started idle with
 // a JSON IPC socket, told to load, pause, seek and stop over it, and
 // observed for its position, length, pause and idle state. The child dies
-// with this process and is killed after a bounded wait when the player
-// goes, without the GUI waiting for it. Without mpv the player reports the stopped state and logs why.
+// with this process; when the player goes it is told to quit, killed if it
+// has not within QuitWaitMs and reaped, the GUI waiting at most
+// QuitWaitMs + KillWaitMs. Without mpv the player reports the stopped state and logs why.
 class MpvPlayer : public MplayLib
 {
     Q_OBJECT
@@ -39,7 +40,7 @@ public:
     // too long for a socket address, then under the host's temporary folder.
     static QString chooseSocketPath(const QString &name);
 
-    enum { ConnectRetryMs = 25, ConnectAttempts = 200, QuitWaitMs = 300 };
+    enum { ConnectRetryMs = 25, ConnectAttempts = 200, QuitWaitMs = 80, KillWaitMs = 20 };
 
 private:
     bool ensureChild();

@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTime>
 #include <QTimer>
@@ -26,6 +28,9 @@ FinishPage::FinishPage(QWidget *parent)
     connect(m_pipeTimer, &QTimer::timeout, this, &FinishPage::fifoTimeSlots);
     m_progressTimer = new QTimer(this);
     connect(m_progressTimer, &QTimer::timeout, this, &FinishPage::progressTimerSlots);
+    m_limitTimer = new QTimer(this);
+    m_limitTimer->setSingleShot(true);
+    connect(m_limitTimer, &QTimer::timeout, this, &FinishPage::scriptTookTooLong);
     CreateFinishPageUi();
 
     m_child = new ChildProcess(this);
@@ -87,6 +92,7 @@ void FinishPage::StartInstallProcess(int kernel, int app, int fpga)
     m_finish->setEnabled(false);
     m_finish->setInstallButtonStat(false);
     m_pipeTimer->start(Intervals::ms(PipePollMs));
+    m_limitTimer->start(Intervals::ms(ScriptLimitMs));
     qDebug("\t  ==== start Run Process %s",
            qPrintable(SystemClock::instance()->now().time().toString(QStringLiteral("hh:mm:ss"))));
     m_child->start(QString::fromLatin1(UpdateScript),
@@ -148,6 +154,14 @@ void FinishPage::scriptNotStarted(const QString &reason)
         fail(tr("the update script cannot start: %1").arg(reason));
 }
 
+void FinishPage::scriptTookTooLong()
+{
+    if (m_state != State::Running)
+        return;
+    fail(tr("the update script did not end within %1 minutes").arg(ScriptLimitMs / 60000));
+    m_child->kill();
+}
+
 void FinishPage::fail(const QString &why)
 {
     stopTimers();
@@ -181,15 +195,38 @@ void FinishPage::finishPageslots()
 
 void FinishPage::readyRead()
 {
-    QByteArray output = m_child->readAll();
-    const qsizetype nul = output.indexOf('\0');
-    if (nul >= 0)
-        output.truncate(nul);
-    const QString text = QString::fromLocal8Bit(output).trimmed();
-    if (text.isEmpty())
+    // Bounded reads, and of a burst only its last lines: an update may print
+    // megabytes, and the panel shows a few lines.
+    QStringList lines;
+    for (QByteArray chunk = m_child->read(OutputChunkBytes); !chunk.isEmpty(); chunk = m_child->read(OutputChunkBytes)) {
+        const qsizetype nul = chunk.indexOf('\0');
+        if (nul >= 0)
+            chunk.truncate(nul);
+        const QString text = QString::fromLocal8Bit(chunk).trimmed();
+        if (text.isEmpty())
+            continue;
+        lines += text.split(QLatin1Char('\n'));
+        if (lines.size() > ShownLines)
+            lines.erase(lines.begin(), lines.end() - ShownLines);
+    }
+    appendOutput(lines);
+}
+
+void FinishPage::appendOutput(const QStringList &lines)
+{
+    if (lines.isEmpty())
         return;
-    for (const QString &part : text.split(QLatin1Char('\n')))
-        m_log->append(QStringLiteral("Extracting ") + part);
+    // As text: a file name is never markup.
+    QTextCursor end(m_log->document());
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
+    for (const QString &line : lines) {
+        if (!m_log->document()->isEmpty())
+            end.insertBlock();
+        end.insertText(QStringLiteral("Extracting ") + line);
+    }
+    end.endEditBlock();
+    m_log->verticalScrollBar()->setValue(m_log->verticalScrollBar()->maximum());
 }
 
 void FinishPage::paintEvent(QPaintEvent *)

@@ -28,6 +28,13 @@ public:
     static constexpr const char *ProgressPipe = "/tmp/updateOSTREL";
     static constexpr int PipePollMs = 300;
     static constexpr int ProgressTickMs = 1000;
+    // A script still running after this long (through Intervals) has hung:
+    // it is ended and the update fails.
+    static constexpr int ScriptLimitMs = 30 * 60 * 1000;
+    // The script's output is read in pieces of this size; of what one read
+    // brings, the log shows the last ShownLines lines.
+    static constexpr int OutputChunkBytes = 64 * 1024;
+    static constexpr int ShownLines = 20;
 
     enum class State { Waiting, Running, Succeeded, Failed, Finishing };
 
@@ -64,6 +71,8 @@ private:
     void copyFinished(int exitCode);
     void scriptCrashed();
     void scriptNotStarted(const QString &reason);
+    void scriptTookTooLong();
+    void appendOutput(const QStringList &lines);
     void fail(const QString &why);
     void stopTimers();
 
@@ -76,6 +85,7 @@ private:
     Installwizardbutton *m_finish = nullptr;
     QTimer *m_pipeTimer = nullptr;
     QTimer *m_progressTimer = nullptr;
+    QTimer *m_limitTimer = nullptr;
     ProgressMessageReader m_reader;
     UpdateProgress m_progress;
 };

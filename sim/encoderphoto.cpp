@@ -7,6 +7,7 @@
 #include "scenepicture.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTimer>
@@ -42,6 +43,17 @@ QByteArray EncoderPhoto::switchText()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.read(4096);
+}
+
+int EncoderPhoto::removeStaleTemporaries()
+{
+    QDir folder(Paths::resolve(QLatin1String(EncoderLink::PhotoFolder)));
+    int removed = 0;
+    const QStringList names = folder.entryList({QStringLiteral(".*.part.enc")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    for (const QString &name : names)
+        if (folder.remove(name))
+            ++removed;
+    return removed;
 }
 
 EncoderPhoto::EncoderPhoto(QObject *parent)

@@ -39,6 +39,11 @@ public:
     // The switch file's words (the video side has its own), empty without it.
     static QByteArray switchText();
 
+    // A save cut off (encoder-sim killed) leaves its temporary, the
+    // camera's hidden ".<name>.part" with ".enc", in the photo folder; a
+    // start removes those and nothing else. The number removed.
+    static int removeStaleTemporaries();
+
     explicit EncoderPhoto(QObject *parent = nullptr);
 
     // true when command was one of this side's.

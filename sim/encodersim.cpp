@@ -59,6 +59,10 @@ int main(int argc, char **argv)
     // A fresh run starts neutral, as the service does.
     EncoderState state;
     state.save();
+    // Saves and recordings cut off with an earlier run leave their
+    // temporaries; nobody finishes them now.
+    EncoderPhoto::removeStaleTemporaries();
+    EncoderVideo::removeStaleTemporaries();
     EncoderPhoto photo;
     EncoderVideo video;
     QObject::connect(&commands, &FifoReader::received, &app, [&log, &state, &photo, &video](const QByteArray &data) {

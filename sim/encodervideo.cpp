@@ -10,6 +10,7 @@
 #include "sharedmemory.h"
 #include "videorecorder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -41,6 +42,18 @@ EncoderVideo::Switches EncoderVideo::Switches::parse(const QByteArray &text)
 EncoderVideo::Switches EncoderVideo::Switches::load()
 {
     return parse(EncoderPhoto::switchText());
+}
+
+int EncoderVideo::removeStaleTemporaries()
+{
+    QDir folder(Paths::resolve(QLatin1String(EncoderLink::VideoFolder)));
+    int removed = 0;
+    const QStringList names = folder.entryList({QStringLiteral("*.mp4") + QLatin1String(TemporarySuffix)},
+                                               QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    for (const QString &name : names)
+        if (folder.remove(name))
+            ++removed;
+    return removed;
 }
 
 EncoderVideo::EncoderVideo(QObject *parent)

@@ -28,6 +28,11 @@ public:
     enum { SidePollMs = 250, SideQuietMs = 1500, SideWaitMs = 10000, CountLead = 2 };
     static constexpr const char *TemporarySuffix = ".enc";
 
+    // A recording cut off (encoder-sim killed) leaves its temporary in the
+    // card's video folder; a start removes those of the camera's ".mp4"
+    // names and nothing else. The number removed.
+    static int removeStaleTemporaries();
+
     // One word per line of the switch file.
     struct Switches
     {

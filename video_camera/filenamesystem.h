@@ -1,5 +1,7 @@
 #pragma once
 
+#include "encoderlink.h"
+
 #include <QMutex>
 #include <QString>
 
@@ -17,8 +19,8 @@ public:
     // Past this a day has no free number left.
     enum { MaxNumber = 99999 };
 
-    static constexpr const char *ImageFolder = "/media/mmc/image/";
-    static constexpr const char *VideoFolder = "/media/mmc/videoFile/";
+    static constexpr const char *ImageFolder = EncoderLink::PhotoFolder;
+    static constexpr const char *VideoFolder = EncoderLink::VideoFolder;
 
     // Registers itself in EGlobal and takes the date.
     FilenameSystem();

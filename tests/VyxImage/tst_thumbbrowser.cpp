@@ -4,6 +4,7 @@
 #include "eglobal.h"
 #include "etoolwidget.h"
 #include "messagechannel.h"
+#include "nativename.h"
 #include "paths.h"
 #include "photofixture.h"
 #include "photomessagebox.h"
@@ -22,6 +23,9 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 class TstThumbBrowser : public QObject
 {
@@ -42,6 +46,8 @@ private Q_SLOTS:
     void selectAllAndDelete();
     void bulkDeleteKeepsThePage();
     void bulkDeleteInASubFolder();
+    void unusualNamesShownAndDeleted_data();
+    void unusualNamesShownAndDeleted();
     void photoThatCannotBeDeletedStaysListed();
     void viewerFollowUp();
     void deletingTheLastPhotoFromTheViewer();
@@ -389,6 +395,104 @@ void TstThumbBrowser::bulkDeleteInASubFolder()
     QCOMPARE(menu->count(), 2);
     QVERIFY(QFile::exists(m_root->hostPath(QStringLiteral("/media/mmc/image/181214_0001T.jpg"))));
     QVERIFY(!QFile::exists(m_root->hostPath(QStringLiteral("/media/mmc/image/old/181214_0001T.jpg"))));
+}
+
+// Names as they stand on a card: markup is shown as text, a name that is
+// not UTF-8 is listed with replacement characters, and deleting either,
+// in delete mode or from the viewer, removes that very file and no other
+// (not the UTF-8 name it looks like).
+void TstThumbBrowser::unusualNamesShownAndDeleted_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArrayList>("others");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("fromViewer");
+    const QByteArray lookAlike = "181214_0001\xef\xbf\xbdT.jpg";
+    QTest::newRow("markup") << QByteArray("<b>bold<img src=x>.jpg") << QByteArrayList{"181214_0001T.jpg"}
+                            << "<b>bold<img src=x>.jpg" << false;
+    QTest::newRow("huge picture markup") << QByteArray("<img width=30000 src=x>.jpg") << QByteArrayList()
+                                         << "<img width=30000 src=x>.jpg" << true;
+    QTest::newRow("not UTF-8") << QByteArray("181214_0001\xff\xfeT.jpg") << QByteArrayList{"181214_0002T.jpg"}
+                               << QStringLiteral("181214_0001\uFFFD\uFFFDT.jpg") << false;
+    QTest::newRow("not UTF-8 beside its look-alike") << QByteArray("181214_0001\xffT.jpg") << QByteArrayList{lookAlike}
+                                                     << QStringLiteral("181214_0001\uFFFDT.jpg") << false;
+    QTest::newRow("not UTF-8, from the viewer") << QByteArray("181214_0001\xffT.jpg") << QByteArrayList{lookAlike}
+                                                << QStringLiteral("181214_0001\uFFFDT.jpg") << true;
+    QTest::newRow("broken sequence") << QByteArray("181214_0001\xe2\x82T.jpg") << QByteArrayList()
+                                     << QStringLiteral("181214_0001\uFFFD\uFFFDT.jpg") << false;
+    QTest::newRow("overlong slash") << QByteArray("181214_0001\xc0\xafT.jpg") << QByteArrayList{"181214_0001T.jpg"}
+                                    << QStringLiteral("181214_0001\uFFFD\uFFFDT.jpg") << false;
+    // A character beyond U+FFFF whose second half looks like a kept byte.
+    QTest::newRow("camera sign and a stray byte") << QByteArray("181214_0001\xf0\x9f\x93\xb7\xffT.jpg")
+                                                  << QByteArrayList{"181214_0001\xf0\x9f\x93\xb7T.jpg"}
+                                                  << QStringLiteral("181214_0001\U0001F4F7\uFFFDT.jpg") << true;
+}
+
+void TstThumbBrowser::unusualNamesShownAndDeleted()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArrayList, others);
+    QFETCH(QString, shown);
+    QFETCH(bool, fromViewer);
+    const QByteArray folder = QFile::encodeName(m_root->hostPath(QStringLiteral("/media/mmc/image"))) + '/';
+    const QByteArray bytes = PhotoFixture::serviceFile(PhotoFixture::jpeg(QColor(90, 90, 200), QSize(64, 48)));
+    const auto plant = [&](const QByteArray &file) {
+        QFile out;
+        const int fd = ::open((folder + file).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        return fd >= 0 && out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) && out.write(bytes) == bytes.size();
+    };
+    const auto present = [&](const QByteArray &file) { return ::access((folder + file).constData(), F_OK) == 0; };
+    // Qt cannot remove what it cannot name: the test root is left clean.
+    auto removeAll = qScopeGuard([&] {
+        ::unlink((folder + name).constData());
+        for (const QByteArray &other : std::as_const(others))
+            ::unlink((folder + other).constData());
+    });
+    QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
+    QVERIFY(plant(name));
+    for (const QByteArray &other : std::as_const(others))
+        QVERIFY(plant(other));
+
+    ThumbMenu *menu = open();
+    QCOMPARE(menu->count(), 1 + others.size());
+    int position = -1;
+    for (int i = 0; i < menu->count(); ++i)
+        if (NativeName::encode(menu->photoAt(i).absoluteFilePath()) == folder + name)
+            position = i;
+    QVERIFY2(position >= 0, "the name is not listed");
+    QLabel *caption = menu->caption(position);
+    QCOMPARE(caption->text(), shown);
+    QCOMPARE(caption->textFormat(), Qt::PlainText);
+    // Its own thumbnail, under a cache name no other photo has.
+    QVERIFY(menu->thumbThread()->wait(20000));
+    ThumItem *tile = menu->tile(position);
+    tile->timeoutupdate();
+    QVERIFY(!tile->showsPlaceholder());
+    for (int i = 0; i < menu->count(); ++i)
+        QVERIFY(i == position || ThumbCache::photoName(menu->photoAt(i)) != ThumbCache::photoName(menu->photoAt(position)));
+
+    if (fromViewer) {
+        tap(menu->tile(position));
+        PhotosView *viewer = menu->viewer();
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->informationLabel()->textFormat(), Qt::PlainText);
+        QVERIFY(viewer->informationLabel()->text().startsWith(shown + QLatin1Char('\n')));
+        // The photo itself, read through its own name.
+        QVERIFY(!viewer->photoPixmap().isNull());
+        QTest::mouseClick(viewer->deleteButton(), Qt::LeftButton);
+        QVERIFY(viewer->question());
+        QTest::mouseClick(viewer->question()->okButton(), Qt::LeftButton);
+        QTRY_COMPARE(menu->count(), others.size());
+    } else {
+        QTest::mouseClick(menu->toolWidget()->deleteButton(), Qt::LeftButton);
+        tap(menu->tile(position));
+        QCOMPARE(menu->selection().size(), 1);
+        QTest::mouseClick(menu->toolWidget()->deleteFilesButton(), Qt::LeftButton);
+        QCOMPARE(menu->count(), others.size());
+    }
+    QVERIFY(!present(name));
+    for (const QByteArray &other : std::as_const(others))
+        QVERIFY2(present(other), other.constData());
 }
 
 void TstThumbBrowser::photoThatCannotBeDeletedStaysListed()

@@ -1,8 +1,11 @@
 #include "sensorsettle.h"
+#include "settingsfilecheck.h"
 #include "startup.h"
+#include "tablefilelimit.h"
 #include "testroot.h"
 
 #include <QProcess>
+#include <QSettings>
 #include <QtTest>
 
 class TestStartUp : public QObject
@@ -17,6 +20,10 @@ private Q_SLOTS:
     void rangeLimits();
     void restartKeepsArgumentsOnly();
     void faultPrintsAndExits();
+    void scratchOfKilledSavesGoes_data();
+    void scratchOfKilledSavesGoes();
+    void settingsFileOutOfBoundsIsSetAside_data();
+    void settingsFileOutOfBoundsIsSetAside();
 };
 
 void TestStartUp::sensorCheck_data()
@@ -134,6 +141,111 @@ void TestStartUp::faultPrintsAndExits()
     const QRegularExpression first(QStringLiteral("^ostrel Fault address:0x[0-9A-F]{%1}$").arg(int(sizeof(void *) * 2)));
     QVERIFY2(first.match(lines.first()).hasMatch(), qPrintable(lines.first()));
     QVERIFY2(lines.at(1).contains(QLatin1Char('[')), qPrintable(lines.at(1)));
+}
+
+// Saves killed half-way leave scratch files beside the settings and the
+// tables; the start removes exactly those.
+void TestStartUp::scratchOfKilledSavesGoes_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("table writer's scratch") << "etc/.calibtable-AbCdEf" << true;
+    QTest::newRow("its lock") << "etc/.calibtable-AbCdEf.lock" << true;
+    QTest::newRow("its settings scratch") << "etc/.calibtable-AbCdEf.QwErTy" << true;
+    QTest::newRow("replaced table's scratch") << "etc/calc_len0_temp0.conf.XyZabc" << true;
+    QTest::newRow("settings scratch") << "Parameter/Setting.AbCdEf" << true;
+    QTest::newRow("settings scratch in capitals") << "Parameter/Setting.QWERTY" << true;
+    QTest::newRow("a word someone chose") << "Parameter/Setting.backup" << false;
+    QTest::newRow("digits") << "Parameter/Setting.AbCd12" << false;
+    QTest::newRow("five letters") << "Parameter/Setting.AbCdE" << false;
+    QTest::newRow("seven letters") << "Parameter/Setting.AbCdEfG" << false;
+    QTest::newRow("another settings file") << "Parameter/Settings.AbCdEf" << false;
+    QTest::newRow("a copy of a table") << "etc/calc_len0_temp0.conf.bak" << false;
+    QTest::newRow("no dot") << "etc/calibtable-AbCdEf" << false;
+    QTest::newRow("short scratch name") << "etc/.calibtable-mine" << false;
+    QTest::newRow("table scratch elsewhere") << "/media/mmc/.calibtable-AbCdEf" << false;
+}
+
+void TestStartUp::scratchOfKilledSavesGoes()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, removed);
+    TestRoot root;
+    QVERIFY(root.writeFile(QStringLiteral("Parameter/Setting"), "[General]\nLang=English\n"));
+    QVERIFY(root.writeFile(QStringLiteral("etc/calc_len0_temp0.conf"), "[ParaSet]\nTempNum=0\n"));
+    QVERIFY(root.writeFile(path, "x=1\n"));
+    StartUp::checkStoredFiles();
+    QCOMPARE(QFileInfo::exists(root.hostPath(path)), !removed);
+    QCOMPARE(root.readFile(QStringLiteral("Parameter/Setting")), QByteArray("[General]\nLang=English\n"));
+    QVERIFY(QFileInfo::exists(root.hostPath(QStringLiteral("etc/calc_len0_temp0.conf"))));
+}
+
+// A settings file the table readers would refuse is set aside before
+// anything reads it, kept whole, and the settings read their defaults.
+void TestStartUp::settingsFileOutOfBoundsIsSetAside_data()
+{
+    QTest::addColumn<int>("kind"); // 0 regular file, 1 FIFO
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QString>("aside");
+    QTest::newRow("a few kilobytes") << 0 << qint64(4000) << QStringList() << QString();
+    QTest::newRow("at the limit") << 0 << qint64(TableFileLimit::MAX_BYTES) << QStringList() << QString();
+    QTest::newRow("one byte more") << 0 << qint64(TableFileLimit::MAX_BYTES + 1) << QStringList()
+                                   << QString::fromLatin1(SettingsFileCheck::AsideName);
+    QTest::newRow("23 MB") << 0 << qint64(23) * 1000 * 1000 << QStringList()
+                           << QString::fromLatin1(SettingsFileCheck::AsideName);
+    QTest::newRow("earlier one kept") << 0 << qint64(TableFileLimit::MAX_BYTES + 1)
+                                      << QStringList{QString::fromLatin1(SettingsFileCheck::AsideName)}
+                                      << QString::fromLatin1(SettingsFileCheck::AsideName) + QStringLiteral("-2");
+    QTest::newRow("a FIFO") << 1 << qint64(0) << QStringList() << QString::fromLatin1(SettingsFileCheck::AsideName);
+}
+
+void TestStartUp::settingsFileOutOfBoundsIsSetAside()
+{
+    QFETCH(int, kind);
+    QFETCH(qint64, size);
+    QFETCH(QStringList, taken);
+    QFETCH(QString, aside);
+    TestRoot root;
+    const QString file = QString::fromLatin1(SettingsFileCheck::FileName);
+    // A real key at the start, then keys up to the size (a hole beyond
+    // what the table's limit needs to tell).
+    QByteArray head = "[General]\nLang=German\n";
+    if (kind == 1) {
+        QVERIFY(QDir().mkpath(root.hostPath(QStringLiteral("Parameter"))));
+        QVERIFY(root.makeFifo(file));
+    } else {
+        const qint64 written = qMin<qint64>(size, TableFileLimit::MAX_BYTES + 1);
+        for (int n = 0; head.size() + 11 <= written; ++n)
+            head += "k" + QByteArray::number(n).rightJustified(7, '0') + "=v\n";
+        head += QByteArray(written - head.size(), '\n');
+        QVERIFY(root.writeSparseFile(file, head, size));
+    }
+    for (const QString &name : taken)
+        QVERIFY(root.writeFile(name, "earlier"));
+    if (!aside.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("set aside as %1").arg(aside)));
+    if (kind == 0 && !aside.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("too large")));
+    if (kind == 1)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not a regular file")));
+    QCOMPARE(SettingsFileCheck::run(), aside);
+    for (const QString &name : taken)
+        QCOMPARE(root.readFile(name), QByteArray("earlier"));
+    const QSettings settings(file, QSettings::NativeFormat);
+    if (aside.isEmpty()) {
+        QCOMPARE(settings.value(QStringLiteral("Lang")).toString(), QStringLiteral("German"));
+        return;
+    }
+    QVERIFY(!QFileInfo::exists(root.hostPath(file)));
+    QVERIFY(!settings.contains(QStringLiteral("Lang")));
+    if (kind == 0) {
+        QFile kept(root.hostPath(aside));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.size(), size);
+        QCOMPARE(kept.read(head.size()), head);
+    } else
+        QVERIFY(QFileInfo(root.hostPath(aside)).exists());
 }
 
 QTEST_GUILESS_MAIN(TestStartUp)

@@ -13,7 +13,8 @@ namespace StubScript {
 inline const QStringList &variables()
 {
     static const QStringList names = {QStringLiteral("RENOVO_STUB_MESSAGES"), QStringLiteral("RENOVO_STUB_PAUSE"),
-                                      QStringLiteral("RENOVO_STUB_SPLIT"), QStringLiteral("RENOVO_STUB_END")};
+                                      QStringLiteral("RENOVO_STUB_SPLIT"), QStringLiteral("RENOVO_STUB_END"),
+                                      QStringLiteral("RENOVO_STUB_OUTPUT"), QStringLiteral("RENOVO_STUB_LINE")};
     return names;
 }
 

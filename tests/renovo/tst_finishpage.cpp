@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "finishpage.h"
 #include "installwizardbutton.h"
 #include "intervals.h"
@@ -8,6 +9,7 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -24,6 +26,8 @@ private Q_SLOTS:
     void cleanup();
     void stubRuns_data();
     void stubRuns();
+    void outputShownAsTextAndBounded_data();
+    void outputShownAsTextAndBounded();
     void splitMessageFromTheStub();
     void secondsZeroFromTheStub();
     void readsArePutTogether();
@@ -78,11 +82,14 @@ void TestFinishPage::stubRuns_data()
     QTest::addColumn<int>("stub"); // 0 none, 1 executable, 2 not executable
     QTest::addColumn<bool>("success");
     QTest::addColumn<QString>("logLine");
-    QTest::newRow("exit 0") << QByteArray("exit0") << 1 << true << "Extracting stub 0 1 0";
-    QTest::newRow("exit 1") << QByteArray("exit1") << 1 << false << "exit code 1";
-    QTest::newRow("crash") << QByteArray("crash") << 1 << false << "crashed";
-    QTest::newRow("cannot start") << QByteArray() << 2 << false << "cannot start";
-    QTest::newRow("missing") << QByteArray() << 0 << false << "cannot start";
+    QTest::addColumn<double>("timeScale");
+    QTest::newRow("exit 0") << QByteArray("exit0") << 1 << true << "Extracting stub 0 1 0" << 0.01;
+    QTest::newRow("exit 1") << QByteArray("exit1") << 1 << false << "exit code 1" << 0.01;
+    QTest::newRow("crash") << QByteArray("crash") << 1 << false << "crashed" << 0.01;
+    QTest::newRow("cannot start") << QByteArray() << 2 << false << "cannot start" << 0.01;
+    QTest::newRow("missing") << QByteArray() << 0 << false << "cannot start" << 0.01;
+    // The time limit, shortened to a fraction of a second.
+    QTest::newRow("never ends") << QByteArray("hang") << 1 << false << "did not end within 30 minutes" << 0.0001;
 }
 
 void TestFinishPage::stubRuns()
@@ -91,6 +98,8 @@ void TestFinishPage::stubRuns()
     QFETCH(int, stub);
     QFETCH(bool, success);
     QFETCH(QString, logLine);
+    QFETCH(double, timeScale);
+    Intervals::setScale(timeScale);
     TestRoot root;
     if (stub)
         QVERIFY(StubScript::place(root, stub == 1));
@@ -116,6 +125,38 @@ void TestFinishPage::stubRuns()
         QCOMPARE(page.titleLabel()->text(), QStringLiteral("Update fails"));
         QCOMPARE(button->installButtonText(), QStringLiteral("Exit"));
     }
+    // Nothing of the script is left running.
+    const ChildProcess *child = page.findChild<ChildProcess *>();
+    QVERIFY(child);
+    QTRY_VERIFY(!child->isRunning());
+}
+
+// Megabytes of output are read in bounded pieces and end in time; the log
+// keeps its last lines, each as plain text.
+void TestFinishPage::outputShownAsTextAndBounded_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("20 MB of file names") << QByteArray("works/lib/modules/extra/some-driver-file.ko") << 20 * 1000 * 1000;
+    QTest::newRow("markup") << QByteArray("<b>x<img width=30000 src=x>") << 200;
+}
+
+void TestFinishPage::outputShownAsTextAndBounded()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, bytes);
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_OUTPUT", QByteArray::number(bytes));
+    StubScript::set("RENOVO_STUB_LINE", line);
+    FinishPage page;
+    page.show();
+    QVERIFY(runToEnd(page));
+    QCOMPARE(page.state(), FinishPage::State::Succeeded);
+    const QStringList lines = page.logArea()->toPlainText().split(QLatin1Char('\n'));
+    QVERIFY(lines.size() <= page.logArea()->document()->maximumBlockCount());
+    QCOMPARE(lines.last(), QStringLiteral("Extracting last line"));
+    QVERIFY2(lines.contains(QStringLiteral("Extracting ") + QString::fromLatin1(line)), qPrintable(lines.join('\n').right(500)));
 }
 
 // The stub writes "0 " and, a pause later, "1 25": one message, not two.

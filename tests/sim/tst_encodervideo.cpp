@@ -241,6 +241,8 @@ private Q_SLOTS:
     void switches_data();
     void switches();
     void staleSideFileIsLeftOut();
+    void startRemovesStaleTemporaries_data();
+    void startRemovesStaleTemporaries();
     void sampleRecording();
     void sampleRecordingRefusesBadArguments_data();
     void sampleRecordingRefusesBadArguments();
@@ -556,6 +558,30 @@ void TstEncoderVideo::staleSideFileIsLeftOut()
     QTRY_VERIFY_WITH_TIMEOUT(messages.endsWith("videostop"), 10000);
     checkRecording(videoFile(), QByteArray());
     QCOMPARE(recordSeconds(videoFile()), QList<int>());
+}
+
+// A recording or photo save cut off with encoder-sim leaves its temporary;
+// the next start removes it, and only its own temporaries.
+void TstEncoderVideo::startRemovesStaleTemporaries_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("recording") << "/media/mmc/videoFile/260102_0001V.mp4.enc" << true;
+    QTest::newRow("photo") << "/media/mmc/image/.260102_0001T.part.enc" << true;
+    QTest::newRow("finished recording") << "/media/mmc/videoFile/260102_0002V.mp4" << false;
+    QTest::newRow("other .enc") << "/media/mmc/videoFile/clip.enc" << false;
+    QTest::newRow("visible .part.enc") << "/media/mmc/image/260102_0001T.part.enc" << false;
+    QTest::newRow("the application's photo temporary") << "/media/mmc/image/.260102_0001T.part" << false;
+    QTest::newRow("elsewhere") << "/media/mmc/260102_0001V.mp4.enc" << false;
+}
+
+void TstEncoderVideo::startRemovesStaleTemporaries()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, removed);
+    QVERIFY(m_root->writeFile(path, QByteArray(100, 'e')));
+    QVERIFY(startEncoder());
+    QCOMPARE(QFileInfo::exists(m_root->hostPath(path)), !removed);
 }
 
 // "--make-recording": ten frames a second, one record a second counting

@@ -84,6 +84,7 @@ private Q_SLOTS:
     void encoderEndsWithOstrel_data();
     void encoderEndsWithOstrel();
     void startEndsAStaleEncoderOfItsRoot();
+    void startTidiesStoredFiles();
     void recognisesOnlyEncodersOfTheRoot();
     void encoderSimServesOnlyMarkedRoots();
     void busyVncPortIsReported_data();
@@ -212,6 +213,45 @@ void TestSimLaunch::startEndsAStaleEncoderOfItsRoot()
     QCOMPARE(other.state(), QProcess::Running);
     QCOMPARE(SimEncoder::runningFor(otherRoot), QList<qint64>{other.processId()});
     stopChild(other);
+}
+
+// Leftovers of saves killed half-way go at the next start, before anything
+// reads the settings; a settings file far too large is set aside whole
+// (with a word on stderr) and the camera starts on fresh settings.
+void TestSimLaunch::startTidiesStoredFiles()
+{
+    TestRoot test;
+    const QString root = test.hostPath(QStringLiteral("sim-root"));
+    QVERIFY(SimRoot::prepare(root));
+    const auto at = [&root](const char *path) { return root + QLatin1Char('/') + QLatin1String(path); };
+    const auto write = [](const QString &path, const QByteArray &bytes, qint64 size) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.resize(size);
+    };
+    const QByteArray head = "[General]\nLang=German\n";
+    const qint64 huge = qint64(23) * 1000 * 1000;
+    QVERIFY(write(at("Parameter/Setting"), head, huge));
+    QVERIFY(write(at("Parameter/Setting.QwErTy"), head, head.size()));
+    QVERIFY(write(at("Parameter/Setting.backup"), head, head.size()));
+    QVERIFY(write(at("etc/.calibtable-AbCdEf"), "[Temp2AD]\n", 10));
+    QVERIFY(write(at("etc/.calibtable-AbCdEf.GhIjKl"), "[Temp2AD]\n", 10));
+
+    QProcess ostrel;
+    startOstrel(ostrel, root, {QStringLiteral("--quit-after"), QStringLiteral("200")});
+    QVERIFY(ostrel.waitForFinished(30000));
+    QCOMPARE(ostrel.exitCode(), 0);
+    const QByteArray error = ostrel.readAllStandardError();
+    QVERIFY2(error.contains("Parameter/Setting set aside as Parameter/Setting.too-large"), error.constData());
+    QVERIFY(!QFileInfo::exists(at("Parameter/Setting.QwErTy")));
+    QVERIFY(!QFileInfo::exists(at("etc/.calibtable-AbCdEf")));
+    QVERIFY(!QFileInfo::exists(at("etc/.calibtable-AbCdEf.GhIjKl")));
+    QVERIFY(QFileInfo::exists(at("Parameter/Setting.backup")));
+    QCOMPARE(QFileInfo(at("Parameter/Setting.too-large")).size(), huge);
+    // What the start wrote is a settings file of its own size.
+    QFile fresh(at("Parameter/Setting"));
+    QVERIFY(fresh.open(QIODevice::ReadOnly));
+    QVERIFY(fresh.size() < 4096);
+    QVERIFY(!fresh.readAll().contains("German"));
 }
 
 // The check before any signal: the program must be encoder-sim and serve

@@ -24,8 +24,12 @@
 #include "../VyxImage/photofixture.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 // The photo browser as `ostrel --simulate` shows it: the main menu's Photo
 // tile opens it (first on an empty card, then on photos made from the
@@ -43,6 +47,7 @@ private Q_SLOTS:
     void emptyCard();
     void browseViewAndDelete();
     void photoTakenOnTheCameraAppears();
+    void namesAsTheCardHoldsThem();
 
 private:
     ThumbMenu *openBrowser();
@@ -257,6 +262,67 @@ void TestSimPhotoBrowser::photoTakenOnTheCameraAppears()
     QTRY_VERIFY(!browser->tile(0)->showsPlaceholder());
     saveScreen("photos_after_capture.png");
     touch(browser->exitButton());
+    QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
+}
+
+// Names as a card may hold them: markup shows as the text it is (a huge
+// picture in markup blanks nothing), and a name that is not UTF-8 is listed
+// with replacement characters and can be deleted.
+void TestSimPhotoBrowser::namesAsTheCardHoldsThem()
+{
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/image"));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray raw = "181215_0003\xff\xfeT.jpg";
+    const QByteArrayList names{"181215_0002<b>bold<img src=x>T.jpg", "181215_0001<img width=30000 src=x>.jpg", raw};
+    const QByteArray host = QFile::encodeName(folder) + '/';
+    auto removeAll = qScopeGuard([&] {
+        for (const QByteArray &name : names)
+            ::unlink((host + name).constData());
+    });
+    const QImage live = m_sim.screen->composed().scaled(640, 480);
+    for (const QByteArray &name : names) {
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        live.save(&buffer, "JPG");
+        const QByteArray bytes = PhotoFixture::photoOf(jpeg, EFileManager::buildImagePara(EFileManager::ImageParaValues{}));
+        QFile file;
+        const int fd = ::open((host + name).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    ThumbMenu *browser = openBrowser();
+    QCOMPARE(browser->count(), 3);
+    QCOMPARE(browser->caption(0)->text(), QStringLiteral("181215_0003\uFFFD\uFFFDT.jpg"));
+    QCOMPARE(browser->caption(1)->text(), QStringLiteral("181215_0002<b>bold<img src=x>T.jpg"));
+    QCOMPARE(browser->caption(2)->text(), QStringLiteral("181215_0001<img width=30000 src=x>.jpg"));
+    QVERIFY(browser->thumbThread()->wait(20000));
+    for (int t = 0; t < 3; ++t)
+        QTRY_VERIFY(!browser->tile(t)->showsPlaceholder());
+    saveScreen("photos_names_as_text.png");
+
+    touch(browser->tile(2));
+    PhotosView *viewer = browser->viewer();
+    QVERIFY(viewer->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    QVERIFY(viewer->informationLabel()->text().startsWith(QStringLiteral("181215_0001<img width=30000 src=x>.jpg\n")));
+    saveScreen("photos_viewer_markup_name.png");
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QVERIFY(!viewer->isVisible());
+
+    touch(browser->tile(0));
+    QVERIFY(viewer->isVisible());
+    QVERIFY(!viewer->photoPixmap().isNull());
+    saveScreen("photos_viewer_raw_name.png");
+    touch(viewer->deleteButton());
+    QVERIFY(viewer->question() && viewer->question()->isVisible());
+    touch(viewer->question()->okButton());
+    QTRY_COMPARE(browser->count(), 2);
+    QCOMPARE(::access((host + raw).constData(), F_OK), -1);
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QTest::keyClick(browser, Qt::Key_Escape);
     QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
 }
 

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void unplayableFileReportsStopped_data();
     void unplayableFileReportsStopped();
     void recordingGetsAThumbnailAndFrames();
+    void childEndsWithThePlayer_data();
     void childEndsWithThePlayer();
 
 private:
@@ -224,18 +225,45 @@ void TestMpvPlayer::recordingGetsAThumbnailAndFrames()
     QVERIFY(!QFile::exists(badJpeg));
 }
 
+// The child is reaped before the player is gone, so a program that ends
+// right after a player leaves no child behind: mpv that quits when told,
+// mpv that cannot answer (stopped) and a program that never opens the
+// socket, the last two killed after the wait.
+void TestMpvPlayer::childEndsWithThePlayer_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("answers");
+    QTest::newRow("mpv told to quit") << "mpv" << true;
+    QTest::newRow("mpv that cannot answer") << "mpv" << false;
+    QTest::newRow("no socket") << "/works/mute-player" << false;
+}
+
 void TestMpvPlayer::childEndsWithThePlayer()
 {
+    QFETCH(QString, program);
+    QFETCH(bool, answers);
+    if (program.startsWith(QLatin1Char('/'))) {
+        QVERIFY(m_root->writeFile(program, "#!/bin/sh\nexec sleep 600\n"));
+        QVERIFY(QFile::setPermissions(m_root->hostPath(program), QFile::ReadOwner | QFile::ExeOwner));
+        program = m_root->hostPath(program);
+    }
+    MpvPlayer::setProgram(program);
     auto player = std::make_unique<MpvPlayer>();
     player->play(m_root->hostPath(QStringLiteral("/media/mmc/videoFile/none.mp4")));
     QTRY_VERIFY(player->isChildRunning());
     const qint64 pid = player->childPid();
     const QString socket = player->socketPath();
     QVERIFY(pid > 0);
+    if (program == QLatin1String("mpv")) {
+        // Connected: the missing file has been tried.
+        QTRY_VERIFY_WITH_TIMEOUT(player->state() == MplayLib::stStopped, 15000);
+        if (!answers)
+            QCOMPARE(::kill(pid_t(pid), SIGSTOP), 0);
+    }
     player.reset();
     QVERIFY(!QFile::exists(socket));
-    // Ended and reaped soon after: no process of that number is left.
-    QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
+    // Ended and reaped already: no process of that number is left.
+    QVERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
 }
 
 QTEST_MAIN(TestMpvPlayer)

@@ -1,0 +1,189 @@
+#include "nativename.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char16_t RawBase = 0xDC00;   // a kept byte b (0x80..0xFF) is RawBase + b
+
+// A kept byte, not the second half of a character beyond U+FFFF.
+bool isKeptByte(const QString &text, qsizetype at)
+{
+    const char16_t c = text.at(at).unicode();
+    return c >= RawBase + 0x80 && c <= RawBase + 0xFF && !(at > 0 && text.at(at - 1).isHighSurrogate());
+}
+
+// The length of the UTF-8 sequence at at, or 0 when it is none (overlong
+// forms, surrogates and code points past U+10FFFF included).
+int sequenceAt(const QByteArray &bytes, qsizetype at, char32_t *codePoint)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes.at(i)); };
+    const unsigned char lead = byte(at);
+    int length = 0;
+    char32_t value = 0;
+    char32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        value = lead & 0x1F;
+        least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        value = lead & 0x0F;
+        least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        value = lead & 0x07;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size())
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        if ((byte(at + k) & 0xC0) != 0x80)
+            return 0;
+        value = (value << 6) | (byte(at + k) & 0x3F);
+    }
+    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return 0;
+    *codePoint = value;
+    return length;
+}
+
+bool endsWithCaseless(const char *name, const QByteArray &suffix)
+{
+    const size_t length = std::strlen(name);
+    return length >= size_t(suffix.size()) && qstrnicmp(name + length - size_t(suffix.size()), suffix.constData(), size_t(suffix.size())) == 0;
+}
+
+} // namespace
+
+QString NativeName::decode(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes.at(at));
+        if (lead < 0x80) {
+            text += QChar(lead);
+            ++at;
+            continue;
+        }
+        char32_t codePoint = 0;
+        if (const int length = sequenceAt(bytes, at, &codePoint)) {
+            text += QString::fromUcs4(&codePoint, 1);
+            at += length;
+        } else {
+            text += QChar(char16_t(RawBase + lead));
+            ++at;
+        }
+    }
+    return text;
+}
+
+QByteArray NativeName::encode(const QString &path)
+{
+    QByteArray bytes;
+    bytes.reserve(path.size());
+    qsizetype from = 0;
+    for (qsizetype at = 0; at < path.size(); ++at) {
+        if (!isKeptByte(path, at))
+            continue;
+        bytes += QStringView(path).mid(from, at - from).toUtf8();
+        bytes += char(path.at(at).unicode() - RawBase);
+        from = at + 1;
+    }
+    bytes += QStringView(path).mid(from).toUtf8();
+    return bytes;
+}
+
+QString NativeName::shown(const QString &name)
+{
+    QString text = name;
+    for (qsizetype at = 0; at < text.size(); ++at)
+        if (isKeptByte(name, at))
+            text[at] = QChar::ReplacementCharacter;
+    return text;
+}
+
+bool NativeName::hasRawBytes(const QString &path)
+{
+    return shown(path) != path;
+}
+
+bool NativeName::exists(const QString &path)
+{
+    struct stat info {};
+    return ::stat(encode(path).constData(), &info) == 0;
+}
+
+bool NativeName::remove(const QString &path, QString *error)
+{
+    const QByteArray bytes = encode(path);
+    struct stat info {};
+    if (::lstat(bytes.constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (error)
+            *error = QStringLiteral("is a folder");
+        return false;
+    }
+    if (::unlink(bytes.constData()) == 0)
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+bool NativeName::openForReading(QFile &file, const QString &path)
+{
+    const int fd = ::open(encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+QStringList NativeName::filesUnder(const QString &hostFolder, const QString &suffix)
+{
+    QStringList found;
+    QByteArray folder = QFile::encodeName(hostFolder);
+    while (folder.size() > 1 && folder.endsWith('/'))
+        folder.chop(1);
+    walk(folder, suffix.toUtf8(), &found);
+    return found;
+}
+
+void NativeName::walk(const QByteArray &folder, const QByteArray &suffix, QStringList *found)
+{
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        // Hidden names, "." and ".." among them, are not listed.
+        if (entry->d_name[0] == '.')
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        struct stat info {};
+        if (::lstat(path.constData(), &info) != 0)
+            continue;
+        if (S_ISDIR(info.st_mode)) {
+            walk(path, suffix, found);
+            continue;
+        }
+        if (S_ISLNK(info.st_mode) && ::stat(path.constData(), &info) != 0)
+            continue;
+        if (S_ISREG(info.st_mode) && endsWithCaseless(entry->d_name, suffix))
+            found->append(decode(path));
+    }
+    ::closedir(dir);
+}

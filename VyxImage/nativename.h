@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QFile;
+
+// File names on the card are bytes, and a card written elsewhere may hold
+// names that are not UTF-8. Qt leaves those out of its listings and cannot
+// name them again from text. A path decoded here keeps each byte that is
+// not part of UTF-8 as a character of its own (U+DC80 + the byte, which
+// UTF-8 text never holds), so the file can be listed, shown with a
+// replacement character for each such byte, opened and removed as the
+// very file it is. For UTF-8 names everything is as Qt does it.
+class NativeName
+{
+public:
+    static QString decode(const QByteArray &bytes);
+    static QByteArray encode(const QString &path);
+    // For the screen: each kept byte as U+FFFD.
+    static QString shown(const QString &name);
+    // True when the path holds a byte that is not UTF-8.
+    static bool hasRawBytes(const QString &path);
+
+    static bool exists(const QString &path);
+    // Removes the file (never a folder); false with the reason in *error.
+    static bool remove(const QString &path, QString *error = nullptr);
+    // Opens a regular file read-only (never waits on a pipe).
+    static bool openForReading(QFile &file, const QString &path);
+
+    // The regular files (or links to one) under hostFolder and its
+    // sub-folders whose names end in suffix, in any case, as Qt's own walk
+    // finds them: hidden names and linked folders left out.
+    static QStringList filesUnder(const QString &hostFolder, const QString &suffix);
+
+private:
+    NativeName() = delete;
+    static void walk(const QByteArray &folder, const QByteArray &suffix, QStringList *found);
+};
