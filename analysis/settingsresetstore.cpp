@@ -1,9 +1,14 @@
 #include "settingsresetstore.h"
 
 #include "eobjectsettings.h"
-#include "ependingsettings.h"
 
 #include <climits>
+#include <cstdio>
+
+SettingsResetStore::SettingsResetStore()
+    : m_settings(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat)
+{
+}
 
 int SettingsResetStore::readInt(const QString &group, const QString &key, int fallback)
 {
@@ -12,12 +17,15 @@ int SettingsResetStore::readInt(const QString &group, const QString &key, int fa
 
 void SettingsResetStore::setValue(const QString &group, const QString &key, const QVariant &value)
 {
-    m_values.insert(group.isEmpty() ? key : group + QLatin1Char('/') + key, value);
+    m_settings.setValue(group.isEmpty() ? key : group + QLatin1Char('/') + key, value);
 }
 
 bool SettingsResetStore::commit()
 {
-    const bool written = EPendingSettings::writeNow(m_values);
-    m_values.clear();
-    return written;
+    m_settings.sync();
+    if (m_settings.status() != QSettings::NoError) {
+        std::fprintf(stderr, "cannot write the factory values to %s\n", EObjectSettings::fileName());
+        return false;
+    }
+    return true;
 }

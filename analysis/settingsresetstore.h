@@ -2,17 +2,22 @@
 
 #include "factoryresetstore.h"
 
-#include <QMap>
+#include <QSettings>
 
-// The reset's writes into "Parameter/Setting": collected, then written
-// together, synced and checked (never clearing other keys).
+// The reset's writes into "Parameter/Setting" through one settings object
+// for the whole reset (never clearing other keys): every settings reader
+// of the process sees a value as soon as it is set, so the pages the reset
+// refreshes on its way show the factory values; commit() writes them to
+// the file, synced and checked.
 class SettingsResetStore : public FactoryResetStore
 {
 public:
+    SettingsResetStore();
+
     int readInt(const QString &group, const QString &key, int fallback) override;
     void setValue(const QString &group, const QString &key, const QVariant &value) override;
     bool commit() override;
 
 private:
-    QMap<QString, QVariant> m_values;
+    QSettings m_settings;
 };

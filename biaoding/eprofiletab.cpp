@@ -21,6 +21,9 @@ namespace {
 
 const char *const s_lenses[] = {"TP1:7.5", "TP2:22", "TP3:33", "TP4:11"};
 const char *const s_ranges[] = {"-20~150", "0~400"};
+// The height the rows of the titles and the table buttons leave each
+// selector on the settings window's page (one 24-pixel choice and arrows).
+const int SelectorHeight = 28;
 
 } // namespace
 
@@ -61,6 +64,8 @@ EProfileTab::EProfileTab(QWidget *parent)
     for (EComboBoxItem *selector : {m_range, m_lens}) {
         selector->setEnableLongPress(false);
         selector->setCurrentIndex(0);
+        // The tab's page is too low for two 48-pixel rows under the grid.
+        selector->setRowHeight(SelectorHeight);
     }
     grid->addWidget(m_remove, 4, 0);
     grid->addWidget(m_range, 4, 1, 1, 3);

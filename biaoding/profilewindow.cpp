@@ -4,8 +4,10 @@
 #include "calibtable.h"
 #include "centredquestion.h"
 #include "paths.h"
+#include "plotlegends.h"
 
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -18,6 +20,9 @@ namespace {
 
 const int Baseline = 225;
 const int Width = 320;
+// Where the legends stand while the curves leave them clear.
+const QPoint LegendAt(80, 0);
+const QPoint Legend2At(80, 32);
 
 QRect marker(int x, int y, int half)
 {
@@ -34,9 +39,9 @@ ProfileWindow::ProfileWindow(QWidget *parent)
     // The generated table's legend on top, the table in use below it; both
     // texts are replaced before either is shown.
     m_legend = new QLabel(QStringLiteral("blue:etc/calc_lenxx_tempxx.conf"), this);
-    m_legend->move(80, 0);
+    m_legend->move(LegendAt);
     m_legend2 = new QLabel(QStringLiteral("yellow:etc/calc_lenxx_tempxx.conf"), this);
-    m_legend2->move(80, 32);
+    m_legend2->move(Legend2At);
     m_legend->hide();
     m_legend2->hide();
     m_message = new QLabel(this);
@@ -86,6 +91,7 @@ void ProfileWindow::setFile(const QString &file)
             steepest = slope;
     }
     m_slopeScale = 10 * steepest;
+    placeLegends();
     update();
 }
 
@@ -97,6 +103,7 @@ void ProfileWindow::setFile2(const QString &file)
     m_legend2->show();
     std::printf("file name %s\n", qPrintable(file));
     CalibrationFile::readTable(file, &m_comparison);
+    placeLegends();
     update();
 }
 
@@ -122,6 +129,26 @@ void ProfileWindow::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    drawPlot(painter);
+}
+
+void ProfileWindow::placeLegends()
+{
+    QImage plot(size(), QImage::Format_ARGB32_Premultiplied);
+    plot.fill(Qt::transparent);
+    QPainter painter(&plot);
+    painter.setFont(font());
+    drawPlot(painter);
+    painter.end();
+    PlotLegends legends(plot);
+    if (!m_legend->isHidden())
+        legends.place(m_legend, LegendAt);
+    if (!m_legend2->isHidden())
+        legends.place(m_legend2, Legend2At);
+}
+
+void ProfileWindow::drawPlot(QPainter &painter) const
+{
     const QFontMetrics metrics(font());
     const int n = m_primary.num;
     const int step = n > 0 ? Width / n : 0;

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QPainter;
 
 // The full-screen chart of a generated table (yellow) against the table
 // in use (blue), with the generated table's slope as a green step curve.
@@ -42,6 +43,9 @@ private:
     int yOf(int ad) const;
     // AD per degree from point i-1 to i; false for a zero-width step.
     bool slopeAt(int i, int *slope) const;
+    void drawPlot(QPainter &painter) const;
+    // Moves the legends off the curves of the tables now loaded.
+    void placeLegends();
     void discardGenerated();
     void showMessage(const QString &text);
 

@@ -4,6 +4,7 @@
 #include "poweroff.h"
 #include "systemclock.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -20,6 +21,16 @@ QString timeText(const QDateTime &now)
 QString dateText(const QDateTime &now)
 {
     return QString::asprintf("%04d/%02d/%02d", now.date().year(), now.date().month(), now.date().day());
+}
+
+// The label keeps its place in the track beside the knob; a text longer
+// than that place gets a smaller font, so that it shows whole.
+void fitFontToWidth(QLabel *label)
+{
+    QFont font = label->font();
+    while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
 }
 } // namespace
 
@@ -54,6 +65,7 @@ ZPshutdown::ZPshutdown(QWidget *parent)
     m_slideLabel = label(QRect(75, 176, 140, 37));
     m_slideLabel->setText(tr("Slide to power off"));
     m_slideLabel->setStyleSheet(QStringLiteral("color: white;"));
+    fitFontToWidth(m_slideLabel);
     m_shutdownLabel = label(QRect(17, 120, 200, 40));
     m_shutdownLabel->setText(tr("Shutdown ....."));
     m_shutdownLabel->setStyleSheet(QStringLiteral("color: white;"));

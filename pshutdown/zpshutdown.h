@@ -35,6 +35,7 @@ public:
     QLabel *knob() const { return m_knob; }
     QLabel *timeLabel() const { return m_timeLabel; }
     QLabel *dateLabel() const { return m_dateLabel; }
+    QLabel *slideLabel() const { return m_slideLabel; }
     QLabel *shutdownLabel() const { return m_shutdownLabel; }
     QPushButton *cancelButton() const { return m_cancel; }
     QTimer *tickTimer() const { return m_timer; }

@@ -89,6 +89,7 @@ void FinishPage::StartInstallProcess(int kernel, int app, int fpga)
     if (m_state != State::Waiting)
         return;
     m_state = State::Running;
+    update();
     m_finish->setEnabled(false);
     m_finish->setInstallButtonStat(false);
     m_pipeTimer->start(Intervals::ms(PipePollMs));
@@ -135,6 +136,7 @@ void FinishPage::copyFinished(int exitCode)
     }
     stopTimers();
     m_state = State::Succeeded;
+    update();
     m_progressBar->setValue(100);
     m_title->setText(tr("Update is successful"));
     m_finish->setInstallButton(tr("Complete"));
@@ -166,6 +168,7 @@ void FinishPage::fail(const QString &why)
 {
     stopTimers();
     m_state = State::Failed;
+    update();
     m_title->setText(tr("Update fails"));
     m_log->append(why);
     // A way out: Exit hands the device back as Exit on the choice page does.
@@ -244,6 +247,10 @@ void FinishPage::drawBg(QPainter *painter)
 
 void FinishPage::drawText(QPainter *painter)
 {
+    // The warning holds while the script runs; once it has ended, the
+    // title says how, and the camera may be switched off.
+    if (m_state != State::Running)
+        return;
     QFont font(QStringLiteral("wenquanyi"), 10);
     font.setWeight(QFont::Normal);
     painter->setFont(font);

@@ -49,6 +49,13 @@ EComboBoxItem::EComboBoxItem(const QStringList &list, QWidget *parent)
     setStyleSheet(QLatin1String(s_style));
 }
 
+void EComboBoxItem::setRowHeight(int height)
+{
+    setFixedHeight(height);
+    m_left->setFixedHeight(height);
+    m_right->setFixedHeight(height);
+}
+
 void EComboBoxItem::setEnableLongPress(bool on)
 {
     m_repeat->setRepeatOnHold(on);

@@ -24,6 +24,9 @@ public:
     const QStringList &stringList() const;
     QString text() const;
     void removeUpDown();
+    // For a page that cannot give the row its 48 pixels: the arrows keep
+    // their width and pictures, centred in the lower row.
+    void setRowHeight(int height);
     EComboBox *comboBox() const { return m_comboBox; }
 
 Q_SIGNALS:

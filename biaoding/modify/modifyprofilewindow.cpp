@@ -1,5 +1,8 @@
 #include "modifyprofilewindow.h"
 
+#include "plotlegends.h"
+
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +12,8 @@ namespace {
 const int Baseline = 225;
 const int FirstK = 80;  // 20 degC
 const int LastK = 140;  // 50 degC
+// Where the legend stands while the curve leaves it clear.
+const QPoint LegendAt(80, 0);
 } // namespace
 
 ModifyProfileWindow::ModifyProfileWindow(QWidget *parent)
@@ -17,7 +22,7 @@ ModifyProfileWindow::ModifyProfileWindow(QWidget *parent)
     setFixedSize(320, 240);
     setFont(QFont(QStringLiteral("wenquanyi"), 8));
     m_legend = new QLabel(QStringLiteral("blue:etc/calc_lenxx_tempxx.conf"), this);
-    m_legend->move(80, 0);
+    m_legend->move(LegendAt);
     m_legend->hide();
 }
 
@@ -35,6 +40,7 @@ void ModifyProfileWindow::updateModify(const QString &file)
 {
     qDebug("update modify filename:%s ", qPrintable(file));
     m_factors.load(file);
+    placeLegend();
     update();
 }
 
@@ -50,6 +56,22 @@ void ModifyProfileWindow::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    drawPlot(painter);
+}
+
+void ModifyProfileWindow::placeLegend()
+{
+    QImage plot(size(), QImage::Format_ARGB32_Premultiplied);
+    plot.fill(Qt::transparent);
+    QPainter painter(&plot);
+    painter.setFont(font());
+    drawPlot(painter);
+    painter.end();
+    PlotLegends(plot).place(m_legend, LegendAt);
+}
+
+void ModifyProfileWindow::drawPlot(QPainter &painter) const
+{
     QPainterPath axes;
     axes.moveTo(0, 0);
     axes.lineTo(0, Baseline);

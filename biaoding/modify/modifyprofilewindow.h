@@ -5,6 +5,7 @@
 #include <QFrame>
 
 class QLabel;
+class QPainter;
 
 // One correction file as a curve: the factor over 20 .. 50 degC on a fixed
 // 0.8 .. 1.2 scale. It loads through a ModifyFactors of its own, so the
@@ -29,6 +30,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void drawPlot(QPainter &painter) const;
+    // Moves the legend off the curve of the file now loaded.
+    void placeLegend();
+
     QString m_file;
     QLabel *m_legend = nullptr;
     ModifyFactors m_factors;

@@ -14,6 +14,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,6 +47,18 @@ int tenths(float t)
 QString tenthsText(int t)
 {
     return QString::asprintf("%.1f", t / 10.0);
+}
+
+// What the button's style keeps around its text (frame and margins): a
+// button only as wide as its text would have the text's ends cut.
+int stylePadding(const QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    if (button->isFlat())
+        option.features |= QStyleOptionButton::Flat;
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    return option.rect.width() - contents.width();
 }
 } // namespace
 
@@ -187,7 +201,8 @@ void EColorShow::showRecord()
 void EColorShow::fitText(QPushButton *button, const QString &text, int extra)
 {
     button->setText(text);
-    button->setFixedWidth(QFontMetrics(button->font()).horizontalAdvance(text) + extra);
+    const int padding = std::max(extra, stylePadding(button));
+    button->setFixedWidth(QFontMetrics(button->font()).horizontalAdvance(text) + padding);
 }
 
 void EColorShow::placeMarker(int k)
@@ -324,9 +339,18 @@ void EColorShow::slot_moveButton(const QString &name, int x)
     QLabel *label = m_dragLabels[k];
     label->setText(text);
     label->setFixedWidth(QFontMetrics(label->font()).horizontalAdvance(text));
-    label->move(t - label->width() / 2, DragLabelY);
+    label->move(dragLabelX(t, label->width()), DragLabelY);
     label->show();
     label->raise();
+}
+
+int EColorShow::dragLabelX(int t, int width) const
+{
+    // Centred on the tick, but kept between the end buttons: near an end
+    // it would be drawn over the end's temperature.
+    const int left = m_minButton->geometry().right() + 1;
+    const int right = std::max(left, m_maxButton->x() - width);
+    return std::clamp(t - width / 2, left, right);
 }
 
 void EColorShow::slot_releaseButton(const QString &name, int x)

@@ -80,6 +80,7 @@ private:
     void placeMarker(int quarter);
     void fitText(QPushButton *button, const QString &text, int extra);
     void relabelQuarters();
+    int dragLabelX(int t, int width) const;
     void rebuild();
 
     CustomPaletteRecord m_record;

@@ -36,6 +36,8 @@ private Q_SLOTS:
     void plotGapFilling();
     void plotLeavesTheLiveFactors();
     void plotPixels();
+    void legendClearOfTheCurve_data();
+    void legendClearOfTheCurve();
 
 private:
     static void setRange(CalibView &c, int range);
@@ -370,6 +372,40 @@ void TestModifyTables::plotPixels()
     QVERIFY(blue(ModifyProfileWindow::curvePoint(90, 1.0f)));
     QVERIFY(blue(ModifyProfileWindow::curvePoint(130, 1.1f)));
     QVERIFY(!blue(QPoint(90, 60)));
+}
+
+void TestModifyTables::legendClearOfTheCurve_data()
+{
+    QTest::addColumn<QString>("factor");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("curve at 1.0") << "1.0" << true;
+    QTest::newRow("curve through the legend") << "1.18" << false;
+    QTest::newRow("curve along the top") << "1.2" << false;
+}
+
+// The legend stands on no pixel of the plot (and two pixels from it), at
+// its own place when the curve leaves that clear.
+void TestModifyTables::legendClearOfTheCurve()
+{
+    QFETCH(QString, factor);
+    QFETCH(bool, inPlace);
+    CalibView c;
+    writeFactors(c, QStringLiteral("Parameter/Modify"), {{20.0, factor}});
+    ModifyProfileWindow plot;
+    plot.setFile(QStringLiteral("Parameter/Modify"));
+    QImage image(320, 240, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    plot.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    const QRgb ground = image.pixel(319, 239);
+    const QRect window(0, 0, 320, 240);
+    const QRect legend = plot.legend()->geometry();
+    QVERIFY(window.contains(legend));
+    const QRect around = legend.adjusted(-2, -2, 2, 2).intersected(window);
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x)
+            QVERIFY2(image.pixel(x, y) == ground, qPrintable(QStringLiteral("legend on the plot at %1,%2").arg(x).arg(y)));
+    if (inPlace)
+        QCOMPARE(legend.topLeft(), QPoint(80, 0));
 }
 
 QTEST_MAIN(TestModifyTables)

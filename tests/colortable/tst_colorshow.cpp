@@ -17,6 +17,8 @@
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 // The palette editor: what an empty slot opens with, marker drags that
@@ -101,7 +103,12 @@ void TstColorShow::emptySlot()
     for (int k = 0; k < 3; ++k) {
         ECustomButton *m = e.show.marker(k);
         QCOMPARE(m->text(), texts[k]);
-        QCOMPARE(m->width(), QFontMetrics(m->font()).horizontalAdvance(texts[k]));
+        // As wide as the text and what the style keeps around it.
+        QStyleOptionButton option;
+        option.initFrom(m);
+        option.features |= QStyleOptionButton::Flat;
+        const QRect contents = m->style()->subElementRect(QStyle::SE_PushButtonContents, &option, m);
+        QCOMPARE(contents.width(), QFontMetrics(m->font()).horizontalAdvance(texts[k]));
         QCOMPARE(m->y(), int(EColorShow::MarkerY));
         QCOMPARE(m->x(), 32 + positions[k] - m->width() / 2);
         QVERIFY(!e.show.lock(k)->isVisible());

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void powerKeyHeldOn();
     void cancelButton();
     void timeFollowsTheClockDateDoesNot();
+    void textsShowWhole_data();
+    void textsShowWhole();
     void refusedDuringAFlashRunGoesBackToIdle();
 
 private:
@@ -153,6 +155,38 @@ void TestZPshutdown::timeFollowsTheClockDateDoesNot()
     screen.update_time();
     QCOMPARE(screen.timeLabel()->text(), QStringLiteral("00:01"));
     QCOMPARE(screen.dateLabel()->text(), QStringLiteral("2026/03/31"));
+}
+
+void TestZPshutdown::textsShowWhole_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("time") << "time" << "00:00";
+    QTest::newRow("date") << "date" << "2026/03/31";
+    QTest::newRow("slide") << "slide" << "Slide to power off";
+    QTest::newRow("shutdown") << "shutdown" << "Shutdown .....";
+}
+
+// Each text as the system gives it, whole inside its label; the slide
+// text stays inside the track, between the knob and the track's end.
+void TestZPshutdown::textsShowWhole()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    m_power->root.clock()->setSystemTime(QDateTime(QDate(2026, 3, 31), QTime(0, 0)));
+    ZPshutdown screen;
+    screen.show();
+    const QMap<QString, QLabel *> labels{{"time", screen.timeLabel()},
+                                         {"date", screen.dateLabel()},
+                                         {"slide", screen.slideLabel()},
+                                         {"shutdown", screen.shutdownLabel()}};
+    QLabel *l = labels.value(label);
+    QCOMPARE(l->text(), text);
+    QVERIFY(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->contentsRect().width());
+    if (label == QLatin1String("slide")) {
+        QCOMPARE(l->geometry(), QRect(75, 176, 140, 37));
+        QVERIFY(l->geometry().right() < 226);
+    }
 }
 
 void TestZPshutdown::refusedDuringAFlashRunGoesBackToIdle()

@@ -5,6 +5,7 @@
 #include "stubscript.h"
 #include "testroot.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void pipeReplacesWhatWasThere();
     void finishButtonLeads_data();
     void finishButtonLeads();
+    void warningOnlyWhileUpdating_data();
+    void warningOnlyWhileUpdating();
 };
 
 namespace {
@@ -46,6 +49,12 @@ bool writePipe(const TestRoot &root, const QByteArray &data)
     const bool ok = ::write(fd, data.constData(), data.size()) == data.size();
     ::close(fd);
     return ok;
+}
+
+// Where the page asks not to power off, as it is drawn now.
+QImage warningArea(FinishPage &page)
+{
+    return page.grab(QRect(0, 80, 120, 60)).toImage();
 }
 
 bool logHas(const FinishPage &page, const QString &text)
@@ -275,6 +284,37 @@ void TestFinishPage::finishButtonLeads()
     QCOMPARE(page.state(), FinishPage::State::Finishing);
     QCOMPARE(page.finishButton()->installButtonText(), text);
     QCOMPARE(page.finishButton()->isNormalLook(), normalLook);
+}
+
+// "System Updating, Do not power-off" stands while the script runs and
+// goes when it ends, however it ends.
+void TestFinishPage::warningOnlyWhileUpdating_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<bool>("executable");
+    QTest::newRow("success") << QByteArray("exit0") << true;
+    QTest::newRow("exit code") << QByteArray("exit1") << true;
+    QTest::newRow("crash") << QByteArray("crash") << true;
+    QTest::newRow("cannot start") << QByteArray() << false;
+}
+
+void TestFinishPage::warningOnlyWhileUpdating()
+{
+    QFETCH(QByteArray, end);
+    QFETCH(bool, executable);
+    TestRoot root;
+    QVERIFY(StubScript::place(root, executable));
+    if (!end.isEmpty())
+        StubScript::set("RENOVO_STUB_END", end);
+    FinishPage page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QImage idle = warningArea(page);
+    page.StartInstallProcess(0, 0, 0);
+    QCOMPARE(page.state(), FinishPage::State::Running);
+    QVERIFY(warningArea(page) != idle);
+    QVERIFY(QTest::qWaitFor([&] { return page.state() != FinishPage::State::Running; }, 20000));
+    QCOMPARE(warningArea(page), idle);
 }
 
 QTEST_MAIN(TestFinishPage)

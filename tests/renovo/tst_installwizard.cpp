@@ -8,13 +8,16 @@
 #include "paths.h"
 #include "processcommandrunner.h"
 #include "recordingcommandrunner.h"
+#include "simscreen.h"
 #include "simulator.h"
 #include "stubscript.h"
 #include "testroot.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -64,8 +67,19 @@ void TestInstallWizard::cleanup()
 void TestInstallWizard::save(InstallWizard &wizard, const QString &name)
 {
     const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(wizard.grab().save(dir + QStringLiteral("/renovo_") + name + QStringLiteral(".png"), "PNG"));
+    if (dir.isEmpty())
+        return;
+    QImage picture;
+    if (SimScreen::onFrameBuffer()) {
+        // What the panel shows, once the last change has been painted.
+        for (int round = 0; round < 4; ++round)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const QRect area(wizard.mapToGlobal(QPoint(0, 0)) - wizard.screen()->geometry().topLeft(), wizard.size());
+        picture = wizard.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    } else {
+        picture = wizard.grab().toImage();
+    }
+    QVERIFY(picture.save(dir + QStringLiteral("/renovo_") + name + QStringLiteral(".png"), "PNG"));
 }
 
 // The stops and the start-up script are asked of the command runner, in

@@ -154,6 +154,13 @@ void TestSimCalibTables::generateAndAdopt()
     QCOMPARE(settings->tabs()->currentWidget(), profile);
     QVERIFY(profile->tableButton(0)->isEnabled());
     save("calib-tables-profile-tab.png");
+    // Every row whole on the page, none drawn over another.
+    const QList<QWidget *> rows = profile->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *row : rows) {
+        QVERIFY2(profile->rect().contains(row->geometry()), row->metaObject()->className());
+        for (QWidget *other : rows)
+            QVERIFY(other == row || !other->geometry().intersects(row->geometry()));
+    }
 
     finger(profile->generateButton());
     ProfileWindow *plot = profile->profileWindow();

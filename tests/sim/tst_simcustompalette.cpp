@@ -25,9 +25,12 @@
 
 #include <QCheckBox>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -45,6 +48,8 @@ class TstSimCustomPalette : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void ownPalette();
+    void markerLabelsReadable_data();
+    void markerLabelsReadable();
 };
 
 namespace {
@@ -211,6 +216,61 @@ void TstSimCustomPalette::ownPalette()
     live.reset();
     live = startMainWindow();
     QCOMPARE(board.palette().left(1024), QByteArray(reinterpret_cast<const char *>(yuv.data()), 1024));
+}
+
+void TstSimCustomPalette::markerLabelsReadable_data()
+{
+    QTest::addColumn<int>("quarter");
+    QTest::addColumn<int>("dx");
+    QTest::newRow("first to the left end") << 0 << -120;
+    QTest::newRow("second against the first") << 1 << -120;
+    QTest::newRow("second against the third") << 1 << 120;
+    QTest::newRow("third to the right end") << 2 << 120;
+}
+
+// While a marker is held the labels stay whole and apart: each marker
+// shows its whole text inside its button, and the held marker's label is
+// drawn over no other temperature.
+void TstSimCustomPalette::markerLabelsReadable()
+{
+    QFETCH(int, quarter);
+    QFETCH(int, dx);
+    FrontFixture f(false);
+    ShellScreen shell(*f.board);
+    QVERIFY(QTest::qWaitForWindowExposed(&shell.screen));
+    EColorShow editor;
+    editor.setCurrentIndex(2);
+    editor.setGeometry(0, 56, 320, 184);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+    ECustomButton *marker = editor.marker(quarter);
+    const QPoint global = marker->mapToGlobal(QPoint(marker->width() / 2, 16));
+    fingerEvent(marker, QEvent::MouseButtonPress, marker->mapFromGlobal(global), global);
+    for (int i = 1; i <= 4; ++i) {
+        const QPoint at = global + QPoint(dx * i / 4, 0);
+        fingerEvent(marker, QEvent::MouseMove, marker->mapFromGlobal(at), at);
+    }
+    QLabel *label = editor.dragLabel(quarter);
+    QVERIFY(label->isVisible());
+    QList<QPushButton *> others{editor.minButton(), editor.maxButton()};
+    for (int k = 0; k < 3; ++k) {
+        ECustomButton *m = editor.marker(k);
+        QStyleOptionButton option;
+        option.initFrom(m);
+        option.features |= QStyleOptionButton::Flat;
+        const QRect contents = m->style()->subElementRect(QStyle::SE_PushButtonContents, &option, m);
+        QVERIFY2(QFontMetrics(m->font()).horizontalAdvance(m->text()) <= contents.width(), qPrintable(m->text()));
+        if (k != quarter)
+            others << m;
+    }
+    for (QPushButton *other : others) {
+        if (other->isVisible())
+            QVERIFY2(!label->geometry().intersects(other->geometry()), qPrintable(other->text()));
+    }
+    QVERIFY(shell.save(QStringLiteral("custom_editor_drag_%1.png").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'))));
+    fingerEvent(marker, QEvent::MouseButtonRelease, marker->mapFromGlobal(global), global);
+    QVERIFY(!label->isVisible());
 }
 
 QTEST_MAIN(TstSimCustomPalette)

@@ -12,6 +12,14 @@
 #include "elanguagedialog.h"
 #include "elistitems.h"
 #include "emiscpage.h"
+#include "eanalysistab.h"
+#include "eanalysistabbar.h"
+#include "echeckitem.h"
+#include "eparasetup.h"
+#include "ereminditem.h"
+#include "esettingtab.h"
+#include "etabwidget.h"
+#include "etitle.h"
 #include "esetupcheckitem.h"
 #include "esetupcombobox.h"
 #include "esetupitem.h"
@@ -38,8 +46,10 @@
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QPointingDevice>
 #include <QProcess>
+#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
@@ -59,6 +69,8 @@ private Q_SLOTS:
     void controlPage();
     void idleDimsAndWakes();
     void infoPage();
+    void factoryResetShowsOnThePages_data();
+    void factoryResetShowsOnThePages();
     void germanWindow();
     void germanStart();
 
@@ -68,6 +80,9 @@ private:
     void touchDialog(QWidget *dialog, QWidget *target);
     void pressTitle(QWidget *dialog, const char *button);
     void saveScreen(const QString &name);
+    QWidget *setupRow(ESetupWindow *window, const QString &row) const;
+    void changeRow(QWidget *row);
+    void factoryResetByTouch();
 
     LiveScreen m_sim;
     ESetupWindow *m_window = nullptr;
@@ -257,6 +272,116 @@ void TestSimSetupPages::infoPage()
     saveScreen(QStringLiteral("setup_info.png"));
     QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
+}
+
+QWidget *TestSimSetupPages::setupRow(ESetupWindow *window, const QString &row) const
+{
+    auto *control = qobject_cast<EMiscPage *>(window->widget(ESetupWindow::ControlPage));
+    auto *general = qobject_cast<EGeneralPage *>(window->widget(ESetupWindow::GeneralPage));
+    const QMap<QString, QWidget *> rows{{"Brightness", control->brightItem()},
+                                        {"Screen Off", control->closeScreenItem()},
+                                        {"Lamp", control->lampItem()},
+                                        {"Output", general->outputItem()},
+                                        {"Unit", general->tempUnitItem()}};
+    return rows.value(row);
+}
+
+// A value other than the factory's, as the user sets it: a tap on the row,
+// and in the row's dialog a drag or a choice, then Done.
+void TestSimSetupPages::changeRow(QWidget *row)
+{
+    auto *page = qobject_cast<EMiscPage *>(m_window->widget(ESetupWindow::ControlPage));
+    touch(row);
+    if (row == page->brightItem()) {
+        BrightConfig *slider = page->brightDialog()->slider();
+        fingerEvent(slider, QEvent::MouseButtonPress, QPoint(170, 25));
+        fingerEvent(slider, QEvent::MouseMove, QPoint(80, 25));
+        fingerEvent(slider, QEvent::MouseButtonRelease, QPoint(80, 25));
+        pressTitle(page->brightDialog(), "Done");
+    } else if (row == page->closeScreenItem()) {
+        touchDialog(page->closeScreenDialog(), page->closeScreenDialog()->items().at(1));
+        pressTitle(page->closeScreenDialog(), "Done");
+    }
+}
+
+// The analysis panel's Settings page, its global parameters, the "Reset
+// Para " row and Yes in the question.
+void TestSimSetupPages::factoryResetByTouch()
+{
+    QTRY_VERIFY(EGlobal::getAnalysisTab());
+    MenuRoute::openTile("Analysis");
+    EAnalysisTab *panel = EGlobal::getAnalysisTab();
+    QVERIFY(panel->isVisible());
+    touch(panel->tabBar()->tab(3));
+    touch(panel->settingPage()->globalRow());
+    EParaSetup *global = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<EParaSetup *>(window); found && found->isVisible())
+            global = found;
+    QVERIFY(global);
+    // The question runs its own loop: it is answered from there, once up.
+    bool answered = false;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(window);
+            if (box && box->isVisible() && box->button(QMessageBox::Yes) && !answered) {
+                answered = true;
+                answer.stop();
+                QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+            }
+        }
+    });
+    answer.start(0);
+    touch(global->resetItem());
+    answer.stop();
+    QVERIFY(answered);
+    QVERIFY(global->resetItem()->checked());
+    touch(global->title()->findChild<QPushButton *>(QStringLiteral("Cancel")));
+    QTest::keyClick(panel, Qt::Key_Escape);
+    QVERIFY(!panel->isVisible());
+}
+
+void TestSimSetupPages::factoryResetShowsOnThePages_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("factory");
+    // "BrightConfig" 183 is full brightness.
+    QTest::newRow("brightness") << "Control" << "Brightness" << "100%";
+    QTest::newRow("screen off") << "Control" << "Screen Off" << "Off";
+    QTest::newRow("lamp") << "Control" << "Lamp" << "off";
+    QTest::newRow("video output") << "General" << "Output" << "OFF";
+    QTest::newRow("temperature unit") << "General" << "Unit" << QString(QChar(0x00B0)) + QLatin1Char('C');
+}
+
+// The reset writes the factory values while the setup window is closed;
+// the page shows them when it is opened next.
+void TestSimSetupPages::factoryResetShowsOnThePages()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, row);
+    QFETCH(QString, factory);
+    auto shown = [&](QWidget *widget) {
+        if (auto *lamp = qobject_cast<ESetupSwitch *>(widget))
+            return lamp->isOpen() ? QStringLiteral("on") : QStringLiteral("off");
+        return qobject_cast<ESetupComboBox *>(widget)->text();
+    };
+    ESetupWindow *window = openPage(entry.toLatin1().constData());
+    QWidget *widget = setupRow(window, row);
+    QVERIFY(widget && widget->isVisible());
+    changeRow(widget);
+    QVERIFY(shown(widget) != factory);
+    touch(window->listItems()->backButton());
+    QVERIFY(!window->isVisible());
+
+    factoryResetByTouch();
+
+    openPage(entry.toLatin1().constData());
+    QVERIFY(widget->isVisible());
+    QCOMPARE(shown(widget), factory);
+    saveScreen(QStringLiteral("setup_reset_%1.png").arg(QString(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'))));
+    touch(window->listItems()->backButton());
 }
 
 // The setup window as the start-up builds it with "Lang" German.

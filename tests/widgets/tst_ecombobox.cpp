@@ -146,6 +146,31 @@ private Q_SLOTS:
         QCOMPARE(row.height(), 48);
     }
 
+    void lowerRowKeepsArrowsAndChoiceInside_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::newRow("standard") << 48;
+        QTest::newRow("lower") << 28;
+    }
+    void lowerRowKeepsArrowsAndChoiceInside()
+    {
+        QFETCH(int, height);
+        EComboBoxItem row(m_three);
+        row.setCurrentIndex(0);
+        row.setRowHeight(height);
+        row.resize(220, height);
+        row.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&row));
+        QCOMPARE(row.height(), height);
+        for (QWidget *part : {static_cast<QWidget *>(arrow(&row, "Left")), static_cast<QWidget *>(arrow(&row, "Right")),
+                              static_cast<QWidget *>(row.comboBox())}) {
+            QVERIFY(row.rect().contains(part->geometry()));
+        }
+        // A tap on the lower row's arrow still steps.
+        QTest::mouseClick(arrow(&row, "Right"), Qt::LeftButton);
+        QCOMPARE(row.currentIndex(), 1);
+    }
+
     void hideAndDeleteEndTheRepeat()
     {
         auto *row = new EComboBoxItem(m_three);
