@@ -39,7 +39,9 @@ EAnalysisTab::EAnalysisTab(QWidget *parent, Qt::WindowFlags flags)
     layout->addWidget(m_stack);
     connect(m_tabBar, &EAnalysisTabBar::pageChanged, this, &EAnalysisTab::pageChangedHandler);
     setStyleSheet(QStringLiteral("QWidget{background-color: rgba(128,128,128,7);}"
-                                 "QLabel{background-color: rgba(0,0,0,0);}"));
+                                 "QLabel{background-color: rgba(0,0,0,0);}"));    // The almost transparent background lets the live picture through: a
+    // window of its own is composed with its alpha only when it has one.
+    setAttribute(Qt::WA_TranslucentBackground);
 }
 
 EAnalysisTab::~EAnalysisTab()

@@ -71,6 +71,8 @@ ELineMode::ELineMode(QWidget *parent, Qt::WindowFlags flags)
     layout->addWidget(m_columnField, 3, 1);
     layout->addItem(new QSpacerItem(10, 10, QSizePolicy::Minimum, QSizePolicy::Expanding), 4, 0, 1, 2);
     setStyleSheet(QLatin1String(s_style));
+    // Its almost transparent background lets the live picture through.
+    setAttribute(Qt::WA_TranslucentBackground);
     connect(m_rowField, &ESpinBoxItem::valueChanged, this, &ELineMode::changeXPara);
     connect(m_columnField, &ESpinBoxItem::valueChanged, this, &ELineMode::changeYPara);
 }

@@ -16,6 +16,8 @@ EMeasureDialog::EMeasureDialog(QWidget *parent, Qt::WindowFlags, const QSize &si
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setSpacing(0);
+    // Its almost transparent background lets the live picture through.
+    setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void EMeasureDialog::addRow(int row, const QString &caption, QWidget *item, Qt::Alignment alignment)

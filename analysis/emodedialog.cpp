@@ -36,6 +36,8 @@ void EModeDialog::buildCheckRows(const QStringList &texts)
     }
     layout->addStretch();
     setStyleSheet(QStringLiteral(" QWidget{background-color: rgba(0,0,0,5);}\t"));
+    // Its almost transparent background lets the live picture through.
+    setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void EModeDialog::closeHandler()

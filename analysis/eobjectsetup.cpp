@@ -110,6 +110,8 @@ EObjectSetup::EObjectSetup(EObjectTab::Kind kind, const QString &firstTitle, QWi
     connect(m_globalCheck, qOverload<bool>(&ECheckItem::clicked), this, &EObjectSetup::checkStateChange);
     connect(m_emissField, qOverload<>(&ESpinBoxItem::clicked), this, &EObjectSetup::slot_selectEmiss);
     setStyleSheet(0);
+    // Its almost transparent background lets the live picture through.
+    setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void EObjectSetup::setNumber(int n, const QString &title)

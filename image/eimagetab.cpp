@@ -36,7 +36,9 @@ EImageTab::EImageTab(EMainInterface *menu, QWidget *parent, Qt::WindowFlags flag
     layout->addWidget(m_stack);
     m_stack->setCurrentIndex(0);
     connect(m_tabBar, &EImageTabBar::pageChanged, this, &EImageTab::pageChangedHandler);
-    setStyleSheet(QStringLiteral("QWidget{background-color: rgba(0,0,0,7);}"));
+    setStyleSheet(QStringLiteral("QWidget{background-color: rgba(0,0,0,7);}"));    // The almost transparent background lets the live picture through: a
+    // window of its own is composed with its alpha only when it has one.
+    setAttribute(Qt::WA_TranslucentBackground);
 }
 
 EImageTab::~EImageTab()

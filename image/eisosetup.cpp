@@ -98,6 +98,8 @@ EISOSetup::EISOSetup(QWidget *parent, Qt::WindowFlags flags)
         "QSpinBox::up-button, QSpinBox::down-button{width: 0px; height: 0px;}"
         "QPushButton:pressed{background-color: rgb(0,255,0);}"
         "QPushButton:focus{background-color: rgb(255,0,0);}"));
+    // Its almost transparent background lets the live picture through.
+    setAttribute(Qt::WA_TranslucentBackground);
 
     connect(m_max, &ESpinBoxItem::valueChanged, this, &EISOSetup::changePara);
     connect(m_min, &ESpinBoxItem::valueChanged, this, &EISOSetup::changePara);
