@@ -1,6 +1,6 @@
 #include "samplerecording.h"
 
-#include "efilemanager.h"
+#include "recordformat.h"
 #include "encoderlink.h"
 #include "mp4writer.h"
 
@@ -53,20 +53,20 @@ QImage SampleRecording::frame(int index, int frames)
 
 QByteArray SampleRecording::sideData(int seconds)
 {
-    EFileManager::FileParaValues header;
+    RecordFormat::FileParaValues header;
     header.year = 2026;
     header.month = 1;
     header.day = 1;
-    QByteArray side = EFileManager::videoSideFileStart(EFileManager::buildFilePara(header), 0);
+    QByteArray side = RecordFormat::videoSideFileStart(RecordFormat::buildFilePara(header), 0);
     const int frames = seconds * Mp4Writer::FramesPerSecond;
     for (int second = 0; second < seconds; ++second) {
-        EFileManager::ImageParaValues record;
+        RecordFormat::ImageParaValues record;
         record.second = second;
         record.level = 30;
         record.span = 20;
         record.maxTemp = discTemperature(second);
         record.minTemp = 20;
-        EFileManager::Spot &spot = record.spots[0];
+        RecordFormat::Spot &spot = record.spots[0];
         spot.exists = spot.shown = true;
         const QPoint c = discCentre(second * Mp4Writer::FramesPerSecond, frames);
         spot.x = c.x();
@@ -74,7 +74,7 @@ QByteArray SampleRecording::sideData(int seconds)
         spot.reading.status = "OK";
         spot.reading.temp = discTemperature(second);
         spot.reading.ad = uint16_t(8000 + second);
-        side += EFileManager::buildImagePara(record);
+        side += RecordFormat::buildImagePara(record);
     }
     return side;
 }

@@ -1,7 +1,4 @@
-// EFileManager's pure builders: plain values in, bytes out. They live apart
-// from the gatherers so that encoder-sim can write side data without the
-// board and the live view.
-#include "efilemanager.h"
+#include "recordformat.h"
 
 #include "photolayout.h"
 
@@ -12,42 +9,42 @@
 
 using namespace PhotoLayout;
 
-uint16_t EFileManager::clampU16(double v)
+uint16_t RecordFormat::clampU16(double v)
 {
     if (!(v > 0))   // also NaN
         return 0;
     return v >= 65535.0 ? uint16_t(65535) : uint16_t(v);
 }
 
-uint8_t EFileManager::clampU8(double v)
+uint8_t RecordFormat::clampU8(double v)
 {
     if (!(v > 0))
         return 0;
     return v >= 255.0 ? uint8_t(255) : uint8_t(v);
 }
 
-uint16_t EFileManager::encodeT10(float celsius)
+uint16_t RecordFormat::encodeT10(float celsius)
 {
     const float v = (celsius + 100.0f) * 10.0f;
     return clampU16(double(v));
 }
 
-uint16_t EFileManager::encodeT10r(double celsius)
+uint16_t RecordFormat::encodeT10r(double celsius)
 {
     return clampU16((celsius + 0.05 + 100.0) * 10.0);
 }
 
-uint8_t EFileManager::encodeEmissivity(double e)
+uint8_t RecordFormat::encodeEmissivity(double e)
 {
     return clampU8((e + 0.000001) * 100.0);
 }
 
-uint16_t EFileManager::encodeOffset(double offset)
+uint16_t RecordFormat::encodeOffset(double offset)
 {
     return clampU16((offset + 100.0) * 10.0);
 }
 
-uint16_t EFileManager::encodeMixZoom(int mixZoom)
+uint16_t RecordFormat::encodeMixZoom(int mixZoom)
 {
     if (mixZoom <= 0)
         mixZoom = 232;
@@ -82,24 +79,24 @@ struct SharedPara
 };
 
 // The fields spot and line records share, at the same offsets.
-void putPointTool(QByteArray &out, int o, const EFileManager::Reading &reading, const EFileManager::ToolSettings &settings,
+void putPointTool(QByteArray &out, int o, const RecordFormat::Reading &reading, const RecordFormat::ToolSettings &settings,
                   const SharedPara &shared)
 {
     out[o] = 1;
-    out[o + 0x01] = char(EFileManager::encodeEmissivity(settings.emiss));
+    out[o + 0x01] = char(RecordFormat::encodeEmissivity(settings.emiss));
     putU16(at(out, o + 0x06), reading.ad);
-    putU16(at(out, o + 0x08), EFileManager::encodeT10r(reading.temp));
-    putU16(at(out, o + 0x0A), EFileManager::clampU16(settings.distance));
+    putU16(at(out, o + 0x08), RecordFormat::encodeT10r(reading.temp));
+    putU16(at(out, o + 0x0A), RecordFormat::clampU16(settings.distance));
     putU16(at(out, o + 0x0C), shared.env);
     out[o + 0x0E] = char(shared.humid);
     out[o + 0x0F] = char(shared.modify);
     putU16(at(out, o + 0x10), shared.reflec);
-    putU16(at(out, o + 0x12), EFileManager::encodeOffset(settings.offset));
+    putU16(at(out, o + 0x12), RecordFormat::encodeOffset(settings.offset));
 }
 
 } // namespace
 
-QByteArray EFileManager::buildFilePara(const FileParaValues &v)
+QByteArray RecordFormat::buildFilePara(const FileParaValues &v)
 {
     QByteArray out(HeaderSize, '\0');
     putText(out, 0x00, v.deviceType, 8);
@@ -131,7 +128,7 @@ QByteArray EFileManager::buildFilePara(const FileParaValues &v)
     return out;
 }
 
-QByteArray EFileManager::buildImagePara(const ImageParaValues &v)
+QByteArray RecordFormat::buildImagePara(const ImageParaValues &v)
 {
     QByteArray out(ParaSize, '\0');
     const uint16_t env = encodeT10(v.env);
@@ -243,7 +240,7 @@ QByteArray EFileManager::buildImagePara(const ImageParaValues &v)
     return out;
 }
 
-QByteArray EFileManager::sectionEntry(uint32_t type, uint32_t offset, uint32_t length)
+QByteArray RecordFormat::sectionEntry(uint32_t type, uint32_t offset, uint32_t length)
 {
     QByteArray out(EntrySize, '\0');
     putU32(at(out, 0), type);
@@ -252,7 +249,7 @@ QByteArray EFileManager::sectionEntry(uint32_t type, uint32_t offset, uint32_t l
     return out;
 }
 
-QByteArray EFileManager::videoSideFileStart(const QByteArray &header, int imageMode)
+QByteArray RecordFormat::videoSideFileStart(const QByteArray &header, int imageMode)
 {
     QByteArray out = header.left(HeaderSize);
     out.resize(HeaderSize, '\0');
