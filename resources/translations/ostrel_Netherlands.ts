@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>BiaoDing</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T-AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BrightDialog</name>
     <message>
         <source>Bright</source>
@@ -9,9 +32,212 @@
     </message>
 </context>
 <context>
+    <name>CalibInterface</name>
+    <message>
+        <source>Calib</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR Core</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P/N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine Set Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalibPage</name>
+    <message>
+        <source>Start Calib</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual Dead Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CustomPaletteStore</name>
     <message>
         <source>Cannot save the palettes!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DevChipPage</name>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calib</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pw-Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DevVersionPage</name>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EAlarmSetup</name>
+    <message>
+        <source>Alarm Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spot 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spot 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spot 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temp:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EAnalysisSetup</name>
+    <message>
+        <source>Measure Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Env:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humid:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ref:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing Temp Range!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration file error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify file error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EAreaMode</name>
+    <message>
+        <source> Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Averg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area %1 Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EAreaSetup</name>
+    <message>
+        <source>Area 1 Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area %1 Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EAreaTab</name>
+    <message>
+        <source>Area 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area 3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -157,6 +383,24 @@
     </message>
 </context>
 <context>
+    <name>EDiffSetup</name>
+    <message>
+        <source>Diff %1 Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EDiffTab</name>
+    <message>
+        <source>Diff 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diff 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EGeneralPage</name>
     <message>
         <source>OFF</source>
@@ -227,6 +471,25 @@
     </message>
     <message>
         <source>Calibrating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EGraphicsViewPrivate</name>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -424,6 +687,51 @@
     </message>
 </context>
 <context>
+    <name>ELineMode</name>
+    <message>
+        <source>Row:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hor Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ver Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ELineSetup</name>
+    <message>
+        <source>Line Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hor Line Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ver Line Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ELineTab</name>
+    <message>
+        <source>Hor Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ver Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ELineWidget</name>
     <message>
         <source>L%1:%2</source>
@@ -454,6 +762,33 @@
     </message>
     <message>
         <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EMainInterface</name>
+    <message>
+        <source>Measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -517,9 +852,94 @@
     </message>
 </context>
 <context>
+    <name>EObjectSetup</name>
+    <message>
+        <source>use global para</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emiss:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EParaSetup</name>
+    <message>
+        <source>Global Para</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Para </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emiss:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset all measure para to 
+ factory para?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EPhotosPage</name>
     <message>
         <source>Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ESettingTab</name>
+    <message>
+        <source>Global Para</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EShowModifyDialog</name>
+    <message>
+        <source>Prev</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -574,6 +994,51 @@
     </message>
 </context>
 <context>
+    <name>ESpotMode</name>
+    <message>
+        <source> Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spot %1 Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ESpotSetup</name>
+    <message>
+        <source>Spot Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spot %1 Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ESpotTab</name>
+    <message>
+        <source>Spot 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spot 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spot 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ESpotWidget</name>
     <message>
         <source>P%1:%2</source>
@@ -624,6 +1089,174 @@
     </message>
 </context>
 <context>
+    <name>EmifTestPage</name>
+    <message>
+        <source>EMIF Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EmissTable</name>
+    <message>
+        <source>Select Material</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IRCoreListItem</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two Calib</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Para Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainBiaoDing</name>
+    <message>
+        <source>CalibInfo </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SetBg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ParaBackupPage</name>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoMessageBox</name>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete image?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoTimeDialog</name>
+    <message>
+        <source>Photo Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProductInfoWidget</name>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenDirectory</name>
+    <message>
+        <source>No sd card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This directory is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetListItem</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calib</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ThumbStatus</name>
+    <message>
+        <source>This directory is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sd card</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ThumbToolWidget</name>
+    <message>
+        <source>exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UnSelect All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UseKeyBoardDialog</name>
     <message>
         <source>Done</source>
@@ -665,6 +1298,13 @@
     </message>
     <message>
         <source>12-hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZMultifunctional</name>
+    <message>
+        <source>Done</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

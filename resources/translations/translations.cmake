@@ -5,7 +5,7 @@
 #
 # Keep the catalogues current after changing texts (English is the source):
 #   /usr/lib/qt6/bin/lupdate -no-obsolete -locations none app core widgets setup analysis image \
-#     pshutdown video_camera colortable -ts resources/translations/ostrel_*.ts
+#     pshutdown video_camera colortable VyxImage smplayer biaoding ircore -ts resources/translations/ostrel_*.ts
 find_program(OSTREL_LRELEASE NAMES lrelease lrelease-qt6
   HINTS /usr/lib/qt6/bin /usr/lib/qt6/libexec ${QT6_INSTALL_PREFIX}/bin REQUIRED)
 file(GLOB OSTREL_TS_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/ostrel_*.ts)
