@@ -1,6 +1,7 @@
 #include "plotlegends.h"
 
 #include <QLabel>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -24,6 +25,17 @@ PlotLegends::PlotLegends(const QImage &plot)
             m_drawn[size_t(y + 1) * stride + x + 1] = m_drawn[size_t(y) * stride + x + 1] + row;
         }
     }
+}
+
+PlotLegends PlotLegends::of(const QWidget *window, const std::function<void(QPainter &)> &draw)
+{
+    QImage plot(window->size(), QImage::Format_ARGB32_Premultiplied);
+    plot.fill(Qt::transparent);
+    QPainter painter(&plot);
+    painter.setFont(window->font());
+    draw(painter);
+    painter.end();
+    return PlotLegends(plot);
 }
 
 bool PlotLegends::isClear(const QRect &legend) const

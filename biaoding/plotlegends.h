@@ -4,9 +4,12 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
+class QPainter;
+class QWidget;
 
 // Keeps a plot's legends off what the plot draws: a legend stays where the
 // plot puts it while nothing is drawn there, and otherwise goes to the
@@ -16,6 +19,8 @@ class PlotLegends
 public:
     // The plot as drawn on a transparent image of the window's size.
     explicit PlotLegends(const QImage &plot);
+    // The plot drawn by draw, in the window's size and font.
+    static PlotLegends of(const QWidget *window, const std::function<void(QPainter &)> &draw);
 
     // Moves the legend to its place; the place is then taken.
     void place(QLabel *legend, const QPoint &preferred);

@@ -134,13 +134,7 @@ void ProfileWindow::paintEvent(QPaintEvent *event)
 
 void ProfileWindow::placeLegends()
 {
-    QImage plot(size(), QImage::Format_ARGB32_Premultiplied);
-    plot.fill(Qt::transparent);
-    QPainter painter(&plot);
-    painter.setFont(font());
-    drawPlot(painter);
-    painter.end();
-    PlotLegends legends(plot);
+    PlotLegends legends = PlotLegends::of(this, [this](QPainter &painter) { drawPlot(painter); });
     if (!m_legend->isHidden())
         legends.place(m_legend, LegendAt);
     if (!m_legend2->isHidden())

@@ -61,13 +61,7 @@ void ModifyProfileWindow::paintEvent(QPaintEvent *event)
 
 void ModifyProfileWindow::placeLegend()
 {
-    QImage plot(size(), QImage::Format_ARGB32_Premultiplied);
-    plot.fill(Qt::transparent);
-    QPainter painter(&plot);
-    painter.setFont(font());
-    drawPlot(painter);
-    painter.end();
-    PlotLegends(plot).place(m_legend, LegendAt);
+    PlotLegends::of(this, [this](QPainter &painter) { drawPlot(painter); }).place(m_legend, LegendAt);
 }
 
 void ModifyProfileWindow::drawPlot(QPainter &painter) const
