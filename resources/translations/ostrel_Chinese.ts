@@ -5,1348 +5,1349 @@
     <name>BiaoDing</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>T-AD</source>
-        <translation type="unfinished"></translation>
+        <translation>T-AD</translation>
     </message>
     <message>
         <source>INT</source>
-        <translation type="unfinished"></translation>
+        <translation>INT</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
     <name>BrightDialog</name>
     <message>
         <source>Bright</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度</translation>
     </message>
 </context>
 <context>
     <name>CalibInterface</name>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify</translation>
     </message>
     <message>
         <source>IR Core</source>
-        <translation type="unfinished"></translation>
+        <translation>IR Core</translation>
     </message>
     <message>
         <source>P/N</source>
-        <translation type="unfinished"></translation>
+        <translation>P/N</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Engine Set Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine Set Dialog</translation>
     </message>
 </context>
 <context>
     <name>CalibPage</name>
     <message>
         <source>Start Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Calib</translation>
     </message>
     <message>
         <source>Manual Dead Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Dead Point</translation>
     </message>
 </context>
 <context>
     <name>CustomPaletteStore</name>
     <message>
         <source>Cannot save the palettes!</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存调色板！</translation>
     </message>
 </context>
 <context>
     <name>DevChipPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 second</translation>
     </message>
     <message>
         <source>5 second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 second</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Pw-Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pw-Start</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay</translation>
     </message>
 </context>
 <context>
     <name>DevVersionPage</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>EAlarmSetup</name>
     <message>
         <source>Alarm Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>报警设置</translation>
     </message>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>点1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>点2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>点3</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>高于</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>低于</translation>
     </message>
     <message>
         <source>Equal</source>
-        <translation type="unfinished"></translation>
+        <translation>等于</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>目标:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>模式:</translation>
     </message>
     <message>
         <source>Temp:</source>
-        <translation type="unfinished"></translation>
+        <translation>温度:</translation>
     </message>
 </context>
 <context>
     <name>EAnalysisSetup</name>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>测量设置</translation>
     </message>
     <message>
         <source>Lens:</source>
-        <translation type="unfinished"></translation>
+        <translation>镜头:</translation>
     </message>
     <message>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>量程:</translation>
     </message>
     <message>
         <source>Env:</source>
-        <translation type="unfinished"></translation>
+        <translation>环境:</translation>
     </message>
     <message>
         <source>Humid:</source>
-        <translation type="unfinished"></translation>
+        <translation>湿度:</translation>
     </message>
     <message>
         <source>Ref:</source>
-        <translation type="unfinished"></translation>
+        <translation>反射:</translation>
     </message>
     <message>
         <source>Changing Temp Range!</source>
-        <translation type="unfinished"></translation>
+        <translation>正在切换量程！</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>标定文件错误！</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>修正文件错误！</translation>
     </message>
 </context>
 <context>
     <name>EAreaMode</name>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> 最高</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> 最低</translation>
     </message>
     <message>
         <source> Averg</source>
-        <translation type="unfinished"></translation>
+        <translation> 平均</translation>
     </message>
     <message>
         <source>Area %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>区域%1模式</translation>
     </message>
 </context>
 <context>
     <name>EAreaSetup</name>
     <message>
         <source>Area 1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>区域1设置</translation>
     </message>
     <message>
         <source>Area %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>区域%1设置</translation>
     </message>
 </context>
 <context>
     <name>EAreaTab</name>
     <message>
         <source>Area 1</source>
-        <translation type="unfinished"></translation>
+        <translation>区域1</translation>
     </message>
     <message>
         <source>Area 2</source>
-        <translation type="unfinished"></translation>
+        <translation>区域2</translation>
     </message>
     <message>
         <source>Area 3</source>
-        <translation type="unfinished"></translation>
+        <translation>区域3</translation>
     </message>
 </context>
 <context>
     <name>EAreaWidget</name>
     <message>
         <source>A%1</source>
-        <translation type="unfinished"></translation>
+        <translation>区%1</translation>
     </message>
     <message>
         <source>H:</source>
-        <translation type="unfinished"></translation>
+        <translation>高:</translation>
     </message>
     <message>
         <source>L:</source>
-        <translation type="unfinished"></translation>
+        <translation>低:</translation>
     </message>
     <message>
         <source>A:</source>
-        <translation type="unfinished"></translation>
+        <translation>均:</translation>
     </message>
 </context>
 <context>
     <name>EBattery</name>
     <message>
         <source>No Lens!</source>
-        <translation type="unfinished"></translation>
+        <translation>无镜头！</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>标定文件错误！</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>修正文件错误！</translation>
     </message>
 </context>
 <context>
     <name>ECloseScreenDialog</name>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>自动关屏</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1分钟</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2分钟</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5分钟</translation>
     </message>
 </context>
 <context>
     <name>EColorDialog</name>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>当前颜色:</translation>
     </message>
     <message>
         <source>Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>红:</translation>
     </message>
     <message>
         <source>Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>绿:</translation>
     </message>
     <message>
         <source>Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>蓝:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>启用</translation>
     </message>
     <message>
         <source>Min. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>最小值:</translation>
     </message>
     <message>
         <source>Max. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大值:</translation>
     </message>
 </context>
 <context>
     <name>ECustomMenu</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名</translation>
     </message>
 </context>
 <context>
     <name>ECustomPalette</name>
     <message>
         <source>Custom Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义调色板</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Remove &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>删除“%1”？</translation>
     </message>
     <message>
         <source>The palette could not be set!</source>
-        <translation type="unfinished"></translation>
+        <translation>无法设置调色板！</translation>
     </message>
 </context>
 <context>
     <name>EDialogTitle</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
 </context>
 <context>
     <name>EDiffSetup</name>
     <message>
         <source>Diff %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>温差%1设置</translation>
     </message>
 </context>
 <context>
     <name>EDiffTab</name>
     <message>
         <source>Diff 1</source>
-        <translation type="unfinished"></translation>
+        <translation>温差1</translation>
     </message>
     <message>
         <source>Diff 2</source>
-        <translation type="unfinished"></translation>
+        <translation>温差2</translation>
     </message>
 </context>
 <context>
     <name>EGeneralPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>一位小数</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>两位小数</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>视频输出</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>精度</translation>
     </message>
     <message>
         <source>Temp Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>温度单位</translation>
     </message>
     <message>
         <source>Len Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>长度单位</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsView</name>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>标定文件错误！</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>修正文件错误！</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source> M </source>
-        <translation type="unfinished"></translation>
+        <translation> 手动 </translation>
     </message>
     <message>
         <source> HG </source>
-        <translation type="unfinished"></translation>
+        <translation> 直方图 </translation>
     </message>
     <message>
         <source>Calibrating...</source>
-        <translation type="unfinished"></translation>
+        <translation>校正中...</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsViewPrivate</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距离</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>缩放</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>水平</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直</translation>
     </message>
 </context>
 <context>
     <name>EISOSetup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>黑色</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白色</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>透明</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>低于</translation>
     </message>
     <message>
         <source>Inter</source>
-        <translation type="unfinished"></translation>
+        <translation>区间</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>高于</translation>
     </message>
     <message>
         <source>ISO Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>等温线设置</translation>
     </message>
     <message>
         <source>IsoMax:</source>
-        <translation type="unfinished"></translation>
+        <translation>上限:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>模式:</translation>
     </message>
     <message>
         <source>IsoMin:</source>
-        <translation type="unfinished"></translation>
+        <translation>下限:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色:</translation>
     </message>
 </context>
 <context>
     <name>EImageMode</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>直方图</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手动</translation>
     </message>
     <message>
         <source>Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>调节</translation>
     </message>
 </context>
 <context>
     <name>EImagePalette</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>标准</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义</translation>
     </message>
     <message>
         <source>Standard *</source>
-        <translation type="unfinished"></translation>
+        <translation>标准 *</translation>
     </message>
     <message>
         <source>Custom *</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义 *</translation>
     </message>
 </context>
 <context>
     <name>EImagePip</name>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>红外</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>可见光</translation>
     </message>
     <message>
         <source>IR_PIPE_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>红外画中画</translation>
     </message>
     <message>
         <source>VIS_PIPE_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>可见光画中画</translation>
     </message>
     <message>
         <source>IR_MIX_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>红外融合</translation>
     </message>
     <message>
         <source>VIS_MIX_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>可见光融合</translation>
     </message>
     <message>
         <source>Position: TL</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 左上</translation>
     </message>
     <message>
         <source>Position: BL</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 左下</translation>
     </message>
     <message>
         <source>Position: BR</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 右下</translation>
     </message>
     <message>
         <source>Position: TR</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 右上</translation>
     </message>
     <message>
         <source>Size: Half</source>
-        <translation type="unfinished"></translation>
+        <translation>大小: 半屏</translation>
     </message>
     <message>
         <source>Size: Full</source>
-        <translation type="unfinished"></translation>
+        <translation>大小: 全屏</translation>
     </message>
     <message>
         <source>Pos:TopLeft</source>
-        <translation type="unfinished"></translation>
+        <translation>位置:左上</translation>
     </message>
     <message>
         <source>Per: </source>
-        <translation type="unfinished"></translation>
+        <translation>比例: </translation>
     </message>
 </context>
 <context>
     <name>EImageSettingTab</name>
     <message>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>等温线</translation>
     </message>
     <message>
         <source>Clear Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>清屏</translation>
     </message>
 </context>
 <context>
     <name>EInfoPage</name>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>型号</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>生产日期</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>SDCard</source>
-        <translation type="unfinished"></translation>
+        <translation>SD卡</translation>
     </message>
 </context>
 <context>
     <name>ELanguageDialog</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
 </context>
 <context>
     <name>ELineMode</name>
     <message>
         <source>Row:</source>
-        <translation type="unfinished"></translation>
+        <translation>行:</translation>
     </message>
     <message>
         <source>Column:</source>
-        <translation type="unfinished"></translation>
+        <translation>列:</translation>
     </message>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>水平线</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直线</translation>
     </message>
 </context>
 <context>
     <name>ELineSetup</name>
     <message>
         <source>Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>线设置</translation>
     </message>
     <message>
         <source>Hor Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>水平线设置</translation>
     </message>
     <message>
         <source>Ver Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直线设置</translation>
     </message>
 </context>
 <context>
     <name>ELineTab</name>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>水平线</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直线</translation>
     </message>
 </context>
 <context>
     <name>ELineWidget</name>
     <message>
         <source>L%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>线%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EListItems</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>控制</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照</translation>
     </message>
     <message>
         <source>Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日期时间</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
 </context>
 <context>
     <name>EMainInterface</name>
     <message>
         <source>Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>测量</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>图像</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>拍摄</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>照片</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>回放</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
 </context>
 <context>
     <name>EMiscPage</name>
     <message>
         <source>Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>照明灯</translation>
     </message>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>自动关屏</translation>
     </message>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>自动快门</translation>
     </message>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>自动关机</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30秒</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1分钟</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2分钟</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5分钟</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10分钟</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30分钟</translation>
     </message>
 </context>
 <context>
     <name>EObjectSetup</name>
     <message>
         <source>use global para</source>
-        <translation type="unfinished"></translation>
+        <translation>使用全局参数</translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>发射率:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>距离:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>修正:</translation>
     </message>
 </context>
 <context>
     <name>EParaSetup</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>全局参数</translation>
     </message>
     <message>
         <source>Reset Para </source>
-        <translation type="unfinished"></translation>
+        <translation>参数复位 </translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>发射率:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>距离:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>修正:</translation>
     </message>
     <message>
         <source>Reset all measure para to 
  factory para?</source>
-        <translation type="unfinished"></translation>
+        <translation>将所有测量参数恢复为 
+ 出厂参数？</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>保存失败！</translation>
     </message>
 </context>
 <context>
     <name>EPhotosPage</name>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>定时拍照</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>间隔</translation>
     </message>
 </context>
 <context>
     <name>ESettingTab</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>全局参数</translation>
     </message>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>测量设置</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>报警</translation>
     </message>
 </context>
 <context>
     <name>EShowModifyDialog</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Prev</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>EShutdownDialog</name>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>自动关机</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5分钟</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10分钟</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30分钟</translation>
     </message>
 </context>
 <context>
     <name>EShutterDialog</name>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>自动快门</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30秒</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1分钟</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2分钟</translation>
     </message>
 </context>
 <context>
     <name>ESpotMode</name>
     <message>
         <source> Manual</source>
-        <translation type="unfinished"></translation>
+        <translation> 手动</translation>
     </message>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> 最高</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> 最低</translation>
     </message>
     <message>
         <source>Spot %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>点%1模式</translation>
     </message>
 </context>
 <context>
     <name>ESpotSetup</name>
     <message>
         <source>Spot Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>点设置</translation>
     </message>
     <message>
         <source>Spot %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>点%1设置</translation>
     </message>
 </context>
 <context>
     <name>ESpotTab</name>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>点1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>点2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>点3</translation>
     </message>
 </context>
 <context>
     <name>ESpotWidget</name>
     <message>
         <source>P%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>点%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EStandardPalette</name>
     <message>
         <source>Iron</source>
-        <translation type="unfinished"></translation>
+        <translation>铁红</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>彩虹</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>白热</translation>
     </message>
     <message>
         <source>GreyInverted</source>
-        <translation type="unfinished"></translation>
+        <translation>黑热</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>棕褐</translation>
     </message>
     <message>
         <source>Blue_Red</source>
-        <translation type="unfinished"></translation>
+        <translation>蓝红</translation>
     </message>
     <message>
         <source>Hot_Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>冷热</translation>
     </message>
     <message>
         <source>Feather</source>
-        <translation type="unfinished"></translation>
+        <translation>羽毛</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>医疗</translation>
     </message>
     <message>
         <source>Standard Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>标准调色板</translation>
     </message>
 </context>
 <context>
     <name>EmifTestPage</name>
     <message>
         <source>EMIF Test</source>
-        <translation type="unfinished"></translation>
+        <translation>EMIF Test</translation>
     </message>
 </context>
 <context>
     <name>EmissTable</name>
     <message>
         <source>Select Material</source>
-        <translation type="unfinished"></translation>
+        <translation>选择材料</translation>
     </message>
 </context>
 <context>
     <name>IRCoreListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Two Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Two Calib</translation>
     </message>
     <message>
         <source>Para Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Para Setting</translation>
     </message>
     <message>
         <source>B2</source>
-        <translation type="unfinished"></translation>
+        <translation>B2</translation>
     </message>
 </context>
 <context>
     <name>MainBiaoDing</name>
     <message>
         <source>CalibInfo </source>
-        <translation type="unfinished"></translation>
+        <translation>CalibInfo </translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>SetBg</source>
-        <translation type="unfinished"></translation>
+        <translation>SetBg</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>ParaBackupPage</name>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
 </context>
 <context>
     <name>PhotoMessageBox</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Delete image?</source>
-        <translation type="unfinished"></translation>
+        <translation>删除照片？</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>PhotoTimeDialog</name>
     <message>
         <source>Photo Time</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照间隔</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>小时</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
 </context>
 <context>
     <name>ProductInfoWidget</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
     <name>ScreenDirectory</name>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>未插入SD卡</translation>
     </message>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>该目录为空</translation>
     </message>
 </context>
 <context>
     <name>SetListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Bak</source>
-        <translation type="unfinished"></translation>
+        <translation>Bak</translation>
     </message>
 </context>
 <context>
     <name>ThumbStatus</name>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>该目录为空</translation>
     </message>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>未插入SD卡</translation>
     </message>
 </context>
 <context>
     <name>ThumbToolWidget</name>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选</translation>
     </message>
     <message>
         <source>UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>取消全选</translation>
     </message>
 </context>
 <context>
     <name>UseKeyBoardDialog</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>ZDateFormat</name>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>日期格式</translation>
     </message>
 </context>
 <context>
     <name>ZDateTimePage</name>
     <message>
         <source>set DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>日期时间</translation>
     </message>
     <message>
         <source>Set Date</source>
-        <translation type="unfinished"></translation>
+        <translation>设置日期</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>设置时间</translation>
     </message>
     <message>
         <source>24-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24小时制</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>日期格式</translation>
     </message>
     <message>
         <source>12-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>12小时制</translation>
     </message>
 </context>
 <context>
     <name>ZMultifunctional</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
 </context>
 <context>
     <name>ZPshutdown</name>
     <message>
         <source>Slide to power off</source>
-        <translation type="unfinished"></translation>
+        <translation>滑动关机</translation>
     </message>
     <message>
         <source>Shutdown .....</source>
-        <translation type="unfinished"></translation>
+        <translation>正在关机.....</translation>
     </message>
 </context>
 <context>
     <name>ZSetTime</name>
     <message>
         <source>12-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>12小时制</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24小时制</translation>
     </message>
 </context>
 <context>
     <name>setData</name>
     <message>
         <source>Set Data</source>
-        <translation type="unfinished"></translation>
+        <translation>设置日期</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>月/日/年</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>日/月/年</translation>
     </message>
     <message>
         <source>yyyy/mm/dd</source>
-        <translation type="unfinished"></translation>
+        <translation>年/月/日</translation>
     </message>
 </context>
 </TS>

@@ -5,1348 +5,1349 @@
     <name>BiaoDing</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>T-AD</source>
-        <translation type="unfinished"></translation>
+        <translation>T-AD</translation>
     </message>
     <message>
         <source>INT</source>
-        <translation type="unfinished"></translation>
+        <translation>INT</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
     <name>BrightDialog</name>
     <message>
         <source>Bright</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度</translation>
     </message>
 </context>
 <context>
     <name>CalibInterface</name>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify</translation>
     </message>
     <message>
         <source>IR Core</source>
-        <translation type="unfinished"></translation>
+        <translation>IR Core</translation>
     </message>
     <message>
         <source>P/N</source>
-        <translation type="unfinished"></translation>
+        <translation>P/N</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Engine Set Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine Set Dialog</translation>
     </message>
 </context>
 <context>
     <name>CalibPage</name>
     <message>
         <source>Start Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Calib</translation>
     </message>
     <message>
         <source>Manual Dead Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Dead Point</translation>
     </message>
 </context>
 <context>
     <name>CustomPaletteStore</name>
     <message>
         <source>Cannot save the palettes!</source>
-        <translation type="unfinished"></translation>
+        <translation>無法儲存調色盤！</translation>
     </message>
 </context>
 <context>
     <name>DevChipPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 second</translation>
     </message>
     <message>
         <source>5 second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 second</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Pw-Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pw-Start</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay</translation>
     </message>
 </context>
 <context>
     <name>DevVersionPage</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>EAlarmSetup</name>
     <message>
         <source>Alarm Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>警報設定</translation>
     </message>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>點1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>點2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>點3</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>高於</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>低於</translation>
     </message>
     <message>
         <source>Equal</source>
-        <translation type="unfinished"></translation>
+        <translation>等於</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>目標:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>模式:</translation>
     </message>
     <message>
         <source>Temp:</source>
-        <translation type="unfinished"></translation>
+        <translation>溫度:</translation>
     </message>
 </context>
 <context>
     <name>EAnalysisSetup</name>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>量測設定</translation>
     </message>
     <message>
         <source>Lens:</source>
-        <translation type="unfinished"></translation>
+        <translation>鏡頭:</translation>
     </message>
     <message>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>範圍:</translation>
     </message>
     <message>
         <source>Env:</source>
-        <translation type="unfinished"></translation>
+        <translation>環境:</translation>
     </message>
     <message>
         <source>Humid:</source>
-        <translation type="unfinished"></translation>
+        <translation>濕度:</translation>
     </message>
     <message>
         <source>Ref:</source>
-        <translation type="unfinished"></translation>
+        <translation>反射:</translation>
     </message>
     <message>
         <source>Changing Temp Range!</source>
-        <translation type="unfinished"></translation>
+        <translation>正在切換測溫範圍！</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>校準檔錯誤！</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>修正檔錯誤！</translation>
     </message>
 </context>
 <context>
     <name>EAreaMode</name>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> 最高</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> 最低</translation>
     </message>
     <message>
         <source> Averg</source>
-        <translation type="unfinished"></translation>
+        <translation> 平均</translation>
     </message>
     <message>
         <source>Area %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>區域%1模式</translation>
     </message>
 </context>
 <context>
     <name>EAreaSetup</name>
     <message>
         <source>Area 1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>區域1設定</translation>
     </message>
     <message>
         <source>Area %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>區域%1設定</translation>
     </message>
 </context>
 <context>
     <name>EAreaTab</name>
     <message>
         <source>Area 1</source>
-        <translation type="unfinished"></translation>
+        <translation>區域1</translation>
     </message>
     <message>
         <source>Area 2</source>
-        <translation type="unfinished"></translation>
+        <translation>區域2</translation>
     </message>
     <message>
         <source>Area 3</source>
-        <translation type="unfinished"></translation>
+        <translation>區域3</translation>
     </message>
 </context>
 <context>
     <name>EAreaWidget</name>
     <message>
         <source>A%1</source>
-        <translation type="unfinished"></translation>
+        <translation>區%1</translation>
     </message>
     <message>
         <source>H:</source>
-        <translation type="unfinished"></translation>
+        <translation>高:</translation>
     </message>
     <message>
         <source>L:</source>
-        <translation type="unfinished"></translation>
+        <translation>低:</translation>
     </message>
     <message>
         <source>A:</source>
-        <translation type="unfinished"></translation>
+        <translation>均:</translation>
     </message>
 </context>
 <context>
     <name>EBattery</name>
     <message>
         <source>No Lens!</source>
-        <translation type="unfinished"></translation>
+        <translation>無鏡頭！</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>校準檔錯誤！</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>修正檔錯誤！</translation>
     </message>
 </context>
 <context>
     <name>ECloseScreenDialog</name>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>螢幕休眠</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1分鐘</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2分鐘</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5分鐘</translation>
     </message>
 </context>
 <context>
     <name>EColorDialog</name>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>目前顏色:</translation>
     </message>
     <message>
         <source>Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>紅:</translation>
     </message>
     <message>
         <source>Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>綠:</translation>
     </message>
     <message>
         <source>Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>藍:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>啟用</translation>
     </message>
     <message>
         <source>Min. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>最小值:</translation>
     </message>
     <message>
         <source>Max. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大值:</translation>
     </message>
 </context>
 <context>
     <name>ECustomMenu</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>新增</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>重新命名</translation>
     </message>
 </context>
 <context>
     <name>ECustomPalette</name>
     <message>
         <source>Custom Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂調色盤</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Remove &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>移除「%1」？</translation>
     </message>
     <message>
         <source>The palette could not be set!</source>
-        <translation type="unfinished"></translation>
+        <translation>無法設定調色盤！</translation>
     </message>
 </context>
 <context>
     <name>EDialogTitle</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
 </context>
 <context>
     <name>EDiffSetup</name>
     <message>
         <source>Diff %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>溫差%1設定</translation>
     </message>
 </context>
 <context>
     <name>EDiffTab</name>
     <message>
         <source>Diff 1</source>
-        <translation type="unfinished"></translation>
+        <translation>溫差1</translation>
     </message>
     <message>
         <source>Diff 2</source>
-        <translation type="unfinished"></translation>
+        <translation>溫差2</translation>
     </message>
 </context>
 <context>
     <name>EGeneralPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>一位小數</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>兩位小數</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>視訊輸出</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>精度</translation>
     </message>
     <message>
         <source>Temp Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>溫度單位</translation>
     </message>
     <message>
         <source>Len Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>長度單位</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsView</name>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>校準檔錯誤！</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>修正檔錯誤！</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source> M </source>
-        <translation type="unfinished"></translation>
+        <translation> 手動 </translation>
     </message>
     <message>
         <source> HG </source>
-        <translation type="unfinished"></translation>
+        <translation> 直方圖 </translation>
     </message>
     <message>
         <source>Calibrating...</source>
-        <translation type="unfinished"></translation>
+        <translation>校正中...</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsViewPrivate</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距離</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>縮放</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>水平</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直</translation>
     </message>
 </context>
 <context>
     <name>EISOSetup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>黑色</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白色</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>綠色</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>透明</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>低於</translation>
     </message>
     <message>
         <source>Inter</source>
-        <translation type="unfinished"></translation>
+        <translation>區間</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>高於</translation>
     </message>
     <message>
         <source>ISO Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>等溫線設定</translation>
     </message>
     <message>
         <source>IsoMax:</source>
-        <translation type="unfinished"></translation>
+        <translation>上限:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>模式:</translation>
     </message>
     <message>
         <source>IsoMin:</source>
-        <translation type="unfinished"></translation>
+        <translation>下限:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>顏色:</translation>
     </message>
 </context>
 <context>
     <name>EImageMode</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>直方圖</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手動</translation>
     </message>
     <message>
         <source>Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>調整</translation>
     </message>
 </context>
 <context>
     <name>EImagePalette</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂</translation>
     </message>
     <message>
         <source>Standard *</source>
-        <translation type="unfinished"></translation>
+        <translation>標準 *</translation>
     </message>
     <message>
         <source>Custom *</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂 *</translation>
     </message>
 </context>
 <context>
     <name>EImagePip</name>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>紅外</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>可見光</translation>
     </message>
     <message>
         <source>IR_PIPE_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>紅外子母畫面</translation>
     </message>
     <message>
         <source>VIS_PIPE_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>可見子母畫面</translation>
     </message>
     <message>
         <source>IR_MIX_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>紅外融合</translation>
     </message>
     <message>
         <source>VIS_MIX_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>可見光融合</translation>
     </message>
     <message>
         <source>Position: TL</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 左上</translation>
     </message>
     <message>
         <source>Position: BL</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 左下</translation>
     </message>
     <message>
         <source>Position: BR</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 右下</translation>
     </message>
     <message>
         <source>Position: TR</source>
-        <translation type="unfinished"></translation>
+        <translation>位置: 右上</translation>
     </message>
     <message>
         <source>Size: Half</source>
-        <translation type="unfinished"></translation>
+        <translation>大小: 半畫面</translation>
     </message>
     <message>
         <source>Size: Full</source>
-        <translation type="unfinished"></translation>
+        <translation>大小: 全畫面</translation>
     </message>
     <message>
         <source>Pos:TopLeft</source>
-        <translation type="unfinished"></translation>
+        <translation>位置:左上</translation>
     </message>
     <message>
         <source>Per: </source>
-        <translation type="unfinished"></translation>
+        <translation>比例: </translation>
     </message>
 </context>
 <context>
     <name>EImageSettingTab</name>
     <message>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>等溫線</translation>
     </message>
     <message>
         <source>Clear Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>清除畫面</translation>
     </message>
 </context>
 <context>
     <name>EInfoPage</name>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>資訊</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>型號</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序號</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>生產日期</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>SDCard</source>
-        <translation type="unfinished"></translation>
+        <translation>SD卡</translation>
     </message>
 </context>
 <context>
     <name>ELanguageDialog</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言</translation>
     </message>
 </context>
 <context>
     <name>ELineMode</name>
     <message>
         <source>Row:</source>
-        <translation type="unfinished"></translation>
+        <translation>橫列:</translation>
     </message>
     <message>
         <source>Column:</source>
-        <translation type="unfinished"></translation>
+        <translation>直行:</translation>
     </message>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>水平線</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直線</translation>
     </message>
 </context>
 <context>
     <name>ELineSetup</name>
     <message>
         <source>Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>線設定</translation>
     </message>
     <message>
         <source>Hor Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>水平線設定</translation>
     </message>
     <message>
         <source>Ver Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直線設定</translation>
     </message>
 </context>
 <context>
     <name>ELineTab</name>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>水平線</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直線</translation>
     </message>
 </context>
 <context>
     <name>ELineWidget</name>
     <message>
         <source>L%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>線%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EListItems</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>控制</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照</translation>
     </message>
     <message>
         <source>Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日期時間</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>資訊</translation>
     </message>
 </context>
 <context>
     <name>EMainInterface</name>
     <message>
         <source>Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>量測</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>影像</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>拍攝</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>相片</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 <context>
     <name>EMiscPage</name>
     <message>
         <source>Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>照明燈</translation>
     </message>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>螢幕休眠</translation>
     </message>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>自動快門</translation>
     </message>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>自動關機</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30秒</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1分鐘</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2分鐘</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5分鐘</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10分鐘</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30分鐘</translation>
     </message>
 </context>
 <context>
     <name>EObjectSetup</name>
     <message>
         <source>use global para</source>
-        <translation type="unfinished"></translation>
+        <translation>使用全域參數</translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>放射率:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>距離:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>修正:</translation>
     </message>
 </context>
 <context>
     <name>EParaSetup</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>全域參數</translation>
     </message>
     <message>
         <source>Reset Para </source>
-        <translation type="unfinished"></translation>
+        <translation>參數重設 </translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>放射率:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>距離:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>修正:</translation>
     </message>
     <message>
         <source>Reset all measure para to 
  factory para?</source>
-        <translation type="unfinished"></translation>
+        <translation>將所有量測參數恢復為 
+ 出廠參數？</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存失敗！</translation>
     </message>
 </context>
 <context>
     <name>EPhotosPage</name>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>定時拍照</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔</translation>
     </message>
 </context>
 <context>
     <name>ESettingTab</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>全域參數</translation>
     </message>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>量測設定</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>警報</translation>
     </message>
 </context>
 <context>
     <name>EShowModifyDialog</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Prev</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>EShutdownDialog</name>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>自動關機</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5分鐘</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10分鐘</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30分鐘</translation>
     </message>
 </context>
 <context>
     <name>EShutterDialog</name>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>自動快門</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30秒</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1分鐘</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2分鐘</translation>
     </message>
 </context>
 <context>
     <name>ESpotMode</name>
     <message>
         <source> Manual</source>
-        <translation type="unfinished"></translation>
+        <translation> 手動</translation>
     </message>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> 最高</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> 最低</translation>
     </message>
     <message>
         <source>Spot %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>點%1模式</translation>
     </message>
 </context>
 <context>
     <name>ESpotSetup</name>
     <message>
         <source>Spot Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>點設定</translation>
     </message>
     <message>
         <source>Spot %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>點%1設定</translation>
     </message>
 </context>
 <context>
     <name>ESpotTab</name>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>點1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>點2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>點3</translation>
     </message>
 </context>
 <context>
     <name>ESpotWidget</name>
     <message>
         <source>P%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>點%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EStandardPalette</name>
     <message>
         <source>Iron</source>
-        <translation type="unfinished"></translation>
+        <translation>鐵紅</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>彩虹</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>白熱</translation>
     </message>
     <message>
         <source>GreyInverted</source>
-        <translation type="unfinished"></translation>
+        <translation>黑熱</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>棕褐</translation>
     </message>
     <message>
         <source>Blue_Red</source>
-        <translation type="unfinished"></translation>
+        <translation>藍紅</translation>
     </message>
     <message>
         <source>Hot_Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>冷熱</translation>
     </message>
     <message>
         <source>Feather</source>
-        <translation type="unfinished"></translation>
+        <translation>羽毛</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>醫療</translation>
     </message>
     <message>
         <source>Standard Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>標準調色盤</translation>
     </message>
 </context>
 <context>
     <name>EmifTestPage</name>
     <message>
         <source>EMIF Test</source>
-        <translation type="unfinished"></translation>
+        <translation>EMIF Test</translation>
     </message>
 </context>
 <context>
     <name>EmissTable</name>
     <message>
         <source>Select Material</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇材質</translation>
     </message>
 </context>
 <context>
     <name>IRCoreListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Two Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Two Calib</translation>
     </message>
     <message>
         <source>Para Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Para Setting</translation>
     </message>
     <message>
         <source>B2</source>
-        <translation type="unfinished"></translation>
+        <translation>B2</translation>
     </message>
 </context>
 <context>
     <name>MainBiaoDing</name>
     <message>
         <source>CalibInfo </source>
-        <translation type="unfinished"></translation>
+        <translation>CalibInfo </translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>SetBg</source>
-        <translation type="unfinished"></translation>
+        <translation>SetBg</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>ParaBackupPage</name>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
 </context>
 <context>
     <name>PhotoMessageBox</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除</translation>
     </message>
     <message>
         <source>Delete image?</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除相片？</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>PhotoTimeDialog</name>
     <message>
         <source>Photo Time</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照間隔</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>分鐘</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>小時</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
 </context>
 <context>
     <name>ProductInfoWidget</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
     <name>ScreenDirectory</name>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>未插入SD卡</translation>
     </message>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>此資料夾為空</translation>
     </message>
 </context>
 <context>
     <name>SetListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Bak</source>
-        <translation type="unfinished"></translation>
+        <translation>Bak</translation>
     </message>
 </context>
 <context>
     <name>ThumbStatus</name>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>此資料夾為空</translation>
     </message>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>未插入SD卡</translation>
     </message>
 </context>
 <context>
     <name>ThumbToolWidget</name>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>離開</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全選</translation>
     </message>
     <message>
         <source>UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>取消全選</translation>
     </message>
 </context>
 <context>
     <name>UseKeyBoardDialog</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>ZDateFormat</name>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>日期格式</translation>
     </message>
 </context>
 <context>
     <name>ZDateTimePage</name>
     <message>
         <source>set DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>日期時間</translation>
     </message>
     <message>
         <source>Set Date</source>
-        <translation type="unfinished"></translation>
+        <translation>設定日期</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>設定時間</translation>
     </message>
     <message>
         <source>24-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24小時制</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>日期格式</translation>
     </message>
     <message>
         <source>12-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>12小時制</translation>
     </message>
 </context>
 <context>
     <name>ZMultifunctional</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
 </context>
 <context>
     <name>ZPshutdown</name>
     <message>
         <source>Slide to power off</source>
-        <translation type="unfinished"></translation>
+        <translation>滑動以關機</translation>
     </message>
     <message>
         <source>Shutdown .....</source>
-        <translation type="unfinished"></translation>
+        <translation>關機中.....</translation>
     </message>
 </context>
 <context>
     <name>ZSetTime</name>
     <message>
         <source>12-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>12小時制</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24小時制</translation>
     </message>
 </context>
 <context>
     <name>setData</name>
     <message>
         <source>Set Data</source>
-        <translation type="unfinished"></translation>
+        <translation>設定日期</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>月/日/年</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>日/月/年</translation>
     </message>
     <message>
         <source>yyyy/mm/dd</source>
-        <translation type="unfinished"></translation>
+        <translation>年/月/日</translation>
     </message>
 </context>
 </TS>
