@@ -5,23 +5,23 @@
     <name>BiaoDing</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>T-AD</source>
-        <translation type="unfinished"></translation>
+        <translation>T-AD</translation>
     </message>
     <message>
         <source>INT</source>
-        <translation type="unfinished"></translation>
+        <translation>INT</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
@@ -35,229 +35,229 @@
     <name>CalibInterface</name>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify</translation>
     </message>
     <message>
         <source>IR Core</source>
-        <translation type="unfinished"></translation>
+        <translation>IR Core</translation>
     </message>
     <message>
         <source>P/N</source>
-        <translation type="unfinished"></translation>
+        <translation>P/N</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Engine Set Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine Set Dialog</translation>
     </message>
 </context>
 <context>
     <name>CalibPage</name>
     <message>
         <source>Start Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Calib</translation>
     </message>
     <message>
         <source>Manual Dead Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Dead Point</translation>
     </message>
 </context>
 <context>
     <name>CustomPaletteStore</name>
     <message>
         <source>Cannot save the palettes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Paletten nicht gespeichert!</translation>
     </message>
 </context>
 <context>
     <name>DevChipPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished">AUS</translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 second</translation>
     </message>
     <message>
         <source>5 second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 second</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Pw-Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pw-Start</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay</translation>
     </message>
 </context>
 <context>
     <name>DevVersionPage</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>EAlarmSetup</name>
     <message>
         <source>Alarm Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmeinstellung</translation>
     </message>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 3</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter</translation>
     </message>
     <message>
         <source>Equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus:</translation>
     </message>
     <message>
         <source>Temp:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp.:</translation>
     </message>
 </context>
 <context>
     <name>EAnalysisSetup</name>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Messeinstellung</translation>
     </message>
     <message>
         <source>Lens:</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektiv:</translation>
     </message>
     <message>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich:</translation>
     </message>
     <message>
         <source>Env:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgeb.:</translation>
     </message>
     <message>
         <source>Humid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchte:</translation>
     </message>
     <message>
         <source>Ref:</source>
-        <translation type="unfinished"></translation>
+        <translation>Refl.:</translation>
     </message>
     <message>
         <source>Changing Temp Range!</source>
-        <translation type="unfinished"></translation>
+        <translation>Messbereich wechselt!</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished">Fehler in Kalibrierdatei!</translation>
+        <translation>Fehler in Kalibrierdatei!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished">Fehler in Korrekturdatei!</translation>
+        <translation>Fehler in Korrekturdatei!</translation>
     </message>
 </context>
 <context>
     <name>EAreaMode</name>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> Max</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min</translation>
     </message>
     <message>
         <source> Averg</source>
-        <translation type="unfinished"></translation>
+        <translation> Mittel</translation>
     </message>
     <message>
         <source>Area %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche %1 Modus</translation>
     </message>
 </context>
 <context>
     <name>EAreaSetup</name>
     <message>
         <source>Area 1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche 1 Einst.</translation>
     </message>
     <message>
         <source>Area %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche %1 Einst.</translation>
     </message>
 </context>
 <context>
     <name>EAreaTab</name>
     <message>
         <source>Area 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche 1</translation>
     </message>
     <message>
         <source>Area 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche 2</translation>
     </message>
     <message>
         <source>Area 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche 3</translation>
     </message>
 </context>
 <context>
     <name>EAreaWidget</name>
     <message>
         <source>A%1</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1</translation>
     </message>
     <message>
         <source>H:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max:</translation>
     </message>
     <message>
         <source>L:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min:</translation>
     </message>
     <message>
         <source>A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ø:</translation>
     </message>
 </context>
 <context>
@@ -302,80 +302,80 @@
     <name>EColorDialog</name>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Farbe:</translation>
     </message>
     <message>
         <source>Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot:</translation>
     </message>
     <message>
         <source>Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün:</translation>
     </message>
     <message>
         <source>Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Min. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.-Wert:</translation>
     </message>
     <message>
         <source>Max. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.-Wert:</translation>
     </message>
 </context>
 <context>
     <name>ECustomMenu</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
 </context>
 <context>
     <name>ECustomPalette</name>
     <message>
         <source>Custom Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerpalette</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Remove &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; entfernen?</translation>
     </message>
     <message>
         <source>The palette could not be set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette nicht übernommen!</translation>
     </message>
 </context>
 <context>
     <name>EDialogTitle</name>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Done</source>
@@ -386,18 +386,18 @@
     <name>EDiffSetup</name>
     <message>
         <source>Diff %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff. %1 Einst.</translation>
     </message>
 </context>
 <context>
     <name>EDiffTab</name>
     <message>
         <source>Diff 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff. 1</translation>
     </message>
     <message>
         <source>Diff 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff. 2</translation>
     </message>
 </context>
 <context>
@@ -451,205 +451,205 @@
     <name>EGraphicsView</name>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished">Fehler in Kalibrierdatei!</translation>
+        <translation>Fehler in Kalibrierdatei!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished">Fehler in Korrekturdatei!</translation>
+        <translation>Fehler in Korrekturdatei!</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Auto</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source> M </source>
-        <translation type="unfinished"></translation>
+        <translation> M </translation>
     </message>
     <message>
         <source> HG </source>
-        <translation type="unfinished"></translation>
+        <translation> HG </translation>
     </message>
     <message>
         <source>Calibrating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung...</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsViewPrivate</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
 </context>
 <context>
     <name>EISOSetup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>Transp.</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter</translation>
     </message>
     <message>
         <source>Inter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>ISO Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Isotherme Einst.</translation>
     </message>
     <message>
         <source>IsoMax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus:</translation>
     </message>
     <message>
         <source>IsoMin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe:</translation>
     </message>
 </context>
 <context>
     <name>EImageMode</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Auto</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramm</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassen</translation>
     </message>
 </context>
 <context>
     <name>EImagePalette</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdef.</translation>
     </message>
     <message>
         <source>Standard *</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard *</translation>
     </message>
     <message>
         <source>Custom *</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdef. *</translation>
     </message>
 </context>
 <context>
     <name>EImagePip</name>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbar</translation>
     </message>
     <message>
         <source>IR_PIPE_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>VIS in IR</translation>
     </message>
     <message>
         <source>VIS_PIPE_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR in VIS</translation>
     </message>
     <message>
         <source>IR_MIX_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>IR über VIS</translation>
     </message>
     <message>
         <source>VIS_MIX_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>VIS über IR</translation>
     </message>
     <message>
         <source>Position: TL</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.: o.l.</translation>
     </message>
     <message>
         <source>Position: BL</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.: u.l.</translation>
     </message>
     <message>
         <source>Position: BR</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.: u.r.</translation>
     </message>
     <message>
         <source>Position: TR</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.: o.r.</translation>
     </message>
     <message>
         <source>Size: Half</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe: Halb</translation>
     </message>
     <message>
         <source>Size: Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe: Voll</translation>
     </message>
     <message>
         <source>Pos:TopLeft</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.: o.l.</translation>
     </message>
     <message>
         <source>Per: </source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil: </translation>
     </message>
 </context>
 <context>
     <name>EImageSettingTab</name>
     <message>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>Isotherme</translation>
     </message>
     <message>
         <source>Clear Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblendungen aus</translation>
     </message>
 </context>
 <context>
@@ -690,52 +690,52 @@
     <name>ELineMode</name>
     <message>
         <source>Row:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile:</translation>
     </message>
     <message>
         <source>Column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte:</translation>
     </message>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>H-Linie</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>V-Linie</translation>
     </message>
 </context>
 <context>
     <name>ELineSetup</name>
     <message>
         <source>Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Linieneinstellung</translation>
     </message>
     <message>
         <source>Hor Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>H-Linie Einst.</translation>
     </message>
     <message>
         <source>Ver Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>V-Linie Einst.</translation>
     </message>
 </context>
 <context>
     <name>ELineTab</name>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>H-Linie</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>V-Linie</translation>
     </message>
 </context>
 <context>
     <name>ELineWidget</name>
     <message>
         <source>L%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1:%2</translation>
     </message>
 </context>
 <context>
@@ -769,27 +769,27 @@
     <name>EMainInterface</name>
     <message>
         <source>Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Messung</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederg.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einst.</translation>
     </message>
 </context>
 <context>
@@ -828,78 +828,79 @@
     </message>
     <message>
         <source>30 seconds</source>
-        <translation>30 Sekunden</translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation> 1 Minute</translation>
+        <translation> 1 min</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation> 2 Minuten</translation>
+        <translation> 2 min</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation> 5 Minuten</translation>
+        <translation> 5 min</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation>10 Minuten</translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation>30 Minuten</translation>
+        <translation>30 min</translation>
     </message>
 </context>
 <context>
     <name>EObjectSetup</name>
     <message>
         <source>use global para</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Parameter nutzen</translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emiss.:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset:</translation>
     </message>
 </context>
 <context>
     <name>EParaSetup</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Parameter</translation>
     </message>
     <message>
         <source>Reset Para </source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen </translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emiss.:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset:</translation>
     </message>
     <message>
         <source>Reset all measure para to 
  factory para?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Messparameter auf 
+ Werkseinstellung zurücksetzen?</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherfehler!</translation>
     </message>
 </context>
 <context>
@@ -910,37 +911,37 @@
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
 </context>
 <context>
     <name>ESettingTab</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Parameter</translation>
     </message>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Messeinstellung</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
 </context>
 <context>
     <name>EShowModifyDialog</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Prev</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
@@ -997,263 +998,263 @@
     <name>ESpotMode</name>
     <message>
         <source> Manual</source>
-        <translation type="unfinished"></translation>
+        <translation> Manuell</translation>
     </message>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> Max</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min</translation>
     </message>
     <message>
         <source>Spot %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 Modus</translation>
     </message>
 </context>
 <context>
     <name>ESpotSetup</name>
     <message>
         <source>Spot Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkteinstellung</translation>
     </message>
     <message>
         <source>Spot %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 Einst.</translation>
     </message>
 </context>
 <context>
     <name>ESpotTab</name>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 3</translation>
     </message>
 </context>
 <context>
     <name>ESpotWidget</name>
     <message>
         <source>P%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>P%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EStandardPalette</name>
     <message>
         <source>Iron</source>
-        <translation type="unfinished"></translation>
+        <translation>Eisen</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenbogen</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>GreyInverted</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau invers</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Blue_Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau-Rot</translation>
     </message>
     <message>
         <source>Hot_Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiß-Kalt</translation>
     </message>
     <message>
         <source>Feather</source>
-        <translation type="unfinished"></translation>
+        <translation>Feder</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>Medizin</translation>
     </message>
     <message>
         <source>Standard Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardpalette</translation>
     </message>
 </context>
 <context>
     <name>EmifTestPage</name>
     <message>
         <source>EMIF Test</source>
-        <translation type="unfinished"></translation>
+        <translation>EMIF Test</translation>
     </message>
 </context>
 <context>
     <name>EmissTable</name>
     <message>
         <source>Select Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material wählen</translation>
     </message>
 </context>
 <context>
     <name>IRCoreListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Two Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Two Calib</translation>
     </message>
     <message>
         <source>Para Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Para Setting</translation>
     </message>
     <message>
         <source>B2</source>
-        <translation type="unfinished"></translation>
+        <translation>B2</translation>
     </message>
 </context>
 <context>
     <name>MainBiaoDing</name>
     <message>
         <source>CalibInfo </source>
-        <translation type="unfinished"></translation>
+        <translation>CalibInfo </translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>SetBg</source>
-        <translation type="unfinished"></translation>
+        <translation>SetBg</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>ParaBackupPage</name>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
 </context>
 <context>
     <name>PhotoMessageBox</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild löschen?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
 </context>
 <context>
     <name>PhotoTimeDialog</name>
     <message>
         <source>Photo Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotointervall</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde</translation>
     </message>
 </context>
 <context>
     <name>ProductInfoWidget</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
     <name>ScreenDirectory</name>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine SD-Karte</translation>
     </message>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner ist leer</translation>
     </message>
 </context>
 <context>
     <name>SetListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Bak</source>
-        <translation type="unfinished"></translation>
+        <translation>Bak</translation>
     </message>
 </context>
 <context>
     <name>ThumbStatus</name>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner ist leer</translation>
     </message>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine SD-Karte</translation>
     </message>
 </context>
 <context>
     <name>ThumbToolWidget</name>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle wählen</translation>
     </message>
     <message>
         <source>UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine wählen</translation>
     </message>
 </context>
 <context>
@@ -1264,7 +1265,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
 </context>
 <context>
@@ -1290,7 +1291,7 @@
     </message>
     <message>
         <source>24-hour</source>
-        <translation>24 Stunden</translation>
+        <translation>24-h-Format</translation>
     </message>
     <message>
         <source>Date format</source>
@@ -1298,14 +1299,14 @@
     </message>
     <message>
         <source>12-hour</source>
-        <translation>12 Stunden</translation>
+        <translation>12-h-Format</translation>
     </message>
 </context>
 <context>
     <name>ZMultifunctional</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Fertig</translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
@@ -1323,11 +1324,11 @@
     <name>ZSetTime</name>
     <message>
         <source>12-Hour</source>
-        <translation>12 Std.</translation>
+        <translation>12-h-Format</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 Std.</translation>
+        <translation>24-h-Format</translation>
     </message>
 </context>
 <context>
