@@ -5,1348 +5,1349 @@
     <name>BiaoDing</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>T-AD</source>
-        <translation type="unfinished"></translation>
+        <translation>T-AD</translation>
     </message>
     <message>
         <source>INT</source>
-        <translation type="unfinished"></translation>
+        <translation>INT</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
     <name>BrightDialog</name>
     <message>
         <source>Bright</source>
-        <translation type="unfinished"></translation>
+        <translation>Bright</translation>
     </message>
 </context>
 <context>
     <name>CalibInterface</name>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify</translation>
     </message>
     <message>
         <source>IR Core</source>
-        <translation type="unfinished"></translation>
+        <translation>IR Core</translation>
     </message>
     <message>
         <source>P/N</source>
-        <translation type="unfinished"></translation>
+        <translation>P/N</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Engine Set Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine Set Dialog</translation>
     </message>
 </context>
 <context>
     <name>CalibPage</name>
     <message>
         <source>Start Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Calib</translation>
     </message>
     <message>
         <source>Manual Dead Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Dead Point</translation>
     </message>
 </context>
 <context>
     <name>CustomPaletteStore</name>
     <message>
         <source>Cannot save the palettes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the palettes!</translation>
     </message>
 </context>
 <context>
     <name>DevChipPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 second</translation>
     </message>
     <message>
         <source>5 second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 second</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Pw-Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pw-Start</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay</translation>
     </message>
 </context>
 <context>
     <name>DevVersionPage</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>EAlarmSetup</name>
     <message>
         <source>Alarm Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Setting</translation>
     </message>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot 1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot 2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot 3</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Above</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Below</translation>
     </message>
     <message>
         <source>Equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Equal</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Target:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode:</translation>
     </message>
     <message>
         <source>Temp:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp:</translation>
     </message>
 </context>
 <context>
     <name>EAnalysisSetup</name>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Measure Setting</translation>
     </message>
     <message>
         <source>Lens:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lens:</translation>
     </message>
     <message>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Range:</translation>
     </message>
     <message>
         <source>Env:</source>
-        <translation type="unfinished"></translation>
+        <translation>Env:</translation>
     </message>
     <message>
         <source>Humid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Humid:</translation>
     </message>
     <message>
         <source>Ref:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ref:</translation>
     </message>
     <message>
         <source>Changing Temp Range!</source>
-        <translation type="unfinished"></translation>
+        <translation>Changing Temp Range!</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration file error!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify file error!</translation>
     </message>
 </context>
 <context>
     <name>EAreaMode</name>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> Max</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min</translation>
     </message>
     <message>
         <source> Averg</source>
-        <translation type="unfinished"></translation>
+        <translation> Averg</translation>
     </message>
     <message>
         <source>Area %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Area %1 Mode</translation>
     </message>
 </context>
 <context>
     <name>EAreaSetup</name>
     <message>
         <source>Area 1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Area 1 Setting</translation>
     </message>
     <message>
         <source>Area %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Area %1 Setting</translation>
     </message>
 </context>
 <context>
     <name>EAreaTab</name>
     <message>
         <source>Area 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Area 1</translation>
     </message>
     <message>
         <source>Area 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Area 2</translation>
     </message>
     <message>
         <source>Area 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Area 3</translation>
     </message>
 </context>
 <context>
     <name>EAreaWidget</name>
     <message>
         <source>A%1</source>
-        <translation type="unfinished"></translation>
+        <translation>A%1</translation>
     </message>
     <message>
         <source>H:</source>
-        <translation type="unfinished"></translation>
+        <translation>H:</translation>
     </message>
     <message>
         <source>L:</source>
-        <translation type="unfinished"></translation>
+        <translation>L:</translation>
     </message>
     <message>
         <source>A:</source>
-        <translation type="unfinished"></translation>
+        <translation>A:</translation>
     </message>
 </context>
 <context>
     <name>EBattery</name>
     <message>
         <source>No Lens!</source>
-        <translation type="unfinished"></translation>
+        <translation>No Lens!</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration file error!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify file error!</translation>
     </message>
 </context>
 <context>
     <name>ECloseScreenDialog</name>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen Off</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 minutes</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 minutes</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 minutes</translation>
     </message>
 </context>
 <context>
     <name>EColorDialog</name>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current Color:</translation>
     </message>
     <message>
         <source>Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>Red:</translation>
     </message>
     <message>
         <source>Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>Green:</translation>
     </message>
     <message>
         <source>Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable</translation>
     </message>
     <message>
         <source>Min. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. Value:</translation>
     </message>
     <message>
         <source>Max. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Value:</translation>
     </message>
 </context>
 <context>
     <name>ECustomMenu</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename</translation>
     </message>
 </context>
 <context>
     <name>ECustomPalette</name>
     <message>
         <source>Custom Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom Palette</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Remove &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>The palette could not be set!</source>
-        <translation type="unfinished"></translation>
+        <translation>The palette could not be set!</translation>
     </message>
 </context>
 <context>
     <name>EDialogTitle</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
 </context>
 <context>
     <name>EDiffSetup</name>
     <message>
         <source>Diff %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff %1 Setting</translation>
     </message>
 </context>
 <context>
     <name>EDiffTab</name>
     <message>
         <source>Diff 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff 1</translation>
     </message>
     <message>
         <source>Diff 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff 2</translation>
     </message>
 </context>
 <context>
     <name>EGeneralPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Single</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Precision</translation>
     </message>
     <message>
         <source>Temp Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp Unit</translation>
     </message>
     <message>
         <source>Len Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Len Unit</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsView</name>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration file error!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify file error!</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source> M </source>
-        <translation type="unfinished"></translation>
+        <translation> M </translation>
     </message>
     <message>
         <source> HG </source>
-        <translation type="unfinished"></translation>
+        <translation> HG </translation>
     </message>
     <message>
         <source>Calibrating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrating...</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsViewPrivate</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
 </context>
 <context>
     <name>EISOSetup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Black</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>White</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Below</translation>
     </message>
     <message>
         <source>Inter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Above</translation>
     </message>
     <message>
         <source>ISO Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO Setting</translation>
     </message>
     <message>
         <source>IsoMax:</source>
-        <translation type="unfinished"></translation>
+        <translation>IsoMax:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode:</translation>
     </message>
     <message>
         <source>IsoMin:</source>
-        <translation type="unfinished"></translation>
+        <translation>IsoMin:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color:</translation>
     </message>
 </context>
 <context>
     <name>EImageMode</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjust</translation>
     </message>
 </context>
 <context>
     <name>EImagePalette</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>Standard *</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard *</translation>
     </message>
     <message>
         <source>Custom *</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom *</translation>
     </message>
 </context>
 <context>
     <name>EImagePip</name>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible</translation>
     </message>
     <message>
         <source>IR_PIPE_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>IR_PIPE_VIS</translation>
     </message>
     <message>
         <source>VIS_PIPE_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>VIS_PIPE_IR</translation>
     </message>
     <message>
         <source>IR_MIX_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>IR_MIX_VIS</translation>
     </message>
     <message>
         <source>VIS_MIX_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>VIS_MIX_IR</translation>
     </message>
     <message>
         <source>Position: TL</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: TL</translation>
     </message>
     <message>
         <source>Position: BL</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: BL</translation>
     </message>
     <message>
         <source>Position: BR</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: BR</translation>
     </message>
     <message>
         <source>Position: TR</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: TR</translation>
     </message>
     <message>
         <source>Size: Half</source>
-        <translation type="unfinished"></translation>
+        <translation>Size: Half</translation>
     </message>
     <message>
         <source>Size: Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Size: Full</translation>
     </message>
     <message>
         <source>Pos:TopLeft</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos:TopLeft</translation>
     </message>
     <message>
         <source>Per: </source>
-        <translation type="unfinished"></translation>
+        <translation>Per: </translation>
     </message>
 </context>
 <context>
     <name>EImageSettingTab</name>
     <message>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <source>Clear Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear Screen</translation>
     </message>
 </context>
 <context>
     <name>EInfoPage</name>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>SDCard</source>
-        <translation type="unfinished"></translation>
+        <translation>SDCard</translation>
     </message>
 </context>
 <context>
     <name>ELanguageDialog</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
 </context>
 <context>
     <name>ELineMode</name>
     <message>
         <source>Row:</source>
-        <translation type="unfinished"></translation>
+        <translation>Row:</translation>
     </message>
     <message>
         <source>Column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Column:</translation>
     </message>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Hor Line</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver Line</translation>
     </message>
 </context>
 <context>
     <name>ELineSetup</name>
     <message>
         <source>Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Line Setting</translation>
     </message>
     <message>
         <source>Hor Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Hor Line Setting</translation>
     </message>
     <message>
         <source>Ver Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver Line Setting</translation>
     </message>
 </context>
 <context>
     <name>ELineTab</name>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Hor Line</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver Line</translation>
     </message>
 </context>
 <context>
     <name>ELineWidget</name>
     <message>
         <source>L%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EListItems</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date &amp; Time</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
     <name>EMainInterface</name>
     <message>
         <source>Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Measure</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
 </context>
 <context>
     <name>EMiscPage</name>
     <message>
         <source>Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>Misc</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamp</translation>
     </message>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen Off</translation>
     </message>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Shutter</translation>
     </message>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Power Off</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 seconds</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 minutes</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 minutes</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 minutes</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutes</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutes</translation>
     </message>
 </context>
 <context>
     <name>EObjectSetup</name>
     <message>
         <source>use global para</source>
-        <translation type="unfinished"></translation>
+        <translation>use global para</translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emiss:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distan:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset:</translation>
     </message>
 </context>
 <context>
     <name>EParaSetup</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>Global Para</translation>
     </message>
     <message>
         <source>Reset Para </source>
-        <translation type="unfinished"></translation>
+        <translation>Reset Para </translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emiss:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distan:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset:</translation>
     </message>
     <message>
         <source>Reset all measure para to 
  factory para?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset all measure para to 
+ factory para?</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Save failed!</translation>
     </message>
 </context>
 <context>
     <name>EPhotosPage</name>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeat</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
 </context>
 <context>
     <name>ESettingTab</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>Global Para</translation>
     </message>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Measure Setting</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
 </context>
 <context>
     <name>EShowModifyDialog</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Prev</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>EShutdownDialog</name>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Power Off</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 minutes</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutes</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutes</translation>
     </message>
 </context>
 <context>
     <name>EShutterDialog</name>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Shutter</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 seconds</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 minutes</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 minutes</translation>
     </message>
 </context>
 <context>
     <name>ESpotMode</name>
     <message>
         <source> Manual</source>
-        <translation type="unfinished"></translation>
+        <translation> Manual</translation>
     </message>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> Max</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min</translation>
     </message>
     <message>
         <source>Spot %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot %1 Mode</translation>
     </message>
 </context>
 <context>
     <name>ESpotSetup</name>
     <message>
         <source>Spot Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot Setting</translation>
     </message>
     <message>
         <source>Spot %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot %1 Setting</translation>
     </message>
 </context>
 <context>
     <name>ESpotTab</name>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot 1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot 2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot 3</translation>
     </message>
 </context>
 <context>
     <name>ESpotWidget</name>
     <message>
         <source>P%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>P%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EStandardPalette</name>
     <message>
         <source>Iron</source>
-        <translation type="unfinished"></translation>
+        <translation>Iron</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Rainbow</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grey</translation>
     </message>
     <message>
         <source>GreyInverted</source>
-        <translation type="unfinished"></translation>
+        <translation>GreyInverted</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Blue_Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue_Red</translation>
     </message>
     <message>
         <source>Hot_Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot_Cold</translation>
     </message>
     <message>
         <source>Feather</source>
-        <translation type="unfinished"></translation>
+        <translation>Feather</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>Medical</translation>
     </message>
     <message>
         <source>Standard Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard Palette</translation>
     </message>
 </context>
 <context>
     <name>EmifTestPage</name>
     <message>
         <source>EMIF Test</source>
-        <translation type="unfinished"></translation>
+        <translation>EMIF Test</translation>
     </message>
 </context>
 <context>
     <name>EmissTable</name>
     <message>
         <source>Select Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Material</translation>
     </message>
 </context>
 <context>
     <name>IRCoreListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Two Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Two Calib</translation>
     </message>
     <message>
         <source>Para Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Para Setting</translation>
     </message>
     <message>
         <source>B2</source>
-        <translation type="unfinished"></translation>
+        <translation>B2</translation>
     </message>
 </context>
 <context>
     <name>MainBiaoDing</name>
     <message>
         <source>CalibInfo </source>
-        <translation type="unfinished"></translation>
+        <translation>CalibInfo </translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>SetBg</source>
-        <translation type="unfinished"></translation>
+        <translation>SetBg</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>ParaBackupPage</name>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
 </context>
 <context>
     <name>PhotoMessageBox</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Delete image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete image?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>PhotoTimeDialog</name>
     <message>
         <source>Photo Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo Time</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hour</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Second</translation>
     </message>
 </context>
 <context>
     <name>ProductInfoWidget</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
     <name>ScreenDirectory</name>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>No sd card</translation>
     </message>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>This directory is empty</translation>
     </message>
 </context>
 <context>
     <name>SetListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Bak</source>
-        <translation type="unfinished"></translation>
+        <translation>Bak</translation>
     </message>
 </context>
 <context>
     <name>ThumbStatus</name>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>This directory is empty</translation>
     </message>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>No sd card</translation>
     </message>
 </context>
 <context>
     <name>ThumbToolWidget</name>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>exit</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>delete</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>back</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Select All</translation>
     </message>
     <message>
         <source>UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>UnSelect All</translation>
     </message>
 </context>
 <context>
     <name>UseKeyBoardDialog</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>ZDateFormat</name>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Date Format</translation>
     </message>
 </context>
 <context>
     <name>ZDateTimePage</name>
     <message>
         <source>set DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>set DateTime</translation>
     </message>
     <message>
         <source>Set Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Date</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Time</translation>
     </message>
     <message>
         <source>24-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24-hour</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Date format</translation>
     </message>
     <message>
         <source>12-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>12-hour</translation>
     </message>
 </context>
 <context>
     <name>ZMultifunctional</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
 </context>
 <context>
     <name>ZPshutdown</name>
     <message>
         <source>Slide to power off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slide to power off</translation>
     </message>
     <message>
         <source>Shutdown .....</source>
-        <translation type="unfinished"></translation>
+        <translation>Shutdown .....</translation>
     </message>
 </context>
 <context>
     <name>ZSetTime</name>
     <message>
         <source>12-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>12-Hour</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24-Hour</translation>
     </message>
 </context>
 <context>
     <name>setData</name>
     <message>
         <source>Set Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Data</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/yyyy</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/yyyy</translation>
     </message>
     <message>
         <source>yyyy/mm/dd</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy/mm/dd</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 // The shell's live view over the simulated board on the simulated screen,
@@ -28,11 +29,15 @@ struct LiveScreen
     // shell uploads a palette). Check QTest::currentTestFailed() after it.
     // withPower: the simulated power seams and battery first, as
     // `ostrel --simulate` installs them, so the status bar's gauge reads them.
-    void start(bool withPower = false)
+    // beforeWindow runs in the simulator's root before the main window is
+    // built, where the start-up chooses the font and the catalogue.
+    void start(bool withPower = false, const std::function<void()> &beforeWindow = {})
     {
         root = std::make_unique<TestRoot>();
         simulator = std::make_unique<Simulator>();
         QVERIFY(simulator->start(root->hostPath(QStringLiteral("sim-root"))));
+        if (beforeWindow)
+            beforeWindow();
         simulator->board()->setNoise(0);
         screen = std::make_unique<SimScreen>();
         QObject::connect(simulator.get(), &Simulator::boardPicture, screen.get(), &SimScreen::setBoardPicture);

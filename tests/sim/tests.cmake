@@ -8,6 +8,7 @@ endforeach()
 add_dependencies(tst_simsetup encoder-sim)
 add_dependencies(tst_simphotos encoder-sim)
 add_dependencies(tst_simmenu encoder-sim)
+add_dependencies(tst_simlanguages encoder-sim)
 # The launch test holds a port the way another VNC server would.
 find_package(Qt6 REQUIRED COMPONENTS Network)
 target_link_libraries(tst_simlaunch PRIVATE Qt6::Network)
