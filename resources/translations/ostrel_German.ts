@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Precision</source>
-        <translation>Genauigkeit</translation>
+        <translation>Präzision</translation>
     </message>
     <message>
         <source>Temp Unit</source>
@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>Auto Shutter</source>
-        <translation>Auto-Verschluss</translation>
+        <translation>Auto-Verschl.</translation>
     </message>
     <message>
         <source>Power Off</source>

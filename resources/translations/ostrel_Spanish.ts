@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>Auto Shutter</source>
-        <translation>Obturador auto</translation>
+        <translation>Obtur. auto</translation>
     </message>
     <message>
         <source>Power Off</source>

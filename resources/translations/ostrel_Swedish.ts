@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation>Inställn.</translation>
+        <translation>Inställ.</translation>
     </message>
 </context>
 <context>
