@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test, offscreen and in parallel.
+# Installs, builds and runs every test in parallel: logic tests offscreen,
+# screen tests on the vnc frame buffer (each test says which: ctest sets it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
