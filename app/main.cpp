@@ -68,8 +68,7 @@ int main(int argc, char **argv)
         simulator.irCore()->setSerialSource([&window] { return window.fpga() ? window.fpga()->getSerial() : nullptr; });
         // On the simulator the main window is the screen's overlay.
         screen.setOverlay(&window);
-        QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardPicture);
-        QObject::connect(&simulator, &Simulator::boardColorBar, &screen, &SimScreen::setColorBar);
+        QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardLayer);
         // Popups and dialogs stand at screen coordinates, as on the camera.
         screen.move(0, 0);
         screen.show();

@@ -8,8 +8,9 @@
 
 // The board's video layer as the simulator shows it, handed to encoder-sim
 // through one System V segment: a header with the picture's size and a
-// sequence number, then 640x480 pixels of 32-bit RGB. The sequence is odd
-// while the writer is inside, so a reader never takes a torn picture.
+// sequence number, then the picture's pixels in 32-bit RGB, up to 640x480.
+// The sequence is odd while the writer is inside, so a reader never takes a
+// torn picture.
 class FrameSegment
 {
 public:
@@ -25,10 +26,10 @@ public:
 
     // The simulator's side: creates the segment; false when it cannot.
     bool create();
-    // Scales picture to the segment's size and publishes it.
+    // Publishes picture at its own size (scaled to 640x480 when larger).
     bool publish(const QImage &picture);
-    // encoder-sim's side: the last whole picture, or a null image when
-    // there is no segment or the writer is busy.
+    // encoder-sim's side: the last whole picture scaled to 640x480, or a
+    // null image when there is no segment or the writer is busy.
     QImage read();
     // encoder-sim's side: true once read() has found the segment.
     bool isAttached() const { return m_memory.isAttached(); }
@@ -36,5 +37,7 @@ public:
     void remove();
 
 private:
+    static QImage scaledToFrame(const QImage &picture);
+
     SharedMemory m_memory;
 };

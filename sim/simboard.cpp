@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <vector>
 
 namespace {
 constexpr uint32_t RegImage = 0x00;
@@ -54,6 +56,37 @@ uint32_t noiseHash(uint32_t x, uint32_t y, uint32_t frame)
     h ^= h >> 15;
     return h;
 }
+
+// Remainders by one divisor of any 32-bit value, through a multiplication
+// and shifts as a compiler does for a constant divisor (Granlund and
+// Montgomery): the scene's noise takes one per pixel of every frame, and
+// a division there costs more than the rest of the frame.
+class Remainder
+{
+public:
+    explicit Remainder(uint32_t divisor)
+        : m_divisor(divisor)
+    {
+        int bits = 0;
+        while ((uint64_t(1) << bits) < divisor)
+            ++bits;
+        m_multiplier = uint32_t((uint64_t(1) << 32) * ((uint64_t(1) << bits) - divisor) / divisor + 1);
+        m_firstShift = std::min(bits, 1);
+        m_secondShift = std::max(bits - 1, 0);
+    }
+    uint32_t of(uint32_t n) const
+    {
+        const uint32_t high = uint32_t((uint64_t(m_multiplier) * n) >> 32);
+        const uint32_t quotient = (high + ((n - high) >> m_firstShift)) >> m_secondShift;
+        return n - quotient * m_divisor;
+    }
+
+private:
+    uint32_t m_divisor;
+    uint32_t m_multiplier;
+    int m_firstShift;
+    int m_secondShift;
+};
 
 uint8_t clampByte(double v)
 {
@@ -284,8 +317,7 @@ void SimBoard::refreshComputed(uint32_t offset, int length)
 {
     const bool stats = overlaps(offset, length, RegStatsBegin, RegStatsEnd)
                        || overlaps(offset, length, RegPixelCount, RegPixelCount + 4)
-                       || overlaps(offset, length, RegBoardLevel, RegBoardGain + 2)
-                       || overlaps(offset, length, RegHistMax, RegHistMost + 2);
+                       || overlaps(offset, length, RegBoardLevel, RegBoardGain + 2);
     if (stats) {
         computeStats();
         const StatsData &s = m_stats;
@@ -307,6 +339,12 @@ void SimBoard::refreshComputed(uint32_t offset, int length)
         const int span = std::max(128, int(s.max) - int(s.min));
         storeWord(RegBoardLevel, s.min);
         storeWord(RegBoardGain, static_cast<uint16_t>(0x400000 / span));
+    }
+    // The histogram only for its own registers: the automatic level/span
+    // reads the others every frame.
+    if (overlaps(offset, length, RegHistMax, RegHistMost + 2)) {
+        computeHistogram();
+        const StatsData &s = m_stats;
         const bool reversed = m_boardFaults & ReversedHistogram;
         storeWord(RegHistMax, reversed ? s.histMin : s.histMax);
         storeWord(RegHistMin, reversed ? s.histMax : s.histMin);
@@ -336,7 +374,7 @@ void SimBoard::refreshSpot(uint32_t slot)
 {
     ensureFrame();
     const QPoint p = framePixel(QPoint(wordAt(slot), wordAt(slot + 2)));
-    storeWord(slot + 4, m_frame[p.y() * WIDTH + p.x()]);
+    storeWord(slot + 4, m_frame.at(p.y() * WIDTH + p.x()));
 }
 
 // The area covers the frame pixels under its board rectangle. Right and
@@ -357,7 +395,7 @@ void SimBoard::refreshArea(uint32_t slot)
     uint64_t sum = 0;
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {
-            const uint16_t v = m_frame[y * WIDTH + x];
+            const uint16_t v = m_frame.at(y * WIDTH + x);
             sum += v;
             if (v > max || (x == x0 && y == y0)) {
                 max = v;
@@ -397,42 +435,103 @@ void SimBoard::computeStats() const
     ensureFrame();
     if (m_statsValid)
         return;
-    StatsData s;
-    s.max = 0;
-    s.min = 0xFFFF;
-    s.mixMax = 0;
-    s.mixMin = 0xFFFF;
-    const QRect mix = mixWindow();
-    QVector<uint32_t> histogram(65536 / HistogramBin, 0);
+    const uint16_t *frame = m_frame.constData();
+    uint64_t sum = 0;
     for (int y = 0; y < HEIGHT; ++y) {
-        for (int x = 0; x < WIDTH; ++x) {
-            const uint16_t v = m_frame[y * WIDTH + x];
-            s.sum += v;
-            ++histogram[v / HistogramBin];
-            if (v > s.max || (x == 0 && y == 0)) {
-                s.max = v;
-                s.maxX = x;
-                s.maxY = y;
-            }
-            if (v < s.min) {
-                s.min = v;
-                s.minX = x;
-                s.minY = y;
-            }
-            if (mix.contains(x, y)) {
-                if (v > s.mixMax || (x == mix.left() && y == mix.top())) {
-                    s.mixMax = v;
-                    s.mixMaxX = x;
-                    s.mixMaxY = y;
-                }
-                if (v < s.mixMin) {
-                    s.mixMin = v;
-                    s.mixMinX = x;
-                    s.mixMinY = y;
-                }
-            }
+        const uint16_t *row = frame + y * WIDTH;
+        uint32_t rowSum = 0;
+        for (int x = 0; x < WIDTH; ++x)
+            rowSum += row[x];
+        sum += rowSum;
+    }
+    m_stats.sum = sum;
+    const Extremes all = findExtremes(frame, QRect(0, 0, WIDTH, HEIGHT));
+    m_stats.max = all.max;
+    m_stats.maxX = uint16_t(all.maxAt.x());
+    m_stats.maxY = uint16_t(all.maxAt.y());
+    m_stats.min = all.min;
+    m_stats.minX = uint16_t(all.minAt.x());
+    m_stats.minY = uint16_t(all.minAt.y());
+    const Extremes mix = findExtremes(frame, mixWindow());
+    m_stats.mixMax = mix.max;
+    m_stats.mixMaxX = uint16_t(mix.maxAt.x());
+    m_stats.mixMaxY = uint16_t(mix.maxAt.y());
+    m_stats.mixMin = mix.min;
+    m_stats.mixMinX = uint16_t(mix.minAt.x());
+    m_stats.mixMinY = uint16_t(mix.minAt.y());
+    m_statsValid = true;
+}
+
+// Row by row first, so the loops over the pixels carry no positions; the
+// position is looked up in the one row that holds the extreme first.
+SimBoard::Extremes SimBoard::findExtremes(const uint16_t *frame, const QRect &area)
+{
+    uint16_t rowMax[HEIGHT];
+    uint16_t rowMin[HEIGHT];
+    for (int i = 0; i < area.height(); ++i)
+        rangeOf(frame + (area.top() + i) * WIDTH + area.left(), area.width(), &rowMax[i], &rowMin[i]);
+    Extremes e;
+    const auto firstIn = [&](int i, uint16_t value) {
+        const uint16_t *row = frame + (area.top() + i) * WIDTH + area.left();
+        const int x = int(std::find(row, row + area.width(), value) - row);
+        return QPoint(area.left() + x, area.top() + i);
+    };
+    const int maxRow = int(std::max_element(rowMax, rowMax + area.height()) - rowMax);
+    const int minRow = int(std::min_element(rowMin, rowMin + area.height()) - rowMin);
+    e.max = rowMax[maxRow];
+    e.maxAt = firstIn(maxRow, e.max);
+    e.min = rowMin[minRow];
+    e.minAt = firstIn(minRow, e.min);
+    return e;
+}
+
+// Sixteen running extremes over blocks of sixteen values, as signed values
+// (the top bit flipped keeps the order): the form the compiler turns into
+// vector instructions of the baseline x86-64 set.
+void SimBoard::rangeOf(const uint16_t *values, int count, uint16_t *max, uint16_t *min)
+{
+    constexpr int Lanes = 16;
+    const auto ordered = [](uint16_t v) { return int16_t(v ^ 0x8000); };
+    int16_t high[Lanes];
+    int16_t low[Lanes];
+    std::fill_n(high, Lanes, std::numeric_limits<int16_t>::min());
+    std::fill_n(low, Lanes, std::numeric_limits<int16_t>::max());
+    int i = 0;
+    for (; i + Lanes <= count; i += Lanes) {
+        for (int k = 0; k < Lanes; ++k) {
+            high[k] = std::max(high[k], ordered(values[i + k]));
+            low[k] = std::min(low[k], ordered(values[i + k]));
         }
     }
+    int16_t highest = *std::max_element(high, high + Lanes);
+    int16_t lowest = *std::min_element(low, low + Lanes);
+    for (; i < count; ++i) {
+        highest = std::max(highest, ordered(values[i]));
+        lowest = std::min(lowest, ordered(values[i]));
+    }
+    *max = uint16_t(uint16_t(highest) ^ 0x8000);
+    *min = uint16_t(uint16_t(lowest) ^ 0x8000);
+}
+
+void SimBoard::computeHistogram() const
+{
+    ensureFrame();
+    if (m_histogramValid)
+        return;
+    // Four counts, one for each pixel of four: most pixels fall into the
+    // background's few bins, and one count would wait on each increment.
+    constexpr int Bins = 65536 / HistogramBin;
+    std::vector<uint32_t> counts(4 * Bins, 0);
+    const uint16_t *frame = m_frame.constData();
+    for (int i = 0; i < PIXELS; i += 4) {
+        ++counts[frame[i] / HistogramBin];
+        ++counts[Bins + frame[i + 1] / HistogramBin];
+        ++counts[2 * Bins + frame[i + 2] / HistogramBin];
+        ++counts[3 * Bins + frame[i + 3] / HistogramBin];
+    }
+    QVector<uint32_t> histogram(Bins);
+    for (int bin = 0; bin < Bins; ++bin)
+        histogram[bin] = counts[bin] + counts[Bins + bin] + counts[2 * Bins + bin] + counts[3 * Bins + bin];
     // Histogram limits leave out half a percent of outliers at each end.
     const uint32_t tail = PIXELS / 200;
     uint32_t seen = 0;
@@ -450,11 +549,10 @@ void SimBoard::computeStats() const
             break;
     }
     const int mostBin = int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
-    s.histMin = static_cast<uint16_t>(lowBin * HistogramBin);
-    s.histMax = static_cast<uint16_t>(std::min(65535, highBin * HistogramBin + HistogramBin - 1));
-    s.histMost = static_cast<uint16_t>(mostBin * HistogramBin + HistogramBin / 2);
-    m_stats = s;
-    m_statsValid = true;
+    m_stats.histMin = static_cast<uint16_t>(lowBin * HistogramBin);
+    m_stats.histMax = static_cast<uint16_t>(std::min(65535, highBin * HistogramBin + HistogramBin - 1));
+    m_stats.histMost = static_cast<uint16_t>(mostBin * HistogramBin + HistogramBin / 2);
+    m_histogramValid = true;
 }
 
 // ---- scene ----
@@ -468,7 +566,9 @@ QRect SimBoard::objectRectAt(const SceneObject &object, double time) const
 
 void SimBoard::generateFrame(QVector<uint16_t> &out) const
 {
-    out.fill(m_background, PIXELS);
+    out.resize(PIXELS);
+    uint16_t *pixels = out.data();
+    std::fill_n(pixels, PIXELS, m_background);
     for (const SceneObject &object : m_objects) {
         const QRect r = objectRectAt(object, m_time).intersected(QRect(0, 0, WIDTH, HEIGHT));
         const QRect full = objectRectAt(object, m_time);
@@ -477,25 +577,27 @@ void SimBoard::generateFrame(QVector<uint16_t> &out) const
         const double rx = full.width() / 2.0;
         const double ry = full.height() / 2.0;
         for (int y = r.top(); y <= r.bottom(); ++y) {
+            uint16_t *row = pixels + y * WIDTH;
+            if (!object.round) {
+                std::fill(row + r.left(), row + r.right() + 1, object.ad);
+                continue;
+            }
+            const double dy = (y + 0.5 - cy) / ry;
             for (int x = r.left(); x <= r.right(); ++x) {
-                if (object.round) {
-                    const double dx = (x + 0.5 - cx) / rx;
-                    const double dy = (y + 0.5 - cy) / ry;
-                    if (dx * dx + dy * dy > 1.0)
-                        continue;
-                }
-                out[y * WIDTH + x] = object.ad;
+                const double dx = (x + 0.5 - cx) / rx;
+                if (dx * dx + dy * dy <= 1.0)
+                    row[x] = object.ad;
             }
         }
     }
     if (m_noise > 0) {
         const uint32_t frameNumber = static_cast<uint32_t>(m_time * FramesPerSecond);
-        const uint32_t spread = 2u * uint32_t(m_noise) + 1u;
+        const Remainder spread(2u * uint32_t(m_noise) + 1u);
         for (int y = 0; y < HEIGHT; ++y) {
+            uint16_t *row = pixels + y * WIDTH;
             for (int x = 0; x < WIDTH; ++x) {
-                const int delta = int(noiseHash(x, y, frameNumber) % spread) - m_noise;
-                const int v = std::clamp(int(out[y * WIDTH + x]) + delta, 0, 65535);
-                out[y * WIDTH + x] = static_cast<uint16_t>(v);
+                const int delta = int(spread.of(noiseHash(x, y, frameNumber))) - m_noise;
+                row[x] = static_cast<uint16_t>(std::clamp(int(row[x]) + delta, 0, 65535));
             }
         }
     }
@@ -516,6 +618,8 @@ void SimBoard::ensureFrame() const
     }
     m_frameValid = true;
     m_statsValid = false;
+    m_histogramValid = false;
+    ++m_framesMade;
 }
 
 void SimBoard::setBackgroundAD(uint16_t ad)
@@ -630,7 +734,7 @@ double SimBoard::centreMean() const
     double sum = 0;
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x)
-            sum += m_frame[y * WIDTH + x];
+            sum += m_frame.at(y * WIDTH + x);
     }
     return sum / double((x1 - x0) * (y1 - y0));
 }
@@ -683,7 +787,7 @@ uint16_t SimBoard::adAt(int x, int y) const
     if (x < 0 || y < 0 || x >= WIDTH || y >= HEIGHT)
         return 0;
     ensureFrame();
-    return m_frame[y * WIDTH + x];
+    return m_frame.at(y * WIDTH + x);
 }
 
 uint16_t SimBoard::adAtBoard(const QPoint &board) const
@@ -855,6 +959,7 @@ void SimBoard::setBoardFaults(int faults)
     QMutexLocker lock(&m_mutex);
     m_boardFaults = faults;
     m_statsValid = false;
+    m_histogramValid = false;
 }
 
 int SimBoard::boardFaults() const
@@ -865,10 +970,36 @@ int SimBoard::boardFaults() const
 
 // ---- picture ----
 
+// The simulator asks for the picture every frame: a picture nothing has
+// changed since is handed out again, shared, so the screen sees at once
+// that it stands still.
 QImage SimBoard::render() const
 {
     QMutexLocker lock(&m_mutex);
     ensureFrame();
+    const QByteArray sources = pictureSources();
+    if (m_rendered.isNull() || sources != m_renderedFrom) {
+        m_rendered = drawPicture();
+        m_renderedFrom = sources;
+    }
+    return m_rendered;
+}
+
+// What render() draws from: the frame, the palette and the picture
+// registers (mode, inset corners, mix size and weights, level and gain).
+QByteArray SimBoard::pictureSources() const
+{
+    QByteArray sources;
+    sources.append(reinterpret_cast<const char *>(&m_framesMade), sizeof m_framesMade);
+    sources.append(reinterpret_cast<const char *>(&m_paletteUploads), sizeof m_paletteUploads);
+    for (uint32_t offset : {RegImage, RegPipCorners, RegMixSize, RegIrMixPercent, RegCcdMixPercent})
+        sources.append(m_registers.at(int(offset)));
+    sources.append(m_registers.mid(int(RegLevel), int(RegGain + 4 - RegLevel)));
+    return sources;
+}
+
+QImage SimBoard::drawPicture() const
+{
     const QImage infrared = infraredPicture();
     const int mode = uint8_t(m_registers[RegImage]) & 0x07;
     if (mode == 0 || mode > 5)
@@ -906,6 +1037,16 @@ QImage SimBoard::colorBar() const
     QMutexLocker lock(&m_mutex);
     if (!(uint8_t(m_registers[RegDisplay]) & 0x80) || m_palette.size() < 4 * 256)
         return QImage();
+    // Shared while the palette stays, as the picture is.
+    if (m_colorBarPalette != m_paletteUploads) {
+        m_colorBar = drawColorBar();
+        m_colorBarPalette = m_paletteUploads;
+    }
+    return m_colorBar;
+}
+
+QImage SimBoard::drawColorBar() const
+{
     QRgb colours[256];
     paletteColours(colours);
     // Entry 255 at the top, two entries per row.
@@ -935,11 +1076,13 @@ QImage SimBoard::infraredPicture() const
     QImage image(WIDTH, HEIGHT, QImage::Format_RGB32);
     QRgb colours[256];
     paletteColours(colours);
+    const uint16_t *frame = m_frame.constData();
     for (int y = 0; y < HEIGHT; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const uint16_t *row = frame + y * WIDTH;
         for (int x = 0; x < WIDTH; ++x) {
             // gain = 0x400000 / span, so 256 steps across the span.
-            const int64_t index = (int64_t(m_frame[y * WIDTH + x]) - level) * int64_t(gain) / 16384;
+            const int64_t index = (int64_t(row[x]) - level) * int64_t(gain) / 16384;
             line[x] = colours[std::clamp<int64_t>(index, 0, 255)];
         }
     }

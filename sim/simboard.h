@@ -227,6 +227,18 @@ private:
     void generateFrame(QVector<uint16_t> &out) const;
     void refreshComputed(uint32_t offset, int length);
     void computeStats() const;
+    void computeHistogram() const;
+    // The largest and smallest value in an area of the frame, each at the
+    // first pixel in reading order that holds it.
+    struct Extremes
+    {
+        uint16_t max = 0;
+        uint16_t min = 0xFFFF;
+        QPoint maxAt;
+        QPoint minAt;
+    };
+    static Extremes findExtremes(const uint16_t *frame, const QRect &area);
+    static void rangeOf(const uint16_t *values, int count, uint16_t *max, uint16_t *min);
     void storeWord(uint32_t offset, uint16_t value);
     void storeBoardPoint(uint32_t offset, int frameX, int frameY);
     void refreshSpot(uint32_t slot);
@@ -241,6 +253,9 @@ private:
     int writeFlash(uint32_t offset, const void *buffer, int length);
     void flashCommand(uint8_t code);
     QImage infraredPicture() const;
+    QByteArray pictureSources() const;
+    QImage drawPicture() const;
+    QImage drawColorBar() const;
     QImage visiblePictureAt(double time) const;
     static QImage withInset(const QImage &full, const QImage &inset, int corner);
     static QImage blended(const QImage &bottom, const QImage &top, uint8_t weight, bool whole);
@@ -264,6 +279,13 @@ private:
     mutable QVector<uint16_t> m_frame;
     mutable bool m_frameValid = false;
     mutable bool m_statsValid = false;
+    mutable bool m_histogramValid = false;
+    // Frames made so far: a new one is a new picture.
+    mutable uint64_t m_framesMade = 0;
+    mutable QImage m_rendered;
+    mutable QByteArray m_renderedFrom;
+    mutable QImage m_colorBar;
+    mutable int m_colorBarPalette = -1;
     struct StatsData
     {
         // Positions in frame pixels.

@@ -15,7 +15,8 @@
 
 SimScreen::SimScreen(QWidget *parent)
     : QWidget(parent)
-    , m_picture(placeholderPicture())
+    , m_placeholder(placeholderPicture())
+    , m_picture(m_placeholder)
 {
     setFixedSize(Width, Height);
     setWindowTitle(QStringLiteral("ostrel (simulated camera)"));
@@ -24,7 +25,8 @@ SimScreen::SimScreen(QWidget *parent)
     m_shade->setAutoFillBackground(true);
     m_shade->setGeometry(0, 0, Width, Height);
     updateShade();
-    m_layer = videoLayer();
+    m_layer = QImage(Width, Height, QImage::Format_RGB32);
+    drawBoard(m_layer);
     // The window system keeps no stacking order a screenshot could ask
     // for: follow it from the show and raise events.
     qApp->installEventFilter(this);
@@ -108,8 +110,10 @@ static bool isClearWindow(const QWidget *widget)
     return widget->isWindow() && widget->testAttribute(Qt::WA_TranslucentBackground);
 }
 
-void SimScreen::paintLayerUnder(QWidget *window, const QRegion &region) const
+void SimScreen::paintLayerUnder(QWidget *window, const QRegion &region)
 {
+    if (!m_clearWindows.contains(window))
+        m_clearWindows.append(window);
     QPainter p(window);
     p.setClipRegion(region);
     p.drawImage(window->mapFromGlobal(mapToGlobal(QPoint(0, 0))), m_layer);
@@ -191,7 +195,23 @@ void SimScreen::showOnScreen(QWidget *window)
 
 void SimScreen::setBoardPicture(const QImage &picture)
 {
-    m_picture = picture.isNull() ? placeholderPicture() : picture;
+    setBoardLayer(picture, m_colorBar);
+}
+
+void SimScreen::setColorBar(const QImage &bar)
+{
+    setBoardLayer(m_picture, bar);
+}
+
+// The board hands out the same picture, shared, while it stands still:
+// comparing costs nothing then.
+void SimScreen::setBoardLayer(const QImage &picture, const QImage &bar)
+{
+    const QImage shown = picture.isNull() ? m_placeholder : picture;
+    if (m_layerComposed && shown == m_picture && bar == m_colorBar)
+        return;
+    m_picture = shown;
+    m_colorBar = bar;
     layerChanged();
 }
 
@@ -220,19 +240,22 @@ QImage SimScreen::placeholderPicture()
     return image;
 }
 
-void SimScreen::setColorBar(const QImage &bar)
-{
-    m_colorBar = bar;
-    layerChanged();
-}
-
 QImage SimScreen::videoLayer() const
 {
     QImage layer(Width, Height, QImage::Format_RGB32);
+    drawBoard(layer);
+    return layer;
+}
+
+// The board's picture zoomed and turned as encoder-sim keeps it.
+void SimScreen::drawBoard(QImage &layer) const
+{
     QPainter p(&layer);
+    // Whatever the picture leaves uncovered is black.
+    if (!m_encoder.isNeutral() || m_picture.hasAlphaChannel())
+        p.fillRect(layer.rect(), Qt::black);
     if (!m_encoder.isNeutral()) {
         // As the encoder service does: zoom and turn about the centre.
-        p.fillRect(layer.rect(), Qt::black);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.translate(Width / 2.0, Height / 2.0);
         p.rotate(m_encoder.angle);
@@ -240,19 +263,20 @@ QImage SimScreen::videoLayer() const
         p.translate(-Width / 2.0, -Height / 2.0);
     }
     p.drawImage(layer.rect(), m_picture);
-    return layer;
 }
 
 // Composed once per change: the frame segment and the paint share it.
 void SimScreen::layerChanged()
 {
-    m_layer = videoLayer();
+    m_layerComposed = true;
+    drawBoard(m_layer);
     if (!m_colorBar.isNull())
         QPainter(&m_layer).drawImage(QPoint(299, 56), m_colorBar);
     publishVideoLayer();
     update();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible() && isClearWindow(window))
+    m_clearWindows.removeAll(QPointer<QWidget>());
+    for (QWidget *window : std::as_const(m_clearWindows))
+        if (window->isVisible() && isClearWindow(window))
             window->update();
 }
 

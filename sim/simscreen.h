@@ -33,6 +33,9 @@ public:
     void setBoardPicture(const QImage &picture);
     // The board's colour bar at (299, 56), beneath the overlay; null hides it.
     void setColorBar(const QImage &bar);
+    // Both of one frame of the board: the layer is composed and published
+    // once, and only when either has changed.
+    void setBoardLayer(const QImage &picture, const QImage &bar);
     QImage colorBar() const { return m_colorBar; }
     static QImage placeholderPicture();
     // The board's layer as the panel shows it (zoom and rotation applied),
@@ -79,19 +82,27 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QImage m_colorBar;
     void updateShade();
     void layerChanged();
-    void paintLayerUnder(QWidget *window, const QRegion &region) const;
+    void drawBoard(QImage &layer) const;
+    void paintLayerUnder(QWidget *window, const QRegion &region);
     QImage frameBufferImage();
 
+    // Made once: a board without a palette sends a null picture each frame.
+    const QImage m_placeholder;
     QImage m_picture;
-    // The board's layer with the colour bar, as painted and published.
+    QImage m_colorBar;
+    // The board's layer with the colour bar, as painted and published;
+    // the first frame is published even when it shows the placeholder.
     QImage m_layer;
+    bool m_layerComposed = false;
     FrameSegment m_frames;
     QPointer<QWidget> m_overlay;
     // Top-level windows in the order they were last shown or raised.
     QList<QPointer<QWidget>> m_stacking;
+    // Clear windows that have painted the layer under themselves: they
+    // paint again when it changes.
+    QList<QPointer<QWidget>> m_clearWindows;
     QWidget *m_shade = nullptr;
     int m_backlight = 0;
     bool m_panelOn = true;

@@ -161,8 +161,8 @@ void Simulator::linkCore()
 void Simulator::nextFrame()
 {
     m_board->advance(FrameIntervalMs / 1000.0);
-    Q_EMIT boardPicture(m_board->paletteUploads() > 0 ? m_board->render() : QImage());
-    Q_EMIT boardColorBar(m_board->paletteUploads() > 0 ? m_board->colorBar() : QImage());
+    const bool drawing = m_board->paletteUploads() > 0;
+    Q_EMIT boardPicture(drawing ? m_board->render() : QImage(), drawing ? m_board->colorBar() : QImage());
 }
 
 void Simulator::stop()

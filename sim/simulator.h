@@ -59,11 +59,10 @@ public:
     static constexpr int BackgroundFrames = 4;
 
 Q_SIGNALS:
-    // The picture the board draws now; null until something has uploaded
-    // a palette, as the real board shows nothing before that.
-    void boardPicture(const QImage &picture);
-    // The board's colour bar, null while it is switched off.
-    void boardColorBar(const QImage &bar);
+    // The picture the board draws now, every frame; null until something
+    // has uploaded a palette, as the real board shows nothing before that.
+    // With it the board's colour bar, null while it is switched off.
+    void boardPicture(const QImage &picture, const QImage &colorBar);
 
 private:
     void linkCore();

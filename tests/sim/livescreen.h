@@ -40,8 +40,7 @@ struct LiveScreen
             beforeWindow();
         simulator->board()->setNoise(0);
         screen = std::make_unique<SimScreen>();
-        QObject::connect(simulator.get(), &Simulator::boardPicture, screen.get(), &SimScreen::setBoardPicture);
-        QObject::connect(simulator.get(), &Simulator::boardColorBar, screen.get(), &SimScreen::setColorBar);
+        QObject::connect(simulator.get(), &Simulator::boardPicture, screen.get(), &SimScreen::setBoardLayer);
         QSignalSpy pictures(simulator.get(), &Simulator::boardPicture);
         if (withPower)
             SimPowerWiring::install(screen.get())->setQuitAfterPowerOff(false);
