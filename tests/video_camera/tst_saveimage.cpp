@@ -46,6 +46,8 @@ private Q_SLOTS:
     void encoderSwitches();
     void readOnlyCardRemountedOnce_data();
     void readOnlyCardRemountedOnce();
+    void cardPulledDuringTheSave_data();
+    void cardPulledDuringTheSave();
     void mergedRequestsSaveOnce();
     void composedOverlay();
     void staleTemporariesRemoved();
@@ -206,6 +208,52 @@ void TstSaveImage::readOnlyCardRemountedOnce()
     QCOMPARE(photos(), remountHelps ? QStringList{QStringLiteral("181214_0000T.jpg")} : QStringList());
     if (remountHelps)
         QVERIFY(PhotoReader::readPhoto(m_root->readFile(QStringLiteral("/media/mmc/image/181214_0000T.jpg"))).irBlock.isValid());
+}
+
+// The card watcher loses the card while a photo is being saved: the save
+// fails, at once while the encoder's answer is awaited, or once the
+// composition is done; either way the capture ends and the user is told.
+void TstSaveImage::cardPulledDuringTheSave_data()
+{
+    QTest::addColumn<QByteArray>("switches");
+    QTest::addColumn<bool>("whileComposing"); // else while the encoder writes
+    QTest::newRow("while the encoder writes, which never answers") << QByteArray("reply-never") << false;
+    QTest::newRow("while the encoder writes") << QByteArray() << false;
+    QTest::newRow("while the photo is composed") << QByteArray() << true;
+}
+
+void TstSaveImage::cardPulledDuringTheSave()
+{
+    QFETCH(QByteArray, switches);
+    QFETCH(bool, whileComposing);
+    QVERIFY(m_root->writeFile(QLatin1String(EncoderPhoto::SwitchFile), switches));
+    SaveImage save;
+    save.editImage()->setGrabber([] { return QImage(); });
+    disconnect(m_service.get(), &FifoReader::received, this, nullptr);
+    connect(m_service.get(), &FifoReader::received, this, [&](const QByteArray &data) {
+        m_commands << data;
+        if (!whileComposing && data.startsWith(EncoderLink::JpegSavePrefix))
+            save.cardRemoved();
+        m_encoder->handle(data);
+    });
+    if (whileComposing)
+        connect(&save, &SaveImage::freezeImagesignals, &save, &SaveImage::cardRemoved);
+    QVERIFY(m_service->open());
+    QVERIFY(save.start());
+    QSignalSpy done(&save, &SaveImage::saved);
+    QSignalSpy photo(&save, &SaveImage::photoSaved);
+    QSignalSpy failed(&save, &SaveImage::saveFailed);
+    QVERIFY(PipeCommand::send(EncoderLink::SaveRequestPipe, "save", "test"));
+    QVERIFY(done.wait(5000));
+    QCOMPARE(photo.size(), 0);
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("the card was removed"));
+    QVERIFY(!save.isBusy());
+    QTRY_VERIFY(m_commands.contains(EncoderLink::JpegStop));
+    // A late answer of the encoder finds no save to end.
+    QTest::qWait(50);
+    QCOMPARE(done.size(), 1);
+    save.stop();
 }
 
 void TstSaveImage::mergedRequestsSaveOnce()
