@@ -1,6 +1,7 @@
 #include "photosview.h"
 
 #include "annotatebrowser.h"
+#include "atomicfile.h"
 #include "audiointerface.h"
 #include "eglobal.h"
 #include "ephotosgraphicsview.h"
@@ -28,12 +29,10 @@
 
 #include <cmath>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
 constexpr int VolumeHideMs = 5000;
-constexpr int CopyBlock = 2048;
 
 QPushButton *iconButton(QPushButton *button, const QString &icon, const QRect &geometry, const QSize &iconSize = QSize(40, 40))
 {
@@ -276,38 +275,24 @@ void PhotosView::checkAnnotateMusic(const QFileInfo &file)
         m_noteText = QString::fromLatin1(bytes);
         m_textNote->show();
     }
-    // Copied once; the copy syncs its own file.
-    if (voice) {
+    // Copied once; the player plays the copy. A copy that could not be
+    // made whole leaves the last note there, which is not this photo's.
+    if (voice && copyVoiceNote(PhotoReader::slice(photo.bytes(), voice->range))) {
         m_voicePath = QLatin1String(VoiceNotePath);
-        copyVoiceNote(PhotoReader::slice(photo.bytes(), voice->range));
         m_voiceNote->show();
     }
 }
 
 bool PhotosView::copyVoiceNote(const QByteArray &bytes)
 {
-    // Written aside and renamed, so the player never reads half a note.
-    const QString path = Paths::resolve(QLatin1String(VoiceNotePath));
-    QFile out(path + QStringLiteral(".part"));
-    if (!out.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        qWarning("\t open %s File Fail \n", qPrintable(out.fileName()));
+    // Replaced only by a whole copy, so the player never reads half a note.
+    if (!AtomicFile::write(QLatin1String(VoiceNotePath), bytes)) {
+        qWarning("\t open %s File Fail \n", VoiceNotePath);
         return false;
     }
-    out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                       | QFileDevice::ReadOther | QFileDevice::WriteOther);
-    for (qsizetype at = 0; at < bytes.size(); at += CopyBlock) {
-        const qsizetype n = qMin<qsizetype>(CopyBlock, bytes.size() - at);
-        if (out.write(bytes.constData() + at, n) != n)
-            break;
-    }
-    out.flush();
-    ::fsync(out.handle());
-    out.close();
-    if (::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(out.fileName());
-        qWarning("\t open %s File Fail \n", qPrintable(path));
-        return false;
-    }
+    QFile::setPermissions(Paths::resolve(QLatin1String(VoiceNotePath)),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                              | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
     return true;
 }
 

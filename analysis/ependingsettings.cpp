@@ -1,11 +1,10 @@
 #include "ependingsettings.h"
 
 #include "eobjectsettings.h"
+#include "settingssync.h"
 
 #include <QCoreApplication>
 #include <QSettings>
-
-#include <cstdio>
 
 EPendingSettings *EPendingSettings::instance()
 {
@@ -51,10 +50,5 @@ bool EPendingSettings::writeNow(const QMap<QString, QVariant> &values)
     QSettings settings(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat);
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         settings.setValue(it.key(), it.value());
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        std::fprintf(stderr, "cannot write the object positions to %s\n", EObjectSettings::fileName());
-        return false;
-    }
-    return true;
+    return SettingsSync::commit(settings, "the object positions");
 }

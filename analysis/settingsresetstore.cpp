@@ -1,9 +1,9 @@
 #include "settingsresetstore.h"
 
 #include "eobjectsettings.h"
+#include "settingssync.h"
 
 #include <climits>
-#include <cstdio>
 
 SettingsResetStore::SettingsResetStore()
     : m_settings(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat)
@@ -22,10 +22,5 @@ void SettingsResetStore::setValue(const QString &group, const QString &key, cons
 
 bool SettingsResetStore::commit()
 {
-    m_settings.sync();
-    if (m_settings.status() != QSettings::NoError) {
-        std::fprintf(stderr, "cannot write the factory values to %s\n", EObjectSettings::fileName());
-        return false;
-    }
-    return true;
+    return SettingsSync::commit(m_settings, "the factory values");
 }

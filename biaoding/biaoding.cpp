@@ -6,6 +6,7 @@
 #include "egraphicsview.h"
 #include "eprofiletab.h"
 #include "fpga.h"
+#include "settingssync.h"
 #include "tempadwidget.h"
 #include "tempmodel.h"
 
@@ -62,8 +63,7 @@ bool BiaoDing::storeSettings(int lens, int range)
     }
     settings.setValue(QStringLiteral("TempRangeNum"), m_int->getTempRangeNum().toInt());
     settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return SettingsSync::commit(settings, "the ranges and integration times");
 }
 
 void BiaoDing::loadTable(int lens, int range)

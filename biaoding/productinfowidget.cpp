@@ -5,6 +5,7 @@
 #include "myitemedit.h"
 #include "mykeyboard.h"
 #include "parabackup.h"
+#include "settingssync.h"
 #include "usekeyboarddialog.h"
 
 #include <QDate>
@@ -95,12 +96,7 @@ bool ProductInfoWidget::write(const QString &key, const QVariant &value)
 {
     QSettings file(s_settings, QSettings::IniFormat);
     file.setValue(key, value);
-    file.sync();
-    if (file.status() != QSettings::NoError) {
-        qWarning("cannot write %s", qPrintable(key));
-        return false;
-    }
-    return true;
+    return SettingsSync::commit(file, qPrintable(key));
 }
 
 void ProductInfoWidget::slot_showBoard(int id)
@@ -158,9 +154,7 @@ void ProductInfoWidget::storeLocked(int id, const QString &value, const char *va
     QSettings file(s_settings, QSettings::IniFormat);
     file.setValue(QLatin1String(lockKey), 1);
     file.setValue(QLatin1String(valueKey), value);
-    file.sync();
-    if (file.status() != QSettings::NoError) {
-        qWarning("cannot write %s", valueKey);
+    if (!SettingsSync::commit(file, valueKey)) {
         m_rows.at(id)->setText(m_values.at(id));
         return;
     }

@@ -23,6 +23,7 @@
 #include "mykeyboard.h"
 #include "productinfowidget.h"
 #include "setmainwindow.h"
+#include "settingssync.h"
 
 #include <QApplication>
 #include <QFont>
@@ -875,9 +876,7 @@ void EGraphicsViewPrivate::slot_changeIntTime(int t)
         QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
         range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
         settings.setValue(QStringLiteral("IntTime/IntTime%1").arg(range), t);
-        settings.sync();
-        if (settings.status() != QSettings::NoError)
-            qWarning("integration time not stored");
+        SettingsSync::commit(settings, "the integration time");
     }
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->setIntTime(range, static_cast<unsigned short>(t));

@@ -15,6 +15,7 @@
 #include "intervals.h"
 #include "paths.h"
 #include "pipecommand.h"
+#include "settingssync.h"
 #include "zpshutdown.h"
 
 #include <QKeyEvent>
@@ -366,9 +367,7 @@ void EKeyboardFilter::lampHandler()
         return;
     const bool on = stored == QLatin1String("off");
     settings.setValue(QStringLiteral("Lamp"), on ? QStringLiteral("on") : QStringLiteral("off"));
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        qWarning("EKeyboardFilter: the lamp setting could not be written");
+    SettingsSync::commit(settings, "Lamp");
     if (EToolWidget *bar = EGlobal::getToolBar())
         bar->lampHandler(on);
     if (ESetupWindow *setup = EGlobal::getSetupWindow())

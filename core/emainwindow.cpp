@@ -260,6 +260,8 @@ void EMainWindow::saveFailedSlots()
 void EMainWindow::sdcardSlots(bool isSd)
 {
     StorageInfo::setCardMounted(isSd);
+    if (!isSd)
+        m_saveImage->cardRemoved();
     if (EToolWidget *bar = EGlobal::getToolBar())
         bar->displaySDCard(isSd);
 }

@@ -13,6 +13,7 @@
 #include "iconflow.h"
 #include "intervals.h"
 #include "poweroff.h"
+#include "settingssync.h"
 #include "systemclock.h"
 #include "zmultifunctional.h"
 
@@ -310,9 +311,7 @@ void EToolWidget::changeMixDistance(int index)
         mix.setValue(QStringLiteral("MIX_Dy"), dy);
     }
     mix.setValue(QStringLiteral("MIX_Index"), index);
-    mix.sync();
-    if (mix.status() != QSettings::NoError)
-        qWarning("EToolWidget: cannot store the fusion offsets");
+    SettingsSync::commit(mix, "the fusion offsets");
 }
 
 bool EToolWidget::getStartBattery() const

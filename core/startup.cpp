@@ -14,6 +14,7 @@
 #include "idlewatcher.h"
 #include "lcdscreensaver.h"
 #include "settingsfilecheck.h"
+#include "settingssync.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -100,9 +101,7 @@ void StartUp::init(EMainWindow *window)
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("Laser"), QStringLiteral("off"));
     settings.setValue(QStringLiteral("Lamp"), QStringLiteral("off"));
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        qWarning("init: Parameter/Setting cannot be written");
+    SettingsSync::commit(settings, "Laser and Lamp off");
 
     IdleWatcher *idle = IdleWatcher::instance();
     idle->setScreenSaver(new lcdScreenSaver);

@@ -3,6 +3,7 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "ependingsettings.h"
+#include "settingssync.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -49,10 +50,9 @@ bool CustomPaletteStore::commit(const std::function<void(QSettings &)> &change)
     }
     const QMap<QString, QVariant> before = snapshot(settings);
     change(settings);
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
+    if (SettingsSync::commit(settings, "the palettes"))
         return true;
-    qWarning("CustomPaletteStore: Parameter/Setting cannot be written; the palettes stay as they were");
+    qWarning("CustomPaletteStore: the palettes stay as they were");
     settings.remove(QStringLiteral("CustomPalette"));
     for (const char *key : s_topKeys)
         settings.remove(QLatin1String(key));

@@ -6,6 +6,7 @@
 #include "eimageviewhost.h"
 #include "emodeitem.h"
 #include "ereminditem.h"
+#include "settingssync.h"
 
 #include <QFrame>
 #include <QSettings>
@@ -446,9 +447,7 @@ void EImageMode::setMinMaxTemp(float min, float max)
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("Manual_MaxTemp"), QString::asprintf("%4.1f", max));
     settings.setValue(QStringLiteral("Manual_MinTemp"), QString::asprintf("%4.1f", min));
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        qWarning("EImageMode: cannot store the manual limits");
+    SettingsSync::commit(settings, "the manual limits");
     m_min = out(min);
     m_max = out(max);
 }

@@ -11,6 +11,7 @@
 #include "esetupflickcharm.h"
 #include "fpga.h"
 #include "palettelistsheet.h"
+#include "settingssync.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -244,9 +245,7 @@ void EStandardPalette::storeChoice(int index)
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("ColorTable_Mode"), QStringLiteral("Standard"));
     settings.setValue(QStringLiteral("Standard_ColorTable_Index"), index);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        qWarning("EStandardPalette: cannot store palette %d", index);
+    SettingsSync::commit(settings, "the standard palette");
 }
 
 void EStandardPalette::slot_cancelClicked()

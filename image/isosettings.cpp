@@ -1,5 +1,7 @@
 #include "isosettings.h"
 
+#include "settingssync.h"
+
 #include <QSettings>
 
 #include <algorithm>
@@ -15,15 +17,6 @@ float readLevel(const QSettings &settings, const QString &key, float fallback)
     if (!ok || !std::isfinite(value))
         return fallback;
     return std::clamp(static_cast<float>(value), IsoSettings::LowestLevel, IsoSettings::HighestLevel);
-}
-
-bool synced(QSettings &settings, const char *what)
-{
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return true;
-    qWarning("IsoSettings: cannot store %s", what);
-    return false;
 }
 } // namespace
 
@@ -55,7 +48,7 @@ bool IsoSettings::write() const
     settings.setValue(QStringLiteral("IsoLevelMax"), QString::asprintf("%4.1f", upper));
     settings.setValue(QStringLiteral("IsoLevelMin"), QString::asprintf("%4.1f", lower));
     settings.endGroup();
-    return synced(settings, "the isotherm setting");
+    return SettingsSync::commit(settings, "the isotherm setting");
 }
 
 bool IsoSettings::readSwitch()
@@ -68,7 +61,7 @@ bool IsoSettings::writeSwitch(bool on)
 {
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("ISO/Switch"), on ? 1 : 0);
-    return synced(settings, "the isotherm switch");
+    return SettingsSync::commit(settings, "the isotherm switch");
 }
 
 const char *IsoSettings::colourName(int index)

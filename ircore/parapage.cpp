@@ -8,6 +8,7 @@
 #include "ircorelibrary.h"
 #include "ircoremainwindow.h"
 #include "mykeyboard.h"
+#include "settingssync.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -207,13 +208,8 @@ bool ParaPage::flushRecords()
     QSettings file(recordFile(), QSettings::IniFormat);
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
         file.setValue(it.key(), it.value());
-    file.sync();
     m_pending.clear();
-    if (file.status() != QSettings::NoError) {
-        qWarning("cannot write %s", qPrintable(recordFile()));
-        return false;
-    }
-    return true;
+    return SettingsSync::commit(file, "the core's records");
 }
 
 void ParaPage::adjustWindowClicked(const QString &name)

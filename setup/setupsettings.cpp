@@ -1,5 +1,7 @@
 #include "setupsettings.h"
 
+#include "settingssync.h"
+
 #include <QSettings>
 
 namespace {
@@ -44,9 +46,5 @@ bool SetupSettings::write(std::initializer_list<std::pair<const char *, QVariant
     QSettings settings(fileName(), QSettings::NativeFormat);
     for (const auto &value : values)
         settings.setValue(QLatin1String(value.first), value.second);
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return true;
-    qWarning("SetupSettings: \"%s\" not stored", values.size() ? values.begin()->first : "");
-    return false;
+    return SettingsSync::commit(settings, values.size() ? values.begin()->first : "");
 }

@@ -8,7 +8,7 @@
 
 // The setup pages' reads and writes of "Parameter/Setting": one settings
 // object per operation, every value checked on the way in, every write
-// synced and its failure logged.
+// synced and checked (SettingsSync).
 class SetupSettings
 {
 public:

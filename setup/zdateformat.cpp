@@ -3,6 +3,7 @@
 #include "edialogtitle.h"
 #include "esetupcheckitem.h"
 #include "messagechannel.h"
+#include "settingssync.h"
 #include "systemclock.h"
 
 #include <QKeyEvent>
@@ -104,9 +105,7 @@ void ZDateFormat::button_slots()
 {
     QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("Dateformat"), QLatin1String(Values[m_choice]));
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        qWarning("Dateformat not stored");
+    SettingsSync::commit(settings, "Dateformat");
     Q_EMIT send_dateFarmat_closesignals();
 }
 

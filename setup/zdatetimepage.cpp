@@ -8,6 +8,7 @@
 #include "etoolwidget.h"
 #include "filenamesystem.h"
 #include "setdata.h"
+#include "settingssync.h"
 #include "zdateformat.h"
 #include "zdatetimeitem.h"
 #include "zsettime.h"
@@ -107,9 +108,7 @@ void ZDateTimePage::zSwitchtime_Item_slots()
         settings.setValue(QStringLiteral("Timeformat"), QStringLiteral("24"));
         m_twelveHour = false;
     }
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        qWarning("Timeformat not stored");
+    SettingsSync::commit(settings, "Timeformat");
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->updatetimeFormat();
     if (EToolWidget *toolBar = EGlobal::getToolBar())

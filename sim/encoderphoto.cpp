@@ -27,6 +27,7 @@ EncoderPhoto::Switches EncoderPhoto::Switches::parse(const QByteArray &text)
         s.badLength |= word == "bad-length";
         s.noCommandPipe |= word == "no-command-pipe";
         s.exitMidWrite |= word == "exit-mid-write";
+        s.cardFull |= word == "card-full";
         s.versionSilent |= word == "version-silent";
     }
     return s;
@@ -116,18 +117,24 @@ bool EncoderPhoto::handle(const QByteArray &command)
     const QByteArray bytes = servicePhoto(currentPicture(), switches);
     const QByteArray temporary = path + ".enc";
     QFile file(QFile::decodeName(temporary));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qWarning("encoder-sim: cannot write %s", temporary.constData());
+        reply(switches);
         return true;
+    }
     if (switches.exitMidWrite) {
         file.write(bytes.left(bytes.size() / 2));
         file.flush();
         ::_exit(3);
     }
-    const bool ok = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    // A card that fills takes the first half of the file; the rest finds
+    // no space.
+    const QByteArray fits = switches.cardFull ? bytes.left(bytes.size() / 2) : bytes;
+    const bool ok = file.write(fits) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
     file.close();
     if (!ok || ::rename(temporary.constData(), path.constData()) != 0) {
+        qWarning("encoder-sim: %s not written", path.constData());
         QFile::remove(QFile::decodeName(temporary));
-        return true;
     }
     reply(switches);
     return true;

@@ -8,9 +8,12 @@
 // 640x480 JPEG of the board's layer (from the frame segment, or a test
 // pattern without one), 416 zero bytes, a block of its own and u32 N,
 // through a temporary file renamed to path, then answers "jpegsave" on
-// "/tmp/photos_ir"; "version start" answers on "/tmp/version". Switches
-// in a control file under the root, read for every command, make it
-// misbehave the ways a real service can.
+// "/tmp/photos_ir"; "version start" answers on "/tmp/version". A save it
+// cannot write (a folder that refuses the file, a card that fills) is
+// answered all the same, with nothing at path: the service is done with
+// it, and the camera learns from the file what became of it. Switches in a
+// control file under the root, read for every command, make it misbehave
+// the ways a real service can.
 class EncoderPhoto : public QObject
 {
     Q_OBJECT
@@ -31,6 +34,7 @@ public:
         bool badLength = false;       // "bad-length": N past the end
         bool noCommandPipe = false;   // "no-command-pipe": read at start
         bool exitMidWrite = false;    // "exit-mid-write"
+        bool cardFull = false;        // "card-full": the write stops half-way, no space left
         bool versionSilent = false;   // "version-silent": no version reply
         static Switches parse(const QByteArray &text);
         static Switches load();

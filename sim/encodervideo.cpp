@@ -35,6 +35,7 @@ EncoderVideo::Switches EncoderVideo::Switches::parse(const QByteArray &text)
         s.noVideo |= word == "no-video";
         s.countStuck |= word == "count-stuck";
         s.countAhead |= word == "count-ahead";
+        s.cardFull |= word == "card-full";
     }
     return s;
 }
@@ -104,6 +105,8 @@ void EncoderVideo::start(const QByteArray &path)
         m_temporary = m_path + QLatin1String(TemporarySuffix);
         QFile::remove(m_temporary);
         m_recorder = new VideoRecorder(m_temporary, Intervals::ms(1000) / Mp4Writer::FramesPerSecond);
+        if (m_switches.cardFull)
+            m_recorder->setRoomForSlots(CardFullSlots);
         connect(m_recorder, &QThread::finished, this, &EncoderVideo::recorderFinished);
         m_recorder->start();
     } else {

@@ -26,6 +26,10 @@ public:
     // Nominal times (through Intervals) of the side-file wait: polled every
     // SidePollMs, taken when unchanged for SideQuietMs, at most SideWaitMs.
     enum { SidePollMs = 250, SideQuietMs = 1500, SideWaitMs = 10000, CountLead = 2 };
+    // A card that fills during a recording has room for this many frame
+    // slots (half a second); the recording is then lost, while the seconds
+    // and the answers go on as the service's do.
+    enum { CardFullSlots = 5 };
     static constexpr const char *TemporarySuffix = ".enc";
 
     // A recording cut off (encoder-sim killed) leaves its temporary in the
@@ -41,6 +45,7 @@ public:
         bool noVideo = false;       // "no-video": nothing on "/tmp/videotime"
         bool countStuck = false;    // "count-stuck": the seconds stay 0
         bool countAhead = false;    // "count-ahead": the seconds run CountLead ahead
+        bool cardFull = false;      // "card-full": the card fills after CardFullSlots frame slots
         static Switches parse(const QByteArray &text);
         static Switches load();
     };

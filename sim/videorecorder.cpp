@@ -42,6 +42,10 @@ void VideoRecorder::run()
     bool ok = true;
     for (;;) {
         const qint64 slot = clock.elapsed() / m_slotMs;
+        if (m_roomForSlots >= 0 && slot >= m_roomForSlots) {
+            qWarning("encoder-sim: no space left on the card for %s", qPrintable(m_path));
+            return;
+        }
         picture = scene.take();
         // Until the scene has come nothing is written; its first picture
         // then stands from the start, so every frame is the scene.

@@ -28,6 +28,10 @@ public:
     // Stops and waits: the file is finished either way.
     ~VideoRecorder() override;
 
+    // The card has room for the video of that many frame slots only: a
+    // recording that runs longer fails there, as on a full card. Before
+    // start().
+    void setRoomForSlots(qint64 count) { m_roomForSlots = count; }
     void requestStop();
     // Valid once finished: the MP4 is whole.
     bool succeeded() const { return m_ok.load(); }
@@ -41,5 +45,6 @@ private:
     QMutex m_lock;
     QWaitCondition m_wake;
     bool m_stop = false;
+    qint64 m_roomForSlots = -1;
     std::atomic<bool> m_ok{false};
 };

@@ -19,6 +19,7 @@
 #include "voicenotesegment.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -142,7 +143,7 @@ CvmainWindow::CvmainWindow(QWidget *parent, Qt::WindowFlags flags)
     m_handshake->setSingleShot(true);
     connect(m_handshake, &QTimer::timeout, this, [this] {
         qWarning("CvmainWindow: no videostop from the encoder service");
-        slot_threadVideoExit();
+        endStopHandshake();
     });
 }
 
@@ -428,6 +429,7 @@ void CvmainWindow::video_work(int state)
         setSkin(m_videoButton, "_kinescope.bmp");
         if (v)
             v->startflickertime();
+        m_recordingPath = path;
         QByteArray command = QByteArray(EncoderLink::MultimediaStartPrefix) + path.toLatin1();
         PipeCommand::send(PipeCommand::ServicePipe, command.left(1023), "video_work");
         m_vState = VRecording;
@@ -480,12 +482,40 @@ void CvmainWindow::video_back()
     hide();
 }
 
+// "videostop": the encoder service is done with the recording.
 void CvmainWindow::slot_threadVideoExit()
+{
+    endStopHandshake();
+    if (m_vState == VIdle)
+        checkRecordingSaved();
+}
+
+void CvmainWindow::endStopHandshake()
 {
     m_handshake->stop();
     if (EGraphicsView *v = view())
         v->stopVideoWrapIndicator();
     m_cvMode = CvIdle;
+}
+
+// A recording the service could not write (the card filled, or went) is
+// not on the card: the stop must not look like a saved one. The user is
+// told as for a photo that could not be saved.
+void CvmainWindow::checkRecordingSaved()
+{
+    const QString path = m_recordingPath;
+    m_recordingPath.clear();
+    if (path.isEmpty())
+        return;
+    const QFileInfo recording(Paths::resolve(path));
+    if (recording.isFile() && recording.size() > 0)
+        return;
+    qWarning("CvmainWindow: the recording %s was not saved", qPrintable(path));
+    EGraphicsView *v = view();
+    if (!sdCard())
+        EGraphicsView::showImageWrapIndicator(v);
+    else
+        EGraphicsView::showWrapIndicator(v, "Save failed");
 }
 
 QString CvmainWindow::get_Videofilename()

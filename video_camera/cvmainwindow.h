@@ -110,6 +110,8 @@ private:
     void setSkin(QPushButton *button, const char *image);
     void setNotesEnabled(bool on);
     void stopRecording();
+    void endStopHandshake();
+    void checkRecordingSaved();
     QString notePath() const;
 
     QFrame *m_camera = nullptr;
@@ -151,5 +153,7 @@ private:
     // The photo the notes belong to; empty until a save has finished.
     QString m_fileName;
     QString m_noteTarget;
+    // The recording until the service's "videostop" says it is done.
+    QString m_recordingPath;
     bool m_textNoteOpen = false;
 };

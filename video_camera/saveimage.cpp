@@ -102,6 +102,7 @@ void SaveImage::beginSave()
     if (m_busy)
         return;
     m_busy = true;
+    m_cardLost = false;
     joinWorker();
     EGraphicsView *view = EGlobal::getGraphicsView();
     m_imageMode = view ? int(view->getImageMode()) : 0;
@@ -153,6 +154,19 @@ void SaveImage::onTurn()
     abort(QStringLiteral("no reply from the encoder"));
 }
 
+void SaveImage::cardRemoved()
+{
+    if (!m_busy)
+        return;
+    m_cardLost = true;
+    // Nothing the encoder writes now can reach the card.
+    if (m_waiting) {
+        m_waiting = false;
+        m_turnTimer->stop();
+        abort(QStringLiteral("the card was removed"));
+    }
+}
+
 void SaveImage::finishPhoto()
 {
     // The grab and the readings belong to this moment and this thread.
@@ -191,6 +205,12 @@ void SaveImage::onWritten(bool ok, const QString &reason)
     joinWorker();
     if (!ok) {
         abort(reason);
+        return;
+    }
+    // Written or not, a photo on a card that went during the write is not
+    // one the user can count on.
+    if (m_cardLost) {
+        abort(QStringLiteral("the card was removed"));
         return;
     }
     endCapture();

@@ -21,7 +21,9 @@ class ReplyTokenizer;
 // composition path: a card that refuses the file is remounted once and the
 // step tried again) that is joined before the next save and at stop. Every
 // way out ends the capture: the picture runs again, "jpegenc stop" goes out
-// and the panel is free; a failure leaves no file and shows a tip.
+// and the panel is free; a failure leaves no file and shows a tip. A card
+// pulled during a save fails it too: at once while the reply is awaited,
+// or when the worker is done (a photo it renamed in time stays).
 class SaveImage : public QObject
 {
     Q_OBJECT
@@ -37,6 +39,9 @@ public:
     void setEditImage(EditImage *edit);
     EditImage *editImage() const { return m_edit.get(); }
     bool isBusy() const { return m_busy; }
+
+    // The card watcher lost the card.
+    void cardRemoved();
 
     void Set_FileName(const QString &name) { m_fileName = name; }
     QString Get_FileName() const { return m_fileName; }
@@ -82,4 +87,5 @@ private:
     int m_imageMode = 0;
     bool m_busy = false;
     bool m_waiting = false;
+    bool m_cardLost = false;
 };

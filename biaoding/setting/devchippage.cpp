@@ -3,6 +3,7 @@
 #include "esetupcombobox.h"
 #include "esetupswitch.h"
 #include "esetuptitle.h"
+#include "settingssync.h"
 
 #include <QSettings>
 #include <QVBoxLayout>
@@ -65,12 +66,7 @@ bool DevChipPage::write(const QString &key, int value)
 {
     QSettings file(s_settings, QSettings::IniFormat);
     file.setValue(key, value);
-    file.sync();
-    if (file.status() != QSettings::NoError) {
-        qWarning("cannot write %s", qPrintable(key));
-        return false;
-    }
-    return true;
+    return SettingsSync::commit(file, qPrintable(key));
 }
 
 // The rows show what the key filter will read: an option the file did not

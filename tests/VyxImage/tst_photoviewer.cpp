@@ -1,11 +1,12 @@
 // The photo viewer: zoom and rotation steps, previous / next at the ends,
-// the notes found in a photo, and the deletion with its question and
+// the notes found in a photo (the voice note's copy replaced only whole), and the deletion with its question and
 // animation, including the faults of a change during the animation and an
 // OK without a card.
 #include "annotatebrowser.h"
 #include "audiointerface.h"
 #include "eglobal.h"
 #include "etoolwidget.h"
+#include "filesizelimit.h"
 #include "genieitem.h"
 #include "paths.h"
 #include "photobutton.h"
@@ -22,6 +23,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <optional>
 
 class TstPhotoViewer : public QObject
 {
@@ -34,6 +36,8 @@ private Q_SLOTS:
     void rotationSequence();
     void previousAndNextAtTheEnds();
     void notesFoundInThePhoto();
+    void voiceNoteCopy_data();
+    void voiceNoteCopy();
     void longTextNoteIsCut();
     void lyingNoteEntriesAreIgnored();
     void rowTable_data();
@@ -198,6 +202,40 @@ void TstPhotoViewer::notesFoundInThePhoto()
     show(m_root->hostPath(QStringLiteral("/media/mmc/image/gone.jpg")));
     QCOMPARE(m_view->informationLabel()->text(), QStringLiteral("gone.jpg\n\n"));
     QVERIFY(m_view->photoPixmap().isNull());
+}
+
+// The voice note is played from its copy, "/root/music.wav", which holds
+// the last photo's note until a whole copy of the new one replaces it: a
+// copy the card cuts short leaves the old note, and this photo offers none.
+void TstPhotoViewer::voiceNoteCopy_data()
+{
+    QTest::addColumn<qint64>("room"); // bytes a file may grow to; -1 any
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("copied whole") << qint64(-1) << true;
+    QTest::newRow("cut short part-way: the old note stays") << qint64(3000) << false;
+    QTest::newRow("no room at all: the old note stays") << qint64(0) << false;
+}
+
+void TstPhotoViewer::voiceNoteCopy()
+{
+    QFETCH(qint64, room);
+    QFETCH(bool, copied);
+    const QByteArray old = QByteArray("RIFF") + QByteArray(2000, 'o');
+    QVERIFY(m_root->writeFile(QStringLiteral("/root/music.wav"), old));
+    const QByteArray voice = QByteArray("RIFF") + QByteArray(9000, 'v');
+    const QByteArray photo = PhotoFixture::withNote(PhotoFixture::photo(PhotoFixture::record()), PhotoLayout::VoiceNote, voice);
+    const QString path = writePhoto(QStringLiteral("181214_0001T.jpg"), photo);
+    {
+        std::optional<FileSizeLimit> limit;
+        if (room >= 0)
+            QVERIFY(limit.emplace(rlim_t(room)).isSet());
+        show(path);
+    }
+    QCOMPARE(m_root->readFile(QStringLiteral("/root/music.wav")), copied ? voice : old);
+    QCOMPARE(m_view->voiceNoteButton()->isVisible(), copied);
+    // Nothing but the note is left beside it.
+    const QDir root(m_root->hostPath(QStringLiteral("/root")));
+    QCOMPARE(root.entryList({QStringLiteral("music.wav*")}, QDir::Files | QDir::Hidden), QStringList{QStringLiteral("music.wav")});
 }
 
 void TstPhotoViewer::longTextNoteIsCut()

@@ -9,18 +9,22 @@
 #include "esetupswitch.h"
 #include "eshutdowndialog.h"
 #include "eshutterdialog.h"
+#include "filesizelimit.h"
 #include "fingerevent.h"
 #include "idleinterval.h"
 #include "idlewatcher.h"
 #include "intervals.h"
 #include "lcdscreensaver.h"
 #include "messagechannel.h"
+#include "settingssync.h"
 #include "setupfixture.h"
 
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+
+#include <optional>
 
 // The Control page and its dialogs against the status bar, the power nodes
 // and the settings file: hostile stored values, the timer dialogs' Done
@@ -34,6 +38,8 @@ private Q_SLOTS:
     void hostileSettings_data();
     void hostileSettings();
     void lampSwitch();
+    void lampNotStoredIsTold_data();
+    void lampNotStoredIsTold();
     void timerDone_data();
     void timerDone();
     void tapThenCancelStoresNothing();
@@ -158,6 +164,58 @@ void TestControlPage::lampSwitch()
     QVERIFY(!page.lampItem()->isOpen());
     QCOMPARE(SetupFixture::stored("Lamp").toString(), QStringLiteral("off"));
     QVERIFY(!world.bar()->lampIcon()->isVisibleTo(world.bar()));
+}
+
+// Taps on the lamp switch while the settings file takes writes or not ('o'
+// and 'x'), and something else hiding the live view's tip ('h'): the user is
+// told at the first write of a failure streak, not at every one, and the
+// streak ends with the first write that lands.
+void TestControlPage::lampNotStoredIsTold_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QList<bool>>("tipShown"); // after each step
+    QTest::newRow("stored: nothing to tell") << "o o" << QList<bool>{false, false};
+    QTest::newRow("not stored: told") << "x" << QList<bool>{true};
+    QTest::newRow("told once per streak") << "x h x x" << QList<bool>{true, false, false, false};
+    QTest::newRow("a stored write ends the streak and takes the tip") << "x o" << QList<bool>{true, false};
+    QTest::newRow("the next streak is told again") << "x o x" << QList<bool>{true, false, true};
+}
+
+void TestControlPage::lampNotStoredIsTold()
+{
+    QFETCH(QString, steps);
+    QFETCH(QList<bool>, tipShown);
+    SetupFixture world("[General]\nLamp=off\nLang=English\n");
+    EMiscPage page;
+    page.show();
+    const QStringList list = steps.split(QLatin1Char(' '));
+    QCOMPARE(list.size(), tipShown.size());
+    bool open = false;
+    for (int i = 0; i < list.size(); ++i) {
+        const QString &step = list.at(i);
+        if (step == QLatin1String("h")) {
+            world.view->setTipsVisibled(false);
+        } else {
+            const bool writable = step == QLatin1String("o");
+            {
+                std::optional<FileSizeLimit> refused;
+                if (!writable)
+                    QVERIFY(refused.emplace().isSet());
+                QTest::mouseClick(page.lampItem(), Qt::LeftButton);
+            }
+            open = !open;
+            QCOMPARE(page.lampItem()->isOpen(), open);
+            if (writable)
+                QCOMPARE(SetupFixture::stored("Lamp").toString(), open ? QStringLiteral("on") : QStringLiteral("off"));
+        }
+        QVERIFY2(world.view->tipsVisibled() == tipShown.at(i), qPrintable(QStringLiteral("step %1").arg(i)));
+        if (tipShown.at(i))
+            QCOMPARE(world.view->getTipsText(), QLatin1String(SettingsSync::TipText));
+    }
+    // What the file held stays; the streak ends with the test.
+    QCOMPARE(SetupFixture::stored("Lang").toString(), QStringLiteral("English"));
+    QTest::mouseClick(page.lampItem(), Qt::LeftButton);
+    QVERIFY(!world.view->tipsVisibled());
 }
 
 void TestControlPage::timerDone_data()

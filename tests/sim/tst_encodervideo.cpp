@@ -468,6 +468,8 @@ void TstEncoderVideo::switches_data()
     QTest::newRow("no video") << QByteArray("no-video\n") << path << all << false << 0 << true << true;
     QTest::newRow("count stuck") << QByteArray("count-stuck\n") << path << all << true << 0 << false << true;
     QTest::newRow("count ahead") << QByteArray("count-ahead\n") << path << all << true << int(EncoderVideo::CountLead) << true << true;
+    // The answers as ever; the recording is gone, its temporary too.
+    QTest::newRow("card fills") << QByteArray("card-full\n") << path << all << true << 0 << true << false;
     QTest::newRow("stop without a recording") << QByteArray() << QByteArray() << QByteArray("fadstopvideostop") << false << 0 << false
                                               << false;
     // Only an absolute path names a file: a relative one is recorded nowhere.

@@ -8,6 +8,7 @@
 #include "etoolwidget.h"
 #include "filenamesystem.h"
 #include "freespace.h"
+#include "indicator.h"
 #include "intervals.h"
 #include "ipckeys.h"
 #include "mediarecorder.h"
@@ -37,7 +38,8 @@
 // its seconds, its stop shows the waiting picture until encoder-sim says
 // "videostop" on "/tmp/videomain". The voice note records the simulated
 // microphone into the same photo, and its note panels play it back over
-// the photo. Each
+// the photo. A recording the card has no room for ends as usual, but says
+// that it was not saved. Each
 // screen is written as a PNG when OSTREL_SCREENS_DIR is set.
 class TestSimCapture : public QObject
 {
@@ -46,6 +48,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void stripPhotoNotesAndRecording();
+    void recordingLostOnAFullCard();
 
 private:
     void voiceNote(CvmainWindow *panel, const QString &photoPath);
@@ -194,6 +197,38 @@ void TestSimCapture::stripPhotoNotesAndRecording()
     QCOMPARE(bytes.mid(4, 4), QByteArray("ftyp"));
     QCOMPARE(bytes.mid(sideAt - 8, 8), QByteArray(Mp4Writer::EndMarker));
     QVERIFY(PhotoReader::videoRecord(bytes, 0).isValid());
+}
+
+// encoder-sim's card fills half a second into the recording: its answers
+// come as ever, the video is not on the card, and the screen says so when
+// the stop is done.
+void TestSimCapture::recordingLostOnAFullCard()
+{
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    if (!panel->isVisible() || panel->get_currentwidget() != CvmainWindow::VideoPanel) {
+        MenuRoute::openTile("Camera");
+        drag(panel, {262, 268, 275, 283, 295});
+    }
+    QCOMPARE(panel->get_currentwidget(), int(CvmainWindow::VideoPanel));
+    QVERIFY(panel->isVisible());
+    const QString switches = Paths::resolve(QLatin1String(EncoderPhoto::SwitchFile));
+    QVERIFY(writeText(switches, "card-full\n"));
+    const QDir videos(Paths::resolve(QLatin1String(FilenameSystem::VideoFolder)));
+    const QStringList before = videos.entryList(QDir::Files | QDir::Hidden);
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    m_sim.touch(button("videobutton_2"));
+    QCOMPARE(panel->get_video_workstat(), int(CvmainWindow::VRecording));
+    QTRY_VERIFY_WITH_TIMEOUT(view->getflickertime() >= 1, 5000);
+    m_sim.touch(button("videobutton_2"));
+    QTRY_COMPARE(panel->getCvMode(), int(CvmainWindow::CvIdle));
+    QStringList shown;
+    for (const Indicator *indicator : view->findChildren<Indicator *>())
+        shown << indicator->text();
+    QCOMPARE(shown, QStringList{QStringLiteral("Save failed")});
+    m_sim.saveScreen("capture_recording_lost.png");
+    QCOMPARE(videos.entryList(QDir::Files | QDir::Hidden), before);
+    QVERIFY(panel->isVisible());
+    QVERIFY(writeText(switches, ""));
 }
 
 // The microphone button opens the recorder over the screen; a recording

@@ -8,7 +8,13 @@
 #include "saveimage.h"
 #include "setuptouch.h"
 #include "etoolwidget.h"
+#include "filenamesystem.h"
 #include "freespace.h"
+#include "indicator.h"
+#include "pipecommand.h"
+#include "sdcard.h"
+#include "simcardslot.h"
+#include "simulator.h"
 
 #include <QDir>
 #include <QtTest>
@@ -17,7 +23,9 @@
 // photo from the board's layer, the overlay is composed into it, the
 // trailer reads back, and the name indicator shows while it is saved. The
 // live view with the indicator and the saved photo are written as PNGs
-// when OSTREL_SCREENS_DIR is set.
+// when OSTREL_SCREENS_DIR is set. A save that fails (the card fills
+// under the encoder, the card is pulled) says "Save failed" as soon as it
+// is known and lets the picture run again.
 class TestSimSave : public QObject
 {
     Q_OBJECT
@@ -25,6 +33,8 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void sPressSavesAPhoto();
+    void failedSaveIsShownAtOnce_data();
+    void failedSaveIsShownAtOnce();
 
 private:
     SetupTouch m_sim;
@@ -50,7 +60,9 @@ void TestSimSave::sPressSavesAPhoto()
     QSignalSpy saved(save, &SaveImage::photoSaved);
     QSignalSpy failed(save, &SaveImage::saveFailed);
     bool indicatorShown = false;
-    connect(save, &SaveImage::freezeImagesignals, this, [&] {
+    // Connected for this photo only: the lambda holds this function's locals.
+    QObject thisPhoto;
+    connect(save, &SaveImage::freezeImagesignals, &thisPhoto, [&] {
         indicatorShown = view->irIndicator() && view->irIndicator()->isVisible();
         m_sim.saveScreen("save_0_live_view_name.png");
     });
@@ -76,6 +88,64 @@ void TestSimSave::sPressSavesAPhoto()
     const QString screens = qEnvironmentVariable("OSTREL_SCREENS_DIR");
     if (!screens.isEmpty())
         QVERIFY(picture.save(screens + QStringLiteral("/save_1_photo.png"), "PNG"));
+}
+
+void TestSimSave::failedSaveIsShownAtOnce_data()
+{
+    QTest::addColumn<QByteArray>("switches");
+    QTest::addColumn<bool>("pullCard");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("card fills under the encoder") << QByteArray("card-full\n") << false
+                                                  << QStringLiteral("the encoder's file is unreadable");
+    // The encoder never answers: only the card watcher ends the wait.
+    QTest::newRow("card pulled") << QByteArray("reply-never\n") << true << QStringLiteral("the card was removed");
+}
+
+void TestSimSave::failedSaveIsShownAtOnce()
+{
+    QFETCH(QByteArray, switches);
+    QFETCH(bool, pullCard);
+    QFETCH(QString, reason);
+    EGraphicsView *view = m_sim.live->view();
+    QTRY_VERIFY(view->toolBar()->SDCardStatus());
+    FreeSpace::setScript([](const QString &) { return qint64(512) * 1048576; });
+    QFile file(Paths::resolve(QLatin1String(EncoderPhoto::SwitchFile)));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(switches), switches.size());
+    file.close();
+    SaveImage *save = m_sim.live->saveImage();
+    QSignalSpy saved(save, &SaveImage::photoSaved);
+    QSignalSpy failed(save, &SaveImage::saveFailed);
+    if (pullCard) {
+        // Out of the slot once the encoder has the photo's name.
+        connect(save, &SaveImage::showIRWrapsignals, this, [this] { QVERIFY(m_sim.simulator->cardSlot()->writeCard(1)); },
+                Qt::SingleShotConnection);
+    }
+    const QString folder = Paths::resolve(QLatin1String(FilenameSystem::ImageFolder));
+    const QStringList before = QDir(folder).entryList(QDir::Files);
+    QTest::keyClick(view->window()->windowHandle(), Qt::Key_S);
+    QTRY_COMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), reason);
+    QCOMPARE(saved.size(), 0);
+    QStringList shown;
+    for (const Indicator *indicator : view->findChildren<Indicator *>())
+        shown << indicator->text();
+    QVERIFY2(shown.contains(QStringLiteral("Save failed")), qPrintable(shown.join(QLatin1Char(','))));
+    QVERIFY(!view->gerFreezeFPGAImageStatus());
+    QVERIFY(!view->irIndicator());
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+    m_sim.saveScreen(qPrintable(QStringLiteral("save_failed_%1.png").arg(tag)));
+    // No photo came. encoder-sim, which never answers, may still write its
+    // hidden temporary after the card went; the next start removes it.
+    QCOMPARE(QDir(folder).entryList(QDir::Files), before);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
+    if (pullCard) {
+        QTRY_VERIFY(!view->toolBar()->SDCardStatus());
+        // Back in the slot and mounted.
+        QVERIFY(PipeCommand::send(SDCard::pipePath(), "ymount", "test"));
+        QTRY_VERIFY(view->toolBar()->SDCardStatus());
+    }
 }
 
 QTEST_MAIN(TestSimSave)

@@ -28,6 +28,7 @@
 #include "eshutdowndialog.h"
 #include "eshutterdialog.h"
 #include "etoolwidget.h"
+#include "filesizelimit.h"
 #include "fingerevent.h"
 #include "fontfamilies.h"
 #include "idleinterval.h"
@@ -38,6 +39,7 @@
 #include "livescreen.h"
 #include "paths.h"
 #include "screentouch.h"
+#include "settingssync.h"
 #include "simpowerdevice.h"
 #include "menuroute.h"
 #include "storageinfo.h"
@@ -56,7 +58,8 @@
 // The General, Control and Info pages and their dialogs as `ostrel
 // --simulate` shows them, driven by touches on the simulated screen: the
 // output standard reaches the board, the unit the live view, the lamp the
-// status bar, the brightness drag and the idle dimming the screen; each
+// status bar, the brightness drag and the idle dimming the screen; a lamp
+// the settings file cannot take is told on the live view once; each
 // screen is written as a PNG when OSTREL_SCREENS_DIR is set. A start of the
 // program with "Lang" German loads the German catalogue.
 class TestSimSetupPages : public QObject
@@ -67,6 +70,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void generalPage();
     void controlPage();
+    void lampNotStoredIsTold();
     void idleDimsAndWakes();
     void infoPage();
     void factoryResetShowsOnThePages_data();
@@ -234,6 +238,39 @@ void TestSimSetupPages::controlPage()
     QCOMPARE(page->brightItem()->text(), QStringLiteral("%1%").arg(BrightnessSetting::percent(80)));
     QCOMPARE(m_sim.screen->backlight(), BrightnessSetting::backlightValue(80));
     saveScreen(QStringLiteral("setup_control.png"));
+}
+
+// The settings file takes no writes: the lamp still switches, and back on the
+// live view a tip says the setting was not stored. Once the file takes
+// writes again, the next switch stores and takes the tip away.
+void TestSimSetupPages::lampNotStoredIsTold()
+{
+    ESetupWindow *window = openPage("Control");
+    auto *page = qobject_cast<EMiscPage *>(window->widget(ESetupWindow::ControlPage));
+    QVERIFY(page->isVisible());
+    EGraphicsView *view = m_sim.live->view();
+    QVERIFY(!view->tipsVisibled());
+    const bool wasOpen = page->lampItem()->isOpen();
+    {
+        FileSizeLimit refused;
+        QVERIFY(refused.isSet());
+        touch(page->lampItem());
+    }
+    QCOMPARE(page->lampItem()->isOpen(), !wasOpen);
+    touch(window->listItems()->backButton());
+    QVERIFY(!window->isVisible());
+    QVERIFY(view->tipsVisibled());
+    QCOMPARE(view->getTipsText(), QLatin1String(SettingsSync::TipText));
+    saveScreen(QStringLiteral("setup_lamp_not_stored.png"));
+
+    openPage("Control");
+    touch(page->lampItem());
+    QCOMPARE(page->lampItem()->isOpen(), wasOpen);
+    QVERIFY(!view->tipsVisibled());
+    const QSettings stored(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    QCOMPARE(stored.value(QStringLiteral("Lamp")).toString(), wasOpen ? QStringLiteral("on") : QStringLiteral("off"));
+    // The rest of the file is as it was.
+    QCOMPARE(stored.value(QStringLiteral("CloseScreenPeriod")).toInt(), 60000);
 }
 
 // Screen Off at 1 minute, in time scaled down a hundredfold: the idle

@@ -10,6 +10,7 @@
 #include "encoderlink.h"
 #include "etoolwidget.h"
 #include "fiforeader.h"
+#include "indicator.h"
 #include "freespace.h"
 #include "intervals.h"
 #include "mediarecorder.h"
@@ -36,6 +37,9 @@
 #include <cstring>
 
 namespace {
+
+// What the encoder service leaves at a recording's path by its "videostop".
+enum Left { Nothing, EmptyFile, Video };
 
 // The strip over the live view with a card of 1 GB free.
 struct Strip
@@ -383,11 +387,20 @@ void TstCapturePanel::recordAndStop_data()
     QTest::addColumn<bool>("card");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("handshakeTimesOut");
+    QTest::addColumn<int>("left"); // what the service left at the video's path
+    QTest::addColumn<QStringList>("told");
 
-    QTest::newRow("videostop") << true << QByteArray("videostop") << false;
-    QTest::newRow("fadstop and videostop in one read") << true << QByteArray("fadstopvideostop") << false;
-    QTest::newRow("no videostop: the handshake ends it") << true << QByteArray("fadstop") << true;
-    QTest::newRow("card pulled: the stop still goes out") << false << QByteArray("fadstop\nvideostop") << false;
+    QTest::newRow("videostop") << true << QByteArray("videostop") << false << int(Video) << QStringList();
+    QTest::newRow("fadstop and videostop in one read") << true << QByteArray("fadstopvideostop") << false << int(Video)
+                                                       << QStringList();
+    QTest::newRow("no videostop: the handshake ends it") << true << QByteArray("fadstop") << true << int(Nothing)
+                                                         << QStringList();
+    QTest::newRow("card pulled: the stop still goes out, the loss is shown")
+        << false << QByteArray("fadstop\nvideostop") << false << int(Nothing) << QStringList{"<picture>"};
+    QTest::newRow("card filled: the recording is lost, and said so")
+        << true << QByteArray("fadstopvideostop") << false << int(Nothing) << QStringList{"Save failed"};
+    QTest::newRow("an empty file is no recording") << true << QByteArray("videostop") << false << int(EmptyFile)
+                                                   << QStringList{"Save failed"};
 }
 
 void TstCapturePanel::recordAndStop()
@@ -395,6 +408,8 @@ void TstCapturePanel::recordAndStop()
     QFETCH(bool, card);
     QFETCH(QByteArray, reply);
     QFETCH(bool, handshakeTimesOut);
+    QFETCH(int, left);
+    QFETCH(QStringList, told);
     Intervals::setScale(0.1);
     Strip s;
     s.showPage(1);
@@ -412,6 +427,11 @@ void TstCapturePanel::recordAndStop()
     const QString all = s.sent.join(QString());
     QVERIFY2(all.startsWith(QStringLiteral("resume startmultimedia start /media/mmc/videoFile/")), qPrintable(all));
     QCOMPARE(all.count(QStringLiteral("multimedia start")), 1);
+    const QString path = all.section(QStringLiteral("multimedia start "), 1)
+                             .section(QStringLiteral("multimedia stop"), 0, 0);
+    QVERIFY(path.endsWith(QLatin1String(".mp4")));
+    if (left != Nothing)
+        QVERIFY(s.b.front.root.writeFile(path, left == Video ? QByteArray("ftyp video") : QByteArray()));
     s.panel->videoPipe()->handleData(reply);
     if (handshakeTimesOut) {
         QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvStopping));
@@ -421,6 +441,10 @@ void TstCapturePanel::recordAndStop()
     QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
     QVERIFY(!s.b.view->videoIndicator());
     QVERIFY(!s.b.view->GetCameraVideoFlag());
+    QStringList shown;
+    for (const Indicator *indicator : s.b.view->findChildren<Indicator *>())
+        shown << (indicator->text().isEmpty() ? QStringLiteral("<picture>") : indicator->text());
+    QCOMPARE(shown, told);
 }
 
 // A recording's name is the first free one of the day, past number 9999 as

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void encoderSwitches();
     void readOnlyCardRemountedOnce_data();
     void readOnlyCardRemountedOnce();
+    void cardPulledDuringTheSave_data();
+    void cardPulledDuringTheSave();
     void mergedRequestsSaveOnce();
     void composedOverlay();
     void staleTemporariesRemoved();
@@ -92,22 +94,40 @@ void TstSaveImage::encoderSwitches_data()
 {
     QTest::addColumn<QByteArray>("switches");
     QTest::addColumn<bool>("servicePipe");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("at once") << QByteArray() << true << true;
-    QTest::newRow("late") << QByteArray("reply-late") << true << true;
-    QTest::newRow("capitals") << QByteArray("reply-capitals") << true << true;
-    QTest::newRow("merged with another message") << QByteArray("reply-merged") << true << true;
-    QTest::newRow("never: abort, no file") << QByteArray("reply-never") << true << false;
-    QTest::newRow("torn JPEG: the service data is kept") << QByteArray("torn-jpeg") << true << true;
-    QTest::newRow("bad N: no file") << QByteArray("bad-length") << true << false;
-    QTest::newRow("no command pipe: no file") << QByteArray() << false << false;
+    QTest::addColumn<bool>("folderRefuses"); // the encoder cannot make its file
+    QTest::addColumn<QString>("failure");    // empty: saved
+    const QString noReply = QStringLiteral("no reply from the encoder");
+    const QString unreadable = QStringLiteral("the encoder's file is unreadable");
+    QTest::newRow("at once") << QByteArray() << true << false << QString();
+    QTest::newRow("late") << QByteArray("reply-late") << true << false << QString();
+    QTest::newRow("capitals") << QByteArray("reply-capitals") << true << false << QString();
+    QTest::newRow("merged with another message") << QByteArray("reply-merged") << true << false << QString();
+    QTest::newRow("never: abort, no file") << QByteArray("reply-never") << true << false << noReply;
+    QTest::newRow("torn JPEG: the service data is kept") << QByteArray("torn-jpeg") << true << false << QString();
+    QTest::newRow("bad N: no file") << QByteArray("bad-length") << true << false
+                                    << QStringLiteral("the encoder's file does not hold a photo");
+    QTest::newRow("no command pipe: no file") << QByteArray() << false << false
+                                              << QStringLiteral("the encoder did not take the command");
+    // The encoder's answer ends the wait: the failure shows then, not
+    // after the ten turns.
+    QTest::newRow("card fills during the encoder's write: failed at its answer")
+        << QByteArray("card-full") << true << false << unreadable;
+    QTest::newRow("folder refuses the encoder's file: failed at its answer")
+        << QByteArray() << true << true << unreadable;
 }
 
 void TstSaveImage::encoderSwitches()
 {
     QFETCH(QByteArray, switches);
     QFETCH(bool, servicePipe);
-    QFETCH(bool, saved);
+    QFETCH(bool, folderRefuses);
+    QFETCH(QString, failure);
+    const bool saved = failure.isEmpty();
+    if (folderRefuses) {
+        // Root writes anywhere: a folder in the way of the encoder's file
+        // refuses it as a read-only folder would.
+        QVERIFY(QDir().mkpath(m_root->hostPath(QStringLiteral("/media/mmc/image/.181214_0000T.part.enc"))));
+    }
     QVERIFY(m_root->writeFile(QLatin1String(EncoderPhoto::SwitchFile), switches));
     if (servicePipe)
         QVERIFY(m_service->open());
@@ -122,6 +142,8 @@ void TstSaveImage::encoderSwitches()
     QVERIFY(done.wait(5000));
     QCOMPARE(photo.size(), saved ? 1 : 0);
     QCOMPARE(failed.size(), saved ? 0 : 1);
+    if (!saved)
+        QCOMPARE(failed.at(0).at(0).toString(), failure);
     QVERIFY(!save.isBusy());
     if (saved) {
         QCOMPARE(photo.at(0).at(0).toString(), QStringLiteral("181214_0000T.jpg"));
@@ -186,6 +208,52 @@ void TstSaveImage::readOnlyCardRemountedOnce()
     QCOMPARE(photos(), remountHelps ? QStringList{QStringLiteral("181214_0000T.jpg")} : QStringList());
     if (remountHelps)
         QVERIFY(PhotoReader::readPhoto(m_root->readFile(QStringLiteral("/media/mmc/image/181214_0000T.jpg"))).irBlock.isValid());
+}
+
+// The card watcher loses the card while a photo is being saved: the save
+// fails, at once while the encoder's answer is awaited, or once the
+// composition is done; either way the capture ends and the user is told.
+void TstSaveImage::cardPulledDuringTheSave_data()
+{
+    QTest::addColumn<QByteArray>("switches");
+    QTest::addColumn<bool>("whileComposing"); // else while the encoder writes
+    QTest::newRow("while the encoder writes, which never answers") << QByteArray("reply-never") << false;
+    QTest::newRow("while the encoder writes") << QByteArray() << false;
+    QTest::newRow("while the photo is composed") << QByteArray() << true;
+}
+
+void TstSaveImage::cardPulledDuringTheSave()
+{
+    QFETCH(QByteArray, switches);
+    QFETCH(bool, whileComposing);
+    QVERIFY(m_root->writeFile(QLatin1String(EncoderPhoto::SwitchFile), switches));
+    SaveImage save;
+    save.editImage()->setGrabber([] { return QImage(); });
+    disconnect(m_service.get(), &FifoReader::received, this, nullptr);
+    connect(m_service.get(), &FifoReader::received, this, [&](const QByteArray &data) {
+        m_commands << data;
+        if (!whileComposing && data.startsWith(EncoderLink::JpegSavePrefix))
+            save.cardRemoved();
+        m_encoder->handle(data);
+    });
+    if (whileComposing)
+        connect(&save, &SaveImage::freezeImagesignals, &save, &SaveImage::cardRemoved);
+    QVERIFY(m_service->open());
+    QVERIFY(save.start());
+    QSignalSpy done(&save, &SaveImage::saved);
+    QSignalSpy photo(&save, &SaveImage::photoSaved);
+    QSignalSpy failed(&save, &SaveImage::saveFailed);
+    QVERIFY(PipeCommand::send(EncoderLink::SaveRequestPipe, "save", "test"));
+    QVERIFY(done.wait(5000));
+    QCOMPARE(photo.size(), 0);
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("the card was removed"));
+    QVERIFY(!save.isBusy());
+    QTRY_VERIFY(m_commands.contains(EncoderLink::JpegStop));
+    // A late answer of the encoder finds no save to end.
+    QTest::qWait(50);
+    QCOMPARE(done.size(), 1);
+    save.stop();
 }
 
 void TstSaveImage::mergedRequestsSaveOnce()
