@@ -5,1348 +5,1349 @@
     <name>BiaoDing</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>T-AD</source>
-        <translation type="unfinished"></translation>
+        <translation>T-AD</translation>
     </message>
     <message>
         <source>INT</source>
-        <translation type="unfinished"></translation>
+        <translation>INT</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
     <name>BrightDialog</name>
     <message>
         <source>Bright</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
 </context>
 <context>
     <name>CalibInterface</name>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify</translation>
     </message>
     <message>
         <source>IR Core</source>
-        <translation type="unfinished"></translation>
+        <translation>IR Core</translation>
     </message>
     <message>
         <source>P/N</source>
-        <translation type="unfinished"></translation>
+        <translation>P/N</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mix</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Engine Set Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine Set Dialog</translation>
     </message>
 </context>
 <context>
     <name>CalibPage</name>
     <message>
         <source>Start Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Calib</translation>
     </message>
     <message>
         <source>Manual Dead Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Dead Point</translation>
     </message>
 </context>
 <context>
     <name>CustomPaletteStore</name>
     <message>
         <source>Cannot save the palettes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettes non enregistrées !</translation>
     </message>
 </context>
 <context>
     <name>DevChipPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 second</translation>
     </message>
     <message>
         <source>5 second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 second</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Pw-Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pw-Start</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay</translation>
     </message>
 </context>
 <context>
     <name>DevVersionPage</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>EAlarmSetup</name>
     <message>
         <source>Alarm Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage alarme</translation>
     </message>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Point 1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Point 2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Point 3</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessus</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessous</translation>
     </message>
     <message>
         <source>Equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Égal</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode:</translation>
     </message>
     <message>
         <source>Temp:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp.:</translation>
     </message>
 </context>
 <context>
     <name>EAnalysisSetup</name>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage mesure</translation>
     </message>
     <message>
         <source>Lens:</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectif:</translation>
     </message>
     <message>
         <source>Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamme:</translation>
     </message>
     <message>
         <source>Env:</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb.:</translation>
     </message>
     <message>
         <source>Humid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Humid.:</translation>
     </message>
     <message>
         <source>Ref:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réfl.:</translation>
     </message>
     <message>
         <source>Changing Temp Range!</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de gamme !</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fichier étalonnage !</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fichier correction !</translation>
     </message>
 </context>
 <context>
     <name>EAreaMode</name>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> Max</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min</translation>
     </message>
     <message>
         <source> Averg</source>
-        <translation type="unfinished"></translation>
+        <translation> Moyenne</translation>
     </message>
     <message>
         <source>Area %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode zone %1</translation>
     </message>
 </context>
 <context>
     <name>EAreaSetup</name>
     <message>
         <source>Area 1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage zone 1</translation>
     </message>
     <message>
         <source>Area %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage zone %1</translation>
     </message>
 </context>
 <context>
     <name>EAreaTab</name>
     <message>
         <source>Area 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone 1</translation>
     </message>
     <message>
         <source>Area 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone 2</translation>
     </message>
     <message>
         <source>Area 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone 3</translation>
     </message>
 </context>
 <context>
     <name>EAreaWidget</name>
     <message>
         <source>A%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Z%1</translation>
     </message>
     <message>
         <source>H:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max:</translation>
     </message>
     <message>
         <source>L:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min:</translation>
     </message>
     <message>
         <source>A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moy:</translation>
     </message>
 </context>
 <context>
     <name>EBattery</name>
     <message>
         <source>No Lens!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d'objectif !</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fichier étalonnage !</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fichier correction !</translation>
     </message>
 </context>
 <context>
     <name>ECloseScreenDialog</name>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille écran</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 minute</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 minutes</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 minutes</translation>
     </message>
 </context>
 <context>
     <name>EColorDialog</name>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur actuelle:</translation>
     </message>
     <message>
         <source>Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge:</translation>
     </message>
     <message>
         <source>Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert:</translation>
     </message>
     <message>
         <source>Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer</translation>
     </message>
     <message>
         <source>Min. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur min.:</translation>
     </message>
     <message>
         <source>Max. Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur max.:</translation>
     </message>
 </context>
 <context>
     <name>ECustomMenu</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
 </context>
 <context>
     <name>ECustomPalette</name>
     <message>
         <source>Custom Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette utilisateur</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Remove &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &quot;%1&quot; ?</translation>
     </message>
     <message>
         <source>The palette could not be set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette non appliquée !</translation>
     </message>
 </context>
 <context>
     <name>EDialogTitle</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>EDiffSetup</name>
     <message>
         <source>Diff %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage écart %1</translation>
     </message>
 </context>
 <context>
     <name>EDiffTab</name>
     <message>
         <source>Diff 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart 1</translation>
     </message>
     <message>
         <source>Diff 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart 2</translation>
     </message>
 </context>
 <context>
     <name>EGeneralPage</name>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie vidéo</translation>
     </message>
     <message>
         <source>Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Précision</translation>
     </message>
     <message>
         <source>Temp Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité temp.</translation>
     </message>
     <message>
         <source>Len Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité long.</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsView</name>
     <message>
         <source>Calibration file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fichier étalonnage !</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fichier correction !</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source> M </source>
-        <translation type="unfinished"></translation>
+        <translation> M </translation>
     </message>
     <message>
         <source> HG </source>
-        <translation type="unfinished"></translation>
+        <translation> HG </translation>
     </message>
     <message>
         <source>Calibrating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage...</translation>
     </message>
 </context>
 <context>
     <name>EGraphicsViewPrivate</name>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
 </context>
 <context>
     <name>EISOSetup</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>Transp.</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessous</translation>
     </message>
     <message>
         <source>Inter</source>
-        <translation type="unfinished"></translation>
+        <translation>Interv.</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessus</translation>
     </message>
     <message>
         <source>ISO Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage isotherme</translation>
     </message>
     <message>
         <source>IsoMax:</source>
-        <translation type="unfinished"></translation>
+        <translation>IsoMax:</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode:</translation>
     </message>
     <message>
         <source>IsoMin:</source>
-        <translation type="unfinished"></translation>
+        <translation>IsoMin:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur:</translation>
     </message>
 </context>
 <context>
     <name>EImageMode</name>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramme</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster</translation>
     </message>
 </context>
 <context>
     <name>EImagePalette</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>Standard *</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard *</translation>
     </message>
     <message>
         <source>Custom *</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur *</translation>
     </message>
 </context>
 <context>
     <name>EImagePip</name>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible</translation>
     </message>
     <message>
         <source>IR_PIPE_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>IR_PIPE_VIS</translation>
     </message>
     <message>
         <source>VIS_PIPE_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>VIS_PIPE_IR</translation>
     </message>
     <message>
         <source>IR_MIX_VIS</source>
-        <translation type="unfinished"></translation>
+        <translation>IR_MIX_VIS</translation>
     </message>
     <message>
         <source>VIS_MIX_IR</source>
-        <translation type="unfinished"></translation>
+        <translation>VIS_MIX_IR</translation>
     </message>
     <message>
         <source>Position: TL</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: HG</translation>
     </message>
     <message>
         <source>Position: BL</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: BG</translation>
     </message>
     <message>
         <source>Position: BR</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: BD</translation>
     </message>
     <message>
         <source>Position: TR</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: HD</translation>
     </message>
     <message>
         <source>Size: Half</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim.: moitié</translation>
     </message>
     <message>
         <source>Size: Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim.: pleine</translation>
     </message>
     <message>
         <source>Pos:TopLeft</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos:HautGauche</translation>
     </message>
     <message>
         <source>Per: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion: </translation>
     </message>
 </context>
 <context>
     <name>EImageSettingTab</name>
     <message>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>Isotherme</translation>
     </message>
     <message>
         <source>Clear Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Image seule</translation>
     </message>
 </context>
 <context>
     <name>EInfoPage</name>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° série</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>SDCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte SD</translation>
     </message>
 </context>
 <context>
     <name>ELanguageDialog</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
 </context>
 <context>
     <name>ELineMode</name>
     <message>
         <source>Row:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangée:</translation>
     </message>
     <message>
         <source>Column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne:</translation>
     </message>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne H</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne V</translation>
     </message>
 </context>
 <context>
     <name>ELineSetup</name>
     <message>
         <source>Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage ligne</translation>
     </message>
     <message>
         <source>Hor Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage ligne H</translation>
     </message>
     <message>
         <source>Ver Line Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage ligne V</translation>
     </message>
 </context>
 <context>
     <name>ELineTab</name>
     <message>
         <source>Hor Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne H</translation>
     </message>
     <message>
         <source>Ver Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne V</translation>
     </message>
 </context>
 <context>
     <name>ELineWidget</name>
     <message>
         <source>L%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EListItems</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date &amp; heure</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos</translation>
     </message>
 </context>
 <context>
     <name>EMainInterface</name>
     <message>
         <source>Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
 </context>
 <context>
     <name>EMiscPage</name>
     <message>
         <source>Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe</translation>
     </message>
     <message>
         <source>Screen Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille écran</translation>
     </message>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtur. auto</translation>
     </message>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt auto</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 secondes</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 minute</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 minutes</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 minutes</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutes</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutes</translation>
     </message>
 </context>
 <context>
     <name>EObjectSetup</name>
     <message>
         <source>use global para</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser param. globaux</translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Émiss.:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dist.:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décal.:</translation>
     </message>
 </context>
 <context>
     <name>EParaSetup</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>Param. globaux</translation>
     </message>
     <message>
         <source>Reset Para </source>
-        <translation type="unfinished"></translation>
+        <translation>Réinit. param. </translation>
     </message>
     <message>
         <source>Emiss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Émiss.:</translation>
     </message>
     <message>
         <source>Distan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dist.:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décal.:</translation>
     </message>
     <message>
         <source>Reset all measure para to 
  factory para?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir tous les param. de 
+ mesure d'usine ?</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'enregistrement !</translation>
     </message>
 </context>
 <context>
     <name>EPhotosPage</name>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
 </context>
 <context>
     <name>ESettingTab</name>
     <message>
         <source>Global Para</source>
-        <translation type="unfinished"></translation>
+        <translation>Param. globaux</translation>
     </message>
     <message>
         <source>Measure Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage mesure</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
 </context>
 <context>
     <name>EShowModifyDialog</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Prev</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>EShutdownDialog</name>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 minutes</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutes</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutes</translation>
     </message>
 </context>
 <context>
     <name>EShutterDialog</name>
     <message>
         <source>Auto Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtur. auto</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 secondes</translation>
     </message>
     <message>
         <source> 1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 minute</translation>
     </message>
     <message>
         <source> 2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 minutes</translation>
     </message>
 </context>
 <context>
     <name>ESpotMode</name>
     <message>
         <source> Manual</source>
-        <translation type="unfinished"></translation>
+        <translation> Manuel</translation>
     </message>
     <message>
         <source> Max</source>
-        <translation type="unfinished"></translation>
+        <translation> Max</translation>
     </message>
     <message>
         <source> Min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min</translation>
     </message>
     <message>
         <source>Spot %1 Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode point %1</translation>
     </message>
 </context>
 <context>
     <name>ESpotSetup</name>
     <message>
         <source>Spot Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage point</translation>
     </message>
     <message>
         <source>Spot %1 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage point %1</translation>
     </message>
 </context>
 <context>
     <name>ESpotTab</name>
     <message>
         <source>Spot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Point 1</translation>
     </message>
     <message>
         <source>Spot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Point 2</translation>
     </message>
     <message>
         <source>Spot 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Point 3</translation>
     </message>
 </context>
 <context>
     <name>ESpotWidget</name>
     <message>
         <source>P%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>P%1:%2</translation>
     </message>
 </context>
 <context>
     <name>EStandardPalette</name>
     <message>
         <source>Iron</source>
-        <translation type="unfinished"></translation>
+        <translation>Fer</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc-en-ciel</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>GreyInverted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris inversé</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sépia</translation>
     </message>
     <message>
         <source>Blue_Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu_Rouge</translation>
     </message>
     <message>
         <source>Hot_Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaud_Froid</translation>
     </message>
     <message>
         <source>Feather</source>
-        <translation type="unfinished"></translation>
+        <translation>Plume</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>Médical</translation>
     </message>
     <message>
         <source>Standard Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette standard</translation>
     </message>
 </context>
 <context>
     <name>EmifTestPage</name>
     <message>
         <source>EMIF Test</source>
-        <translation type="unfinished"></translation>
+        <translation>EMIF Test</translation>
     </message>
 </context>
 <context>
     <name>EmissTable</name>
     <message>
         <source>Select Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du matériau</translation>
     </message>
 </context>
 <context>
     <name>IRCoreListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Two Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Two Calib</translation>
     </message>
     <message>
         <source>Para Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Para Setting</translation>
     </message>
     <message>
         <source>B2</source>
-        <translation type="unfinished"></translation>
+        <translation>B2</translation>
     </message>
 </context>
 <context>
     <name>MainBiaoDing</name>
     <message>
         <source>CalibInfo </source>
-        <translation type="unfinished"></translation>
+        <translation>CalibInfo </translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>SetBg</source>
-        <translation type="unfinished"></translation>
+        <translation>SetBg</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
     <name>ParaBackupPage</name>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
 </context>
 <context>
     <name>PhotoMessageBox</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'image ?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>PhotoTimeDialog</name>
     <message>
         <source>Photo Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle photo</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde</translation>
     </message>
 </context>
 <context>
     <name>ProductInfoWidget</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
     <name>ScreenDirectory</name>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de carte SD</translation>
     </message>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier est vide</translation>
     </message>
 </context>
 <context>
     <name>SetListItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Calib</source>
-        <translation type="unfinished"></translation>
+        <translation>Calib</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Bak</source>
-        <translation type="unfinished"></translation>
+        <translation>Bak</translation>
     </message>
 </context>
 <context>
     <name>ThumbStatus</name>
     <message>
         <source>This directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier est vide</translation>
     </message>
     <message>
         <source>No sd card</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de carte SD</translation>
     </message>
 </context>
 <context>
     <name>ThumbToolWidget</name>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sél.</translation>
     </message>
     <message>
         <source>UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désél.</translation>
     </message>
 </context>
 <context>
     <name>UseKeyBoardDialog</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>ZDateFormat</name>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format date</translation>
     </message>
 </context>
 <context>
     <name>ZDateTimePage</name>
     <message>
         <source>set DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Date &amp; heure</translation>
     </message>
     <message>
         <source>Set Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la date</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l'heure</translation>
     </message>
     <message>
         <source>24-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 24 h</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format date</translation>
     </message>
     <message>
         <source>12-hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 12 h</translation>
     </message>
 </context>
 <context>
     <name>ZMultifunctional</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ZPshutdown</name>
     <message>
         <source>Slide to power off</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser pour éteindre</translation>
     </message>
     <message>
         <source>Shutdown .....</source>
-        <translation type="unfinished"></translation>
+        <translation>Extinction .....</translation>
     </message>
 </context>
 <context>
     <name>ZSetTime</name>
     <message>
         <source>12-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 12 h</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 24 h</translation>
     </message>
 </context>
 <context>
     <name>setData</name>
     <message>
         <source>Set Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la date</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/jj/aaaa</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>jj/mm/aaaa</translation>
     </message>
     <message>
         <source>yyyy/mm/dd</source>
-        <translation type="unfinished"></translation>
+        <translation>aaaa/mm/jj</translation>
     </message>
 </context>
 </TS>
