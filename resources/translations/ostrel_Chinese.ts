@@ -1224,6 +1224,13 @@
     </message>
 </context>
 <context>
+    <name>SettingsSync</name>
+    <message>
+        <source>Settings not stored!</source>
+        <translation>设置未保存！</translation>
+    </message>
+</context>
+<context>
     <name>ThumbStatus</name>
     <message>
         <source>This directory is empty</source>

@@ -77,7 +77,7 @@
     <name>CustomPaletteStore</name>
     <message>
         <source>Cannot save the palettes!</source>
-        <translation>Palettes non enregistrées !</translation>
+        <translation>Palettes non enregistrées&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -185,15 +185,15 @@
     </message>
     <message>
         <source>Changing Temp Range!</source>
-        <translation>Changement de gamme !</translation>
+        <translation>Changement de gamme&#xa0;!</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation>Erreur fichier étalonnage !</translation>
+        <translation>Erreur fichier étalonnage&#xa0;!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation>Erreur fichier correction !</translation>
+        <translation>Erreur fichier correction&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -264,15 +264,15 @@
     <name>EBattery</name>
     <message>
         <source>No Lens!</source>
-        <translation>Pas d'objectif !</translation>
+        <translation>Pas d&apos;objectif&#xa0;!</translation>
     </message>
     <message>
         <source>Calibration file error!</source>
-        <translation>Erreur fichier étalonnage !</translation>
+        <translation>Erreur fichier étalonnage&#xa0;!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation>Erreur fichier correction !</translation>
+        <translation>Erreur fichier correction&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -364,11 +364,11 @@
     </message>
     <message>
         <source>Remove &quot;%1&quot;?</source>
-        <translation>Supprimer &quot;%1&quot; ?</translation>
+        <translation>Supprimer &quot;%1&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>The palette could not be set!</source>
-        <translation>Palette non appliquée !</translation>
+        <translation>Palette non appliquée&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -451,11 +451,11 @@
     <name>EGraphicsView</name>
     <message>
         <source>Calibration file error!</source>
-        <translation>Erreur fichier étalonnage !</translation>
+        <translation>Erreur fichier étalonnage&#xa0;!</translation>
     </message>
     <message>
         <source>Modify file error!</source>
-        <translation>Erreur fichier correction !</translation>
+        <translation>Erreur fichier correction&#xa0;!</translation>
     </message>
     <message>
         <source>Auto</source>
@@ -896,11 +896,11 @@
         <source>Reset all measure para to 
  factory para?</source>
         <translation>Rétablir tous les param. de 
- mesure d'usine ?</translation>
+ mesure d&apos;usine&#xa0;?</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation>Échec de l'enregistrement !</translation>
+        <translation>Échec de l&apos;enregistrement&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1156,7 +1156,7 @@
     </message>
     <message>
         <source>Delete image?</source>
-        <translation>Supprimer l'image ?</translation>
+        <translation>Supprimer l&apos;image&#xa0;?</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1224,6 +1224,13 @@
     </message>
 </context>
 <context>
+    <name>SettingsSync</name>
+    <message>
+        <source>Settings not stored!</source>
+        <translation>Réglages non enregistrés !</translation>
+    </message>
+</context>
+<context>
     <name>ThumbStatus</name>
     <message>
         <source>This directory is empty</source>
@@ -1287,7 +1294,7 @@
     </message>
     <message>
         <source>Set Time</source>
-        <translation>Régler l'heure</translation>
+        <translation>Régler l&apos;heure</translation>
     </message>
     <message>
         <source>24-hour</source>

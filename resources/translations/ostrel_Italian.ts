@@ -1156,7 +1156,7 @@
     </message>
     <message>
         <source>Delete image?</source>
-        <translation>Eliminare l'immagine?</translation>
+        <translation>Eliminare l&apos;immagine?</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1221,6 +1221,13 @@
     <message>
         <source>Bak</source>
         <translation>Bak</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSync</name>
+    <message>
+        <source>Settings not stored!</source>
+        <translation>Impostazioni non salvate!</translation>
     </message>
 </context>
 <context>
