@@ -1,4 +1,6 @@
 #include "reopenablewindows.h"
+#include "devicenodes.h"
+#include "deviceseams.h"
 #include "eglobal.h"
 #include "elanguagedialog.h"
 #include "emainwindow.h"
@@ -19,35 +21,52 @@
 #include "terminationsignals.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    const std::optional<LaunchOptions> launch = LaunchOptions::forSimulatedRun(argc, argv, "ostrel");
+    const std::optional<LaunchOptions> launch = LaunchOptions::fromCommandLine(argc, argv, "ostrel");
     if (!launch)
         return 2;
     const LaunchOptions &options = *launch;
+    // Off the camera nothing below may run: no command, no clock, no file.
+    if (!options.simulate && !DeviceNodes::confirm("ostrel"))
+        return DeviceNodes::RefusedExitCode;
     // Before the simulator moves into its root: the restart runs this file.
     StartUp::rememberProgram(argc, argv);
 
     if (!ScreenPlatform::choose(options, "ostrel"))
         return 2;
+    if (!options.simulate) {
+        if (!DeviceSeams::install("ostrel"))
+            return 2;
+        if (!StartUp::waitForUpdateWizard())
+            std::fprintf(stderr, "ostrel: the update wizard is still running\n");
+    }
 
     QApplication app(argc, argv);
+    if (!options.simulate)
+        QApplication::setOverrideCursor(Qt::BlankCursor);
     FontFamilies::install();
     ReopenableWindows::install();
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &app, &QCoreApplication::quit);
 
-    Simulator simulator;
-    if (!simulator.start())
-        return simulator.exitCode();
+    std::unique_ptr<Simulator> simulator;
+    if (options.simulate) {
+        simulator = std::make_unique<Simulator>();
+        if (!simulator->start())
+            return simulator->exitCode();
+    }
     StartUp::checkStoredFiles();
     StartUp::setuptrap();
-    SimTranslations::install(simulator.root());
+    if (simulator)
+        SimTranslations::install(simulator->root());
 
     const QString lang = LanguageTable::storedKey();
     std::printf("Lang Type: %s\n", qPrintable(lang));
@@ -60,18 +79,27 @@ int main(int argc, char **argv)
 
     int result = 0;
     {
-        SimScreen screen;
-        // The power seams first: the status bar's battery gauge opens the ADC.
-        SimPowerWiring::install(&screen);
+        std::unique_ptr<SimScreen> screen;
+        if (simulator) {
+            screen = std::make_unique<SimScreen>();
+            // The power seams first: the status bar's battery gauge opens the ADC.
+            SimPowerWiring::install(screen.get());
+        }
         EMainWindow window;
-        // The simulated core library opens only over the parked serial link.
-        simulator.irCore()->setSerialSource([&window] { return window.fpga() ? window.fpga()->getSerial() : nullptr; });
-        // On the simulator the main window is the screen's overlay.
-        screen.setOverlay(&window);
-        QObject::connect(&simulator, &Simulator::boardPicture, &screen, &SimScreen::setBoardLayer);
-        // Popups and dialogs stand at screen coordinates, as on the camera.
-        screen.move(0, 0);
-        screen.show();
+        if (screen) {
+            // The simulated core library opens only over the parked serial link.
+            simulator->irCore()->setSerialSource([&window] { return window.fpga() ? window.fpga()->getSerial() : nullptr; });
+            // On the simulator the main window is the screen's overlay.
+            screen->setOverlay(&window);
+            QObject::connect(simulator.get(), &Simulator::boardPicture, screen.get(), &SimScreen::setBoardLayer);
+            // Popups and dialogs stand at screen coordinates, as on the camera.
+            screen->move(0, 0);
+            screen->show();
+        } else {
+            // On the camera the window is the overlay over the board's picture.
+            window.setGeometry(0, 0, 320, 240);
+            window.show();
+        }
 
         // A battery too weak to run the camera: the power goes off and the
         // start-up ends here.
@@ -86,9 +114,13 @@ int main(int argc, char **argv)
         }
 
         if (options.quitAfterMs >= 0) {
-            QTimer::singleShot(options.quitAfterMs, &screen, [&] {
-                if (!options.screenshot.isEmpty() && !screen.composed().save(options.screenshot, "PNG"))
-                    std::fprintf(stderr, "ostrel: cannot write %s\n", qPrintable(options.screenshot));
+            QTimer::singleShot(options.quitAfterMs, &app, [&] {
+                if (!options.screenshot.isEmpty()) {
+                    // The camera's frame buffer holds only the overlay.
+                    const QImage shown = screen ? screen->composed() : window.screen()->grabWindow(0).toImage();
+                    if (!shown.save(options.screenshot, "PNG"))
+                        std::fprintf(stderr, "ostrel: cannot write %s\n", qPrintable(options.screenshot));
+                }
                 app.quit();
             });
         }
@@ -101,7 +133,8 @@ int main(int argc, char **argv)
     // A new language ends the event loop: a fresh copy of the program
     // starts, after the simulator has ended its children.
     if (ELanguageDialog::restartRequested()) {
-        simulator.stop();
+        if (simulator)
+            simulator->stop();
         StartUp::restart();
         std::fprintf(stderr, "ostrel: restart failed\n");
     }

@@ -12,7 +12,9 @@
 #include "fpga.h"
 #include "idleinterval.h"
 #include "idlewatcher.h"
+#include "intervals.h"
 #include "lcdscreensaver.h"
+#include "runningprograms.h"
 #include "settingsfilecheck.h"
 #include "settingssync.h"
 
@@ -183,9 +185,15 @@ void StartUp::fault_trap(int, siginfo_t *info, void *)
     ::_exit(1);
 }
 
+bool StartUp::waitForUpdateWizard()
+{
+    const QString wizard = QFileInfo(QString::fromLatin1(EKeyboardFilter::updateWizard())).fileName();
+    return RunningPrograms::waitUntilGone(wizard, Intervals::ms(WizardLeaveMs));
+}
+
 void StartUp::blankFramebuffer()
 {
-    DeviceFile fb(QStringLiteral("/dev/fb/2"));
+    DeviceFile fb(QString::fromLatin1(BlankedFramebuffer));
     if (!fb.open(O_RDWR))
         return;
     fb.control(FBIOBLANK, reinterpret_cast<void *>(1));

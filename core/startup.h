@@ -29,7 +29,15 @@ public:
     // Async-signal-safe: the full fault address, the backtrace, _exit(1).
     static void fault_trap(int signal, siginfo_t *info, void *context);
 
-    // "/dev/fb/2" blanked; a missing node is ignored.
+    // On the camera, before the application object takes the frame buffer:
+    // the update wizard ends only after the start-up script it runs has
+    // started this program again, and its screen and console mode go when
+    // it ends. Waits up to WizardLeaveMs; false when it is still running.
+    static bool waitForUpdateWizard();
+    static constexpr int WizardLeaveMs = 5000;
+
+    static constexpr const char *BlankedFramebuffer = "/dev/fb/2";
+    // BlankedFramebuffer blanked; a missing node is ignored.
     static void blankFramebuffer();
     // "capture start" to the encoder service; false when nobody reads.
     static bool startCapture();

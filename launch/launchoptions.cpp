@@ -1,5 +1,7 @@
 #include "launchoptions.h"
 
+#include "screenplatform.h"
+
 #include <cstdio>
 
 namespace {
@@ -51,7 +53,7 @@ LaunchOptions LaunchOptions::parse(const QStringList &arguments, bool simulateFr
     return options;
 }
 
-std::optional<LaunchOptions> LaunchOptions::forSimulatedRun(int argc, char **argv, const char *program)
+std::optional<LaunchOptions> LaunchOptions::fromCommandLine(int argc, char **argv, const char *program)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -61,20 +63,16 @@ std::optional<LaunchOptions> LaunchOptions::forSimulatedRun(int argc, char **arg
         std::fprintf(stderr, "%s: %s\n", program, qPrintable(options.error));
         return std::nullopt;
     }
-    if (!options.simulate) {
-        std::fprintf(stderr, "%s: this build runs only with --simulate (no camera board here)\n", program);
-        return std::nullopt;
-    }
     return options;
 }
 
 QString LaunchOptions::platformFor(bool haveDisplay) const
 {
+    if (!simulate)
+        return QStringLiteral("linuxfb:fb=") + QLatin1String(ScreenPlatform::DeviceFramebuffer);
     if (haveDisplay)
         return QString();
     if (!screenshot.isEmpty())
         return QStringLiteral("offscreen");
-    if (simulate)
-        return QStringLiteral("vnc:size=320x240:port=%1").arg(vncPort);
-    return QString();
+    return QStringLiteral("vnc:size=320x240:port=%1").arg(vncPort);
 }

@@ -21,11 +21,11 @@ struct LaunchOptions
     // the command was started in: the simulator changes folder later.
     static LaunchOptions parse(const QStringList &arguments, bool simulateFromEnvironment,
                                const QString &startDirectory = QDir::currentPath());
-    // main()'s arguments and OSTREL_SIMULATE for a program this build runs
-    // only simulated: nothing when they are not understood or ask for the
-    // real device, with the reason on stderr.
-    static std::optional<LaunchOptions> forSimulatedRun(int argc, char **argv, const char *program);
-    // The Qt platform to use when none was chosen: offscreen for screenshots
-    // without a display, vnc on vncPort without a display, else Qt's own.
+    // main()'s arguments and OSTREL_SIMULATE: nothing when they are not
+    // understood, with the reason on stderr.
+    static std::optional<LaunchOptions> fromCommandLine(int argc, char **argv, const char *program);
+    // The Qt platform to use when none was chosen. Simulated: offscreen for
+    // screenshots without a display, vnc on vncPort without a display, else
+    // Qt's own. On the camera: linuxfb on the panel's frame buffer.
     QString platformFor(bool haveDisplay) const;
 };

@@ -7,6 +7,14 @@
 
 #include <cstdio>
 
+namespace {
+void setUnlessSet(const char *name, const QByteArray &value)
+{
+    if (qEnvironmentVariableIsEmpty(name))
+        qputenv(name, value);
+}
+} // namespace
+
 bool ScreenPlatform::choose(const LaunchOptions &options, const char *program)
 {
     const bool haveDisplay = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
@@ -23,10 +31,25 @@ bool ScreenPlatform::choose(const LaunchOptions &options, const char *program)
             std::fflush(stdout);
         }
     }
+    if (!options.simulate)
+        useDeviceInput();
 
     // The camera's panel is 72 dots per inch: point sizes in the code are
     // pixel sizes there, and the 320x240 layouts rely on it.
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "72");
+    setUnlessSet("QT_FONT_DPI", "72");
     return true;
+}
+
+void ScreenPlatform::useDeviceInput()
+{
+    // Qt's frame-buffer platform would take libinput first: the camera's
+    // keys and touch panel are read through evdev (or tslib) instead.
+    setUnlessSet("QT_QPA_FB_NO_LIBINPUT", "1");
+    if (!qEnvironmentVariableIsEmpty("TSLIB_TSDEVICE"))
+        setUnlessSet("QT_QPA_FB_TSLIB", "1");
+    // The touch panel counts as a mouse: its pointer is never drawn.
+    setUnlessSet("QT_QPA_FB_HIDECURSOR", "1");
+    // Popups and dialogs keep their own places on the panel; the first
+    // window is not stretched over the whole screen.
+    setUnlessSet("QT_QPA_FB_FORCE_FULLSCREEN", "0");
 }

@@ -2,15 +2,23 @@
 
 struct LaunchOptions;
 
-// Picks the Qt platform of a simulated program before its QApplication
-// exists: the user's choice, else offscreen for a screenshot without a
-// display, else the VNC screen on its port. Also sets the panel's 72 dpi.
+// Picks the Qt platform before the QApplication exists. Simulated: the
+// user's choice, else offscreen for a screenshot without a display, else
+// the VNC screen on its port. On the camera: linuxfb on the panel's frame
+// buffer, with keys and touch through Qt's evdev input (touch through tslib
+// when the environment names a tslib device) and no mouse cursor; a
+// platform or input the device's start-up script sets is kept. Both set the
+// panel's 72 dpi.
 class ScreenPlatform
 {
 public:
+    // The frame buffer Qt draws on; "/dev/fb/2" is the one blanked at start.
+    static constexpr const char *DeviceFramebuffer = "/dev/fb/0";
+
     // False when the VNC port is taken; the reason is on stderr then.
     static bool choose(const LaunchOptions &options, const char *program);
 
 private:
     ScreenPlatform() = delete;
+    static void useDeviceInput();
 };

@@ -1,24 +1,33 @@
 #include "devicehandover.h"
 
+#include "intervals.h"
 #include "paths.h"
+#include "runningprograms.h"
 
 namespace {
 constexpr int KillTimeoutMs = 5000;
+const QString CameraApplication = QStringLiteral("ostrel");
 
-void killProcess(const char *name)
+void killall(const QStringList &arguments)
 {
-    CommandRunner::instance()->run(QStringLiteral("killall"), {QString::fromLatin1(name)}, KillTimeoutMs);
+    CommandRunner::instance()->run(QStringLiteral("killall"), arguments, KillTimeoutMs);
 }
 } // namespace
 
-void DeviceHandover::stopCameraApplication()
+bool DeviceHandover::stopCameraApplication()
 {
-    killProcess("ostrel");
+    // The camera application ends through its normal exit path: its screen
+    // is closed and the console mode given back before the wizard takes them.
+    killall({CameraApplication});
+    if (RunningPrograms::waitUntilGone(CameraApplication, Intervals::ms(CameraLeaveMs)))
+        return true;
+    killall({QStringLiteral("-KILL"), CameraApplication});
+    return RunningPrograms::waitUntilGone(CameraApplication, Intervals::ms(KilledLeaveMs));
 }
 
 void DeviceHandover::stopEncoderService()
 {
-    killProcess("encodedecode");
+    killall({QStringLiteral("encodedecode")});
 }
 
 CommandRunner::Result DeviceHandover::runStartupScript()

@@ -63,6 +63,9 @@ void TestLaunchOptions::platform_data()
     QTest::newRow("headless") << QStringList{"ostrel", "--simulate"} << false << "vnc:size=320x240:port=5900";
     QTest::newRow("headless other port") << QStringList{"ostrel", "--simulate", "--vnc-port", "5911"} << false << "vnc:size=320x240:port=5911";
     QTest::newRow("headless screenshot") << QStringList{"ostrel", "--simulate", "--screenshot", "a.png"} << false << "offscreen";
+    // Without --simulate it is the camera: its panel, display or not.
+    QTest::newRow("camera") << QStringList{"ostrel"} << false << "linuxfb:fb=/dev/fb/0";
+    QTest::newRow("camera with a display set") << QStringList{"renovo", "-qws"} << true << "linuxfb:fb=/dev/fb/0";
 }
 
 void TestLaunchOptions::platform()

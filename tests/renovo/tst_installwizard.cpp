@@ -32,6 +32,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void handoverIsOnlyRecorded();
+    void cameraLeavesBeforeTheWizardDraws_data();
+    void cameraLeavesBeforeTheWizardDraws();
     void exitLeavesWithoutUpdating();
     void updateRunsToTheHandback_data();
     void updateRunsToTheHandback();
@@ -46,6 +48,30 @@ QString startupScript()
 {
     return Paths::resolve(QString::fromLatin1(DeviceHandover::StartupScript));
 }
+
+// A camera application under the root's "/proc" that ends when the
+// command line it waits for is run (never, when it is empty).
+class LeavingCamera : public RecordingCommandRunner
+{
+public:
+    LeavingCamera(const TestRoot &root, const QString &endsOn)
+        : m_process(root.hostPath(QStringLiteral("/proc/4242")))
+        , m_endsOn(endsOn)
+    {
+        root.writeFile(QStringLiteral("/proc/4242/comm"), "ostrel\n");
+    }
+
+    Result run(const QString &program, const QStringList &arguments, int timeoutMs) override
+    {
+        if (!m_endsOn.isEmpty() && (QStringList{program} + arguments).join(QLatin1Char(' ')) == m_endsOn)
+            QDir(m_process).removeRecursively();
+        return RecordingCommandRunner::run(program, arguments, timeoutMs);
+    }
+
+private:
+    QString m_process;
+    QString m_endsOn;
+};
 } // namespace
 
 void TestInstallWizard::initTestCase()
@@ -102,6 +128,34 @@ void TestInstallWizard::handoverIsOnlyRecorded()
     QVERIFY(calls.at(2).arguments.isEmpty());
     for (const RecordingCommandRunner::Call &call : calls)
         QVERIFY(!call.detached);
+}
+
+// The wizard takes the screen only once the camera application has gone:
+// asked to end, then killed when it stays.
+void TestInstallWizard::cameraLeavesBeforeTheWizardDraws_data()
+{
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QString>("endsOn");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<bool>("gone");
+    QTest::newRow("not running") << false << "" << QStringList{"killall ostrel"} << true;
+    QTest::newRow("ends when asked") << true << "killall ostrel" << QStringList{"killall ostrel"} << true;
+    QTest::newRow("ends when killed") << true << "killall -KILL ostrel"
+                                      << QStringList{"killall ostrel", "killall -KILL ostrel"} << true;
+    QTest::newRow("never ends") << true << "" << QStringList{"killall ostrel", "killall -KILL ostrel"} << false;
+}
+
+void TestInstallWizard::cameraLeavesBeforeTheWizardDraws()
+{
+    QFETCH(bool, running);
+    QFETCH(QString, endsOn);
+    QFETCH(QStringList, commands);
+    QFETCH(bool, gone);
+    TestRoot root;
+    auto *runner = running ? new LeavingCamera(root, endsOn) : new RecordingCommandRunner;
+    CommandRunner::install(runner);
+    QCOMPARE(DeviceHandover::stopCameraApplication(), gone);
+    QCOMPARE(runner->lines(), commands);
 }
 
 // Exit on the choice page, with and without a package: no script runs,

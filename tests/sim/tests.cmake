@@ -4,6 +4,9 @@ foreach(test tst_simroot tst_simlaunch tst_simsetuppages)
                                              ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
   add_dependencies(${test} ostrel encoder-sim)
 endforeach()
+# The launch test runs the update wizard too, where it refuses to start.
+target_compile_definitions(tst_simlaunch PRIVATE RENOVO_BINARY="$<TARGET_FILE:renovo>")
+add_dependencies(tst_simlaunch renovo)
 # encoder-sim reads the commands the setup window sends.
 add_dependencies(tst_simsetup encoder-sim)
 add_dependencies(tst_simphotos encoder-sim)

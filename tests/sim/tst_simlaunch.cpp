@@ -1,7 +1,9 @@
 // `ostrel --simulate` as a user meets it: the real program and encoder-sim
 // run as child processes, each in a temporary root of the test's own. Only
-// processes this test started are ever signalled.
+// processes this test started are ever signalled. Without --simulate the
+// programs are run only where they refuse: this machine is not the camera.
 
+#include "devicenodes.h"
 #include "simencoder.h"
 #include "simroot.h"
 #include "testroot.h"
@@ -20,6 +22,7 @@ namespace {
 
 const QString Ostrel = QStringLiteral(OSTREL_BINARY);
 const QString EncoderSim = QStringLiteral(ENCODER_SIM_BINARY);
+const QString Renovo = QStringLiteral(RENOVO_BINARY);
 
 QProcessEnvironment environmentFor(const QString &root)
 {
@@ -92,6 +95,8 @@ private Q_SLOTS:
     void reportsWhatFails_data();
     void reportsWhatFails();
     void coreLinkDoesNotOutliveTheRun();
+    void refusesOffTheCamera_data();
+    void refusesOffTheCamera();
 };
 
 // Nothing is written into a folder the simulator did not make: the
@@ -394,6 +399,65 @@ void TestSimLaunch::coreLinkDoesNotOutliveTheRun()
     QCOMPARE(ostrel.exitCode(), 0);
     QVERIFY(!QFileInfo(link).isSymLink() && !QFileInfo::exists(link));
     QCOMPARE(test.readFile(QStringLiteral("someone-elses-terminal")), QByteArray("keep\n"));
+}
+
+// Without --simulate on a machine that lacks the camera's devices, both
+// programs end at once, naming the first device missing and the way to
+// run here; nothing is written, not even Qt's own files: the working
+// folder and the home, runtime and temporary folders given to them stay
+// empty.
+void TestSimLaunch::refusesOffTheCamera_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("simulatorRoot"); // OSTREL_ROOT left set
+    QTest::newRow("ostrel") << Ostrel << QStringList{} << false;
+    QTest::newRow("ostrel asked for a picture") << Ostrel << QStringList{"--screenshot", "shot.png", "--quit-after", "100"} << false;
+    QTest::newRow("ostrel with a simulator root") << Ostrel << QStringList{} << true;
+    QTest::newRow("renovo as the update key starts it") << Renovo << QStringList{"-qws"} << false;
+    QTest::newRow("renovo with a simulator root") << Renovo << QStringList{"--quit-after", "100"} << true;
+}
+
+void TestSimLaunch::refusesOffTheCamera()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, simulatorRoot);
+    // The programs' own check, asked first: on a machine that has every
+    // node the device start-up would run for real, so it is not started.
+    const QString missing = DeviceNodes::firstMissing();
+    if (missing.isEmpty())
+        QSKIP("this machine has every device node of the camera: the device start-up is not run here");
+
+    TestRoot test;
+    const QStringList folders{QStringLiteral("work"), QStringLiteral("home"), QStringLiteral("runtime"), QStringLiteral("tmp")};
+    for (const QString &folder : folders)
+        QVERIFY(QDir().mkpath(test.hostPath(folder)));
+    const QStringList before = listing(test.root());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("OSTREL_SIMULATE"));
+    if (simulatorRoot)
+        env.insert(QStringLiteral("OSTREL_ROOT"), test.hostPath(QStringLiteral("sim-root")));
+    else
+        env.remove(QStringLiteral("OSTREL_ROOT"));
+    env.insert(QStringLiteral("HOME"), test.hostPath(QStringLiteral("home")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), test.hostPath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("TMPDIR"), test.hostPath(QStringLiteral("tmp")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(test.hostPath(QStringLiteral("work")));
+    process.start(program, arguments);
+    QVERIFY(process.waitForFinished(30000));
+    const QByteArray error = process.readAllStandardError();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), DeviceNodes::RefusedExitCode);
+    const QByteArray name = QFileInfo(program).fileName().toUtf8();
+    QVERIFY2(error.startsWith(name + ": " + QFile::encodeName(missing) + " is missing"), error.constData());
+    QVERIFY2(error.contains("--simulate"), error.constData());
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QCOMPARE(listing(test.root()), before);
 }
 
 QTEST_MAIN(TestSimLaunch)
