@@ -36,6 +36,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# pkg-config reads the target's package files only, never the host's.
+set(ENV{PKG_CONFIG_LIBDIR} "${OSTREL_ARMEL_SYSROOT}/usr/lib/arm-linux-gnueabi/pkgconfig:${OSTREL_ARMEL_SYSROOT}/usr/share/pkgconfig")
+set(ENV{PKG_CONFIG_SYSROOT_DIR} "${OSTREL_ARMEL_SYSROOT}")
+
 # Qt's host half: moc, rcc and uic of the host's own Qt of the same version.
 set(QT_HOST_PATH "/usr")
 set(QT_HOST_PATH_CMAKE_DIR "/usr/lib/x86_64-linux-gnu/cmake")

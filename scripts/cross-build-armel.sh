@@ -20,7 +20,7 @@ bash scripts/install-deps.sh g++-arm-linux-gnueabi qemu-user
 # What the target build links against, and the fonts the screens name (the
 # tests under emulation see the sysroot's fonts); apt adds the dependencies.
 target_packages=(libc6-dev libstdc++-12-dev qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  fonts-unifont fonts-wqy-zenhei)
+  libffmpegthumbnailer-dev fonts-unifont fonts-wqy-zenhei)
 
 # Fetched again only when the list changes. Unpacking keeps the packages'
 # file times, so a new fetch does not make the build out of date.
@@ -48,6 +48,15 @@ if [ "$(cat "$sysroot/.complete" 2>/dev/null)" != "${target_packages[*]}" ]; the
   done
   echo "${target_packages[*]}" > "$sysroot/.complete"
 fi
+
+# Debian puts BLAS and LAPACK (the video decoder's speech library needs them)
+# behind update-alternatives, whose links a maintainer script makes: make
+# them here, where no script runs.
+for lib in "$sysroot"/usr/lib/arm-linux-gnueabi/{blas,lapack}/lib*.so.3; do
+  [ -e "$lib" ] || continue
+  link=$sysroot/usr/lib/arm-linux-gnueabi/$(basename "$lib")
+  [ -e "$link" ] || ln -s "$(basename "$(dirname "$lib")")/$(basename "$lib")" "$link"
+done
 
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   cmake --preset armel
