@@ -64,6 +64,8 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EGlobal::setGraphicsView(this);
+    EReadingsHost::setHost(this);
+    ETipsHost::setHost(this);
     EImageViewHost::setInstance(this);
 
     m_shutterTimer = new QTimer(this);
@@ -124,6 +126,10 @@ EGraphicsView::~EGraphicsView()
     EPendingSettings::instance()->flush();
     if (EGlobal::getGraphicsView() == this)
         EGlobal::setGraphicsView(nullptr);
+    if (EReadingsHost::host() == this)
+        EReadingsHost::setHost(nullptr);
+    if (ETipsHost::host() == this)
+        ETipsHost::setHost(nullptr);
     if (EImageViewHost::instance() == this)
         EImageViewHost::setInstance(nullptr);
     // The objects' items belong to the scene; the objects go first.

@@ -4,6 +4,7 @@
 #include "egraphicsviewprivate.h"
 #include "eimageviewhost.h"
 #include "ereadingshost.h"
+#include "etipshost.h"
 #include "fpgatypes.h"
 
 #include <QMap>
@@ -35,8 +36,8 @@ class QTimer;
 // It follows the picture mode: which objects are seen and where the spots
 // and areas lie on the screen. It keeps the level/span mode with the
 // temperature labels beside the colour bar (the image popup's pages reach
-// it as their EImageViewHost).
-class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost, public EImageViewHost
+// it as their EImageViewHost, the settings writes its tips as ETipsHost).
+class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost, public EImageViewHost, public ETipsHost
 {
     Q_OBJECT
 public:
@@ -65,12 +66,13 @@ public:
     EColorRect *colorRect() const { return m_colorRect; }
 
     // ---- tips ----
-    void setTipsText(const QString &text);
-    QString getTipsText() const;
+    void setTipsText(const QString &text) override;
+    QString getTipsText() const override;
     // Left to the shutter notice while it is up, applied when it ends.
-    void setTipsVisibled(bool visible);
+    void setTipsVisibled(bool visible) override;
     void setTipsVisibled_p(bool visible);
     bool tipsVisibled() const;
+    QWidget *tipsView() override { return this; }
 
     // ---- shutter, freeze, laser ----
     enum { ShutterNoticeMs = 2500 };
