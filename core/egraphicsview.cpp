@@ -21,7 +21,6 @@
 #include "cvmainwindow.h"
 #include "ebattery.h"
 #include "etoolwidget.h"
-#include "freespace.h"
 #include "indicator.h"
 #include "indicatorimage.h"
 #include "ir_indicator.h"
@@ -40,7 +39,6 @@
 #include <limits>
 #include <QMouseEvent>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -1084,20 +1082,6 @@ void EGraphicsView::restoreStatus()
 }
 
 // ---- storage ----
-
-int EGraphicsView::getFileSize()
-{
-    const QFileInfo side(Paths::resolve(QStringLiteral("/root/tmp.avi")));
-    return side.exists() ? int(side.size() / 1048576) : 0;
-}
-
-qint64 EGraphicsView::getSDCardInfo()
-{
-    quint64 bytes = 0;
-    if (!FreeSpace::freeBytes(QStringLiteral("/media/mmc"), &bytes))
-        return -getFileSize();
-    return qint64(bytes / 1048576) - getFileSize();
-}
 
 namespace {
 // The leading decimal digits of a part of a name; none gives 0. A run

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardspace.h"
 #include "custompaletterecord.h"
 #include "egraphicsviewprivate.h"
 #include "eimageviewhost.h"
@@ -99,12 +100,12 @@ public:
 
     // ---- storage ----
     // Size of the radiometric video side file in whole MiB.
-    static int getFileSize();
+    static int getFileSize() { return CardSpace::sideFileMiB(); }
     // Free MiB on the card less the side file; statfs failing gives
     // minus the side file.
-    static qint64 getSDCardInfo();
-    static bool getPhotoSDCardInfo() { return getSDCardInfo() < 1; }
-    static bool getVideoSDCardInfo() { return getSDCardInfo() < 6; }
+    static qint64 getSDCardInfo() { return CardSpace::freeMiB(); }
+    static bool getPhotoSDCardInfo() { return CardSpace::tooFullForPhoto(); }
+    static bool getVideoSDCardInfo() { return CardSpace::tooFullForVideo(); }
     void sacnVideoDir();
     QStringList getScanVideoFile() const { return m_videoFiles; }
     int getScanVideoFileSize() const { return int(m_videoFiles.size()); }

@@ -1,5 +1,6 @@
 #include "zflickertime.h"
 
+#include "cardspace.h"
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
@@ -122,7 +123,7 @@ void ZFlickerTime::flickertime_timeout()
     // The card may fill while recording: check it once a second.
     if (++m_spaceTicks >= 2) {
         m_spaceTicks = 0;
-        if (EGraphicsView::getVideoSDCardInfo())
+        if (CardSpace::tooFullForVideo())
             Q_EMIT spacesignals();
     }
     update();
