@@ -6,6 +6,7 @@
 #include "eareagraphicsitem.h"
 #include "eareawidget.h"
 #include "eadjustlevelitem.h"
+#include "ecapturepanel.h"
 #include "elinearrowitem.h"
 #include "elinegraphicsitem.h"
 #include "emaininterface.h"
@@ -18,7 +19,6 @@
 #include "egraphicstextitem.h"
 #include "eimagemode.h"
 #include "eimagetab.h"
-#include "cvmainwindow.h"
 #include "ebattery.h"
 #include "etoolwidget.h"
 #include "indicator.h"
@@ -1161,7 +1161,7 @@ bool EGraphicsView::getflickertimestate() const
 void EGraphicsView::videospaceslots()
 {
     showWrapIndicator(this, "Lack of space");
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+    if (ECapturePanel *panel = ECapturePanel::instance())
         panel->video_start();
 }
 
@@ -1237,8 +1237,8 @@ void EGraphicsView::showVideoWrapIndicator(QWidget *parent, const char *image)
     m_videoIndicator = new IndicatorImage(parent);
     m_videoIndicator->setIndicatorImage(QString::fromUtf8(image));
     m_videoIndicator->IndicatorRunImage();
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
-        panel->hide();
+    if (ECapturePanel *panel = ECapturePanel::instance())
+        panel->panelWindow()->hide();
 }
 
 void EGraphicsView::stopVideoWrapIndicator()
@@ -1249,8 +1249,8 @@ void EGraphicsView::stopVideoWrapIndicator()
     m_videoIndicator->close();
     delete m_videoIndicator;
     m_videoIndicator = nullptr;
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
-        panel->setVisible(true);
+    if (ECapturePanel *panel = ECapturePanel::instance())
+        panel->panelWindow()->setVisible(true);
 }
 
 // ---- touch editing ----
@@ -1314,8 +1314,8 @@ bool EGraphicsView::pressGuarded() const
 {
     if (m_waitIrAd)
         return true;
-    if (const CvmainWindow *panel = EGlobal::get_cvmainwindow())
-        if (panel->isVisible() || panel->get_activationstat() == CvmainWindow::Shown)
+    if (ECapturePanel *panel = ECapturePanel::instance())
+        if (panel->panelWindow()->isVisible() || panel->get_activationstat() == ECapturePanel::Shown)
             return true;
     if (const ZMultifunctional *strip = EGlobal::get_multifunctional(); strip && strip->isVisible())
         return true;
@@ -1434,8 +1434,8 @@ void EGraphicsView::mousePressEvent(QMouseEvent *event)
             m_toolBar->displaymultifunctionWindow();
         return;
     }
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow(); panel && panel->get_activationstat() == CvmainWindow::HiddenByTimer) {
-        panel->setVisible(true);
+    if (ECapturePanel *panel = ECapturePanel::instance(); panel && panel->get_activationstat() == ECapturePanel::HiddenByTimer) {
+        panel->panelWindow()->setVisible(true);
         panel->start_timer();
         return;
     }

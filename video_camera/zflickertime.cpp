@@ -1,9 +1,7 @@
 #include "zflickertime.h"
 
 #include "cardspace.h"
-#include "cvmainwindow.h"
-#include "eglobal.h"
-#include "egraphicsview.h"
+#include "ecapturepanel.h"
 #include "encoderlink.h"
 #include "fiforeader.h"
 #include "intervals.h"
@@ -157,9 +155,9 @@ void ZFlickerTime::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape)
         return;
-    CvmainWindow *panel = EGlobal::get_cvmainwindow();
-    if (panel && panel->get_activationstat() == CvmainWindow::HiddenByTimer && panel->get_currentwidget() == 1) {
-        panel->setVisible(true);
+    ECapturePanel *panel = ECapturePanel::instance();
+    if (panel && panel->get_activationstat() == ECapturePanel::HiddenByTimer && panel->get_currentwidget() == ECapturePanel::VideoPanel) {
+        panel->panelWindow()->setVisible(true);
         panel->start_timer();
     }
 }
