@@ -2,23 +2,21 @@
 
 #include "ecolorrect.h"
 
-#include "eanalysistab.h"
 #include "eareagraphicsitem.h"
 #include "eareawidget.h"
 #include "eadjustlevelitem.h"
 #include "ecapturepanel.h"
+#include "eimagepopup.h"
+#include "elivepopups.h"
+#include "emainmenu.h"
 #include "elinearrowitem.h"
 #include "elinegraphicsitem.h"
-#include "emaininterface.h"
 #include "espotgraphicsitem.h"
-#include "zmultifunctional.h"
 #include "eglobal.h"
 #include "egraphicsmaxitem.h"
 #include "egraphicsminitem.h"
 #include "egraphicsmodeitem.h"
 #include "egraphicstextitem.h"
-#include "eimagemode.h"
-#include "eimagetab.h"
 #include "ebattery.h"
 #include "etoolwidget.h"
 #include "indicator.h"
@@ -911,10 +909,10 @@ void EGraphicsView::changeTempUnit(int)
 {
     setMinTempValue(m_minTemp);
     setMaxTempValue(m_maxTemp);
-    if (EImageTab *popup = EGlobal::getImageTab()) {
+    if (EImagePopup *popup = EImagePopup::instance()) {
         // The page reads the manual limits back from the settings.
         EPendingSettings::instance()->flush();
-        popup->modePage()->changeTempUnit();
+        popup->changeTempUnit();
     }
 }
 
@@ -924,8 +922,8 @@ void EGraphicsView::setTempRangeMinMax(int min, int max)
         return;
     m_rangeMin = min;
     m_rangeMax = max;
-    if (EImageTab *popup = EGlobal::getImageTab())
-        popup->modePage()->setTempRangeMinMax(min, max);
+    if (EImagePopup *popup = EImagePopup::instance())
+        popup->setTempRangeMinMax(min, max);
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->setTempRangeMinMax(min, max);
 }
@@ -1317,7 +1315,7 @@ bool EGraphicsView::pressGuarded() const
     if (ECapturePanel *panel = ECapturePanel::instance())
         if (panel->panelWindow()->isVisible() || panel->get_activationstat() == ECapturePanel::Shown)
             return true;
-    if (const ZMultifunctional *strip = EGlobal::get_multifunctional(); strip && strip->isVisible())
+    if (const QWidget *strip = ELivePopups::zoomStrip(); strip && strip->isVisible())
         return true;
     return false;
 }
@@ -1331,12 +1329,12 @@ void EGraphicsView::closePopupsOutside(const QPoint &at)
     m_topWidget = true;
     if (QRect(0, 40, 231, 201).contains(at))
         return;
-    if (EAnalysisTab *panel = EGlobal::getAnalysisTab(); panel && modal == panel) {
+    if (QWidget *panel = ELivePopups::analysisPanel(); panel && modal == panel) {
         panel->setVisible(false);
         if (currentObject && currentObject->isHighlight() && currentObject->isVisibled())
             currentObject->blink(3);
-    } else if (EImageTab *popup = EGlobal::getImageTab(); popup && modal == popup) {
-        popup->setVisible(false);
+    } else if (EImagePopup *popup = EImagePopup::instance(); popup && modal == popup->popupWindow()) {
+        popup->popupWindow()->setVisible(false);
     }
 }
 
@@ -1348,7 +1346,7 @@ void EGraphicsView::pressOnBarePicture()
         currentObject->setHighlight(false);
         currentObject = nullptr;
         displayTemp();
-    } else if (EMainInterface *menu = EGlobal::getMainInterface()) {
+    } else if (EMainMenu *menu = EMainMenu::instance()) {
         menu->setVisibled(!menu->isVisibled());
     }
 }
@@ -1387,18 +1385,17 @@ bool EGraphicsView::pressOnItems(const QList<QGraphicsItem *> &hits, const QPoin
         const int type = item->type();
         qWarning("type:%x", type);
         if (type == BarMinType || type == BarMaxType || type == BarModeType) {
-            EImageTab *popup = EGlobal::getImageTab();
+            EImagePopup *popup = EImagePopup::instance();
             if (!popup)
                 continue;
-            EImageMode *page = popup->modePage();
             if (type == BarMinType)
-                page->adjustWindow()->slot_clicked_minItem();
+                popup->adjustWindow()->slot_clicked_minItem();
             else if (type == BarMaxType)
-                page->adjustWindow()->slot_clicked_maxItem();
+                popup->adjustWindow()->slot_clicked_maxItem();
             else
-                page->adjustWindow()->slot_clicked_autoItem();
-            if (!page->adjustWindowIsVisible()) {
-                page->showAdjustWindow();
+                popup->adjustWindow()->slot_clicked_autoItem();
+            if (!popup->adjustWindowIsVisible()) {
+                popup->showAdjustWindow();
                 return true;
             }
             continue;
@@ -1444,8 +1441,8 @@ void EGraphicsView::mousePressEvent(QMouseEvent *event)
     const QList<QGraphicsItem *> hits = items(event->position().toPoint());
     if (hits.isEmpty()) {
         pressOnBarePicture();
-        if (EImageTab *popup = EGlobal::getImageTab(); popup && popup->modePage()->adjustWindowIsVisible()) {
-            popup->modePage()->hideAdjustWindow();
+        if (EImagePopup *popup = EImagePopup::instance(); popup && popup->adjustWindowIsVisible()) {
+            popup->hideAdjustWindow();
             return;
         }
     } else if (pressOnItems(hits, at)) {

@@ -9,7 +9,7 @@
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "einttimeitem.h"
-#include "emaininterface.h"
+#include "emainmenu.h"
 #include "emodifyprofile.h"
 #include "eshowmodifydialog.h"
 #include "etoolwidget.h"
@@ -205,7 +205,7 @@ void EGraphicsViewPrivate::showMenu()
 
 void EGraphicsViewPrivate::hideMainMenu()
 {
-    if (EMainInterface *menu = EGlobal::getMainInterface())
+    if (EMainMenu *menu = EMainMenu::instance())
         menu->setVisibled(false);
 }
 
