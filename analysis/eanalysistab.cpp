@@ -4,6 +4,7 @@
 #include "eareatab.h"
 #include "eglobal.h"
 #include "elinetab.h"
+#include "elivepopups.h"
 #include "esettingtab.h"
 #include "espottab.h"
 
@@ -16,6 +17,7 @@ EAnalysisTab::EAnalysisTab(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags | Qt::FramelessWindowHint)
 {
     EGlobal::setAnalysisTab(this);
+    ELivePopups::setAnalysisPanel(this);
     setWindowModality(Qt::WindowModal);
     setFixedSize(210, 180);
     for (int i = 0; i < 4; ++i)
@@ -48,6 +50,8 @@ EAnalysisTab::~EAnalysisTab()
 {
     if (EGlobal::getAnalysisTab() == this)
         EGlobal::setAnalysisTab(nullptr);
+    if (ELivePopups::analysisPanel() == this)
+        ELivePopups::setAnalysisPanel(nullptr);
 }
 
 void EAnalysisTab::raiseBottomLeft(QWidget *popup)

@@ -13,7 +13,8 @@ class QStackedWidget;
 // The analysis panel: a frameless, window-modal 210x180 popup with a tab
 // bar over four pages (spots, lines, areas, settings) through which the
 // measurement objects are switched on and off and their dialogs reached.
-// Built once and registered in EGlobal; closing only hides it.
+// Built once and registered in EGlobal (and as ELivePopups::analysisPanel()
+// for the live view); closing only hides it.
 class EAnalysisTab : public QWidget
 {
     Q_OBJECT

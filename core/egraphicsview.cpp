@@ -2,26 +2,23 @@
 
 #include "ecolorrect.h"
 
-#include "eanalysistab.h"
 #include "eareagraphicsitem.h"
 #include "eareawidget.h"
 #include "eadjustlevelitem.h"
+#include "ecapturepanel.h"
+#include "eimagepopup.h"
+#include "elivepopups.h"
+#include "emainmenu.h"
 #include "elinearrowitem.h"
 #include "elinegraphicsitem.h"
-#include "emaininterface.h"
 #include "espotgraphicsitem.h"
-#include "zmultifunctional.h"
 #include "eglobal.h"
 #include "egraphicsmaxitem.h"
 #include "egraphicsminitem.h"
 #include "egraphicsmodeitem.h"
 #include "egraphicstextitem.h"
-#include "eimagemode.h"
-#include "eimagetab.h"
-#include "cvmainwindow.h"
 #include "ebattery.h"
 #include "etoolwidget.h"
-#include "freespace.h"
 #include "indicator.h"
 #include "indicatorimage.h"
 #include "ir_indicator.h"
@@ -40,7 +37,6 @@
 #include <limits>
 #include <QMouseEvent>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -64,6 +60,8 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EGlobal::setGraphicsView(this);
+    EReadingsHost::setHost(this);
+    ETipsHost::setHost(this);
     EImageViewHost::setInstance(this);
 
     m_shutterTimer = new QTimer(this);
@@ -124,6 +122,10 @@ EGraphicsView::~EGraphicsView()
     EPendingSettings::instance()->flush();
     if (EGlobal::getGraphicsView() == this)
         EGlobal::setGraphicsView(nullptr);
+    if (EReadingsHost::host() == this)
+        EReadingsHost::setHost(nullptr);
+    if (ETipsHost::host() == this)
+        ETipsHost::setHost(nullptr);
     if (EImageViewHost::instance() == this)
         EImageViewHost::setInstance(nullptr);
     // The objects' items belong to the scene; the objects go first.
@@ -907,10 +909,10 @@ void EGraphicsView::changeTempUnit(int)
 {
     setMinTempValue(m_minTemp);
     setMaxTempValue(m_maxTemp);
-    if (EImageTab *popup = EGlobal::getImageTab()) {
+    if (EImagePopup *popup = EImagePopup::instance()) {
         // The page reads the manual limits back from the settings.
         EPendingSettings::instance()->flush();
-        popup->modePage()->changeTempUnit();
+        popup->changeTempUnit();
     }
 }
 
@@ -920,8 +922,8 @@ void EGraphicsView::setTempRangeMinMax(int min, int max)
         return;
     m_rangeMin = min;
     m_rangeMax = max;
-    if (EImageTab *popup = EGlobal::getImageTab())
-        popup->modePage()->setTempRangeMinMax(min, max);
+    if (EImagePopup *popup = EImagePopup::instance())
+        popup->setTempRangeMinMax(min, max);
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->setTempRangeMinMax(min, max);
 }
@@ -1079,20 +1081,6 @@ void EGraphicsView::restoreStatus()
 
 // ---- storage ----
 
-int EGraphicsView::getFileSize()
-{
-    const QFileInfo side(Paths::resolve(QStringLiteral("/root/tmp.avi")));
-    return side.exists() ? int(side.size() / 1048576) : 0;
-}
-
-qint64 EGraphicsView::getSDCardInfo()
-{
-    quint64 bytes = 0;
-    if (!FreeSpace::freeBytes(QStringLiteral("/media/mmc"), &bytes))
-        return -getFileSize();
-    return qint64(bytes / 1048576) - getFileSize();
-}
-
 namespace {
 // The leading decimal digits of a part of a name; none gives 0. A run
 // longer than a 64-bit key holds saturates instead of wrapping.
@@ -1171,7 +1159,7 @@ bool EGraphicsView::getflickertimestate() const
 void EGraphicsView::videospaceslots()
 {
     showWrapIndicator(this, "Lack of space");
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
+    if (ECapturePanel *panel = ECapturePanel::instance())
         panel->video_start();
 }
 
@@ -1247,8 +1235,8 @@ void EGraphicsView::showVideoWrapIndicator(QWidget *parent, const char *image)
     m_videoIndicator = new IndicatorImage(parent);
     m_videoIndicator->setIndicatorImage(QString::fromUtf8(image));
     m_videoIndicator->IndicatorRunImage();
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
-        panel->hide();
+    if (ECapturePanel *panel = ECapturePanel::instance())
+        panel->panelWindow()->hide();
 }
 
 void EGraphicsView::stopVideoWrapIndicator()
@@ -1259,8 +1247,8 @@ void EGraphicsView::stopVideoWrapIndicator()
     m_videoIndicator->close();
     delete m_videoIndicator;
     m_videoIndicator = nullptr;
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
-        panel->setVisible(true);
+    if (ECapturePanel *panel = ECapturePanel::instance())
+        panel->panelWindow()->setVisible(true);
 }
 
 // ---- touch editing ----
@@ -1324,10 +1312,10 @@ bool EGraphicsView::pressGuarded() const
 {
     if (m_waitIrAd)
         return true;
-    if (const CvmainWindow *panel = EGlobal::get_cvmainwindow())
-        if (panel->isVisible() || panel->get_activationstat() == CvmainWindow::Shown)
+    if (ECapturePanel *panel = ECapturePanel::instance())
+        if (panel->panelWindow()->isVisible() || panel->get_activationstat() == ECapturePanel::Shown)
             return true;
-    if (const ZMultifunctional *strip = EGlobal::get_multifunctional(); strip && strip->isVisible())
+    if (const QWidget *strip = ELivePopups::zoomStrip(); strip && strip->isVisible())
         return true;
     return false;
 }
@@ -1341,12 +1329,12 @@ void EGraphicsView::closePopupsOutside(const QPoint &at)
     m_topWidget = true;
     if (QRect(0, 40, 231, 201).contains(at))
         return;
-    if (EAnalysisTab *panel = EGlobal::getAnalysisTab(); panel && modal == panel) {
+    if (QWidget *panel = ELivePopups::analysisPanel(); panel && modal == panel) {
         panel->setVisible(false);
         if (currentObject && currentObject->isHighlight() && currentObject->isVisibled())
             currentObject->blink(3);
-    } else if (EImageTab *popup = EGlobal::getImageTab(); popup && modal == popup) {
-        popup->setVisible(false);
+    } else if (EImagePopup *popup = EImagePopup::instance(); popup && modal == popup->popupWindow()) {
+        popup->popupWindow()->setVisible(false);
     }
 }
 
@@ -1358,7 +1346,7 @@ void EGraphicsView::pressOnBarePicture()
         currentObject->setHighlight(false);
         currentObject = nullptr;
         displayTemp();
-    } else if (EMainInterface *menu = EGlobal::getMainInterface()) {
+    } else if (EMainMenu *menu = EMainMenu::instance()) {
         menu->setVisibled(!menu->isVisibled());
     }
 }
@@ -1397,18 +1385,17 @@ bool EGraphicsView::pressOnItems(const QList<QGraphicsItem *> &hits, const QPoin
         const int type = item->type();
         qWarning("type:%x", type);
         if (type == BarMinType || type == BarMaxType || type == BarModeType) {
-            EImageTab *popup = EGlobal::getImageTab();
+            EImagePopup *popup = EImagePopup::instance();
             if (!popup)
                 continue;
-            EImageMode *page = popup->modePage();
             if (type == BarMinType)
-                page->adjustWindow()->slot_clicked_minItem();
+                popup->adjustWindow()->slot_clicked_minItem();
             else if (type == BarMaxType)
-                page->adjustWindow()->slot_clicked_maxItem();
+                popup->adjustWindow()->slot_clicked_maxItem();
             else
-                page->adjustWindow()->slot_clicked_autoItem();
-            if (!page->adjustWindowIsVisible()) {
-                page->showAdjustWindow();
+                popup->adjustWindow()->slot_clicked_autoItem();
+            if (!popup->adjustWindowIsVisible()) {
+                popup->showAdjustWindow();
                 return true;
             }
             continue;
@@ -1444,8 +1431,8 @@ void EGraphicsView::mousePressEvent(QMouseEvent *event)
             m_toolBar->displaymultifunctionWindow();
         return;
     }
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow(); panel && panel->get_activationstat() == CvmainWindow::HiddenByTimer) {
-        panel->setVisible(true);
+    if (ECapturePanel *panel = ECapturePanel::instance(); panel && panel->get_activationstat() == ECapturePanel::HiddenByTimer) {
+        panel->panelWindow()->setVisible(true);
         panel->start_timer();
         return;
     }
@@ -1454,8 +1441,8 @@ void EGraphicsView::mousePressEvent(QMouseEvent *event)
     const QList<QGraphicsItem *> hits = items(event->position().toPoint());
     if (hits.isEmpty()) {
         pressOnBarePicture();
-        if (EImageTab *popup = EGlobal::getImageTab(); popup && popup->modePage()->adjustWindowIsVisible()) {
-            popup->modePage()->hideAdjustWindow();
+        if (EImagePopup *popup = EImagePopup::instance(); popup && popup->adjustWindowIsVisible()) {
+            popup->hideAdjustWindow();
             return;
         }
     } else if (pressOnItems(hits, at)) {

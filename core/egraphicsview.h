@@ -1,9 +1,11 @@
 #pragma once
 
+#include "cardspace.h"
 #include "custompaletterecord.h"
 #include "egraphicsviewprivate.h"
 #include "eimageviewhost.h"
 #include "ereadingshost.h"
+#include "etipshost.h"
 #include "fpgatypes.h"
 
 #include <QMap>
@@ -35,8 +37,8 @@ class QTimer;
 // It follows the picture mode: which objects are seen and where the spots
 // and areas lie on the screen. It keeps the level/span mode with the
 // temperature labels beside the colour bar (the image popup's pages reach
-// it as their EImageViewHost).
-class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost, public EImageViewHost
+// it as their EImageViewHost, the settings writes its tips as ETipsHost).
+class EGraphicsView : public EGraphicsViewPrivate, public EReadingsHost, public EImageViewHost, public ETipsHost
 {
     Q_OBJECT
 public:
@@ -65,12 +67,13 @@ public:
     EColorRect *colorRect() const { return m_colorRect; }
 
     // ---- tips ----
-    void setTipsText(const QString &text);
-    QString getTipsText() const;
+    void setTipsText(const QString &text) override;
+    QString getTipsText() const override;
     // Left to the shutter notice while it is up, applied when it ends.
-    void setTipsVisibled(bool visible);
+    void setTipsVisibled(bool visible) override;
     void setTipsVisibled_p(bool visible);
     bool tipsVisibled() const;
+    QWidget *tipsView() override { return this; }
 
     // ---- shutter, freeze, laser ----
     enum { ShutterNoticeMs = 2500 };
@@ -97,12 +100,12 @@ public:
 
     // ---- storage ----
     // Size of the radiometric video side file in whole MiB.
-    static int getFileSize();
+    static int getFileSize() { return CardSpace::sideFileMiB(); }
     // Free MiB on the card less the side file; statfs failing gives
     // minus the side file.
-    static qint64 getSDCardInfo();
-    static bool getPhotoSDCardInfo() { return getSDCardInfo() < 1; }
-    static bool getVideoSDCardInfo() { return getSDCardInfo() < 6; }
+    static qint64 getSDCardInfo() { return CardSpace::freeMiB(); }
+    static bool getPhotoSDCardInfo() { return CardSpace::tooFullForPhoto(); }
+    static bool getVideoSDCardInfo() { return CardSpace::tooFullForVideo(); }
     void sacnVideoDir();
     QStringList getScanVideoFile() const { return m_videoFiles; }
     int getScanVideoFileSize() const { return int(m_videoFiles.size()); }

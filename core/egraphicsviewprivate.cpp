@@ -1,28 +1,23 @@
 #include "egraphicsviewprivate.h"
 
 #include "calibaccesscode.h"
-#include "calibinterface.h"
 #include "eareagraphicsitem.h"
 #include "eareaitem.h"
 #include "eareawidget.h"
+#include "ecalibpages.h"
 #include "eglobal.h"
 #include "egraphicstextitem.h"
 #include "egraphicsview.h"
 #include "einttimeitem.h"
-#include "emaininterface.h"
+#include "emainmenu.h"
 #include "emodifyprofile.h"
 #include "eshowmodifydialog.h"
 #include "etoolwidget.h"
 #include "eupdateepcsinterface.h"
 #include "fpga.h"
 #include "intervals.h"
-#include "ircorelink.h"
-#include "ircoremainwindow.h"
 #include "irpara.h"
-#include "mainbiaoding.h"
 #include "mykeyboard.h"
-#include "productinfowidget.h"
-#include "setmainwindow.h"
 #include "settingssync.h"
 
 #include <QApplication>
@@ -82,12 +77,15 @@ void discardWidget(T *&widget)
     }
 }
 
-// Builds the page on first use, then places and raises it.
+// Builds the page on first use, then places and raises it; nothing without
+// the pages.
 template <typename T, typename Make>
 void showPage(T *&page, const QRect &geometry, Make make)
 {
     if (!page)
         page = make();
+    if (!page)
+        return;
     page->setGeometry(geometry);
     page->show();
     page->raise();
@@ -96,6 +94,16 @@ void showPage(T *&page, const QRect &geometry, Make make)
 EGraphicsView *liveView(EGraphicsViewPrivate *base)
 {
     return qobject_cast<EGraphicsView *>(base);
+}
+
+// The menu and the pages that are screens of their own; the window that
+// builds the live view registers them.
+ECalibPages *calibPages()
+{
+    ECalibPages *pages = ECalibPages::instance();
+    if (!pages)
+        qWarning("calibration: no pages registered");
+    return pages;
 }
 
 } // namespace
@@ -180,9 +188,12 @@ void EGraphicsViewPrivate::slot_enterCalib(const QString &code)
         return;
     m_interfaceMode = CalibrationInterface;
     m_calibType = EM_CALIB_MENU;
-    if (!m_calibMenu)
-        m_calibMenu = new CalibInterface(nullptr, Qt::FramelessWindowHint);
-    m_calibMenu->move(0, 16);
+    if (!m_calibMenu) {
+        if (ECalibPages *pages = calibPages())
+            m_calibMenu = pages->newCalibMenu();
+    }
+    if (m_calibMenu)
+        m_calibMenu->move(0, 16);
     showMenu();
     if (!m_calibArea && scene()) {
         m_calibArea = new EAreaWidget(scene(), nullptr, 1, true, 30, 30);
@@ -205,16 +216,15 @@ void EGraphicsViewPrivate::showMenu()
 
 void EGraphicsViewPrivate::hideMainMenu()
 {
-    if (EMainInterface *menu = EGlobal::getMainInterface())
+    if (EMainMenu *menu = EMainMenu::instance())
         menu->setVisibled(false);
 }
 
 void EGraphicsViewPrivate::closeAllItem()
 {
     // An open core window gives the port back before anything else goes.
-    IRCoreMainWindow *core = m_calibMenu ? m_calibMenu->coreWindow() : nullptr;
-    if (core && (core->isVisible() || IRCoreLink::isOpen()))
-        core->closeCore(false);
+    if (ECalibPages *pages = m_calibMenu ? calibPages() : nullptr)
+        pages->closeCoreWindow(m_calibMenu);
     discardWidget(m_biaoDing);
     discardWidget(m_productInfo);
     discardWidget(m_setWindow);
@@ -289,7 +299,10 @@ void EGraphicsViewPrivate::closeCalibLater(EM_CALIB_TYPE type)
 
 void EGraphicsViewPrivate::showBiaoDingWidget()
 {
-    showPage(m_biaoDing, QRect(0, 20, 320, 220), [this] { return new MainBiaoDing(m_calibArea, nullptr); });
+    showPage(m_biaoDing, QRect(0, 20, 320, 220), [this] {
+        ECalibPages *pages = calibPages();
+        return pages ? pages->newBiaoDing(m_calibArea) : nullptr;
+    });
 }
 
 void EGraphicsViewPrivate::closeBiaoDingWidget()
@@ -299,7 +312,10 @@ void EGraphicsViewPrivate::closeBiaoDingWidget()
 
 void EGraphicsViewPrivate::showProductInfoWidget()
 {
-    showPage(m_productInfo, QRect(0, 16, 320, 224), [] { return new ProductInfoWidget(nullptr); });
+    showPage(m_productInfo, QRect(0, 16, 320, 224), [] {
+        ECalibPages *pages = calibPages();
+        return pages ? pages->newProductInfo() : nullptr;
+    });
 }
 
 void EGraphicsViewPrivate::closeProductInfoWidget()
@@ -309,7 +325,10 @@ void EGraphicsViewPrivate::closeProductInfoWidget()
 
 void EGraphicsViewPrivate::showSetWidget()
 {
-    showPage(m_setWindow, QRect(0, 16, 320, 224), [] { return new SetMainWindow(nullptr, Qt::FramelessWindowHint); });
+    showPage(m_setWindow, QRect(0, 16, 320, 224), [] {
+        ECalibPages *pages = calibPages();
+        return pages ? pages->newSetWindow() : nullptr;
+    });
 }
 
 void EGraphicsViewPrivate::closeSetWidget()
@@ -351,6 +370,30 @@ void EGraphicsViewPrivate::updateEPCS()
 EUpdateEPCSInterface *EGraphicsViewPrivate::flashDialog() const
 {
     return m_flashDialog;
+}
+
+CalibInterface *EGraphicsViewPrivate::calibMenu() const
+{
+    ECalibPages *pages = ECalibPages::instance();
+    return pages ? pages->calibMenu(m_calibMenu) : nullptr;
+}
+
+MainBiaoDing *EGraphicsViewPrivate::biaoDingWidget() const
+{
+    ECalibPages *pages = ECalibPages::instance();
+    return pages ? pages->biaoDing(m_biaoDing) : nullptr;
+}
+
+ProductInfoWidget *EGraphicsViewPrivate::productInfoWidget() const
+{
+    ECalibPages *pages = ECalibPages::instance();
+    return pages ? pages->productInfo(m_productInfo) : nullptr;
+}
+
+SetMainWindow *EGraphicsViewPrivate::setWidget() const
+{
+    ECalibPages *pages = ECalibPages::instance();
+    return pages ? pages->setWindow(m_setWindow) : nullptr;
 }
 
 // ---- readout ----

@@ -27,7 +27,8 @@ class SetMainWindow;
 // calibration area in the middle of the picture with its raw readout, the
 // correction and delta runs that write the correction tables, the fusion
 // alignment panel and the integration time. Every page opens and closes
-// through calibInferfaceHandle(); closing a page deletes it.
+// through calibInferfaceHandle(); closing a page deletes it. The menu and
+// the pages that are screens of their own are built through ECalibPages.
 class EGraphicsViewPrivate : public QGraphicsView
 {
     Q_OBJECT
@@ -101,11 +102,11 @@ public:
 
     // ---- what the screens and tests look at ----
     MyKeyboard *accessKeyboard() const { return m_keyboard; }
-    CalibInterface *calibMenu() const { return m_calibMenu; }
+    CalibInterface *calibMenu() const;
     EAreaWidget *calibArea() const { return m_calibArea; }
-    MainBiaoDing *biaoDingWidget() const { return m_biaoDing; }
-    ProductInfoWidget *productInfoWidget() const { return m_productInfo; }
-    SetMainWindow *setWidget() const { return m_setWindow; }
+    MainBiaoDing *biaoDingWidget() const;
+    ProductInfoWidget *productInfoWidget() const;
+    SetMainWindow *setWidget() const;
     EShowModifyDialog *modifyViewer() const { return m_modifyViewer; }
     EModifyProfile *modifyProfile() const { return m_profile; }
     EGraphicsTextItem *readoutItem() const { return m_readout; }
@@ -164,8 +165,8 @@ private:
 
     InterfaceMode_t m_interfaceMode = NormalInterface;
     EM_CALIB_TYPE m_calibType = EM_CALIB_MENU;
-    ProductInfoWidget *m_productInfo = nullptr;
-    SetMainWindow *m_setWindow = nullptr;
+    QWidget *m_productInfo = nullptr;
+    QWidget *m_setWindow = nullptr;
     MyKeyboard *m_keyboard = nullptr;
 
     // Correction run.
@@ -208,11 +209,11 @@ private:
     EGraphicsTextItem *m_readout = nullptr;
     QTimer *m_readoutTimer = nullptr;
     EAreaWidget *m_calibArea = nullptr;
-    MainBiaoDing *m_biaoDing = nullptr;
+    QWidget *m_biaoDing = nullptr;
     QTimer *m_deltaTimer = nullptr;
     QTimer *m_modifyTimer = nullptr;
     QTimer *m_shutterTempTimer = nullptr;
-    CalibInterface *m_calibMenu = nullptr;
+    QWidget *m_calibMenu = nullptr;
     EModifyProfile *m_profile = nullptr;
     EShowModifyDialog *m_modifyViewer = nullptr;
     QPointer<EUpdateEPCSInterface> m_flashDialog;

@@ -80,6 +80,7 @@ EMainInterface::EMainInterface(EMainWindow *, QWidget *parent, Qt::WindowFlags f
         installEventFilter(view);
     capturePanel();
     EGlobal::setMainInterface(this);
+    EMainMenu::setInstance(this);
     m_startTimer = startTimer(0);
 }
 
@@ -87,6 +88,8 @@ EMainInterface::~EMainInterface()
 {
     if (EGlobal::getMainInterface() == this)
         EGlobal::setMainInterface(nullptr);
+    if (EMainMenu::instance() == this)
+        EMainMenu::setInstance(nullptr);
     delete m_photoBrowser.data();
     delete m_videoBrowser.data();
     if (m_imageTab && EGlobal::getImageTab() == m_imageTab)

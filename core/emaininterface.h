@@ -1,5 +1,7 @@
 #pragma once
 
+#include "emainmenu.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -19,8 +21,9 @@ class ThumbMenu;
 // do, and restores the live view when a browser reports its exit on the
 // "emaininterface" channel. On its first turn of the event loop it builds
 // the popups and the setup window ahead of use. What it creates lives as
-// long as the menu.
-class EMainInterface : public QDialog
+// long as the menu. The live view and its status bar reach it as their
+// EMainMenu.
+class EMainInterface : public QDialog, public EMainMenu
 {
     Q_OBJECT
 public:
@@ -33,8 +36,8 @@ public:
     explicit EMainInterface(EMainWindow *mainWindow, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~EMainInterface() override;
 
-    void setVisibled(bool shown);
-    bool isVisibled() const { return m_shown; }
+    void setVisibled(bool shown) override;
+    bool isVisibled() const override { return m_shown; }
 
     // One command to the encoder service; 0 when written, -1 when not
     // (logged with the reason).

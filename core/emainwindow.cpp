@@ -1,5 +1,6 @@
 #include "emainwindow.h"
 
+#include "calibpages.h"
 #include "clcd_power.h"
 #include "cvmainwindow.h"
 #include "eglobal.h"
@@ -30,6 +31,7 @@ EMainWindow::EMainWindow(QWidget *parent, Qt::WindowFlags flags)
 {
     EGlobal::setFPGA(m_fpga.get());
 
+    CalibPages::install();
     m_view = new EGraphicsView(this);
     m_view->setGeometry(0, 0, 320, 240);
     setCentralWidget(m_view);

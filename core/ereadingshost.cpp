@@ -1,13 +1,23 @@
 #include "ereadingshost.h"
 
-#include "eglobal.h"
-#include "egraphicsview.h"
+namespace {
+EReadingsHost *s_host = nullptr;
+}
 
-EReadingsHost::~EReadingsHost() = default;
+EReadingsHost::~EReadingsHost()
+{
+    if (s_host == this)
+        s_host = nullptr;
+}
+
+void EReadingsHost::setHost(EReadingsHost *host)
+{
+    s_host = host;
+}
 
 EReadingsHost *EReadingsHost::host()
 {
-    return EGlobal::getGraphicsView();
+    return s_host;
 }
 
 void EReadingsHost::refreshReadings()

@@ -3,7 +3,8 @@
 // What a measurement object needs of the live view: a refresh of the whole
 // readout and the range limits its out-of-range texts show. Objects reach
 // the view only through this, found with host(), which is null while no
-// live view exists (object tests, tools built before the view).
+// live view exists (object tests, tools built before the view). The live
+// view registers itself with setHost().
 class EReadingsHost
 {
 public:
@@ -17,6 +18,7 @@ public:
     virtual int tempRangeMax() const = 0;
 
     // The registered live view, or null.
+    static void setHost(EReadingsHost *host);
     static EReadingsHost *host();
     // Through the host when there is one, else the defaults.
     static void refreshReadings();

@@ -3,11 +3,10 @@
 #include "brightnesssetting.h"
 #include "clcd_power.h"
 #include "ebattery.h"
-#include "eanalysistab.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
-#include "emaininterface.h"
-#include "esetupwindow.h"
+#include "elivepopups.h"
+#include "emainmenu.h"
 #include "espotwidget.h"
 #include "fpga.h"
 #include "iconflow.h"
@@ -15,7 +14,6 @@
 #include "poweroff.h"
 #include "settingssync.h"
 #include "systemclock.h"
-#include "zmultifunctional.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -512,20 +510,20 @@ void EToolWidget::togglePopup(QWidget *popup, const char *log)
 
 void EToolWidget::displaymultifunctionWindow()
 {
-    togglePopup(EGlobal::get_multifunctional(), "displaymultifunctionWindow");
+    togglePopup(ELivePopups::zoomStrip(), "displaymultifunctionWindow");
 }
 
 void EToolWidget::displayAnalysisWindow()
 {
-    togglePopup(EGlobal::getAnalysisTab(), "here");
+    togglePopup(ELivePopups::analysisPanel(), "here");
 }
 
 void EToolWidget::clickedHandler()
 {
-    if (ESetupWindow *setup = EGlobal::getSetupWindow(); setup && setup->isVisible())
+    if (QWidget *setup = ELivePopups::setupWindow(); setup && setup->isVisible())
         setup->hide();
     if (EGraphicsView *view = EGlobal::getGraphicsView())
         view->clearCurrentFocusWidget();
-    if (EMainInterface *menu = EGlobal::getMainInterface())
+    if (EMainMenu *menu = EMainMenu::instance())
         menu->setVisibled(!menu->isVisibled());
 }

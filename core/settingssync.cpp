@@ -1,15 +1,17 @@
 #include "settingssync.h"
 
-#include "eglobal.h"
-#include "egraphicsview.h"
+#include "etipshost.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSettings>
+#include <QWidget>
 
 namespace {
-// The live view told of the current failure streak; none while writes land.
-QPointer<EGraphicsView> s_told;
+// The live view told of the current failure streak, while that view lives;
+// none while writes land.
+QPointer<QWidget> s_toldView;
+ETipsHost *s_told = nullptr;
 
 QString tip()
 {
@@ -33,19 +35,19 @@ void SettingsSync::tell()
 {
     // Without a live view there is nobody to tell yet: the next failure
     // tries again.
-    EGraphicsView *view = EGlobal::getGraphicsView();
-    if (!view || s_told == view)
+    ETipsHost *view = ETipsHost::host();
+    if (!view || (s_toldView && s_told == view))
         return;
     view->setTipsText(tip());
     view->setTipsVisibled(true);
     s_told = view;
+    s_toldView = view->tipsView();
 }
 
 void SettingsSync::untell()
 {
-    if (!s_told)
-        return;
-    if (s_told->getTipsText() == tip())
+    if (s_toldView && s_told->getTipsText() == tip())
         s_told->setTipsVisibled(false);
     s_told = nullptr;
+    s_toldView = nullptr;
 }

@@ -39,12 +39,45 @@ EImageTab::EImageTab(EMainInterface *menu, QWidget *parent, Qt::WindowFlags flag
     setStyleSheet(QStringLiteral("QWidget{background-color: rgba(0,0,0,7);}"));    // The almost transparent background lets the live picture through: a
     // window of its own is composed with its alpha only when it has one.
     setAttribute(Qt::WA_TranslucentBackground);
+    EImagePopup::setInstance(this);
 }
 
 EImageTab::~EImageTab()
 {
     if (EGlobal::getImageTab() == this)
         EGlobal::setImageTab(nullptr);
+    if (EImagePopup::instance() == this)
+        EImagePopup::setInstance(nullptr);
+}
+
+EAdjustLevelItem *EImageTab::adjustWindow() const
+{
+    return m_mode->adjustWindow();
+}
+
+bool EImageTab::adjustWindowIsVisible() const
+{
+    return m_mode->adjustWindowIsVisible();
+}
+
+void EImageTab::showAdjustWindow()
+{
+    m_mode->showAdjustWindow();
+}
+
+void EImageTab::hideAdjustWindow()
+{
+    m_mode->hideAdjustWindow();
+}
+
+void EImageTab::changeTempUnit()
+{
+    m_mode->changeTempUnit();
+}
+
+void EImageTab::setTempRangeMinMax(int min, int max)
+{
+    m_mode->setTempRangeMinMax(min, max);
 }
 
 void EImageTab::pageChangedHandler(int index)

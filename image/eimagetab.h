@@ -1,5 +1,7 @@
 #pragma once
 
+#include "eimagepopup.h"
+
 #include <QDialog>
 
 class EImageMode;
@@ -13,8 +15,9 @@ class QStackedWidget;
 // The image popup: a frameless, window-modal 210x180 dialog in the
 // bottom-left corner with four tabs over four pages (picture, palette,
 // level/span, image settings). Built once and registered in EGlobal; closing
-// only hides it, so it reopens on the page last shown.
-class EImageTab : public QDialog
+// only hides it, so it reopens on the page last shown. The live view reaches
+// it, and through it the level/span page, as its EImagePopup.
+class EImageTab : public QDialog, public EImagePopup
 {
     Q_OBJECT
 public:
@@ -29,6 +32,15 @@ public:
     EImagePalette *palettePage() const { return m_palette; }
     EImageMode *modePage() const { return m_mode; }
     EImageSettingTab *settingPage() const { return m_setting; }
+
+    // ---- EImagePopup: the level/span page's, as the live view asks ----
+    QWidget *popupWindow() override { return this; }
+    EAdjustLevelItem *adjustWindow() const override;
+    bool adjustWindowIsVisible() const override;
+    void showAdjustWindow() override;
+    void hideAdjustWindow() override;
+    void changeTempUnit() override;
+    void setTempRangeMinMax(int min, int max) override;
 
 public Q_SLOTS:
     void pageChangedHandler(int index);

@@ -2,7 +2,7 @@
 
 #include "clcd_power.h"
 #include "commandrunner.h"
-#include "cvmainwindow.h"
+#include "ecapturepanel.h"
 #include "eglobal.h"
 #include "fpga.h"
 #include "intervals.h"
@@ -72,8 +72,8 @@ bool PowerOff::recording() const
 {
     if (m_recording)
         return m_recording();
-    const CvmainWindow *panel = EGlobal::get_cvmainwindow();
-    return panel && panel->get_video_workstat() == CvmainWindow::VRecording;
+    const ECapturePanel *panel = ECapturePanel::instance();
+    return panel && panel->get_video_workstat() == ECapturePanel::VRecording;
 }
 
 // A photo being finished holds the stop back; the retries give it time,
@@ -92,8 +92,8 @@ void PowerOff::tryStopRecording()
     }
     ++m_attempts;
     m_steps << QStringLiteral("stop recording");
-    if (CvmainWindow *panel = EGlobal::get_cvmainwindow())
-        panel->video_work(CvmainWindow::VIdle);
+    if (ECapturePanel *panel = ECapturePanel::instance())
+        panel->video_work(ECapturePanel::VIdle);
     after(RecordingRetryMs, &PowerOff::tryStopRecording);
 }
 

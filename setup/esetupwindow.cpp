@@ -5,6 +5,7 @@
 #include "egraphicsview.h"
 #include "einfopage.h"
 #include "elistitems.h"
+#include "elivepopups.h"
 #include "emiscpage.h"
 #include "ephotospage.h"
 #include "fifowriter.h"
@@ -23,6 +24,7 @@ ESetupWindow::ESetupWindow(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
     EGlobal::setSetupWindow(this);
+    ELivePopups::setSetupWindow(this);
     setWindowModality(Qt::WindowModal);
     // Covers the live picture also where it is shown as a child.
     setAutoFillBackground(true);
@@ -65,6 +67,8 @@ ESetupWindow::~ESetupWindow()
 {
     if (EGlobal::getSetupWindow() == this)
         EGlobal::setSetupWindow(nullptr);
+    if (ELivePopups::setupWindow() == this)
+        ELivePopups::setSetupWindow(nullptr);
 }
 
 QWidget *ESetupWindow::widget(int index) const

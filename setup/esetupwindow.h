@@ -9,7 +9,8 @@ class QStackedWidget;
 // of pages it chooses from. Built once and kept; closing only hides it.
 // Closing (back button, Escape, any message on "setupwindow") hands the
 // encoder service back to the live picture, puts the stored idle periods
-// into force and marks the live view shown again.
+// into force and marks the live view shown again. The status bar knows it
+// as ELivePopups::setupWindow().
 class ESetupWindow : public QWidget
 {
     Q_OBJECT

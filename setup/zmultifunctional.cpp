@@ -2,6 +2,7 @@
 
 #include "eglobal.h"
 #include "egraphicsview.h"
+#include "elivepopups.h"
 #include "mzoomrotebutton.h"
 #include "pipecommand.h"
 
@@ -59,6 +60,13 @@ ZMultifunctional::ZMultifunctional(QWidget *parent)
         layout->addWidget(b);
     layout->addStretch();
     setStyleSheet(stripStyle());
+    ELivePopups::setZoomStrip(this);
+}
+
+ZMultifunctional::~ZMultifunctional()
+{
+    if (ELivePopups::zoomStrip() == this)
+        ELivePopups::setZoomStrip(nullptr);
 }
 
 MZoomroteButton *ZMultifunctional::addButton(const QString &name)

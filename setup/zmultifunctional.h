@@ -10,6 +10,7 @@ class MZoomroteButton;
 // service as a text command, and the live view's indicator shows rotation
 // and zoom while either is away from neutral. A held zoom or rotate button
 // steps by one more each second, up to ten; any release starts again at one.
+// The live view and its status bar know it as ELivePopups::zoomStrip().
 class ZMultifunctional : public QDialog
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ public:
     enum { ZoomMin = 10, ZoomMax = 200, AngleMax = 360, StepMax = 10 };
 
     explicit ZMultifunctional(QWidget *parent = nullptr);
+    ~ZMultifunctional() override;
 
     int zoom() const { return m_zoom; }
     int angle() const { return m_angle; }

@@ -145,10 +145,13 @@ CvmainWindow::CvmainWindow(QWidget *parent, Qt::WindowFlags flags)
         qWarning("CvmainWindow: no videostop from the encoder service");
         endStopHandshake();
     });
+    ECapturePanel::setInstance(this);
 }
 
 CvmainWindow::~CvmainWindow()
 {
+    if (ECapturePanel::instance() == this)
+        ECapturePanel::setInstance(nullptr);
     if (m_textDialog)
         delete m_textDialog.data();
     // Its destructor stops and waits for the capture thread.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ecapturepanel.h"
+
 #include <QMainWindow>
 #include <QMutex>
 #include <QPointer>
@@ -16,37 +18,33 @@ class VideoPipeInterface;
 // cancel, back, text note, voice note) and the video panel (record, back),
 // one shown at a time; a slider knob on each switches to the other when
 // dragged to its end. It drives the photo capture and the recording through
-// the encoder service and hides itself 5 s after the last use.
-class CvmainWindow : public QMainWindow
+// the encoder service and hides itself 5 s after the last use. It registers
+// itself as the ECapturePanel the live view and the power-off reach.
+class CvmainWindow : public QMainWindow, public ECapturePanel
 {
     Q_OBJECT
 public:
     // Photo work state: 0 idle, 2 frozen and waiting for save or cancel.
     enum CState { CIdle = 0, CStart = 1, CFrozen = 2 };
-    // Video work state: 2 idle, 1 recording.
-    enum VState { VRecording = 1, VIdle = 2 };
     // Recording-stop handshake: 2 while "videostop" is outstanding.
     enum CvModeValue { CvStopping = 2, CvIdle = 3 };
     enum { HideMs = 5000, StopHandshakeMs = 15000, ShortStopMs = 2000 };
-    // Activation: 0 hidden, 1 shown, 2 hidden by its own hide timer.
-    enum { Hidden = 0, Shown = 1, HiddenByTimer = 2 };
-    // Panels: 0 photo, 1 video, 3 none.
-    enum { PhotoPanel = 0, VideoPanel = 1, NoPanel = 3 };
 
     explicit CvmainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~CvmainWindow() override;
 
+    QWidget *panelWindow() override { return this; }
     void camera_work(int state);
-    void video_work(int state);
+    void video_work(int state) override;
     void set_currentwidget(int page);
-    int get_currentwidget() const { return m_page; }
-    void start_timer();
+    int get_currentwidget() const override { return m_page; }
+    void start_timer() override;
     QTimer *hideTimer() const { return m_hideTimer; }
     QString get_Videofilename();
     // The slider logic: step 0..4 of the current panel's knob.
     void siderslots_stat(int step);
 
-    int get_activationstat() const { return m_activation; }
+    int get_activationstat() const override { return m_activation; }
     void set_activationstat(int state) { m_activation = state; }
     void setSCstate(int state) { m_scState = state; }
     int getSCstate() const { return m_scState; }
@@ -56,7 +54,7 @@ public:
     bool getSnapshot() const { return m_snapshot; }
     int get_camera_workstat() const { return m_cState; }
     void set_camera_workstat(int state) { m_cState = state; }
-    int get_video_workstat() const { return m_vState; }
+    int get_video_workstat() const override { return m_vState; }
     void set_video_workstat(int state) { m_vState = state; }
     int getCvMode() const { return m_cvMode; }
     void setCvMode(int mode) { m_cvMode = mode; }
@@ -90,7 +88,7 @@ public Q_SLOTS:
     void camera_commetexit(bool done);
     void camera_audio();
     void camera_audioexit(int length);
-    void video_start();
+    void video_start() override;
     void video_back();
     void mouseReleaseClick(const QString &name);
     void timeout_hidewidget();

@@ -1,8 +1,7 @@
 #include "zflickertime.h"
 
-#include "cvmainwindow.h"
-#include "eglobal.h"
-#include "egraphicsview.h"
+#include "cardspace.h"
+#include "ecapturepanel.h"
 #include "encoderlink.h"
 #include "fiforeader.h"
 #include "intervals.h"
@@ -122,7 +121,7 @@ void ZFlickerTime::flickertime_timeout()
     // The card may fill while recording: check it once a second.
     if (++m_spaceTicks >= 2) {
         m_spaceTicks = 0;
-        if (EGraphicsView::getVideoSDCardInfo())
+        if (CardSpace::tooFullForVideo())
             Q_EMIT spacesignals();
     }
     update();
@@ -156,9 +155,9 @@ void ZFlickerTime::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape)
         return;
-    CvmainWindow *panel = EGlobal::get_cvmainwindow();
-    if (panel && panel->get_activationstat() == CvmainWindow::HiddenByTimer && panel->get_currentwidget() == 1) {
-        panel->setVisible(true);
+    ECapturePanel *panel = ECapturePanel::instance();
+    if (panel && panel->get_activationstat() == ECapturePanel::HiddenByTimer && panel->get_currentwidget() == ECapturePanel::VideoPanel) {
+        panel->panelWindow()->setVisible(true);
         panel->start_timer();
     }
 }

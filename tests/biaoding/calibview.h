@@ -2,6 +2,7 @@
 
 #include "../libtherma/frontfixture.h"
 
+#include "calibpages.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 
@@ -10,13 +11,15 @@
 #include <memory>
 
 // The live view over the simulated board (and core, when asked) in a fresh
-// root, as calibration mode sees it.
+// root, as calibration mode sees it: with the calibration pages registered
+// as the main window registers them.
 struct CalibView
 {
     explicit CalibView(bool withCore = false)
         : front(withCore)
     {
         EGlobal::setFPGA(&front.start());
+        CalibPages::install();
         view = std::make_unique<EGraphicsView>();
         // Lens 0 unless a test says otherwise.
         front.board->setLensCode(3);

@@ -2,6 +2,7 @@
 
 #include "../libtherma/frontfixture.h"
 
+#include "calibpages.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "ircorelibrary.h"
@@ -13,6 +14,7 @@
 
 // The live view over the simulated board and serial core, with the
 // simulated core library installed: it opens only over the parked link.
+// The calibration pages are registered as the main window registers them.
 struct CoreFixture
 {
     explicit CoreFixture(bool withView = true)
@@ -22,6 +24,7 @@ struct CoreFixture
         core = new SimIRCore;
         core->setSerialSource([this] { return serial(); });
         IRCoreLibrary::install(core);
+        CalibPages::install();
         if (withView)
             view = std::make_unique<EGraphicsView>();
     }
