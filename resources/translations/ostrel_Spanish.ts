@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -375,7 +375,7 @@
     <name>EDialogTitle</name>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1164,7 +1164,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Anular</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1272,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Anular</translation>
     </message>
 </context>
 <context>
