@@ -224,16 +224,22 @@ bool CalibTable::save(const QString &path)
             m_error = QStringLiteral("cannot write %1").arg(path);
             return false;
         }
+        // By name: the temporary file's own handle still holds the empty
+        // file the settings object replaced.
+        QFile written(scratch.fileName());
+        if (!written.open(QIODevice::ReadOnly)) {
+            m_error = QStringLiteral("cannot write %1").arg(path);
+            return false;
+        }
+        text = written.readAll();
+        written.close();
+        // QSettings keeps the last parse of every file it has closed in a
+        // process-wide cache; a scratch name never comes back, so its parse
+        // would only push useful ones out (and grow the heap on every
+        // save). A file found gone on the last sync is not kept.
+        written.remove();
+        settings.sync();
     }
-    // By name: the temporary file's own handle still holds the empty file
-    // the settings object replaced.
-    QFile written(scratch.fileName());
-    if (!written.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("cannot write %1").arg(path);
-        return false;
-    }
-    text = written.readAll();
-    written.close();
     if (!replaceFile(path, text)) {
         m_error = QStringLiteral("cannot replace %1").arg(path);
         return false;

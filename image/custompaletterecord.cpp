@@ -16,6 +16,16 @@ const char *const s_positionKeys[] = {"OneQuarterPosition", "TwoQuarterPosition"
 const char *const s_enableKeys[] = {"OneQuarterEnable", "TwoQuarterEnable", "ThreeQuarterEnable"};
 const char *const s_quarterKeys[] = {"One_Quarter", "Two_Quarter", "Three_Quarter"};
 const char *const s_quarterDefaults[] = {"12.5", "25.0", "37.5"};
+// The keys of each point's red, green and blue, spelled out: read() looks
+// up all fifteen for every slot.
+const char *const s_pointKeys[CustomPaletteRecord::PointCount][3] = {
+    {"Point0_Red", "Point0_Green", "Point0_Blue"},
+    {"Point1_Red", "Point1_Green", "Point1_Blue"},
+    {"Point2_Red", "Point2_Green", "Point2_Blue"},
+    {"Point3_Red", "Point3_Green", "Point3_Blue"},
+    {"Point4_Red", "Point4_Green", "Point4_Blue"},
+};
+enum Component { Red, Green, Blue };
 
 int readInt(const QSettings &settings, const QString &key, int fallback)
 {
@@ -73,11 +83,11 @@ CustomPaletteRecord CustomPaletteRecord::read(QSettings &settings, int slot)
         record.m_quarterTexts[i] = settings.value(QLatin1String(s_quarterKeys[i]), QLatin1String(s_quarterDefaults[i])).toString();
     }
     for (int n = 0; n < PointCount; ++n) {
-        auto component = [&](const char *name) {
-            const int value = readInt(settings, QStringLiteral("Point%1_%2").arg(n).arg(QLatin1String(name)), DefaultComponent);
+        auto component = [&](Component c) {
+            const int value = readInt(settings, QLatin1String(s_pointKeys[n][c]), DefaultComponent);
             return static_cast<uint8_t>(std::clamp(value, 0, 255));
         };
-        record.m_points[n] = _rgb_item{component("Red"), component("Green"), component("Blue"), 0};
+        record.m_points[n] = _rgb_item{component(Red), component(Green), component(Blue), 0};
     }
     const QString minText = settings.value(QStringLiteral("T_Min"), QStringLiteral("0.0")).toString();
     const QString maxText = settings.value(QStringLiteral("T_Max"), QStringLiteral("50.0")).toString();
@@ -93,9 +103,9 @@ void CustomPaletteRecord::write(QSettings &settings, int slot) const
     settings.setValue(QStringLiteral("T_Max"), m_maxText);
     settings.setValue(QStringLiteral("T_Min"), m_minText);
     auto writePoint = [&](int n) {
-        settings.setValue(QStringLiteral("Point%1_Red").arg(n), int(m_points[n].r));
-        settings.setValue(QStringLiteral("Point%1_Green").arg(n), int(m_points[n].g));
-        settings.setValue(QStringLiteral("Point%1_Blue").arg(n), int(m_points[n].b));
+        settings.setValue(QLatin1String(s_pointKeys[n][Red]), int(m_points[n].r));
+        settings.setValue(QLatin1String(s_pointKeys[n][Green]), int(m_points[n].g));
+        settings.setValue(QLatin1String(s_pointKeys[n][Blue]), int(m_points[n].b));
     };
     writePoint(0);
     for (int i = 0; i < QuarterCount; ++i) {

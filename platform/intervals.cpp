@@ -1,6 +1,6 @@
 #include "intervals.h"
 
-#include <QtGlobal>
+#include <QString>
 
 #include <atomic>
 #include <cmath>

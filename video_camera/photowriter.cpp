@@ -102,8 +102,12 @@ QByteArray PhotoWriter::withIrBlock(const QByteArray &serviceFile, const QByteAr
     putU16(at(head, HeaderModeOffset), EFileManager::clampU16(imageMode + 1));
     putU16(at(head, HeaderCountOffset), 2);
     out.replace(n, HeaderSize, head);
-    out.replace(n + HeaderSize, EntrySize, EFileManager::sectionEntry(ServiceSection, uint32_t(n + TrailerRoom), uint32_t(l - (n + TrailerRoom) - LengthSize)));
-    out.replace(n + HeaderSize + EntrySize, EntrySize, EFileManager::sectionEntry(IrSection, uint32_t(l - LengthSize), IrBlockSize));
+    // The whole directory: whatever the encoder left in the room past the
+    // two entries would read as sections of this photo.
+    QByteArray directory = EFileManager::sectionEntry(ServiceSection, uint32_t(n + TrailerRoom), uint32_t(l - (n + TrailerRoom) - LengthSize))
+        + EFileManager::sectionEntry(IrSection, uint32_t(l - LengthSize), IrBlockSize);
+    directory.resize(DirectorySize, '\0');
+    out.replace(n + HeaderSize, DirectorySize, directory);
     out += irBlock;
     out += u32(uint32_t(n));
     return out;

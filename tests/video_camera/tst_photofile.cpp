@@ -66,6 +66,7 @@ private Q_SLOTS:
     void recordClampsWrappingValues();
     void videoSideFile();
     void trailerLayout();
+    void trailerClearsTheEncodersRoom();
     void notesFollowTheTrailer();
     void noteRefused_data();
     void noteRefused();
@@ -269,6 +270,22 @@ void TstPhotoFile::trailerLayout()
     // An IR block that cannot be built leaves nothing half-written.
     QVERIFY(PhotoWriter::withIrBlock(service, header(), 0, QByteArray(10, 'I')).isEmpty());
     QVERIFY(PhotoWriter::withIrBlock(service.left(200), header(), 0, irBlock()).isEmpty());
+}
+
+void TstPhotoFile::trailerClearsTheEncodersRoom()
+{
+    // An encoder that leaves bytes in the room instead of zeros: one of
+    // them looks like an IR section inside the file.
+    QByteArray service = serviceFile(100, 600);
+    service.replace(100, TrailerRoom, QByteArray(TrailerRoom, char(0xC1)));
+    service.replace(100 + HeaderSize + 6 * EntrySize, EntrySize, EFileManager::sectionEntry(IrSection, 600, 466));
+    const QByteArray photo = PhotoWriter::withIrBlock(service, header(), 0, irBlock());
+    QCOMPARE(photo.mid(100 + HeaderSize + 2 * EntrySize, DirectorySize - 2 * EntrySize), QByteArray(DirectorySize - 2 * EntrySize, '\0'));
+    const PhotoReader::Photo read = PhotoReader::readPhoto(photo);
+    QVERIFY(read.valid);
+    QCOMPARE(read.irBlock, (PhotoReader::Range{service.size() - 4, IrBlockSize}));
+    QCOMPARE(read.entries.size(), 2);
+    QVERIFY(read.notes.isEmpty());
 }
 
 void TstPhotoFile::notesFollowTheTrailer()
