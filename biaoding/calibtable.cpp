@@ -27,6 +27,34 @@ QString textOf(const QVariant &value)
     return value.toString();
 }
 
+// An escape in the file can make half of a surrogate pair, which UTF-8
+// cannot hold: the settings object writes U+FFFD (or nothing) in its place.
+// The table holds such text as it can be written, so that what a save
+// writes reads back as the table that was saved.
+QString storable(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+QVariant storable(const QVariant &value)
+{
+    if (value.userType() == QMetaType::QString)
+        return storable(value.toString());
+    if (value.userType() == QMetaType::QStringList) {
+        QStringList list = value.toStringList();
+        for (QString &item : list)
+            item = storable(item);
+        return list;
+    }
+    return value;
+}
+
 // QSettings folds "a//b", "/a" and "a/" into other keys: such a key could
 // never be written back as itself.
 bool writableKey(const QString &key)
@@ -150,7 +178,7 @@ bool CalibTable::load(const QString &path)
     for (const QString &key : keys) {
         if (!writableKey(key))
             continue;
-        const QVariant v = settings.value(key);
+        const QVariant v = storable(settings.value(key));
         if (key.startsWith(s_rowGroup) && key.size() > s_rowGroup.size())
             m_rows.append(Row{key.mid(s_rowGroup.size()), textOf(v)});
         else

@@ -24,6 +24,8 @@ private Q_SLOTS:
     void onePointTableFallsBackToTheDefault();
     void saveReplacesWholeAndKeepsOtherKeys();
     void failedSaveKeepsTheOldFile();
+    void savedTextReadsBack_data();
+    void savedTextReadsBack();
     void paraSetFollowsTheKeys_data();
     void paraSetFollowsTheKeys();
     void wizardPoint_data();
@@ -199,6 +201,44 @@ void TestCalibTable::failedSaveKeepsTheOldFile()
     QString error;
     QVERIFY(!CalibPoint::store(Table, 0, 20, 0x7000, &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestCalibTable::savedTextReadsBack_data()
+{
+    // A hand-edited file: one AD with escapes, one other key; the AD and
+    // the other key's text as the table holds them.
+    QTest::addColumn<QByteArray>("ad");
+    QTest::addColumn<QByteArray>("note");
+    QTest::addColumn<QString>("heldAd");
+    QTest::addColumn<QStringList>("heldNote");
+    const QString replacement(QChar::ReplacementCharacter);
+    QTest::newRow("half a pair from a hex escape")
+        << QByteArray("\\xd800z") << QByteArray("kept") << replacement + "z" << QStringList{"kept"};
+    QTest::newRow("half a pair from a long octal escape")
+        << QByteArray("\\0555555555555=0x63") << QByteArray("kept") << replacement + "=0x63" << QStringList{"kept"};
+    QTest::newRow("a whole pair stays")
+        << QByteArray("a\\xd83d\\xde00z") << QByteArray("kept") << QString::fromUtf8("a\xF0\x9F\x98\x80" "z") << QStringList{"kept"};
+    QTest::newRow("half a pair in a listed key")
+        << QByteArray("7100") << QByteArray("\\xdc00q, listed") << QStringLiteral("7100") << QStringList{replacement + "q", "listed"};
+}
+
+void TestCalibTable::savedTextReadsBack()
+{
+    QFETCH(QByteArray, ad);
+    QFETCH(QByteArray, note);
+    QFETCH(QString, heldAd);
+    QFETCH(QStringList, heldNote);
+    QVERIFY(m_root->writeFile(Table, "[Other]\nnote=" + note + "\n[Temp2AD]\n0=" + ad + "\n10=7200\n"));
+    CalibTable table;
+    QVERIFY(table.load(Table));
+    QCOMPARE(table.ad(0), heldAd);
+    const QVariant held = table.value(QStringLiteral("Other/note"));
+    QCOMPARE(held.userType() == QMetaType::QStringList ? held.toStringList() : QStringList{held.toString()}, heldNote);
+    QVERIFY(table.save(Table));
+    CalibTable again;
+    QVERIFY(again.load(Table));
+    QCOMPARE(rows(again), rows(table));
+    QCOMPARE(again.value(QStringLiteral("Other/note")), held);
 }
 
 void TestCalibTable::paraSetFollowsTheKeys_data()

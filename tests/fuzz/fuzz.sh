@@ -6,7 +6,8 @@
 #   tests/fuzz/fuzz.sh [seconds, default 60] [output folder, default ./build-fuzz]
 # FUZZ_RUNS=n stops each entry after n inputs (or the time, whichever comes
 # first); FUZZ_JOBS=n builds and runs at most n entries at a time (default:
-# all of them), to leave a shared machine some cores.
+# all of them), to leave a shared machine some cores; FUZZ_ENTRIES="a b"
+# builds and runs only those entries.
 # The output folder holds the programs, corpora, logs and crash inputs; keep
 # it out of git (the default is ignored). Inputs are written to a temporary
 # folder in memory-backed storage, removed at the end.
@@ -69,8 +70,11 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS-print_stacktrace=1}
 
 names=()
 for file in "$here"/fuzz_*.cpp; do
-    names+=("$(basename "$file" .cpp | sed 's/^fuzz_//')")
+    name=$(basename "$file" .cpp | sed 's/^fuzz_//')
+    [ -z "${FUZZ_ENTRIES:-}" ] || [[ " $FUZZ_ENTRIES " == *" $name "* ]] || continue
+    names+=("$name")
 done
+[ ${#names[@]} -gt 0 ] || { echo "No entry named ${FUZZ_ENTRIES:-}"; exit 2; }
 at_once=${FUZZ_JOBS:-${#names[@]}}
 # Waits while $at_once compilers or entries run (polling: a job reaped here
 # would lose the status the loops below wait for).
