@@ -57,7 +57,7 @@ if [ "$(cat "$sysroot/.complete" 2>/dev/null)" != "${target_packages[*]}" ]; the
       "messages above say why): is the network up? Nothing is built." >&2
     exit 1
   }
-  apt-get "${apt_opts[@]}" update -qq || fetch_failed
+  apt-get "${apt_opts[@]}" update -qq --error-on=any || fetch_failed
   apt-get "${apt_opts[@]}" install --download-only -qq "${target_packages[@]}" || fetch_failed
   for deb in "$aptroot"/archives/*.deb; do
     dpkg-deb -x "$deb" "$sysroot"
