@@ -7,9 +7,9 @@
 # come from the machine's normal install.
 #
 #   scripts/cross-build-armel.sh            everything, tests included
-#   scripts/cross-build-armel.sh --product  only what goes onto the camera
-#     (ostrel, renovo, encoder-sim and the libraries they link), no test
-#     programs: CI's check that the tree still builds for the camera
+#   scripts/cross-build-armel.sh --product  only the programs (ostrel,
+#     renovo, encoder-sim) and the libraries they link, no test programs:
+#     CI's check that the tree still builds for the camera
 set -euo pipefail
 cd "$(dirname "$0")/.."
 product=false
