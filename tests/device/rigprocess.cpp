@@ -12,7 +12,7 @@
 namespace {
 QString script()
 {
-    return qEnvironmentVariable("OSTREL_SOURCE_DIR") + QStringLiteral("/scripts/device-rig.sh");
+    return QStringLiteral(DEVICE_RIG_SCRIPT);
 }
 
 QString buildDir()
@@ -77,13 +77,11 @@ void RigProcess::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;
-    // unshare ends on TERM, and its child, the namespace's first process,
-    // is killed with it: so is everything in the namespace.
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000)) {
-        m_process.kill();
-        m_process.waitForFinished(2000);
-    }
+    // unshare passes TERM to nobody and ignores it; killed, it takes its
+    // child, the namespace's first process, with it, and so everything in
+    // the namespace ends and the namespace's mounts go.
+    m_process.kill();
+    m_process.waitForFinished(5000);
     output();
 }
 

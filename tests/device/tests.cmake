@@ -6,7 +6,8 @@ if(TARGET device-rig)
     SOURCES device/tst_devicerig.cpp device/rfbclient.cpp device/rigprocess.cpp
     LIBS ostrel_app sim Qt6::Network)
   target_compile_definitions(tst_devicerig PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>"
-                                                   DEVICE_RIG_BINARY="$<TARGET_FILE:device-rig>")
+                                                   DEVICE_RIG_BINARY="$<TARGET_FILE:device-rig>"
+                                                   DEVICE_RIG_SCRIPT="${PROJECT_SOURCE_DIR}/scripts/device-rig.sh")
   add_dependencies(tst_devicerig ostrel renovo encoder-sim device-rig)
   # Qt Network adds a define the shared precompiled header was not built with.
   set_target_properties(tst_devicerig PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)

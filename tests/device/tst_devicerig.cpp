@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -33,6 +34,17 @@ const QRect CardIcon(182, 0, 18, 18);
 // X11 key symbols of the camera's keys.
 constexpr quint32 KeyS = 's';
 constexpr quint32 KeyU = 'u';
+// The route to the language list: a bare place opens the menu, then its
+// "Settings" tile, the "Language" row; "Deutsch" is the list's fourth row.
+const QPoint BarePlace(250, 150);
+const QPoint SettingsTile(245, 150);
+const QPoint LanguageRow(225, 60);
+const QPoint GermanRow(120, 172);
+const QPoint DoneButton(256, 53);
+const QRect MenuLabels(40, 90, 240, 95);
+const QRect LanguageList(40, 40, 240, 160);
+// Where the tick shows on the chosen row.
+const QRect GermanMark(240, 160, 30, 25);
 
 // Saves what the frame buffer shows where OSTREL_SCREENS_DIR asks.
 void save(const QImage &image, const QString &name)
@@ -56,6 +68,12 @@ int litPixels(const QImage &image, const QRect &area)
 QImage region(const QImage &image, const QRect &area)
 {
     return image.isNull() ? QImage() : image.copy(area);
+}
+
+// The status bar's card: drawn in more than one shade, never dark.
+bool cardShown(const QImage &image)
+{
+    return litPixels(image, CardIcon) > CardIcon.width() * CardIcon.height() / 4;
 }
 
 // One 4-byte event into a detect device's pipe, as its driver delivers it.
@@ -86,18 +104,24 @@ private Q_SLOTS:
     void startsToTheLiveView();
     void snapshotIsSavedToTheCard();
     void cardOutAndIn();
+    void languageChangeRestartsTheProgram();
     void updateKeyStartsTheWizard();
 
 private:
     // Starts the rig and connects to its screen; skips where it cannot run.
     bool startRig();
+    // Connects to the program's screen while the rig runs.
+    bool connectScreen();
     // Waits for the live view with its readings: the frame then, or null.
     QImage liveView();
-    // Waits until the frame buffer's area differs from (or, same, equals)
-    // what it was; the frame then, or null.
-    QImage waitForArea(const QRect &area, const QImage &was, bool same);
+    // Waits until the frame buffer shows what shows() looks for; the frame
+    // then, or null.
+    QImage waitForFrame(const std::function<bool(const QImage &)> &shows);
+    // Waits until the area differs from before and has settled.
+    QImage waitForChange(const QRect &area, const QImage &before);
 
     QString m_unavailable;
+    quint16 m_port = 0;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RigProcess> m_rig;
     std::unique_ptr<RfbClient> m_screen;
@@ -129,43 +153,59 @@ void tst_DeviceRig::cleanup()
 bool tst_DeviceRig::startRig()
 {
     m_rig = std::make_unique<RigProcess>();
-    const quint16 port = RigProcess::freePort();
-    if (!m_rig->start(m_dir->path() + QStringLiteral("/root"), port))
+    m_port = RigProcess::freePort();
+    if (!m_rig->start(m_dir->path() + QStringLiteral("/root"), m_port))
         return false;
+    return connectScreen();
+}
+
+bool tst_DeviceRig::connectScreen()
+{
+    // A rig that ended (a node it could not serve, a port taken) is not
+    // waited for.
     m_screen = std::make_unique<RfbClient>();
-    if (!m_screen->connectTo(port, StartMs)) {
-        qWarning("%s", qPrintable(m_screen->error()));
-        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (m_rig->isRunning() && clock.elapsed() < StartMs) {
+        if (m_screen->connectTo(m_port, 1000))
+            return true;
     }
-    return true;
+    qWarning("no screen: %s", qPrintable(m_screen->error()));
+    return false;
 }
 
 QImage tst_DeviceRig::liveView()
 {
     if (!m_rig->waitForText(QStringLiteral("/tmp/encoder-sim.log"), "capture start", StartMs))
         return QImage();
+    return waitForFrame([](const QImage &shown) { return litPixels(shown, SpotReading) > 0 && cardShown(shown); });
+}
+
+QImage tst_DeviceRig::waitForFrame(const std::function<bool(const QImage &)> &shows)
+{
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < StepMs) {
         const QImage shown = m_screen->frame();
-        if (!shown.isNull() && litPixels(shown, SpotReading) > 0 && litPixels(shown, CardIcon) > 0)
+        if (!shown.isNull() && shows(shown))
             return shown;
         QTest::qWait(100);
     }
     return QImage();
 }
 
-QImage tst_DeviceRig::waitForArea(const QRect &area, const QImage &was, bool same)
+QImage tst_DeviceRig::waitForChange(const QRect &area, const QImage &before)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < StepMs) {
-        const QImage shown = m_screen->frame();
-        if (!shown.isNull() && (region(shown, area) == was) == same)
-            return shown;
-        QTest::qWait(100);
-    }
-    return QImage();
+    // Changed, and the same in two frames running: a window being built is
+    // not yet one that takes touches.
+    const QImage was = region(before, area);
+    QImage last;
+    return waitForFrame([&](const QImage &shown) {
+        const QImage now = region(shown, area);
+        const bool settled = now != was && now == last;
+        last = now;
+        return settled;
+    });
 }
 
 void tst_DeviceRig::startsToTheLiveView()
@@ -234,14 +274,12 @@ void tst_DeviceRig::snapshotIsSavedToTheCard()
 void tst_DeviceRig::cardOutAndIn()
 {
     QVERIFY(startRig());
-    const QImage live = liveView();
-    QVERIFY(!live.isNull());
-    const QImage cardShown = region(live, CardIcon);
+    QVERIFY(!liveView().isNull());
 
     QVERIFY(writeEvent(m_rig->hostPath(QStringLiteral("/dev/DM365-DETECT")), 1));
     QVERIFY(m_rig->waitForText(QStringLiteral("/rig/commands.log"), "umount -l /media/mmc\n", StepMs));
     QVERIFY(m_rig->readFile(QStringLiteral("/rig/commands.log")).contains("rmmod g_file_storage\n"));
-    const QImage out = waitForArea(CardIcon, cardShown, false);
+    const QImage out = waitForFrame([](const QImage &shown) { return litPixels(shown, CardIcon) == 0; });
     QVERIFY(!out.isNull());
     save(out, QStringLiteral("card-out"));
 
@@ -251,10 +289,53 @@ void tst_DeviceRig::cardOutAndIn()
     QVERIFY(announcer.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     QCOMPARE(announcer.write("ymount"), qint64(6));
     announcer.close();
-    const QImage in = waitForArea(CardIcon, cardShown, true);
+    const QImage in = waitForFrame(cardShown);
     QVERIFY(!in.isNull());
     save(in, QStringLiteral("card-in"));
     QCOMPARE(m_rig->readFile(QStringLiteral("/rig/commands.log")).count("insmod /works/drivers/g_file_storage.ko"), 2);
+}
+
+void tst_DeviceRig::languageChangeRestartsTheProgram()
+{
+    QVERIFY(startRig());
+    const QImage live = liveView();
+    QVERIFY(!live.isNull());
+    QVERIFY(m_screen->tap(BarePlace));
+    const QImage english = waitForChange(MenuLabels, live);
+    QVERIFY(!english.isNull());
+    save(english, QStringLiteral("menu-english"));
+    QVERIFY(m_screen->tap(SettingsTile));
+    const QImage setup = waitForChange(MenuLabels, english);
+    QVERIFY(!setup.isNull());
+    QVERIFY(m_screen->tap(LanguageRow));
+    const QImage list = waitForChange(LanguageList, setup);
+    QVERIFY(!list.isNull());
+    QVERIFY(m_screen->tap(GermanRow));
+    const QImage chosen = waitForChange(GermanMark, list);
+    QVERIFY(!chosen.isNull());
+    save(chosen, QStringLiteral("language-list"));
+    QVERIFY(m_screen->tap(DoneButton));
+
+    // The same program again from its start: the encoder service hears a
+    // second "capture start", the card watcher loads the gadget again.
+    QVERIFY(m_rig->waitForText(QStringLiteral("/Parameter/Setting"), "Lang=German", StepMs));
+    QElapsedTimer clock;
+    clock.start();
+    while (m_rig->readFile(QStringLiteral("/tmp/encoder-sim.log")).count("capture start") < 2 && clock.elapsed() < StartMs)
+        QTest::qWait(100);
+    QCOMPARE(m_rig->readFile(QStringLiteral("/tmp/encoder-sim.log")).count("capture start"), 2);
+    QCOMPARE(m_rig->readFile(QStringLiteral("/rig/commands.log")).count("insmod /works/drivers/g_file_storage.ko"), 2);
+    QVERIFY(m_rig->isRunning());
+
+    // Its screen is served anew, in German.
+    QVERIFY(connectScreen());
+    const QImage again = liveView();
+    QVERIFY(!again.isNull());
+    QVERIFY(m_screen->tap(BarePlace));
+    const QImage german = waitForChange(MenuLabels, again);
+    QVERIFY(!german.isNull());
+    save(german, QStringLiteral("menu-german"));
+    QVERIFY(region(german, MenuLabels) != region(english, MenuLabels));
 }
 
 void tst_DeviceRig::updateKeyStartsTheWizard()
