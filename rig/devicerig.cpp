@@ -1,10 +1,13 @@
 #include "devicerig.h"
 
 #include "paths.h"
+#include "riglog.h"
 #include "rignodes.h"
+#include "rigrequests.h"
 #include "simboard.h"
 #include "simcardslot.h"
 #include "simcore.h"
+#include "simrtc.h"
 #include "simulator.h"
 
 #include <QDir>
@@ -73,6 +76,13 @@ bool DeviceRig::start(const QString &root)
         report(error);
         return false;
     }
+    m_powerLog = std::make_unique<RigLog>(logs + QStringLiteral("/power.log"));
+    m_clockLog = std::make_unique<RigLog>(logs + QStringLiteral("/clock.log"));
+    m_requests = std::make_unique<RigRequests>(std::make_shared<SimRtc>(), m_powerLog.get(), m_clockLog.get());
+    if (!m_requests->listen(logs + QStringLiteral("/requests.sock"), &error)) {
+        report(error);
+        return false;
+    }
 
     connect(&m_frameTimer, &QTimer::timeout, this, [this] { m_board->advance(FrameIntervalMs / 1000.0); });
     m_frameTimer.start(FrameIntervalMs);
@@ -94,7 +104,6 @@ bool DeviceRig::linkNodes(QString *error) const
         {QStringLiteral("/dev/adc"), QStringLiteral("rig/") + QLatin1String(RigNodes::Adc)},
         {QStringLiteral("/dev/DM365-GPIO"), QStringLiteral("rig/") + QLatin1String(RigNodes::Gpio)},
         {QStringLiteral("/dev/DM365-PWM"), QStringLiteral("rig/") + QLatin1String(RigNodes::Pwm)},
-        {QStringLiteral("/dev/X12026"), QStringLiteral("rig/") + QLatin1String(RigNodes::Clock)},
         {QStringLiteral("/dev/dsp"), QStringLiteral("rig/") + QLatin1String(RigNodes::Sound)},
         {QStringLiteral("/dev/mixer"), QStringLiteral("rig/") + QLatin1String(RigNodes::Mixer)},
         {QStringLiteral("/dev/fb/0"), QStringLiteral("../rig/") + QLatin1String(RigNodes::Panel)},
@@ -115,6 +124,7 @@ bool DeviceRig::linkNodes(QString *error) const
 void DeviceRig::stop()
 {
     m_frameTimer.stop();
+    m_requests.reset();
     m_nodes.reset();
     m_cardSlot.reset();
     if (m_core) {

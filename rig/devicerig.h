@@ -6,15 +6,18 @@
 
 #include <memory>
 
+class RigLog;
 class RigNodes;
+class RigRequests;
 class SimBoard;
 class SimCardSlot;
 class SimCore;
 
 // The simulated camera served out of process at a device-shaped root: the
-// board, ADC, power, screen, clock and sound nodes through FUSE, the core
-// on a pseudo-terminal linked at "/dev/ttyS1", the card and USB detect
-// pipes. The program under test sees them at "/" once the rig's root is
+// board, ADC, power, screen and sound nodes through FUSE, the core on a
+// pseudo-terminal linked at "/dev/ttyS1", the card and USB detect pipes,
+// and the requests FUSE cannot answer (power, clock chip, sync) for a
+// program started through rig-exec. The program under test sees them at "/" once the rig's root is
 // its root (scripts/device-rig.sh). Logs and the ready mark go to the
 // root's "/rig" folder.
 class DeviceRig : public QObject
@@ -36,5 +39,8 @@ private:
     std::unique_ptr<SimCore> m_core;
     std::unique_ptr<SimCardSlot> m_cardSlot;
     std::unique_ptr<RigNodes> m_nodes;
+    std::unique_ptr<RigLog> m_powerLog;
+    std::unique_ptr<RigLog> m_clockLog;
+    std::unique_ptr<RigRequests> m_requests;
     QTimer m_frameTimer;
 };

@@ -20,7 +20,6 @@ const char *const RigNodes::Board = "DM365-FPGA";
 const char *const RigNodes::Adc = "adc";
 const char *const RigNodes::Gpio = "DM365-GPIO";
 const char *const RigNodes::Pwm = "DM365-PWM";
-const char *const RigNodes::Clock = "X12026";
 const char *const RigNodes::Sound = "dsp";
 const char *const RigNodes::Mixer = "mixer";
 const char *const RigNodes::Panel = "fb0";
@@ -33,7 +32,7 @@ constexpr off_t BoardBytes = 1 << 20;
 // Bit 0 of the mixer's device mask: the master volume.
 constexpr int MasterVolumeMask = 1;
 
-const char *const Names[] = {RigNodes::Board, RigNodes::Adc,   RigNodes::Gpio,  RigNodes::Pwm,   RigNodes::Clock,
+const char *const Names[] = {RigNodes::Board, RigNodes::Adc,   RigNodes::Gpio,  RigNodes::Pwm,
                              RigNodes::Sound, RigNodes::Mixer, RigNodes::Panel, RigNodes::Overlay};
 
 RigNodes *nodes()
@@ -242,7 +241,8 @@ int RigNodes::control(const char *name, unsigned int request, void *argument, vo
         return -ENOENT;
     const QByteArray value = hex(reinterpret_cast<uintptr_t>(argument));
     if (is(name, Gpio) || is(name, Pwm)) {
-        // The argument is the caller's address here: only the request is known.
+        // Under rig-exec these never come here. Otherwise the argument is
+        // the caller's address: only the request is known.
         m_powerLog->append(QByteArray(is(name, Gpio) ? "gpio " : "pwm ") + QByteArray::number(request));
         return 0;
     }
@@ -279,6 +279,5 @@ int RigNodes::control(const char *name, unsigned int request, void *argument, vo
         std::memcpy(data, &word, sizeof word);
         return 0;
     }
-    // The clock chip's requests carry no size: nothing can answer them.
     return -ENOTTY;
 }

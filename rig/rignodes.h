@@ -17,12 +17,13 @@ struct fuse;
 // through FUSE in one folder (the rig links "/dev/DM365-FPGA" and the rest
 // to it): the board's registers (positioned reads and writes reach
 // SimBoard), the battery ADC (one 12-byte sample a read), the GPIO and
-// PWM nodes, the second frame buffer, the clock chip, the OSS sound and
-// mixer nodes. FUSE hands over only requests whose number carries its
-// argument's size and direction (the sound requests); any other request
-// arrives with its argument as a plain value, so the GPIO, PWM and frame
-// buffer requests are recorded but nothing is written back, and requests
-// 1 and 2 never get here (the kernel answers them for every file).
+// PWM nodes, the second frame buffer, the OSS sound and mixer nodes. FUSE
+// hands over only requests whose number carries its argument's size and
+// direction (the sound requests); any other request arrives with its
+// argument as a plain value (the frame buffer's blanking), and requests 1
+// and 2 never get here (the kernel answers them for every file): the GPIO
+// and PWM requests are RigRequests' (rig-exec), which reach the caller's
+// memory.
 class RigNodes
 {
 public:
@@ -41,7 +42,6 @@ public:
     static const char *const Adc;
     static const char *const Gpio;
     static const char *const Pwm;
-    static const char *const Clock;
     static const char *const Sound;
     static const char *const Mixer;
     static const char *const Panel;

@@ -47,7 +47,7 @@ build=$(realpath "$build")
 if [ -z "$inside" ]; then
     [ "$(id -u)" -eq 0 ] || { echo "$0: the rig needs root (namespaces, mounts, FUSE)" >&2; exit 77; }
     [ -c /dev/fuse ] || { echo "$0: /dev/fuse is missing" >&2; exit 77; }
-    for tool in "$build/bin/device-rig" "$build/bin/encoder-sim" "$program"; do
+    for tool in "$build/bin/device-rig" "$build/bin/rig-exec" "$build/bin/encoder-sim" "$program"; do
         [ -x "$tool" ] || { echo "$0: $tool is not built" >&2; exit 2; }
     done
     temporary=""
@@ -58,6 +58,12 @@ if [ -z "$inside" ]; then
     root=$(realpath "$root")
     [ "$root" != "/" ] && [ -d "$root" ] || { echo "$0: $root is no folder for a rig root" >&2; exit 2; }
     [ -z "$(ls -A "$root")" ] || { echo "$0: $root is not empty" >&2; exit 2; }
+    if [ -n "$emulator" ]; then
+        # PATH inside the rig names only the stand-ins.
+        read -r first rest <<<"$emulator"
+        first=$(command -v "$first") || { echo "$0: no emulator ${emulator%% *}" >&2; exit 2; }
+        emulator="$first${rest:+ $rest}"
+    fi
     args=(--program "$program" --build "$build" --root "$root" --vnc-port "$vnc_port" --time-scale "$time_scale" --inside)
     [ -z "$emulator" ] || args+=(--emulator "$emulator")
     # The namespace's first process is this script again; when unshare is
@@ -108,6 +114,10 @@ mount -t proc proc "$root/proc"
 mount -t tmpfs -o size=64m tmpfs "$root/dev/shm"
 mount --bind /dev/pts "$root/dev/pts"
 for node in null zero random urandom tty; do bind_node "$node"; done
+# The clock chip is a character device to the program; device-rig answers
+# its requests (rig-exec), the null device stands for it.
+: >"$root/dev/X12026"
+mount --bind /dev/null "$root/dev/X12026"
 ln -s pts/ptmx "$root/dev/ptmx"
 
 # The camera's stored files, as the simulator root holds them.
@@ -185,6 +195,6 @@ setpriv --bounding-set -sys_time,-sys_boot,-sys_module --inh-caps -sys_time,-sys
     chroot "$root" /usr/bin/env -i PATH=/bin:/sbin HOME=/root LANG=C.UTF-8 \
     QT_QPA_PLATFORM="vnc:size=320x240:port=$vnc_port" QT_QPA_FB_FORCE_FULLSCREEN=0 QT_FONT_DPI=72 \
     OSTREL_TIME_SCALE="$time_scale" \
-    $emulator "$program" "$@" || status=$?
+    "$build/bin/rig-exec" /rig/requests.sock $emulator "$program" "$@" || status=$?
 echo "$status" >"$root/rig/exit-code"
 exit $status

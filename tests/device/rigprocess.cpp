@@ -52,13 +52,13 @@ quint16 RigProcess::freePort()
     return server.listen(QHostAddress::LocalHost, 0) ? server.serverPort() : 0;
 }
 
-bool RigProcess::start(const QString &root, quint16 vncPort, const QString &program, const QString &emulator)
+bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, const QString &program,
+                       const QString &emulator)
 {
     m_root = root;
     QStringList args{script(), QStringLiteral("--root"), root, QStringLiteral("--build"), buildDir(),
                      QStringLiteral("--vnc-port"), QString::number(vncPort),
-                     // The start-up's seconds-long pauses, shortened.
-                     QStringLiteral("--time-scale"), QStringLiteral("0.1")};
+                     QStringLiteral("--time-scale"), QString::number(timeScale)};
     args << QStringLiteral("--program") << (program.isEmpty() ? QStringLiteral(OSTREL_BINARY) : program);
     if (!emulator.isEmpty())
         args << QStringLiteral("--emulator") << emulator;

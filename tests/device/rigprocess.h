@@ -20,7 +20,9 @@ public:
     static QString unavailable();
 
     // root: an empty folder. program empty: the host build's ostrel.
-    bool start(const QString &root, quint16 vncPort, const QString &program = QString(),
+    // timeScale: the program's seconds-long timers take that share of
+    // their time.
+    bool start(const QString &root, quint16 vncPort, double timeScale, const QString &program = QString(),
                const QString &emulator = QString());
     // Ends the program and everything in the rig.
     void stop();

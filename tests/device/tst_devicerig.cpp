@@ -28,12 +28,18 @@
 namespace {
 constexpr int StartMs = 20000;
 constexpr int StepMs = 5000;
+// The start-up's seconds-long pauses, shortened.
+constexpr double ShortTimers = 0.1;
+// A key held is timed by the program: long enough to see its first step
+// before its second.
+constexpr double KeyTimers = 0.5;
 // Where the live view shows spot 1's reading, and the status bar's card.
 const QRect SpotReading(0, 18, 64, 20);
 const QRect CardIcon(182, 0, 18, 18);
 // X11 key symbols of the camera's keys.
 constexpr quint32 KeyS = 's';
 constexpr quint32 KeyU = 'u';
+constexpr quint32 KeyP = 'p';
 // The route to the language list: a bare place opens the menu, then its
 // "Settings" tile, the "Language" row; "Deutsch" is the list's fourth row.
 const QPoint BarePlace(250, 150);
@@ -42,6 +48,11 @@ const QPoint LanguageRow(225, 60);
 const QPoint GermanRow(120, 172);
 const QPoint DoneButton(256, 53);
 const QRect MenuLabels(40, 90, 240, 95);
+// Nothing of the live view's overlay stands here.
+const QRect LiveViewClear(20, 60, 120, 40);
+// The slide-to-power-off knob's track.
+const QPoint SlideFrom(40, 190);
+const QPoint SlideTo(185, 190);
 const QRect LanguageList(40, 40, 240, 160);
 // Where the tick shows on the chosen row.
 const QRect GermanMark(240, 160, 30, 25);
@@ -106,10 +117,11 @@ private Q_SLOTS:
     void cardOutAndIn();
     void languageChangeRestartsTheProgram();
     void updateKeyStartsTheWizard();
+    void slideToPowerOff();
 
 private:
     // Starts the rig and connects to its screen; skips where it cannot run.
-    bool startRig();
+    bool startRig(double timeScale = ShortTimers);
     // Connects to the program's screen while the rig runs.
     bool connectScreen();
     // Waits for the live view with its readings: the frame then, or null.
@@ -150,11 +162,11 @@ void tst_DeviceRig::cleanup()
     m_dir.reset();
 }
 
-bool tst_DeviceRig::startRig()
+bool tst_DeviceRig::startRig(double timeScale)
 {
     m_rig = std::make_unique<RigProcess>();
     m_port = RigProcess::freePort();
-    if (!m_rig->start(m_dir->path() + QStringLiteral("/root"), m_port))
+    if (!m_rig->start(m_dir->path() + QStringLiteral("/root"), m_port, timeScale))
         return false;
     return connectScreen();
 }
@@ -216,7 +228,7 @@ void tst_DeviceRig::startsToTheLiveView()
     // blanked, the capture started at the encoder service.
     QVERIFY(m_rig->waitForText(QStringLiteral("/tmp/encoder-sim.log"), "capture start", StartMs));
     QVERIFY(m_rig->readFile(QStringLiteral("/rig/board.log")).contains("0x1300 "));
-    QVERIFY(m_rig->readFile(QStringLiteral("/rig/power.log")).contains("gpio 3\n"));
+    QVERIFY(m_rig->readFile(QStringLiteral("/rig/power.log")).contains("gpio 3 1\n"));
     QVERIFY(m_rig->readFile(QStringLiteral("/rig/screen.log")).contains("fb2 0x4611 0x1\n"));
     QVERIFY(m_rig->readFile(QStringLiteral("/rig/commands.log")).contains("insmod /works/drivers/g_file_storage.ko"));
 
@@ -347,6 +359,30 @@ void tst_DeviceRig::updateKeyStartsTheWizard()
     QVERIFY(m_rig->waitForText(QStringLiteral("/rig/commands.log"), "renovo \n", StepMs));
     QVERIFY(m_screen->key(KeyU, false));
     QCOMPARE(m_rig->readFile(QStringLiteral("/rig/commands.log")).count("renovo \n"), 1);
+}
+
+void tst_DeviceRig::slideToPowerOff()
+{
+    QVERIFY(startRig(KeyTimers));
+    const QImage live = liveView();
+    QVERIFY(!live.isNull());
+    QCOMPARE(litPixels(live, LiveViewClear), 0);
+    // P held two seconds: the slide screen, over the whole panel.
+    QVERIFY(m_screen->key(KeyP, true));
+    const QImage slide = waitForFrame([](const QImage &shown) { return litPixels(shown, LiveViewClear) > 0; });
+    QVERIFY(m_screen->key(KeyP, false));
+    QVERIFY(!slide.isNull());
+    save(slide, QStringLiteral("slide"));
+    QVERIFY(m_screen->drag(SlideFrom, SlideTo, 10));
+
+    // The core told to shut down, the disks synced, then the hold line
+    // dropped (the power cut) and the reboot that follows on the camera.
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/commands.log"), "reboot \n", StepMs));
+    const QList<QByteArray> power = m_rig->readFile(QStringLiteral("/rig/power.log")).split('\n');
+    const qsizetype cut = power.indexOf("gpio 1 0");
+    QVERIFY2(cut > 0, m_rig->readFile(QStringLiteral("/rig/power.log")).constData());
+    QCOMPARE(power.at(cut - 1), QByteArray("sync"));
+    save(m_screen->frame(), QStringLiteral("powered-off"));
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceRig)
