@@ -106,9 +106,25 @@ bind_ro "$build" "$build"
 program_dir=$(dirname "$program")
 case "$program_dir" in "$build"/*) ;; *) bind_ro "$program_dir/.." "$(dirname "$program_dir")" ;; esac
 if [ -n "$emulator" ]; then
+    # qemu's -L takes any path that exists under the sysroot from there, so
+    # "/etc/…" would be the sysroot's: the prefix the program gets holds
+    # only the sysroot's libraries.
+    words=()
+    previous=""
     for word in $emulator; do
-        [ -d "$word" ] && bind_ro "$word" "$(realpath "$word")"
+        if [ "$previous" = "-L" ] && [ -d "$word" ]; then
+            sysroot=$(realpath "$word")
+            bind_ro "$sysroot" "$sysroot"
+            mkdir -p "$root/rig/emulator-prefix"
+            for part in lib usr; do
+                [ -e "$sysroot/$part" ] && ln -s "$sysroot/$part" "$root/rig/emulator-prefix/$part"
+            done
+            word=/rig/emulator-prefix
+        fi
+        words+=("$word")
+        previous=$word
     done
+    emulator="${words[*]}"
 fi
 mount -t proc proc "$root/proc"
 mount -t tmpfs -o size=64m tmpfs "$root/dev/shm"
