@@ -7,6 +7,8 @@
 #include <QTcpServer>
 #include <QTest>
 
+#include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -63,6 +65,9 @@ bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, c
     if (!emulator.isEmpty())
         args << QStringLiteral("--emulator") << emulator;
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    // A test killed half-way takes the rig with it: unshare (the script
+    // execs it) dies with the test, and the namespace with unshare.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process.start(QStringLiteral("bash"), args);
     return m_process.waitForStarted(5000);
 }
