@@ -34,6 +34,10 @@ constexpr double ShortTimers = 0.1;
 // A key held is timed by the program: long enough to see its first step
 // before its second.
 constexpr double KeyTimers = 0.5;
+// Longer than Qt's double-click interval.
+constexpr int DoubleClickMs = 500;
+// Spot 1 stands in the middle of the screen at first.
+const QPoint ScreenCentre(160, 120);
 // Where the live view shows spot 1's reading, and the status bar's card.
 const QRect SpotReading(0, 18, 64, 20);
 const QRect CardIcon(182, 0, 18, 18);
@@ -49,14 +53,14 @@ const QPoint LanguageRow(225, 60);
 const QPoint GermanRow(120, 172);
 const QPoint DoneButton(256, 53);
 const QRect MenuLabels(40, 90, 240, 95);
+const QRect LanguageList(40, 40, 240, 160);
+// Where the tick shows on the chosen row.
+const QRect GermanMark(240, 160, 30, 25);
 // Nothing of the live view's overlay stands here.
 const QRect LiveViewClear(20, 60, 120, 40);
 // The slide-to-power-off knob's track.
 const QPoint SlideFrom(40, 190);
 const QPoint SlideTo(185, 190);
-const QRect LanguageList(40, 40, 240, 160);
-// Where the tick shows on the chosen row.
-const QRect GermanMark(240, 160, 30, 25);
 
 // Saves what the frame buffer shows where OSTREL_SCREENS_DIR asks.
 void save(const QImage &image, const QString &name)
@@ -77,6 +81,29 @@ int litPixels(const QImage &image, const QRect &area)
             lit += (image.pixel(x, y) & 0xffffff) != 0;
     return lit;
 }
+
+// The shape of a reading's text on its dark label.
+QByteArray glyphs(const QImage &image, const QRect &area)
+{
+    QByteArray shape;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            shape += qRed(image.pixel(x, y)) > 0x9f ? '#' : '.';
+    return shape;
+}
+
+// A selected object's reading is drawn in red.
+bool readingSelected(const QImage &image)
+{
+    int red = 0;
+    for (int y = SpotReading.top(); y <= SpotReading.bottom(); ++y)
+        for (int x = SpotReading.left(); x <= SpotReading.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel) > 0xe0 && qGreen(pixel) < 0x40;
+        }
+    return red > 10;
+}
+
 QImage region(const QImage &image, const QRect &area)
 {
     return image.isNull() ? QImage() : image.copy(area);
@@ -122,7 +149,7 @@ private Q_SLOTS:
     void slideToPowerOff();
 
 private:
-    // Starts the rig and connects to its screen; skips where it cannot run.
+    // Starts the rig and connects to its screen.
     bool startRig(double timeScale = ShortTimers, const QString &program = QString(),
                   const QString &emulator = QString());
     // Connects to the program's screen while the rig runs.
@@ -134,8 +161,9 @@ private:
     QImage waitForFrame(const std::function<bool(const QImage &)> &shows);
     // Waits until the area differs from before and has settled.
     QImage waitForChange(const QRect &area, const QImage &before);
+    // Waits until spot 1 reads another value than before and holds it.
+    QImage waitForReading(const QImage &before);
 
-    QString m_unavailable;
     quint16 m_port = 0;
     int m_startMs = StartMs;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -145,10 +173,10 @@ private:
 
 void tst_DeviceRig::init()
 {
-    static const QString reason = RigProcess::unavailable();
-    m_unavailable = reason;
-    if (!m_unavailable.isEmpty())
-        QSKIP(qPrintable(m_unavailable));
+    // Asked once: the answer does not change while the tests run.
+    static const QString unavailable = RigProcess::unavailable();
+    if (!unavailable.isEmpty())
+        QSKIP(qPrintable(unavailable));
     m_startMs = StartMs;
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -225,6 +253,18 @@ QImage tst_DeviceRig::waitForChange(const QRect &area, const QImage &before)
     });
 }
 
+QImage tst_DeviceRig::waitForReading(const QImage &before)
+{
+    const QByteArray was = glyphs(before, SpotReading);
+    QByteArray last;
+    return waitForFrame([&](const QImage &shown) {
+        const QByteArray now = glyphs(shown, SpotReading);
+        const bool settled = now != was && now == last;
+        last = now;
+        return settled;
+    });
+}
+
 void tst_DeviceRig::startsToTheLiveView_data()
 {
     QTest::addColumn<QString>("program");
@@ -266,10 +306,33 @@ void tst_DeviceRig::startsToTheLiveView()
 
     // The overlay over the board's picture: the status bar with the card,
     // spot 1's reading of the scene.
+    const QString build = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
     const QImage shown = liveView();
     QVERIFY2(!shown.isNull(), qPrintable(m_screen->error()));
-    save(shown, QStringLiteral("liveview-%1").arg(QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0)));
+    save(shown, QStringLiteral("liveview-%1").arg(build));
     QCOMPARE(shown.size(), QSize(320, 240));
+
+    // The spot selected where it stands, then dragged onto the warm mug,
+    // then onto the cold pack: each reading is the scene's, read through
+    // the board's registers. (Selected, the reading turns red: the
+    // readings are compared in that colour.)
+    const SimBoard scene;
+    const QPoint mug = scene.objectCentre(QStringLiteral("mug"));
+    const QPoint coldPack = scene.objectCentre(QStringLiteral("cold pack"));
+    QVERIFY(m_screen->tap(ScreenCentre));
+    const QImage onBackground = waitForFrame(readingSelected);
+    QVERIFY(!onBackground.isNull());
+    // A press this soon after the tap would be its double click.
+    QTest::qWait(DoubleClickMs);
+    QVERIFY(m_screen->drag(ScreenCentre, mug, 10));
+    const QImage onMug = waitForReading(onBackground);
+    QVERIFY(!onMug.isNull());
+    save(onMug, QStringLiteral("spot-on-mug-%1").arg(build));
+    QVERIFY(m_screen->drag(mug, coldPack, 10));
+    const QImage onColdPack = waitForReading(onMug);
+    QVERIFY(!onColdPack.isNull());
+    save(onColdPack, QStringLiteral("spot-on-cold-pack-%1").arg(build));
+    QVERIFY(glyphs(onColdPack, SpotReading) != glyphs(onBackground, SpotReading));
 }
 
 void tst_DeviceRig::snapshotIsSavedToTheCard()
