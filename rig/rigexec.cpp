@@ -1,9 +1,10 @@
 // rig-exec SOCKET PROGRAM [ARGUMENTS...]: runs PROGRAM with the requests the
 // rig's FUSE nodes cannot take handed to device-rig instead. Plain-number
 // device requests (below 256: the GPIO, PWM and clock chip's) carry a
-// pointer FUSE does not follow, and sync(2) would flush this machine's disks:
-// a seccomp filter passes both to device-rig, listening at SOCKET, which
-// answers them or lets them through. The filter stays with the program
+// pointer FUSE does not follow; sync(2) would flush this machine's disks and
+// settimeofday(2) or clock_settime(2) set its clock: a seccomp filter passes
+// them to device-rig, listening at SOCKET, which answers them or lets them
+// through. The filter stays with the program
 // across its own restart and with every child it starts.
 
 #include <cerrno>
@@ -31,7 +32,9 @@ int installFilter()
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 1, 0),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_sync, 4, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_sync, 6, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_settimeofday, 5, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_clock_settime, 4, 0),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_ioctl, 0, 2),
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, requestLow),
         BPF_JUMP(BPF_JMP | BPF_JGE | BPF_K, PlainRequestLimit, 0, 1),

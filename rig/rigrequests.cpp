@@ -168,6 +168,11 @@ void RigRequests::answer(int listener)
     if (request.data.nr == __NR_sync) {
         // Nothing of this machine is flushed for the program.
         m_powerLog->append("sync");
+    } else if (request.data.nr == __NR_settimeofday || request.data.nr == __NR_clock_settime) {
+        // Nor is its clock set: the time asked for is recorded.
+        result = recordSystemTime(request);
+        if (result < 0)
+            response.error = int(result);
     } else if (!handleIoctl(request, &result)) {
         response.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
     } else if (result < 0) {
@@ -176,6 +181,17 @@ void RigRequests::answer(int listener)
         response.val = result;
     }
     ::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &response);
+}
+
+long long RigRequests::recordSystemTime(const seccomp_notif &request)
+{
+    // timeval and timespec both begin with the seconds.
+    const unsigned long long time = request.data.nr == __NR_settimeofday ? request.data.args[0] : request.data.args[1];
+    qint64 seconds = 0;
+    if (!readMemory(pid_t(request.pid), time, &seconds, sizeof seconds))
+        return -EFAULT;
+    m_clockLog->append("system " + QDateTime::fromSecsSinceEpoch(seconds).toString(Qt::ISODate).toLatin1());
+    return 0;
 }
 
 bool RigRequests::handleIoctl(const seccomp_notif &request, long long *result)

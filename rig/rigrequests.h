@@ -15,8 +15,8 @@ struct seccomp_notif;
 
 // The requests rig-exec passes on from the program under test: the GPIO,
 // PWM and clock chip's plain-number requests, whose int or record argument
-// is read and written in the program's memory here, and sync(2), which is
-// recorded and not done. Any other request of that kind goes on to the
+// is read and written in the program's memory here, and sync(2) and the
+// setting of the system clock, which are recorded and not done. Any other request of that kind goes on to the
 // kernel as it was. Runs on a thread of its own; rig-exec hands its
 // listener over at the socket.
 class RigRequests
@@ -41,6 +41,8 @@ private:
     void answer(int listener);
     // The answer to one request: true with the result, false to let it go on.
     bool handleIoctl(const seccomp_notif &request, long long *result);
+    // The time the program sets, in the clock's log; 0 or -errno.
+    long long recordSystemTime(const seccomp_notif &request);
 
     std::shared_ptr<SimRtc> m_rtc;
     RigLog *m_powerLog;

@@ -56,6 +56,14 @@ const QRect MenuLabels(40, 90, 240, 95);
 const QRect LanguageList(40, 40, 240, 160);
 // Where the tick shows on the chosen row.
 const QRect GermanMark(240, 160, 30, 25);
+// The date: the setup window's "Date & Time" page, its "Set Date" row, the
+// year's "+" and the dialog's "Done".
+const QPoint DateTimeEntry(60, 150);
+const QPoint SetDateRow(225, 60);
+const QPoint YearUp(105, 106);
+const QPoint DateDone(254, 65);
+const QRect SetupPage(135, 40, 180, 160);
+const QRect YearField(66, 120, 80, 22);
 // Nothing of the live view's overlay stands here.
 const QRect LiveViewClear(20, 60, 120, 40);
 // The slide-to-power-off knob's track.
@@ -145,6 +153,7 @@ private Q_SLOTS:
     void snapshotIsSavedToTheCard();
     void cardOutAndIn();
     void languageChangeRestartsTheProgram();
+    void dateIsSetOnTheClockChip();
     void updateKeyStartsTheWizard();
     void slideToPowerOff();
 
@@ -443,6 +452,36 @@ void tst_DeviceRig::languageChangeRestartsTheProgram()
     QVERIFY(!german.isNull());
     save(german, QStringLiteral("menu-german"));
     QVERIFY(region(german, MenuLabels) != region(english, MenuLabels));
+}
+
+void tst_DeviceRig::dateIsSetOnTheClockChip()
+{
+    QVERIFY(startRig());
+    const QImage live = liveView();
+    QVERIFY(!live.isNull());
+    QVERIFY(m_screen->tap(BarePlace));
+    const QImage menu = waitForChange(MenuLabels, live);
+    QVERIFY(!menu.isNull());
+    QVERIFY(m_screen->tap(SettingsTile));
+    const QImage setup = waitForChange(MenuLabels, menu);
+    QVERIFY(!setup.isNull());
+    QVERIFY(m_screen->tap(DateTimeEntry));
+    const QImage datePage = waitForChange(SetupPage, setup);
+    QVERIFY(!datePage.isNull());
+    QVERIFY(m_screen->tap(SetDateRow));
+    const QImage dialog = waitForChange(SetupPage, datePage);
+    QVERIFY(!dialog.isNull());
+    QVERIFY(m_screen->tap(YearUp));
+    const QImage nextYear = waitForChange(YearField, dialog);
+    QVERIFY(!nextYear.isNull());
+    save(nextYear, QStringLiteral("date-dialog"));
+    QVERIFY(m_screen->tap(DateDone));
+
+    // The system clock asked for next year, and the clock chip written:
+    // both in the rig, this machine's clock untouched.
+    const QByteArray year = QByteArray::number(QDate::currentDate().year() + 1);
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/clock.log"), "system " + year + '-', StepMs));
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/clock.log"), "set " + year + '-', StepMs));
 }
 
 void tst_DeviceRig::updateKeyStartsTheWizard()
