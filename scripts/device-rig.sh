@@ -93,13 +93,12 @@ bind_node() {
 mkdir -p "$root"/{usr,etc,dev/pts,dev/shm,proc,tmp,media/mmc,works/shell,root,bin,rig}
 chmod 1777 "$root/tmp"
 bind_ro /usr /usr
-for l in lib lib32 lib64 sbin; do
-    [ -L "/$l" ] && ln -s "$(readlink "/$l")" "$root/$l"
+for l in lib lib32 lib64; do
+    if [ -L "/$l" ]; then ln -s "$(readlink "/$l")" "$root/$l"; fi
 done
-rm -f "$root/sbin"
 ln -s bin "$root/sbin"
 for f in passwd group nsswitch.conf ld.so.cache localtime; do
-    [ -e "/etc/$f" ] && cp -L "/etc/$f" "$root/etc/$f"
+    if [ -e "/etc/$f" ]; then cp -L "/etc/$f" "$root/etc/$f"; fi
 done
 bind_ro /etc/fonts /etc/fonts
 bind_ro "$build" "$build"
@@ -117,7 +116,7 @@ if [ -n "$emulator" ]; then
             bind_ro "$sysroot" "$sysroot"
             mkdir -p "$root/rig/emulator-prefix"
             for part in lib usr; do
-                [ -e "$sysroot/$part" ] && ln -s "$sysroot/$part" "$root/rig/emulator-prefix/$part"
+                if [ -e "$sysroot/$part" ]; then ln -s "$sysroot/$part" "$root/rig/emulator-prefix/$part"; fi
             done
             word=/rig/emulator-prefix
         fi
