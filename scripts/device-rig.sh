@@ -201,7 +201,7 @@ wait_for() { # test, what, tenths of a second
 "$build/bin/device-rig" "$root" >"$root/rig/device-rig.log" 2>&1 &
 rig_pid=$!
 wait_for '[ -e "$root/rig/ready" ]' "device-rig" 50 || exit 3
-"$build/bin/encoder-sim" "$root" --device-keys >"$root/rig/encoder-sim.log" 2>&1 &
+OSTREL_TIME_SCALE="$time_scale" "$build/bin/encoder-sim" "$root" --device-keys >"$root/rig/encoder-sim.log" 2>&1 &
 encoder_pid=$!
 wait_for '[ -p "$root/tmp/service_ir" ]' "encoder-sim" 50 || exit 3
 
