@@ -61,7 +61,6 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EGlobal::setGraphicsView(this);
     EReadingsHost::setHost(this);
-    ETipsHost::setHost(this);
     EImageViewHost::setInstance(this);
 
     m_shutterTimer = new QTimer(this);
@@ -162,6 +161,9 @@ void EGraphicsView::init()
         m_tips->setDefaultTextColor(Qt::white);
         m_scene->addItem(m_tips);
     }
+    // Only now can the view show a tip: a settings write that fails while
+    // it is being built is told at the next failure.
+    ETipsHost::setHost(this);
     setTipsText(tr("Calibration file error!"));
     FPGA *fpga = EGlobal::getFPGA();
     switch (fpga ? fpga->checkBiaoDingTab() : 0) {

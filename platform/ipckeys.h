@@ -9,6 +9,9 @@ class IpcKeys
 {
 public:
     static key_t key(key_t deviceKey);
+    // The device's keys whatever the root: for encoder-sim in the device
+    // rig, whose peer runs at root "/" in an IPC namespace of their own.
+    static void useDeviceKeys(bool use);
 
 private:
     IpcKeys() = delete;

@@ -8,6 +8,7 @@ packages=(
   fonts-unifont fonts-wqy-zenhei
   libbenchmark-dev
   libavformat-dev libavcodec-dev libswscale-dev libffmpegthumbnailer-dev mpv
+  libfuse3-dev
   "$@"
 )
 missing=()

@@ -63,6 +63,14 @@ export FONTCONFIG_FILE=$cache/fonts.conf
 start=$(date +%s)
 status=0
 ctest --test-dir "$build_dir" -j"${OSTREL_ARMEL_JOBS:-$(nproc)}" --output-on-failure -E "$exclude" "$@" || status=$?
+# The camera's ostrel in the device rig, to the live view, checked by the
+# host build's device test (it skips where the rig cannot run).
+rig_test=$PWD/build/bin/tst_devicerig
+if [ -x "$rig_test" ]; then
+  OSTREL_RIG_ARMEL_BUILD=$build_dir "$rig_test" "startsToTheLiveView:armel build under qemu-arm" || status=$?
+else
+  echo "Device rig: not run (the host build has no tst_devicerig)"
+fi
 echo
 echo "Ran under qemu-arm (${#run[@]}): ${run[*]}"
 echo "Left out (${#left_out[@]}):"

@@ -6,13 +6,15 @@
 // "/tmp/encoder-sim.state", which the simulated screen applies. Photo and
 // version commands go to EncoderPhoto, which also reads the switch file;
 // recording commands to EncoderVideo. "--make-recording PATH SECONDS"
-// writes one sample recording at the host path PATH and ends.
+// writes one sample recording at the host path PATH and ends. "ROOT
+// --device-keys" serves the device rig (its System V keys the device's).
 
 #include "encoderphoto.h"
 #include "encodervideo.h"
 #include "encoderstate.h"
 #include "samplerecording.h"
 #include "fiforeader.h"
+#include "ipckeys.h"
 #include "paths.h"
 #include "simroot.h"
 #include "terminationsignals.h"
@@ -38,6 +40,9 @@ int main(int argc, char **argv)
     }
     if (args.size() > 1)
         Paths::setRoot(args.at(1));
+    // In the device rig the program it serves runs at root "/".
+    if (args.size() > 2 && args.at(2) == QLatin1String("--device-keys"))
+        IpcKeys::useDeviceKeys(true);
 
     const QString root = Paths::root();
     if (root.isEmpty() || QDir::cleanPath(root) == QLatin1String("/")

@@ -8,6 +8,7 @@
 #include "egraphicstextitem.h"
 #include "etoolwidget.h"
 #include "egraphicsview.h"
+#include "settingssync.h"
 #include "elinewidget.h"
 #include "ependingsettings.h"
 #include "espotwidget.h"
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void shutterMutesTheRefresh();
     void startupTip_data();
     void startupTip();
+    void settingsWriteFailsWhileBuilding();
     void screenFlags();
 
 private:
@@ -461,6 +463,24 @@ void TestGraphicsView::startupTip_data()
         << QStringLiteral("Calibration file error!");
     QTest::newRow("correction factor 5") << QStringList() << QByteArray("[General]\nAverg_20=5\n")
                                          << QStringLiteral("Modify file error!");
+}
+
+// The status bar stores the fusion offsets while the live view is being
+// built, before the view has its tip: a file that cannot be written then
+// (a read-only or full flash) must not end the start-up.
+void TestGraphicsView::settingsWriteFailsWhileBuilding()
+{
+    TestRoot root;
+    QVERIFY(QDir().mkpath(root.hostPath(QStringLiteral("etc/MixOffset"))));
+    EGraphicsView view;
+    QCOMPARE(EGlobal::getGraphicsView(), &view);
+    QVERIFY(!view.tipsVisibled());
+    // The next failure is told on the view.
+    QSettings mix(root.hostPath(QStringLiteral("etc/MixOffset")), QSettings::IniFormat);
+    mix.setValue(QStringLiteral("MIX_Index"), 1);
+    QVERIFY(!SettingsSync::commit(mix, "the fusion offsets"));
+    QVERIFY(view.tipsVisibled());
+    QCOMPARE(view.getTipsText(), QLatin1String(SettingsSync::TipText));
 }
 
 // The start-up check of the tables the front has loaded decides the tip.

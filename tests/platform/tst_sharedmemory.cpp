@@ -29,6 +29,11 @@ void TestSharedMemory::keysDependOnTheRoot()
     QVERIFY(IpcKeys::key(0x1235) != ka);
     TestRoot b;
     QVERIFY(IpcKeys::key(0x1234) != ka);
+    // encoder-sim in the device rig meets a program at root "/".
+    IpcKeys::useDeviceKeys(true);
+    QCOMPARE(IpcKeys::key(0x1234), key_t(0x1234));
+    IpcKeys::useDeviceKeys(false);
+    QVERIFY(IpcKeys::key(0x1234) != 0x1234);
 }
 
 void TestSharedMemory::missingSegmentIsAnError()

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "stoppipe.h"
+
+#include <QString>
+
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class RigLog;
+class SimRtc;
+struct seccomp_notif;
+
+// The requests rig-exec passes on from the program under test: the GPIO,
+// PWM and clock chip's plain-number requests, whose int or record argument
+// is read and written in the program's memory here, and sync(2) and the
+// setting of the system clock, which are recorded and not done. Any other request of that kind goes on to the
+// kernel as it was. Runs on a thread of its own; rig-exec hands its
+// listener over at the socket.
+class RigRequests
+{
+public:
+    RigRequests(std::shared_ptr<SimRtc> rtc, RigLog *powerLog, RigLog *clockLog);
+    ~RigRequests();
+    RigRequests(const RigRequests &) = delete;
+    RigRequests &operator=(const RigRequests &) = delete;
+
+    bool listen(const QString &socketPath, QString *error);
+    void stop();
+
+    // The GPIO requests the board's power switches take.
+    enum GpioRequest { Kill = 1, Hold = 3, SetLcd = 7, GetLcd = 8, FpgaOff = 9, FpgaOn = 10, ChargerStatus = 12 };
+    // The clock chip's.
+    enum ClockRequest { GetDateTime = 0, SetDateTime = 2 };
+
+private:
+    void serve();
+    void acceptListener();
+    void answer(int listener);
+    // The answer to one request: true with the result, false to let it go on.
+    bool handleIoctl(const seccomp_notif &request, long long *result);
+    // The time the program sets, in the clock's log; 0 or -errno.
+    long long recordSystemTime(const seccomp_notif &request);
+
+    std::shared_ptr<SimRtc> m_rtc;
+    RigLog *m_powerLog;
+    RigLog *m_clockLog;
+    int m_socket = -1;
+    std::vector<int> m_listeners;
+    StopPipe m_stop;
+    std::thread m_thread;
+    int m_lcd = 1;
+};

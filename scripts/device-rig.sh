@@ -1,0 +1,215 @@
+#!/usr/bin/env bash
+# Runs the device build unmodified against the simulated devices, served out
+# of process (device-rig, encoder-sim), with a rig root as its "/", inside
+# mount, PID and IPC namespaces of its own:
+#   scripts/device-rig.sh [options] [-- program arguments]
+#     --program PATH    the program to run (default: build/bin/ostrel)
+#     --emulator "CMD"  runs the program through CMD (e.g. "qemu-arm -L SYSROOT")
+#     --build DIR       where device-rig and encoder-sim are (default: build)
+#     --root DIR        an empty folder to build the rig root in (kept; default:
+#                       a temporary folder, removed at the end)
+#     --vnc-port N      the screen: Qt's vnc platform on this port (default 5900)
+#     --time-scale S    OSTREL_TIME_SCALE for the program (0 < S <= 1): its
+#                       seconds-long timers run S times as long
+# The program's screen is served over VNC (the frame-buffer platform family
+# of the camera's linuxfb); keys and touches come in the same way. Every
+# program it starts from /bin, /sbin and /works is a stand-in that records
+# its arguments in the root's /rig/commands.log; the clock, reboot and module
+# capabilities are dropped. The rig's logs stay in the root's /rig folder.
+# Nothing is mounted outside the namespace: when the program, or this
+# script, ends, everything in it ends and its mounts go with it.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+
+program=$here/build/bin/ostrel
+emulator=""
+build=$here/build
+root=""
+vnc_port=5900
+time_scale=1
+inside=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --program) program=$2; shift 2 ;;
+        --emulator) emulator=$2; shift 2 ;;
+        --build) build=$2; shift 2 ;;
+        --root) root=$2; shift 2 ;;
+        --vnc-port) vnc_port=$2; shift 2 ;;
+        --time-scale) time_scale=$2; shift 2 ;;
+        --inside) inside=1; shift ;;
+        --) shift; break ;;
+        *) echo "$0: unknown option $1" >&2; exit 2 ;;
+    esac
+done
+program=$(realpath "$program")
+build=$(realpath "$build")
+
+if [ -z "$inside" ]; then
+    [ "$(id -u)" -eq 0 ] || { echo "$0: the rig needs root (namespaces, mounts, FUSE)" >&2; exit 77; }
+    [ -c /dev/fuse ] || { echo "$0: /dev/fuse is missing" >&2; exit 77; }
+    for tool in "$build/bin/device-rig" "$build/bin/rig-exec" "$build/bin/encoder-sim" "$program"; do
+        [ -x "$tool" ] || { echo "$0: $tool is not built" >&2; exit 2; }
+    done
+    temporary=""
+    if [ -z "$root" ]; then
+        root=$(mktemp -d /tmp/device-rig.XXXXXX)
+        temporary=$root
+    fi
+    root=$(realpath "$root")
+    [ "$root" != "/" ] && [ -d "$root" ] || { echo "$0: $root is no folder for a rig root" >&2; exit 2; }
+    [ -z "$(ls -A "$root")" ] || { echo "$0: $root is not empty" >&2; exit 2; }
+    if [ -n "$emulator" ]; then
+        # PATH inside the rig names only the stand-ins.
+        read -r first rest <<<"$emulator"
+        first=$(command -v "$first") || { echo "$0: no emulator ${emulator%% *}" >&2; exit 2; }
+        emulator="$first${rest:+ $rest}"
+    fi
+    args=(--program "$program" --build "$build" --root "$root" --vnc-port "$vnc_port" --time-scale "$time_scale" --inside)
+    [ -z "$emulator" ] || args+=(--emulator "$emulator")
+    # The namespace's first process is this script again; when unshare is
+    # ended, that process is killed, and with it everything in the rig.
+    namespaces=(unshare --mount --propagation private --pid --ipc --fork --mount-proc --kill-child)
+    if [ -z "$temporary" ]; then
+        exec "${namespaces[@]}" bash "$0" "${args[@]}" -- "$@"
+    fi
+    status=0
+    "${namespaces[@]}" bash "$0" "${args[@]}" -- "$@" || status=$?
+    # Only plain files are left here: the mounts were the namespace's.
+    rm -rf --one-file-system "$temporary"
+    exit $status
+fi
+
+# ---- inside the namespaces; the host's folders are only ever bound read-only
+log() { echo "device-rig.sh: $*" >&2; }
+bind_ro() { # host path, path in the root
+    mkdir -p "$root$2"
+    mount --bind -o ro "$1" "$root$2"
+}
+bind_node() {
+    : >"$root/dev/$1"
+    mount --bind "/dev/$1" "$root/dev/$1"
+}
+
+mkdir -p "$root"/{usr,etc,dev/pts,dev/shm,proc,tmp,media/mmc,works/shell,root,bin,rig}
+chmod 1777 "$root/tmp"
+bind_ro /usr /usr
+for l in lib lib32 lib64; do
+    if [ -L "/$l" ]; then ln -s "$(readlink "/$l")" "$root/$l"; fi
+done
+ln -s bin "$root/sbin"
+for f in passwd group nsswitch.conf ld.so.cache localtime; do
+    if [ -e "/etc/$f" ]; then cp -L "/etc/$f" "$root/etc/$f"; fi
+done
+bind_ro /etc/fonts /etc/fonts
+bind_ro "$build" "$build"
+program_dir=$(dirname "$program")
+case "$program_dir" in "$build"/*) ;; *) bind_ro "$program_dir/.." "$(dirname "$program_dir")" ;; esac
+if [ -n "$emulator" ]; then
+    # qemu's -L takes any path that exists under the sysroot from there, so
+    # "/etc/…" would be the sysroot's: the prefix the program gets holds
+    # only the sysroot's libraries.
+    words=()
+    previous=""
+    for word in $emulator; do
+        if [ "$previous" = "-L" ] && [ -d "$word" ]; then
+            sysroot=$(realpath "$word")
+            bind_ro "$sysroot" "$sysroot"
+            mkdir -p "$root/rig/emulator-prefix"
+            for part in lib usr; do
+                if [ -e "$sysroot/$part" ]; then ln -s "$sysroot/$part" "$root/rig/emulator-prefix/$part"; fi
+            done
+            word=/rig/emulator-prefix
+        fi
+        words+=("$word")
+        previous=$word
+    done
+    emulator="${words[*]}"
+fi
+mount -t proc proc "$root/proc"
+mount -t tmpfs -o size=64m tmpfs "$root/dev/shm"
+mount --bind /dev/pts "$root/dev/pts"
+for node in null zero random urandom tty; do bind_node "$node"; done
+# The clock chip is a character device to the program; device-rig answers
+# its requests (rig-exec), the null device stands for it.
+: >"$root/dev/X12026"
+mount --bind /dev/null "$root/dev/X12026"
+ln -s pts/ptmx "$root/dev/ptmx"
+
+# The camera's stored files, as the simulator root holds them.
+cp -r "$here/resources/defaults/etc/." "$root/etc/"
+cp -r "$here/resources/defaults/Parameter" "$root/"
+mkdir -p "$root/language"
+cp "$build"/language/*.qm "$root/language/" 2>/dev/null || true
+# encoder-sim serves only a root marked as made for it.
+: >"$root/.ostrel-sim-root"
+
+# Stand-ins: each records its name and arguments, one line a call.
+standin() { # path in the root, output
+    cat >"$root$1" <<EOF
+#!/bin/sh
+echo "\${0##*/} \$*" >>/rig/commands.log
+${2:+echo "$2"}
+exit 0
+EOF
+    chmod 755 "$root$1"
+}
+for p in mount umount insmod rmmod reboot poweroff halt killall hwclock date sync rm cp mv mkdir \
+         sleep ifconfig udhcpc fbset; do
+    standin "/bin/$p"
+done
+standin /bin/uname "2.6.32-rig"
+ln -s /usr/bin/dash "$root/bin/sh"
+for p in renovo renovo.sh vyx_init.sh shell/mount-sd.sh; do standin "/works/$p"; done
+: >"$root/rig/commands.log"
+
+# The program sends encoder-sim the card's paths as it sees them ("/media/
+# mmc/…"), and encoder-sim, outside the rig's root, writes there: in this
+# namespace only, the card folder stands there too. Never where a mount
+# could reach the machine's own tree.
+if [ "$(findmnt -n -o PROPAGATION /)" != "private" ]; then
+    log "the namespace's mounts are not private"
+    exit 3
+fi
+if [ -d /media ]; then
+    mount -t tmpfs -o size=1m,mode=755 tmpfs /media
+    mkdir /media/mmc
+    mount --bind "$root/media/mmc" /media/mmc
+fi
+
+rig_pid=""
+encoder_pid=""
+finish() {
+    for pid in $encoder_pid $rig_pid; do kill -TERM "$pid" 2>/dev/null || true; done
+    for _ in $(seq 20); do
+        alive=""
+        for pid in $encoder_pid $rig_pid; do kill -0 "$pid" 2>/dev/null && alive=1; done
+        [ -n "$alive" ] || break
+        sleep 0.1
+    done
+    for pid in $encoder_pid $rig_pid; do kill -KILL "$pid" 2>/dev/null || true; done
+}
+trap finish EXIT
+
+wait_for() { # test, what, tenths of a second
+    for _ in $(seq "$3"); do
+        eval "$1" && return 0
+        sleep 0.1
+    done
+    log "$2 did not come up"
+    return 1
+}
+"$build/bin/device-rig" "$root" >"$root/rig/device-rig.log" 2>&1 &
+rig_pid=$!
+wait_for '[ -e "$root/rig/ready" ]' "device-rig" 50 || exit 3
+OSTREL_TIME_SCALE="$time_scale" "$build/bin/encoder-sim" "$root" --device-keys >"$root/rig/encoder-sim.log" 2>&1 &
+encoder_pid=$!
+wait_for '[ -p "$root/tmp/service_ir" ]' "encoder-sim" 50 || exit 3
+
+status=0
+setpriv --bounding-set -sys_time,-sys_boot,-sys_module --inh-caps -sys_time,-sys_boot,-sys_module -- \
+    chroot "$root" /usr/bin/env -i PATH=/bin:/sbin HOME=/root LANG=C.UTF-8 \
+    QT_QPA_PLATFORM="vnc:size=320x240:port=$vnc_port" QT_QPA_FB_FORCE_FULLSCREEN=0 QT_FONT_DPI=72 \
+    OSTREL_TIME_SCALE="$time_scale" \
+    "$build/bin/rig-exec" /rig/requests.sock $emulator "$program" "$@" || status=$?
+echo "$status" >"$root/rig/exit-code"
+exit $status

@@ -1,0 +1,523 @@
+// The device build, unmodified, in the rig: its own mount, PID and IPC
+// namespaces, a rig root as "/" whose device nodes the simulated board,
+// core and devices serve from outside the program, stand-ins for every
+// program it starts. Checked from the rig's side (registers written,
+// commands recorded, files on the card) and from the frame buffer, read
+// over VNC.
+
+#include "rfbclient.h"
+#include "rigprocess.h"
+
+#include "encoderlink.h"
+#include "photolayout.h"
+#include "photoreader.h"
+#include "simboard.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+constexpr int StartMs = 20000;
+constexpr int EmulatedStartMs = 120000;
+constexpr int StepMs = 5000;
+// The start-up's seconds-long pauses, shortened.
+constexpr double ShortTimers = 0.1;
+// A key held is timed by the program: long enough to see its first step
+// before its second.
+constexpr double KeyTimers = 0.5;
+// Longer than Qt's double-click interval.
+constexpr int DoubleClickMs = 500;
+// Spot 1 stands in the middle of the screen at first.
+const QPoint ScreenCentre(160, 120);
+// Where the live view shows spot 1's reading, and the status bar's card.
+const QRect SpotReading(0, 18, 64, 20);
+const QRect CardIcon(182, 0, 18, 18);
+// X11 key symbols of the camera's keys.
+constexpr quint32 KeyS = 's';
+constexpr quint32 KeyU = 'u';
+constexpr quint32 KeyP = 'p';
+// The route to the language list: a bare place opens the menu, then its
+// "Settings" tile, the "Language" row; "Deutsch" is the list's fourth row.
+const QPoint BarePlace(250, 150);
+const QPoint SettingsTile(245, 150);
+const QPoint LanguageRow(225, 60);
+const QPoint GermanRow(120, 172);
+const QPoint DoneButton(256, 53);
+const QRect MenuLabels(40, 90, 240, 95);
+const QRect LanguageList(40, 40, 240, 160);
+// Where the tick shows on the chosen row.
+const QRect GermanMark(240, 160, 30, 25);
+// The date: the setup window's "Date & Time" page, its "Set Date" row, the
+// year's "+" and the dialog's "Done".
+const QPoint DateTimeEntry(60, 150);
+const QPoint SetDateRow(225, 60);
+const QPoint YearUp(105, 106);
+const QPoint DateDone(254, 65);
+const QRect SetupPage(135, 40, 180, 160);
+const QRect YearField(66, 120, 80, 22);
+// Nothing of the live view's overlay stands here.
+const QRect LiveViewClear(20, 60, 120, 40);
+// The slide-to-power-off knob's track.
+const QPoint SlideFrom(40, 190);
+const QPoint SlideTo(185, 190);
+
+// Saves what the frame buffer shows where OSTREL_SCREENS_DIR asks.
+void save(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (dir.isEmpty() || image.isNull())
+        return;
+    QDir().mkpath(dir);
+    image.save(QDir(dir).filePath(QStringLiteral("device-%1.png").arg(name)));
+}
+
+// Pixels that are not the black of an empty frame buffer.
+int litPixels(const QImage &image, const QRect &area)
+{
+    int lit = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            lit += (image.pixel(x, y) & 0xffffff) != 0;
+    return lit;
+}
+
+// The shape of a reading's text on its dark label.
+QByteArray glyphs(const QImage &image, const QRect &area)
+{
+    QByteArray shape;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            shape += qRed(image.pixel(x, y)) > 0x9f ? '#' : '.';
+    return shape;
+}
+
+// A selected object's reading is drawn in red.
+bool readingSelected(const QImage &image)
+{
+    int red = 0;
+    for (int y = SpotReading.top(); y <= SpotReading.bottom(); ++y)
+        for (int x = SpotReading.left(); x <= SpotReading.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel) > 0xe0 && qGreen(pixel) < 0x40;
+        }
+    return red > 10;
+}
+
+QImage region(const QImage &image, const QRect &area)
+{
+    return image.isNull() ? QImage() : image.copy(area);
+}
+
+// The status bar's card: drawn in more than one shade, never dark.
+bool cardShown(const QImage &image)
+{
+    return litPixels(image, CardIcon) > CardIcon.width() * CardIcon.height() / 4;
+}
+
+// One 4-byte event into a detect device's pipe, as its driver delivers it.
+bool writeEvent(const QString &pipe, qint32 value)
+{
+    const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, &value, sizeof value) == sizeof value;
+    ::close(fd);
+    return written;
+}
+
+// The saved photos on the card, hidden temporaries left out.
+QStringList photos(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+}
+} // namespace
+
+class tst_DeviceRig : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startsToTheLiveView_data();
+    void startsToTheLiveView();
+    void snapshotIsSavedToTheCard();
+    void cardOutAndIn();
+    void languageChangeRestartsTheProgram();
+    void dateIsSetOnTheClockChip();
+    void updateKeyStartsTheWizard();
+    void slideToPowerOff();
+
+private:
+    // Starts the rig and connects to its screen.
+    bool startRig(double timeScale = ShortTimers, const QString &program = QString(),
+                  const QString &emulator = QString());
+    // Connects to the program's screen while the rig runs.
+    bool connectScreen();
+    // Waits for the live view with its readings: the frame then, or null.
+    QImage liveView();
+    // Waits until the frame buffer shows what shows() looks for; the frame
+    // then, or null.
+    QImage waitForFrame(const std::function<bool(const QImage &)> &shows);
+    // Waits until the area differs from before and has settled.
+    QImage waitForChange(const QRect &area, const QImage &before);
+    // Waits until spot 1 reads another value than before and holds it.
+    QImage waitForReading(const QImage &before);
+
+    quint16 m_port = 0;
+    int m_startMs = StartMs;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RigProcess> m_rig;
+    std::unique_ptr<RfbClient> m_screen;
+};
+
+void tst_DeviceRig::init()
+{
+    // Asked once: the answer does not change while the tests run.
+    static const QString unavailable = RigProcess::unavailable();
+    if (!unavailable.isEmpty())
+        QSKIP(qPrintable(unavailable));
+    m_startMs = StartMs;
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("root")));
+}
+
+void tst_DeviceRig::cleanup()
+{
+    m_screen.reset();
+    if (m_rig) {
+        m_rig->stop();
+        if (QTest::currentTestFailed())
+            qWarning("rig output:\n%s", m_rig->output().constData());
+    }
+    m_rig.reset();
+    m_dir.reset();
+}
+
+bool tst_DeviceRig::startRig(double timeScale, const QString &program, const QString &emulator)
+{
+    m_rig = std::make_unique<RigProcess>();
+    m_port = RigProcess::freePort();
+    if (!m_rig->start(m_dir->path() + QStringLiteral("/root"), m_port, timeScale, program, emulator))
+        return false;
+    return connectScreen();
+}
+
+bool tst_DeviceRig::connectScreen()
+{
+    // A rig that ended (a node it could not serve, a port taken) is not
+    // waited for.
+    m_screen = std::make_unique<RfbClient>();
+    QElapsedTimer clock;
+    clock.start();
+    while (m_rig->isRunning() && clock.elapsed() < m_startMs) {
+        if (m_screen->connectTo(m_port, 1000))
+            return true;
+    }
+    qWarning("no screen: %s", qPrintable(m_screen->error()));
+    return false;
+}
+
+QImage tst_DeviceRig::liveView()
+{
+    if (!m_rig->waitForText(QStringLiteral("/tmp/encoder-sim.log"), "capture start", m_startMs))
+        return QImage();
+    return waitForFrame([](const QImage &shown) { return litPixels(shown, SpotReading) > 0 && cardShown(shown); });
+}
+
+QImage tst_DeviceRig::waitForFrame(const std::function<bool(const QImage &)> &shows)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < StepMs) {
+        const QImage shown = m_screen->frame();
+        if (!shown.isNull() && shows(shown))
+            return shown;
+        QTest::qWait(100);
+    }
+    return QImage();
+}
+
+QImage tst_DeviceRig::waitForChange(const QRect &area, const QImage &before)
+{
+    // Changed, and the same in two frames running: a window being built is
+    // not yet one that takes touches.
+    const QImage was = region(before, area);
+    QImage last;
+    return waitForFrame([&](const QImage &shown) {
+        const QImage now = region(shown, area);
+        const bool settled = now != was && now == last;
+        last = now;
+        return settled;
+    });
+}
+
+QImage tst_DeviceRig::waitForReading(const QImage &before)
+{
+    const QByteArray was = glyphs(before, SpotReading);
+    QByteArray last;
+    return waitForFrame([&](const QImage &shown) {
+        const QByteArray now = glyphs(shown, SpotReading);
+        const bool settled = now != was && now == last;
+        last = now;
+        return settled;
+    });
+}
+
+void tst_DeviceRig::startsToTheLiveView_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("emulator");
+    // qemu-arm answers the requests it does not know itself (the GPIO's,
+    // the frame buffer's blanking), and starts no child: it refuses the
+    // clone flags QProcess asks for. The rig sees neither.
+    QTest::addColumn<bool>("emulated");
+    QTest::newRow("host build") << QString() << QString() << false;
+    // The camera's build, where scripts/test-armel.sh names it.
+    const QString armel = qEnvironmentVariable("OSTREL_RIG_ARMEL_BUILD");
+    QTest::newRow("armel build under qemu-arm")
+        << (armel.isEmpty() ? QString() : armel + QStringLiteral("/bin/ostrel"))
+        << (armel.isEmpty() ? QString() : QStringLiteral("qemu-arm -L ") + armel + QStringLiteral("/sysroot")) << true;
+}
+
+void tst_DeviceRig::startsToTheLiveView()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, emulator);
+    QFETCH(bool, emulated);
+    if (emulated) {
+        if (program.isEmpty())
+            QSKIP("OSTREL_RIG_ARMEL_BUILD names no armel build folder");
+        // Emulated, the start-up takes many times as long.
+        m_startMs = EmulatedStartMs;
+    }
+    QVERIFY(startRig(ShortTimers, program, emulator));
+    // The overlay's start-up from the device's side: the palette uploaded
+    // to the board, the board held powered, the second frame buffer
+    // blanked, the capture started at the encoder service.
+    QVERIFY(m_rig->waitForText(QStringLiteral("/tmp/encoder-sim.log"), "capture start", m_startMs));
+    QVERIFY(m_rig->readFile(QStringLiteral("/rig/board.log")).contains("0x1300 "));
+    if (!emulated) {
+        QVERIFY(m_rig->readFile(QStringLiteral("/rig/power.log")).contains("gpio 3 1\n"));
+        QVERIFY(m_rig->waitForText(QStringLiteral("/rig/screen.log"), "fb2 0x4611 0x1\n", StepMs));
+        QVERIFY(m_rig->waitForText(QStringLiteral("/rig/commands.log"), "insmod /works/drivers/g_file_storage.ko", StepMs));
+    }
+
+    // The overlay over the board's picture: the status bar with the card,
+    // spot 1's reading of the scene.
+    const QString build = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
+    const QImage shown = liveView();
+    QVERIFY2(!shown.isNull(), qPrintable(m_screen->error()));
+    save(shown, QStringLiteral("liveview-%1").arg(build));
+    QCOMPARE(shown.size(), QSize(320, 240));
+
+    // The spot selected where it stands, then dragged onto the warm mug,
+    // then onto the cold pack: each reading is the scene's, read through
+    // the board's registers. (Selected, the reading turns red: the
+    // readings are compared in that colour.)
+    const SimBoard scene;
+    const QPoint mug = scene.objectCentre(QStringLiteral("mug"));
+    const QPoint coldPack = scene.objectCentre(QStringLiteral("cold pack"));
+    QVERIFY(m_screen->tap(ScreenCentre));
+    const QImage onBackground = waitForFrame(readingSelected);
+    QVERIFY(!onBackground.isNull());
+    // A press this soon after the tap would be its double click.
+    QTest::qWait(DoubleClickMs);
+    QVERIFY(m_screen->drag(ScreenCentre, mug, 10));
+    const QImage onMug = waitForReading(onBackground);
+    QVERIFY(!onMug.isNull());
+    save(onMug, QStringLiteral("spot-on-mug-%1").arg(build));
+    QVERIFY(m_screen->drag(mug, coldPack, 10));
+    const QImage onColdPack = waitForReading(onMug);
+    QVERIFY(!onColdPack.isNull());
+    save(onColdPack, QStringLiteral("spot-on-cold-pack-%1").arg(build));
+    QVERIFY(glyphs(onColdPack, SpotReading) != glyphs(onBackground, SpotReading));
+}
+
+void tst_DeviceRig::snapshotIsSavedToTheCard()
+{
+    QVERIFY(startRig());
+    QVERIFY(!liveView().isNull());
+    const QString folder = m_rig->hostPath(QString::fromLatin1(EncoderLink::PhotoFolder));
+    const QStringList before = photos(folder);
+    QVERIFY(m_screen->key(KeyS, true));
+    QVERIFY(m_screen->key(KeyS, false));
+    QElapsedTimer clock;
+    clock.start();
+    while (photos(folder) == before && clock.elapsed() < StepMs)
+        QTest::qWait(100);
+    const QStringList after = photos(folder);
+    QCOMPARE(after.size(), before.size() + 1);
+    save(m_screen->frame(), QStringLiteral("snapshot"));
+
+    QFile file(QDir(folder).filePath(after.last()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const PhotoReader::Photo photo = PhotoReader::readPhoto(bytes);
+    QVERIFY(photo.valid);
+    QVERIFY(photo.irBlock.isValid());
+    QCOMPARE(photo.irBlock.length, qint64(PhotoLayout::IrBlockSize));
+    // The block's frame is the one the board handed over through the rig:
+    // the scene's hot and cold objects stand out of its background.
+    const auto *frame = reinterpret_cast<const uchar *>(bytes.constData() + photo.irBlock.offset + PhotoLayout::ParaSize);
+    std::vector<uint16_t> values(PhotoLayout::FrameWidth * PhotoLayout::FrameHeight);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = uint16_t(PhotoLayout::getU16(frame + 2 * i));
+    const auto [coldest, hottest] = std::minmax_element(values.begin(), values.end());
+    uint16_t hotObject = 0;
+    uint16_t coldObject = 0xffff;
+    for (const SimBoard::SceneObject &object : SimBoard::defaultObjects()) {
+        hotObject = std::max(hotObject, object.ad);
+        coldObject = std::min(coldObject, object.ad);
+    }
+    const int spread = int(*hottest) - int(*coldest);
+    QVERIFY2(spread > (hotObject - coldObject) / 2,
+             qPrintable(QStringLiteral("frame %1..%2, scene objects %3..%4").arg(*coldest).arg(*hottest).arg(coldObject).arg(hotObject)));
+    // No hidden temporary stays beside it.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), after.size());
+}
+
+void tst_DeviceRig::cardOutAndIn()
+{
+    QVERIFY(startRig());
+    QVERIFY(!liveView().isNull());
+
+    QVERIFY(writeEvent(m_rig->hostPath(QStringLiteral("/dev/DM365-DETECT")), 1));
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/commands.log"), "umount -l /media/mmc\n", StepMs));
+    QVERIFY(m_rig->readFile(QStringLiteral("/rig/commands.log")).contains("rmmod g_file_storage\n"));
+    const QImage out = waitForFrame([](const QImage &shown) { return litPixels(shown, CardIcon) == 0; });
+    QVERIFY(!out.isNull());
+    save(out, QStringLiteral("card-out"));
+
+    // Back in the slot: the card's announcer says it is mounted.
+    QVERIFY(writeEvent(m_rig->hostPath(QStringLiteral("/dev/DM365-DETECT")), 0));
+    QFile announcer(m_rig->hostPath(QStringLiteral("/tmp/service_sd")));
+    QVERIFY(announcer.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    QCOMPARE(announcer.write("ymount"), qint64(6));
+    announcer.close();
+    const QImage in = waitForFrame(cardShown);
+    QVERIFY(!in.isNull());
+    save(in, QStringLiteral("card-in"));
+    QCOMPARE(m_rig->readFile(QStringLiteral("/rig/commands.log")).count("insmod /works/drivers/g_file_storage.ko"), 2);
+}
+
+void tst_DeviceRig::languageChangeRestartsTheProgram()
+{
+    QVERIFY(startRig());
+    const QImage live = liveView();
+    QVERIFY(!live.isNull());
+    QVERIFY(m_screen->tap(BarePlace));
+    const QImage english = waitForChange(MenuLabels, live);
+    QVERIFY(!english.isNull());
+    save(english, QStringLiteral("menu-english"));
+    QVERIFY(m_screen->tap(SettingsTile));
+    const QImage setup = waitForChange(MenuLabels, english);
+    QVERIFY(!setup.isNull());
+    QVERIFY(m_screen->tap(LanguageRow));
+    const QImage list = waitForChange(LanguageList, setup);
+    QVERIFY(!list.isNull());
+    QVERIFY(m_screen->tap(GermanRow));
+    const QImage chosen = waitForChange(GermanMark, list);
+    QVERIFY(!chosen.isNull());
+    save(chosen, QStringLiteral("language-list"));
+    QVERIFY(m_screen->tap(DoneButton));
+
+    // The same program again from its start: the encoder service hears a
+    // second "capture start", the card watcher loads the gadget again.
+    QVERIFY(m_rig->waitForText(QStringLiteral("/Parameter/Setting"), "Lang=German", StepMs));
+    QElapsedTimer clock;
+    clock.start();
+    while (m_rig->readFile(QStringLiteral("/tmp/encoder-sim.log")).count("capture start") < 2 && clock.elapsed() < StartMs)
+        QTest::qWait(100);
+    QCOMPARE(m_rig->readFile(QStringLiteral("/tmp/encoder-sim.log")).count("capture start"), 2);
+    QCOMPARE(m_rig->readFile(QStringLiteral("/rig/commands.log")).count("insmod /works/drivers/g_file_storage.ko"), 2);
+    QVERIFY(m_rig->isRunning());
+
+    // Its screen is served anew, in German.
+    QVERIFY(connectScreen());
+    const QImage again = liveView();
+    QVERIFY(!again.isNull());
+    QVERIFY(m_screen->tap(BarePlace));
+    const QImage german = waitForChange(MenuLabels, again);
+    QVERIFY(!german.isNull());
+    save(german, QStringLiteral("menu-german"));
+    QVERIFY(region(german, MenuLabels) != region(english, MenuLabels));
+}
+
+void tst_DeviceRig::dateIsSetOnTheClockChip()
+{
+    QVERIFY(startRig());
+    const QImage live = liveView();
+    QVERIFY(!live.isNull());
+    QVERIFY(m_screen->tap(BarePlace));
+    const QImage menu = waitForChange(MenuLabels, live);
+    QVERIFY(!menu.isNull());
+    QVERIFY(m_screen->tap(SettingsTile));
+    const QImage setup = waitForChange(MenuLabels, menu);
+    QVERIFY(!setup.isNull());
+    QVERIFY(m_screen->tap(DateTimeEntry));
+    const QImage datePage = waitForChange(SetupPage, setup);
+    QVERIFY(!datePage.isNull());
+    QVERIFY(m_screen->tap(SetDateRow));
+    const QImage dialog = waitForChange(SetupPage, datePage);
+    QVERIFY(!dialog.isNull());
+    QVERIFY(m_screen->tap(YearUp));
+    const QImage nextYear = waitForChange(YearField, dialog);
+    QVERIFY(!nextYear.isNull());
+    save(nextYear, QStringLiteral("date-dialog"));
+    QVERIFY(m_screen->tap(DateDone));
+
+    // The system clock asked for next year, and the clock chip written:
+    // both in the rig, this machine's clock untouched.
+    const QByteArray year = QByteArray::number(QDate::currentDate().year() + 1);
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/clock.log"), "system " + year + '-', StepMs));
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/clock.log"), "set " + year + '-', StepMs));
+}
+
+void tst_DeviceRig::updateKeyStartsTheWizard()
+{
+    QVERIFY(startRig());
+    QVERIFY(!liveView().isNull());
+    // Held five seconds (a tenth of that in the rig).
+    QVERIFY(m_screen->key(KeyU, true));
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/commands.log"), "renovo \n", StepMs));
+    QVERIFY(m_screen->key(KeyU, false));
+    QCOMPARE(m_rig->readFile(QStringLiteral("/rig/commands.log")).count("renovo \n"), 1);
+}
+
+void tst_DeviceRig::slideToPowerOff()
+{
+    QVERIFY(startRig(KeyTimers));
+    const QImage live = liveView();
+    QVERIFY(!live.isNull());
+    QCOMPARE(litPixels(live, LiveViewClear), 0);
+    // P held two seconds: the slide screen, over the whole panel.
+    QVERIFY(m_screen->key(KeyP, true));
+    const QImage slide = waitForFrame([](const QImage &shown) { return litPixels(shown, LiveViewClear) > 0; });
+    QVERIFY(m_screen->key(KeyP, false));
+    QVERIFY(!slide.isNull());
+    save(slide, QStringLiteral("slide"));
+    QVERIFY(m_screen->drag(SlideFrom, SlideTo, 10));
+
+    // The core told to shut down, the disks synced, then the hold line
+    // dropped (the power cut) and the reboot that follows on the camera.
+    QVERIFY(m_rig->waitForText(QStringLiteral("/rig/commands.log"), "reboot \n", StepMs));
+    const QList<QByteArray> power = m_rig->readFile(QStringLiteral("/rig/power.log")).split('\n');
+    const qsizetype cut = power.indexOf("gpio 1 0");
+    QVERIFY2(cut > 0, m_rig->readFile(QStringLiteral("/rig/power.log")).constData());
+    QCOMPARE(power.at(cut - 1), QByteArray("sync"));
+    save(m_screen->frame(), QStringLiteral("powered-off"));
+}
+
+QTEST_GUILESS_MAIN(tst_DeviceRig)
+#include "tst_devicerig.moc"
