@@ -9,6 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// The card's listing and its recordings past 2 GB need 64-bit offsets on the
+// camera's 32-bit processor (the build defines _FILE_OFFSET_BITS there).
+static_assert(sizeof(off_t) == 8 && sizeof(ino_t) == 8, "64-bit file offsets and inode numbers are needed");
+
 namespace {
 
 constexpr char16_t RawBase = 0xDC00;   // a kept byte b (0x80..0xFF) is RawBase + b

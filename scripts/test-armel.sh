@@ -34,6 +34,8 @@ declare -A left_out=(
   [tst_startup]="restarts and faults the build's own child programs (see tst_childprocess)"
   [tst_mpvplayer]="plays through an mpv child and records through the build's own encoder-sim (see tst_simsetup)"
   [tst_simvideos]="runs the simulator with the build's own encoder-sim (see tst_simsetup)"
+  [tst_simstartup]="saves a photo through the build's own encoder-sim (see tst_simsetup)"
+  [tst_catalogues]="starts the host's lupdate as a child process (see tst_childprocess)"
 )
 
 mapfile -t all < <(ctest --test-dir "$build_dir" -N | sed -n 's/^ *Test *#[0-9]*: //p')
