@@ -70,13 +70,13 @@ bool DeviceRig::start(const QString &root)
         report(QStringLiteral("the card and USB detect pipes cannot be made"));
         return false;
     }
-    m_nodes = std::make_unique<RigNodes>(m_board, logs);
+    m_powerLog = std::make_unique<RigLog>(logs + QStringLiteral("/power.log"));
+    m_nodes = std::make_unique<RigNodes>(m_board, logs, m_powerLog.get());
     QString error;
     if (!m_nodes->mount(nodeFolder, &error) || !linkNodes(&error)) {
         report(error);
         return false;
     }
-    m_powerLog = std::make_unique<RigLog>(logs + QStringLiteral("/power.log"));
     m_clockLog = std::make_unique<RigLog>(logs + QStringLiteral("/clock.log"));
     m_requests = std::make_unique<RigRequests>(std::make_shared<SimRtc>(), m_powerLog.get(), m_clockLog.get());
     if (!m_requests->listen(logs + QStringLiteral("/requests.sock"), &error)) {

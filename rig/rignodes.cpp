@@ -29,6 +29,9 @@ namespace {
 
 // Beyond the register space and one whole frame.
 constexpr off_t BoardBytes = 1 << 20;
+// The ADC's sample: a charged battery, no charger (volts).
+constexpr double BatteryVolts = 7.5;
+constexpr double SupplyVolts = 0.0;
 // Bit 0 of the mixer's device mask: the master volume.
 constexpr int MasterVolumeMask = 1;
 
@@ -130,10 +133,10 @@ QByteArray hex(unsigned long value)
 
 } // namespace
 
-RigNodes::RigNodes(std::shared_ptr<SimBoard> board, const QString &logFolder)
+RigNodes::RigNodes(std::shared_ptr<SimBoard> board, const QString &logFolder, RigLog *powerLog)
     : m_board(std::move(board))
     , m_boardLog(std::make_unique<RigLog>(logFolder + QStringLiteral("/board.log")))
-    , m_powerLog(std::make_unique<RigLog>(logFolder + QStringLiteral("/power.log")))
+    , m_powerLog(powerLog)
     , m_soundLog(std::make_unique<RigLog>(logFolder + QStringLiteral("/sound.log")))
     , m_screenLog(std::make_unique<RigLog>(logFolder + QStringLiteral("/screen.log")))
 {
@@ -190,13 +193,6 @@ void RigNodes::unmount()
     m_fuse = nullptr;
 }
 
-void RigNodes::setBatteryVolts(double battery, double supply)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_battery = battery;
-    m_supply = supply;
-}
-
 int RigNodes::read(const char *name, char *buffer, size_t size, int64_t offset)
 {
     const int length = static_cast<int>(std::min<size_t>(size, 1 << 20));
@@ -205,8 +201,7 @@ int RigNodes::read(const char *name, char *buffer, size_t size, int64_t offset)
         return n < 0 ? -errno : n;
     }
     if (is(name, Adc)) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const QByteArray sample = SimBattery::sampleBytes(m_battery, m_supply);
+        const QByteArray sample = SimBattery::sampleBytes(BatteryVolts, SupplyVolts);
         const int n = std::min(length, static_cast<int>(sample.size()));
         std::memcpy(buffer, sample.constData(), static_cast<size_t>(n));
         return n;

@@ -27,7 +27,8 @@ struct fuse;
 class RigNodes
 {
 public:
-    RigNodes(std::shared_ptr<SimBoard> board, const QString &logFolder);
+    // powerLog: the rig's power log, shared with RigRequests.
+    RigNodes(std::shared_ptr<SimBoard> board, const QString &logFolder, RigLog *powerLog);
     ~RigNodes();
     RigNodes(const RigNodes &) = delete;
     RigNodes &operator=(const RigNodes &) = delete;
@@ -47,9 +48,6 @@ public:
     static const char *const Panel;
     static const char *const Overlay;
 
-    // The ADC's sample: battery and supply in volts.
-    void setBatteryVolts(double battery, double supply);
-
     // FUSE's calls, by node name.
     int read(const char *name, char *buffer, size_t size, int64_t offset);
     int write(const char *name, const char *buffer, size_t size, int64_t offset);
@@ -58,12 +56,10 @@ public:
 private:
     std::shared_ptr<SimBoard> m_board;
     std::unique_ptr<RigLog> m_boardLog;
-    std::unique_ptr<RigLog> m_powerLog;
+    RigLog *m_powerLog;
     std::unique_ptr<RigLog> m_soundLog;
     std::unique_ptr<RigLog> m_screenLog;
     std::mutex m_mutex;
-    double m_battery = 7.5;
-    double m_supply = 0.0;
     int m_volume = 0x4b4b;
     struct fuse *m_fuse = nullptr;
     std::thread m_thread;

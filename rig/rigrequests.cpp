@@ -2,6 +2,7 @@
 
 #include "riglog.h"
 #include "rtcdevice.h"
+#include "simpowerdevice.h"
 #include "simrtc.h"
 
 #include <QByteArray>
@@ -208,11 +209,11 @@ bool RigRequests::handleIoctl(const seccomp_notif &request, long long *result)
 
     if (clock) {
         RtcRecord record;
-        if (code == GetDateTime) {
+        if (code == RtcDevice::GetDateTime) {
             const bool read = m_rtc->read(&record);
             *result = read && writeMemory(pid, argument, &record, sizeof record) ? 0 : -EIO;
             m_clockLog->append(QByteArray("get ") + (*result == 0 ? "ok" : "failed"));
-        } else if (code == SetDateTime) {
+        } else if (code == RtcDevice::SetDateTime) {
             const bool written = readMemory(pid, argument, &record, sizeof record) && m_rtc->write(record);
             *result = written ? 0 : -EIO;
             m_clockLog->append(QByteArray("set ") + QByteArray::number(record.year + 1900) + '-'
@@ -236,11 +237,11 @@ bool RigRequests::handleIoctl(const seccomp_notif &request, long long *result)
     if (!gpio)
         return true;
     // The driver answers the panel's state and the charger's in the word.
-    if (code == SetLcd)
+    if (code == SimPowerDevice::GpioSetLcd)
         m_lcd = word ? 1 : 0;
-    else if (code == GetLcd)
+    else if (code == SimPowerDevice::GpioGetLcd)
         *result = writeMemory(pid, argument, &m_lcd, sizeof m_lcd) ? 0 : -EFAULT;
-    else if (code == ChargerStatus) {
+    else if (code == SimPowerDevice::GpioChargerStatus) {
         const int notCharging = 0;
         *result = writeMemory(pid, argument, &notCharging, sizeof notCharging) ? 0 : -EFAULT;
     }

@@ -16,9 +16,9 @@ struct seccomp_notif;
 // The requests rig-exec passes on from the program under test: the GPIO,
 // PWM and clock chip's plain-number requests, whose int or record argument
 // is read and written in the program's memory here, and sync(2) and the
-// setting of the system clock, which are recorded and not done. Any other request of that kind goes on to the
-// kernel as it was. Runs on a thread of its own; rig-exec hands its
-// listener over at the socket.
+// setting of the system clock, which are recorded and not done. Any other
+// request of that kind goes on to the kernel as it was. Runs on a thread of
+// its own; rig-exec hands its listener over at the socket.
 class RigRequests
 {
 public:
@@ -29,11 +29,6 @@ public:
 
     bool listen(const QString &socketPath, QString *error);
     void stop();
-
-    // The GPIO requests the board's power switches take.
-    enum GpioRequest { Kill = 1, Hold = 3, SetLcd = 7, GetLcd = 8, FpgaOff = 9, FpgaOn = 10, ChargerStatus = 12 };
-    // The clock chip's.
-    enum ClockRequest { GetDateTime = 0, SetDateTime = 2 };
 
 private:
     void serve();
