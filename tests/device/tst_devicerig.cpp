@@ -80,14 +80,20 @@ void save(const QImage &image, const QString &name)
     image.save(QDir(dir).filePath(QStringLiteral("device-%1.png").arg(name)));
 }
 
+// The pixels of the area that match.
+int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &matches)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += matches(image.pixel(x, y));
+    return count;
+}
+
 // Pixels that are not the black of an empty frame buffer.
 int litPixels(const QImage &image, const QRect &area)
 {
-    int lit = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            lit += (image.pixel(x, y) & 0xffffff) != 0;
-    return lit;
+    return countPixels(image, area, [](QRgb pixel) { return (pixel & 0xffffff) != 0; });
 }
 
 // The shape of a reading's text on its dark label.
@@ -103,13 +109,7 @@ QByteArray glyphs(const QImage &image, const QRect &area)
 // A selected object's reading is drawn in red.
 bool readingSelected(const QImage &image)
 {
-    int red = 0;
-    for (int y = SpotReading.top(); y <= SpotReading.bottom(); ++y)
-        for (int x = SpotReading.left(); x <= SpotReading.right(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            red += qRed(pixel) > 0xe0 && qGreen(pixel) < 0x40;
-        }
-    return red > 10;
+    return countPixels(image, SpotReading, [](QRgb pixel) { return qRed(pixel) > 0xe0 && qGreen(pixel) < 0x40; }) > 10;
 }
 
 QImage region(const QImage &image, const QRect &area)
