@@ -1,5 +1,7 @@
 #pragma once
 
+#include "soleinstance.h"
+
 class CalibInterface;
 class EAreaWidget;
 class MainBiaoDing;
@@ -13,13 +15,10 @@ class SetMainWindow;
 // view's dispatcher, so the view builds them through this instead of
 // including them. The window that builds the live view registers them
 // (CalibPages::install()); without them calibration mode opens no menu.
-class ECalibPages
+class ECalibPages : public SoleInstance<ECalibPages>
 {
 public:
-    virtual ~ECalibPages();
-
-    static void setInstance(ECalibPages *pages);
-    static ECalibPages *instance();
+    virtual ~ECalibPages() = default;
 
     // New parentless windows; the caller owns them.
     virtual QWidget *newCalibMenu() = 0;

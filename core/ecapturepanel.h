@@ -1,5 +1,7 @@
 #pragma once
 
+#include "soleinstance.h"
+
 class QWidget;
 
 // What the live view, the power-off and the record-time display need of the
@@ -7,7 +9,7 @@ class QWidget;
 // on a touch), the recording state and its stop, and the panel's window to
 // hide behind the busy picture. The panel registers itself when built;
 // instance() is null without one.
-class ECapturePanel
+class ECapturePanel : public SoleInstance<ECapturePanel>
 {
 public:
     // Activation: 0 hidden, 1 shown, 2 hidden by its own hide timer.
@@ -17,10 +19,7 @@ public:
     // Panels: 0 photo, 1 video, 3 none.
     enum { PhotoPanel = 0, VideoPanel = 1, NoPanel = 3 };
 
-    virtual ~ECapturePanel();
-
-    static void setInstance(ECapturePanel *panel);
-    static ECapturePanel *instance();
+    virtual ~ECapturePanel() = default;
 
     virtual QWidget *panelWindow() = 0;
     virtual int get_activationstat() const = 0;

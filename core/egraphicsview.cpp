@@ -60,7 +60,7 @@ EGraphicsView::EGraphicsView(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     EGlobal::setGraphicsView(this);
-    EReadingsHost::setHost(this);
+    EReadingsHost::setInstance(this);
     EImageViewHost::setInstance(this);
 
     m_shutterTimer = new QTimer(this);
@@ -121,10 +121,10 @@ EGraphicsView::~EGraphicsView()
     EPendingSettings::instance()->flush();
     if (EGlobal::getGraphicsView() == this)
         EGlobal::setGraphicsView(nullptr);
-    if (EReadingsHost::host() == this)
-        EReadingsHost::setHost(nullptr);
-    if (ETipsHost::host() == this)
-        ETipsHost::setHost(nullptr);
+    if (EReadingsHost::instance() == this)
+        EReadingsHost::setInstance(nullptr);
+    if (ETipsHost::instance() == this)
+        ETipsHost::setInstance(nullptr);
     if (EImageViewHost::instance() == this)
         EImageViewHost::setInstance(nullptr);
     // The objects' items belong to the scene; the objects go first.
@@ -163,7 +163,7 @@ void EGraphicsView::init()
     }
     // Only now can the view show a tip: a settings write that fails while
     // it is being built is told at the next failure.
-    ETipsHost::setHost(this);
+    ETipsHost::setInstance(this);
     setTipsText(tr("Calibration file error!"));
     FPGA *fpga = EGlobal::getFPGA();
     switch (fpga ? fpga->checkBiaoDingTab() : 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "soleinstance.h"
+
 class EAdjustLevelItem;
 class QWidget;
 
@@ -8,13 +10,10 @@ class QWidget;
 // bar's labels, put away by a touch on bare picture), and the page's limits
 // when the unit or the temperature range changes. The popup registers
 // itself when built; instance() is null without one.
-class EImagePopup
+class EImagePopup : public SoleInstance<EImagePopup>
 {
 public:
-    virtual ~EImagePopup();
-
-    static void setInstance(EImagePopup *popup);
-    static EImagePopup *instance();
+    virtual ~EImagePopup() = default;
 
     virtual QWidget *popupWindow() = 0;
     virtual EAdjustLevelItem *adjustWindow() const = 0;

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "soleinstance.h"
+
 class QString;
 class QWidget;
 
 // The live view's tips line as code beneath the screens reaches it (a
 // settings file that did not take a write). The live view registers itself
-// with setHost(); host() is null while no live view exists.
-class ETipsHost
+// with setInstance(); instance() is null while no live view exists.
+class ETipsHost : public SoleInstance<ETipsHost>
 {
 public:
-    virtual ~ETipsHost();
-
-    static void setHost(ETipsHost *host);
-    static ETipsHost *host();
+    virtual ~ETipsHost() = default;
 
     virtual void setTipsText(const QString &text) = 0;
     virtual QString getTipsText() const = 0;

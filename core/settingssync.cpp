@@ -35,7 +35,7 @@ void SettingsSync::tell()
 {
     // Without a live view there is nobody to tell yet: the next failure
     // tries again.
-    ETipsHost *view = ETipsHost::host();
+    ETipsHost *view = ETipsHost::instance();
     if (!view || (s_toldView && s_told == view))
         return;
     view->setTipsText(tip());
