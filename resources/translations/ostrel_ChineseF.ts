@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>儲存失敗！</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>

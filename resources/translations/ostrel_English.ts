@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>Save failed!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>

@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>Échec de l&apos;enregistrement&#xa0;!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>

@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>Speichern fehlgeschlagen!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>

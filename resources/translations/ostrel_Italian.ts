@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>Salvataggio non riuscito!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>

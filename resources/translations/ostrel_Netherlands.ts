@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>Opslaan mislukt!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>

@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>¡Error al guardar!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>

@@ -914,6 +914,14 @@
         <source>Save failed!</source>
         <translation>Kunde inte spara!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>
