@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 
 #include <cmath>
@@ -199,6 +200,9 @@ bool EParaSetup::askReset()
 {
     QMessageBox box(QMessageBox::NoIcon, QString(), tr("Reset all measure para to \n factory para?"),
                     QMessageBox::Yes | QMessageBox::No, nullptr, Qt::FramelessWindowHint);
+    // The camera has no catalogue for Qt's own button texts.
+    box.button(QMessageBox::Yes)->setText(tr("Yes"));
+    box.button(QMessageBox::No)->setText(tr("No"));
     box.setDefaultButton(QMessageBox::No);
     box.show();
     box.move((320 - box.width()) / 2, (240 - box.height()) / 2);

@@ -1160,7 +1160,7 @@ bool EGraphicsView::getflickertimestate() const
 // The card filled up while recording: the recording stops.
 void EGraphicsView::videospaceslots()
 {
-    showWrapIndicator(this, "Lack of space");
+    showWrapIndicator(this, QT_TRANSLATE_NOOP("EGraphicsView", "Lack of space"));
     if (ECapturePanel *panel = ECapturePanel::instance())
         panel->video_start();
 }
@@ -1203,7 +1203,8 @@ void EGraphicsView::setMixVisible(bool visible)
 void EGraphicsView::showWrapIndicator(QWidget *parent, const char *text)
 {
     auto *indicator = new Indicator(parent);
-    indicator->setString(QString::fromUtf8(text), 0);
+    // Translated before the box is sized: the box fits the shown text.
+    indicator->setString(tr(text), 0);
 }
 
 void EGraphicsView::showImageWrapIndicator(QWidget *parent)

@@ -85,7 +85,9 @@ public:
     bool isCalibrating() const { return m_calibrating; }
 
     // ---- wrap indicators ----
-    // A 1.5 s tip over parent that deletes itself.
+    // A 1.5 s tip over parent that deletes itself. text is an English
+    // source marked QT_TRANSLATE_NOOP("EGraphicsView", ...): the tip shows
+    // it in the current language.
     static void showWrapIndicator(QWidget *parent, const char *text);
     static void showImageWrapIndicator(QWidget *parent);
     // At most one of each; a second show while one is up does nothing.

@@ -441,7 +441,7 @@ void EKeyboardFilter::snapshot()
         return;
     }
     if (EGraphicsView::getPhotoSDCardInfo()) {
-        EGraphicsView::showWrapIndicator(view, "Lack of space");
+        EGraphicsView::showWrapIndicator(view, QT_TRANSLATE_NOOP("EGraphicsView", "Lack of space"));
         return;
     }
     panel->set_Imagestate(1);
@@ -457,7 +457,7 @@ void EKeyboardFilter::snapshot()
     // later snapshot would only log.
     panel->setSnapshot(false);
     CaptureRelease::release(started, "snapshot");
-    EGraphicsView::showWrapIndicator(view, "Save failed");
+    EGraphicsView::showWrapIndicator(view, QT_TRANSLATE_NOOP("EGraphicsView", "Save failed"));
 }
 
 // ---- I: trigger ----
@@ -475,7 +475,7 @@ void EKeyboardFilter::trigger()
             if (EToolWidget *bar = EGlobal::getToolBar())
                 bar->freezeImageFlag(false);
         } else if (view->getImagesequencemode()) {
-            EGraphicsView::showWrapIndicator(view, "Automatic Camera");
+            EGraphicsView::showWrapIndicator(view, QT_TRANSLATE_NOOP("EGraphicsView", "Automatic Camera"));
             if (panel)
                 panel->setSnapshot(true);
         } else if (panel && panel->getSCstate() == 0) {

@@ -16,8 +16,11 @@
 namespace {
 const char *const s_formatStr[] = {QT_TRANSLATE_NOOP("EGeneralPage", "OFF"), QT_TRANSLATE_NOOP("EGeneralPage", "PAL"),
                                    QT_TRANSLATE_NOOP("EGeneralPage", "NTSC")};
-const char *const s_precisionStr[] = {QT_TRANSLATE_NOOP("EGeneralPage", "Single"),
-                                      QT_TRANSLATE_NOOP("EGeneralPage", "Double")};
+// What the row shows, and the value stored for it: the settings keep the
+// words they always held, whatever the row says.
+const char *const s_precisionStr[] = {QT_TRANSLATE_NOOP("EGeneralPage", "1 decimal"),
+                                      QT_TRANSLATE_NOOP("EGeneralPage", "2 decimals")};
+const char *const s_precisionValue[] = {"Single", "Double"};
 const char *const s_tempUnitStr[] = {"C", "F", "K"};
 const char *const s_lenUnitStr[] = {"M", "FT"};
 constexpr int OutputCount = 3;
@@ -79,7 +82,8 @@ void EGeneralPage::readConfigPara()
     showOutput();
     applyOutput(m_output);
 
-    m_precision = SetupSettings::readString("Precision", QStringLiteral("Single")) == QLatin1String("Single") ? 0 : 1;
+    const QString single = QLatin1String(s_precisionValue[0]);
+    m_precision = SetupSettings::readString("Precision", single) == single ? 0 : 1;
     showPrecision();
     // The display agrees with the row also after a restart.
     EGlobal::setDoublePrecision(m_precision == 1);
@@ -151,7 +155,7 @@ void EGeneralPage::precisonHandler()
     EGlobal::setDoublePrecision(m_precision == 1);
     if (EToolWidget *bar = EGlobal::getToolBar())
         bar->changePrecision();
-    SetupSettings::write({{"Precision", QLatin1String(s_precisionStr[m_precision])}});
+    SetupSettings::write({{"Precision", QLatin1String(s_precisionValue[m_precision])}});
 }
 
 void EGeneralPage::tempUnitHandler()

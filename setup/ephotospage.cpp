@@ -172,7 +172,7 @@ void EPhotosPage::timeoutslots()
         return;
     }
     if (EGraphicsView::getPhotoSDCardInfo()) {
-        EGraphicsView::showWrapIndicator(view, "Lack of space");
+        EGraphicsView::showWrapIndicator(view, QT_TRANSLATE_NOOP("EGraphicsView", "Lack of space"));
         return;
     }
     capture();

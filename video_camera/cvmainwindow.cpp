@@ -234,7 +234,7 @@ void CvmainWindow::camera_work(int state)
                 if (!card)
                     EGraphicsView::showImageWrapIndicator(v);
                 else
-                    EGraphicsView::showWrapIndicator(v, "Lack of space");
+                    EGraphicsView::showWrapIndicator(v, QT_TRANSLATE_NOOP("EGraphicsView", "Lack of space"));
                 m_touchCapture = 0;
                 m_endCamera = 0;
             } else {
@@ -267,7 +267,7 @@ void CvmainWindow::camera_func()
     ++m_captureRequests;
     EGraphicsView *v = view();
     if (v && v->getImagesequencemode()) {
-        EGraphicsView::showWrapIndicator(v, "Automatic Camera");
+        EGraphicsView::showWrapIndicator(v, QT_TRANSLATE_NOOP("EGraphicsView", "Automatic Camera"));
         return;
     }
     if (m_cState == CIdle && m_touchCapture == 0)
@@ -395,7 +395,7 @@ void CvmainWindow::video_start()
 {
     EGraphicsView *v = view();
     if (v && v->getImagesequencemode()) {
-        EGraphicsView::showWrapIndicator(v, "Automatic Camera");
+        EGraphicsView::showWrapIndicator(v, QT_TRANSLATE_NOOP("EGraphicsView", "Automatic Camera"));
         return;
     }
     if (m_cvMode == CvStopping)
@@ -416,7 +416,7 @@ void CvmainWindow::video_work(int state)
             if (!sdCard())
                 EGraphicsView::showImageWrapIndicator(v);
             else
-                EGraphicsView::showWrapIndicator(v, "Lack of space");
+                EGraphicsView::showWrapIndicator(v, QT_TRANSLATE_NOOP("EGraphicsView", "Lack of space"));
             return;
         }
         const QString path = get_Videofilename();
@@ -518,7 +518,7 @@ void CvmainWindow::checkRecordingSaved()
     if (!sdCard())
         EGraphicsView::showImageWrapIndicator(v);
     else
-        EGraphicsView::showWrapIndicator(v, "Save failed");
+        EGraphicsView::showWrapIndicator(v, QT_TRANSLATE_NOOP("EGraphicsView", "Save failed"));
 }
 
 QString CvmainWindow::get_Videofilename()

@@ -225,7 +225,7 @@ void SaveImage::abort(const QString &reason)
         QFile::remove(Paths::resolve(temporaryPath(m_fileName)));
     endCapture();
     if (EGraphicsView *view = EGlobal::getGraphicsView())
-        EGraphicsView::showWrapIndicator(view, "Save failed");
+        EGraphicsView::showWrapIndicator(view, QT_TRANSLATE_NOOP("EGraphicsView", "Save failed"));
     Q_EMIT saveFailed(reason);
     Q_EMIT saved();
 }

@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>一位小数</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>两位小数</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>常规</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>长度单位</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>一位小数</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>两位小数</translation>
     </message>
 </context>
 <context>
@@ -472,6 +472,18 @@
     <message>
         <source>Calibrating...</source>
         <translation>校正中...</translation>
+    </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>空间不足</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>自动拍照</translation>
     </message>
 </context>
 <context>
@@ -796,7 +808,7 @@
     <name>EMiscPage</name>
     <message>
         <source>Misc</source>
-        <translation>其他</translation>
+        <translation>控制</translation>
     </message>
     <message>
         <source>Lamp</source>
@@ -901,6 +913,14 @@
     <message>
         <source>Save failed!</source>
         <translation>保存失败！</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>

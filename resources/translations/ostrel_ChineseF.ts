@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>一位小數</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>兩位小數</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>一般</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>長度單位</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>一位小數</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>兩位小數</translation>
     </message>
 </context>
 <context>
@@ -472,6 +472,18 @@
     <message>
         <source>Calibrating...</source>
         <translation>校正中...</translation>
+    </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>空間不足</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>儲存失敗</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>自動拍照</translation>
     </message>
 </context>
 <context>
@@ -598,7 +610,7 @@
     </message>
     <message>
         <source>VIS_PIPE_IR</source>
-        <translation>可見子母畫面</translation>
+        <translation>可見光子母畫面</translation>
     </message>
     <message>
         <source>IR_MIX_VIS</source>
@@ -796,7 +808,7 @@
     <name>EMiscPage</name>
     <message>
         <source>Misc</source>
-        <translation>其他</translation>
+        <translation>控制</translation>
     </message>
     <message>
         <source>Lamp</source>
@@ -901,6 +913,14 @@
     <message>
         <source>Save failed!</source>
         <translation>儲存失敗！</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>

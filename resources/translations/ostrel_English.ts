@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>Single</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>Double</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>General</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>Len Unit</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>1 decimal</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>2 decimals</translation>
     </message>
 </context>
 <context>
@@ -472,6 +472,18 @@
     <message>
         <source>Calibrating...</source>
         <translation>Calibrating...</translation>
+    </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>Lack of space</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>Automatic Camera</translation>
     </message>
 </context>
 <context>
@@ -901,6 +913,14 @@
     <message>
         <source>Save failed!</source>
         <translation>Save failed!</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

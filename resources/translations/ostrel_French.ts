@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Above</source>
-        <translation>Dessus</translation>
+        <translation>Supérieur</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation>Dessous</translation>
+        <translation>Inférieur</translation>
     </message>
     <message>
         <source>Equal</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Non</translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source> 1 minutes</source>
@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>Simple</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>Double</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>Général</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>Unité long.</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>0,1</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>0,01</translation>
     </message>
 </context>
 <context>
@@ -472,6 +472,18 @@
     <message>
         <source>Calibrating...</source>
         <translation>Étalonnage...</translation>
+    </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>Espace insuffisant</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>Prise de vue auto</translation>
     </message>
 </context>
 <context>
@@ -513,7 +525,7 @@
     </message>
     <message>
         <source>Below</source>
-        <translation>Dessous</translation>
+        <translation>Inférieur</translation>
     </message>
     <message>
         <source>Inter</source>
@@ -521,7 +533,7 @@
     </message>
     <message>
         <source>Above</source>
-        <translation>Dessus</translation>
+        <translation>Supérieur</translation>
     </message>
     <message>
         <source>ISO Setting</source>
@@ -594,19 +606,19 @@
     </message>
     <message>
         <source>IR_PIPE_VIS</source>
-        <translation>IR_PIPE_VIS</translation>
+        <translation>PiP IR/VIS</translation>
     </message>
     <message>
         <source>VIS_PIPE_IR</source>
-        <translation>VIS_PIPE_IR</translation>
+        <translation>PiP VIS/IR</translation>
     </message>
     <message>
         <source>IR_MIX_VIS</source>
-        <translation>IR_MIX_VIS</translation>
+        <translation>Fusion IR/VIS</translation>
     </message>
     <message>
         <source>VIS_MIX_IR</source>
-        <translation>VIS_MIX_IR</translation>
+        <translation>Fusion VIS/IR</translation>
     </message>
     <message>
         <source>Position: TL</source>
@@ -824,7 +836,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Non</translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>30 seconds</source>
@@ -895,12 +907,20 @@
     <message>
         <source>Reset all measure para to 
  factory para?</source>
-        <translation>Rétablir tous les param. de 
- mesure d&apos;usine&#xa0;?</translation>
+        <translation>Rétablir les valeurs d&apos;usine
+ de tous les param. de mesure&#xa0;?</translation>
     </message>
     <message>
         <source>Save failed!</source>
         <translation>Échec de l&apos;enregistrement&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -952,7 +972,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Non</translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source> 5 minutes</source>
@@ -979,7 +999,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Non</translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>30 seconds</source>
@@ -1070,11 +1090,11 @@
     </message>
     <message>
         <source>Blue_Red</source>
-        <translation>Bleu_Rouge</translation>
+        <translation>Bleu-rouge</translation>
     </message>
     <message>
         <source>Hot_Cold</source>
-        <translation>Chaud_Froid</translation>
+        <translation>Chaud-froid</translation>
     </message>
     <message>
         <source>Feather</source>

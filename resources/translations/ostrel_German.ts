@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Area %1 Mode</source>
-        <translation>Fläche %1 Modus</translation>
+        <translation>Modus Fläche %1</translation>
     </message>
 </context>
 <context>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Remove &quot;%1&quot;?</source>
-        <translation>&quot;%1&quot; entfernen?</translation>
+        <translation>„%1“ entfernen?</translation>
     </message>
     <message>
         <source>The palette could not be set!</source>
@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>Einfach</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>Doppelt</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>Längeneinheit</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>0,1</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>0,01</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,24 @@
         <source>Calibrating...</source>
         <translation>Kalibrierung...</translation>
     </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>Zu wenig Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>Automatische Aufnahme</translation>
+    </message>
 </context>
 <context>
     <name>EGraphicsViewPrivate</name>
     <message>
         <source>Distance</source>
-        <translation>Distance</translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Zoom</source>
@@ -490,7 +502,7 @@
     </message>
     <message>
         <source>Vertical</source>
-        <translation>Vertical</translation>
+        <translation>Vertikal</translation>
     </message>
 </context>
 <context>
@@ -664,7 +676,7 @@
     </message>
     <message>
         <source>Number</source>
-        <translation>Nummer</translation>
+        <translation>Seriennr.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -812,7 +824,7 @@
     </message>
     <message>
         <source>Power Off</source>
-        <translation>Ausschalten</translation>
+        <translation>Autom. Aus</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -900,7 +912,15 @@
     </message>
     <message>
         <source>Save failed!</source>
-        <translation>Speicherfehler!</translation>
+        <translation>Speichern fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -948,7 +968,7 @@
     <name>EShutdownDialog</name>
     <message>
         <source>Power Off</source>
-        <translation>Ausschalten</translation>
+        <translation>Autom. Aus</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1010,7 +1030,7 @@
     </message>
     <message>
         <source>Spot %1 Mode</source>
-        <translation>Punkt %1 Modus</translation>
+        <translation>Modus Punkt %1</translation>
     </message>
 </context>
 <context>
@@ -1227,7 +1247,7 @@
     <name>SettingsSync</name>
     <message>
         <source>Settings not stored!</source>
-        <translation>Einstellung nicht gespeichert!</translation>
+        <translation>Einstellungen nicht gespeichert!</translation>
     </message>
 </context>
 <context>

@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Humid:</source>
-        <translation>Vocht:</translation>
+        <translation>RV:</translation>
     </message>
     <message>
         <source>Ref:</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source> Averg</source>
-        <translation> Gemiddeld</translation>
+        <translation> Gemiddelde</translation>
     </message>
     <message>
         <source>Area %1 Mode</source>
@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>Enkel</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>Dubbel</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>Algemeen</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>Lengte-eenheid</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>0,1</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>0,01</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,24 @@
         <source>Calibrating...</source>
         <translation>Kalibreren...</translation>
     </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>Onvoldoende ruimte</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Opslaan mislukt</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>Automatische opname</translation>
+    </message>
 </context>
 <context>
     <name>EGraphicsViewPrivate</name>
     <message>
         <source>Distance</source>
-        <translation>Distance</translation>
+        <translation>Afstand</translation>
     </message>
     <message>
         <source>Zoom</source>
@@ -486,11 +498,11 @@
     </message>
     <message>
         <source>Horizontal</source>
-        <translation>Horizontal</translation>
+        <translation>Horizontaal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation>Vertical</translation>
+        <translation>Verticaal</translation>
     </message>
 </context>
 <context>
@@ -525,7 +537,7 @@
     </message>
     <message>
         <source>ISO Setting</source>
-        <translation>Isotherm inst.</translation>
+        <translation>Isotherm instellen</translation>
     </message>
     <message>
         <source>IsoMax:</source>
@@ -664,7 +676,7 @@
     </message>
     <message>
         <source>Number</source>
-        <translation>Nummer</translation>
+        <translation>Serienr.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -812,7 +824,7 @@
     </message>
     <message>
         <source>Power Off</source>
-        <translation>Uitschakelen</translation>
+        <translation>Auto-uit</translation>
     </message>
     <message>
         <source>Brightness</source>
@@ -902,6 +914,14 @@
         <source>Save failed!</source>
         <translation>Opslaan mislukt!</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
 </context>
 <context>
     <name>EPhotosPage</name>
@@ -948,7 +968,7 @@
     <name>EShutdownDialog</name>
     <message>
         <source>Power Off</source>
-        <translation>Uitschakelen</translation>
+        <translation>Auto-uit</translation>
     </message>
     <message>
         <source>Off</source>

@@ -279,7 +279,7 @@
     <name>ECloseScreenDialog</name>
     <message>
         <source>Screen Off</source>
-        <translation>Apagar pantalla</translation>
+        <translation>Reposo pantalla</translation>
     </message>
     <message>
         <source>Off</source>
@@ -375,7 +375,7 @@
     <name>EDialogTitle</name>
     <message>
         <source>Cancel</source>
-        <translation>Anular</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Done</source>
@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>Simple</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>Doble</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>General</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>Unidad long.</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>0,1</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>0,01</translation>
     </message>
 </context>
 <context>
@@ -472,6 +472,18 @@
     <message>
         <source>Calibrating...</source>
         <translation>Calibrando...</translation>
+    </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>Espacio insuficiente</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>Captura automática</translation>
     </message>
 </context>
 <context>
@@ -649,7 +661,7 @@
     </message>
     <message>
         <source>Clear Screen</source>
-        <translation>Limpiar pantalla</translation>
+        <translation>Solo imagen</translation>
     </message>
 </context>
 <context>
@@ -804,7 +816,7 @@
     </message>
     <message>
         <source>Screen Off</source>
-        <translation>Apagar pantalla</translation>
+        <translation>Reposo pantalla</translation>
     </message>
     <message>
         <source>Auto Shutter</source>
@@ -895,12 +907,20 @@
     <message>
         <source>Reset all measure para to 
  factory para?</source>
-        <translation>¿Restablecer los parámetros de
- medición de fábrica?</translation>
+        <translation>¿Restablecer de fábrica todos
+ los parámetros de medición?</translation>
     </message>
     <message>
         <source>Save failed!</source>
         <translation>¡Error al guardar!</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1164,7 +1184,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Anular</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Equal</source>
-        <translation>Lika</translation>
+        <translation>Lika med</translation>
     </message>
     <message>
         <source>Target:</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Humid:</source>
-        <translation>Fukt:</translation>
+        <translation>RF:</translation>
     </message>
     <message>
         <source>Ref:</source>
@@ -415,14 +415,6 @@
         <translation>NTSC</translation>
     </message>
     <message>
-        <source>Single</source>
-        <translation>Enkel</translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation>Dubbel</translation>
-    </message>
-    <message>
         <source>General</source>
         <translation>Allmänt</translation>
     </message>
@@ -445,6 +437,14 @@
     <message>
         <source>Len Unit</source>
         <translation>Längdenhet</translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation>0,1</translation>
+    </message>
+    <message>
+        <source>2 decimals</source>
+        <translation>0,01</translation>
     </message>
 </context>
 <context>
@@ -472,6 +472,18 @@
     <message>
         <source>Calibrating...</source>
         <translation>Kalibrerar...</translation>
+    </message>
+    <message>
+        <source>Lack of space</source>
+        <translation>Otillräckligt utrymme</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Kunde inte spara</translation>
+    </message>
+    <message>
+        <source>Automatic Camera</source>
+        <translation>Automatisk fotografering</translation>
     </message>
 </context>
 <context>
@@ -649,7 +661,7 @@
     </message>
     <message>
         <source>Clear Screen</source>
-        <translation>Rensa skärmen</translation>
+        <translation>Endast bild</translation>
     </message>
 </context>
 <context>
@@ -901,6 +913,14 @@
     <message>
         <source>Save failed!</source>
         <translation>Kunde inte spara!</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
     </message>
 </context>
 <context>
@@ -1298,7 +1318,7 @@
     </message>
     <message>
         <source>24-hour</source>
-        <translation>24 timmar</translation>
+        <translation>24-timmars</translation>
     </message>
     <message>
         <source>Date format</source>
@@ -1306,7 +1326,7 @@
     </message>
     <message>
         <source>12-hour</source>
-        <translation>12 timmar</translation>
+        <translation>12-timmars</translation>
     </message>
 </context>
 <context>
@@ -1331,11 +1351,11 @@
     <name>ZSetTime</name>
     <message>
         <source>12-Hour</source>
-        <translation>12 timmar</translation>
+        <translation>12-timmars</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 timmar</translation>
+        <translation>24-timmars</translation>
     </message>
 </context>
 <context>

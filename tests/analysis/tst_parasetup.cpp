@@ -7,7 +7,12 @@
 #include "espinbox.h"
 #include "etitle.h"
 #include "recordingfactoryreset.h"
+#include "simtranslations.h"
 
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 // "Global Para" over the simulated board: what it shows per unit, what the
@@ -29,6 +34,8 @@ private Q_SLOTS:
     void refusedEmissivityNotTaken();
     void escapeStores();
     void resetTickLifecycle();
+    void resetQuestionInItsLanguage_data();
+    void resetQuestionInItsLanguage();
 };
 
 namespace {
@@ -265,6 +272,55 @@ void TstParaSetup::resetTickLifecycle()
     open(dialog);
     QVERIFY(dialog.resetItem()->checked());
     step(dialog.emissItem(), true);
+    QVERIFY(!dialog.resetItem()->checked());
+}
+
+void TstParaSetup::resetQuestionInItsLanguage_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QStringList>("answers");
+    QTest::newRow("English") << "English" << "Reset all measure para to \n factory para?" << QStringList{"Yes", "No"};
+    QTest::newRow("German") << "German" << "Alle Messparameter auf \n Werkseinstellung zur\u00fccksetzen?"
+                            << QStringList{"Ja", "Nein"};
+    QTest::newRow("Swedish") << "Swedish" << QString() << QStringList{"Ja", "Nej"};
+    QTest::newRow("Chinese") << "Chinese" << QString() << QStringList{"\u662f", "\u5426"};
+}
+
+// The reset's own question, as the row asks it: the box and both its
+// answers in the camera's language; No resets nothing.
+void TstParaSetup::resetQuestionInItsLanguage()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, question);
+    QFETCH(QStringList, answers);
+    QTranslator translator;
+    QVERIFY(translator.load(SimTranslations::directory() + QStringLiteral("/ostrel_") + key + QStringLiteral(".qm")));
+    QCoreApplication::installTranslator(&translator);
+    DialogFixture f;
+    RecordingFactoryReset recorder;
+    EParaSetup dialog;
+    dialog.setResetSeams(&recorder, &recorder);
+    open(dialog);
+
+    QString asked;
+    QStringList shown;
+    QTimer::singleShot(0, &dialog, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(window);
+            if (!box || !box->isVisible())
+                continue;
+            asked = box->text();
+            shown = {box->button(QMessageBox::Yes)->text(), box->button(QMessageBox::No)->text()};
+            QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+        }
+    });
+    QTest::mouseClick(dialog.resetItem(), Qt::LeftButton);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(shown, answers);
+    if (!question.isEmpty())
+        QCOMPARE(asked, question);
+    QVERIFY(recorder.log.isEmpty());
     QVERIFY(!dialog.resetItem()->checked());
 }
 

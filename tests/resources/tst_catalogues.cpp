@@ -26,6 +26,10 @@ private Q_SLOTS:
     void messagesFinished();
     void everyTextIsInTheCatalogue_data();
     void everyTextIsInTheCatalogue();
+    void noCodeNameShown_data();
+    void noCodeNameShown();
+    void reviewedTexts_data();
+    void reviewedTexts();
 
 private:
     static void addLanguageRows();
@@ -160,6 +164,75 @@ void TestCatalogues::everyTextIsInTheCatalogue()
             && message.type != QLatin1String("obsolete"))
             faults << QStringLiteral("no tr() text asks for: ") + message.name();
     QVERIFY2(faults.isEmpty(), qPrintable(faultList(name, QStringLiteral("messages unlike the sources"), faults)));
+}
+
+void TestCatalogues::noCodeNameShown_data()
+{
+    addLanguageRows();
+}
+
+// A translated text is words: letters joined by "_" are an identifier of
+// the code that reached the screen untranslated.
+void TestCatalogues::noCodeNameShown()
+{
+    QFETCH(QString, key);
+    const QString name = QStringLiteral("ostrel_") + key + QStringLiteral(".ts");
+    TsCatalogue catalogue;
+    QVERIFY2(catalogue.read(cataloguePath(key)), qPrintable(catalogue.error()));
+    if (catalogue.language() == catalogue.sourceLanguage())
+        QSKIP("the sources' own language shows the sources");
+    static const QRegularExpression joined(QStringLiteral("\\p{L}_\\p{L}"));
+    QStringList faults;
+    for (const TsMessage &message : catalogue.messages())
+        for (const QString &translation : message.translations)
+            if (translation.contains(joined))
+                faults << message.name() + QStringLiteral(" -> \"") + translation + QLatin1Char('"');
+    QVERIFY2(faults.isEmpty(), qPrintable(faultList(name, QStringLiteral("code names shown"), faults)));
+}
+
+void TestCatalogues::reviewedTexts_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("shown");
+    // Texts that read as something else until reviewed by native speakers.
+    const struct {
+        const char *key, *context, *source, *shown;
+    } rows[] = {
+        {"German", "EParaSetup", "Save failed!", "Speichern fehlgeschlagen!"},
+        {"German", "EMiscPage", "Power Off", "Autom. Aus"},
+        // Where the row has no room for words, the step itself.
+        {"German", "EGeneralPage", "1 decimal", "0,1"},
+        {"Netherlands", "EGeneralPage", "2 decimals", "0,01"},
+        {"Chinese", "EGeneralPage", "2 decimals", "两位小数"},
+        {"French", "EImagePip", "VIS_MIX_IR", "Fusion VIS/IR"},
+        {"Italian", "EImagePip", "IR_PIPE_VIS", "PiP IR/VIS"},
+        {"Spanish", "EDialogTitle", "Cancel", "Cancelar"},
+        {"Spanish", "PhotoMessageBox", "Cancel", "Cancelar"},
+        {"Swedish", "ZDateTimePage", "24-hour", "24-timmars"},
+        {"Swedish", "ZSetTime", "12-Hour", "12-timmars"},
+    };
+    for (const auto &row : rows)
+        QTest::addRow("%s %s %s", row.key, row.context, row.source)
+            << QString::fromUtf8(row.key) << QString::fromUtf8(row.context) << QString::fromUtf8(row.source)
+            << QString::fromUtf8(row.shown);
+}
+
+void TestCatalogues::reviewedTexts()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, shown);
+    TsCatalogue catalogue;
+    QVERIFY2(catalogue.read(cataloguePath(key)), qPrintable(catalogue.error()));
+    const auto found = std::find_if(catalogue.messages().cbegin(), catalogue.messages().cend(),
+                                    [&](const TsMessage &message) {
+                                        return message.context == context && message.source == source;
+                                    });
+    QVERIFY2(found != catalogue.messages().cend(), qPrintable(context + QStringLiteral(": ") + source));
+    QCOMPARE(found->translations, QStringList{shown});
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)

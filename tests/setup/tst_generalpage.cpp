@@ -93,7 +93,8 @@ void TestGeneralPage::stepCycles_data()
     const QString degree = QString(QChar(0x00B0));
     QTest::newRow("output") << 1 << QStringList{"PAL", "NTSC", "OFF", "PAL"} << QStringList{"PAL", "NTSC", "OFF", "PAL"}
                             << QList<int>{1, 2, 0, 1};
-    QTest::newRow("precision") << 2 << QStringList{"Double", "Single", "Double", "Single"}
+    // The row says what it does; the file keeps the words it always held.
+    QTest::newRow("precision") << 2 << QStringList{"2 decimals", "1 decimal", "2 decimals", "1 decimal"}
                                << QStringList{"Double", "Single", "Double", "Single"} << QList<int>{1, 0, 1, 0};
     QTest::newRow("temperature unit") << 3 << QStringList{"F", "K", degree + "C", "F"} << QStringList{"1", "2", "0", "1"}
                                       << QList<int>{1, 2, 0, 1};
@@ -138,19 +139,19 @@ void TestGeneralPage::hostileSettings_data()
     QTest::addColumn<int>("board");
     QTest::addColumn<bool>("doublePrecision");
     const QString c = QString(QChar(0x00B0)) + QLatin1Char('C');
-    QTest::newRow("fresh") << QByteArray() << QStringList{"English", "OFF", "Single", c, "M"} << 0 << false;
+    QTest::newRow("fresh") << QByteArray() << QStringList{"English", "OFF", "1 decimal", c, "M"} << 0 << false;
     QTest::newRow("stored") << QByteArray("[General]\nLang=German\nOutput=NTSC\nPrecision=Double\nTempUnit=2\nLenUnit=1\n")
-                            << QStringList{"Deutsch", "NTSC", "Double", "K", "FT"} << 2 << true;
+                            << QStringList{"Deutsch", "NTSC", "2 decimals", "K", "FT"} << 2 << true;
     QTest::newRow("display name is no key") << QByteArray("[General]\nLang=Deutsch\n")
-                                            << QStringList{"English", "OFF", "Single", c, "M"} << 0 << false;
+                                            << QStringList{"English", "OFF", "1 decimal", c, "M"} << 0 << false;
     QTest::newRow("units beyond the tables")
-        << QByteArray("[General]\nTempUnit=7\nLenUnit=2\n") << QStringList{"English", "OFF", "Single", c, "M"} << 0 << false;
+        << QByteArray("[General]\nTempUnit=7\nLenUnit=2\n") << QStringList{"English", "OFF", "1 decimal", c, "M"} << 0 << false;
     QTest::newRow("negative units") << QByteArray("[General]\nTempUnit=-1\nLenUnit=-5\n")
-                                    << QStringList{"English", "OFF", "Single", c, "M"} << 0 << false;
+                                    << QStringList{"English", "OFF", "1 decimal", c, "M"} << 0 << false;
     QTest::newRow("units not numbers") << QByteArray("[General]\nTempUnit=hot\nLenUnit=far\n")
-                                       << QStringList{"English", "OFF", "Single", c, "M"} << 0 << false;
+                                       << QStringList{"English", "OFF", "1 decimal", c, "M"} << 0 << false;
     QTest::newRow("unknown output, other precision")
-        << QByteArray("[General]\nOutput=HDMI\nPrecision=single\n") << QStringList{"English", "OFF", "Double", c, "M"} << 0
+        << QByteArray("[General]\nOutput=HDMI\nPrecision=single\n") << QStringList{"English", "OFF", "2 decimals", c, "M"} << 0
         << true;
 }
 

@@ -1,13 +1,19 @@
+#include "egeneralpage.h"
 #include "eglobal.h"
+#include "egraphicsview.h"
 #include "eimagetabbar.h"
 #include "eimagetab.h"
 #include "elistitems.h"
 #include "emaininterface.h"
+#include "esetupcombobox.h"
 #include "esetupitem.h"
 #include "esetupwindow.h"
 #include "etabwidget.h"
+#include "etoolwidget.h"
 #include "faultlist.h"
 #include "fontfamilies.h"
+#include "freespace.h"
+#include "indicator.h"
 #include "languagetable.h"
 #include "livescreen.h"
 #include "menuroute.h"
@@ -36,6 +42,8 @@ private Q_SLOTS:
     void cleanup();
     void screensShowTheirTexts_data();
     void screensShowTheirTexts();
+    void tipInItsLanguage_data();
+    void tipInItsLanguage();
 
 private:
     void startIn(const QString &key);
@@ -59,6 +67,7 @@ void TestSimLanguages::initTestCase()
 void TestSimLanguages::cleanup()
 {
     m_sim.stop();
+    FreeSpace::setScript(nullptr);
     QCoreApplication::removeTranslator(&m_translator);
     m_faults.clear();
 }
@@ -137,6 +146,12 @@ void TestSimLanguages::screensShowTheirTexts()
         QCOMPARE(setup->currentIndex(), page);
         look(QStringLiteral("setup_") + QLatin1String(setupPages[page]));
     }
+    // The precision row's other text, then back as it was stored.
+    auto *general = qobject_cast<EGeneralPage *>(setup->widget(ESetupWindow::GeneralPage));
+    touch(entries.at(ESetupWindow::GeneralPage));
+    touch(general->precisionItem());
+    look(QStringLiteral("setup_general_precision"));
+    touch(general->precisionItem());
     touch(setup->listItems()->backButton());
     QVERIFY(!setup->isVisible());
 
@@ -156,6 +171,48 @@ void TestSimLanguages::screensShowTheirTexts()
     const QString font = QApplication::font().family();
     QVERIFY2(m_faults.isEmpty(), qPrintable(faultList(QStringLiteral("%1 in \"%2\"").arg(key, font),
                                                       QStringLiteral("texts that do not show whole"), m_faults)));
+}
+
+void TestSimLanguages::tipInItsLanguage_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("tip");
+    const char *const tips[LanguageTable::Count][2] = {
+        {"English", "Lack of space"},
+        {"Chinese", "\u7a7a\u95f4\u4e0d\u8db3"},
+        {"ChineseF", "\u7a7a\u9593\u4e0d\u8db3"},
+        {"German", "Zu wenig Speicherplatz"},
+        {"Netherlands", "Onvoldoende ruimte"},
+        {"French", "Espace insuffisant"},
+        {"Swedish", "Otillr\u00e4ckligt utrymme"},
+        {"Italian", "Spazio insufficiente"},
+        {"Spanish", "Espacio insuficiente"},
+    };
+    for (const auto &row : tips)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+}
+
+// A snapshot asked for with the card full: the live view's tip says so in
+// the camera's language, all of it inside its green box.
+void TestSimLanguages::tipInItsLanguage()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, tip);
+    startIn(key);
+    QVERIFY(!QTest::currentTestFailed());
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    view->toolBar()->displaySDCard(true);
+    FreeSpace::setScript([](const QString &) { return qint64(0); });
+    QTest::keyClick(view->window()->windowHandle(), Qt::Key_S);
+    const QList<Indicator *> tips = view->findChildren<Indicator *>();
+    QCOMPARE(tips.size(), 1);
+    const Indicator *shown = tips.first();
+    QCOMPARE(shown->text(), tip);
+    QVERIFY(shown->isVisible());
+    const int wide = QFontMetrics(shown->font()).horizontalAdvance(shown->text());
+    QVERIFY2(wide <= shown->width(), qPrintable(QStringLiteral("%1 px in a %2 px box").arg(wide).arg(shown->width())));
+    look(QStringLiteral("tip"));
+    QVERIFY2(m_faults.isEmpty(), qPrintable(faultList(key, QStringLiteral("texts that do not show whole"), m_faults)));
 }
 
 QTEST_MAIN(TestSimLanguages)
