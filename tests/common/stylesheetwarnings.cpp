@@ -13,7 +13,8 @@
 namespace StyleSheetWarnings {
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
+// Read by whichever thread logs; set on the GUI thread.
+std::atomic<QtMessageHandler> previousHandler{nullptr};
 Report currentReport;
 // Once Qt Test stops logging it puts back the handler it found, which may be
 // this one again: forwarding would then come round in a circle.
@@ -42,12 +43,13 @@ void filter(QLoggingCategory *category)
 
 void forward(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (forwarding || !previousHandler) {
+    const QtMessageHandler previous = previousHandler;
+    if (forwarding || !previous) {
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
         return;
     }
     forwarding = true;
-    previousHandler(type, context, message);
+    previous(type, context, message);
     forwarding = false;
 }
 
