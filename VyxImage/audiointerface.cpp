@@ -86,7 +86,7 @@ void AudioInterface::createAudioInterface()
         "QSlider::groove:horizontal { height: 2px; border: 1px solid #999999; margin: 0px 12px; }"
         "QSlider::handle:horizontal { width: 14px; border: 1px solid #5c5c5c;"
         " border-image: url(:/images/smplayerimages/slider1.bmp); margin: -6px -6px -6px -6px; }"
-        "QSlider::sub-page:horizontal { background: rgba(39, 135, 183); }"
+        "QSlider::sub-page:horizontal { background: rgb(39, 135, 183); }"
         "QSlider::add-page:horizontal { background: black; }"));
     m_total = makeLabel(this, QRect(220, 10, 60, 16));
     m_stop = makeButton(50, "stop_disabled.png");

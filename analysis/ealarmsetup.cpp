@@ -48,7 +48,7 @@ EAlarmSetup::EAlarmSetup(QWidget *parent, Qt::WindowFlags flags)
     setMeasureSheet(QStringLiteral(
         "QPushButton:focus{background-color: rgb(255,0,0);}"
         "QPushButton#Mode, QPushButton#Color{text-align: left; margin-left: 0px; margin-top: 4px;"
-        " margin-bottom: 4px; border: 1px groove rgba(28,125,246);}"));
+        " margin-bottom: 4px; border: 1px groove rgb(28,125,246);}"));
 
     connect(m_target, &EComboBoxItem::currentIndexChanged, this, &EAlarmSetup::changeTargetPara);
     connect(m_mode, &EComboBoxItem::currentIndexChanged, this, &EAlarmSetup::changeModePara);

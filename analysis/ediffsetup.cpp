@@ -39,9 +39,9 @@ EDiffSetup::EDiffSetup(QWidget *parent, Qt::WindowFlags flags)
     setStyleSheet(QStringLiteral(
         "QPushButton:pressed{background-color: rgb(0,255,0); border-style: inset; padding-left: 2px;}"
         "QPushButton{text-align: left; background-color: red; color: white; margin-left: 2px;}"
-        "QWidget{background-color: rgba(0,0,0);}"
-        "QLabel{color: rgba(255,255,255);}"
-        "QLabel#Title{color: rgba(0,0,0);}"));
+        "QWidget{background-color: rgb(0,0,0);}"
+        "QLabel{color: rgb(255,255,255);}"
+        "QLabel#Title{color: rgb(0,0,0);}"));
     connect(m_title, &ETitle::cancel, this, &EDiffSetup::cancelClicked);
 }
 

@@ -26,7 +26,7 @@ EDiffTab::EDiffTab(QWidget *parent)
     layout->addWidget(line);
     layout->addWidget(m_second);
     layout->addStretch();
-    setStyleSheet(QStringLiteral("QLabel{color: rgba(255,255,255); background-color: gray;"
+    setStyleSheet(QStringLiteral("QLabel{color: rgb(255,255,255); background-color: gray;"
                                  " qproperty-alignment: AlignRight; margin-left: 2px;}"));
     for (ETabItem *row : {m_first, m_second}) {
         row->removeMode();

@@ -43,7 +43,7 @@ void EMeasureDialog::setMeasureSheet(const QString &extra)
                       "QWidget{background-color: rgba(0,0,0,5);}"
                       "QLabel{color: white; background-color: transparent; margin-left: 2px;}"
                       "QLabel#Title{color: black;}"
-                      "QSpinBox{color: white; background-color: black; border: 1px groove rgba(28,125,246);}"
+                      "QSpinBox{color: white; background-color: black; border: 1px groove rgb(28,125,246);}"
                       "QSpinBox:focus{background-color: rgb(255,0,0);}"
                       "QSpinBox::up-button, QSpinBox::down-button{width: 0px; height: 0px;}"
                       "QPushButton:pressed{background-color: rgb(0,255,0);}")

@@ -29,7 +29,7 @@ const char *const s_common =
     "QLabel{margin-left: 2px;}"
     "QLabel#Title{color: black;}"
     "QAbstractSpinBox::up-button, QAbstractSpinBox::down-button{width: 0px; height: 0px;}"
-    "QAbstractSpinBox{border: 1px groove rgba(28,125,246); margin-top: 1px; margin-bottom: 1px;"
+    "QAbstractSpinBox{border: 1px groove rgb(28,125,246); margin-top: 1px; margin-bottom: 1px;"
     " background-color: black;}"
     "QPushButton{color: white; text-align: center;}"
     "QPushButton:pressed{background-color: rgb(0,255,0);}"
@@ -38,18 +38,18 @@ const char *const s_common =
 const char *const s_editableA =
     "QLabel, QPushButton#label{color: white;} QAbstractSpinBox{color: white;}"
     "QAbstractSpinBox:focus{background-color: rgba(255,0,0,255); color: white;"
-    " border: 1px groove rgba(28,125,246); margin-top: 1px; margin-bottom: 1px;}";
+    " border: 1px groove rgb(28,125,246); margin-top: 1px; margin-bottom: 1px;}";
 const char *const s_lockedA =
     "QLabel, QPushButton#label{color: gray;} QAbstractSpinBox{color: gray;}"
     "QAbstractSpinBox:focus{background-color: rgba(0,0,0,5);}";
 const char *const s_editableB =
     "QLabel, QPushButton#label{color: white;} QAbstractSpinBox{color: white;}"
     "QAbstractSpinBox:focus{background-color: rgb(255,0,0); color: white;"
-    " border: 1px groove rgba(28,125,246); margin-top: 1px; margin-bottom: 1px;}";
+    " border: 1px groove rgb(28,125,246); margin-top: 1px; margin-bottom: 1px;}";
 const char *const s_lockedB =
     "QLabel, QPushButton#label{color: gray;} QAbstractSpinBox{color: gray;}"
     "QAbstractSpinBox:focus{background-color: rgb(255,0,0);}"
-    "QComboBox{border: 1px solid rgba(28,125,246); padding: 1px 18px 1px 3px;}"
+    "QComboBox{border: 1px solid rgb(28,125,246); padding: 1px 18px 1px 3px;}"
     "QPushButton#Check{margin-left: 4px;} QPushButton#Check:pressed{padding-left: 4px;}";
 
 const float MetresPerFoot = 0.3048f;

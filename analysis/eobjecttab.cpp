@@ -34,7 +34,7 @@ EObjectTab::EObjectTab(Kind kind, const QStringList &texts, bool rightAligned, Q
         m_rows.append(item);
     }
     layout->addStretch();
-    setStyleSheet(QStringLiteral("QLabel{color: rgba(255,255,255); background-color: gray; margin-left: 2px;%1}")
+    setStyleSheet(QStringLiteral("QLabel{color: rgb(255,255,255); background-color: gray; margin-left: 2px;%1}")
                       .arg(rightAligned ? QStringLiteral(" qproperty-alignment: AlignRight;") : QString()));
     readPara();
 }

@@ -21,7 +21,7 @@
 
 namespace {
 const char *const s_style =
-    "QLabel{color: rgba(255,255,255); background-color: gray; margin-left: 2px; qproperty-alignment: AlignRight;}"
+    "QLabel{color: rgb(255,255,255); background-color: gray; margin-left: 2px; qproperty-alignment: AlignRight;}"
     "QPushButton:pressed{background-color: rgb(0, 255, 0); border-style: inset; padding-left: 4px;}"
     "QPushButton{background-color: red; color: white; text-align: left; padding-left: 2px;}";
 

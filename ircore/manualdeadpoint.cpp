@@ -55,7 +55,7 @@ ManualDeadPoint::ManualDeadPoint(QWidget *parent)
         auto *button = new QPushButton(this);
         button->setFixedSize(32, 32);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStyleSheet(QStringLiteral("background-color: rgba(255, 255, 255);"));
+        button->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
         if (s_pad[n].image) {
             button->setIcon(QIcon(QLatin1String(s_pad[n].image)));
         } else {

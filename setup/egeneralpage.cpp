@@ -188,7 +188,7 @@ void EGeneralPage::setCustomStyle()
         " border: 2px solid #8f8f91; border-radius: 6px;}"
         "QPushButton:pressed{background-color: rgb(1, 103, 233); margin-left: 2px;}"
         "QLabel{margin-left: 2px;}"
-        "QLabel#General{color: rgba(0,0,0); margin-left: -3px; margin-top: -3px; padding-top: -3px;"
+        "QLabel#General{color: rgb(0,0,0); margin-left: -3px; margin-top: -3px; padding-top: -3px;"
         " background-image: url(:/images/setup_title.png);}"
         "QLabel#Title{margin-left: 2px;}"
         "QPushButton#Period{text-align: left; margin-left: 2px; background-color: rgb(255, 255, 255);"

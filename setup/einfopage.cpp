@@ -135,7 +135,7 @@ void EInfoPage::mouseReleaseEvent(QMouseEvent *)
 void EInfoPage::setCustomStyle()
 {
     setStyleSheet(QStringLiteral(
-        "QLabel#Info{color: rgba(0,0,0); margin-left: -3px; margin-top: -3px; padding-top: -3px;"
+        "QLabel#Info{color: rgb(0,0,0); margin-left: -3px; margin-top: -3px; padding-top: -3px;"
         " background-image: url(:/images/setup_title.png);}"
         "QPushButton{text-align: left; margin-left: 2px; margin-right: 2px; padding-right: 2px;"
         " background-color: rgb(255, 255, 255); border: solid #8f8f91; border-width: 0px 2px 1px 2px;"

@@ -159,7 +159,7 @@ void EMiscPage::shutdownHandler()
 void EMiscPage::setCustomStyle()
 {
     setStyleSheet(QStringLiteral(
-        "QLabel#Misc{color: rgba(0,0,0); margin-left: -3px; margin-top: -3px; padding-top: -3px;"
+        "QLabel#Misc{color: rgb(0,0,0); margin-left: -3px; margin-top: -3px; padding-top: -3px;"
         " background-image: url(:/images/setup_title.png);}"
         "QLabel{margin-left: 2px;}"
         "QPushButton{text-align: left; margin-left: 2px; background-color: rgb(255, 255, 255);"

@@ -61,8 +61,8 @@ void VideoInterface::createVideoUiInterface()
         "QSlider::groove:horizontal { border: 1px solid #999999; height: 2px; margin: 0px 0; left: 12px; right: 12px; }"
         "QSlider::handle:horizontal { border: 1px solid #5c5c5c; border-image: url(:/images/smplayerimages/slider1.bmp);"
         " width: 14px; margin: -6px -6px -6px -6px; }"
-        "QSlider::sub-page:horizontal { background: rgba(39,135,183); }"
-        "QSlider::add-page:horizontal { background: rgba(00,00,00); }"));
+        "QSlider::sub-page:horizontal { background: rgb(39,135,183); }"
+        "QSlider::add-page:horizontal { background: rgb(00,00,00); }"));
     connect(m_slider, &QSlider::sliderMoved, this, &VideoInterface::seekPlay);
     const int step = width() / 6;
     auto button = [&](int n, const QString &icon) {

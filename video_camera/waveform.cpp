@@ -5,7 +5,7 @@
 Waveform::Waveform(QWidget *parent)
     : QWidget(parent)
 {
-    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0);"));
+    setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 0);"));
 }
 
 Waveform::~Waveform() = default;

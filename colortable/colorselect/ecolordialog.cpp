@@ -24,7 +24,7 @@ const char s_checkSheet[] =
     "QCheckBox::indicator:checked:pressed{image: url(:/images/checkbox_checked_pressed.png);}";
 const char s_dialogSheet[] =
     "QLabel{margin-left: 2px;}"
-    "QSpinBox{color: white; border: 1px groove rgba(28, 125, 246); margin-top: 1px; margin-bottom: 1px;"
+    "QSpinBox{color: white; border: 1px groove rgb(28, 125, 246); margin-top: 1px; margin-bottom: 1px;"
     " background-color: black;}"
     "QSpinBox:focus{background-color: rgb(255, 0, 0);}"
     "QSpinBox::up-button{width: 0px; height: 0px;}"

@@ -4,6 +4,7 @@
 #include "paths.h"
 #include "recordingcommandrunner.h"
 #include "simulatedclock.h"
+#include "stylesheetwarnings.h"
 #include "systemclock.h"
 
 #include <QDir>
@@ -26,6 +27,8 @@ TestRoot::TestRoot()
     CommandRunner::install(m_runner);
     m_clock = new SimulatedClock;
     SystemClock::install(m_clock);
+    // A style value Qt drops fails the test instead of passing unseen.
+    StyleSheetWarnings::install();
 }
 
 TestRoot::~TestRoot()

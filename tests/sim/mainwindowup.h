@@ -4,6 +4,7 @@
 #include "emainwindow.h"
 #include "idlewatcher.h"
 #include "startup.h"
+#include "stylesheetwarnings.h"
 
 #include <memory>
 
@@ -12,6 +13,8 @@
 // waiting; the sensor check and its first shutter run on their timers.
 inline std::unique_ptr<EMainWindow> startMainWindow()
 {
+    // Not every screen test builds a TestRoot first.
+    StyleSheetWarnings::install();
     ReopenableWindows::install();
     auto window = std::make_unique<EMainWindow>();
     StartUp::init(window.get());
