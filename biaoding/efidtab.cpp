@@ -2,6 +2,7 @@
 
 #include "myitemedit.h"
 #include "mykeyboard.h"
+#include "padplacement.h"
 
 #include <QGridLayout>
 #include <QRegularExpression>
@@ -38,7 +39,6 @@ EFidTab::EFidTab(QWidget *parent)
         connect(row(id), &MyItemEdit::sign_pressed, this, &EFidTab::slot_showKeyboard);
     }
     m_keyboard = new MyKeyboard(nullptr);
-    m_keyboard->setGeometry(0, 16, 320, 224);
     connect(m_keyboard, qOverload<const QString &>(&MyKeyboard::sign_sndEdit), this, &EFidTab::slot_showEdit);
     readConfig();
 }
@@ -102,8 +102,7 @@ bool EFidTab::isRangeText(const QString &text)
 void EFidTab::slot_showKeyboard(int nKey)
 {
     m_editing = nKey;
-    m_keyboard->show();
-    m_keyboard->raise();
+    PadPlacement::show(m_keyboard);
     MyItemEdit *edited = row(nKey);
     m_keyboard->setCurrentText(edited ? edited->text() : QString());
 }

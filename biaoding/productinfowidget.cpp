@@ -4,6 +4,7 @@
 #include "egraphicsview.h"
 #include "myitemedit.h"
 #include "mykeyboard.h"
+#include "padplacement.h"
 #include "parabackup.h"
 #include "settingssync.h"
 #include "usekeyboarddialog.h"
@@ -108,8 +109,7 @@ void ProductInfoWidget::slot_showBoard(int id)
         connect(m_dialog, &UseKeyBoardDialog::Keyboard_exit, this, &ProductInfoWidget::slot_setEdit);
     }
     m_dialog->setCurrentText(id <= Type ? m_rows.at(id)->text() : QString());
-    m_dialog->show();
-    m_dialog->raise();
+    PadPlacement::show(m_dialog);
 }
 
 void ProductInfoWidget::slot_setEdit(bool done)
@@ -134,8 +134,7 @@ void ProductInfoWidget::slot_showKeyboard(int id)
     if ((id == Serial && m_serialLocked) || (id == ChipNo && m_chipLocked))
         return;
     m_current = id;
-    m_keyboard->show();
-    m_keyboard->raise();
+    PadPlacement::show(m_keyboard);
     m_keyboard->setCurrentText(m_rows.at(id)->text());
 }
 

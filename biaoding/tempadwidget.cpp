@@ -8,6 +8,7 @@
 #include "fpga.h"
 #include "myitemedit.h"
 #include "mykeyboard.h"
+#include "padplacement.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -54,7 +55,6 @@ TempADWidget::TempADWidget(QWidget *parent)
     InitWidget();
     m_changed = false;
     m_keyboard = new MyKeyboard(nullptr);
-    m_keyboard->move(0, 0);
     connect(m_keyboard, qOverload<const QString &>(&MyKeyboard::sign_sndEdit), this, &TempADWidget::slot_showEdit);
 }
 
@@ -268,8 +268,7 @@ void TempADWidget::slot_btnLastPage()
 void TempADWidget::slot_showKeyboard(int nKey)
 {
     m_currentId = nKey;
-    m_keyboard->show();
-    m_keyboard->raise();
+    PadPlacement::show(m_keyboard);
     MyItemEdit *field = item(nKey);
     m_keyboard->setCurrentText(field ? field->text() : QString());
 }

@@ -986,7 +986,7 @@ void EGraphicsView::displayToolBar()
     EGlobal::setToolBar(m_toolBar);
     m_toolBar->setAttribute(Qt::WA_TranslucentBackground);
     m_toolBar->setStyleSheet(m_toolBar->styleSheet() + QStringLiteral("EToolWidget { background: transparent; }"));
-    m_toolBar->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    m_toolBar->setLogo(QPixmap(QStringLiteral(":/images/logo.png")));
     m_toolBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_toolBar->setGeometry(0, 0, 320, 16);
     m_toolBar->setFixedHeight(16);

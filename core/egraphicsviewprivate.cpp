@@ -18,6 +18,7 @@
 #include "intervals.h"
 #include "irpara.h"
 #include "mykeyboard.h"
+#include "padplacement.h"
 #include "settingssync.h"
 
 #include <QApplication>
@@ -159,12 +160,10 @@ void EGraphicsViewPrivate::enterCalibInterface(bool askCode)
         }
         if (!m_keyboard) {
             m_keyboard = new MyKeyboard(nullptr);
-            m_keyboard->setGeometry(0, 16, 320, 224);
             connect(m_keyboard, qOverload<const QString &>(&MyKeyboard::sign_sndEdit), this,
                     &EGraphicsViewPrivate::slot_enterCalib);
         }
-        m_keyboard->show();
-        m_keyboard->raise();
+        PadPlacement::show(m_keyboard);
         return;
     }
     if (m_calibType != EM_CALIB_MENU) {

@@ -9,13 +9,13 @@
 #include "emainmenu.h"
 #include "espotwidget.h"
 #include "fpga.h"
-#include "iconflow.h"
 #include "intervals.h"
 #include "poweroff.h"
 #include "settingssync.h"
 #include "systemclock.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSettings>
@@ -55,7 +55,7 @@ EToolWidget::EToolWidget(QWidget *parent, Qt::WindowFlags flags)
     : QLabel(parent, flags)
 {
     auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(5);
+    layout->setSpacing(IconSpacing);
     layout->setContentsMargins(0, 0, 0, 0);
     setFont(QFont(QStringLiteral("wenquanyi")));
     QFont small = font();
@@ -72,6 +72,7 @@ EToolWidget::EToolWidget(QWidget *parent, Qt::WindowFlags flags)
     m_mixIcon = iconLabel(QStringLiteral(":/images/mix.png"));
     m_mixIcon->setFixedHeight(16);
     m_mixIcon->move(78, 0);
+    m_mixIcon->setObjectName(QStringLiteral("Fusion"));
     {
         QSettings mix(mixFile(), QSettings::IniFormat);
         bool ok = false;
@@ -96,7 +97,8 @@ EToolWidget::EToolWidget(QWidget *parent, Qt::WindowFlags flags)
     m_emiss->move(159 - m_emiss->width() / 2, 1);
 
     m_freezeIcon = new QLabel(this);
-    m_freezeIcon->setPixmap(QPixmap(QStringLiteral(":/images/freeze.bmp")).scaled(18, 18));
+    // The strip's height, as the other state icons: 18 pixels were cut.
+    m_freezeIcon->setPixmap(QPixmap(QStringLiteral(":/images/freeze.bmp")).scaled(16, 16));
     m_freezeIcon->hide();
     m_unit = new QLabel(DegreeSign + QLatin1Char('C'), this);
     m_unit->setObjectName(QStringLiteral("TempUnit"));
@@ -108,6 +110,8 @@ EToolWidget::EToolWidget(QWidget *parent, Qt::WindowFlags flags)
     m_clock->setFont(small);
     whiteText(m_clock);
     m_clock->setText(SystemClock::instance()->now().time().toString(QStringLiteral("hh:mm")));
+    m_clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fitClockWidth(24);
     m_clockTimer = new QTimer(this);
     connect(m_clockTimer, &QTimer::timeout, this, &EToolWidget::updateTime);
     m_clockTimer->start(1000);
@@ -118,11 +122,9 @@ EToolWidget::EToolWidget(QWidget *parent, Qt::WindowFlags flags)
     m_lampIcon = iconLabel(QStringLiteral(":/images/lamp.bmp"));
     m_lampIcon->setFixedWidth(16);
 
-    // The laser, lamp, shutter and card icons stand outside the layout:
-    // placeStateIcons() keeps them clear of the logo and the fixed items.
-    layout->addSpacing(IconSpacing);
+    // The state icons stand outside the layout, in slots of their own
+    // (placeStateIcons()).
     layout->addStretch();
-    layout->addWidget(m_freezeIcon);
     layout->addWidget(m_unit);
     layout->addWidget(m_battery);
     layout->addWidget(m_clock);
@@ -166,10 +168,19 @@ void EToolWidget::setEmiss(const QString &text)
     placeStateIcons();
 }
 
-// The state icons in their order after the logo, each stepping past the
-// fusion icon, the zoom button and the emissivity, up to the group on the
-// right (freeze, unit, battery, clock). Only when that leaves no room does
-// an icon go over the logo, at the strip's left edge.
+void EToolWidget::setLogo(const QPixmap &logo)
+{
+    m_logo = logo;
+    m_logoCompact = !m_laserIcon->isHidden() || !m_lampIcon->isHidden() || !m_freezeIcon->isHidden();
+    setPixmap(m_logoCompact ? logo.copy(0, 0, LogoMarkWidth * logo.devicePixelRatio(), logo.height()) : logo);
+}
+
+// Every state icon has a slot of its own, so none moves when another comes
+// or goes: the card between the zoom button and the emissivity, the shutter
+// between the emissivity and the unit, and the rarely shown laser, lamp and
+// freeze icons after the logo's mark, where the logo's name stands while
+// they are off. With the strip's fixed items, the widest clock and every
+// icon shown, nothing overlaps.
 void EToolWidget::placeStateIcons()
 {
     // Events of the construction come before the last icon exists.
@@ -177,19 +188,37 @@ void EToolWidget::placeStateIcons()
         return;
     if (QLayout *row = layout())
         row->activate();
-    const QPixmap logo = pixmap();
-    const int start = (logo.isNull() ? 0 : int(logo.deviceIndependentSize().width())) + IconSpacing;
-    const QWidget *right = m_freezeIcon->isHidden() ? static_cast<QWidget *>(m_unit) : m_freezeIcon;
-    IconFlow flow(start, right->x() - IconSpacing, IconSpacing);
-    flow.setSpareStart(IconSpacing);
-    for (const QWidget *fixed : {static_cast<QWidget *>(m_mixIcon), static_cast<QWidget *>(m_zoom), static_cast<QWidget *>(m_emiss)})
-        if (!fixed->isHidden())
-            flow.block(fixed->x(), fixed->x() + fixed->width());
-    for (QLabel *icon : {m_laserIcon, m_lampIcon, m_shutterIcon, m_sdIcon})
-        if (!icon->isHidden()) {
-            const int width = qBound(icon->minimumWidth(), icon->sizeHint().width(), icon->maximumWidth());
-            icon->setGeometry(flow.place(width), 0, width, height());
-        }
+    const bool compact = !m_laserIcon->isHidden() || !m_lampIcon->isHidden() || !m_freezeIcon->isHidden();
+    if (compact != m_logoCompact && !m_logo.isNull())
+        setLogo(m_logo);
+    auto place = [this](QLabel *icon, int x) {
+        const int width = qBound(icon->minimumWidth(), icon->sizeHint().width(), icon->maximumWidth());
+        icon->setGeometry(x, 0, width, height());
+    };
+    place(m_laserIcon, LogoMarkWidth + IconSpacing);
+    place(m_lampIcon, m_laserIcon->geometry().right() + 1 + IconSpacing);
+    place(m_freezeIcon, m_lampIcon->geometry().right() + 1 + IconSpacing);
+    place(m_sdIcon, m_zoom->geometry().right() + 1 + IconSpacing);
+    place(m_shutterIcon, m_emiss->geometry().right() + 1 + IconSpacing);
+}
+
+// The clock's width is that of its widest text in the format, so that
+// neither the blinking colon nor the digits move the battery and unit
+// beside it.
+void EToolWidget::fitClockWidth(int format)
+{
+    const QFontMetrics metrics(m_clock->font());
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    const QString digits = QString(2, widest);
+    int width = 0;
+    for (const QString &suffix : format == 24 ? QStringList{QString()} : QStringList{QStringLiteral(" AM"), QStringLiteral(" PM")})
+        for (const QString &colon : {QStringLiteral(":"), QStringLiteral(" ")})
+            width = std::max(width, metrics.horizontalAdvance(digits + colon + digits + suffix));
+    const QMargins margins = m_clock->contentsMargins();
+    m_clock->setFixedWidth(width + margins.left() + margins.right() + 1);
 }
 
 bool EToolWidget::event(QEvent *event)
@@ -281,8 +310,12 @@ void EToolWidget::setMixVisible(bool visible)
 void EToolWidget::setMixIndex(int index)
 {
     m_mixIndex = index;
-    if (index >= 0 && index <= 3)
+    if (index >= 0 && index <= 3) {
         m_mixIcon->setPixmap(QPixmap(QStringLiteral(":/images/mix_%1.png").arg(index)));
+        // As wide as its picture: wider, it would lie over the zoom button
+        // and take its taps.
+        m_mixIcon->adjustSize();
+    }
     changeMixDistance(index);
 }
 
@@ -330,7 +363,9 @@ QString EToolWidget::clockText(const QTime &time, int format)
 void EToolWidget::updateTime()
 {
     const EGraphicsView *view = EGlobal::getGraphicsView();
-    m_clock->setText(clockText(SystemClock::instance()->now().time(), view ? view->gettimeFormat() : 24));
+    const int format = view ? view->gettimeFormat() : 24;
+    fitClockWidth(format);
+    m_clock->setText(clockText(SystemClock::instance()->now().time(), format));
     if (m_battery->dangerPower())
         m_battery->showEmptyPixmap(!m_battery->isShowEmptyPixmap());
     update();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 
 class EBattery;
 class QPushButton;
@@ -19,12 +20,18 @@ public:
     enum { ShutterStartMs = 10000, ShutterQuietStepMs = 5000, ShutterMaxMs = 30000, ScreenOffMs = 30000 };
     static constexpr float ShutterDrift = 0.125f;
     enum { BrightMin = 38, BrightMax = 183 };
-    // Between two icons, and between the logo and the first.
-    enum { IconSpacing = 5 };
+    // Between two neighbours on the strip.
+    enum { IconSpacing = 3 };
+    // The logo's mark (its flame), all of the logo that is left while the
+    // laser, lamp or freeze icon stands where its name is.
+    enum { LogoMarkWidth = 16 };
 
     explicit EToolWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~EToolWidget() override;
 
+    // The logo at the strip's left edge: whole, or only its mark while the
+    // laser, lamp or freeze icon is shown.
+    void setLogo(const QPixmap &logo);
     void setEmiss(const QString &text);
     void changeTempUnit(char unit);
     void changePrecision();
@@ -102,6 +109,7 @@ protected:
 private:
     QLabel *iconLabel(const QString &picture);
     void placeStateIcons();
+    void fitClockWidth(int format);
     void updateAlarms();
     static void togglePopup(QWidget *popup, const char *log);
 
@@ -116,6 +124,8 @@ private:
     QLabel *m_emiss = nullptr;
     QLabel *m_mixIcon = nullptr;
     EBattery *m_battery = nullptr;
+    QPixmap m_logo;
+    bool m_logoCompact = false;
     QTimer *m_clockTimer = nullptr;
     QTimer *m_screenOffTimer = nullptr;
     QTimer *m_shutterTimer = nullptr;

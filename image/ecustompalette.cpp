@@ -14,6 +14,7 @@
 #include "eimagetab.h"
 #include "eimageviewhost.h"
 #include "fpga.h"
+#include "padplacement.h"
 #include "palettelistsheet.h"
 #include "usekeyboarddialog.h"
 
@@ -498,7 +499,7 @@ void ECustomPalette::removePalette(int slot)
 void ECustomPalette::slot_renameHandler()
 {
     if (s_keyBoard) {
-        s_keyBoard->show();
+        PadPlacement::show(s_keyBoard);
         return;
     }
     EColorFlickCharmText *row = rowOfSlot(m_menuSlot);
@@ -509,7 +510,7 @@ void ECustomPalette::slot_renameHandler()
     s_keyBoard->setCurrentText(row->text());
     s_keyBoard->textEdit->moveCursor(QTextCursor::EndOfWord);
     connect(s_keyBoard, &UseKeyBoardDialog::Keyboard_exit, this, &ECustomPalette::slot_keyboardExit);
-    s_keyBoard->show();
+    PadPlacement::show(s_keyBoard);
 }
 
 void ECustomPalette::slot_keyboardExit(bool accepted)

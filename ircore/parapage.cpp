@@ -8,6 +8,7 @@
 #include "ircorelibrary.h"
 #include "ircoremainwindow.h"
 #include "mykeyboard.h"
+#include "padplacement.h"
 #include "settingssync.h"
 
 #include <QPushButton>
@@ -219,8 +220,7 @@ void ParaPage::adjustWindowClicked(const QString &name)
         m_keyboard = new MyKeyboard(nullptr);
         connect(m_keyboard, qOverload<const QString &>(&MyKeyboard::sign_sndEdit), this, &ParaPage::slot_setEdit);
     }
-    m_keyboard->show();
-    m_keyboard->raise();
+    PadPlacement::show(m_keyboard);
     m_keyboard->setCurrentText(QString::number(m_adjust->value()));
 }
 

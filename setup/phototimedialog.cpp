@@ -3,6 +3,7 @@
 #include "datetimeparts.h"
 #include "edialogtitle.h"
 #include "messagechannel.h"
+#include "padplacement.h"
 #include "photointerval.h"
 #include "phototimeboard.h"
 #include "zlineedit.h"
@@ -129,8 +130,7 @@ void PhotoTimeDialog::photo_edit_time(const QString &)
         connect(m_board, &PhotoTimeBoard::photoTimeBoard_signals, this, &PhotoTimeDialog::photo_recv_time);
     }
     m_board->setPhotoTimeStr(QString::asprintf("%d", m_count));
-    m_board->setVisible(true);
-    m_board->raise();
+    PadPlacement::show(m_board);
 }
 
 void PhotoTimeDialog::photo_recv_time(int count)

@@ -4,6 +4,7 @@
 #include "datetimeparts.h"
 #include "edialogtitle.h"
 #include "messagechannel.h"
+#include "padplacement.h"
 #include "systemclock.h"
 #include "usernumkey_board.h"
 #include "zlineedit.h"
@@ -216,7 +217,7 @@ void setData::set_lineedit(const QString &name)
     cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, right);
     board->textEdit->setTextCursor(cursor);
     m_board = board;
-    board->show();
+    PadPlacement::show(board);
 }
 
 int setData::validYear(int year)

@@ -4,6 +4,7 @@
 #include "datetimeparts.h"
 #include "edialogtitle.h"
 #include "messagechannel.h"
+#include "padplacement.h"
 #include "systemclock.h"
 #include "usersettime_board.h"
 #include "zlineedit.h"
@@ -166,7 +167,7 @@ void ZSetTime::set_lineedit(const QString &name)
     board->textEdit->setTextCursor(cursor);
     connect(board, &USersetTime_Board::send_timestr, this, &ZSetTime::get_timestr);
     m_board = board;
-    board->show();
+    PadPlacement::show(board);
 }
 
 void ZSetTime::get_timestr(const QString &title, const QString &value)

@@ -8,6 +8,7 @@
 #include "filenamesystem.h"
 #include "intervals.h"
 #include "mediarecorder.h"
+#include "padplacement.h"
 #include "paths.h"
 #include "photolayout.h"
 #include "photowriter.h"
@@ -326,7 +327,7 @@ void CvmainWindow::camera_commet()
         return;
     m_textDialog = new UseKeyBoardDialog(nullptr);
     connect(m_textDialog.data(), &UseKeyBoardDialog::Keyboard_exit, this, &CvmainWindow::camera_commetexit);
-    m_textDialog->show();
+    PadPlacement::show(m_textDialog);
     m_scState = 1;
 }
 

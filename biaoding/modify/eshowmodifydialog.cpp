@@ -6,6 +6,7 @@
 #include "modifyfactors.h"
 #include "myitemedit.h"
 #include "mykeyboard.h"
+#include "padplacement.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -59,7 +60,6 @@ EShowModifyDialog::EShowModifyDialog(QWidget *parent)
     connect(m_btnNext, &QPushButton::clicked, this, &EShowModifyDialog::slot_clickedNext);
 
     m_keyboard = new MyKeyboard(nullptr);
-    m_keyboard->setGeometry(0, 16, 320, 224);
     connect(m_keyboard, qOverload<int, const QString &>(&MyKeyboard::sign_sndEdit), this,
             qOverload<int, const QString &>(&EShowModifyDialog::slot_showEdit));
     connect(m_keyboard, qOverload<const QString &>(&MyKeyboard::sign_sndEdit), this,
@@ -156,8 +156,7 @@ void EShowModifyDialog::slot_clickedNext()
 void EShowModifyDialog::slot_showKeyboard(int id)
 {
     MyItemEdit *row = m_rows.value(id);
-    m_keyboard->show();
-    m_keyboard->raise();
+    PadPlacement::show(m_keyboard);
     m_keyboard->setCurrentText(row ? row->text() : QString());
     m_keyboard->setCurrentID(id);
 }

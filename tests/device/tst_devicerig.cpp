@@ -38,9 +38,10 @@ constexpr double KeyTimers = 0.5;
 constexpr int DoubleClickMs = 500;
 // Spot 1 stands in the middle of the screen at first.
 const QPoint ScreenCentre(160, 120);
-// Where the live view shows spot 1's reading, and the status bar's card.
+// Where the live view shows spot 1's reading, and the status bar's card
+// (its slot between the zoom button and the emissivity).
 const QRect SpotReading(0, 18, 64, 20);
-const QRect CardIcon(182, 0, 18, 18);
+const QRect CardIcon(120, 0, 16, 16);
 // X11 key symbols of the camera's keys.
 constexpr quint32 KeyS = 's';
 constexpr quint32 KeyU = 'u';

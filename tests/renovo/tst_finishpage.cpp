@@ -5,13 +5,18 @@
 #include "stubscript.h"
 #include "testroot.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QtTest>
+
+#include <cmath>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,6 +42,8 @@ private Q_SLOTS:
     void finishButtonLeads();
     void warningOnlyWhileUpdating_data();
     void warningOnlyWhileUpdating();
+    void percentageReadable_data();
+    void percentageReadable();
 };
 
 namespace {
@@ -55,6 +62,20 @@ bool writePipe(const TestRoot &root, const QByteArray &data)
 QImage warningArea(FinishPage &page)
 {
     return page.grab(QRect(0, 80, 120, 60)).toImage();
+}
+
+// WCAG contrast of two opaque colours, 1 (alike) to 21.
+double contrast(QRgb a, QRgb b)
+{
+    auto luminance = [](QRgb c) {
+        auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 bool logHas(const FinishPage &page, const QString &text)
@@ -315,6 +336,56 @@ void TestFinishPage::warningOnlyWhileUpdating()
     QVERIFY(warningArea(page) != idle);
     QVERIFY(QTest::qWaitFor([&] { return page.state() != FinishPage::State::Running; }, 20000));
     QCOMPARE(warningArea(page), idle);
+}
+
+// The percentage, where each of the platforms' styles draws it, stands out
+// from what lies beneath it on the page: the pixels the text changes are
+// compared with the same pixels drawn without it.
+void TestFinishPage::percentageReadable_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<int>("value");
+    for (const char *style : {"Windows", "Fusion"})
+        for (int value : {0, 40, 100})
+            QTest::addRow("%s, %d%%", style, value) << QString::fromLatin1(style) << value;
+}
+
+void TestFinishPage::percentageReadable()
+{
+    QFETCH(QString, style);
+    QFETCH(int, value);
+    TestRoot root;
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(style));
+    FinishPage page;
+    QProgressBar *bar = page.progressBar();
+    bar->setValue(value);
+    const QImage with = page.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // An empty text keeps the room a style sets aside for it.
+    bar->setFormat(QString());
+    const QImage without = page.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QApplication::setStyle(QStyleFactory::create(before));
+
+    int textPixels = 0;
+    double best = 1.0;
+    QRgb text = 0, beneath = 0;
+    const QRect area = bar->geometry();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb a = with.pixel(x, y), b = without.pixel(x, y);
+            if (a == b)
+                continue;
+            ++textPixels;
+            if (contrast(a, b) > best) {
+                best = contrast(a, b);
+                text = a;
+                beneath = b;
+            }
+        }
+    QVERIFY2(textPixels >= 20, "no percentage drawn");
+    QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("text %1 on %2: contrast %3")
+                                         .arg(QColor(text).name(), QColor(beneath).name())
+                                         .arg(best, 0, 'f', 2)));
 }
 
 QTEST_MAIN(TestFinishPage)

@@ -23,6 +23,7 @@
 #include "ecustommenu.h"
 #include "ecustompalette.h"
 #include "edialogtitle.h"
+#include "efidtab.h"
 #include "egeneralpage.h"
 #include "eglobal.h"
 #include "egraphicsview.h"
@@ -91,18 +92,27 @@
 #include "productinfowidget.h"
 #include "screendirectory.h"
 #include "screentouch.h"
+#include "setdata.h"
 #include "setuptouch.h"
 #include "smaplayer.h"
+#include "tempadwidget.h"
 #include "thumbmenu.h"
 #include "thumitem.h"
 #include "twocalib.h"
+#include "usekeyboarddialog.h"
+#include "usernumkey_board.h"
+#include "usersettime_board.h"
 #include "videointerface.h"
 #include "videoview.h"
 #include "windowlook.h"
+#include "zdatetimeitem.h"
+#include "zdatetimepage.h"
 #include "zlineedit.h"
 #include "zmultifunctional.h"
+#include "zsettime.h"
 #include "zvideoloadthread.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -160,6 +170,8 @@ private Q_SLOTS:
     void calibrationWindows() { reopen(); }
     void mediaWindows_data();
     void mediaWindows() { reopen(); }
+    void keypadsOnPanel_data();
+    void keypadsOnPanel();
 
 private:
     void reopen();
@@ -463,6 +475,12 @@ void TestSimReopen::liveViewWindows_data()
     };
     zoom.close = [this] { tap(EGlobal::get_multifunctional()->button(QStringLiteral("exit"))); };
     QTest::newRow("zoom strip") << zoom;
+    // In a fusion mode the fusion icon stands beside the zoom button, which
+    // still takes the tap.
+    Route fusionZoom = zoom;
+    fusionZoom.enter = [this] { view()->toolBar()->setMixVisible(true); };
+    fusionZoom.back = [this] { view()->toolBar()->setMixVisible(false); };
+    QTest::newRow("zoom strip in a fusion mode") << fusionZoom;
 
     // E held five seconds (its timer's ticks driven through their slot);
     // Escape leaves without the power-off of its exit button.
@@ -1276,6 +1294,232 @@ bool TestSimReopen::storeSetting(const QString &key, const QVariant &value)
     settings.setValue(key, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+// ---- keypads ----
+
+// Every pad the camera opens over a page, opened the user's way: the pad's
+// window lies on the panel and so does each of its keys, the bottom row
+// included. With OSTREL_SCREENS_DIR set each pad is written as a PNG.
+void TestSimReopen::keypadsOnPanel_data()
+{
+    QTest::addColumn<Route>("route");
+    const Qt::Key escape = Qt::Key_Escape;
+
+    Route access;
+    access.enter = [this] { QVERIFY(storeSetting(QStringLiteral("VyxSet/EnterMode"), 1)); };
+    access.open = [this]() -> QWidget * {
+        pressC();
+        return view()->accessKeyboard();
+    };
+    access.close = [this, escape] { key(escape); };
+    access.back = [this] { QVERIFY(storeSetting(QStringLiteral("VyxSet/EnterMode"), 0)); };
+    QTest::newRow("calibration access keypad") << access;
+
+    Route factors;
+    factors.enter = [this] {
+        pressC();
+        tap(calibMenu()->item(QStringLiteral("Modify")));
+        tap(view()->modifyTableButton());
+        QVERIFY(view()->modifyViewer() && view()->modifyViewer()->isVisible());
+    };
+    factors.open = [this]() -> QWidget * {
+        tap(view()->modifyViewer()->row(0));
+        return view()->modifyViewer()->keyboard();
+    };
+    factors.close = [this, escape] { key(escape); };
+    factors.back = [this, escape] {
+        key(escape);
+        tap(view()->modifyBackButton());
+        QTRY_VERIFY(calibMenu()->isVisible());
+        pressC();
+    };
+    QTest::newRow("correction table keypad") << factors;
+
+    // The calibration settings window's table and range tabs.
+    auto settingsTab = [this](int tab) {
+        pressC();
+        tap(calibMenu()->item(QStringLiteral("Calib")));
+        tap(view()->biaoDingWidget()->calibInfoButton());
+        QTabBar *tabs = view()->biaoDingWidget()->settingsWindow()->tabs()->tabBar();
+        if (tabs->currentIndex() != tab)
+            tapAt(tabs->mapToGlobal(tabs->tabRect(tab).center()));
+        QCOMPARE(tabs->currentIndex(), tab);
+    };
+    auto leaveSettings = [this, escape] {
+        key(escape);
+        tap(view()->biaoDingWidget()->backButton());
+        QTRY_VERIFY(calibMenu()->isVisible());
+        pressC();
+    };
+    Route table;
+    table.enter = [settingsTab] { settingsTab(0); };
+    table.open = [this]() -> QWidget * {
+        TempADWidget *editor = view()->biaoDingWidget()->settingsWindow()->tempAD();
+        tap(editor->item(1));
+        return editor->keyboard();
+    };
+    table.close = [this, escape] { key(escape); };
+    table.back = leaveSettings;
+    QTest::newRow("calibration table keypad") << table;
+    Route ranges;
+    ranges.enter = [settingsTab] { settingsTab(1); };
+    ranges.open = [this]() -> QWidget * {
+        EFidTab *tab = view()->biaoDingWidget()->settingsWindow()->intTab();
+        tap(tab->row(EFidTab::IntTime0Row));
+        return tab->keyboard();
+    };
+    ranges.close = [this, escape] { key(escape); };
+    ranges.back = leaveSettings;
+    QTest::newRow("calibration range keypad") << ranges;
+
+    auto productPage = [this] {
+        pressC();
+        tap(calibMenu()->item(QStringLiteral("PN")));
+        QVERIFY(view()->productInfoWidget());
+    };
+    auto leaveProductPage = [this] {
+        tap(view()->productInfoWidget()->backButton());
+        QTRY_VERIFY(calibMenu()->isVisible());
+        pressC();
+    };
+    Route product;
+    product.enter = productPage;
+    product.open = [this]() -> QWidget * {
+        tap(view()->productInfoWidget()->row(ProductInfoWidget::Date));
+        return view()->productInfoWidget()->keyboard();
+    };
+    product.close = [this, escape] { key(escape); };
+    product.back = leaveProductPage;
+    QTest::newRow("product data keypad") << product;
+    Route producer;
+    producer.enter = productPage;
+    producer.open = [this]() -> QWidget * {
+        tap(view()->productInfoWidget()->row(ProductInfoWidget::Producer));
+        return view()->productInfoWidget()->textDialog();
+    };
+    producer.close = [this] {
+        tap(view()->productInfoWidget()->textDialog()->findChild<QPushButton *>(QStringLiteral("button_2")));
+    };
+    producer.back = leaveProductPage;
+    QTest::newRow("product text keyboard") << producer;
+
+    Route registers;
+    registers.enter = [this] {
+        openCorePage(IRCoreMainWindow::ParaPageIndex);
+        tap(registerPage()->row(QStringLiteral("FID")));
+    };
+    registers.open = [this]() -> QWidget * {
+        tap(registerPage()->adjustItem()->valueButton());
+        return registerPage()->keyboard();
+    };
+    registers.close = [this, escape] { key(escape); };
+    registers.back = [this, escape] {
+        // The bar takes the keys again, and its Escape brings the core's
+        // window back.
+        QTRY_COMPARE(QGuiApplication::focusWindow(), registerPage()->adjustItem()->windowHandle());
+        key(escape);
+        leaveCalibration();
+    };
+    QTest::newRow("infrared-core register keypad") << registers;
+
+    Route interval;
+    interval.enter = [this] {
+        openSetupPage("Photos");
+        tap(page<EPhotosPage>(setupWindow()->widget(ESetupWindow::PhotosPage))->periodRow());
+    };
+    interval.open = [this]() -> QWidget * {
+        PhotoTimeDialog *dialog = page<EPhotosPage>(setupWindow()->widget(ESetupWindow::PhotosPage))->dialog();
+        tap(dialog->countEdit());
+        return dialog->board();
+    };
+    interval.close = [this, escape] { key(escape); };
+    interval.back = [this] {
+        PhotoTimeDialog *dialog = page<EPhotosPage>(setupWindow()->widget(ESetupWindow::PhotosPage))->dialog();
+        tap(dialog->findChild<QPushButton *>(QStringLiteral("Cancel")));
+        closeSetupWindow();
+    };
+    QTest::newRow("photo interval pad") << interval;
+
+    // The date and time dialogs' boards; Escape on a dialog closes the
+    // setup window with it.
+    auto dateTimePage = [this] { return page<ZDateTimePage>(setupWindow()->widget(ESetupWindow::DateTimePage)); };
+    Route date;
+    date.enter = [this, dateTimePage] {
+        openSetupPage("Date & Time");
+        tap(dateTimePage()->dateItem);
+    };
+    date.open = [this, dateTimePage]() -> QWidget * {
+        tap(dateTimePage()->dateDialog()->dayEdit);
+        return dateTimePage()->dateDialog()->board();
+    };
+    date.close = [this, dateTimePage] { tap(dateTimePage()->dateDialog()->board()->okButton); };
+    date.back = [this, escape] { key(escape); };
+    QTest::newRow("date pad") << date;
+    Route hours;
+    hours.enter = [this, dateTimePage] {
+        openSetupPage("Date & Time");
+        tap(dateTimePage()->timeItem);
+    };
+    hours.open = [this, dateTimePage]() -> QWidget * {
+        tap(dateTimePage()->timeDialog()->hourEdit);
+        return dateTimePage()->timeDialog()->board();
+    };
+    hours.close = [this, dateTimePage] { tap(dateTimePage()->timeDialog()->board()->okButton); };
+    hours.back = [this, escape] { key(escape); };
+    QTest::newRow("time pad") << hours;
+
+    Route palette;
+    palette.enter = [this] {
+        openImagePage(1);
+        tap(imagePopup()->palettePage()->customItem());
+    };
+    palette.open = [this]() -> QWidget * {
+        longPressCustomRow(0);
+        tap(ECustomPalette::menu()->renameButton());
+        return ECustomPalette::keyBoard();
+    };
+    palette.close = [this] { tap(ECustomPalette::keyBoard()->findChild<QPushButton *>(QStringLiteral("button_2"))); };
+    palette.back = [this] {
+        tap(EImagePalette::customBrowser()->title()->findChild<QPushButton *>(QStringLiteral("Cancel")));
+        leavePopup();
+    };
+    QTest::newRow("palette name keyboard") << palette;
+}
+
+void TestSimReopen::keypadsOnPanel()
+{
+    QFETCH(Route, route);
+    route.enter();
+    QVERIFY(!QTest::currentTestFailed());
+    QWidget *pad = route.open();
+    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(pad && pad->isWindow() && pad->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(pad));
+    const QRect panel(0, 0, SimScreen::Width, SimScreen::Height);
+    const QRect window(pad->mapToGlobal(QPoint(0, 0)), pad->size());
+    auto where = [](const QRect &r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    QVERIFY2(panel.contains(window), qPrintable(QStringLiteral("the pad lies at ") + where(window)));
+    int keys = 0;
+    for (const QAbstractButton *button : pad->findChildren<QAbstractButton *>()) {
+        if (!button->isVisibleTo(pad))
+            continue;
+        ++keys;
+        const QRect at(button->mapToGlobal(QPoint(0, 0)), button->size());
+        const QString name = button->text().isEmpty() ? button->objectName() : button->text();
+        QVERIFY2(window.contains(at), qPrintable(QStringLiteral("key \"%1\" at %2 is cut off by the pad at %3").arg(name, where(at), where(window))));
+    }
+    QVERIFY(keys >= 10);
+    save(QStringLiteral("keypad_%1.png").arg(fileName(QTest::currentDataTag())));
+    const QPointer<QWidget> kept(pad);
+    route.close();
+    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(!kept || !kept->isVisible());
+    route.back();
+    QVERIFY(!QTest::currentTestFailed());
+    QTRY_VERIFY(view()->isVisibled());
 }
 
 // ---- photos and videos ----

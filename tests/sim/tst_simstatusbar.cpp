@@ -22,6 +22,7 @@
 #include <QGraphicsProxyWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 
 // `ostrel --simulate`'s live view with its status bar and colour-bar
 // scale: automatic mode following the scene, a shutter with its notice,
@@ -147,62 +148,92 @@ void TestSimStatusBar::manualPreview()
 
 void TestSimStatusBar::stateIconsClearOfLogo_data()
 {
-    QTest::addColumn<bool>("laser");
-    QTest::addColumn<bool>("lamp");
-    QTest::addColumn<bool>("shutter");
-    QTest::addColumn<bool>("card");
-    QTest::addColumn<bool>("frozen");
-    QTest::addColumn<bool>("fusion");
-    // Whether the strip has room for all of them beside the logo; without
-    // it, the logo is the one thing given up.
-    QTest::addColumn<bool>("room");
-    QTest::newRow("card") << false << false << false << true << false << false << true;
-    QTest::newRow("shutter, card") << false << false << true << true << false << false << true;
-    QTest::newRow("shutter, card, frozen") << false << false << true << true << true << false << true;
-    QTest::newRow("laser, shutter, card") << true << false << true << true << false << false << true;
-    QTest::newRow("shutter, card, fusion") << false << false << true << true << false << true << true;
-    QTest::newRow("laser, lamp, shutter, card, frozen, fusion") << true << true << true << true << true << true << false;
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("emissivity");
+    QTest::newRow("24 h") << 24 << QStringLiteral("0.95");
+    QTest::newRow("12 h") << 12 << QStringLiteral("0.95");
+    QTest::newRow("12 h, emissivity 1.00") << 12 << QStringLiteral("1.00");
 }
 
+// Every combination of the state icons: no two items of the strip
+// overlap, none covers the logo, the logo is whole unless the laser, lamp
+// or freeze icon stands where its name is, and an icon stays in its place
+// whatever else comes or goes.
 void TestSimStatusBar::stateIconsClearOfLogo()
 {
-    QFETCH(bool, laser);
-    QFETCH(bool, lamp);
-    QFETCH(bool, shutter);
-    QFETCH(bool, card);
-    QFETCH(bool, frozen);
-    QFETCH(bool, fusion);
-    QFETCH(bool, room);
+    QFETCH(int, format);
+    QFETCH(QString, emissivity);
+    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    settings.setValue(QStringLiteral("Timeformat"), format);
+    settings.sync();
+    QCOMPARE(settings.status(), QSettings::NoError);
+    view().updatetimeFormat();
+    QCOMPARE(view().gettimeFormat(), format);
     EToolWidget *bar = view().toolBar();
-    bar->laserHandler(laser);
-    bar->lampHandler(lamp);
-    bar->shutterHandler(shutter, -1);
-    bar->displaySDCard(card);
-    bar->freezeImageFlag(frozen);
-    bar->setMixVisible(fusion);
-    QCoreApplication::sendPostedEvents();
+    bar->setEmiss(emissivity);
+    const QSize wholeLogo = QPixmap(QStringLiteral(":/images/logo.png")).deviceIndependentSize().toSize();
+    QVERIFY(wholeLogo.width() > EToolWidget::LogoMarkWidth);
 
-    const QRect logo(QPoint(0, 0), bar->pixmap().deviceIndependentSize().toSize());
-    QVERIFY(logo.width() > 0);
-    QList<QWidget *> icons;
-    for (QLabel *icon : {bar->laserIcon(), bar->lampIcon(), bar->shutterIcon(), bar->sdIcon()})
-        if (icon->isVisible())
-            icons << icon;
-    QCOMPARE(icons.size(), int(laser) + int(lamp) + int(shutter) + int(card));
-    const QList<QWidget *> fixed = {bar->mixIcon(), bar->zoomButton(), bar->emissLabel(), bar->freezeIcon(),
-                                    bar->unitLabel(), bar->battery(), bar->clockLabel()};
-    const QRect strip = bar->rect();
-    for (QWidget *icon : std::as_const(icons)) {
-        const QRect at = icon->geometry();
-        const QString where = QStringLiteral("%1 at %2..%3").arg(icons.indexOf(icon)).arg(at.left()).arg(at.right());
-        QVERIFY2(strip.contains(at), qPrintable(where));
-        QVERIFY2(!room || at.left() > logo.right(), qPrintable(where));
-        for (QWidget *other : icons + fixed)
-            if (other != icon && other->isVisible())
-                QVERIFY2(!at.intersects(other->geometry()), qPrintable(where + QLatin1String(" / ") + other->metaObject()->className()));
+    struct Item
+    {
+        const char *name;
+        QWidget *widget;
+    };
+    const QList<Item> items = {{"laser", bar->laserIcon()},   {"lamp", bar->lampIcon()},
+                               {"shutter", bar->shutterIcon()}, {"card", bar->sdIcon()},
+                               {"freeze", bar->freezeIcon()},   {"fusion", bar->mixIcon()},
+                               {"zoom", bar->zoomButton()},     {"emissivity", bar->emissLabel()},
+                               {"unit", bar->unitLabel()},      {"battery", bar->battery()},
+                               {"clock", bar->clockLabel()}};
+    QHash<QWidget *, QRect> places;
+    const int fullest = 63;
+    for (int shown = fullest; shown >= 0; --shown) {
+        const bool laser = shown & 1, lamp = shown & 2;
+        bar->laserHandler(laser);
+        bar->lampHandler(lamp);
+        bar->shutterHandler(shown & 4, -1);
+        bar->displaySDCard(shown & 8);
+        bar->freezeImageFlag(shown & 16);
+        bar->setMixVisible(shown & 32);
+        bar->updateTime();
+        QCoreApplication::sendPostedEvents();
+
+        QStringList on;
+        for (const Item &item : items)
+            if (item.widget->isVisible())
+                on << QLatin1String(item.name);
+        const QString combination = on.join(QLatin1String(", "));
+        QCOMPARE(on.size(), 5 + qPopulationCount(quint32(shown)));
+
+        const QRect logo(QPoint(0, 0), bar->pixmap().deviceIndependentSize().toSize());
+        if (laser || lamp || (shown & 16))
+            QVERIFY2(logo.width() >= EToolWidget::LogoMarkWidth, qPrintable(combination));
+        else
+            QVERIFY2(logo.size() == wholeLogo, qPrintable(QStringLiteral("the logo is cut with ") + combination));
+
+        for (int i = 0; i < items.size(); ++i) {
+            QWidget *widget = items.at(i).widget;
+            if (!widget->isVisible())
+                continue;
+            const QRect at = widget->geometry();
+            const QString what = QStringLiteral("%1 at x %2..%3 with %4")
+                                     .arg(QLatin1String(items.at(i).name))
+                                     .arg(at.left())
+                                     .arg(at.right())
+                                     .arg(combination);
+            QVERIFY2(at.left() >= 0 && at.right() < bar->width(), qPrintable(what));
+            QVERIFY2(!at.intersects(logo), qPrintable(what + QStringLiteral(": over the logo")));
+            for (int j = i + 1; j < items.size(); ++j)
+                if (items.at(j).widget->isVisible() && items.at(j).widget->geometry().intersects(at))
+                    QVERIFY2(false, qPrintable(what + QStringLiteral(": over the ") + QLatin1String(items.at(j).name)));
+            // The fullest strip comes first: every place is known from it.
+            if (!places.contains(widget))
+                places.insert(widget, at);
+            QVERIFY2(places.value(widget) == at, qPrintable(what + QStringLiteral(": moved")));
+        }
+        if (shown == fullest)
+            save(QStringLiteral("status_icons_all_%1h%2.png").arg(format).arg(emissivity == QLatin1String("0.95") ? QString() : QStringLiteral("_e") + emissivity));
     }
-    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1String(", "), QLatin1String("_"));
-    save(QStringLiteral("status_icons_%1.png").arg(tag));
 }
 
 QTEST_MAIN(TestSimStatusBar)
