@@ -1,3 +1,4 @@
+#include "intervals.h"
 #include "messagechannel.h"
 #include "recordingcommandrunner.h"
 #include "sdcard.h"
@@ -6,6 +7,16 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <atomic>
+
+#ifdef __SANITIZE_ADDRESS__
+// The sanitizer build also sees a write into a stack frame that returned.
+extern "C" const char *__asan_default_options()
+{
+    return "detect_stack_use_after_return=1";
+}
+#endif
 
 namespace {
 
@@ -42,6 +53,9 @@ private Q_SLOTS:
     void startWithoutDevices();
     void watcherThread();
     void hostWaitsForCapture();
+    void handOverOutlivesBlockedGuiThread();
+    void handOverBoundIsTotal();
+    void stopDuringHandOver();
 };
 
 void TestSDCard::events_data()
@@ -214,6 +228,87 @@ void TestSDCard::hostWaitsForCapture()
     QCOMPARE(asked, 3);
     QVERIFY(guiThread);
     QTRY_COMPARE(root.runner()->lines().last(), kUmount);
+}
+
+// The GUI thread blocked past the bound: the watcher gives up and lends
+// the card. The question it posted is answered afterwards, into state that
+// outlives the wait (the sanitizer build sees a write into a stack frame
+// that returned), and the watcher goes on with the next event.
+void TestSDCard::handOverOutlivesBlockedGuiThread()
+{
+    Intervals::setScale(0.01);
+    TestRoot root;
+    SimCardSlot slot;
+    QVERIFY(slot.open());
+    SDCard card;
+    std::atomic<int> asked{0};
+    card.setHandOver([&] {
+        ++asked;
+        return true;
+    });
+    QVERIFY(card.start());
+    QVERIFY(slot.writeUsb(SDCard::UsbConnected));
+    // No event runs on this thread while it waits here.
+    QDeadlineTimer patience(20000);
+    while (!root.runner()->lines().contains(kUmount) && !patience.hasExpired())
+        QThread::msleep(1);
+    QVERIFY(root.runner()->lines().contains(kUmount));
+    QCOMPARE(asked.load(), 0);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(asked.load(), 1);
+    QVERIFY(slot.writeUsb(SDCard::UsbDisconnected));
+    QTRY_COMPARE(root.runner()->lines().last(), kMount);
+    Intervals::setScale(1.0);
+}
+
+// Every answer comes, but slowly and "not yet": the watcher gives up once
+// the bound has passed in all, not after that long for each question.
+void TestSDCard::handOverBoundIsTotal()
+{
+    Intervals::setScale(0.01);
+    TestRoot root;
+    SimCardSlot slot;
+    QVERIFY(slot.open());
+    SDCard card;
+    int asked = 0;
+    card.setHandOver([&] {
+        ++asked;
+        // A GUI thread busy for a third of the bound each time.
+        QThread::msleep(Intervals::ms(SDCard::HostHandOverMs / 3));
+        return false;
+    });
+    QVERIFY(card.start());
+    QVERIFY(slot.writeUsb(SDCard::UsbConnected));
+    QTRY_VERIFY_WITH_TIMEOUT(root.runner()->lines().contains(kUmount), 20000);
+    QVERIFY2(asked <= 4, qPrintable(QString::number(asked)));
+    Intervals::setScale(1.0);
+}
+
+// The watcher stopped (the application ends) while it waits for the GUI
+// thread, which is the one stopping it and cannot answer: it ends at once
+// and leaves the card as it was.
+void TestSDCard::stopDuringHandOver()
+{
+    TestRoot root;
+    SimCardSlot slot;
+    QVERIFY(slot.open());
+    auto card = std::make_unique<SDCard>();
+    int asked = 0;
+    card->setHandOver([&] {
+        ++asked;
+        return false;
+    });
+    QSignalSpy spy(card.get(), &SDCard::sdCardSignals);
+    QVERIFY(card->start());
+    QVERIFY(slot.writeUsb(SDCard::UsbConnected));
+    QTRY_VERIFY(asked >= 1);
+    card.reset();
+    QCoreApplication::sendPostedEvents();
+    const int askedAtStop = asked;
+    QCoreApplication::processEvents();
+    QCOMPARE(asked, askedAtStop); // a question still queued is not put
+    QCOMPARE(root.runner()->lines(), QStringList{kInsmod});
+    QCOMPARE(spy.count(), 1);
 }
 
 QTEST_MAIN(TestSDCard)
