@@ -46,6 +46,8 @@ class TestSDCard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // A test that shortened the waits gives them back, passed or not.
+    void cleanup() { Intervals::setScale(1.0); }
     void events_data();
     void events();
     void thumbnailCaches_data();
@@ -258,7 +260,6 @@ void TestSDCard::handOverOutlivesBlockedGuiThread()
     QCOMPARE(asked.load(), 1);
     QVERIFY(slot.writeUsb(SDCard::UsbDisconnected));
     QTRY_COMPARE(root.runner()->lines().last(), kMount);
-    Intervals::setScale(1.0);
 }
 
 // Every answer comes, but slowly and "not yet": the watcher gives up once
@@ -281,7 +282,6 @@ void TestSDCard::handOverBoundIsTotal()
     QVERIFY(slot.writeUsb(SDCard::UsbConnected));
     QTRY_VERIFY_WITH_TIMEOUT(root.runner()->lines().contains(kUmount), 20000);
     QVERIFY2(asked <= 4, qPrintable(QString::number(asked)));
-    Intervals::setScale(1.0);
 }
 
 // The watcher stopped (the application ends) while it waits for the GUI
