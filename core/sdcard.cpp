@@ -4,17 +4,20 @@
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "fiforeader.h"
+#include "intervals.h"
 #include "messagechannel.h"
 #include "paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSemaphore>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/select.h>
 #include <unistd.h>
 
@@ -53,9 +56,23 @@ bool captureReadyForHost()
 
 } // namespace
 
+// What the watcher shares with the questions it posts to the GUI thread. A
+// question can be answered after the watcher stopped waiting for it (the
+// GUI thread was busy past the bound), so its answer goes here, never to
+// the watcher's stack.
+struct SDCard::HandOver {
+    std::mutex lock;
+    std::condition_variable changed;
+    quint64 asked = 0;    // the latest question posted
+    quint64 answered = 0; // the question the answer below is for
+    bool ready = false;
+    bool stopping = false;
+};
+
 SDCard::SDCard(QObject *parent)
     : QThread(parent)
     , m_readyForHost(captureReadyForHost)
+    , m_handOver(std::make_shared<HandOver>())
 {
 }
 
@@ -83,6 +100,10 @@ bool SDCard::start()
         stop();
         return false;
     }
+    {
+        std::lock_guard<std::mutex> lock(m_handOver->lock);
+        m_handOver->stopping = false;
+    }
     startUp();
     QThread::start();
     return true;
@@ -90,6 +111,13 @@ bool SDCard::start()
 
 void SDCard::stop()
 {
+    // A hand-over waiting for the GUI thread ends now: this thread may be
+    // the GUI thread, which cannot answer while it waits here.
+    {
+        std::lock_guard<std::mutex> lock(m_handOver->lock);
+        m_handOver->stopping = true;
+    }
+    m_handOver->changed.notify_all();
     m_stop.wake();
     wait();
     m_stop.close();
@@ -218,28 +246,48 @@ void SDCard::handle_sdcard_detect(const QByteArray &bytes)
     MessageChannel::send(QLatin1String(channel()), QStringLiteral("unMounted()"));
 }
 
-bool SDCard::waitForHandOver()
+SDCard::HandOverResult SDCard::waitForHandOver()
 {
     if (!m_readyForHost)
-        return true;
+        return HandedOver;
     QCoreApplication *app = QCoreApplication::instance();
     if (!app || app->thread() == QThread::currentThread())
-        return m_readyForHost();
-    // Ask the GUI thread each 100 ms, at most HostHandOverMs in all.
-    for (int waited = 0; waited <= HostHandOverMs; waited += 100) {
-        bool ready = false;
-        QSemaphore answered;
-        QMetaObject::invokeMethod(app, [&] {
-            ready = m_readyForHost();
-            answered.release();
+        return m_readyForHost() ? HandedOver : CaptureBusy;
+    // Ask the GUI thread every poll interval until it lets the card go, at
+    // most HostHandOverMs in all, however long each answer takes.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(Intervals::ms(HostHandOverMs));
+    const std::chrono::milliseconds poll(Intervals::ms(HandOverPollMs));
+    const std::shared_ptr<HandOver> shared = m_handOver;
+    const std::function<bool()> readyForHost = m_readyForHost;
+    std::unique_lock<std::mutex> lock(shared->lock);
+    for (;;) {
+        if (shared->stopping)
+            return Stopping;
+        const quint64 question = ++shared->asked;
+        QMetaObject::invokeMethod(app, [shared, readyForHost, question] {
+            {
+                std::lock_guard<std::mutex> lock(shared->lock);
+                if (shared->stopping)
+                    return;
+            }
+            const bool ready = readyForHost();
+            std::lock_guard<std::mutex> lock(shared->lock);
+            shared->answered = question;
+            shared->ready = ready;
+            shared->changed.notify_all();
         }, Qt::QueuedConnection);
-        if (!answered.tryAcquire(1, HostHandOverMs))
-            return false;
-        if (ready)
-            return true;
-        QThread::msleep(100);
+        if (!shared->changed.wait_until(lock, deadline, [&] { return shared->stopping || shared->answered == question; }))
+            return CaptureBusy;
+        if (shared->stopping)
+            return Stopping;
+        if (shared->ready)
+            return HandedOver;
+        if (shared->changed.wait_until(lock, std::min(Clock::now() + poll, deadline), [&] { return shared->stopping; }))
+            return Stopping;
+        if (Clock::now() >= deadline)
+            return CaptureBusy;
     }
-    return false;
 }
 
 void SDCard::handle_usb_detect(const QByteArray &bytes)
@@ -258,8 +306,16 @@ void SDCard::handle_usb_detect(const QByteArray &bytes)
         if (!m_cardUsable)
             return;
         std::printf("[usb connect...]\n");
-        if (!waitForHandOver())
+        switch (waitForHandOver()) {
+        case Stopping:
+            // The watcher is ending: the card stays as it is.
+            return;
+        case CaptureBusy:
             std::printf("usb connect: capture still busy\n");
+            break;
+        case HandedOver:
+            break;
+        }
         m_cardUsable = false;
         std::printf("card out \n");
         Q_EMIT sdCardSignals(false);

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 // Follows the SD card and the USB cable on its own thread: the announcer's
 // pipe "/tmp/service_sd" ("ymount": a card is mounted), the card-detect and
@@ -21,7 +22,9 @@ class SDCard : public QThread
 public:
     enum CardEvent { CardIn = 0 };
     enum UsbEvent { UsbDisconnected = 0, UsbConnected = 1, UsbSuspended = 2 };
-    enum { MessageMax = 128, EventBytes = 4, HostHandOverMs = 5000 };
+    // The hand-over to a USB host asks the GUI thread every HandOverPollMs
+    // and gives up after HostHandOverMs in all (both through Intervals).
+    enum { MessageMax = 128, EventBytes = 4, HostHandOverMs = 5000, HandOverPollMs = 100 };
 
     static const char *pipePath() { return "/tmp/service_sd"; }
     static const char *cardDetect() { return "/dev/DM365-DETECT"; }
@@ -60,11 +63,14 @@ protected:
     void run() override;
 
 private:
+    struct HandOver;
+    enum HandOverResult { HandedOver, CaptureBusy, Stopping };
+
     void startUp();
     void openUsbDetect();
     void closeUsbDetect();
     void cardUsable(bool usable);
-    bool waitForHandOver();
+    HandOverResult waitForHandOver();
     static QByteArray readEvent(int fd);
 
     int m_pipeFd = -1;
@@ -74,4 +80,5 @@ private:
     int m_usbStatus = UsbDisconnected;
     std::atomic<bool> m_cardUsable{false};
     std::function<bool()> m_readyForHost;
+    const std::shared_ptr<HandOver> m_handOver;
 };

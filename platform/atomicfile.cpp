@@ -1,5 +1,6 @@
 #include "atomicfile.h"
 
+#include "installedfactory.h"
 #include "paths.h"
 
 #include <QDir>
@@ -9,13 +10,28 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace {
+InstalledFactory<AtomicFile::Sync> s_sync;
+
+int syncToDisk(int fd)
+{
+    const AtomicFile::Sync sync = s_sync.get();
+    return sync ? sync(fd) : ::fsync(fd);
+}
+} // namespace
+
+void AtomicFile::installSync(Sync sync)
+{
+    s_sync.install(std::move(sync));
+}
+
 bool AtomicFile::write(const QString &path, const QByteArray &data)
 {
     const QString target = Paths::resolve(path);
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(data) != data.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+    if (file.write(data) != data.size() || !file.flush() || syncToDisk(file.handle()) != 0) {
         file.cancelWriting();
         return false;
     }
@@ -24,7 +40,7 @@ bool AtomicFile::write(const QString &path, const QByteArray &data)
     // Make the rename itself durable.
     const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
-        ::fsync(dir);
+        syncToDisk(dir);
         ::close(dir);
     }
     return true;

@@ -1,3 +1,4 @@
+#include "intervals.h"
 #include "messagechannel.h"
 #include "recordingcommandrunner.h"
 #include "sdcard.h"
@@ -6,6 +7,16 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <atomic>
+
+#ifdef __SANITIZE_ADDRESS__
+// The sanitizer build also sees a write into a stack frame that returned.
+extern "C" const char *__asan_default_options()
+{
+    return "detect_stack_use_after_return=1";
+}
+#endif
 
 namespace {
 
@@ -35,6 +46,8 @@ class TestSDCard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // A test that shortened the waits gives them back, passed or not.
+    void cleanup() { Intervals::setScale(1.0); }
     void events_data();
     void events();
     void thumbnailCaches_data();
@@ -42,6 +55,9 @@ private Q_SLOTS:
     void startWithoutDevices();
     void watcherThread();
     void hostWaitsForCapture();
+    void handOverOutlivesBlockedGuiThread();
+    void handOverBoundIsTotal();
+    void stopDuringHandOver();
 };
 
 void TestSDCard::events_data()
@@ -214,6 +230,88 @@ void TestSDCard::hostWaitsForCapture()
     QCOMPARE(asked, 3);
     QVERIFY(guiThread);
     QTRY_COMPARE(root.runner()->lines().last(), kUmount);
+}
+
+// The GUI thread blocked past the bound: the watcher gives up and lends
+// the card. The question it posted is answered afterwards, into state that
+// outlives the wait (the sanitizer build sees a write into a stack frame
+// that returned), and the watcher goes on with the next event.
+void TestSDCard::handOverOutlivesBlockedGuiThread()
+{
+    Intervals::setScale(0.01);
+    TestRoot root;
+    SimCardSlot slot;
+    QVERIFY(slot.open());
+    SDCard card;
+    std::atomic<int> asked{0};
+    card.setHandOver([&] {
+        ++asked;
+        return true;
+    });
+    QVERIFY(card.start());
+    QVERIFY(slot.writeUsb(SDCard::UsbConnected));
+    // No event runs on this thread while it waits here.
+    QDeadlineTimer patience(20000);
+    while (!root.runner()->lines().contains(kUmount) && !patience.hasExpired())
+        QThread::msleep(1);
+    QVERIFY(root.runner()->lines().contains(kUmount));
+    QCOMPARE(asked.load(), 0);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(asked.load(), 1);
+    QVERIFY(slot.writeUsb(SDCard::UsbDisconnected));
+    QTRY_COMPARE(root.runner()->lines().last(), kMount);
+}
+
+// Every answer comes, but slowly and "not yet": the watcher gives up once
+// the bound has passed in all, not after that long for each question.
+void TestSDCard::handOverBoundIsTotal()
+{
+    Intervals::setScale(0.01);
+    TestRoot root;
+    SimCardSlot slot;
+    QVERIFY(slot.open());
+    SDCard card;
+    int asked = 0;
+    card.setHandOver([&] {
+        ++asked;
+        // A GUI thread busy for a third of the bound each time.
+        QThread::msleep(Intervals::ms(SDCard::HostHandOverMs / 3));
+        return false;
+    });
+    QVERIFY(card.start());
+    QVERIFY(slot.writeUsb(SDCard::UsbConnected));
+    QTRY_VERIFY_WITH_TIMEOUT(root.runner()->lines().contains(kUmount), 20000);
+    QVERIFY2(asked <= 4, qPrintable(QString::number(asked)));
+}
+
+// The watcher stopped (the application ends) while it waits for the GUI
+// thread, which is the one stopping it and cannot answer: it ends at once
+// and leaves the card as it was.
+void TestSDCard::stopDuringHandOver()
+{
+    Intervals::setScale(0.2);
+    TestRoot root;
+    SimCardSlot slot;
+    QVERIFY(slot.open());
+    auto card = std::make_unique<SDCard>();
+    int asked = 0;
+    card->setHandOver([&] {
+        ++asked;
+        return false;
+    });
+    QSignalSpy spy(card.get(), &SDCard::sdCardSignals);
+    QVERIFY(card->start());
+    QVERIFY(slot.writeUsb(SDCard::UsbConnected));
+    QTRY_VERIFY(asked >= 1);
+    // Past a few polls with no event run here: the next question waits in
+    // the queue, well inside the bound.
+    QThread::msleep(3 * Intervals::ms(SDCard::HandOverPollMs));
+    const int askedAtStop = asked;
+    card.reset();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(asked, askedAtStop); // a question still queued is not put
+    QCOMPARE(root.runner()->lines(), QStringList{kInsmod});
+    QCOMPARE(spy.count(), 1);
 }
 
 QTEST_MAIN(TestSDCard)

@@ -6,6 +6,55 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kNote = QStringLiteral("/media/mmc/a.txt");
+
+// What the disk holds at each sync AtomicFile asks for: the synced file's
+// own bytes, or that the synced folder is the note's, and the note as it
+// then reads. A sync fails when failing says so ("file" or "folder").
+class SyncRecorder
+{
+public:
+    SyncRecorder(const TestRoot &root, const QString &failing)
+        : m_root(root)
+    {
+        AtomicFile::installSync([this, failing](int fd) {
+            struct stat st;
+            if (::fstat(fd, &st) != 0)
+                return -1;
+            const bool folder = S_ISDIR(st.st_mode);
+            QString step;
+            if (folder) {
+                struct stat noteFolder;
+                const bool same = ::stat(QFile::encodeName(m_root.hostPath(QStringLiteral("/media/mmc"))).constData(), &noteFolder) == 0
+                                  && noteFolder.st_ino == st.st_ino && noteFolder.st_dev == st.st_dev;
+                step = same ? QStringLiteral("folder") : QStringLiteral("another folder");
+            } else {
+                QByteArray bytes(int(st.st_size), '\0');
+                const bool read = ::pread(fd, bytes.data(), size_t(bytes.size()), 0) == ssize_t(bytes.size());
+                step = QStringLiteral("file ") + (read ? QString::fromLatin1(bytes) : QStringLiteral("<unreadable>"));
+            }
+            const QString notePath = m_root.hostPath(kNote);
+            m_steps << step + QStringLiteral(" | note ")
+                           + (QFileInfo::exists(notePath) ? QString::fromLatin1(m_root.readFile(kNote)) : QStringLiteral("<none>"));
+            if (failing == (folder ? QLatin1String("folder") : QLatin1String("file")))
+                return -1;
+            return ::fsync(fd);
+        });
+    }
+    ~SyncRecorder() { AtomicFile::installSync({}); }
+    QStringList steps() const { return m_steps; }
+
+private:
+    const TestRoot &m_root;
+    QStringList m_steps;
+};
+
+} // namespace
 
 class TestFiles : public QObject
 {
@@ -16,6 +65,8 @@ private Q_SLOTS:
     void smallFileIsBounded();
     void atomicReplace();
     void atomicFailureLeavesOldFile();
+    void atomicSyncOrder_data();
+    void atomicSyncOrder();
 };
 
 void TestFiles::deviceFilePositionedIo()
@@ -67,6 +118,42 @@ void TestFiles::atomicFailureLeavesOldFile()
     QVERIFY(QDir().mkpath(root.hostPath(QStringLiteral("/media/mmc/dir.txt"))));
     QVERIFY(!AtomicFile::write(QStringLiteral("/media/mmc/dir.txt"), "x"));
     QVERIFY(QFileInfo(root.hostPath(QStringLiteral("/media/mmc/dir.txt"))).isDir());
+}
+
+void TestFiles::atomicSyncOrder_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("written");
+    // The new bytes reach the disk before the name points at them, and the
+    // renamed entry reaches it before the write reports success.
+    QTest::newRow("replace") << QByteArray("old") << QString() << QStringList{"file new note | note old", "folder | note new note"}
+                             << true;
+    QTest::newRow("first write") << QByteArray() << QString() << QStringList{"file new note | note <none>", "folder | note new note"}
+                                 << true;
+    // Bytes that may not be on the disk are never given the name.
+    QTest::newRow("file sync fails") << QByteArray("old") << QStringLiteral("file") << QStringList{"file new note | note old"}
+                                     << false;
+}
+
+void TestFiles::atomicSyncOrder()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(QString, failing);
+    QFETCH(QStringList, steps);
+    QFETCH(bool, written);
+    TestRoot root;
+    QVERIFY(QDir().mkpath(root.hostPath(QStringLiteral("/media/mmc"))));
+    if (!old.isEmpty())
+        QVERIFY(root.writeFile(kNote, old));
+    SyncRecorder recorder(root, failing);
+    QCOMPARE(AtomicFile::write(kNote, "new note"), written);
+    QCOMPARE(recorder.steps(), steps);
+    QCOMPARE(root.readFile(kNote), written ? QByteArray("new note") : old);
+    // No temporary is left beside the note either way.
+    QCOMPARE(QDir(root.hostPath(QStringLiteral("/media/mmc"))).entryList(QDir::Files | QDir::Hidden),
+             old.isEmpty() && !written ? QStringList() : QStringList{"a.txt"});
 }
 
 QTEST_GUILESS_MAIN(TestFiles)
