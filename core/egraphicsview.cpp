@@ -30,6 +30,7 @@
 #include "ependingsettings.h"
 #include "espotwidget.h"
 #include "fpga.h"
+#include "transientmark.h"
 
 #include <QApplication>
 #include <QDir>
@@ -159,6 +160,7 @@ void EGraphicsView::init()
     if (!m_tips) {
         m_tips = new EGraphicsTextItem(m_scene);
         m_tips->setDefaultTextColor(Qt::white);
+        TransientMark::mark(m_tips);
         m_scene->addItem(m_tips);
     }
     // Only now can the view show a tip: a settings write that fails while

@@ -2,41 +2,103 @@
 
 #include "encoderlink.h"
 #include "paths.h"
+#include "transientmark.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QGuiApplication>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPainter>
-#include <QScreen>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int PanelWidth = 320;
 constexpr int PanelHeight = 240;
 
+// Hides the transient children and scene items of the windows while the
+// overlay is rendered, and shows them again afterwards: the photo never
+// holds them, the screen goes on showing them.
+class TransientsHidden
+{
+public:
+    explicit TransientsHidden(const QList<QWidget *> &windows)
+    {
+        for (QWidget *window : windows) {
+            for (QWidget *child : window->findChildren<QWidget *>())
+                if (child->isVisible() && TransientMark::isMarked(child)) {
+                    child->hide();
+                    m_widgets.append(child);
+                }
+            QList<QGraphicsView *> views = window->findChildren<QGraphicsView *>();
+            if (auto *view = qobject_cast<QGraphicsView *>(window))
+                views.append(view);
+            for (QGraphicsView *view : std::as_const(views))
+                if (QGraphicsScene *scene = view->scene())
+                    for (QGraphicsItem *item : scene->items())
+                        if (item->isVisible() && TransientMark::isMarked(item)) {
+                            item->hide();
+                            m_items.append(item);
+                        }
+        }
+    }
+
+    ~TransientsHidden()
+    {
+        for (QGraphicsItem *item : std::as_const(m_items))
+            item->show();
+        for (QWidget *widget : std::as_const(m_widgets))
+            widget->show();
+    }
+
+    TransientsHidden(const TransientsHidden &) = delete;
+    TransientsHidden &operator=(const TransientsHidden &) = delete;
+
+private:
+    QList<QWidget *> m_widgets;
+    QList<QGraphicsItem *> m_items;
+};
+
+// The windows the overlay is made of, the oldest first: windows are shown
+// above the ones built before them, so later ones are painted over.
+QList<QWidget *> overlayWindows()
+{
+    QList<QWidget *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowType() == Qt::Desktop || TransientMark::isMarked(w))
+            continue;
+        // A widget embedded in a scene is drawn by that scene's view.
+        if (w->graphicsProxyWidget())
+            continue;
+        windows.append(w);
+    }
+    const QWindowList order = QGuiApplication::allWindows();
+    std::stable_sort(windows.begin(), windows.end(), [&order](const QWidget *a, const QWidget *b) {
+        return order.indexOf(a->windowHandle()) < order.indexOf(b->windowHandle());
+    });
+    return windows;
+}
+
 } // namespace
 
 EditImage::EditImage()
     : m_canvas(EncoderLink::PhotoWidth, EncoderLink::PhotoHeight, QImage::Format_ARGB32_Premultiplied)
+    , m_grabber(&EditImage::grabTopLevelWindows)
 {
-    m_grabber = [] {
-        if (Paths::isRealRoot()) {
-            if (QScreen *screen = QGuiApplication::primaryScreen())
-                return screen->grabWindow(0, 0, 0, PanelWidth, PanelHeight).toImage();
-        }
-        return grabTopLevelWindows();
-    };
 }
 
 QImage EditImage::grabTopLevelWindows()
 {
     QImage out(PanelWidth, PanelHeight, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
+    const QList<QWidget *> windows = overlayWindows();
+    const TransientsHidden hidden(windows);
     QPainter painter(&out);
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible() || w->windowType() == Qt::Desktop)
-            continue;
+    for (QWidget *w : windows) {
         if (!w->property(BoardLayerProperty).toBool()) {
             w->render(&painter, w->pos(), QRegion(), QWidget::DrawChildren);
             continue;

@@ -9,9 +9,12 @@
 // Puts the on-screen overlay into a photo: the grab is scaled to the photo's
 // 640x480 and blended over it with Lighten, so the light marks, texts and
 // the colour bar appear and the dark parts leave the picture alone. The
-// grab is a seam: the screen on the device; elsewhere the visible top-level
-// windows on a transparent 320x240 image without the board's layer, which
-// is what the camera's framebuffer holds.
+// grab is a seam: by default the visible top-level windows rendered on a
+// transparent 320x240 image without the board's layer, which is what the
+// camera's framebuffer holds, less what is marked transient (TransientMark:
+// the name of the photo being saved, notices, tips). The framebuffer itself
+// is not read: it is composed an event-loop turn after a change, so it may
+// still show an indicator hidden just before.
 class EditImage
 {
 public:

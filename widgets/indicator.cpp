@@ -3,6 +3,7 @@
 #include "intervals.h"
 #include "paintflush.h"
 #include "picturecache.h"
+#include "transientmark.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -18,6 +19,7 @@ constexpr int s_frameIntervalMs = 40;
 Indicator::Indicator(QWidget *parent)
     : QWidget(parent)
 {
+    TransientMark::mark(this);
     if (parent) {
         m_centerX = (parent->width() - 1) / 2;
         m_centerY = (parent->height() - 1) / 2;

@@ -1,6 +1,7 @@
 #include "ir_indicator.h"
 
 #include "paintflush.h"
+#include "transientmark.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -26,6 +27,7 @@ IR_indicator::IR_indicator(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
 {
     makeTransparentWindow(this);
+    TransientMark::mark(this);
 }
 
 void IR_indicator::setString(const QString &message)

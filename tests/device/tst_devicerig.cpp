@@ -9,6 +9,7 @@
 #include "rigprocess.h"
 
 #include "encoderlink.h"
+#include "encoderphoto.h"
 #include "photolayout.h"
 #include "photoreader.h"
 #include "simboard.h"
@@ -21,6 +22,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <fcntl.h>
 #include <unistd.h>
@@ -65,6 +67,14 @@ const QPoint YearUp(105, 106);
 const QPoint DateDone(254, 65);
 const QRect SetupPage(135, 40, 180, 160);
 const QRect YearField(66, 120, 80, 22);
+// Inside the name indicator shown while a photo is saved (y 105 to 135,
+// centred), over spot 1's cross.
+const QRect NameIndicator(120, 108, 80, 24);
+// The upper limit's label at the right edge, over the black bar.
+const QRect UpperLimitLabel(272, 38, 46, 18);
+// How far a decoded photo may stray from the picture it was encoded from:
+// the JPEG's own loss, not a box drawn over it.
+constexpr int JpegLoss = 16;
 // Nothing of the live view's overlay stands here.
 const QRect LiveViewClear(20, 60, 120, 40);
 // The slide-to-power-off knob's track.
@@ -133,6 +143,25 @@ bool writeEvent(const QString &pipe, qint32 value)
     const bool written = ::write(fd, &value, sizeof value) == sizeof value;
     ::close(fd);
     return written;
+}
+
+// The mean of the largest channel difference between the photo and the
+// overlay blended over the encoder's picture, the way the camera composes
+// it (each channel the lighter, the 320x240 screen doubled), over the
+// screen's area.
+int strayFromComposed(const QImage &photo, const QImage &overlay, const QImage &picture, const QRect &area)
+{
+    qint64 total = 0;
+    for (int y = 2 * area.top(); y <= 2 * area.bottom() + 1; ++y)
+        for (int x = 2 * area.left(); x <= 2 * area.right() + 1; ++x) {
+            const QRgb shown = overlay.pixel(x / 2, y / 2);
+            const QRgb under = picture.pixel(x, y);
+            const QRgb saved = photo.pixel(x, y);
+            total += std::max({std::abs(std::max(qRed(shown), qRed(under)) - qRed(saved)),
+                               std::abs(std::max(qGreen(shown), qGreen(under)) - qGreen(saved)),
+                               std::abs(std::max(qBlue(shown), qBlue(under)) - qBlue(saved))});
+        }
+    return int(total / (4 * area.width() * area.height()));
 }
 
 // The saved photos on the card, hidden temporaries left out.
@@ -348,7 +377,8 @@ void tst_DeviceRig::startsToTheLiveView()
 void tst_DeviceRig::snapshotIsSavedToTheCard()
 {
     QVERIFY(startRig());
-    QVERIFY(!liveView().isNull());
+    const QImage live = liveView();
+    QVERIFY(!live.isNull());
     const QString folder = m_rig->hostPath(QString::fromLatin1(EncoderLink::PhotoFolder));
     const QStringList before = photos(folder);
     QVERIFY(m_screen->key(KeyS, true));
@@ -384,6 +414,23 @@ void tst_DeviceRig::snapshotIsSavedToTheCard()
     const int spread = int(*hottest) - int(*coldest);
     QVERIFY2(spread > (hotObject - coldObject) / 2,
              qPrintable(QStringLiteral("frame %1..%2, scene objects %3..%4").arg(*coldest).arg(*hottest).arg(coldObject).arg(hotObject)));
+
+    // The overlay in the photo is the live view's, without the name of the
+    // photo shown while it was being saved. Without a simulated screen the
+    // encoder service encodes its test pattern.
+    const QImage saved = QImage::fromData(bytes.left(int(photo.jpegLength)), "JPG");
+    QCOMPARE(saved.size(), QSize(EncoderLink::PhotoWidth, EncoderLink::PhotoHeight));
+    save(saved, QStringLiteral("snapshot-photo"));
+    const int stray = strayFromComposed(saved, live, EncoderPhoto::testPattern(), NameIndicator);
+    QVERIFY2(stray < JpegLoss, qPrintable(QStringLiteral("the photo strays by %1 where the name was shown").arg(stray)));
+    // The lasting overlay is in it: the limit's label is far nearer the
+    // screen's than the bare picture (its small text loses more to the
+    // JPEG than the plain parts do).
+    QImage bare(live.size(), QImage::Format_RGB32);
+    bare.fill(Qt::black);
+    const int fromShown = strayFromComposed(saved, live, EncoderPhoto::testPattern(), UpperLimitLabel);
+    const int fromBare = strayFromComposed(saved, bare, EncoderPhoto::testPattern(), UpperLimitLabel);
+    QVERIFY2(3 * fromShown < fromBare, qPrintable(QStringLiteral("label strays by %1 from the screen's, %2 from the bare picture").arg(fromShown).arg(fromBare)));
     // No hidden temporary stays beside it.
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), after.size());
 }

@@ -2,6 +2,7 @@
 // ends with a whole photo under its chosen name, or with no file at all,
 // and every way out ends the capture.
 #include "editimage.h"
+#include "egraphicsview.h"
 #include "encoderlink.h"
 #include "encoderphoto.h"
 #include "fiforeader.h"
@@ -13,7 +14,10 @@
 #include "saveimage.h"
 #include "systemclock.h"
 #include "testroot.h"
+#include "transientmark.h"
 
+#include <QGraphicsItem>
+#include <QGraphicsScene>
 #include <QtTest>
 
 #include <functional>
@@ -34,6 +38,28 @@ public:
     }
 };
 
+// What is marked transient and shown: windows, widgets and the live
+// view's scene items.
+int shownTransients(const EGraphicsView &view)
+{
+    int shown = 0;
+    for (const QWidget *widget : QApplication::allWidgets())
+        shown += widget->isVisible() && TransientMark::isMarked(widget);
+    for (const QGraphicsItem *item : view.graphicsScene()->items())
+        shown += item->isVisible() && TransientMark::isMarked(item);
+    return shown;
+}
+
+// Lit pixels of a grab in the area.
+int litPixels(const QImage &grab, const QRect &area)
+{
+    int lit = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            lit += qAlpha(grab.pixel(x, y)) != 0;
+    return lit;
+}
+
 } // namespace
 
 class TstSaveImage : public QObject
@@ -50,6 +76,8 @@ private Q_SLOTS:
     void cardPulledDuringTheSave();
     void mergedRequestsSaveOnce();
     void composedOverlay();
+    void overlayLeavesOutTransients_data();
+    void overlayLeavesOutTransients();
     void staleTemporariesRemoved();
 
 private:
@@ -292,6 +320,46 @@ void TstSaveImage::composedOverlay()
     QVERIFY(qGray(out.pixel(40, 40)) > 200);
     QVERIFY(qAbs(qBlue(out.pixel(300, 300)) - 128) < 10);
     QVERIFY(edit.composeJpeg("not a picture").isEmpty());
+}
+
+void TstSaveImage::overlayLeavesOutTransients_data()
+{
+    QTest::addColumn<QString>("transient");
+    QTest::newRow("name of the photo being saved") << QStringLiteral("name");
+    QTest::newRow("notice") << QStringLiteral("notice");
+    QTest::newRow("tip") << QStringLiteral("tip");
+}
+
+void TstSaveImage::overlayLeavesOutTransients()
+{
+    // The photo's overlay is the live view without what it shows for a
+    // moment only, whenever that was shown; the screen goes on showing it.
+    QFETCH(QString, transient);
+    EGraphicsView view;
+    view.setGeometry(0, 0, 320, 240);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    EditImage edit;
+    edit.grabScreen();
+    const QImage without = edit.screenGrab();
+    // Spot 1 stands in the middle: the overlay is there.
+    const QRect middle(280, 200, 80, 80);
+    QVERIFY(litPixels(without, middle) > 0);
+
+    if (transient == QLatin1String("name"))
+        view.showIRWrapIndicator("181214_0000T.jpg");
+    else if (transient == QLatin1String("notice"))
+        EGraphicsView::showWrapIndicator(&view, "Lack of space");
+    else {
+        view.setTipsText(QStringLiteral("No Lens!"));
+        view.setTipsVisibled(true);
+    }
+    const int shown = shownTransients(view);
+    QVERIFY(shown > 0);
+    edit.grabScreen();
+    QVERIFY(edit.screenGrab() == without);
+    QCOMPARE(shownTransients(view), shown);
+    view.hideIRWrapIndicator();
 }
 
 void TstSaveImage::staleTemporariesRemoved()
