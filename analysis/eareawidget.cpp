@@ -123,26 +123,25 @@ void EAreaWidget::place()
     m_label->setPos(m_x + m_width + 6, m_y + m_height - 11);
 }
 
+// Only the drawing follows the layout, held inside the bounds a move
+// keeps: the board rectangle, the one stored, stays, so a visit to a
+// smaller picture never moves or shrinks the area on the full picture.
 void EAreaWidget::setScaledType(Scaled_Type_t type)
 {
     m_scaledType = type;
     if (!EScaledLayout::isKnown(type))
         return;
     const _area r = m_rect;
-    if (type == EScaledLayout::FullScreen) {
-        m_x = r.x0;
-        m_y = r.y0;
-        setWidth(r.x1 - r.x0);
-        setHeight(r.y1 - r.y0);
-        move(r.x0, r.y0, 0);
-        return;
-    }
+    const int scale = EScaledLayout::isHalfSize(type) ? 2 : 1;
     const QPoint o = EScaledLayout::offset(type);
-    m_x = r.x0 / 2 + o.x();
-    m_y = r.y0 / 2 + o.y();
-    setWidth((r.x1 - r.x0) / 2);
-    setHeight((r.y1 - r.y0) / 2);
-    move(r.x0 / 2 + o.x(), r.y0 / 2 + o.y(), 0);
+    const QRect b = EScaledLayout::bounds(type);
+    m_width = std::min((r.x1 - r.x0) / scale, b.right() - b.left());
+    m_height = std::min((r.y1 - r.y0) / scale, b.bottom() - b.top());
+    m_x = qBound(b.left(), r.x0 / scale + o.x(), b.right() - m_width);
+    m_y = qBound(b.top(), r.y0 / scale + o.y(), b.bottom() - m_height);
+    place();
+    m_maxMarker->setPos(m_x + m_width / 4, m_y + m_height / 2);
+    m_minMarker->setPos(m_x + 3 * m_width / 4, m_y + m_height / 2);
 }
 
 void EAreaWidget::move(int x, int y, int)

@@ -298,6 +298,9 @@ void EObjectSetup::checkStateChange(bool wasChecked)
 
 void EObjectSetup::slot_selectEmiss()
 {
+    // With the global parameters the emissivity is greyed: no material.
+    if (!m_emissField->isEnabled())
+        return;
     std::printf("select emiss\n");
     EmissTable *&table = chooser();
     // With the value the field holds, "Custom" keeps a hand-set emissivity.

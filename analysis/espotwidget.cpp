@@ -89,6 +89,7 @@ void ESpotWidget::setMode(int mode)
         const QRect b = EScaledLayout::bounds(EScaledLayout::FullScreen);
         m_frameX = qBound(b.left(), settings.readInt(QStringLiteral("Position_x"), fallback.x(), INT_MIN, INT_MAX), b.right());
         m_frameY = qBound(b.top(), settings.readInt(QStringLiteral("Position_y"), fallback.y(), INT_MIN, INT_MAX), b.bottom());
+        storePosition();
     }
     placeFromFrame();
 }
@@ -99,35 +100,54 @@ void ESpotWidget::setModeForDisplay(int mode)
     m_marker->setMode(mode);
 }
 
-void ESpotWidget::move(int x, int y, int)
+QPoint ESpotWidget::heldInLayout(const QPoint &at) const
 {
-    if (EScaledLayout::isKnown(m_scaledType)) {
-        QRect b = EScaledLayout::bounds(m_scaledType);
-        // Replay spots may reach every pixel of the picture, but no further.
-        if (m_scaledType == EScaledLayout::FullScreen && m_noSettings)
-            b = QRect(0, 0, 320, 240);
-        x = qBound(b.left(), x, b.right());
-        y = qBound(b.top(), y, b.bottom());
-        const QPoint o = EScaledLayout::offset(m_scaledType);
-        m_frameX = EScaledLayout::isHalfSize(m_scaledType) ? 2 * (x - o.x()) : x;
-        m_frameY = EScaledLayout::isHalfSize(m_scaledType) ? 2 * (y - o.y()) : y;
-    }
-    m_x = x;
-    m_y = y;
+    QRect b = EScaledLayout::bounds(m_scaledType);
+    // Replay spots may reach every pixel of the picture, but no further.
+    if (m_scaledType == EScaledLayout::FullScreen && m_noSettings)
+        b = QRect(0, 0, 320, 240);
+    return QPoint(qBound(b.left(), at.x(), b.right()), qBound(b.top(), at.y(), b.bottom()));
+}
+
+void ESpotWidget::storePosition()
+{
     if (!m_noSettings && m_mode == Manual) {
         EPendingSettings::instance()->setValue(group(), QStringLiteral("Position_x"), m_frameX);
         EPendingSettings::instance()->setValue(group(), QStringLiteral("Position_y"), m_frameY);
     }
+}
+
+void ESpotWidget::drawAt(int x, int y)
+{
+    m_x = x;
+    m_y = y;
     m_marker->setPos(x, y);
     m_label->setPos(x + 5, y + 3);
 }
 
+void ESpotWidget::move(int x, int y, int)
+{
+    if (EScaledLayout::isKnown(m_scaledType)) {
+        const QPoint held = heldInLayout(QPoint(x, y));
+        x = held.x();
+        y = held.y();
+        const QPoint o = EScaledLayout::offset(m_scaledType);
+        m_frameX = EScaledLayout::isHalfSize(m_scaledType) ? 2 * (x - o.x()) : x;
+        m_frameY = EScaledLayout::isHalfSize(m_scaledType) ? 2 * (y - o.y()) : y;
+    }
+    storePosition();
+    drawAt(x, y);
+}
+
+// Only the drawing follows the layout, held inside it: the frame position,
+// the one stored, stays, so a visit to a smaller picture never moves the
+// spot on the full picture.
 void ESpotWidget::placeFromFrame()
 {
     if (!EScaledLayout::isKnown(m_scaledType))
         return;
-    const QPoint p = EScaledLayout::toOverlay(m_scaledType, m_frameX, m_frameY);
-    move(p.x(), p.y(), 0);
+    const QPoint p = heldInLayout(EScaledLayout::toOverlay(m_scaledType, m_frameX, m_frameY));
+    drawAt(p.x(), p.y());
 }
 
 void ESpotWidget::setScaledType(Scaled_Type_t type)

@@ -73,6 +73,11 @@ protected:
 
 private:
     QString group() const;
+    // The overlay point held inside the current layout's bounds.
+    QPoint heldInLayout(const QPoint &at) const;
+    // The frame position of a Manual spot with settings, to be stored.
+    void storePosition();
+    void drawAt(int x, int y);
     void placeFromFrame();
 
     bool m_visible = false;

@@ -74,7 +74,9 @@ void ESpinBox::setObjectName(const QString &name)
 
 bool ESpinBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease)
+    // A disabled widget still passes its events through the filters: a
+    // greyed value must not answer a tap.
+    if (event->type() == QEvent::MouseButtonRelease && isEnabled())
         Q_EMIT clicked();
     return QObject::eventFilter(watched, event);
 }

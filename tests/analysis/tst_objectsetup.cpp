@@ -21,6 +21,7 @@
 
 #include <QGraphicsView>
 #include <QLineEdit>
+#include <QWindow>
 #include <QScrollBar>
 
 #include <cmath>
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void emissivityAndMaterial();
     void materialChooser();
     void globalSwitch();
+    void greyedFieldsAreOutOfReach_data();
+    void greyedFieldsAreOutOfReach();
     void escapeAgainstCancel();
     void titlesAndGroups_data();
     void titlesAndGroups();
@@ -333,6 +336,106 @@ void TestObjectSetup::globalSwitch()
     QCOMPARE(PanelFixture::stored(QStringLiteral("Spot_1/Emiss")).toString(), QStringLiteral("0.80"));
     dialog = openSetup<ESpotSetup>(f, 0, 1);
     QVERIFY(dialog->globalCheck()->checked() && !dialog->distanceField()->isEnabled());
+}
+
+void TestObjectSetup::greyedFieldsAreOutOfReach_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("relocked");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("key");
+    const struct
+    {
+        const char *name;
+        int page;
+    } dialogs[] = {{"spot", 0}, {"area", 2}, {"line", 1}};
+    const struct
+    {
+        const char *name;
+        int key;
+    } keys[] = {{"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},     {"PageUp", Qt::Key_PageUp},
+                {"PageDown", Qt::Key_PageDown}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},
+                {"Return", Qt::Key_Return}, {"Space", Qt::Key_Space}, {"Tab", Qt::Key_Tab}};
+    for (const auto &dialog : dialogs) {
+        // Opened with the global parameters, or switched to own parameters
+        // (area and line then focus the emissivity) and back to global.
+        for (const bool relocked : {false, true}) {
+            const QString how = QLatin1String(dialog.name) + QLatin1String(relocked ? ", relocked, " : ", ");
+            for (const char *field : {"Emiss", "Distan", "Offset"}) {
+                for (const char *target : {"text", "Left", "Right"}) {
+                    QTest::newRow(qPrintable(how + QLatin1String(field) + QLatin1Char(' ') + QLatin1String(target)))
+                        << dialog.page << relocked << QString::fromLatin1(field) << QString::fromLatin1(target) << 0;
+                }
+            }
+            for (const auto &key : keys) {
+                QTest::newRow(qPrintable(how + QLatin1String("key ") + QLatin1String(key.name)))
+                    << dialog.page << relocked << QString() << QString() << key.key;
+            }
+        }
+    }
+}
+
+// With "use global para" the three rows are greyed: no tap on a value or
+// an arrow and no key reaches them, the material chooser stays closed and
+// the object and the stored values keep the object's own parameters.
+void TestObjectSetup::greyedFieldsAreOutOfReach()
+{
+    QFETCH(int, page);
+    QFETCH(bool, relocked);
+    QFETCH(QString, field);
+    QFETCH(QString, target);
+    QFETCH(int, key);
+    const QString group = page == 0 ? QStringLiteral("Spot_1") : page == 1 ? QStringLiteral("Line_1") : QStringLiteral("Area_1");
+    PanelFixture f("[" + group.toLatin1() + "]\nVisible=true\nParaMode=1\nEmiss_Material=Custom\nEmiss=0.95\nDistan=5\nOffset=1\n");
+    QVERIFY(f.board.front.root.writeFile(QStringLiteral("etc/EmisivityTable.conf"), "Water=0.96\nIron=0.70\n"));
+    auto *dialog = qobject_cast<EObjectSetup *>(
+        page == 0 ? static_cast<QWidget *>(openSetup<ESpotSetup>(f, page, 1))
+        : page == 1 ? static_cast<QWidget *>(openSetup<ELineSetup>(f, page, 1))
+                    : static_cast<QWidget *>(openSetup<EAreaSetup>(f, page, 1)));
+    QVERIFY(dialog);
+    QVERIFY(dialog->globalCheck()->checked());
+    if (relocked) {
+        QTest::mouseClick(dialog->globalCheck(), Qt::LeftButton);
+        QTest::mouseClick(dialog->globalCheck(), Qt::LeftButton);
+        QVERIFY(dialog->globalCheck()->checked());
+    }
+    const QString shown[] = {QStringLiteral("0.95"), QStringLiteral("5 m"), QStringLiteral("1.0 %1C").arg(QChar(0x00B0))};
+    ESpinBoxItem *fields[] = {dialog->emissField(), dialog->distanceField(), dialog->offsetField()};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(fields[i]->spinBox()->text(), shown[i]);
+    if (key) {
+        QVERIFY(dialog->windowHandle());
+        QTest::keyClick(dialog->windowHandle(), Qt::Key(key));
+    } else {
+        ESpinBoxItem *row = field == QLatin1String("Emiss") ? dialog->emissField()
+            : field == QLatin1String("Distan")              ? dialog->distanceField()
+                                                            : dialog->offsetField();
+        QWidget *spot = target == QLatin1String("text") ? static_cast<QWidget *>(row->spinBox()->findChild<QLineEdit *>())
+                                                        : arrow(row, qPrintable(target));
+        QVERIFY(spot && spot->isVisible());
+        QTest::mouseClick(spot, Qt::LeftButton);
+    }
+    QVERIFY(!PanelFixture::shown<EmissTable>());
+    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->globalCheck()->checked());
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(fields[i]->spinBox()->text(), shown[i]);
+        QVERIFY(!fields[i]->isEnabled());
+    }
+    QCOMPARE(dialog->material(), QStringLiteral("Custom"));
+    const TempSetup *own = page == 0 ? f.view().getSpotWidget(1)->getTempSetup()
+        : page == 1                  ? f.view().getLineWidget(1)->getTempSetup()
+                                     : &f.view().getAreaWidget(1)->getTempSetup();
+    QCOMPARE(own->emiss, 0.95f);
+    QCOMPARE(own->dist, 5.0f);
+    QCOMPARE(own->offset, 1.0f);
+    cancel(dialog, dialog->title());
+    QCOMPARE(PanelFixture::stored(group + QLatin1String("/Emiss")).toString(), QStringLiteral("0.95"));
+    QCOMPARE(PanelFixture::stored(group + QLatin1String("/Emiss_Material")).toString(), QStringLiteral("Custom"));
+    QCOMPARE(PanelFixture::stored(group + QLatin1String("/Distan")).toString(), QStringLiteral("5.00"));
+    QCOMPARE(PanelFixture::stored(group + QLatin1String("/Offset")).toString(), QStringLiteral("1.00"));
+    QCOMPARE(PanelFixture::stored(group + QLatin1String("/ParaMode")).toInt(), 1);
 }
 
 void TestObjectSetup::escapeAgainstCancel()

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void pictureModeTable_data();
     void pictureModeTable();
     void insetCornerMovesVisibleObjects();
+    void objectsKeepTheirPlaceThroughModes_data();
+    void objectsKeepTheirPlaceThroughModes();
     void switchedOnInVisibleModeShowsLater();
     void modeSixIsNeverStored();
     void startupSettingsAreChecked_data();
@@ -293,6 +295,105 @@ void TestGraphicsView::insetCornerMovesVisibleObjects()
     QCOMPARE(view.set_IR_Pipe_CCD_Position(3), 0);
     QCOMPARE(stored(QStringLiteral("Image_IR_Pipe_CCD_Position")).toInt(), 3);
     QCOMPARE(view.getSpotWidget(1)->getScaledType(), 2);
+}
+
+void TestGraphicsView::objectsKeepTheirPlaceThroughModes_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("modes");
+    const struct
+    {
+        const char *name;
+        const char *group;
+        const char *settings;
+        QStringList keys;
+    } objects[] = {
+        {"spot at the top, odd column", "Spot_1", "Position_x=33\nPosition_y=21\n", {"Position_x", "Position_y"}},
+        {"spot in the far corner", "Spot_2", "Position_x=315\nPosition_y=235\n", {"Position_x", "Position_y"}},
+        {"area at the top", "Area_1", "Position_xlt=5\nPosition_ylt=21\nPosition_xrb=86\nPosition_yrb=53\n",
+         {"Position_xlt", "Position_ylt", "Position_xrb", "Position_yrb"}},
+        {"area across the picture", "Area_3", "Position_xlt=5\nPosition_ylt=101\nPosition_xrb=315\nPosition_yrb=235\n",
+         {"Position_xlt", "Position_ylt", "Position_xrb", "Position_yrb"}},
+        {"row line at the top", "Line_1", "Row=21\nColumn=5\n", {"Row", "Column"}},
+        {"column line at the right", "Line_2", "Row=235\nColumn=315\n", {"Row", "Column"}},
+    };
+    // A mode, or "3@c" the infrared inset in corner c.
+    const struct
+    {
+        const char *name;
+        QStringList modes;
+    } visits[] = {
+        {"Visible", {"1"}},
+        {"IR_PIPE_VIS", {"2"}},
+        {"VIS_PIPE_IR top-left", {"3@0"}},
+        {"VIS_PIPE_IR bottom-left", {"3@1"}},
+        {"VIS_PIPE_IR bottom-right", {"3@2"}},
+        {"VIS_PIPE_IR top-right", {"3@3"}},
+        {"IR_MIX_VIS", {"4"}},
+        {"VIS_MIX_IR", {"5"}},
+        {"every mode and corner", {"1", "2", "3@0", "3@1", "3@2", "3@3", "4", "5"}},
+        {"inset, blend, inset", {"3@0", "5", "3@2", "2"}},
+    };
+    for (const auto &object : objects) {
+        for (const auto &visit : visits) {
+            QTest::newRow(qPrintable(QLatin1String(object.name) + QLatin1String(", ") + QLatin1String(visit.name)))
+                << QString::fromLatin1(object.group)
+                << QByteArray("[") + object.group + "]\nVisible=true\n" + object.settings << object.keys << visit.modes;
+        }
+    }
+}
+
+// A visit to other picture modes, in any order, leaves every object where
+// it was stored: a smaller picture may draw it held inside its bounds, but
+// back in the infrared mode it stands and is stored where it stood.
+void TestGraphicsView::objectsKeepTheirPlaceThroughModes()
+{
+    QFETCH(QString, group);
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, modes);
+    TestRoot root;
+    QVERIFY(root.writeFile(QStringLiteral("Parameter/Setting"), settings));
+    EGraphicsView view;
+    const int n = group.right(1).toInt();
+    EAnalysisWidget *object = group.startsWith(QLatin1String("Spot")) ? static_cast<EAnalysisWidget *>(view.getSpotWidget(n))
+        : group.startsWith(QLatin1String("Area"))                     ? static_cast<EAnalysisWidget *>(view.getAreaWidget(n))
+                                                                      : static_cast<EAnalysisWidget *>(view.getLineWidget(n));
+    QVERIFY(object->isVisibled());
+    const auto place = [&] {
+        if (auto *area = qobject_cast<EAreaWidget *>(object)) {
+            const _area r = area->getPoint();
+            return QRect(QPoint(r.x0, r.y0), QPoint(r.x1, r.y1));
+        }
+        if (auto *spot = qobject_cast<ESpotWidget *>(object))
+            return QRect(spot->frameX(), spot->frameY(), 1, 1);
+        return QRect(object->getX(), object->getY(), 1, 1);
+    };
+    const auto overlay = [&] {
+        const auto *area = qobject_cast<EAreaWidget *>(object);
+        return QRect(object->getX(), object->getY(), area ? area->width() : 1, area ? area->height() : 1);
+    };
+    QList<QVariant> before;
+    for (const QString &key : keys)
+        before << stored(group + QLatin1Char('/') + key);
+    const QRect placed = place();
+    const QRect drawn = overlay();
+    for (const QString &step : modes) {
+        const QStringList parts = step.split(QLatin1Char('@'));
+        if (parts.size() == 2)
+            QCOMPARE(view.set_CCD_Pipe_IR_Position(parts.at(1).toInt()), 0);
+        view.setImageMode(parts.at(0).toInt());
+        QCOMPARE(place(), placed);
+        for (int i = 0; i < keys.size(); ++i)
+            QCOMPARE(stored(group + QLatin1Char('/') + keys.at(i)).toString(), before.at(i).toString());
+    }
+    view.setImageMode(IR);
+    QCOMPARE(place(), placed);
+    QCOMPARE(overlay(), drawn);
+    for (int i = 0; i < keys.size(); ++i)
+        QCOMPARE(stored(group + QLatin1Char('/') + keys.at(i)).toString(), before.at(i).toString());
 }
 
 void TestGraphicsView::switchedOnInVisibleModeShowsLater()

@@ -1,6 +1,8 @@
 #include "../analysis/dialogfixture.h"
 #include "ealarmsetup.h"
 #include "eanalysissetup.h"
+#include "eareasetup.h"
+#include "eareawidget.h"
 #include "echeckitem.h"
 #include "ecomboboxitem.h"
 #include "edialogtitle.h"
@@ -15,6 +17,7 @@
 #include "etitle.h"
 #include "mainwindowup.h"
 #include "recordingcommandrunner.h"
+#include "screentouch.h"
 #include "shellscreen.h"
 
 #include <QGraphicsView>
@@ -38,6 +41,7 @@ private Q_SLOTS:
     void globalParaAndMaterial();
     void measureSettingRangeChange();
     void alarmSetting();
+    void greyedObjectParameters();
     void factoryReset();
 };
 
@@ -160,6 +164,34 @@ void TstAnalysisDialogs::alarmSetting()
     QVERIFY(shell.save(QStringLiteral("analysis-alarm-setting.png")));
     click(titleButton(dialog.title(), QStringLiteral("Cancel")));
     QCOMPARE(stored(QStringLiteral("Alarm/Alarm_Temp")).toString(), QStringLiteral("45.1"));
+}
+
+// An area on the global parameters: its own values greyed, and a finger
+// on the emissivity or an arrow opens nothing and changes nothing.
+void TstAnalysisDialogs::greyedObjectParameters()
+{
+    FrontFixture f(false);
+    QVERIFY(f.settings("[Area_1]\nVisible=true\nParaMode=1\nEmiss_Material=Custom\nEmiss=0.95\nDistan=5\nOffset=1\n"));
+    ShellScreen shell(*f.board);
+    QVERIFY(QTest::qWaitForWindowExposed(&shell.screen));
+    QPointingDevice *finger = QTest::createTouchDevice();
+    EAreaSetup dialog;
+    dialog.setAreaID(1);
+    openAtCorner(dialog);
+    QVERIFY(dialog.globalCheck()->checked());
+    QVERIFY(!dialog.emissField()->isEnabled());
+    ScreenTouch::finger(finger, dialog.emissField()->spinBox()->findChild<QLineEdit *>());
+    ScreenTouch::finger(finger, arrow(dialog.emissField(), true));
+    ScreenTouch::finger(finger, arrow(dialog.distanceField(), false));
+    for (QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(!qobject_cast<EmissTable *>(window) || !window->isVisible(), "material chooser opened");
+    QCOMPARE(dialog.emissField()->spinBox()->text(), QStringLiteral("0.95"));
+    QCOMPARE(dialog.distanceField()->spinBox()->text(), QStringLiteral("5 m"));
+    QVERIFY(shell.save(QStringLiteral("analysis-area-setup-greyed.png")));
+    click(titleButton(dialog.title(), QStringLiteral("Cancel")));
+    QCOMPARE(stored(QStringLiteral("Area_1/Emiss")).toString(), QStringLiteral("0.95"));
+    QCOMPARE(stored(QStringLiteral("Area_1/Emiss_Material")).toString(), QStringLiteral("Custom"));
+    QCOMPARE(shell.live->view()->getAreaWidget(1)->getTempSetup().emiss, 0.95f);
 }
 
 // The card's photos and the custom palettes stay byte for byte; nothing is

@@ -1,5 +1,6 @@
 #include "../image/imagefixture.h"
 #include "ecolorrect.h"
+#include "eareawidget.h"
 #include "eimagemode.h"
 #include "eimagepip.h"
 #include "eimagetab.h"
@@ -29,6 +30,7 @@ class TstImagePopup : public QObject
 private Q_SLOTS:
     void composition();
     void pagesChangeThePicture();
+    void areaKeepsItsPlaceThroughTheInset();
 };
 
 namespace {
@@ -227,6 +229,68 @@ void TstImagePopup::pagesChangeThePicture()
     QVERIFY(!popup.isVisible());
     link.flushPendingSettings();
     QCOMPARE(ImageFixture::stored(QStringLiteral("Manual_MaxTemp")).toString(), QString::asprintf("%.1f", link.getMaxTemp()));
+}
+
+// An area at the top of the picture, through the infrared inset and the
+// blends back to infrared by the picture page's arrow: it stands where it
+// stood and its stored rectangle is untouched. The three states are
+// written as PNGs when OSTREL_SCREENS_DIR is set.
+void TstImagePopup::areaKeepsItsPlaceThroughTheInset()
+{
+    FrontFixture f(false);
+    QVERIFY(f.settings("[Area_1]\nVisible=true\nPosition_xlt=120\nPosition_ylt=21\nPosition_xrb=200\nPosition_yrb=81\n"));
+    SimBoard &board = *f.board;
+    const std::unique_ptr<EMainWindow> window = startMainWindow();
+    EMainWindow &live = *window;
+    EAreaWidget *area = live.view()->getAreaWidget(1);
+    QVERIFY(area && area->isVisibled());
+    SimScreen screen;
+    screen.setOverlay(&live);
+    screen.move(0, 0);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto save = [&](const QString &name) {
+        screen.setBoardPicture(board.render());
+        const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+        if (!dir.isEmpty())
+            QVERIFY(screen.composed().save(dir + QLatin1Char('/') + name));
+    };
+    const auto drawn = [area] { return QRect(area->getX(), area->getY(), area->width(), area->height()); };
+    const auto boardRect = [area] {
+        const _area r = area->getPoint();
+        return QRect(QPoint(r.x0, r.y0), QPoint(r.x1, r.y1));
+    };
+    QCOMPARE(drawn(), QRect(120, 21, 80, 60));
+    save(QStringLiteral("area_top_before.png"));
+
+    EImageTab &popup = *MenuRoute::openImagePopup();
+    EImagePip *pip = popup.pipPage();
+    QCOMPARE(pip->mode(), IR);
+    for (int click = 0; click < 3; ++click)
+        QTest::mouseClick(arrow(pip->modeItem(), "Right"), Qt::LeftButton);
+    QCOMPARE(pip->mode(), VIS_PIPE_IR);
+    QCOMPARE(pip->positionItem()->text(), QStringLiteral("Position: TL"));
+    // Drawn inside the quarter picture, held below the status bar.
+    QCOMPARE(drawn(), QRect(60, 21, 40, 30));
+    MenuRoute::closePopup();
+    save(QStringLiteral("area_top_inset.png"));
+
+    MenuRoute::openTile("Image");
+    QVERIFY(popup.isVisible());
+    for (int click = 0; click < 3; ++click)
+        QTest::mouseClick(arrow(pip->modeItem(), "Right"), Qt::LeftButton);
+    QCOMPARE(pip->mode(), IR);
+    MenuRoute::closePopup();
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(drawn(), QRect(120, 21, 80, 60));
+    QCOMPARE(boardRect(), QRect(QPoint(120, 21), QPoint(200, 81)));
+    save(QStringLiteral("area_top_after.png"));
+    live.view()->flushPendingSettings();
+    const QRect stored(QPoint(ImageFixture::stored(QStringLiteral("Area_1/Position_xlt")).toInt(),
+                              ImageFixture::stored(QStringLiteral("Area_1/Position_ylt")).toInt()),
+                       QPoint(ImageFixture::stored(QStringLiteral("Area_1/Position_xrb")).toInt(),
+                              ImageFixture::stored(QStringLiteral("Area_1/Position_yrb")).toInt()));
+    QCOMPARE(stored, QRect(QPoint(120, 21), QPoint(200, 81)));
 }
 
 QTEST_MAIN(TstImagePopup)

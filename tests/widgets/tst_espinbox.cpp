@@ -190,16 +190,21 @@ private Q_SLOTS:
     void emissRowReportsTaps_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("taps");
-        QTest::newRow("Emiss") << "Emiss" << 1;
-        QTest::newRow("Offset") << "Offset" << 0;
+        QTest::newRow("Emiss") << "Emiss" << true << 1;
+        QTest::newRow("Offset") << "Offset" << true << 0;
+        // A greyed row is out of reach: its value takes no tap either.
+        QTest::newRow("Emiss, disabled") << "Emiss" << false << 0;
     }
     void emissRowReportsTaps()
     {
         QFETCH(QString, name);
+        QFETCH(bool, enabled);
         QFETCH(int, taps);
         ESpinBoxItem row(nullptr, 48);
         row.setObjectName(name);
+        row.setEnabled(enabled);
         row.setDecimals(2);
         row.setRange(0.01f, 1.0f);
         row.setValue(0.95f, false);
