@@ -122,6 +122,8 @@ void TestSimFlashOverlay::wayOutRestoresTheOverlay()
 
     QCOMPARE(overlayShown(), !clearedBefore);
     QCOMPARE(view()->screenStatus(), clearedBefore);
+    // The board's own colour bar, with its next frame.
+    QTRY_COMPARE(m_sim.screen->colorBar().isNull(), clearedBefore);
     QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')).remove(QLatin1Char(','));
     ScreenTouch::save(m_sim.screen.get(), QStringLiteral("flash_out_%1.png").arg(name));
     PowerOff::instance()->reset();

@@ -37,6 +37,7 @@ void TestSimWake::init()
     m_sim.start(true, [] {
         QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
         settings.setValue(QStringLiteral("CloseScreenPeriod"), 60000);
+        settings.setValue(QStringLiteral("BrightConfig"), 183);
     });
 }
 
@@ -89,7 +90,7 @@ void TestSimWake::snapshotKeyOnlyWakes()
 
     click(Qt::Key_S);
     QVERIFY(m_sim.screen->panelOn());
-    QVERIFY(m_sim.screen->backlight() != 4096);
+    QCOMPARE(m_sim.screen->backlight(), EToolWidget::wakePwm(183));
     QVERIFY(!bar->isScreenDimmed());
     QCOMPARE(indicators(), 0);
     QVERIFY(bar->isVisible());
