@@ -357,10 +357,22 @@ void EGraphicsViewPrivate::updateEPCS()
 {
     // Built once; the live view's own flags stay as they are (it is a
     // child widget, and new flags would re-parent and hide it).
-    if (!m_flashDialog)
+    if (!m_flashDialog) {
         m_flashDialog = new EUpdateEPCSInterface(nullptr, Qt::FramelessWindowHint);
-    if (EGraphicsView *view = liveView(this))
+        // However the dialog goes (Escape, Exit, closed or hidden), the
+        // overlay comes back as it was before it came up.
+        connect(m_flashDialog.data(), &EUpdateEPCSInterface::hidden, this, [this] {
+            EGraphicsView *view = liveView(this);
+            if (view && !m_clearedBeforeFlash && view->screenStatus())
+                view->clearScreen(false);
+        });
+    }
+    if (EGraphicsView *view = liveView(this)) {
+        // Shown again while up: the overlay it hides is not the one before.
+        if (!m_flashDialog->isVisible())
+            m_clearedBeforeFlash = view->screenStatus();
         view->clearScreen(true);
+    }
     m_flashDialog->setGeometry(0, 0, 320, 240);
     m_flashDialog->show();
     m_flashDialog->raise();

@@ -217,4 +217,6 @@ private:
     EModifyProfile *m_profile = nullptr;
     EShowModifyDialog *m_modifyViewer = nullptr;
     QPointer<EUpdateEPCSInterface> m_flashDialog;
+    // The overlay was already cleared when the flash dialog came up.
+    bool m_clearedBeforeFlash = false;
 };

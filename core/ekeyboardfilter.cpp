@@ -72,8 +72,8 @@ bool EKeyboardFilter::eventFilter(QObject *watched, QEvent *event)
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && qobject_cast<QWindow *>(watched)) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (!key->isAutoRepeat())
-            filter(key->text().isEmpty() ? 0 : key->text().at(0).unicode(), key->key(), int(key->modifiers()),
-                   event->type() == QEvent::KeyPress, false);
+            return filter(key->text().isEmpty() ? 0 : key->text().at(0).unicode(), key->key(), int(key->modifiers()),
+                          event->type() == QEvent::KeyPress, false);
     }
     return false;
 }
@@ -90,24 +90,26 @@ bool EKeyboardFilter::filter(int, int keycode, int, bool isPress, bool)
     }
     CLcd_power *lcd = EGlobal::get_LcdPower();
     m_lcdState = lcd ? lcd->cget_Lcd_stat() : -1;
+    // The key that wakes a dark screen does nothing else, in no widget
+    // either: its press and the release after it go no further.
     if (m_lcdState == 0 || (view && view->getLcdPowerstate())) {
-        if (isPress) {
-            if (lcd)
-                lcd->start_Lcd();
-            if (view) {
-                view->setLcdPowerstate(false);
-                view->setTouchLcdstate(true);
-            }
-        } else {
+        if (!isPress) {
             endHold(keycode);
+            return false;
         }
-        return false;
+        if (lcd)
+            lcd->start_Lcd();
+        if (view) {
+            view->setLcdPowerstate(false);
+            view->setTouchLcdstate(true);
+        }
+        return true;
     }
     if (view && view->getTouchLcdstate()) {
         view->setTouchLcdstate(false);
         if (!isPress)
             endHold(keycode);
-        return false;
+        return true;
     }
     dispatch(keycode, isPress);
     return false;

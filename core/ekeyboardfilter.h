@@ -8,10 +8,12 @@ class QTimer;
 class ZPshutdown;
 
 // The camera's hardware keys. Installed on the application, it sees every
-// key event once, as it reaches its window, before any widget; it never
-// consumes one, so dialogs that handle the same keys still get them. It
-// wakes a dark LCD and turns presses, releases and holds of the nine
-// letter keys into camera actions:
+// key event once, as it reaches its window, before any widget; it consumes
+// only the key that wakes a dark LCD (its press and the key event after
+// it), so dialogs that handle the same keys still get them. A screen the
+// idle timer dimmed or darkened is woken by the idle watcher, which runs
+// before this filter and keeps that key from it. It turns presses,
+// releases and holds of the nine letter keys into camera actions:
 //   S snapshot; A shutter, held 2 s level/span manual <-> automatic;
 //   C calibration entry, held "VyxSet/DelayTime" s; P LCD off, held 2 s the
 //   power-off screen, 7 s power off; I trigger; T a diagnostic line;
@@ -30,8 +32,8 @@ public:
     explicit EKeyboardFilter(QObject *parent = nullptr);
     ~EKeyboardFilter() override;
 
-    // One key event; always false (never filtered). Only the key code and
-    // the press flag count.
+    // One key event; true when it only woke the LCD and goes no further.
+    // Only the key code and the press flag count.
     bool filter(int unicode, int keycode, int modifiers, bool isPress, bool autoRepeat);
 
     // One command to a pipe; 0 when written, -1 when not (logged).

@@ -456,8 +456,10 @@ void EToolWidget::set_pwm_val(int value)
 
 void EToolWidget::start_pwm_timer()
 {
-    if (getCloseScreenparam() > 0)
+    if (getCloseScreenparam() > 0) {
         set_pwm_val(4096);
+        m_dimmed = true;
+    }
     if (!m_screenOffTimer->isActive())
         m_screenOffTimer->start(Intervals::ms(ScreenOffMs));
 }
@@ -504,6 +506,7 @@ void EToolWidget::stop_pwm_timer()
             view->setLcdPowerstate(false);
     }
     set_pwm_val(BrightnessSetting::backlightValue(BrightnessSetting::storedForWake()));
+    m_dimmed = false;
     m_screenOffTimer->stop();
     if (m_powerOffTicker->isActive()) {
         m_powerOffTicker->stop();

@@ -57,6 +57,9 @@ public:
 
     void start_pwm_timer();
     void stop_pwm_timer();
+    // The idle dimming is on: from start_pwm_timer() dimming the backlight
+    // to the wake-up in stop_pwm_timer().
+    bool isScreenDimmed() const { return m_dimmed; }
     void set_pwm_val(int value);
     static int getCloseScreenparam();
     static int getshutdownparam();
@@ -136,6 +139,7 @@ private:
     int m_mixIndex = 2;
     bool m_frozen = false;
     bool m_autoShutter = false;
+    bool m_dimmed = false;
     int m_powerOffCount = 0;
     // One status bar exists: the automatic shutter's period and the sensor
     // temperature of its last shutter.

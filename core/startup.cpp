@@ -105,6 +105,8 @@ void StartUp::init(EMainWindow *window)
     settings.setValue(QStringLiteral("Lamp"), QStringLiteral("off"));
     SettingsSync::commit(settings, "Laser and Lamp off");
 
+    // Installed after the key filter, so it sees each key first: the key
+    // that wakes a dimmed or darkened screen ends there and never acts.
     IdleWatcher *idle = IdleWatcher::instance();
     idle->setScreenSaver(new lcdScreenSaver);
     idle->install();

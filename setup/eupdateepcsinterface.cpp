@@ -5,6 +5,7 @@
 #include "registerdevice.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -149,4 +150,12 @@ void EUpdateEPCSInterface::closeEvent(QCloseEvent *event)
         return;
     }
     QDialog::closeEvent(event);
+}
+
+void EUpdateEPCSInterface::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // A window system hiding it (minimised on a desktop) did not close it.
+    if (!event->spontaneous())
+        Q_EMIT hidden();
 }

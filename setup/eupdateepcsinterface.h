@@ -43,10 +43,13 @@ public Q_SLOTS:
 Q_SIGNALS:
     // A run ended (EpcsProgrammer::Result).
     void programmingFinished(int result);
+    // The dialog went from the screen, whichever way it was closed.
+    void hidden();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showText(bool good);

@@ -6,6 +6,7 @@
 #include "lcdscreensaver.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -45,6 +46,8 @@ void IdleWatcher::uninstall()
         QCoreApplication::instance()->removeEventFilter(this);
     m_installed = false;
     m_timer.stop();
+    m_swallowing = false;
+    m_swallowingKey = false;
 }
 
 void IdleWatcher::setIntervalMs(int ms)
@@ -111,13 +114,21 @@ bool IdleWatcher::input(const QEvent *event)
     }
     m_lastInputMs = m_clock.elapsed();
     const bool pointer = event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease;
+    if (!pointer && swallowsWakeKey(static_cast<const QKeyEvent *>(event)))
+        return true;
     if (m_saving) {
-        const bool dark = pointer && panelDark();
+        const bool dark = panelDark();
+        const bool dimmed = dark || (m_saver && m_saver->isScreenDimmed());
         wake();
         if (m_intervalMs > 0)
             m_timer.start(Intervals::ms(m_intervalMs));
-        if (dark && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin))
+        if (pointer && dark && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin))
             m_swallowing = true;
+        if (dimmed && event->type() == QEvent::KeyPress) {
+            m_swallowingKey = true;
+            m_wakeKey = static_cast<const QKeyEvent *>(event)->key();
+            return true;
+        }
     }
     if (m_swallowing && pointer) {
         if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::TouchEnd)
@@ -125,6 +136,18 @@ bool IdleWatcher::input(const QEvent *event)
         return true;
     }
     return false;
+}
+
+// The repeats and the release of the key that woke the panel. A fresh
+// press of it means its release went elsewhere: that press is a key again.
+bool IdleWatcher::swallowsWakeKey(const QKeyEvent *key)
+{
+    if (!m_swallowingKey || key->key() != m_wakeKey)
+        return false;
+    if (key->isAutoRepeat())
+        return true;
+    m_swallowingKey = false;
+    return key->type() == QEvent::KeyRelease;
 }
 
 bool IdleWatcher::eventFilter(QObject *watched, QEvent *event)

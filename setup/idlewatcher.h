@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QKeyEvent;
 class lcdScreenSaver;
 
 // Starts the screen saver after the idle interval and wakes it at the next
@@ -13,7 +14,10 @@ class lcdScreenSaver;
 // event only notes its time (no allocation, no timer restart); the one
 // single-shot timer finds out at its end whether input came meanwhile and
 // waits the rest. A touch that wakes a dark panel is swallowed whole, so
-// it does not also press what lies under the finger.
+// it does not also press what lies under the finger; a key that wakes a
+// dimmed or dark panel is swallowed whole too (press, repeats and release),
+// so it takes no photo, opens nothing and reaches no widget. The key filter
+// sees the keys after this filter, so it never sees that key.
 class IdleWatcher : public QObject
 {
     Q_OBJECT
@@ -47,6 +51,7 @@ private:
     ~IdleWatcher() override;
     void wake();
     static bool panelDark();
+    bool swallowsWakeKey(const QKeyEvent *key);
 
     std::unique_ptr<lcdScreenSaver> m_saver;
     QTimer m_timer;
@@ -55,5 +60,8 @@ private:
     int m_intervalMs = 0;
     bool m_saving = false;
     bool m_swallowing = false;
+    // The key whose press woke the panel, swallowed up to its release.
+    bool m_swallowingKey = false;
+    int m_wakeKey = 0;
     bool m_installed = false;
 };

@@ -32,3 +32,9 @@ void lcdScreenSaver::restore()
             bar->stop_pwm_timer();
     }
 }
+
+bool lcdScreenSaver::isScreenDimmed() const
+{
+    const EToolWidget *bar = EGlobal::getToolBar();
+    return bar && bar->isScreenDimmed();
+}

@@ -15,6 +15,9 @@ public:
     virtual bool save(int level);
     // Stored "ShutdownPeriod", negative as 0.
     int getshutdownparam() const;
+    // The status bar has dimmed the backlight (or gone on to switch the
+    // panel off) and not woken it since.
+    virtual bool isScreenDimmed() const;
 
 private:
     bool periodSet() const;

@@ -10,7 +10,9 @@
 #include "etoolwidget.h"
 #include "fiforeader.h"
 #include "freespace.h"
+#include "idlewatcher.h"
 #include "indicator.h"
+#include "lcdscreensaver.h"
 #include "poweroff.h"
 #include "recordingcommandrunner.h"
 #include "simpowerdevice.h"
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void autoRepeatIsDropped();
     void waitFlagIgnoresEverything();
     void darkLcdOnlyWakes();
+    void keyOnASleepingScreenOnlyWakes_data();
+    void keyOnASleepingScreenOnlyWakes();
     void levelKey_data();
     void levelKey();
     void lampKey_data();
@@ -94,6 +98,7 @@ private:
     void hold(int code, QTimer *timer, int ticks);
     QString lamp() const;
     QStringList indicatorTexts() const;
+    bool acted(int code) const;
 
     std::unique_ptr<TestRoot> m_root;
     std::shared_ptr<SimPowerDevice> m_device;
@@ -125,6 +130,9 @@ void TestKeyboardFilter::init()
 
 void TestKeyboardFilter::cleanup()
 {
+    IdleWatcher::instance()->uninstall();
+    IdleWatcher::instance()->setScreenSaver(nullptr);
+    IdleWatcher::instance()->setIntervalMs(0);
     m_keys.reset();
     m_menu.reset();
     m_view.reset();
@@ -228,6 +236,105 @@ void TestKeyboardFilter::darkLcdOnlyWakes()
     hold(Qt::Key_L, m_keys->lampTimer(), 0);
     QVERIFY(m_device->panelOn());
     QCOMPARE(lamp(), QStringLiteral("on"));
+}
+
+// What each key's short press visibly does on the live view.
+bool TestKeyboardFilter::acted(int code) const
+{
+    switch (code) {
+    case Qt::Key_S:
+        return !indicatorTexts().isEmpty(); // no card: the card picture
+    case Qt::Key_I:
+        return EGlobal::get_cvmainwindow()->isVisible();
+    case Qt::Key_A:
+        return m_view->isCalibrating();
+    case Qt::Key_L:
+        return lamp() == QLatin1String("on");
+    case Qt::Key_C:
+        return !m_view->calibCalls.isEmpty();
+    case Qt::Key_P:
+        return !m_device->panelOn();
+    default:
+        return false;
+    }
+}
+
+void TestKeyboardFilter::keyOnASleepingScreenOnlyWakes_data()
+{
+    QTest::addColumn<QString>("darkened");
+    QTest::addColumn<int>("code");
+    const std::pair<const char *, int> keys[] = {{"S", Qt::Key_S}, {"I", Qt::Key_I}, {"A", Qt::Key_A},
+                                                 {"L", Qt::Key_L}, {"C", Qt::Key_C}, {"P", Qt::Key_P}};
+    for (const char *darkened : {"timer dim", "timer off", "short P"})
+        for (const auto &[name, code] : keys)
+            QTest::addRow("%s, %s", darkened, name) << QString::fromLatin1(darkened) << code;
+}
+
+// The screen saver installed as the start-up does (after the key filter):
+// whatever dimmed or darkened the screen, a key's press and release only
+// wake it, reach no widget, and the next press acts.
+void TestKeyboardFilter::keyOnASleepingScreenOnlyWakes()
+{
+    QFETCH(QString, darkened);
+    QFETCH(int, code);
+    {
+        QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+        settings.setValue(QStringLiteral("CloseScreenPeriod"), 60000);
+        settings.setValue(QStringLiteral("BrightConfig"), 183);
+        settings.setValue(QStringLiteral("VyxSet/DelayTime"), 0);
+    }
+    m_view->toolBar()->displaySDCard(false);
+    IdleWatcher *idle = IdleWatcher::instance();
+    idle->setScreenSaver(new lcdScreenSaver);
+    idle->install();
+    idle->setIntervalMs(60000);
+    EToolWidget *bar = m_view->toolBar();
+    QCOMPARE(EGlobal::getToolBar(), bar);
+
+    if (darkened == QLatin1String("short P")) {
+        hold(Qt::Key_P, m_keys->powerTimer(), 0);
+    } else {
+        idle->idleTimeout();
+        QVERIFY(idle->isSaving());
+        QVERIFY(bar->isScreenDimmed());
+        QCOMPARE(m_device->backlight(), 4096);
+        if (darkened == QLatin1String("timer off"))
+            QMetaObject::invokeMethod(bar->screenOffTimer(), "timeout");
+    }
+    QCOMPARE(m_device->panelOn(), darkened == QLatin1String("timer dim"));
+    QVERIFY(!acted(code) || code == Qt::Key_P);
+
+    // Counts the key events that reach any widget.
+    struct WidgetKeys : QObject
+    {
+        int count = 0;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched->isWidgetType())
+                ++count;
+            return false;
+        }
+    } widgetKeys;
+    qApp->installEventFilter(&widgetKeys);
+    press(code);
+    QCOMPARE(m_keys->holdPending(), false);
+    release(code);
+    qApp->removeEventFilter(&widgetKeys);
+
+    QCOMPARE(widgetKeys.count, 0);
+    QVERIFY(m_device->panelOn());
+    QVERIFY(!bar->isScreenDimmed());
+    QVERIFY(!idle->isSaving());
+    QVERIFY(m_device->backlight() != 4096);
+    QVERIFY(!m_view->getLcdPowerstate());
+    QVERIFY(!m_view->getTouchLcdstate());
+    QVERIFY(!m_keys->holdPending());
+    QVERIFY2(!acted(code), "the waking key acted");
+    QCOMPARE(m_root->runner()->calls().size(), 0);
+
+    // The next press acts.
+    hold(code, m_keys->levelTimer(), 0);
+    QVERIFY2(acted(code), "the key after the wake-up did not act");
 }
 
 void TestKeyboardFilter::levelKey_data()

@@ -24,6 +24,8 @@ struct LiveScreen
     std::unique_ptr<Simulator> simulator;
     std::unique_ptr<SimScreen> screen;
     std::unique_ptr<EMainWindow> live;
+    // The screen saver as the start-up installs it (see startMainWindow).
+    bool keepScreenSaver = false;
 
     // Returns once the board's picture has replaced the placeholder (the
     // shell uploads a palette). Check QTest::currentTestFailed() after it.
@@ -44,7 +46,7 @@ struct LiveScreen
         QSignalSpy pictures(simulator.get(), &Simulator::boardPicture);
         if (withPower)
             SimPowerWiring::install(screen.get())->setQuitAfterPowerOff(false);
-        live = startMainWindow();
+        live = startMainWindow(keepScreenSaver);
         simulator->irCore()->setSerialSource([w = live.get()] { return w->fpga()->getSerial(); });
         screen->setOverlay(live.get());
         // Popups and pages stand at screen coordinates, as on the camera:
@@ -59,6 +61,10 @@ struct LiveScreen
     // The serial worker finishes before the board and the root go.
     void stop()
     {
+        if (keepScreenSaver) {
+            IdleWatcher::instance()->uninstall();
+            IdleWatcher::instance()->setScreenSaver(nullptr);
+        }
         if (live)
             QVERIFY(live->fpga()->getSerial()->waitForIdle(5000));
         screen.reset();
