@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calibpoint.h"
+
 #include <QWidget>
 
 class BiaoDing;
@@ -64,6 +66,8 @@ private:
     // line for the calibration log, written once the table holds it.
     unsigned short calibrationHandler(int temperature, const QString &ad, QByteArray *logLine);
     static int readLens();
+    // The tip for a point whose AD would break the table's rising order.
+    static QString refusalText(int temperature, unsigned short ad, const CalibPoint::Neighbour &clash);
 
     QString m_fileName;
     int m_range = 0;
