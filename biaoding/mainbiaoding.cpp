@@ -14,6 +14,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -107,6 +108,15 @@ void MainBiaoDing::getConfigFile()
         m_fileName = CalibrationFile::tablePath(m_lens, m_range);
 }
 
+void MainBiaoDing::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!m_area)
+        return;
+    QPainter painter(this);
+    m_area->drawOnWindow(&painter, this);
+}
+
 void MainBiaoDing::setMainPage()
 {
     m_page = BackgroundPage;
@@ -147,7 +157,11 @@ void MainBiaoDing::slot_tmGetAd()
     }
     if (!m_area)
         return;
+    // The reading moves the area's markers: drawn again where they were
+    // and where they are.
+    const QRect before = m_area->rectOnWindow(this);
     const unsigned short ad = m_area->getAreaTempStru().avg.ad;
+    update(before | m_area->rectOnWindow(this));
     m_adValue->setText(QStringLiteral("0x%1").arg(ad, 0, 16));
     if (m_page == BackgroundPage && m_backgroundTaken && (unsigned short)(ad - SettledLow) <= SettledSpan) {
         m_page = TargetPage;

@@ -56,6 +56,11 @@ public Q_SLOTS:
     void slot_tmGetAd();
     void slot_saveValue(int temperature);
 
+protected:
+    // The calibration area the AD is read from, drawn where the wizard
+    // covers it: a clear window shows the picture, not the live view.
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void showTempSelect();
     void changePage();

@@ -6,6 +6,8 @@
 #include "einterfaceitem.h"
 #include "emodifyprofile.h"
 #include "eshowmodifydialog.h"
+#include "drawnregion.h"
+#include "eareawidget.h"
 #include "fontfamilies.h"
 #include "livescreen.h"
 #include "mainbiaoding.h"
@@ -39,6 +41,7 @@ class TestSimCalibFlow : public QObject
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
+    void wizardShowsTheCalibrationArea();
     void wizardSavesAPoint();
     void settingsWindowLoadsTheTable();
     void correctionScreens();
@@ -49,6 +52,9 @@ private:
     void pressC();
     void save(const char *name);
     static QPushButton *topLevelButton(const QString &name);
+    // How many corners of the calibration area (where the AD is read) the
+    // panel shows.
+    int areaCornersShown();
     EGraphicsView &view() { return *m_sim.live->view(); }
 
     LiveScreen m_sim;
@@ -97,6 +103,50 @@ QPushButton *TestSimCalibFlow::topLevelButton(const QString &name)
             return qobject_cast<QPushButton *>(w);
     }
     return nullptr;
+}
+
+int TestSimCalibFlow::areaCornersShown()
+{
+    const QImage shown = m_sim.screen->composed();
+    // The board reads the area's rectangle; each corner's grey stroke lies
+    // one pixel outside it.
+    const _area read = m_sim.live->view()->calibArea() ? m_sim.live->view()->calibArea()->getPoint() : _area{145, 105, 175, 135};
+    const QRgb grey = QColor(Qt::gray).rgb();
+    int corners = 0;
+    for (const QPoint &corner : {QPoint(read.x0 - 1, read.y0 - 1), QPoint(read.x1 + 1, read.y0 - 1),
+                                 QPoint(read.x0 - 1, read.y1 + 1), QPoint(read.x1 + 1, read.y1 + 1)})
+        corners += drawnNear(shown, corner, grey) ? 1 : 0;
+    return corners;
+}
+
+// The wizard covers the live view with a clear window, which shows the
+// board's picture: it shows the calibration area itself, where the AD it
+// polls is read, and the area goes with the wizard.
+void TestSimCalibFlow::wizardShowsTheCalibrationArea()
+{
+    pressC();
+    CalibInterface *menu = view().calibMenu();
+    QVERIFY(menu && menu->isVisible());
+    finger(menu->item(QStringLiteral("Calib")));
+    MainBiaoDing *wizard = view().biaoDingWidget();
+    QVERIFY(wizard && wizard->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(wizard));
+    EAreaWidget *area = view().calibArea();
+    QCOMPARE(wizard->area(), area);
+    const _area read = area->getPoint();
+    QCOMPARE(QRect(QPoint(read.x0, read.y0), QPoint(read.x1, read.y1)).center(), QPoint(160, 120));
+    QTRY_VERIFY(!wizard->adLabel()->text().isEmpty());
+    QCOMPARE(areaCornersShown(), 4);
+    save("calibflow-wizard-area.png");
+
+    finger(wizard->backButton());
+    QTRY_COMPARE(view().currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QCOMPARE(areaCornersShown(), 0);
+    // Out of calibration mode, as the next case starts.
+    pressC();
+    QCOMPARE(view().getInterfaceMode(), int(EGraphicsViewPrivate::NormalInterface));
+    QCOMPARE(areaCornersShown(), 0);
 }
 
 void TestSimCalibFlow::wizardSavesAPoint()
