@@ -43,6 +43,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void wizardShowsTheCalibrationArea();
     void wizardSavesAPoint();
+    void wizardRefusesAPointOutOfOrder();
     void settingsWindowLoadsTheTable();
     void correctionScreens();
     void leave();
@@ -197,6 +198,37 @@ void TestSimCalibFlow::wizardSavesAPoint()
     QVERIFY(!stored.isEmpty());
     const QByteArray log = m_sim.root->readFile(QStringLiteral("sim-root/etc/temptable.txt"));
     QVERIFY2(log.contains(QByteArray("\t50\t") + captured.toLatin1() + '\t' + stored.toLower().toLatin1() + '\n'), log.constData());
+}
+
+// The background brings the blackbody to 0x8000, below the 0x83e8 the table
+// holds for 40 degC: saved as 50 degC it would break the table's order.
+void TestSimCalibFlow::wizardRefusesAPointOutOfOrder()
+{
+    MainBiaoDing *wizard = view().biaoDingWidget();
+    QVERIFY(wizard);
+    QCOMPARE(wizard->getCurPage(), 0);
+    // Relative to the working folder, as the application writes it.
+    const auto readTable = [] {
+        QFile file(QStringLiteral("etc/calc_len0_temp0.conf"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray table = readTable();
+    const QByteArray log = m_sim.root->readFile(QStringLiteral("sim-root/etc/temptable.txt"));
+    QVERIFY(!table.isEmpty());
+    finger(wizard->nextButton());
+    QTRY_COMPARE_WITH_TIMEOUT(wizard->getCurPage(), 1, 5000);
+    finger(wizard->nextButton());
+    QCOMPARE(wizard->getCurPage(), 2);
+    const uint captured = wizard->capturedAD().toUInt(nullptr, 16);
+    QVERIFY2(captured >= 0x7ffd && captured <= 0x8002, qPrintable(wizard->capturedAD()));
+    finger(wizard->tempSelect()->button(7));
+    QCOMPARE(wizard->getCurPage(), 1);
+    QVERIFY(wizard->tipLabel()->text().startsWith(QStringLiteral("Refused: AD 0x")));
+    QVERIFY(wizard->tipLabel()->text().contains(QStringLiteral("at 50\u00B0C is not above 0x83e8 at 40\u00B0C")));
+    save("calibflow-wizard-refused.png");
+    QCOMPARE(readTable(), table);
+    QCOMPARE(m_sim.root->readFile(QStringLiteral("sim-root/etc/temptable.txt")), log);
+    QVERIFY(m_sim.live->fpga()->tempModel().tableIsSound());
 }
 
 void TestSimCalibFlow::settingsWindowLoadsTheTable()
