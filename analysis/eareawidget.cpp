@@ -10,6 +10,8 @@
 #include "fpga.h"
 
 #include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPainter>
 
 #include <algorithm>
 #include <climits>
@@ -339,6 +341,57 @@ void EAreaWidget::setVisible(bool visible)
     m_minMarker->setVisible(visible && m_mode.min != 0);
     if (!visible)
         EPendingSettings::instance()->flush();
+}
+
+namespace {
+
+// The live view that shows the items of scene; null without one.
+QGraphicsView *viewOf(const QGraphicsScene *scene)
+{
+    const QList<QGraphicsView *> views = scene ? scene->views() : QList<QGraphicsView *>();
+    return views.isEmpty() ? nullptr : views.first();
+}
+
+// The scene's part the area's shown items cover and where that lies on
+// window: the live view shows its scene unscaled.
+bool areaOnWindow(const EAreaWidget *area, const QWidget *window, QRectF *source, QRect *target)
+{
+    QGraphicsView *view = viewOf(area->rectItem()->scene());
+    if (!view || !area->isVisibled() || !window)
+        return false;
+    QRectF bounds;
+    for (const QGraphicsItem *item : {static_cast<const QGraphicsItem *>(area->rectItem()),
+                                      static_cast<const QGraphicsItem *>(area->label()),
+                                      static_cast<const QGraphicsItem *>(area->maxMarker()),
+                                      static_cast<const QGraphicsItem *>(area->minMarker())}) {
+        if (item->isVisible())
+            bounds |= item->sceneBoundingRect();
+    }
+    const QRect onScene = bounds.toAlignedRect();
+    const QPoint origin = window->mapFromGlobal(view->viewport()->mapToGlobal(view->mapFromScene(QPointF(0, 0))));
+    const QRect onWindow = onScene.translated(origin) & window->rect();
+    if (onWindow.isEmpty())
+        return false;
+    *source = QRectF(onWindow.translated(-origin));
+    *target = onWindow;
+    return true;
+}
+
+} // namespace
+
+QRect EAreaWidget::rectOnWindow(const QWidget *window) const
+{
+    QRectF source;
+    QRect target;
+    return areaOnWindow(this, window, &source, &target) ? target : QRect();
+}
+
+void EAreaWidget::drawOnWindow(QPainter *painter, const QWidget *window) const
+{
+    QRectF source;
+    QRect target;
+    if (painter && areaOnWindow(this, window, &source, &target))
+        m_rectItem->scene()->render(painter, QRectF(target), source, Qt::IgnoreAspectRatio);
 }
 
 void EAreaWidget::setHighlight(bool on)

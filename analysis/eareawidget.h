@@ -10,6 +10,7 @@ class EAreaGraphicsItem;
 class EAreaItem;
 class EGraphicsTextItem;
 class QGraphicsScene;
+class QPainter;
 
 // Which results an area shows: each switch 0 off, 1 on; the fourth word is
 // carried along.
@@ -77,6 +78,14 @@ public:
     EAreaItem *maxMarker() const { return m_maxMarker; }
     EAreaItem *minMarker() const { return m_minMarker; }
     EGraphicsTextItem *label() const { return m_label; }
+
+    // A clear window over the live view lets the board's picture through
+    // where it is transparent, not the view beneath it: such a window
+    // draws the shown area (rectangle, number, markers) with the live
+    // view's own items where the area lies under it. The part of window
+    // the area covers, empty while it is hidden or outside the window.
+    QRect rectOnWindow(const QWidget *window) const;
+    void drawOnWindow(QPainter *painter, const QWidget *window) const;
     int id() const { return m_id; }
 
     static _area defaultRect(int id);

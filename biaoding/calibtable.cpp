@@ -189,7 +189,7 @@ bool CalibTable::load(const QString &path)
     return true;
 }
 
-void CalibTable::recomputeParaSet()
+QList<QPair<int, QString>> CalibTable::gridPoints() const
 {
     QList<QPair<int, QString>> points;
     for (const Row &row : qAsConst(m_rows)) {
@@ -205,6 +205,12 @@ void CalibTable::recomputeParaSet()
         if ((point.first - points.first().first) % 10 == 0)
             grid.append(point);
     }
+    return grid;
+}
+
+void CalibTable::recomputeParaSet()
+{
+    const QList<QPair<int, QString>> grid = gridPoints();
     const QString para = QStringLiteral("ParaSet/");
     if (grid.isEmpty()) {
         for (const char *key : {"MinTemp", "MaxTemp", "MinAD", "MaxAD"})

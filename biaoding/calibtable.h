@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QVariant>
 
@@ -57,6 +58,9 @@ public:
     // MinTemp/MinAD and MaxTemp/MaxAD name the ends, TempNum their count.
     // A BaseTemp that is no number is dropped (readers then take 30).
     void recomputeParaSet();
+    // The points the library loads once the table is saved, rising in
+    // temperature: (temperature, AD text).
+    QList<QPair<int, QString>> gridPoints() const;
 
     // Temperature text as a number: not a whole decimal number counts as 0.
     static int tempValue(const QString &temp);

@@ -14,6 +14,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -107,6 +108,15 @@ void MainBiaoDing::getConfigFile()
         m_fileName = CalibrationFile::tablePath(m_lens, m_range);
 }
 
+void MainBiaoDing::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!m_area)
+        return;
+    QPainter painter(this);
+    m_area->drawOnWindow(&painter, this);
+}
+
 void MainBiaoDing::setMainPage()
 {
     m_page = BackgroundPage;
@@ -147,7 +157,11 @@ void MainBiaoDing::slot_tmGetAd()
     }
     if (!m_area)
         return;
+    // The reading moves the area's markers: drawn again where they were
+    // and where they are.
+    const QRect before = m_area->rectOnWindow(this);
     const unsigned short ad = m_area->getAreaTempStru().avg.ad;
+    update(before | m_area->rectOnWindow(this));
     m_adValue->setText(QStringLiteral("0x%1").arg(ad, 0, 16));
     if (m_page == BackgroundPage && m_backgroundTaken && (unsigned short)(ad - SettledLow) <= SettledSpan) {
         m_page = TargetPage;
@@ -232,19 +246,41 @@ void MainBiaoDing::slot_saveValue(int temperature)
     QByteArray logLine;
     const unsigned short corrected = calibrationHandler(temperature, m_capturedAD, &logLine);
     m_capturedAD = CalibTable::adText(corrected, true);
-    m_lastSaved = temperature;
     // The file is read anew: its [ParaSet] follows what it holds now.
     QString error;
-    if (!CalibPoint::store(m_fileName, m_range, temperature, corrected, &error)) {
+    CalibPoint::Neighbour clash;
+    switch (CalibPoint::save(m_fileName, m_range, temperature, corrected, &clash, &error)) {
+    case CalibPoint::Stored:
+        break;
+    case CalibPoint::OutOfOrder:
+        // The table stays usable; the technician measures the target again
+        // (or picks the temperature it really has) on the same background.
+        qWarning("calibration point refused: %s", qPrintable(error));
+        m_page = TargetPage;
+        changePage();
+        m_tip->setText(refusalText(temperature, corrected, clash));
+        return;
+    case CalibPoint::NotWritten:
         qWarning("calibration point not saved: %s", qPrintable(error));
         setMainPage();
         m_tip->setText(QStringLiteral("Save failed!"));
         return;
     }
+    m_lastSaved = temperature;
     // One log line per point saved: only a point the table holds is logged.
     if (!logLine.isEmpty())
         TempTableLog::append(logLine);
     setMainPage();
+}
+
+QString MainBiaoDing::refusalText(int temperature, unsigned short ad, const CalibPoint::Neighbour &clash)
+{
+    const auto degrees = [](int t) { return QString::number(t) + QStringLiteral("\u00B0C"); };
+    const QString point = QStringLiteral("0x%1").arg(ad, 0, 16);
+    const QString neighbour = QStringLiteral("0x%1").arg(CalibTable::adValue(clash.ad), 0, 16);
+    const QString text = clash.higher ? tr("Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.")
+                                      : tr("Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.");
+    return text.arg(point, degrees(temperature), neighbour, degrees(clash.temperature));
 }
 
 unsigned short MainBiaoDing::calibrationHandler(int temperature, const QString &ad, QByteArray *logLine)

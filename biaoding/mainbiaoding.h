@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calibpoint.h"
+
 #include <QWidget>
 
 class BiaoDing;
@@ -54,6 +56,11 @@ public Q_SLOTS:
     void slot_tmGetAd();
     void slot_saveValue(int temperature);
 
+protected:
+    // The calibration area the AD is read from, drawn where the wizard
+    // covers it: a clear window shows the picture, not the live view.
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void showTempSelect();
     void changePage();
@@ -64,6 +71,8 @@ private:
     // line for the calibration log, written once the table holds it.
     unsigned short calibrationHandler(int temperature, const QString &ad, QByteArray *logLine);
     static int readLens();
+    // The tip for a point whose AD would break the table's rising order.
+    static QString refusalText(int temperature, unsigned short ad, const CalibPoint::Neighbour &clash);
 
     QString m_fileName;
     int m_range = 0;

@@ -120,6 +120,24 @@ EGraphicsViewPrivate::EGraphicsViewPrivate(QWidget *parent)
     connect(m_deltaTimer, &QTimer::timeout, this, &EGraphicsViewPrivate::calcDeltaHandler);
     connect(m_modifyTimer, &QTimer::timeout, this, &EGraphicsViewPrivate::calcModifyHandler);
     connect(m_shutterTempTimer, &QTimer::timeout, this, &EGraphicsViewPrivate::updateShutterTemp);
+    if (FPGA *fpga = EGlobal::getFPGA())
+        m_toldTableFaults = fpga->tempModel().tableFaultReports();
+}
+
+void EGraphicsViewPrivate::reloadTable()
+{
+    FPGA *fpga = EGlobal::getFPGA();
+    if (!fpga)
+        return;
+    fpga->updateShutterTemp(true);
+    const unsigned faults = fpga->tempModel().tableFaultReports();
+    if (faults == m_toldTableFaults)
+        return;
+    m_toldTableFaults = faults;
+    if (EGraphicsView *view = liveView(this)) {
+        view->setTipsText(EGraphicsView::tr("Calibration file error!"));
+        view->setTipsVisibled(true);
+    }
 }
 
 EGraphicsViewPrivate::~EGraphicsViewPrivate()
@@ -243,8 +261,8 @@ void EGraphicsViewPrivate::closeAllItem()
     if (FPGA *fpga = EGlobal::getFPGA()) {
         fpga->startBiaoDing(false);
         fpga->insideShutter();
-        fpga->updateShutterTemp(true);
     }
+    reloadTable();
     if (view)
         view->updateMinMaxTemp();
     stopTimer(m_readoutTimer);
@@ -424,15 +442,14 @@ void EGraphicsViewPrivate::calibrationHandler()
     if (!fpga || !m_calibArea || !m_readout)
         return;
     fpga->updateSensorTemp(false);
-    fpga->updateShutterTemp(true);
+    reloadTable();
     const IrTempStru average = m_calibArea->getAreaTempStru().avg;
     m_readout->setPlainText(readoutText(average, fpga->getSensorTemp(), fpga->getShutterTemp(), fpga->getModifyValue()));
 }
 
 void EGraphicsViewPrivate::updateShutterTemp()
 {
-    if (FPGA *fpga = EGlobal::getFPGA())
-        fpga->updateShutterTemp(true);
+    reloadTable();
 }
 
 // ---- correction panel ----
@@ -634,10 +651,9 @@ void EGraphicsViewPrivate::stopModifyRun()
 
 void EGraphicsViewPrivate::calcModifyHandler()
 {
-    if (FPGA *fpga = EGlobal::getFPGA()) {
+    if (FPGA *fpga = EGlobal::getFPGA())
         fpga->insideShutter();
-        fpga->updateShutterTemp(true);
-    }
+    reloadTable();
     QTimer::singleShot(Intervals::ms(ModifySettleMs), this, &EGraphicsViewPrivate::slot_calcBeishu);
 }
 

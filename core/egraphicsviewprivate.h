@@ -150,6 +150,9 @@ public Q_SLOTS:
     void calibrationHandler();
 
 private:
+    // The library reloads the table on every shutter update; a table it
+    // newly finds unusable is told on the live view's tip, once.
+    void reloadTable();
     QPushButton *makePanelButton(const QString &text, int x, int y);
     QLabel *makePanelLabel(const QString &text, int x, int y);
     EIntTimeItem *makeMixStepper(int min, int max, int value, const QRect &geometry);
@@ -164,6 +167,9 @@ private:
     static int currentRange();
 
     InterfaceMode_t m_interfaceMode = NormalInterface;
+    // The library's count of unusable tables already told (or found before
+    // the view, whose start-up check tells it).
+    unsigned m_toldTableFaults = 0;
     EM_CALIB_TYPE m_calibType = EM_CALIB_MENU;
     QWidget *m_productInfo = nullptr;
     QWidget *m_setWindow = nullptr;

@@ -3,7 +3,11 @@
 #include "calibrationfile.h"
 #include "driftcorrection.h"
 #include "librarysettings.h"
+#include "paths.h"
 #include "tempboard.h"
+
+#include <QDateTime>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -55,14 +59,36 @@ int TempModel::setSystemAdToTempTab(int lens, int range)
     m_tableFile = CalibrationFile::choose(lens, range, &isDefault);
     m_tableSound = CalibrationFile::readTable(m_tableFile, &m_table);
     m_irPara.setADToTempTab(m_table);
-    if (m_tableSound)
+    if (m_tableSound) {
         qDebug("[%s, %d] Set all AD table successed", __FILE__, __LINE__);
-    else
-        qWarning("[%s, %d] %s holds no usable table", __FILE__, __LINE__, qPrintable(m_tableFile));
+        m_faultStamp.clear();
+    } else {
+        reportTableFault();
+    }
     updateLevelSpanBounds(range);
     if (!m_tableSound)
         return TableInvalid;
     return isDefault ? TableFromDefault : TableFromFile;
+}
+
+QString TempModel::fileStamp(const QString &path)
+{
+    const QFileInfo info(Paths::resolve(path));
+    if (!info.exists())
+        return path + QStringLiteral(" missing");
+    return QStringLiteral("%1 %2 %3").arg(path).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
+void TempModel::reportTableFault()
+{
+    // The table is reloaded on every shutter tick: a file that stays as it
+    // was has been told about already.
+    const QString stamp = fileStamp(m_tableFile);
+    if (stamp == m_faultStamp)
+        return;
+    m_faultStamp = stamp;
+    ++m_tableFaultReports;
+    qWarning("[%s, %d] %s holds no usable table", __FILE__, __LINE__, qPrintable(m_tableFile));
 }
 
 int TempModel::setSystemAdToTempTab()

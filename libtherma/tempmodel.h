@@ -43,6 +43,10 @@ public:
     // The table as loaded and drift-corrected (the front's member).
     const TempInfoTab &calibrationTable() const { return m_table; }
     bool tableIsSound() const { return m_tableSound; }
+    // How often a load found an unusable table: once for each state of the
+    // file (its size and time), however often that file is loaded again.
+    // The screens compare it to tell the fault once.
+    unsigned tableFaultReports() const { return m_tableFaultReports; }
     QString tableFile() const { return m_tableFile; }
 
     // Correction factors.
@@ -110,6 +114,8 @@ public:
 
 private:
     void updateLevelSpanBounds(int range);
+    void reportTableFault();
+    static QString fileStamp(const QString &path);
     float boardShutterTemp() const;
     float boardSensorTemp() const;
 
@@ -122,6 +128,8 @@ private:
     TempInfoTab m_table;
     bool m_tableSound = false;
     QString m_tableFile;
+    QString m_faultStamp;
+    unsigned m_tableFaultReports = 0;
     TempSetup m_systemSetup;
     int m_lensIndex = 0;
     int m_range = 0;

@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>已拒绝：%2 的 AD %1 不低于 %4 的 %3。标定表未改动。</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>已拒绝：%2 的 AD %1 不高于 %4 的 %3。标定表未改动。</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

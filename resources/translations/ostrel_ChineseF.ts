@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>已拒絕：%2 的 AD %1 不低於 %4 的 %3。標定表未改動。</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>已拒絕：%2 的 AD %1 不高於 %4 的 %3。標定表未改動。</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>Refusé : l'AD %1 à %2 n'est pas inférieur à %3 à %4. La table reste inchangée.</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>Refusé : l'AD %1 à %2 n'est pas supérieur à %3 à %4. La table reste inchangée.</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>Abgelehnt: AD %1 bei %2 liegt nicht unter %3 bei %4. Die Tabelle bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>Abgelehnt: AD %1 bei %2 liegt nicht über %3 bei %4. Die Tabelle bleibt unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

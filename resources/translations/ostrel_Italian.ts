@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>Rifiutato: AD %1 a %2 non è inferiore a %3 a %4. La tabella resta invariata.</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>Rifiutato: AD %1 a %2 non è superiore a %3 a %4. La tabella resta invariata.</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>Geweigerd: AD %1 bij %2 ligt niet onder %3 bij %4. De tabel blijft ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>Geweigerd: AD %1 bij %2 ligt niet boven %3 bij %4. De tabel blijft ongewijzigd.</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>Rechazado: AD %1 a %2 no es menor que %3 a %4. La tabla no cambia.</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>Rechazado: AD %1 a %2 no es mayor que %3 a %4. La tabla no cambia.</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

@@ -1160,6 +1160,14 @@
         <source>Next</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not below %3 at %4. The table is unchanged.</source>
+        <translation>Avvisad: AD %1 vid %2 ligger inte under %3 vid %4. Tabellen är oförändrad.</translation>
+    </message>
+    <message>
+        <source>Refused: AD %1 at %2 is not above %3 at %4. The table is unchanged.</source>
+        <translation>Avvisad: AD %1 vid %2 ligger inte över %3 vid %4. Tabellen är oförändrad.</translation>
+    </message>
 </context>
 <context>
     <name>ParaBackupPage</name>

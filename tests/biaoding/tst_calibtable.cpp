@@ -31,6 +31,8 @@ private Q_SLOTS:
     void wizardPoint_data();
     void wizardPoint();
     void wizardEndLeavingTheSpanIsRemoved();
+    void pointKeepsTheADsRising_data();
+    void pointKeepsTheADsRising();
     void extensionRows_data();
     void extensionRows();
     void fitRange0Example();
@@ -301,8 +303,8 @@ void TestCalibTable::wizardPoint_data()
         << 1 << QStringList{"20:7000", "30:8000", "20:7100"} << QStringList{"20=7100", "30=8000"} << 20 << 30;
     QTest::newRow("end below 0 skipped")
         << 0 << QStringList{"-10:300", "-20:100"} << QStringList{"-20=100", "-10=300"} << -20 << -10;
-    QTest::newRow("end not beyond its anchor skipped")
-        << 1 << QStringList{"350:c800", "400:c000"} << QStringList{"350=C800", "400=C000"} << 350 << 400;
+    QTest::newRow("end past FFFF skipped")
+        << 1 << QStringList{"350:f000", "400:fff0"} << QStringList{"350=F000", "400=FFF0"} << 350 << 400;
 }
 
 void TestCalibTable::wizardPoint()
@@ -335,10 +337,80 @@ void TestCalibTable::wizardEndLeavingTheSpanIsRemoved()
     CalibTable table;
     QVERIFY(table.load(Table));
     QCOMPARE(table.ad(-30), QStringLiteral("7000"));
-    // -20 re-measured above -10: the old end no longer fits and goes.
-    QVERIFY(CalibPoint::store(Table, 0, -20, 0x7500));
+    // -20 re-measured far lower: the end would fall below 0 and goes.
+    QVERIFY(CalibPoint::store(Table, 0, -20, 0x3000));
     QVERIFY(table.load(Table));
     QVERIFY(!table.contains(-30));
+}
+
+void TestCalibTable::pointKeepsTheADsRising_data()
+{
+    // The table before ("t=ad"), the point saved, whether it is stored and
+    // else the neighbour it clashes with.
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("temperature");
+    QTest::addColumn<int>("ad");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<int>("neighbour");
+    const QStringList three{"10=7100", "20=7200", "30=7300"};
+    QTest::newRow("rising between its neighbours") << 2 << three << 20 << 0x7250 << true << 0;
+    QTest::newRow("equal to the lower neighbour") << 2 << three << 20 << 0x7100 << false << 10;
+    QTest::newRow("equal to the higher neighbour") << 2 << three << 20 << 0x7300 << false << 30;
+    QTest::newRow("falling below the lower neighbour") << 2 << three << 20 << 0x7000 << false << 10;
+    QTest::newRow("above the higher neighbour") << 2 << three << 20 << 0x7400 << false << 30;
+    QTest::newRow("new first point below") << 2 << three << 0 << 0x7000 << true << 0;
+    QTest::newRow("new first point equal") << 2 << three << 0 << 0x7100 << false << 10;
+    QTest::newRow("new last point above") << 2 << three << 40 << 0x7301 << true << 0;
+    QTest::newRow("new last point falling") << 2 << three << 40 << 0x7000 << false << 30;
+    QTest::newRow("first point re-saved rising") << 2 << three << 10 << 0x7000 << true << 0;
+    QTest::newRow("first point re-saved too high") << 2 << three << 10 << 0x7200 << false << 20;
+    QTest::newRow("last point re-saved rising") << 2 << three << 30 << 0x7201 << true << 0;
+    QTest::newRow("last point re-saved equal") << 2 << three << 30 << 0x7200 << false << 20;
+    QTest::newRow("50 below 40 of the default table")
+        << 0 << QStringList{"30=0x8000", "40=0x83E8", "50=0x87D0", "60=0x8BB8"} << 50 << 0x8000 << false << 40;
+    QTest::newRow("off the loaded grid: never loaded") << 2 << three << 25 << 0x6000 << true << 0;
+    QTest::newRow("mends a broken row") << 2 << QStringList{"10=7100", "20=7000", "30=7300"} << 20 << 0x7200 << true << 0;
+    // The end it anchors moves with it and stays beyond it.
+    QTest::newRow("outer anchor of an end") << 0 << QStringList{"140=9C40", "150=A000", "160=a3c0"} << 140 << 0x9000
+                                            << true << 0;
+    QTest::newRow("inner anchor equal to the outer") << 0 << QStringList{"140=9C40", "150=A000", "160=a3c0"} << 150
+                                                     << 0x9C40 << false << 140;
+}
+
+// The library needs the ADs to rise with the temperature: a point that
+// breaks that order is refused and the file stays byte for byte.
+void TestCalibTable::pointKeepsTheADsRising()
+{
+    QFETCH(int, range);
+    QFETCH(QStringList, before);
+    QFETCH(int, temperature);
+    QFETCH(int, ad);
+    QFETCH(bool, stored);
+    QFETCH(int, neighbour);
+    QVERIFY(m_root->writeFile(Table, tableText(QStringLiteral("BaseTemp=30"), before)));
+    CalibTable sorted;
+    QVERIFY(sorted.load(Table));
+    sorted.recomputeParaSet();
+    QVERIFY(sorted.save(Table));
+    const QByteArray old = m_root->readFile(Table);
+    CalibPoint::Neighbour clash;
+    QString error;
+    const CalibPoint::Outcome outcome = CalibPoint::save(Table, range, temperature, quint16(ad), &clash, &error);
+    if (stored) {
+        QCOMPARE(outcome, CalibPoint::Stored);
+        CalibTable table;
+        QVERIFY(table.load(Table));
+        QCOMPARE(table.ad(temperature), CalibTable::adText(ad, true));
+        return;
+    }
+    QCOMPARE(outcome, CalibPoint::OutOfOrder);
+    QCOMPARE(clash.temperature, neighbour);
+    QCOMPARE(clash.higher, neighbour > temperature);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(m_root->readFile(Table), old);
+    QVERIFY(!CalibPoint::store(Table, range, temperature, quint16(ad)));
+    QCOMPARE(m_root->readFile(Table), old);
 }
 
 void TestCalibTable::extensionRows_data()

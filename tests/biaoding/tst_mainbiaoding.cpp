@@ -31,6 +31,8 @@ private Q_SLOTS:
     void noLensSavesNothing();
     void lensChangedSavesIntoTheNewLensTable();
     void chooserWithoutCapturedADStays();
+    void pointBreakingTheOrderIsRefused();
+    void unusableTableToldOnceOnTheTip();
 
 private:
     MainBiaoDing *openWizard(CalibView &c);
@@ -109,14 +111,14 @@ void TestMainBiaoDing::stateTable()
     QVERIFY(!wizard->backgroundTaken());
 
     QTest::mouseClick(wizard->nextButton(), Qt::LeftButton);
-    board.setAreaAverages(1, {0x8001, 0x93a4});
+    board.setAreaAverages(1, {0x8001, 0x87a4});
     wizard->slot_tmGetAd();
     QCOMPARE(wizard->getCurPage(), 1);
     wizard->slot_tmGetAd();
-    QCOMPARE(wizard->adLabel()->text(), QStringLiteral("0x93a4"));
+    QCOMPARE(wizard->adLabel()->text(), QStringLiteral("0x87a4"));
     QTest::mouseClick(wizard->nextButton(), Qt::LeftButton);
     QCOMPARE(wizard->getCurPage(), 2);
-    QCOMPARE(wizard->capturedAD(), QStringLiteral("93a4"));
+    QCOMPARE(wizard->capturedAD(), QStringLiteral("87a4"));
     QVERIFY(wizard->tempSelect()->isVisible());
 
     // The chooser's "back": page 1, the captured AD cleared.
@@ -177,13 +179,13 @@ void TestMainBiaoDing::driftCorrectedPointAndLog()
     const float sensor = fpga.getSensorTemp();
     const float shutter = fpga.getShutterTemp();
     const float drift = (sensor + shutter) * 0.5f;
-    captureAD(c, wizard, 0x93a4);
+    captureAD(c, wizard, 0x8bf0);
     chooseTemperature(wizard, 60);
     // Range 0, T <= 160: AD + (26.5 - drift) * (2.131 T^2 + 369.36 T - 12861) / 1000.
     const float poly = float((2.131 * 60 * 60 + 369.36 * 60 - 12861) / 1000.0);
-    const unsigned expected = unsigned(uint16_t(unsigned(0x93a4 + (26.5 - double(drift)) * double(poly))));
-    QCOMPARE(unsigned(fpga.BiaoDingXiuzheng(sensor, shutter, drift, 60, 0x93a4)), expected);
-    QVERIFY(expected != 0x93a4u);
+    const unsigned expected = unsigned(uint16_t(unsigned(0x8bf0 + (26.5 - double(drift)) * double(poly))));
+    QCOMPARE(unsigned(fpga.BiaoDingXiuzheng(sensor, shutter, drift, 60, 0x8bf0)), expected);
+    QVERIFY(expected != 0x8bf0u);
     if (!tableWritable) {
         QCOMPARE(wizard->tipLabel()->text(), QStringLiteral("Save failed!"));
         QVERIFY(QFileInfo(c.path(table0)).isDir());
@@ -193,7 +195,7 @@ void TestMainBiaoDing::driftCorrectedPointAndLog()
     QSettings table = c.file(table0);
     QCOMPARE(table.value(QStringLiteral("Temp2AD/60")).toString(), QString::number(expected, 16).toUpper());
     const QByteArray log = c.front.root.readFile(TempTableLog::fileName());
-    QCOMPARE(log, QString::asprintf("%4.4f\t%4.4f\t%4.4f\t60\t93a4\t%x\n", double(sensor), double(shutter), double(drift), expected)
+    QCOMPARE(log, QString::asprintf("%4.4f\t%4.4f\t%4.4f\t60\t8bf0\t%x\n", double(sensor), double(shutter), double(drift), expected)
                       .toLatin1());
     // The library reads the new point: [ParaSet] follows the file.
     QVERIFY(table.value(QStringLiteral("ParaSet/TempNum")).toInt() >= 18);
@@ -245,14 +247,14 @@ void TestMainBiaoDing::lensChangedSavesIntoTheNewLensTable()
     MainBiaoDing *wizard = openWizard(c);
     QCOMPARE(wizard->tableFile(), QStringLiteral("etc/calc_len0_temp0.conf"));
     const QByteArray lens0 = c.front.root.readFile(QStringLiteral("etc/calc_len0_temp0.conf"));
-    captureAD(c, wizard, 0x9100);
+    captureAD(c, wizard, 0x8700);
     // Lens code 5: index 1, whose table has its own ends.
     c.front.board->setLensCode(5);
     chooseTemperature(wizard, 50);
     QCOMPARE(wizard->tableFile(), QStringLiteral("etc/calc_len1_temp0.conf"));
     QCOMPARE(c.front.root.readFile(QStringLiteral("etc/calc_len0_temp0.conf")), lens0);
     QSettings table = c.file(QStringLiteral("etc/calc_len1_temp0.conf"));
-    QCOMPARE(table.value(QStringLiteral("Temp2AD/50")).toString(), QStringLiteral("9100"));
+    QCOMPARE(table.value(QStringLiteral("Temp2AD/50")).toString(), QStringLiteral("8700"));
     CalibTable model;
     QVERIFY(model.load(QStringLiteral("etc/calc_len1_temp0.conf")));
     QCOMPARE(table.value(QStringLiteral("ParaSet/TempNum")).toInt(), model.rowCount());
@@ -272,6 +274,85 @@ void TestMainBiaoDing::chooserWithoutCapturedADStays()
     wizard->slot_saveValue(40);
     QCOMPARE(wizard->getCurPage(), 2);
     QCOMPARE(c.front.root.readFile(QStringLiteral("etc/calc_len0_temp0.conf")), before);
+}
+
+// 50 degC measured below the 40 degC of the table: the wizard says so and
+// leaves the table, the log and the library's table as they were.
+void TestMainBiaoDing::pointBreakingTheOrderIsRefused()
+{
+    CalibView c(true);
+    QVERIFY(c.front.root.writeFile(TempTableLog::fileName(), QByteArray()));
+    const QString table0 = QStringLiteral("etc/calc_len0_temp0.conf");
+    const QByteArray before = c.front.root.readFile(table0);
+    FPGA &fpga = *c.front.front;
+    QCOMPARE(fpga.setSystemAdToTempTab(0, 0), int(TempModel::TableFromFile));
+    const TempInfoTab loaded = fpga.tempModel().calibrationTable();
+    MainBiaoDing *wizard = openWizard(c);
+    const float sensor = fpga.getSensorTemp();
+    const float shutter = fpga.getShutterTemp();
+    const unsigned short corrected = fpga.BiaoDingXiuzheng(sensor, shutter, (sensor + shutter) * 0.5f, 50, 0x8000);
+    QVERIFY(corrected < 0x83e8);
+    captureAD(c, wizard, 0x8000);
+    chooseTemperature(wizard, 50);
+
+    QCOMPARE(wizard->tipLabel()->text(), QStringLiteral("Refused: AD 0x%1 at 50\u00B0C is not above 0x83e8 at 40\u00B0C. "
+                                                       "The table is unchanged.")
+                                             .arg(corrected, 0, 16));
+    // Measured again on the same background.
+    QCOMPARE(wizard->getCurPage(), int(MainBiaoDing::TargetPage));
+    QVERIFY(wizard->capturedAD().isEmpty());
+    QCOMPARE(wizard->lastSavedTemp(), int(MainBiaoDing::NoneSaved));
+    QCOMPARE(c.front.root.readFile(table0), before);
+    QCOMPARE(c.front.root.readFile(TempTableLog::fileName()), QByteArray());
+    fpga.updateShutterTemp(true);
+    QVERIFY(fpga.tempModel().tableIsSound());
+    QCOMPARE(fpga.tempModel().tableFile(), table0);
+    QCOMPARE(fpga.tempModel().tableFaultReports(), 0u);
+    QCOMPARE(fpga.setSystemAdToTempTab(0, 0), int(TempModel::TableFromFile));
+    QCOMPARE(int(fpga.tempModel().calibrationTable().num), int(loaded.num));
+    QCOMPARE(fpga.tempModel().calibrationTable().ad[7], loaded.ad[7]);
+
+    // A rising AD for 50 is then stored.
+    c.front.board->setAreaAverages(1, {0x8700});
+    wizard->slot_tmGetAd();
+    QTest::mouseClick(wizard->nextButton(), Qt::LeftButton);
+    QCOMPARE(wizard->getCurPage(), int(MainBiaoDing::ChoosePage));
+    chooseTemperature(wizard, 50);
+    QCOMPARE(wizard->lastSavedTemp(), 50);
+    QVERIFY(c.front.root.readFile(table0) != before);
+}
+
+// The correction panel reloads the table every second: a table that is
+// unusable on disk shows the tip once, not again on every reload, and again
+// once the file changes.
+void TestMainBiaoDing::unusableTableToldOnceOnTheTip()
+{
+    CalibView c(true);
+    c.view->enterCalibInterface(false);
+    QTest::mouseClick(c.view->calibMenu()->item(QStringLiteral("Modify")), Qt::LeftButton);
+    QCOMPARE(c.view->currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MODIFY);
+    c.view->readoutTimer()->stop();
+    c.view->shutterTempTimer()->stop();
+    c.view->setTipsVisibled(false);
+    c.view->updateShutterTemp();
+    QVERIFY(!c.view->tipsVisibled());
+
+    const QString table0 = QStringLiteral("etc/calc_len0_temp0.conf");
+    const QByteArray broken = "[ParaSet]\nMinTemp=0\nMaxTemp=20\nTempNum=3\n[Temp2AD]\n0=7000\n10=7100\n20=7000\n";
+    QVERIFY(c.front.root.writeFile(table0, broken));
+    c.view->updateShutterTemp();
+    QVERIFY(c.view->tipsVisibled());
+    QCOMPARE(c.view->getTipsText(), QStringLiteral("Calibration file error!"));
+    // Put away: the next reloads of the same file leave it away.
+    c.view->setTipsVisibled(false);
+    for (int i = 0; i < 3; ++i) {
+        c.view->updateShutterTemp();
+        c.view->calibrationHandler();
+    }
+    QVERIFY(!c.view->tipsVisibled());
+    QVERIFY(c.front.root.writeFile(table0, broken + "[Note]\nedited=1\n"));
+    c.view->updateShutterTemp();
+    QVERIFY(c.view->tipsVisibled());
 }
 
 QTEST_MAIN(TestMainBiaoDing)

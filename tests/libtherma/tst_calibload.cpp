@@ -23,6 +23,20 @@ QByteArray modifyWith(float factor)
     return text;
 }
 
+// The "no usable table" lines a load writes, counted by a message handler.
+int s_faultLines = 0;
+QtMessageHandler s_previousHandler = nullptr;
+
+void countFaultLines(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.contains(QLatin1String("holds no usable table"))) {
+        ++s_faultLines;
+        return;
+    }
+    if (s_previousHandler)
+        s_previousHandler(type, context, message);
+}
+
 } // namespace
 
 // Loading the table of a lens and range, the fallback to the default file,
@@ -45,6 +59,7 @@ private Q_SLOTS:
     void checkBiaoDingTab();
     void withoutMinADFarBelowTheTableIsLow_data();
     void withoutMinADFarBelowTheTableIsLow();
+    void unusableTableLoggedOncePerChange();
 };
 
 void TestCalibLoad::chooseTheFile_data()
@@ -258,6 +273,52 @@ void TestCalibLoad::withoutMinADFarBelowTheTableIsLow()
     QCOMPARE(int(model.calibrationTable().minAD), 0);
     const IrTempStru r = model.systemHandler().irAD2Temp(ad);
     QVERIFY2(QByteArray(r.status) == status, qPrintable(QStringLiteral("%1 %2").arg(r.status).arg(r.temp)));
+}
+
+// The shutter tick reloads the table every second or two: an unusable file
+// is logged (and counted for the screens) once for each change of it, not
+// once per tick.
+void TestCalibLoad::unusableTableLoggedOncePerChange()
+{
+    TestRoot root;
+    const QString path = CalibrationFile::tablePath(0, 0);
+    const QByteArray bad = fixture(QStringLiteral("calib_equal_ad.conf"));
+    QVERIFY(root.writeFile(path, bad));
+    ScriptedTempBoard board;
+    TempModel model(&board);
+    s_faultLines = 0;
+    s_previousHandler = qInstallMessageHandler(countFaultLines);
+    struct Restore
+    {
+        ~Restore() { qInstallMessageHandler(s_previousHandler); }
+    } restore;
+    auto ticks = [&model] {
+        for (int i = 0; i < 5; ++i)
+            model.updateShutterTemp(true);
+    };
+
+    ticks();
+    QCOMPARE(s_faultLines, 1);
+    QCOMPARE(model.tableFaultReports(), 1u);
+    QVERIFY(!model.tableIsSound());
+
+    // Written again, still unusable: told again, once.
+    QVERIFY(root.writeFile(path, bad + "\n[Note]\nedited=1\n"));
+    ticks();
+    QCOMPARE(s_faultLines, 2);
+    QCOMPARE(model.tableFaultReports(), 2u);
+
+    // Mended: nothing to tell.
+    QVERIFY(root.writeFile(path, fixture(QStringLiteral("calib_grid.conf"))));
+    ticks();
+    QVERIFY(model.tableIsSound());
+    QCOMPARE(s_faultLines, 2);
+
+    // Broken again: told again.
+    QVERIFY(root.writeFile(path, bad));
+    ticks();
+    QCOMPARE(s_faultLines, 3);
+    QCOMPARE(model.tableFaultReports(), 3u);
 }
 
 QTEST_GUILESS_MAIN(TestCalibLoad)

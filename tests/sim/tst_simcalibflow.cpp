@@ -6,6 +6,8 @@
 #include "einterfaceitem.h"
 #include "emodifyprofile.h"
 #include "eshowmodifydialog.h"
+#include "drawnregion.h"
+#include "eareawidget.h"
 #include "fontfamilies.h"
 #include "livescreen.h"
 #include "mainbiaoding.h"
@@ -39,7 +41,9 @@ class TestSimCalibFlow : public QObject
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
+    void wizardShowsTheCalibrationArea();
     void wizardSavesAPoint();
+    void wizardRefusesAPointOutOfOrder();
     void settingsWindowLoadsTheTable();
     void correctionScreens();
     void leave();
@@ -49,6 +53,9 @@ private:
     void pressC();
     void save(const char *name);
     static QPushButton *topLevelButton(const QString &name);
+    // How many corners of the calibration area (where the AD is read) the
+    // panel shows.
+    int areaCornersShown();
     EGraphicsView &view() { return *m_sim.live->view(); }
 
     LiveScreen m_sim;
@@ -99,6 +106,50 @@ QPushButton *TestSimCalibFlow::topLevelButton(const QString &name)
     return nullptr;
 }
 
+int TestSimCalibFlow::areaCornersShown()
+{
+    const QImage shown = m_sim.screen->composed();
+    // The board reads the area's rectangle; each corner's grey stroke lies
+    // one pixel outside it.
+    const _area read = m_sim.live->view()->calibArea() ? m_sim.live->view()->calibArea()->getPoint() : _area{145, 105, 175, 135};
+    const QRgb grey = QColor(Qt::gray).rgb();
+    int corners = 0;
+    for (const QPoint &corner : {QPoint(read.x0 - 1, read.y0 - 1), QPoint(read.x1 + 1, read.y0 - 1),
+                                 QPoint(read.x0 - 1, read.y1 + 1), QPoint(read.x1 + 1, read.y1 + 1)})
+        corners += drawnNear(shown, corner, grey) ? 1 : 0;
+    return corners;
+}
+
+// The wizard covers the live view with a clear window, which shows the
+// board's picture: it shows the calibration area itself, where the AD it
+// polls is read, and the area goes with the wizard.
+void TestSimCalibFlow::wizardShowsTheCalibrationArea()
+{
+    pressC();
+    CalibInterface *menu = view().calibMenu();
+    QVERIFY(menu && menu->isVisible());
+    finger(menu->item(QStringLiteral("Calib")));
+    MainBiaoDing *wizard = view().biaoDingWidget();
+    QVERIFY(wizard && wizard->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(wizard));
+    EAreaWidget *area = view().calibArea();
+    QCOMPARE(wizard->area(), area);
+    const _area read = area->getPoint();
+    QCOMPARE(QRect(QPoint(read.x0, read.y0), QPoint(read.x1, read.y1)).center(), QPoint(160, 120));
+    QTRY_VERIFY(!wizard->adLabel()->text().isEmpty());
+    QCOMPARE(areaCornersShown(), 4);
+    save("calibflow-wizard-area.png");
+
+    finger(wizard->backButton());
+    QTRY_COMPARE(view().currentCalibType(), EGraphicsViewPrivate::EM_CALIB_MENU);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QCOMPARE(areaCornersShown(), 0);
+    // Out of calibration mode, as the next case starts.
+    pressC();
+    QCOMPARE(view().getInterfaceMode(), int(EGraphicsViewPrivate::NormalInterface));
+    QCOMPARE(areaCornersShown(), 0);
+}
+
 void TestSimCalibFlow::wizardSavesAPoint()
 {
     pressC();
@@ -147,6 +198,37 @@ void TestSimCalibFlow::wizardSavesAPoint()
     QVERIFY(!stored.isEmpty());
     const QByteArray log = m_sim.root->readFile(QStringLiteral("sim-root/etc/temptable.txt"));
     QVERIFY2(log.contains(QByteArray("\t50\t") + captured.toLatin1() + '\t' + stored.toLower().toLatin1() + '\n'), log.constData());
+}
+
+// The background brings the blackbody to 0x8000, below the 0x83e8 the table
+// holds for 40 degC: saved as 50 degC it would break the table's order.
+void TestSimCalibFlow::wizardRefusesAPointOutOfOrder()
+{
+    MainBiaoDing *wizard = view().biaoDingWidget();
+    QVERIFY(wizard);
+    QCOMPARE(wizard->getCurPage(), 0);
+    // Relative to the working folder, as the application writes it.
+    const auto readTable = [] {
+        QFile file(QStringLiteral("etc/calc_len0_temp0.conf"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray table = readTable();
+    const QByteArray log = m_sim.root->readFile(QStringLiteral("sim-root/etc/temptable.txt"));
+    QVERIFY(!table.isEmpty());
+    finger(wizard->nextButton());
+    QTRY_COMPARE_WITH_TIMEOUT(wizard->getCurPage(), 1, 5000);
+    finger(wizard->nextButton());
+    QCOMPARE(wizard->getCurPage(), 2);
+    const uint captured = wizard->capturedAD().toUInt(nullptr, 16);
+    QVERIFY2(captured >= 0x7ffd && captured <= 0x8002, qPrintable(wizard->capturedAD()));
+    finger(wizard->tempSelect()->button(7));
+    QCOMPARE(wizard->getCurPage(), 1);
+    QVERIFY(wizard->tipLabel()->text().startsWith(QStringLiteral("Refused: AD 0x")));
+    QVERIFY(wizard->tipLabel()->text().contains(QStringLiteral("at 50\u00B0C is not above 0x83e8 at 40\u00B0C")));
+    save("calibflow-wizard-refused.png");
+    QCOMPARE(readTable(), table);
+    QCOMPARE(m_sim.root->readFile(QStringLiteral("sim-root/etc/temptable.txt")), log);
+    QVERIFY(m_sim.live->fpga()->tempModel().tableIsSound());
 }
 
 void TestSimCalibFlow::settingsWindowLoadsTheTable()
