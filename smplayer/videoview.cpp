@@ -3,6 +3,7 @@
 #include "qphotoinfolabel.h"
 #include "thumbcache.h"
 #include "mixer.h"
+#include "nativename.h"
 #include "videointerface.h"
 #include "volumeinterface.h"
 
@@ -33,7 +34,7 @@ void VideoView::loadNetVideo(const QFileInfo &file)
     // The time the device reports as the file's creation, as the
     // thumbnail names take it.
     const QDateTime created = ThumbCache::fileTime(file);
-    m_banner->updateInformation(file.fileName() + QLatin1Char('\n') + created.toString(QStringLiteral("yyyy/MM/dd"))
+    m_banner->updateInformation(NativeName::shown(file.fileName()) + QLatin1Char('\n') + created.toString(QStringLiteral("yyyy/MM/dd"))
                                 + QLatin1Char('\n') + created.toString(QStringLiteral("hh:mm:ss")));
     if (!m_videoInterface) {
         m_videoInterface = new VideoInterface(this);
