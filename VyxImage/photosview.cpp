@@ -82,7 +82,7 @@ PhotosView::PhotosView()
     m_notice->setAlignment(Qt::AlignCenter);
     m_notice->setWordWrap(true);
     m_notice->setTextFormat(Qt::PlainText);
-    m_notice->setStyleSheet(QStringLiteral("background: rgba(0, 0, 127, 160); color: white; font: 12pt \"wenquanyi\";"));
+    m_notice->setStyleSheet(QStringLiteral("background: rgba(0, 0, 127, 230); color: white; font: 12pt \"wenquanyi\";"));
     m_notice->hide();
 
     // The voice note is copied beside the screen, never on it.

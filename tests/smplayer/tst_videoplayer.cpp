@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The player window: which file a list position plays, the player widget's
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void bannerReadsNameDateAndTime();
     void tileOfANameThatIsNotUtf8Plays_data();
     void tileOfANameThatIsNotUtf8Plays();
+    void bannerOfANameThatIsNotUtf8();
     void listMessageEndsPlaybackAndTheNextFileStartsAfresh();
     void exitMessageLeavesTheWindow();
     void escapeShowsTheListAgain();
@@ -265,6 +267,27 @@ void TestVideoPlayer::tileOfANameThatIsNotUtf8Plays()
     QFile played(calls.at(0).mid(5));
     QVERIFY(played.open(QIODevice::ReadOnly));
     QCOMPARE(played.readAll(), name);
+}
+
+// The banner's date and time are those of the file under the name's bytes
+// (Qt would look for "look\uFFFD.mp4", which is not there).
+void TestVideoPlayer::bannerOfANameThatIsNotUtf8()
+{
+    const QByteArray path = QFile::encodeName(Paths::resolve(QStringLiteral("/media/mmc/videoFile"))) + "/look\xff.mp4";
+    QVERIFY(QDir().mkpath(Paths::resolve(QStringLiteral("/media/mmc/videoFile"))));
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    auto removeIt = qScopeGuard([&] { ::unlink(path.constData()); });
+    m_player->CreateMplayerList(true);
+    m_player->RecvListSendItem(0, QString());
+    QVERIFY(m_player->playback()->isVisible());
+    struct stat info {};
+    QCOMPARE(::stat(path.constData(), &info), 0);
+    const QDateTime created = QDateTime::fromSecsSinceEpoch(info.st_ctim.tv_sec);
+    QCOMPARE(m_player->playback()->videoView()->banner()->information(),
+             QStringLiteral("look\uFFFD.mp4\n") + created.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char('\n')
+                 + created.toString(QStringLiteral("hh:mm:ss")));
 }
 
 void TestVideoPlayer::listMessageEndsPlaybackAndTheNextFileStartsAfresh()
