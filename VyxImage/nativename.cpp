@@ -157,6 +157,13 @@ bool NativeName::openForReading(QFile &file, const QString &path)
     return true;
 }
 
+QString NativeName::openablePath(const QString &path, const QFile &file)
+{
+    if (!hasRawBytes(path) || file.handle() < 0)
+        return path;
+    return QStringLiteral("/proc/%1/fd/%2").arg(::getpid()).arg(file.handle());
+}
+
 QStringList NativeName::filesUnder(const QString &hostFolder, const QString &suffix)
 {
     QStringList found;
@@ -190,4 +197,31 @@ void NativeName::walk(const QByteArray &folder, const QByteArray &suffix, QStrin
             found->append(decode(path));
     }
     ::closedir(dir);
+}
+
+QStringList NativeName::filesIn(const QString &hostFolder, const QString &suffix)
+{
+    QStringList found;
+    DIR *dir = ::opendir(QFile::encodeName(hostFolder).constData());
+    if (!dir)
+        return found;
+    const int fd = ::dirfd(dir);
+    const QByteArray ending = suffix.toUtf8();
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.' || !endsWithCaseless(entry->d_name, ending))
+            continue;
+        // The listing tells most types; a link or an unknown type is looked at.
+        if (entry->d_type != DT_REG) {
+            struct stat info {};
+            if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+                continue;
+            if (::fstatat(fd, entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
+                continue;
+        }
+        if (::faccessat(fd, entry->d_name, R_OK, 0) != 0)
+            continue;
+        found.append(decode(QByteArray(entry->d_name)));
+    }
+    ::closedir(dir);
+    return found;
 }

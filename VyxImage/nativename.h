@@ -28,11 +28,21 @@ public:
     static bool remove(const QString &path, QString *error = nullptr);
     // Opens a regular file read-only (never waits on a pipe).
     static bool openForReading(QFile &file, const QString &path);
+    // A name that programs taking names as text (the player, the video
+    // thumbnailer) open as path: path itself when it is UTF-8, else this
+    // process's descriptor of file, opened on path, which must stay open
+    // while the name is in use.
+    static QString openablePath(const QString &path, const QFile &file);
 
     // The regular files (or links to one) under hostFolder and its
     // sub-folders whose names end in suffix, in any case, as Qt's own walk
     // finds them: hidden names and linked folders left out.
     static QStringList filesUnder(const QString &hostFolder, const QString &suffix);
+
+    // The names of the readable regular files (or links to one) right in
+    // hostFolder whose names end in suffix, in any case; hidden names left
+    // out, in the folder's own order. One pass over the folder.
+    static QStringList filesIn(const QString &hostFolder, const QString &suffix);
 
 private:
     NativeName() = delete;

@@ -1,7 +1,6 @@
 #include "photosview.h"
 
 #include "annotatebrowser.h"
-#include "atomicfile.h"
 #include "audiointerface.h"
 #include "eglobal.h"
 #include "ephotosgraphicsview.h"
@@ -16,6 +15,7 @@
 #include "mixer.h"
 #include "nativename.h"
 #include "thumbcache.h"
+#include "voicenotecopy.h"
 #include "volumeinterface.h"
 
 #include <QFile>
@@ -76,6 +76,18 @@ PhotosView::PhotosView()
     palette.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 255, 255, 200));
     palette.setColor(QPalette::Active, QPalette::Text, QColor(255, 255, 255, 200));
     m_info->setPalette(palette);
+
+    m_notice = new QLabel(this);
+    m_notice->setGeometry(35, 95, 250, 50);
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setWordWrap(true);
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setStyleSheet(QStringLiteral("background: rgba(0, 0, 127, 230); color: white; font: 12pt \"wenquanyi\";"));
+    m_notice->hide();
+
+    // The voice note is copied beside the screen, never on it.
+    m_voiceCopy = new VoiceNoteCopy(this);
+    connect(m_voiceCopy, &VoiceNoteCopy::finished, this, &PhotosView::voiceNoteCopied);
 
     create_Ui();
 
@@ -254,6 +266,9 @@ void PhotosView::checkAnnotateMusic(const QFileInfo &file)
 {
     m_textNote->hide();
     m_voiceNote->hide();
+    m_notice->hide();
+    // A copy still running is for the photo before: it is not wanted now.
+    m_voiceCopy->cancel();
     const MappedPhoto photo(file.absoluteFilePath());
     if (!photo.isOpen())
         return;
@@ -275,25 +290,36 @@ void PhotosView::checkAnnotateMusic(const QFileInfo &file)
         m_noteText = QString::fromLatin1(bytes);
         m_textNote->show();
     }
-    // Copied once; the player plays the copy. A copy that could not be
-    // made whole leaves the last note there, which is not this photo's.
-    if (voice && copyVoiceNote(PhotoReader::slice(photo.bytes(), voice->range))) {
-        m_voicePath = QLatin1String(VoiceNotePath);
-        m_voiceNote->show();
+    if (!voice)
+        return;
+    // Longer than any the camera records: not this camera's note, and no
+    // reason to fill the memory and the disk with it.
+    if (voice->range.length > VoiceNoteCopy::MaxBytes) {
+        qWarning("\t voice note of %lld bytes refused", voice->range.length);
+        showNotice(tr("The voice note is too long to be played."));
+        return;
     }
+    // Copied once; the player plays the copy, and its button comes when the
+    // copy is whole. A copy that could not be made whole leaves the last
+    // note there, which is not this photo's.
+    m_voiceCopy->start(file.absoluteFilePath(), voice->range, QLatin1String(VoiceNotePath));
 }
 
-bool PhotosView::copyVoiceNote(const QByteArray &bytes)
+void PhotosView::voiceNoteCopied(bool copied)
 {
-    // Replaced only by a whole copy, so the player never reads half a note.
-    if (!AtomicFile::write(QLatin1String(VoiceNotePath), bytes)) {
+    if (!copied) {
         qWarning("\t open %s File Fail \n", VoiceNotePath);
-        return false;
+        return;
     }
-    QFile::setPermissions(Paths::resolve(QLatin1String(VoiceNotePath)),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                              | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
-    return true;
+    m_voicePath = QLatin1String(VoiceNotePath);
+    m_voiceNote->show();
+}
+
+void PhotosView::showNotice(const QString &text)
+{
+    m_notice->setText(text);
+    m_notice->show();
+    m_notice->raise();
 }
 
 bool PhotosView::notePanelVisible() const
@@ -430,6 +456,8 @@ void PhotosView::mouseMoveEvent(QMouseEvent *event)
 
 void PhotosView::mouseReleaseEvent(QMouseEvent *event)
 {
+    // A tap has read the notice.
+    m_notice->hide();
     if (!notePanelVisible()) {
         if (m_back->isVisible())
             hideCreateUi();

@@ -13,6 +13,7 @@ class PhotoMessageBox;
 class QLabel;
 class QPushButton;
 class QTimer;
+class VoiceNoteCopy;
 class VolumeInterface;
 class annotateBrowser;
 
@@ -45,6 +46,9 @@ public:
     QString loadedFileName() const { return m_loadfilename; }
     QString noteText() const { return m_noteText; }
     QString voiceNotePath() const { return m_voicePath; }
+    VoiceNoteCopy *voiceNoteCopy() const { return m_voiceCopy; }
+    // Says why a note of the photo is not offered (hidden when none).
+    QLabel *noticeLabel() const { return m_notice; }
     int zoomLevel() const { return m_appliedZoom; }
     int rotation() const { return m_rotation; }
     QLabel *informationLabel() const { return m_info; }
@@ -94,6 +98,7 @@ private Q_SLOTS:
     void showCreateUi();
     void hideCreateUi();
     void hideVolumeUi();
+    void voiceNoteCopied(bool copied);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -107,7 +112,7 @@ private:
     static QImage readPicture(const QString &path);
     void resetView();
     void checkAnnotateMusic(const QFileInfo &file);
-    bool copyVoiceNote(const QByteArray &bytes);
+    void showNotice(const QString &text);
     void updatePhotoInformation(const QString &path);
     void photoZoom(int level);
     void create_Ui();
@@ -120,6 +125,8 @@ private:
 
     QPixmap m_pixmap;
     QLabel *m_info = nullptr;
+    QLabel *m_notice = nullptr;
+    VoiceNoteCopy *m_voiceCopy = nullptr;
     QString m_loadfilename;
     QString m_voicePath;
     QString m_noteText;

@@ -22,6 +22,7 @@
 #include "indicator.h"
 #include "indicatorimage.h"
 #include "ir_indicator.h"
+#include "nativename.h"
 #include "paths.h"
 #include "zflickertime.h"
 #include "intervals.h"
@@ -1125,7 +1126,13 @@ void EGraphicsView::sacnVideoDir()
     QDir dir(folder);
     if (!dir.exists())
         QDir().mkpath(folder);
-    m_videoFiles = dir.entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    // By the names' own bytes: a name that is not UTF-8 is listed as the
+    // very file it is, and two such names stay two.
+    m_videoFiles = NativeName::filesIn(folder, QStringLiteral(".mp4"));
+    std::sort(m_videoFiles.begin(), m_videoFiles.end(), [](const QString &a, const QString &b) {
+        const int caseless = a.compare(b, Qt::CaseInsensitive);
+        return caseless != 0 ? caseless < 0 : a < b;
+    });
     sortVideoNames(&m_videoFiles);
 }
 

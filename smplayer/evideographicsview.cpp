@@ -1,6 +1,7 @@
 #include "evideographicsview.h"
 
 #include "ephotosgraphicsview.h"
+#include "nativename.h"
 #include "videoview.h"
 
 #include <QCloseEvent>
@@ -71,8 +72,7 @@ qint64 EVideoGraphicsView::readFileHeaderFromFile(const QString &path)
 {
     closeVideoFile();
     m_video = PhotoReader::Video();
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly))
+    if (!NativeName::openForReading(m_file, path))
         return -1;
     qWarning("=============open video file:%d==========", m_file.handle());
     m_fileLength = m_file.size();

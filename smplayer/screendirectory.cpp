@@ -3,6 +3,7 @@
 #include "eglobal.h"
 #include "egraphicsview.h"
 #include "etoolwidget.h"
+#include "nativename.h"
 #include "paths.h"
 #include "zvideoloadthread.h"
 
@@ -408,8 +409,11 @@ void ScreenDirectory::delete_File()
         // The cache name needs the video's time and size: before it goes.
         QFile::remove(ZVideoloadThread::thumbnailPath(files.at(i)));
         const QString video = ZVideoloadThread::videoPath(files.at(i));
-        qWarning("delete %s", qPrintable(video));
-        QFile::remove(video);
+        qWarning("delete %s", qPrintable(NativeName::shown(video)));
+        // The listed name's own bytes: that file and no other.
+        QString error;
+        if (!NativeName::remove(video, &error))
+            qWarning("delete %s failed: %s", qPrintable(NativeName::shown(video)), qPrintable(error));
     }
     // One flush for the whole selection, not one per file.
     ::sync();

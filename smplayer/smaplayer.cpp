@@ -4,6 +4,7 @@
 #include "egraphicsview.h"
 #include "evideographicsview.h"
 #include "messagechannel.h"
+#include "nativename.h"
 #include "paths.h"
 #include "zvideoloadthread.h"
 #include "pmainwindow.h"
@@ -88,11 +89,12 @@ QString Smaplayer::GetCurrentPlayFilePath(int index)
 void Smaplayer::RecvListSendItem(int index, const QString &)
 {
     const QString path = GetCurrentPlayFilePath(index);
-    qWarning("\t Play name: %s \n", qPrintable(path));
-    const QFileInfo file(path);
-    if (path.isEmpty() || !file.isFile())
+    qWarning("\t Play name: %s \n", qPrintable(NativeName::shown(path)));
+    QFile regular;
+    if (path.isEmpty() || !NativeName::openForReading(regular, path))
         return;
-    m_playback->loadNetVideo(file);
+    regular.close();
+    m_playback->loadNetVideo(QFileInfo(path));
     m_playback->show();
 }
 

@@ -1,6 +1,7 @@
 #include "videointerface.h"
 
 #include "messagechannel.h"
+#include "nativename.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -117,9 +118,14 @@ int VideoInterface::pacedInterval(int shown, int reported)
 void VideoInterface::startpausePlay()
 {
     if (!m_started) {
-        qWarning("===m_mplayLib->play==file:%s=", qPrintable(m_path));
+        qWarning("===m_mplayLib->play==file:%s=", qPrintable(NativeName::shown(m_path)));
         m_started = true;
-        m_player->play(m_path);
+        // The player takes the name as text: one that is not UTF-8 it
+        // reaches through the file held open here.
+        m_playing.close();
+        if (NativeName::hasRawBytes(m_path))
+            NativeName::openForReading(m_playing, m_path);
+        m_player->play(NativeName::openablePath(m_path, m_playing));
         return;
     }
     // The player answers with its state; the progress timer follows that.

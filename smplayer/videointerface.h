@@ -2,6 +2,7 @@
 
 #include "mplaylib.h"
 
+#include <QFile>
 #include <QTime>
 #include <QWidget>
 
@@ -78,6 +79,9 @@ private:
     QSlider *m_slider = nullptr;
     QString m_path;
     MplayLib *m_player = nullptr;
+    // The file playing, held open when the player reaches it through this
+    // process's descriptor (a name that is not UTF-8).
+    QFile m_playing;
     bool m_started = false;
     // Set and cleared only by the player's state, never guessed from the
     // progress timer.

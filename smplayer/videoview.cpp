@@ -3,6 +3,7 @@
 #include "qphotoinfolabel.h"
 #include "thumbcache.h"
 #include "mixer.h"
+#include "nativename.h"
 #include "videointerface.h"
 #include "volumeinterface.h"
 
@@ -10,6 +11,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 VideoView::VideoView(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
@@ -32,8 +35,15 @@ void VideoView::loadNetVideo(const QFileInfo &file)
 {
     // The time the device reports as the file's creation, as the
     // thumbnail names take it.
-    const QDateTime created = ThumbCache::fileTime(file);
-    m_banner->updateInformation(file.fileName() + QLatin1Char('\n') + created.toString(QStringLiteral("yyyy/MM/dd"))
+    QDateTime created = ThumbCache::fileTime(file);
+    if (NativeName::hasRawBytes(file.absoluteFilePath())) {
+        // Qt would look at another name: the time of the file under these bytes.
+        struct stat info {};
+        created = ::stat(NativeName::encode(file.absoluteFilePath()).constData(), &info) == 0
+                      ? QDateTime::fromSecsSinceEpoch(info.st_ctim.tv_sec)
+                      : QDateTime();
+    }
+    m_banner->updateInformation(NativeName::shown(file.fileName()) + QLatin1Char('\n') + created.toString(QStringLiteral("yyyy/MM/dd"))
                                 + QLatin1Char('\n') + created.toString(QStringLiteral("hh:mm:ss")));
     if (!m_videoInterface) {
         m_videoInterface = new VideoInterface(this);

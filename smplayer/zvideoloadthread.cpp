@@ -1,6 +1,7 @@
 #include "zvideoloadthread.h"
 
 #include "eglobal.h"
+#include "nativename.h"
 #include "egraphicsview.h"
 #include "paths.h"
 #include "thumbcache.h"
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QSize>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -76,6 +78,16 @@ QString ZVideoloadThread::thumbnailName(const QString &name)
 {
     // The device's path as the key, so a cache keeps its names under any
     // root; the time and size as every thumbnail cache takes them.
+    if (NativeName::hasRawBytes(name)) {
+        // A name that is not UTF-8: its own bytes are the key, and its time
+        // and size come from the file under those bytes, so no two such
+        // videos share a picture.
+        const QString key = QString::fromLatin1(NativeName::encode(videoFolder() + name));
+        struct stat info {};
+        if (::stat(NativeName::encode(videoPath(name)).constData(), &info) != 0)
+            return ThumbCache::digestName(key, QDateTime(), 0, 0);
+        return ThumbCache::digestName(key, QDateTime::fromSecsSinceEpoch(info.st_ctim.tv_sec), info.st_size, 0);
+    }
     return ThumbCache::digestName(videoFolder() + name, QFileInfo(videoPath(name)), 0);
 }
 
@@ -106,15 +118,16 @@ bool ZVideoloadThread::LoadImage(const QString &name, int index)
         return false;
     raiseWaitFlag();
     const QString video = videoPath(name);
-    const QFileInfo info(video);
-    if (!info.isFile())
+    // By the name's own bytes, held open while the thumbnailer reads it.
+    QFile file;
+    if (!NativeName::openForReading(file, video))
         return false;
     if (checkVideoError(video) != 0)
         QFile::copy(Paths::resolve(QStringLiteral("/root/nullimage_err.jpg")), thumb);
-    else if (info.size() <= SmallVideoBytes)
+    else if (file.size() <= SmallVideoBytes)
         QFile::copy(Paths::resolve(QStringLiteral("/root/nullimage.jpg")), thumb);
     else
-        VideoThumbnailer::instance()->makeThumbnail(video, thumb, thumbnailSize());
+        VideoThumbnailer::instance()->makeThumbnail(NativeName::openablePath(video, file), thumb, thumbnailSize());
     qWarning("video thumbnail %d: %s", index, qPrintable(name));
     Q_EMIT sendthumbimage(index);
     return true;
@@ -128,10 +141,10 @@ qint64 ZVideoloadThread::get_file_size(const QString &path)
 
 int ZVideoloadThread::checkVideoError(const QString &path)
 {
-    const qint64 size = get_file_size(path);
-    QFile file(path);
-    if (size < 0 || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!NativeName::openForReading(file, path))
         return -1;
+    const qint64 size = file.size();
     const QByteArray head = file.read(64);
     bool ok = head.size() >= 8
               && (head.startsWith(QByteArray("\x00\x00\x00\x1c", 4)) || head.mid(4, 4) == QByteArrayLiteral("ftyp"));

@@ -1215,6 +1215,13 @@
     </message>
 </context>
 <context>
+    <name>PhotosView</name>
+    <message>
+        <source>The voice note is too long to be played.</source>
+        <translation>La nota vocale è troppo lunga per essere riprodotta.</translation>
+    </message>
+</context>
+<context>
     <name>ProductInfoWidget</name>
     <message>
         <source>Back</source>

@@ -1215,6 +1215,13 @@
     </message>
 </context>
 <context>
+    <name>PhotosView</name>
+    <message>
+        <source>The voice note is too long to be played.</source>
+        <translation>La nota de voz es demasiado larga para reproducirla.</translation>
+    </message>
+</context>
+<context>
     <name>ProductInfoWidget</name>
     <message>
         <source>Back</source>

@@ -1,5 +1,7 @@
 // The photo viewer: zoom and rotation steps, previous / next at the ends,
-// the notes found in a photo (the voice note's copy replaced only whole), and the deletion with its question and
+// the notes found in a photo (the voice note's copy made beside the screen,
+// replaced only whole, a note longer than the camera records refused), and
+// the deletion with its question and
 // animation, including the faults of a change during the animation and an
 // OK without a card.
 #include "annotatebrowser.h"
@@ -15,6 +17,7 @@
 #include "photosview.h"
 #include "simmixer.h"
 #include "testroot.h"
+#include "voicenotecopy.h"
 #include "volumeinterface.h"
 
 #include <QLabel>
@@ -24,6 +27,8 @@
 
 #include <cmath>
 #include <optional>
+
+#include <sys/stat.h>
 
 class TstPhotoViewer : public QObject
 {
@@ -38,6 +43,10 @@ private Q_SLOTS:
     void notesFoundInThePhoto();
     void voiceNoteCopy_data();
     void voiceNoteCopy();
+    void voiceNoteCopiedBesideTheScreen();
+    void voiceNoteOfTheLastPhotoWins();
+    void voiceNoteLength_data();
+    void voiceNoteLength();
     void longTextNoteIsCut();
     void lyingNoteEntriesAreIgnored();
     void rowTable_data();
@@ -62,6 +71,8 @@ private:
 private:
     QString writePhoto(const QString &name, const QByteArray &bytes);
     void show(const QString &path, int index = 0, int count = 1);
+    // Shows the photo and waits for its voice note's copy to report.
+    bool showAndCopy(const QString &path);
 
     std::unique_ptr<TestRoot> m_root;
     std::unique_ptr<EToolWidget> m_bar;
@@ -99,6 +110,14 @@ void TstPhotoViewer::show(const QString &path, int index, int count)
 {
     m_view->loadImage(QFileInfo(path), index, count);
     m_view->show();
+}
+
+bool TstPhotoViewer::showAndCopy(const QString &path)
+{
+    // The report is queued to this thread: it cannot come before the spy.
+    show(path);
+    QSignalSpy copied(m_view->voiceNoteCopy(), &VoiceNoteCopy::finished);
+    return copied.wait();
 }
 
 void TstPhotoViewer::zoomSteps()
@@ -181,7 +200,7 @@ void TstPhotoViewer::notesFoundInThePhoto()
     bytes = PhotoFixture::withNote(bytes, PhotoLayout::TextNote, "first note");
     bytes = PhotoFixture::withNote(bytes, PhotoLayout::VoiceNote, voice);
     bytes = PhotoFixture::withNote(bytes, PhotoLayout::TextNote, QByteArray("second note\0tail", 16));
-    show(writePhoto(QStringLiteral("181214_0001T.jpg"), bytes));
+    QVERIFY(showAndCopy(writePhoto(QStringLiteral("181214_0001T.jpg"), bytes)));
     QVERIFY(m_view->textNoteButton()->isVisible());
     QVERIFY(m_view->voiceNoteButton()->isVisible());
     QCOMPARE(m_view->noteText(), QStringLiteral("second note"));
@@ -229,13 +248,125 @@ void TstPhotoViewer::voiceNoteCopy()
         std::optional<FileSizeLimit> limit;
         if (room >= 0)
             QVERIFY(limit.emplace(rlim_t(room)).isSet());
-        show(path);
+        QVERIFY(showAndCopy(path));
     }
     QCOMPARE(m_root->readFile(QStringLiteral("/root/music.wav")), copied ? voice : old);
     QCOMPARE(m_view->voiceNoteButton()->isVisible(), copied);
     // Nothing but the note is left beside it.
     const QDir root(m_root->hostPath(QStringLiteral("/root")));
     QCOMPARE(root.entryList({QStringLiteral("music.wav*")}, QDir::Files | QDir::Hidden), QStringList{QStringLiteral("music.wav")});
+}
+
+// The photo is shown at once; the note's button comes with the copy's
+// report, and the copy has the camera's file mode whatever the old one had.
+void TstPhotoViewer::voiceNoteCopiedBesideTheScreen()
+{
+    QVERIFY(m_root->writeFile(QStringLiteral("/root/music.wav"), "old"));
+    const QString music = m_root->hostPath(QStringLiteral("/root/music.wav"));
+    QVERIFY(::chmod(QFile::encodeName(music).constData(), 0666) == 0);
+    QByteArray voice = QByteArray("RIFF") + QByteArray(300000, '\0');
+    for (int i = 4; i < voice.size(); ++i)
+        voice[i] = char(i * 7 + i / 251);
+    const QByteArray photo = PhotoFixture::withNote(PhotoFixture::photo(PhotoFixture::record()), PhotoLayout::VoiceNote, voice);
+    show(writePhoto(QStringLiteral("181214_0001T.jpg"), photo));
+    QSignalSpy copied(m_view->voiceNoteCopy(), &VoiceNoteCopy::finished);
+    QVERIFY(!m_view->photoPixmap().isNull());
+    QVERIFY(!m_view->voiceNoteButton()->isVisible());
+    QVERIFY(copied.wait());
+    QCOMPARE(copied.count(), 1);
+    QCOMPARE(copied.at(0).at(0).toBool(), true);
+    QVERIFY(m_view->voiceNoteButton()->isVisible());
+    QCOMPARE(m_view->voiceNotePath(), QStringLiteral("/root/music.wav"));
+    QCOMPARE(m_root->readFile(QStringLiteral("/root/music.wav")), voice);
+    struct stat info {};
+    QVERIFY(::stat(QFile::encodeName(music).constData(), &info) == 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0644));
+}
+
+// Stepping on before a copy ends: the copy of the photo left is dropped and
+// the note of the photo shown is the one that plays.
+void TstPhotoViewer::voiceNoteOfTheLastPhotoWins()
+{
+    const QByteArray first = QByteArray("RIFF") + QByteArray(int(VoiceNoteCopy::MaxBytes) - 4, 'a');
+    const QByteArray second = QByteArray("RIFF") + QByteArray(5000, 'b');
+    const QString one = writePhoto(QStringLiteral("181214_0001T.jpg"),
+                                   PhotoFixture::withNote(PhotoFixture::photo(PhotoFixture::record()), PhotoLayout::VoiceNote, first));
+    const QString two = writePhoto(QStringLiteral("181214_0002T.jpg"),
+                                   PhotoFixture::withNote(PhotoFixture::photo(PhotoFixture::record()), PhotoLayout::VoiceNote, second));
+    show(one);
+    QSignalSpy copied(m_view->voiceNoteCopy(), &VoiceNoteCopy::finished);
+    show(two);
+    // One worker takes the copies in turn: when the second reports, the
+    // first has ended.
+    QVERIFY(copied.wait());
+    QCOMPARE(copied.count(), 1);
+    QCOMPARE(m_root->readFile(QStringLiteral("/root/music.wav")), second);
+    const QDir root(m_root->hostPath(QStringLiteral("/root")));
+    QCOMPARE(root.entryList({QStringLiteral("music.wav*")}, QDir::Files | QDir::Hidden), QStringList{QStringLiteral("music.wav")});
+}
+
+// A note up to the longest the camera records is copied whole; a longer
+// one, up to a sparse gigabyte, is refused with a word on the screen and
+// nothing is copied.
+void TstPhotoViewer::voiceNoteLength_data()
+{
+    QTest::addColumn<qint64>("length");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("the longest recording") << qint64(VoiceNoteCopy::MaxBytes) << true;
+    QTest::newRow("one byte longer") << qint64(VoiceNoteCopy::MaxBytes) + 1 << false;
+    QTest::newRow("a sparse gigabyte") << (qint64(1) << 30) << false;
+}
+
+void TstPhotoViewer::voiceNoteLength()
+{
+    QFETCH(qint64, length);
+    QFETCH(bool, copied);
+    const QByteArray old = QByteArray("RIFF") + QByteArray(2000, 'o');
+    QVERIFY(m_root->writeFile(QStringLiteral("/root/music.wav"), old));
+    // The note's entry, then a hole where its bytes would be (only "RIFF"
+    // written), then N: the file is as long as the entry says.
+    const QByteArray bytes = PhotoFixture::withNote(PhotoFixture::photo(PhotoFixture::record()), PhotoLayout::VoiceNote, "RIFF");
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qint64 n = PhotoLayout::getU32(data + bytes.size() - 4);
+    const qint64 entry = n + PhotoLayout::HeaderSize + 2 * PhotoLayout::EntrySize;
+    const qint64 at = PhotoLayout::getU32(data + entry + 4);
+    QCOMPARE(at, qint64(bytes.size()) - 8);
+    QByteArray head = bytes.left(int(at) + 4);
+    PhotoLayout::putU32(reinterpret_cast<unsigned char *>(head.data()) + entry + 8, uint32_t(length));
+    const QString path = writePhoto(QStringLiteral("181214_0001T.jpg"), head);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(at + length));
+        QCOMPARE(file.write(bytes.right(4)), qint64(4));
+    }
+    QCOMPARE(QFileInfo(path).size(), at + length + 4);
+
+    show(path);
+    QSignalSpy reported(m_view->voiceNoteCopy(), &VoiceNoteCopy::finished);
+    if (copied) {
+        QVERIFY(reported.wait());
+    } else {
+        // Refused on the spot: no copy was asked for, so none can report.
+        QCoreApplication::processEvents();
+        QCOMPARE(reported.count(), 0);
+    }
+    QCOMPARE(m_view->voiceNoteButton()->isVisible(), copied);
+    QCOMPARE(m_view->noticeLabel()->isVisible(), !copied);
+    const QDir root(m_root->hostPath(QStringLiteral("/root")));
+    QCOMPARE(root.entryList({QStringLiteral("music.wav*")}, QDir::Files | QDir::Hidden), QStringList{QStringLiteral("music.wav")});
+    if (copied) {
+        const QByteArray music = m_root->readFile(QStringLiteral("/root/music.wav"));
+        QCOMPARE(music.size(), qsizetype(length));
+        QVERIFY(music.startsWith("RIFF"));
+        QCOMPARE(music.count('\0'), qsizetype(length - 4));
+        return;
+    }
+    QCOMPARE(m_view->noticeLabel()->text(), PhotosView::tr("The voice note is too long to be played."));
+    QCOMPARE(m_root->readFile(QStringLiteral("/root/music.wav")), old);
+    // A tap puts the notice away.
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, QPoint(60, 40));
+    QVERIFY(!m_view->noticeLabel()->isVisible());
 }
 
 void TstPhotoViewer::longTextNoteIsCut()
@@ -425,7 +556,7 @@ void TstPhotoViewer::showWithNotes()
     QByteArray bytes = PhotoFixture::photo(PhotoFixture::record());
     bytes = PhotoFixture::withNote(bytes, PhotoLayout::TextNote, "pump B is hot");
     bytes = PhotoFixture::withNote(bytes, PhotoLayout::VoiceNote, QByteArray(44, '\0') + QByteArray(32000, '\1'));
-    show(writePhoto(QStringLiteral("181214_0001T.jpg"), bytes));
+    QVERIFY(showAndCopy(writePhoto(QStringLiteral("181214_0001T.jpg"), bytes)));
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
 

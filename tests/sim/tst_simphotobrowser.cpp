@@ -19,6 +19,7 @@
 #include "thumbtoolwidget.h"
 #include "thumitem.h"
 #include "usekeyboarddialog.h"
+#include "voicenotecopy.h"
 #include "volumeinterface.h"
 
 #include "../VyxImage/photofixture.h"
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void browseViewAndDelete();
     void photoTakenOnTheCameraAppears();
     void namesAsTheCardHoldsThem();
+    void voiceNoteLongerThanTheCameraRecords();
 
 private:
     ThumbMenu *openBrowser();
@@ -174,7 +176,9 @@ void TestSimPhotoBrowser::browseViewAndDelete()
     QVERIFY(viewer->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(viewer));
     QCOMPARE(viewer->photoIndex(), 0);
-    QVERIFY(viewer->textNoteButton()->isVisible() && viewer->voiceNoteButton()->isVisible());
+    QVERIFY(viewer->textNoteButton()->isVisible());
+    // The voice note's button comes when its copy is made.
+    QTRY_VERIFY(viewer->voiceNoteButton()->isVisible());
     saveScreen("photos_viewer.png");
 
     // Its notes: the text panel, then the player, playing, with the volume.
@@ -321,6 +325,51 @@ void TestSimPhotoBrowser::namesAsTheCardHoldsThem()
     touch(viewer->question()->okButton());
     QTRY_COMPARE(browser->count(), 2);
     QCOMPARE(::access((host + raw).constData(), F_OK), -1);
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
+}
+
+// A photo whose voice note says it is a gigabyte long (a sparse file): the
+// viewer shows the photo and says the note is too long; nothing is copied.
+void TestSimPhotoBrowser::voiceNoteLongerThanTheCameraRecords()
+{
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/image"));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(!QFile::exists(Paths::resolve(QStringLiteral("/root/music.wav"))) || QFile::remove(Paths::resolve(QStringLiteral("/root/music.wav"))));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    m_sim.screen->composed().scaled(640, 480).save(&buffer, "JPG");
+    const QByteArray bytes = PhotoWriter::withNote(PhotoFixture::photoOf(jpeg, EFileManager::buildImagePara({})), PhotoLayout::VoiceNote, "RIFF");
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qint64 n = PhotoLayout::getU32(data + bytes.size() - 4);
+    const qint64 entry = n + PhotoLayout::HeaderSize + 2 * PhotoLayout::EntrySize;
+    const qint64 at = PhotoLayout::getU32(data + entry + 4);
+    const qint64 length = qint64(1) << 30;
+    QByteArray head = bytes.left(int(at) + 4);
+    PhotoLayout::putU32(reinterpret_cast<unsigned char *>(head.data()) + entry + 8, uint32_t(length));
+    const QString path = folder + QStringLiteral("/181216_0001T.jpg");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(head), head.size());
+        QVERIFY(file.seek(at + length));
+        QCOMPARE(file.write(bytes.right(4)), qint64(4));
+    }
+    auto removeIt = qScopeGuard([&] { QFile::remove(path); });
+
+    ThumbMenu *browser = openBrowser();
+    QCOMPARE(browser->count(), 1);
+    touch(browser->tile(0));
+    PhotosView *viewer = browser->viewer();
+    QVERIFY(viewer->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    QVERIFY(viewer->noticeLabel()->isVisible());
+    QVERIFY(!viewer->voiceNoteButton()->isVisible());
+    saveScreen("photos_voicenote_refused.png");
+    QVERIFY(!QFile::exists(Paths::resolve(QStringLiteral("/root/music.wav"))));
     QTest::keyClick(viewer, Qt::Key_Escape);
     QTest::keyClick(browser, Qt::Key_Escape);
     QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());

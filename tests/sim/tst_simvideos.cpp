@@ -10,8 +10,10 @@
 #include "evideographicsview.h"
 #include "fontfamilies.h"
 #include "imagearea.h"
+#include "nativename.h"
 #include "livescreen.h"
 #include "paths.h"
+#include "qphotoinfolabel.h"
 #include "pmainwindow.h"
 #include "screendirectory.h"
 #include "screentouch.h"
@@ -29,6 +31,8 @@
 #include <QSlider>
 #include <QtTest>
 
+#include <cstdio>
+
 // The video list and player as `ostrel --simulate` has them, reached by
 // touch through the main menu's Play tile: the empty notice, the grid with
 // its thumbnails, a scroll, a delete in delete mode, a video played with
@@ -44,6 +48,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void emptyFolder();
     void gridScrollDeleteAndPlay();
+    void namesAsTheCardHoldsThem();
     void recordingPlaysInMpv();
 
 private:
@@ -253,6 +258,65 @@ void TestSimVideos::gridScrollDeleteAndPlay()
     finger(list->bar()->exitButton());
     QTRY_VERIFY(!player()->isVisible());
     QVERIFY(m_sim.live->view()->isVisibled());
+}
+
+// Three recordings whose names all read as "look\uFFFD.mp4", two of them not
+// UTF-8: three tiles with pictures of their own, and a tap plays that file.
+void TestSimVideos::namesAsTheCardHoldsThem()
+{
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/videoFile"));
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArrayList names{"look\xfe.mp4", "look\xff.mp4", "look\xef\xbf\xbd.mp4"};
+    const QByteArray host = QFile::encodeName(folder) + '/';
+    auto removeAll = qScopeGuard([&] {
+        for (const QByteArray &name : names)
+            ::unlink((host + name).constData());
+    });
+    // Each of its own length, so the bytes tell them apart.
+    for (const QByteArray &name : names) {
+        SideDataVideo video;
+        video.videoBytes = 150000 + 1000 * int(names.indexOf(name));
+        video.spot = true;
+        video.seconds << 0 << 1;
+        const QString plain = folder + QStringLiteral("/plain.mp4");
+        QVERIFY(video.write(plain));
+        QFile file(plain);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(video.videoBytes - 8));
+        file.write("f52.31.0");
+        file.close();
+        QCOMPARE(std::rename(QFile::encodeName(plain).constData(), (host + name).constData()), 0);
+    }
+    const int before = int(m_thumbnailer->madeSoFar().size());
+    openPlayer();
+    PMainWindow *list = player()->list();
+    ScreenDirectory *grid = list->area()->screen();
+    QCOMPARE(grid->files.size(), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(int(m_thumbnailer->madeSoFar().size()), before + 3, 20000);
+    QTRY_VERIFY(!grid->worker()->isRunning());
+    QTRY_VERIFY((list->area()->repaint(), grid->hasThumbnail(0) && grid->hasThumbnail(1) && grid->hasThumbnail(2)));
+    save("videos_raw_names.png");
+
+    const int index = int(grid->files.indexOf(NativeName::decode("look\xff.mp4")));
+    QVERIFY(index >= 0);
+    fingerAt(player(), QPoint(index * grid->cellWidth() + 40, 30));
+    EVideoGraphicsView *playback = player()->playback();
+    QTRY_VERIFY(playback->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(playback));
+    VideoInterface *transport = playback->videoView()->transport();
+    fingerInPlayback(transport->playButton());
+    const QStringList calls = ScriptedPlayer::last()->calls;
+    QCOMPARE(calls.size(), 1);
+    QFile played(calls.at(0).mid(5));
+    QVERIFY(played.open(QIODevice::ReadOnly));
+    QFile listed;
+    QVERIFY(NativeName::openForReading(listed, NativeName::decode(host + "look\xff.mp4")));
+    QCOMPARE(played.readAll(), listed.readAll());
+    QVERIFY(playback->videoView()->banner()->information().startsWith(QStringLiteral("look\uFFFD.mp4\n")));
+    save("videos_raw_name_playback.png");
+    fingerInPlayback(transport->exitButton());
+    QTRY_VERIFY(!player()->isVisible());
 }
 
 // The real sides: a recording encoder-sim made gets its picture from the

@@ -1,6 +1,7 @@
 #include "boardview.h"
 #include "etoolwidget.h"
 #include "fakethumbnailer.h"
+#include "nativename.h"
 #include "imagearea.h"
 #include "paths.h"
 #include "pmainwindow.h"
@@ -15,6 +16,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 // The video grid: layout, easing, fling, hit test and taps, delete mode
 // with its selection and deletion, and the list window's bar and exit.
@@ -38,6 +42,8 @@ private Q_SLOTS:
     void selectionFollowsTheList();
     void lateReportOutsideTheList();
     void deleteRemovesTheListedFiles();
+    void namesByTheirOwnBytes_data();
+    void namesByTheirOwnBytes();
     void emptyListNotice_data();
     void emptyListNotice();
     void selectButtonAlternates();
@@ -307,6 +313,66 @@ void TestVideoGrid::deleteRemovesTheListedFiles()
     QCOMPARE(screen->shownOffset(), 0);
     QCOMPARE(screen->selectedCount(), 0);
     QVERIFY(screen->deleteMode());
+}
+
+// Three names that all read as "look\uFFFD.mp4": two are not UTF-8. Each is
+// a tile of its own with a picture name of its own, and deleting one
+// removes that file and no other.
+void TestVideoGrid::namesByTheirOwnBytes_data()
+{
+    QTest::addColumn<QByteArray>("deleted");
+    QTest::newRow("FE") << QByteArray("look\xfe.mp4");
+    QTest::newRow("FF") << QByteArray("look\xff.mp4");
+    QTest::newRow("replacement character") << QByteArray("look\xef\xbf\xbd.mp4");
+}
+
+void TestVideoGrid::namesByTheirOwnBytes()
+{
+    QFETCH(QByteArray, deleted);
+    BoardView board;
+    const QByteArray folder = QFile::encodeName(Paths::resolve(QStringLiteral("/media/mmc/videoFile"))) + '/';
+    QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
+    const QList<QByteArray> names{"look\xfe.mp4", "look\xff.mp4", "look\xef\xbf\xbd.mp4"};
+    // The temporary root's own removal cannot name them.
+    auto removeAll = qScopeGuard([&] {
+        for (const QByteArray &name : names)
+            ::unlink((folder + name).constData());
+    });
+    for (const QByteArray &name : names) {
+        const int fd = ::open((folder + name).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, name.constData(), size_t(name.size())), ssize_t(name.size()));
+        ::close(fd);
+    }
+    PMainWindow window;
+    board.view->sacnVideoDir();
+    window._loadFiles(QStringLiteral("/media/mmc/videoFile/"));
+    ScreenDirectory *screen = window.area()->screen();
+    QCOMPARE(screen->files.size(), 3);
+    QSet<QByteArray> listed;
+    QSet<QString> pictures;
+    for (const QString &name : std::as_const(screen->files)) {
+        listed << NativeName::encode(name);
+        pictures << ZVideoloadThread::thumbnailName(name);
+    }
+    QCOMPARE(listed, QSet<QByteArray>(names.begin(), names.end()));
+    QCOMPARE(pictures.size(), 3);
+
+    const int index = int(screen->files.indexOf(NativeName::decode(deleted)));
+    QVERIFY(index >= 0);
+    QTest::mouseClick(window.bar()->deleteButton(), Qt::LeftButton);
+    screen->onTap(index * screen->cellWidth() + 5, 10);
+    QCOMPARE(screen->selectedCount(), 1);
+    QTest::mouseClick(window.bar()->deleteFilesButton(), Qt::LeftButton);
+    for (const QByteArray &name : names) {
+        QFile file;
+        const bool present = NativeName::openForReading(file, NativeName::decode(folder + name));
+        QCOMPARE(present, name != deleted);
+        if (present)
+            QCOMPARE(file.readAll(), name);
+    }
+    QCOMPARE(screen->files.size(), 2);
+    QVERIFY(!screen->files.contains(NativeName::decode(deleted)));
 }
 
 void TestVideoGrid::emptyListNotice_data()

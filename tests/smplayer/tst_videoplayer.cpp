@@ -2,9 +2,12 @@
 #include "evideographicsview.h"
 #include "fakethumbnailer.h"
 #include "messagechannel.h"
+#include "nativename.h"
 #include "paths.h"
 #include "pmainwindow.h"
 #include "qphotoinfolabel.h"
+#include "screendirectory.h"
+#include "imagearea.h"
 #include "scriptedplayer.h"
 #include "simmixer.h"
 #include "smaplayer.h"
@@ -18,6 +21,10 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The player window: which file a list position plays, the player widget's
 // transport, volume and banner, and the messages that leave playback.
@@ -36,6 +43,9 @@ private Q_SLOTS:
     void mixerLevels_data();
     void mixerLevels();
     void bannerReadsNameDateAndTime();
+    void tileOfANameThatIsNotUtf8Plays_data();
+    void tileOfANameThatIsNotUtf8Plays();
+    void bannerOfANameThatIsNotUtf8();
     void listMessageEndsPlaybackAndTheNextFileStartsAfresh();
     void exitMessageLeavesTheWindow();
     void escapeShowsTheListAgain();
@@ -211,6 +221,73 @@ void TestVideoPlayer::bannerReadsNameDateAndTime()
              QStringLiteral("180305_0001V.mp4\n") + created.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char('\n')
                  + created.toString(QStringLiteral("hh:mm:ss")));
     QCOMPARE(m_player->playback()->videoView()->banner()->geometry(), QRect(195, 0, 120, 45));
+}
+
+// Three names that all read as "look\uFFFD.mp4", two not UTF-8: a tap on
+// each tile plays that very file (what the player opens holds its bytes).
+void TestVideoPlayer::tileOfANameThatIsNotUtf8Plays_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("FE") << QByteArray("look\xfe.mp4");
+    QTest::newRow("FF") << QByteArray("look\xff.mp4");
+    QTest::newRow("replacement character") << QByteArray("look\xef\xbf\xbd.mp4");
+}
+
+void TestVideoPlayer::tileOfANameThatIsNotUtf8Plays()
+{
+    QFETCH(QByteArray, name);
+    const QByteArray folder = QFile::encodeName(Paths::resolve(QStringLiteral("/media/mmc/videoFile"))) + '/';
+    QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
+    const QByteArrayList names{"look\xfe.mp4", "look\xff.mp4", "look\xef\xbf\xbd.mp4"};
+    // The temporary root's own removal cannot name them.
+    auto removeAll = qScopeGuard([&] {
+        for (const QByteArray &each : names)
+            ::unlink((folder + each).constData());
+    });
+    for (const QByteArray &each : names) {
+        const int fd = ::open((folder + each).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, each.constData(), size_t(each.size())), ssize_t(each.size()));
+        ::close(fd);
+    }
+    m_player->CreateMplayerList(true);
+    ScreenDirectory *screen = m_player->list()->area()->screen();
+    QCOMPARE(screen->files.size(), 3);
+    const int index = int(screen->files.indexOf(NativeName::decode(name)));
+    QVERIFY(index >= 0);
+    screen->onTap(index * screen->cellWidth() + 5, 10);
+    QVERIFY(m_player->playback()->isVisible());
+    QCOMPARE(m_player->playback()->videoView()->banner()->information().section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("look\uFFFD.mp4"));
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_I, Qt::NoModifier);
+    QApplication::sendEvent(m_player->playback(), &key);
+    const QStringList calls = ScriptedPlayer::last()->calls;
+    QCOMPARE(calls.size(), 1);
+    QVERIFY(calls.at(0).startsWith(QStringLiteral("play ")));
+    QFile played(calls.at(0).mid(5));
+    QVERIFY(played.open(QIODevice::ReadOnly));
+    QCOMPARE(played.readAll(), name);
+}
+
+// The banner's date and time are those of the file under the name's bytes
+// (Qt would look for "look\uFFFD.mp4", which is not there).
+void TestVideoPlayer::bannerOfANameThatIsNotUtf8()
+{
+    const QByteArray path = QFile::encodeName(Paths::resolve(QStringLiteral("/media/mmc/videoFile"))) + "/look\xff.mp4";
+    QVERIFY(QDir().mkpath(Paths::resolve(QStringLiteral("/media/mmc/videoFile"))));
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    auto removeIt = qScopeGuard([&] { ::unlink(path.constData()); });
+    m_player->CreateMplayerList(true);
+    m_player->RecvListSendItem(0, QString());
+    QVERIFY(m_player->playback()->isVisible());
+    struct stat info {};
+    QCOMPARE(::stat(path.constData(), &info), 0);
+    const QDateTime created = QDateTime::fromSecsSinceEpoch(info.st_ctim.tv_sec);
+    QCOMPARE(m_player->playback()->videoView()->banner()->information(),
+             QStringLiteral("look\uFFFD.mp4\n") + created.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char('\n')
+                 + created.toString(QStringLiteral("hh:mm:ss")));
 }
 
 void TestVideoPlayer::listMessageEndsPlaybackAndTheNextFileStartsAfresh()
