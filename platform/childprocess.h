@@ -15,7 +15,7 @@ class ChildProcess : public QObject
     Q_OBJECT
 public:
     explicit ChildProcess(QObject *parent = nullptr);
-    // A child still running is killed: it never outlives its owner.
+    // A child still running is killed with its group: it never outlives its owner.
     ~ChildProcess() override;
 
     // False when it was refused at once; failedToStart() follows in any
@@ -25,7 +25,7 @@ public:
     QByteArray readAll();
     // At most maxBytes of what the program wrote; empty when nothing waits.
     QByteArray read(qint64 maxBytes);
-    // Ends the program at once; crashed() follows.
+    // Ends the program and its group at once; crashed() follows.
     void kill();
 
     // The host path of program, or empty when it is no absolute system path.
@@ -40,6 +40,9 @@ Q_SIGNALS:
 private:
     void processEnded(int exitCode, QProcess::ExitStatus status);
     void processError(QProcess::ProcessError error);
+    void endGroup();
 
     QProcess m_process;
+    // The program's process group (its pid), 0 once it has ended.
+    qint64 m_group = 0;
 };

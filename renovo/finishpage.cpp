@@ -65,8 +65,10 @@ void FinishPage::CreateFinishPageUi()
     m_log = new QTextBrowser(this);
     m_log->setGeometry(120, 41, 201, 168);
     m_log->setFocusPolicy(Qt::NoFocus);
-    // An update may list thousands of files; the panel shows the last few.
-    m_log->document()->setMaximumBlockCount(500);
+    // An update may list thousands of files; the panel shows the last few,
+    // and the open line is rewritten as it grows: no undo history to keep.
+    m_log->document()->setMaximumBlockCount(LogLines);
+    m_log->document()->setUndoRedoEnabled(false);
     m_log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_log->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);background-color: rgba(255, 255, 255, 100);"));
@@ -142,6 +144,7 @@ void FinishPage::copyFinished(int exitCode)
         fail(tr("exit code %1").arg(exitCode));
         return;
     }
+    endOutput();
     stopTimers();
     m_state = State::Succeeded;
     update();
@@ -174,11 +177,12 @@ void FinishPage::scriptTookTooLong()
 
 void FinishPage::fail(const QString &why)
 {
+    endOutput();
     stopTimers();
     m_state = State::Failed;
     update();
     m_title->setText(tr("Update fails"));
-    m_log->append(why);
+    appendToLog(why);
     // A way out: Exit hands the device back as Exit on the choice page does.
     m_finish->setInstallButton(tr("Exit"));
     m_finish->setEnabled(true);
@@ -206,37 +210,65 @@ void FinishPage::finishPageslots()
 
 void FinishPage::readyRead()
 {
-    // Bounded reads, and of a burst only its last lines: an update may print
-    // megabytes, and the panel shows a few lines.
-    QStringList lines;
-    for (QByteArray chunk = m_child->read(OutputChunkBytes); !chunk.isEmpty(); chunk = m_child->read(OutputChunkBytes)) {
-        const qsizetype nul = chunk.indexOf('\0');
-        if (nul >= 0)
-            chunk.truncate(nul);
-        const QString text = QString::fromLocal8Bit(chunk).trimmed();
-        if (text.isEmpty())
-            continue;
-        lines += text.split(QLatin1Char('\n'));
-        if (lines.size() > ShownLines)
-            lines.erase(lines.begin(), lines.end() - ShownLines);
-    }
-    appendOutput(lines);
+    // Bounded reads, each cut into lines at once: an update may print
+    // megabytes, on one line or many, and the panel shows a few lines.
+    for (QByteArray chunk = m_child->read(OutputChunkBytes); !chunk.isEmpty(); chunk = m_child->read(OutputChunkBytes))
+        m_output.add(chunk);
+    showOutput();
 }
 
-void FinishPage::appendOutput(const QStringList &lines)
+void FinishPage::endOutput()
 {
-    if (lines.isEmpty())
+    readyRead();
+    m_output.finish();
+    showOutput();
+}
+
+void FinishPage::showOutput()
+{
+    const QStringList lines = m_output.takeLines();
+    const QString open = m_output.openLine();
+    // Nothing new to show (the tail of a line of one repeated character
+    // does not change): the log is left alone, and not painted again.
+    if (lines.isEmpty() && open == m_openLineText)
         return;
-    // As text: a file name is never markup.
     QTextCursor end(m_log->document());
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();
-    for (const QString &line : lines) {
-        if (!m_log->document()->isEmpty())
-            end.insertBlock();
-        end.insertText(QStringLiteral("Extracting ") + line);
+    // The open line shown before is now complete (first of lines) or longer.
+    bool reuseLastBlock = m_openLineShown;
+    if (m_openLineShown) {
+        end.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+        end.removeSelectedText();
     }
+    auto put = [&](const QString &line) {
+        if (!reuseLastBlock && !m_log->document()->isEmpty())
+            end.insertBlock();
+        reuseLastBlock = false;
+        // As text: a file name is never markup.
+        end.insertText(QStringLiteral("Extracting ") + line);
+    };
+    for (const QString &line : lines)
+        put(line);
+    if (!open.isEmpty())
+        put(open);
+    else if (reuseLastBlock)
+        end.deletePreviousChar(); // the emptied block itself
+    m_openLineShown = !open.isEmpty();
+    m_openLineText = open;
     end.endEditBlock();
+    m_log->verticalScrollBar()->setValue(m_log->verticalScrollBar()->maximum());
+}
+
+void FinishPage::appendToLog(const QString &line)
+{
+    QTextCursor end(m_log->document());
+    end.movePosition(QTextCursor::End);
+    if (!m_log->document()->isEmpty())
+        end.insertBlock();
+    end.insertText(line);
+    m_openLineShown = false;
+    m_openLineText.clear();
     m_log->verticalScrollBar()->setValue(m_log->verticalScrollBar()->maximum());
 }
 

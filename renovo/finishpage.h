@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outputlines.h"
 #include "progressmessagereader.h"
 #include "updateprogress.h"
 
@@ -32,9 +33,14 @@ public:
     // it is ended and the update fails.
     static constexpr int ScriptLimitMs = 30 * 60 * 1000;
     // The script's output is read in pieces of this size; of what one read
-    // brings, the log shows the last ShownLines lines.
+    // brings, the log shows the last ShownLines lines, and the line still
+    // being written as its last line.
     static constexpr int OutputChunkBytes = 64 * 1024;
     static constexpr int ShownLines = 20;
+    // Of a longer line the log shows its last this many characters, and it
+    // keeps LogLines lines: its text stays small whatever the script prints.
+    static constexpr int ShownLineChars = 160;
+    static constexpr int LogLines = 500;
 
     enum class State { Waiting, Running, Succeeded, Failed, Finishing };
 
@@ -72,7 +78,9 @@ private:
     void scriptCrashed();
     void scriptNotStarted(const QString &reason);
     void scriptTookTooLong();
-    void appendOutput(const QStringList &lines);
+    void showOutput();
+    void endOutput();
+    void appendToLog(const QString &line);
     void fail(const QString &why);
     void stopTimers();
 
@@ -87,5 +95,9 @@ private:
     QTimer *m_progressTimer = nullptr;
     QTimer *m_limitTimer = nullptr;
     ProgressMessageReader m_reader;
+    OutputLines m_output{ShownLineChars, ShownLines};
+    // The log's last line is the open line of the output, replaced as it grows.
+    bool m_openLineShown = false;
+    QString m_openLineText;
     UpdateProgress m_progress;
 };

@@ -14,7 +14,8 @@ inline const QStringList &variables()
 {
     static const QStringList names = {QStringLiteral("RENOVO_STUB_MESSAGES"), QStringLiteral("RENOVO_STUB_PAUSE"),
                                       QStringLiteral("RENOVO_STUB_SPLIT"), QStringLiteral("RENOVO_STUB_END"),
-                                      QStringLiteral("RENOVO_STUB_OUTPUT"), QStringLiteral("RENOVO_STUB_LINE")};
+                                      QStringLiteral("RENOVO_STUB_OUTPUT"), QStringLiteral("RENOVO_STUB_LINE"),
+                                      QStringLiteral("RENOVO_STUB_UNBROKEN"), QStringLiteral("RENOVO_STUB_BACKGROUND")};
     return names;
 }
 

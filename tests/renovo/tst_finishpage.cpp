@@ -16,7 +16,10 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include <cerrno>
 #include <cmath>
+#include <csignal>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,6 +37,10 @@ private Q_SLOTS:
     void stubRuns();
     void outputShownAsTextAndBounded_data();
     void outputShownAsTextAndBounded();
+    void unbrokenOutputStaysBounded_data();
+    void unbrokenOutputStaysBounded();
+    void scriptLeavesNothingRunning_data();
+    void scriptLeavesNothingRunning();
     void splitMessageFromTheStub();
     void secondsZeroFromTheStub();
     void readsArePutTogether();
@@ -77,6 +84,61 @@ double contrast(QRgb a, QRgb b)
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+// The background child the stub leaves when asked to (RENOVO_STUB_BACKGROUND).
+// Should the page fail to end it, the test does, so nothing it started
+// outlives it; only that pid, and only while it still is a sleep.
+class StubChild
+{
+public:
+    explicit StubChild(const TestRoot &root)
+        : m_pidFile(root.hostPath(QStringLiteral("/tmp/renovo-stub-child.pid")))
+    {
+    }
+    ~StubChild()
+    {
+        if (m_pid > 0 && !ended() && isSleep())
+            ::kill(m_pid, SIGKILL);
+    }
+
+    bool read()
+    {
+        QFile file(m_pidFile);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray text = file.readAll();
+        if (!text.endsWith('\n'))
+            return false;
+        m_pid = text.trimmed().toInt();
+        return m_pid > 0;
+    }
+    pid_t pid() const { return m_pid; }
+
+    // Gone, or dead and only waiting for whoever adopted it to reap it.
+    bool ended() const
+    {
+        if (::kill(m_pid, 0) == -1)
+            return errno == ESRCH;
+        return state() == 'Z';
+    }
+
+private:
+    QByteArray stat() const
+    {
+        QFile file(QStringLiteral("/proc/%1/stat").arg(m_pid));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    char state() const
+    {
+        const QByteArray text = stat();
+        const qsizetype close = text.lastIndexOf(')');
+        return close >= 0 && close + 2 < text.size() ? text.at(close + 2) : '?';
+    }
+    bool isSleep() const { return stat().contains("(sleep)"); }
+
+    QString m_pidFile;
+    pid_t m_pid = 0;
+};
 
 bool logHas(const FinishPage &page, const QString &text)
 {
@@ -187,6 +249,110 @@ void TestFinishPage::outputShownAsTextAndBounded()
     QVERIFY(lines.size() <= page.logArea()->document()->maximumBlockCount());
     QCOMPARE(lines.last(), QStringLiteral("Extracting last line"));
     QVERIFY2(lines.contains(QStringLiteral("Extracting ") + QString::fromLatin1(line)), qPrintable(lines.join('\n').right(500)));
+}
+
+// Tens of megabytes with no line break: each piece is read and dropped but
+// for the line's end, so the log never holds more than its bounded lines
+// at any moment, the event loop keeps turning, and the update ends well.
+void TestFinishPage::unbrokenOutputStaysBounded_data()
+{
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("lineBytes"); // lines after it
+    QTest::addColumn<QString>("lastLine");
+    const QString cutLine = QStringLiteral("Extracting \u2026") + QString(FinishPage::ShownLineChars, QLatin1Char('x'));
+    QTest::newRow("50 MB, no line end at all") << 50 * 1000 * 1000 << 0 << cutLine;
+    QTest::newRow("50 MB, then lines") << 50 * 1000 * 1000 << 1000 << "Extracting last line";
+    QTest::newRow("a line just short of the cut") << FinishPage::ShownLineChars << 0
+                                                  << "Extracting " + QString(FinishPage::ShownLineChars, QLatin1Char('x'));
+}
+
+void TestFinishPage::unbrokenOutputStaysBounded()
+{
+    QFETCH(int, bytes);
+    QFETCH(int, lineBytes);
+    QFETCH(QString, lastLine);
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_UNBROKEN", QByteArray::number(bytes));
+    StubScript::set("RENOVO_STUB_OUTPUT", QByteArray::number(lineBytes));
+    FinishPage page;
+    page.show();
+    QTextDocument *log = page.logArea()->document();
+    // Room for every line the log keeps at its longest, and its prefix.
+    const int bound = log->maximumBlockCount() * (FinishPage::ShownLineChars + 20);
+    int pieces = 0, longest = 0, turns = 0, turnsAtFirstPiece = -1, turnsAtLastPiece = -1;
+    const ChildProcess *child = page.findChild<ChildProcess *>();
+    QVERIFY(child);
+    // After the page's own handler: what it has made of each piece.
+    connect(child, &ChildProcess::outputReady, this, [&] {
+        ++pieces;
+        longest = std::max(longest, log->characterCount());
+        if (turnsAtFirstPiece < 0)
+            turnsAtFirstPiece = turns;
+        turnsAtLastPiece = turns;
+    });
+    QTimer turn;
+    connect(&turn, &QTimer::timeout, this, [&] { ++turns; });
+    turn.start(0);
+    // The page's own handler of the end runs first. An event loop of its
+    // own, as the program's: a wait that sleeps between rounds would read
+    // one piece per round.
+    QSignalSpy ended(child, &ChildProcess::finished);
+    page.StartInstallProcess(0, 0, 0);
+    QVERIFY(ended.wait(60000));
+    QCOMPARE(page.state(), FinishPage::State::Succeeded);
+    QVERIFY2(longest <= bound, qPrintable(QStringLiteral("the log held %1 characters").arg(longest)));
+    QVERIFY(log->characterCount() <= bound);
+    const QStringList lines = page.logArea()->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.last(), lastLine);
+    QCOMPARE(lines.first(), QStringLiteral("Extracting stub 0 0 0"));
+    if (bytes > 1000 * 1000) {
+        // The output came in many pieces, with the loop turning between them.
+        QVERIFY(pieces > 10);
+        QVERIFY(turnsAtLastPiece > turnsAtFirstPiece);
+    }
+}
+
+// Whatever the script started and left behind ends with it: after a
+// normal end, a failure, a crash, the time limit, and when the page goes
+// while the script still runs.
+void TestFinishPage::scriptLeavesNothingRunning_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<double>("timeScale");
+    QTest::addColumn<bool>("closeWhileRunning");
+    QTest::addColumn<bool>("success");
+    QTest::newRow("exit 0") << QByteArray("exit0") << 0.01 << false << true;
+    QTest::newRow("exit 1") << QByteArray("exit1") << 0.01 << false << false;
+    QTest::newRow("crash") << QByteArray("crash") << 0.01 << false << false;
+    // The time limit, shortened to under a second.
+    QTest::newRow("time limit") << QByteArray("hang") << 0.0005 << false << false;
+    QTest::newRow("page closed") << QByteArray("hang") << 0.01 << true << false;
+}
+
+void TestFinishPage::scriptLeavesNothingRunning()
+{
+    QFETCH(QByteArray, end);
+    QFETCH(double, timeScale);
+    QFETCH(bool, closeWhileRunning);
+    QFETCH(bool, success);
+    Intervals::setScale(timeScale);
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_BACKGROUND", "1");
+    StubScript::set("RENOVO_STUB_END", end);
+    StubChild background(root);
+    auto page = std::make_unique<FinishPage>();
+    page->StartInstallProcess(0, 0, 0);
+    QTRY_VERIFY(background.read());
+    if (closeWhileRunning) {
+        QCOMPARE(page->state(), FinishPage::State::Running);
+        page.reset();
+    } else {
+        QVERIFY(QTest::qWaitFor([&] { return page->state() != FinishPage::State::Running; }, 20000));
+        QCOMPARE(page->state(), success ? FinishPage::State::Succeeded : FinishPage::State::Failed);
+    }
+    QTRY_VERIFY2(background.ended(), qPrintable(QStringLiteral("pid %1 still runs").arg(background.pid())));
 }
 
 // The stub writes "0 " and, a pause later, "1 25": one message, not two.

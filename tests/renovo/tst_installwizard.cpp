@@ -1,4 +1,5 @@
 #include "agreementpage.h"
+#include "childprocess.h"
 #include "devicehandover.h"
 #include "finishpage.h"
 #include "fontfamilies.h"
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void updateRunsToTheHandback_data();
     void updateRunsToTheHandback();
     void simulatedRootPlaysAnUpdate();
+    void unbrokenOutputKeepsTheWizardLive_data();
+    void unbrokenOutputKeepsTheWizardLive();
 
 private:
     void save(InstallWizard &wizard, const QString &name);
@@ -261,6 +264,57 @@ void TestInstallWizard::simulatedRootPlaysAnUpdate()
     QVERIFY(ended.wait(5000) || ended.count() == 1);
     QCOMPARE(runner->lines().size(), 1);
     QVERIFY(runner->calls().at(0).program.endsWith(QLatin1String("/works/vyx_init.sh")));
+}
+
+// 50 MB of output on one line: the page shows the line's last part as its
+// last log line while the script runs, ends as the script does, and
+// Complete leads out at once.
+void TestInstallWizard::unbrokenOutputKeepsTheWizardLive_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::newRow("while it runs") << QByteArray("hang");
+    QTest::newRow("after it ended") << QByteArray("exit0");
+}
+
+void TestInstallWizard::unbrokenOutputKeepsTheWizardLive()
+{
+    QFETCH(QByteArray, end);
+    TestRoot root;
+    QVERIFY(StubScript::place(root));
+    StubScript::set("RENOVO_STUB_UNBROKEN", QByteArray::number(50 * 1000 * 1000));
+    StubScript::set("RENOVO_STUB_MESSAGES", "0 1 40");
+    StubScript::set("RENOVO_STUB_END", end);
+    QVERIFY(root.writeFile(QString::fromLatin1(AgreementPage::PackagePath), "package"));
+    InstallWizard wizard;
+    QSignalSpy ended(&wizard, &InstallWizard::ended);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    QTRY_VERIFY(wizard.agreementPage()->startButton()->isEnabled());
+    FinishPage *progress = wizard.finishPage();
+    const ChildProcess *child = progress->findChild<ChildProcess *>();
+    QVERIFY(child);
+    QSignalSpy scriptEnded(child, &ChildProcess::finished);
+    QSignalSpy moved(progress->progressBar(), &QProgressBar::valueChanged);
+    QTest::mouseClick(wizard.agreementPage()->startButton(), Qt::LeftButton);
+    // Waits that turn the event loop without sleeping between rounds, as the
+    // program's own loop does. The progress message follows the output.
+    while (progress->progressBar()->value() < 40 && moved.wait(20000)) {
+    }
+    QCOMPARE(progress->progressBar()->value(), 40);
+    if (end == "exit0")
+        QVERIFY(scriptEnded.count() == 1 || scriptEnded.wait(20000));
+    const QString text = progress->logArea()->toPlainText();
+    QVERIFY2(text.size() < FinishPage::LogLines * (FinishPage::ShownLineChars + 20), qPrintable(QString::number(text.size())));
+    QVERIFY(text.split(QLatin1Char('\n')).last().startsWith(QStringLiteral("Extracting \u2026xxxx")));
+    if (end == "hang") {
+        QCOMPARE(progress->state(), FinishPage::State::Running);
+        save(wizard, QStringLiteral("progress_unbroken_output"));
+        return;
+    }
+    QCOMPARE(progress->state(), FinishPage::State::Succeeded);
+    save(wizard, QStringLiteral("progress_unbroken_output_success"));
+    QTest::mouseClick(progress->finishButton(), Qt::LeftButton);
+    QVERIFY(ended.count() == 1 || ended.wait(5000));
 }
 
 QTEST_MAIN(TestInstallWizard)
