@@ -15,6 +15,7 @@
 #include "eimageviewhost.h"
 #include "fpga.h"
 #include "palettelistsheet.h"
+#include "storedsettings.h"
 #include "usekeyboarddialog.h"
 
 #include <QGraphicsScene>
@@ -47,7 +48,7 @@ struct StoredChoice
 
 StoredChoice storedChoice()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     StoredChoice choice;
     choice.custom = settings.value(QStringLiteral("ColorTable_Mode"), QStringLiteral("Standard")).toString() == QLatin1String("Custom");
     bool ok = false;
@@ -182,7 +183,7 @@ void ECustomPalette::readList()
 {
     qDeleteAll(m_rows);
     m_rows.clear();
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     for (const CustomPaletteNames::Entry &entry : CustomPaletteNames::read(settings)) {
         auto *item = new EColorFlickCharmText(entry.name, entry.slot, RowWidth, RowHeight);
         m_scene->addItem(item);

@@ -4,6 +4,7 @@
 #include "datetimeparts.h"
 #include "edialogtitle.h"
 #include "messagechannel.h"
+#include "storedsettings.h"
 #include "systemclock.h"
 #include "usernumkey_board.h"
 #include "zlineedit.h"
@@ -60,7 +61,7 @@ setData::setData(QWidget *parent, Qt::WindowFlags)
     }
     showTexts();
 
-    const QString format = QSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
+    const QString format = StoredSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
                                .value(QStringLiteral("Dateformat")).toString();
     struct Column
     {
