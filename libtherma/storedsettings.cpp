@@ -33,7 +33,9 @@ QString StoredSettings::hostPathFor(const QString &path)
 {
     const QString host = Paths::resolve(path);
     const TableFileLimit::Verdict verdict = TableFileLimit::check(host);
-    if (verdict == TableFileLimit::Missing || verdict == TableFileLimit::Readable)
+    // A folder reads as nothing at once, and its writes fail and are
+    // reported as for a card that takes none: no stand-in for it.
+    if (verdict == TableFileLimit::Missing || verdict == TableFileLimit::Readable || QFileInfo(host).isDir())
         return host;
     const QString standIn = standInFor(path);
     QMutexLocker lock(&s_mutex);
