@@ -11,6 +11,7 @@
 #include "fpga.h"
 #include "intervals.h"
 #include "measureunits.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -110,7 +111,7 @@ QStringList EAnalysisSetup::rangeList()
     // No range at all is no choice: the two default ranges stand then.
     if (count < 1)
         count = 2;
-    QSettings text(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat);
+    StoredSettings text(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat);
     QStringList list;
     for (int i = 0; i < qMin(count, MaxRanges); ++i) {
         const QString key = s_biaoDing + QStringLiteral("/TempRange%1").arg(i);

@@ -1,6 +1,7 @@
 #include "emissivityfile.h"
 
-#include <QFile>
+#include "paths.h"
+#include "tablefilelimit.h"
 
 #include <cmath>
 
@@ -40,8 +41,8 @@ QList<EmissivityFile::Material> EmissivityFile::parse(const QByteArray &data)
 
 QList<EmissivityFile::Material> EmissivityFile::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray data;
+    if (!TableFileLimit::read(Paths::resolve(path), &data))
         return {};
-    return parse(file.readAll());
+    return parse(data);
 }

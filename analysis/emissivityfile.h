@@ -22,7 +22,8 @@ public:
     static const char *fileName() { return "etc/EmisivityTable.conf"; }
 
     static QList<Material> parse(const QByteArray &data);
-    // A file that cannot be read gives no materials.
+    // A file that cannot be read, or that TableFileLimit refuses (far too
+    // large, a pipe, a device), gives no materials.
     static QList<Material> read(const QString &path);
 
     static bool isEmissivity(double value) { return value > 0.0 && value <= 1.0; }

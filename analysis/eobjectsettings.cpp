@@ -1,6 +1,7 @@
 #include "eobjectsettings.h"
 
 #include "ependingsettings.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -9,7 +10,7 @@
 EObjectSettings::EObjectSettings(const QString &group)
 {
     EPendingSettings::instance()->flush();
-    m_settings = new QSettings(QLatin1String(fileName()), QSettings::IniFormat);
+    m_settings = new StoredSettings(QLatin1String(fileName()), QSettings::IniFormat);
     if (!group.isEmpty())
         m_settings->beginGroup(group);
 }

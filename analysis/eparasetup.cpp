@@ -14,6 +14,7 @@
 #include "measureunits.h"
 #include "settingsresetstore.h"
 #include "fpga.h"
+#include "storedsettings.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -108,7 +109,7 @@ void EParaSetup::readConfigPara()
 {
     qWarning("restorePara");
     {
-        QSettings text(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat);
+        StoredSettings text(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat);
         m_material = text.value(s_group + QStringLiteral("/Global_Emiss_Material"), s_custom).toString();
     }
     EObjectSettings settings(s_group);

@@ -2,6 +2,7 @@
 
 #include "eobjectsettings.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -47,7 +48,7 @@ bool EPendingSettings::flush()
 
 bool EPendingSettings::writeNow(const QMap<QString, QVariant> &values)
 {
-    QSettings settings(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat);
+    StoredSettings settings(QLatin1String(EObjectSettings::fileName()), QSettings::IniFormat);
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         settings.setValue(it.key(), it.value());
     return SettingsSync::commit(settings, "the object positions");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "factoryresetstore.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -19,5 +20,5 @@ public:
     bool commit() override;
 
 private:
-    QSettings m_settings;
+    StoredSettings m_settings;
 };

@@ -7,6 +7,7 @@
 #include "eprofiletab.h"
 #include "fpga.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 #include "tempadwidget.h"
 #include "tempmodel.h"
 
@@ -53,7 +54,7 @@ void BiaoDing::resetTempAD(int temperature)
 
 bool BiaoDing::storeSettings(int lens, int range)
 {
-    QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+    StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("BiaoDing"));
     settings.setValue(QStringLiteral("Len"), lens);
     settings.setValue(QStringLiteral("TempRange"), range);

@@ -3,6 +3,7 @@
 #include "myitemedit.h"
 #include "mykeyboard.h"
 #include "padplacement.h"
+#include "storedsettings.h"
 
 #include <QGridLayout>
 #include <QRegularExpression>
@@ -68,7 +69,7 @@ MyItemEdit *EFidTab::row(int id) const
 
 void EFidTab::readConfig()
 {
-    QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+    StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("BiaoDing"));
     m_rangeNum->setText(settings.value(QStringLiteral("TempRangeNum"), 2).toString());
     for (int i = 0; i < 3; ++i) {

@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "paths.h"
+#include "tablefilelimit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,10 @@
 bool IniFileEdit::apply(const QString &path, const Values &values)
 {
     const QString target = Paths::resolve(path);
-    const bool existed = QFileInfo::exists(target);
+    const bool existed = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
+    // The copy below reads the file whole: only one the readers take.
+    if (existed && !TableFileLimit::readable(target))
+        return false;
     const QString scratch = target + QStringLiteral(".edit");
     QFile::remove(scratch);
     if (existed && !QFile::copy(target, scratch))

@@ -9,6 +9,7 @@
 #include "egraphicsview.h"
 #include "fpga.h"
 #include "serial.h"
+#include "storedsettings.h"
 #include "tempselct.h"
 #include "temptablelog.h"
 
@@ -100,7 +101,7 @@ void MainBiaoDing::getConfigFile()
 {
     m_fileName.clear();
     {
-        QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+        StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
         m_range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
     }
     m_lens = readLens();

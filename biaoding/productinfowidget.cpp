@@ -7,6 +7,7 @@
 #include "padplacement.h"
 #include "parabackup.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 #include "usekeyboarddialog.h"
 
 #include <QDate>
@@ -83,7 +84,7 @@ void ProductInfoWidget::showEvent(QShowEvent *event)
 
 void ProductInfoWidget::readConfig()
 {
-    QSettings file(s_settings, QSettings::IniFormat);
+    StoredSettings file(s_settings, QSettings::IniFormat);
     m_values.clear();
     for (int id = 0; id < RowCount; ++id) {
         m_values.append(file.value(QLatin1String(s_rows[id].key), QLatin1String(s_rows[id].fallback)).toString());
@@ -95,7 +96,7 @@ void ProductInfoWidget::readConfig()
 
 bool ProductInfoWidget::write(const QString &key, const QVariant &value)
 {
-    QSettings file(s_settings, QSettings::IniFormat);
+    StoredSettings file(s_settings, QSettings::IniFormat);
     file.setValue(key, value);
     return SettingsSync::commit(file, qPrintable(key));
 }
@@ -150,7 +151,7 @@ void ProductInfoWidget::storeLocked(int id, const QString &value, const char *va
     }
     // The number and its lock go in one write: a lock without its number
     // would keep the old number for good.
-    QSettings file(s_settings, QSettings::IniFormat);
+    StoredSettings file(s_settings, QSettings::IniFormat);
     file.setValue(QLatin1String(lockKey), 1);
     file.setValue(QLatin1String(valueKey), value);
     if (!SettingsSync::commit(file, valueKey)) {

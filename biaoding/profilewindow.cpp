@@ -5,6 +5,7 @@
 #include "centredquestion.h"
 #include "paths.h"
 #include "plotlegends.h"
+#include "tablefilelimit.h"
 
 #include <QFile>
 #include <QImage>
@@ -255,15 +256,8 @@ void ProfileWindow::keyPressEvent(QKeyEvent *event)
 
 bool ProfileWindow::saveBiaoDingTable()
 {
-    QFile generated(Paths::resolve(m_file));
     QByteArray text;
-    bool copied = generated.open(QIODevice::ReadOnly);
-    if (copied) {
-        text = generated.readAll();
-        copied = generated.error() == QFile::NoError;
-        generated.close();
-    }
-    copied = copied && CalibTable::replaceFile(m_file2, text);
+    const bool copied = TableFileLimit::read(Paths::resolve(m_file), &text) && CalibTable::replaceFile(m_file2, text);
     if (!copied) {
         qWarning("copy %s to %s failed", qPrintable(m_file), qPrintable(m_file2));
         showMessage(QStringLiteral("Save failed!"));

@@ -1,3 +1,4 @@
+#include "storedsettings.h"
 #include "tempadwidget.h"
 
 #include "calibends.h"
@@ -69,7 +70,7 @@ void TempADWidget::readConfig()
     FPGA *fpga = EGlobal::getFPGA();
     // The board's 255 (no lens) reads as -1: no table until one is entered.
     m_lens = fpga ? int(int8_t(fpga->fpga_read_lenIndex())) : -1;
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::IniFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::IniFormat);
     m_range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
 }
 

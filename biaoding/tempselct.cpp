@@ -1,3 +1,4 @@
+#include "storedsettings.h"
 #include "tempselct.h"
 
 #include <QFont>
@@ -14,7 +15,7 @@ const QString Degree = QStringLiteral("\u00B0C");
 
 QString rangeText(int range)
 {
-    QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+    StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("BiaoDing"));
     switch (range) {
     case 0:
@@ -113,7 +114,7 @@ void TempSelct::initPara(int excludedTemp)
 {
     int range = 0;
     {
-        QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+        StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
         range = settings.value(QStringLiteral("BiaoDing/TempRange"), QStringLiteral("0")).toInt();
     }
     const QString text = rangeText(range);

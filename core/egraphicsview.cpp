@@ -24,6 +24,7 @@
 #include "ir_indicator.h"
 #include "nativename.h"
 #include "paths.h"
+#include "storedsettings.h"
 #include "zflickertime.h"
 #include "intervals.h"
 #include "elinewidget.h"
@@ -709,7 +710,7 @@ void EGraphicsView::readLevelSpanAtStart()
     setLevelSpanMode(mode);
     if (mode != MODE_MANUAL)
         return;
-    QSettings stored(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings stored(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     bool okMax = false, okMin = false;
     float max = stored.value(QStringLiteral("Manual_MaxTemp")).toString().trimmed().toFloat(&okMax);
     float min = stored.value(QStringLiteral("Manual_MinTemp")).toString().trimmed().toFloat(&okMin);

@@ -20,6 +20,7 @@
 #include "mykeyboard.h"
 #include "padplacement.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QApplication>
 #include <QFont>
@@ -479,7 +480,7 @@ QLabel *EGraphicsViewPrivate::makePanelLabel(const QString &text, int x, int y)
 
 int EGraphicsViewPrivate::currentRange()
 {
-    QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+    StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
     return settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
 }
 
@@ -800,7 +801,7 @@ EIntTimeItem *EGraphicsViewPrivate::makeMixStepper(int min, int max, int value, 
 void EGraphicsViewPrivate::showMixItem()
 {
     closeMixItem();
-    QSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
+    StoredSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
     m_btnMixClose = makePanelButton(QStringLiteral("Close"), 240, 20);
     connect(m_btnMixClose, &QPushButton::clicked, this, &EGraphicsViewPrivate::slot_clicked_adjustMix);
     // Two rows along the bottom, each stepper under its name, so that the
@@ -869,7 +870,7 @@ void EGraphicsViewPrivate::slot_changeMixZoom(int zoom)
     qDebug("adjust zoom:%d", zoom);
     if (FPGA *fpga = EGlobal::getFPGA())
         fpga->set_mix_zoom(zoom);
-    QSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
+    StoredSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
     mix.setValue(QStringLiteral("MIX_Zoom"), zoom);
 }
 
@@ -881,7 +882,7 @@ void EGraphicsViewPrivate::setMixOffset(bool horizontal, int value)
     qDebug(horizontal ? "adjust dx:%d" : "adjust dy:%d", value);
     if (FPGA *fpga = EGlobal::getFPGA())
         horizontal ? fpga->set_mix_dx(char(value)) : fpga->set_mix_dy(char(value));
-    QSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
+    StoredSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
     mix.setValue(QStringLiteral("MIX_%1").arg(axis), value);
     const int index = m_mix[MixIndexStepper] ? m_mix[MixIndexStepper]->value() : -1;
     if (index >= 0 && index < 4)
@@ -904,7 +905,7 @@ void EGraphicsViewPrivate::slot_changeMixIndex(int index)
     int dx = 0;
     int dy = 0;
     {
-        QSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
+        StoredSettings mix(QLatin1String(MixFile), QSettings::IniFormat);
         mix.setValue(QStringLiteral("MIX_Index"), index);
         if (index >= 0 && index < 4) {
             dx = mix.value(QStringLiteral("MIX_Dx_%1").arg(QLatin1String(MixDistance[index])), 0).toInt();
@@ -943,7 +944,7 @@ void EGraphicsViewPrivate::slot_changeIntTime(int t)
     }
     int range = 0;
     {
-        QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+        StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
         range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
         settings.setValue(QStringLiteral("IntTime/IntTime%1").arg(range), t);
         SettingsSync::commit(settings, "the integration time");

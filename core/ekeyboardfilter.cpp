@@ -16,6 +16,7 @@
 #include "paths.h"
 #include "pipecommand.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 #include "zpshutdown.h"
 
 #include <QKeyEvent>
@@ -253,7 +254,7 @@ void EKeyboardFilter::calibrationKey(bool isPress)
     }
     int delay = 0;
     {
-        QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+        StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
         m_calibMode = settings.value(QStringLiteral("VyxSet/EnterMode"), 0).toInt();
         delay = settings.value(QStringLiteral("VyxSet/DelayTime"), 0).toInt();
     }
@@ -363,7 +364,7 @@ void EKeyboardFilter::laserHandler(bool on)
 
 void EKeyboardFilter::lampHandler()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     const QString stored = settings.value(QStringLiteral("Lamp"), QStringLiteral("off")).toString();
     if (stored != QLatin1String("off") && stored != QLatin1String("on"))
         return;

@@ -12,6 +12,7 @@
 #include "intervals.h"
 #include "poweroff.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 #include "systemclock.h"
 
 #include <QEvent>
@@ -36,7 +37,7 @@ QString mixFile()
 
 int readSettingInt(const char *key)
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     bool ok = false;
     const int value = settings.value(QLatin1String(key), 0).toInt(&ok);
     return ok ? value : 0;
@@ -74,7 +75,7 @@ EToolWidget::EToolWidget(QWidget *parent, Qt::WindowFlags flags)
     m_mixIcon->move(78, 0);
     m_mixIcon->setObjectName(QStringLiteral("Fusion"));
     {
-        QSettings mix(mixFile(), QSettings::IniFormat);
+        StoredSettings mix(mixFile(), QSettings::IniFormat);
         bool ok = false;
         int index = mix.value(QStringLiteral("MIX_Index"), 2).toInt(&ok);
         // A damaged index reads as the 2 m preset.
@@ -238,7 +239,7 @@ void EToolWidget::resizeEvent(QResizeEvent *event)
 
 void EToolWidget::showEvent(QShowEvent *event)
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("GlobalPara"));
     setEmiss(settings.value(QStringLiteral("Emiss"), QString::asprintf("%1.2f", 0.95)).toString());
     QLabel::showEvent(event);
@@ -323,7 +324,7 @@ void EToolWidget::setMixIndex(int index)
 // and the file keeps what was sent.
 void EToolWidget::changeMixDistance(int index)
 {
-    QSettings mix(mixFile(), QSettings::IniFormat);
+    StoredSettings mix(mixFile(), QSettings::IniFormat);
     if (index >= 0 && index <= 3) {
         const QString distance = QLatin1String(MixDistances[index]);
         auto offset = [&mix, &distance](const char *axis) {

@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "paths.h"
+#include "storedsettings.h"
 #include "tablefilelimit.h"
 
 #include <QFile>
@@ -29,6 +30,8 @@ QString SettingsFileCheck::run()
             break;
     }
     qWarning("%s cannot be set aside: %s", FileName, std::strerror(errno));
+    // Still not read: every settings object of this run opens a stand-in.
+    StoredSettings::hostPathFor(file);
     return {};
 }
 

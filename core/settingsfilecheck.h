@@ -8,7 +8,9 @@
 // readers would refuse as well (far too large, or no regular file) is set
 // aside beside it under a name of its own, with a warning: the camera then
 // starts on its defaults as without the file and writes a fresh one. The
-// refused file itself is kept for whoever wants to look at it.
+// refused file itself is kept for whoever wants to look at it. One that
+// cannot be set aside (every name taken, a folder that takes no renames)
+// stays unread all the same: StoredSettings gives the run a stand-in.
 class SettingsFileCheck
 {
 public:

@@ -17,6 +17,7 @@
 #include "runningprograms.h"
 #include "settingsfilecheck.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -80,7 +81,7 @@ std::optional<std::pair<int, int>> StartUp::rangeLimits(const QString &text)
 
 std::optional<std::pair<int, int>> StartUp::storedRangeLimits(int range)
 {
-    return storedRangeLimits(QSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat), range);
+    return storedRangeLimits(StoredSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat), range);
 }
 
 std::optional<std::pair<int, int>> StartUp::storedRangeLimits(const QSettings &settings, int range)
@@ -100,7 +101,7 @@ void StartUp::init(EMainWindow *window)
     window->installKeyFilter(new EKeyboardFilter);
     window->installFilenameSystem(new FilenameSystem);
 
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("Laser"), QStringLiteral("off"));
     settings.setValue(QStringLiteral("Lamp"), QStringLiteral("off"));
     SettingsSync::commit(settings, "Laser and Lamp off");
@@ -125,7 +126,7 @@ void StartUp::init(EMainWindow *window)
     }
 
     {
-        const QSettings mix(QStringLiteral("etc/MixOffset"), QSettings::NativeFormat);
+        const StoredSettings mix(QStringLiteral("etc/MixOffset"), QSettings::NativeFormat);
         fpga->set_mix_zoom(intOr(mix, QStringLiteral("MIX_Zoom"), 232));
         fpga->set_mix_dx(char(intOr(mix, QStringLiteral("MIX_Dx"), 0) & 0xFF));
         fpga->set_mix_dy(char(intOr(mix, QStringLiteral("MIX_Dy"), 0) & 0xFF));

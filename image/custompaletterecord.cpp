@@ -1,6 +1,7 @@
 #include "custompaletterecord.h"
 
 #include "colortables.h"
+#include "storedsettings.h"
 
 #include <QColor>
 #include <QMap>
@@ -69,7 +70,7 @@ QString CustomPaletteRecord::group(int slot)
 
 CustomPaletteRecord CustomPaletteRecord::read(int slot)
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     return read(settings, slot);
 }
 

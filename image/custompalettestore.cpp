@@ -4,6 +4,7 @@
 #include "egraphicsview.h"
 #include "ependingsettings.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -42,7 +43,7 @@ bool CustomPaletteStore::commit(const std::function<void(QSettings &)> &change)
         qWarning("CustomPaletteStore: Parameter/Setting is no file; nothing written");
         return false;
     }
-    QSettings settings(path, QSettings::NativeFormat);
+    StoredSettings settings(path, QSettings::NativeFormat);
     settings.setAtomicSyncRequired(true);
     if (settings.status() != QSettings::NoError) {
         qWarning("CustomPaletteStore: Parameter/Setting cannot be read; nothing written");

@@ -3,6 +3,7 @@
 #include "colortables.h"
 #include "eglobal.h"
 #include "fpga.h"
+#include "storedsettings.h"
 
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
@@ -46,7 +47,7 @@ QRect EColorRect::geometry() const
 
 void EColorRect::choosePalette()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     FPGA *fpga = EGlobal::getFPGA();
     int result = 0;
     if (settings.value(QStringLiteral("ColorTable_Mode"), QStringLiteral("Standard")).toString() == QLatin1String("Standard")) {

@@ -16,6 +16,7 @@
 #include "fpga.h"
 #include "padplacement.h"
 #include "palettelistsheet.h"
+#include "storedsettings.h"
 #include "usekeyboarddialog.h"
 
 #include <QGraphicsScene>
@@ -48,7 +49,7 @@ struct StoredChoice
 
 StoredChoice storedChoice()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     StoredChoice choice;
     choice.custom = settings.value(QStringLiteral("ColorTable_Mode"), QStringLiteral("Standard")).toString() == QLatin1String("Custom");
     bool ok = false;
@@ -183,7 +184,7 @@ void ECustomPalette::readList()
 {
     qDeleteAll(m_rows);
     m_rows.clear();
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     for (const CustomPaletteNames::Entry &entry : CustomPaletteNames::read(settings)) {
         auto *item = new EColorFlickCharmText(entry.name, entry.slot, RowWidth, RowHeight);
         m_scene->addItem(item);

@@ -7,6 +7,7 @@
 #include "emodeitem.h"
 #include "ereminditem.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QFrame>
 #include <QSettings>
@@ -444,7 +445,7 @@ void EImageMode::autoDownHandler(int)
 
 void EImageMode::setMinMaxTemp(float min, float max)
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("Manual_MaxTemp"), QString::asprintf("%4.1f", max));
     settings.setValue(QStringLiteral("Manual_MinTemp"), QString::asprintf("%4.1f", min));
     SettingsSync::commit(settings, "the manual limits");
@@ -455,7 +456,7 @@ void EImageMode::setMinMaxTemp(float min, float max)
 void EImageMode::changeTempUnit()
 {
     copyRange();
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     float max = readTemp(settings, QStringLiteral("Manual_MaxTemp"), s_defaultManualMax);
     float min = readTemp(settings, QStringLiteral("Manual_MinTemp"), s_defaultManualMin);
     // Hand-edited or stale limits come back inside the range and in order.

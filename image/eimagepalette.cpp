@@ -3,6 +3,7 @@
 #include "ecustompalette.h"
 #include "ereminditem.h"
 #include "estandardpalette.h"
+#include "storedsettings.h"
 
 #include <QFrame>
 #include <QSettings>
@@ -58,7 +59,7 @@ void EImagePalette::chooseItem(int kind)
 
 void EImagePalette::readConfig()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     const QString mode = settings.value(QStringLiteral("ColorTable_Mode"), QStringLiteral("Standard")).toString();
     chooseItem(mode == QLatin1String("Standard") ? 0 : 1);
 }

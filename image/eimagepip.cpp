@@ -7,6 +7,7 @@
 #include "emodeitem.h"
 #include "evalueitem.h"
 #include "fpga.h"
+#include "storedsettings.h"
 
 #include <QFrame>
 #include <QSettings>
@@ -237,7 +238,7 @@ void EImagePip::mixPercentValueChanged(int percent)
 int EImagePip::readMixPercent(const char *key)
 {
     EPendingSettings::instance()->flush();
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("ImageMix"));
     return std::clamp(readInt(settings, QLatin1String(key), 50), 0, 100);
 }
@@ -278,7 +279,7 @@ void EImagePip::readMixPara(Image_Mode_t mode)
 
 void EImagePip::readConfigPara()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     // Stored values index the caption tables and reach 2-bit register
     // fields: anything outside its range is brought back inside.
     const int mode = readInt(settings, QStringLiteral("ImageMode"), IR);

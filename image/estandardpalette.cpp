@@ -12,6 +12,7 @@
 #include "fpga.h"
 #include "palettelistsheet.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -136,7 +137,7 @@ void EStandardPalette::showEvent(QShowEvent *event)
         item->setChecked(false);
     m_current = -1;
     if (m_chosen) {
-        QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+        StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
         bool ok = false;
         const int index = settings.value(QStringLiteral("Standard_ColorTable_Index"), 0).toInt(&ok);
         // A damaged index marks nothing and never reaches the tables.
@@ -242,7 +243,7 @@ void EStandardPalette::slot_okClicked()
 
 void EStandardPalette::storeChoice(int index)
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("ColorTable_Mode"), QStringLiteral("Standard"));
     settings.setValue(QStringLiteral("Standard_ColorTable_Index"), index);
     SettingsSync::commit(settings, "the standard palette");

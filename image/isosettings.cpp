@@ -1,6 +1,7 @@
 #include "isosettings.h"
 
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -22,7 +23,7 @@ float readLevel(const QSettings &settings, const QString &key, float fallback)
 
 IsoSettings IsoSettings::read()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("ISO"));
     IsoSettings iso;
     bool ok = false;
@@ -41,7 +42,7 @@ IsoSettings IsoSettings::read()
 
 bool IsoSettings::write() const
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("ISO"));
     settings.setValue(QStringLiteral("Color"), QString::fromLatin1(colourName(colour)));
     settings.setValue(QStringLiteral("Mode"), mode);
@@ -53,13 +54,13 @@ bool IsoSettings::write() const
 
 bool IsoSettings::readSwitch()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     return settings.value(QStringLiteral("ISO/Switch"), 0).toInt() != 0;
 }
 
 bool IsoSettings::writeSwitch(bool on)
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("ISO/Switch"), on ? 1 : 0);
     return SettingsSync::commit(settings, "the isotherm switch");
 }

@@ -10,6 +10,7 @@
 #include "mykeyboard.h"
 #include "padplacement.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -117,7 +118,7 @@ void ParaPage::readConfigPara()
     m_rows.value(QStringLiteral("VSK"))->setText(shown(core->CtlReadVsk()));
     m_rows.value(QStringLiteral("IntTime"))->setText(shown(core->CtlReadINT_Time()));
     // The core has no FIR read: the record is what it was last given.
-    QSettings file(recordFile(), QSettings::IniFormat);
+    StoredSettings file(recordFile(), QSettings::IniFormat);
     const int fir = file.value(QStringLiteral("FIR"), int(DefaultFir)).toInt();
     m_rows.value(QStringLiteral("FIR"))->setText(QString::number(qBound(0, fir, 31)));
     m_rows.value(QStringLiteral("GAIN"))->setText(shown(core->CtlReadCTIA_Gain()));
@@ -206,7 +207,7 @@ bool ParaPage::flushRecords()
     m_recordTimer->stop();
     if (m_pending.isEmpty())
         return true;
-    QSettings file(recordFile(), QSettings::IniFormat);
+    StoredSettings file(recordFile(), QSettings::IniFormat);
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
         file.setValue(it.key(), it.value());
     m_pending.clear();

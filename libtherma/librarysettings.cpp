@@ -1,4 +1,5 @@
 #include "librarysettings.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -47,13 +48,13 @@ LibrarySettings::GlobalPara LibrarySettings::defaults()
 
 int LibrarySettings::tempRange()
 {
-    QSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
+    StoredSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
     return checkedInt(settings, QStringLiteral("BiaoDing/TempRange"), 0, 0, 1);
 }
 
 unsigned short LibrarySettings::intTime(int range)
 {
-    QSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
+    StoredSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
     const QString key = QStringLiteral("BiaoDing/IntTime%1").arg(range);
     return static_cast<unsigned short>(checkedInt(settings, key, defaultIntTime(range), 1, 0xFFFF));
 }
@@ -61,7 +62,7 @@ unsigned short LibrarySettings::intTime(int range)
 LibrarySettings::GlobalPara LibrarySettings::globalPara()
 {
     const GlobalPara d = defaults();
-    QSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
+    StoredSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("GlobalPara"));
     GlobalPara p;
     p.emiss = checkedReal(settings, QStringLiteral("Emiss"), d.emiss, 0.001, 1.0);
@@ -76,7 +77,7 @@ LibrarySettings::GlobalPara LibrarySettings::globalPara()
 
 float LibrarySettings::vskTemp()
 {
-    QSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
+    StoredSettings settings(QLatin1String(fileName()), QSettings::IniFormat);
     const double limit = std::numeric_limits<float>::max();
     return checkedReal(settings, QStringLiteral("BiaoDing/VSKTemp"), 40.0f, -limit, limit);
 }

@@ -4,6 +4,7 @@
 #include "esetupcombobox.h"
 #include "messagechannel.h"
 #include "storageinfo.h"
+#include "storedsettings.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -53,7 +54,7 @@ EInfoPage::EInfoPage(QWidget *parent, Qt::WindowFlags flags)
 
 void EInfoPage::readConfigPara()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("ProductInfo"));
     m_modelItem->setText(settings.value(QStringLiteral("DeviceType"), QStringLiteral("OS-320")).toString());
     m_numberItem->setText(settings.value(QStringLiteral("SerialNo"), QStringLiteral("2012010001")).toString());

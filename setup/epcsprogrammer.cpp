@@ -4,12 +4,14 @@
 #include "intervals.h"
 #include "paths.h"
 #include "registerdevice.h"
+#include "tablefilelimit.h"
 
 #include <QFile>
 #include <QThread>
 
 #include <array>
 #include <cstdio>
+#include <limits>
 
 namespace {
 using namespace EpcsRegisters;
@@ -72,6 +74,10 @@ EpcsProgrammer::Result EpcsProgrammer::loadImage(const QString &systemPath, QByt
     QFile file(Paths::resolve(systemPath));
     if (!file.exists())
         return ImageMissing;
+    // Only its first bytes are read, so no size cap; but a pipe in its
+    // place would block the open for ever.
+    if (TableFileLimit::check(file.fileName(), std::numeric_limits<qint64>::max()) != TableFileLimit::Readable)
+        return ImageUnreadable;
     if (!file.open(QIODevice::ReadOnly))
         return ImageUnreadable;
     const qint64 size = file.size();

@@ -1,4 +1,5 @@
 #include "idleinterval.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -22,7 +23,7 @@ int idleIntervalMs(int closeScreenMs, int shutdownS, int powerOffOnlyMs)
 
 int storedIdleIntervalMs(int powerOffOnlyMs)
 {
-    const QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::IniFormat);
+    const StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::IniFormat);
     return idleIntervalMs(storedPeriod(settings, "CloseScreenPeriod"), storedPeriod(settings, "ShutdownPeriod"),
                           powerOffOnlyMs);
 }

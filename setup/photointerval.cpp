@@ -1,5 +1,6 @@
 #include "photointerval.h"
 #include "setupsettings.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -47,7 +48,7 @@ PhotoInterval PhotoInterval::fromStored(qint64 count, qint64 unit)
 
 PhotoInterval PhotoInterval::load()
 {
-    const QSettings settings(QLatin1String(SettingsFile), QSettings::NativeFormat);
+    const StoredSettings settings(QLatin1String(SettingsFile), QSettings::NativeFormat);
     return fromStored(readStored(settings, "PhotoTimeCount"), readStored(settings, "PhotoTimeUnit"));
 }
 

@@ -5,6 +5,7 @@
 #include "edialogtitle.h"
 #include "messagechannel.h"
 #include "padplacement.h"
+#include "storedsettings.h"
 #include "systemclock.h"
 #include "usernumkey_board.h"
 #include "zlineedit.h"
@@ -61,7 +62,7 @@ setData::setData(QWidget *parent, Qt::WindowFlags)
     }
     showTexts();
 
-    const QString format = QSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
+    const QString format = StoredSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
                                .value(QStringLiteral("Dateformat")).toString();
     struct Column
     {

@@ -1,6 +1,7 @@
 #include "setupsettings.h"
 
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 
@@ -13,7 +14,7 @@ QString fileName()
 
 int SetupSettings::readInt(const char *key, int fallback)
 {
-    const QSettings settings(fileName(), QSettings::NativeFormat);
+    const StoredSettings settings(fileName(), QSettings::NativeFormat);
     const QVariant value = settings.value(QLatin1String(key));
     if (!value.isValid())
         return fallback;
@@ -37,13 +38,13 @@ int SetupSettings::checkedIndex(const char *key, int index, int fallback, int co
 
 QString SetupSettings::readString(const char *key, const QString &fallback)
 {
-    const QSettings settings(fileName(), QSettings::NativeFormat);
+    const StoredSettings settings(fileName(), QSettings::NativeFormat);
     return settings.value(QLatin1String(key), fallback).toString();
 }
 
 bool SetupSettings::write(std::initializer_list<std::pair<const char *, QVariant>> values)
 {
-    QSettings settings(fileName(), QSettings::NativeFormat);
+    StoredSettings settings(fileName(), QSettings::NativeFormat);
     for (const auto &value : values)
         settings.setValue(QLatin1String(value.first), value.second);
     return SettingsSync::commit(settings, values.size() ? values.begin()->first : "");

@@ -1,3 +1,4 @@
+#include "storedsettings.h"
 #include "usersettime_board.h"
 
 #include "datetimeparts.h"
@@ -20,7 +21,7 @@ USersetTime_Board::USersetTime_Board(QWidget *parent)
     pollTimer = new QTimer(this);
     connect(pollTimer, &QTimer::timeout, this, &USersetTime_Board::real_update_time);
     pollTimer->start(Intervals::ms(10));
-    const QString format = QSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
+    const QString format = StoredSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
                                .value(QStringLiteral("Timeformat")).toString();
     timeFormat = format == QLatin1String("12") ? 12 : 24;
 }

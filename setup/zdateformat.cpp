@@ -1,3 +1,4 @@
+#include "storedsettings.h"
 #include "zdateformat.h"
 
 #include "edialogtitle.h"
@@ -64,7 +65,7 @@ ZDateFormat::ZDateFormat(QWidget *parent, Qt::WindowFlags)
     layout->addSpacing(10);
     layout->addStretch();
 
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     const QString stored = settings.value(QStringLiteral("Dateformat")).toString();
     int chosen = 2;
     if (stored == QLatin1String(Values[0]))
@@ -103,7 +104,7 @@ void ZDateFormat::clickedHandler_2()
 
 void ZDateFormat::button_slots()
 {
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.setValue(QStringLiteral("Dateformat"), QLatin1String(Values[m_choice]));
     SettingsSync::commit(settings, "Dateformat");
     Q_EMIT send_dateFarmat_closesignals();

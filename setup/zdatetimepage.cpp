@@ -1,3 +1,4 @@
+#include "storedsettings.h"
 #include "zdatetimepage.h"
 
 #include "datetimeparts.h"
@@ -51,7 +52,7 @@ ZDateTimePage::ZDateTimePage(QWidget *parent)
         "QPushButton:pressed{background-color: rgb(1, 103, 233); color: black; border: 2px solid #8f8f91;"
         " border-radius: 6px; margin-left: 2px;}"));
 
-    const QString format = QSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
+    const QString format = StoredSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
                                .value(QStringLiteral("Timeformat")).toString();
     if (format == QLatin1String("24")) {
         m_twelveHour = true;
@@ -96,7 +97,7 @@ void ZDateTimePage::zSwitchtime_Item_slots()
 {
     if (EGraphicsView::setupDialogUp())
         return;
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     if (!m_twelveHour) {
         timeSwitch->setOpen(false);
         timeSwitch->m_titleLabel->setText(tr("12-hour"));

@@ -1,3 +1,4 @@
+#include "storedsettings.h"
 #include "zsettime.h"
 
 #include "clocksetter.h"
@@ -60,7 +61,7 @@ void ZSetTime::Create_Ui()
     minuteSub = stepButton(QStringLiteral("-"), 35, &ZSetTime::set_minute_sub);
     amPmButton = stepButton(QStringLiteral("AM"), font().pointSize(), &ZSetTime::set_timeformatbutton);
 
-    const QString format = QSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
+    const QString format = StoredSettings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat)
                                .value(QStringLiteral("Timeformat")).toString();
     int hourX = 60;
     int minuteX = 121;

@@ -9,6 +9,7 @@
 #include "fpga.h"
 #include "irpara.h"
 #include "photolayout.h"
+#include "storedsettings.h"
 #include "systemclock.h"
 
 #include <QSettings>
@@ -22,7 +23,7 @@ using namespace PhotoLayout;
 EFileManager::FileParaValues EFileManager::currentFileParaValues()
 {
     FileParaValues v;
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     v.tempUnit = settings.value(QStringLiteral("TempUnit"), 0).toInt();
     settings.beginGroup(QStringLiteral("ProductInfo"));
     v.deviceType = settings.value(QStringLiteral("DeviceType"), QStringLiteral("OS-320")).toString().toLatin1();
@@ -30,7 +31,7 @@ EFileManager::FileParaValues EFileManager::currentFileParaValues()
     v.produceDate = settings.value(QStringLiteral("ProduceDate"), QStringLiteral("2012-12-25")).toString().toLatin1();
     v.serialNo = settings.value(QStringLiteral("SerialNo"), QStringLiteral("2012010001")).toString().toLatin1();
     settings.endGroup();
-    QSettings mix(QStringLiteral("etc/MixOffset"), QSettings::NativeFormat);
+    StoredSettings mix(QStringLiteral("etc/MixOffset"), QSettings::NativeFormat);
     v.mixZoom = mix.value(QStringLiteral("MIX_Zoom"), 232).toInt();
     v.mixDx = mix.value(QStringLiteral("MIX_Dx"), 0).toInt();
     v.mixDy = mix.value(QStringLiteral("MIX_Dy"), 0).toInt();
@@ -72,7 +73,7 @@ EFileManager::ToolSettings toolSettings(QSettings &settings, const QString &grou
 EFileManager::ImageParaValues EFileManager::currentImageParaValues()
 {
     ImageParaValues v;
-    QSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     settings.beginGroup(QStringLiteral("GlobalPara"));
     v.humid = settings.value(QStringLiteral("Humid"), 0.6).toFloat();
     v.env = settings.value(QStringLiteral("Env"), 25.0).toFloat();

@@ -10,6 +10,11 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
+namespace {
+// The part of a name after the date, by kind.
+const char *const s_formats[] = {"%04dT.jpg", "%04dP.jpg", "%04dM.jpg", "%04dV.mp4"};
+} // namespace
+
 FilenameSystem::FilenameSystem()
 {
     EGlobal::set_FilenameSystem(this);
@@ -57,23 +62,47 @@ int FilenameSystem::numberOf(const QString &fileName)
     return ok && n <= MaxNumber ? int(n) : 0;
 }
 
-int FilenameSystem::highestIn(const QString &folder, const QString &filter)
+int FilenameSystem::highestIn(const QString &folder, const QString &filter, QBitArray (&taken)[KindCount])
 {
+    static const QLatin1String letters("TPMV");
+    const QString host = Paths::resolve(folder);
+    const qsizetype dateLength = filter.size() - 1;
+    for (QBitArray &bits : taken)
+        bits = QBitArray(MaxNumber + 1);
     int highest = 0;
-    QDirIterator it(Paths::resolve(folder), {filter}, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        highest = qMax(highest, numberOf(QFileInfo(it.next()).fileName()));
+    QDirIterator it(host, {filter}, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        const int number = numberOf(name);
+        highest = qMax(highest, number);
+        // Only a name of our own layout right in the folder stands in the
+        // way of a new one; the letter after the number gives its kind.
+        if (it.fileInfo().path() != host)
+            continue;
+        qsizetype end = dateLength;
+        while (end < name.size() && name.at(end).isDigit())
+            ++end;
+        const qsizetype kind = end < name.size() ? letters.indexOf(name.at(end)) : -1;
+        if (kind >= 0 && QStringView(name).mid(dateLength) == QString::asprintf(s_formats[kind], number))
+            taken[kind].setBit(number);
+    }
     return highest;
 }
 
 void FilenameSystem::find_Max_multimediaId(int year, int month, int day)
 {
     const QString filter = QString::asprintf("%02d%02d%02d_*", year, month, day);
-    const int photo = highestIn(QLatin1String(ImageFolder), filter);
-    const int video = highestIn(QLatin1String(VideoFolder), filter);
+    QBitArray images[KindCount];
+    QBitArray videos[KindCount];
+    const int photo = highestIn(QLatin1String(ImageFolder), filter, images);
+    const int video = highestIn(QLatin1String(VideoFolder), filter, videos);
     QMutexLocker lock(&m_mutex);
     m_photoId = photo;
     m_videoId = video;
+    for (Kind kind : {Thermogram, Ccd, Mix})
+        m_taken[kind] = images[kind];
+    m_taken[Video] = videos[Video];
 }
 
 int FilenameSystem::GetPhotoId() const
@@ -102,8 +131,7 @@ void FilenameSystem::SetVideoId(int id)
 
 QString FilenameSystem::nameLocked(Kind kind, int number) const
 {
-    static const char *const formats[] = {"%04dT.jpg", "%04dP.jpg", "%04dM.jpg", "%04dV.mp4"};
-    return QString::asprintf("%02d%02d%02d_", m_year, m_month, m_day) + QString::asprintf(formats[kind], number);
+    return QString::asprintf("%02d%02d%02d_", m_year, m_month, m_day) + QString::asprintf(s_formats[kind], number);
 }
 
 QString FilenameSystem::GetThermogram_ImageFn() const
@@ -172,10 +200,22 @@ QString FilenameSystem::takeFreeName(Kind kind)
         QDir().mkpath(host);
     QMutexLocker lock(&m_mutex);
     int &counter = kind == Video ? m_videoId : m_photoId;
-    for (int n = qMax(0, counter); n <= MaxNumber; ++n) {
-        const QString name = nameLocked(kind, n);
-        if (QFileInfo::exists(QDir(host).filePath(name)) || QFileInfo::exists(QDir(host).filePath(PhotoWriter::temporaryName(name))))
+    QBitArray &taken = m_taken[kind];
+    if (taken.size() != MaxNumber + 1)
+        taken = QBitArray(MaxNumber + 1);
+    const int start = qBound(0, counter, MaxNumber + 1);
+    // Up from the counter, then round from 0 to where it began: a number
+    // left high on the card does not use up the day.
+    for (int step = 0; step <= MaxNumber; ++step) {
+        const int n = (start + step) % (MaxNumber + 1);
+        if (taken.testBit(n))
             continue;
+        const QString name = nameLocked(kind, n);
+        if (QFileInfo::exists(QDir(host).filePath(name)) || QFileInfo::exists(QDir(host).filePath(PhotoWriter::temporaryName(name)))) {
+            taken.setBit(n);
+            continue;
+        }
+        taken.setBit(n);
         counter = n + 1;
         if (kind == Video)
             m_currentVideo = name;

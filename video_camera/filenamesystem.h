@@ -2,6 +2,7 @@
 
 #include "encoderlink.h"
 
+#include <QBitArray>
 #include <QMutex>
 #include <QString>
 
@@ -15,7 +16,7 @@ class QKeyEvent;
 class FilenameSystem
 {
 public:
-    enum Kind { Thermogram, Ccd, Mix, Video };
+    enum Kind { Thermogram, Ccd, Mix, Video, KindCount };
     // Past this a day has no free number left.
     enum { MaxNumber = 99999 };
 
@@ -50,9 +51,11 @@ public:
 
     // The photo kind of a picture mode: 0 T, 1 P, any other M.
     static Kind photoKind(int imageMode);
-    // Makes the folder, takes the first number whose name is free (also
-    // free of the encoder's hidden temporary) and leaves the counter one
-    // past it. Empty when the day has no free number.
+    // Makes the folder, takes the first number from the counter on whose
+    // name is free (also free of the encoder's hidden temporary), going
+    // round to 0 past MaxNumber, and leaves the counter one past it. Names
+    // the last scan saw are passed over without a look at the card. Empty
+    // when the day has no free number.
     QString takeFreeName(Kind kind);
     // The number of a name of this layout: the whole digit run after "_";
     // 0 when there is none or it is past MaxNumber.
@@ -60,7 +63,9 @@ public:
 
 private:
     QString nameLocked(Kind kind, int number) const;
-    static int highestIn(const QString &folder, const QString &filter);
+    // One pass over the folder: the highest number of the filter's names
+    // in it and its sub-folders, and in taken the names directly in it.
+    static int highestIn(const QString &folder, const QString &filter, QBitArray (&taken)[KindCount]);
 
     mutable QMutex m_mutex;
     int m_year = 0;
@@ -70,4 +75,6 @@ private:
     int m_videoId = 0;
     QString m_currentVideo;
     int m_updates = 0;
+    // Per kind, the numbers whose names the last scan found taken.
+    QBitArray m_taken[KindCount];
 };

@@ -7,6 +7,7 @@
 #include "myitemedit.h"
 #include "mykeyboard.h"
 #include "padplacement.h"
+#include "storedsettings.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -84,7 +85,7 @@ EShowModifyDialog::Target EShowModifyDialog::target() const
 {
     Target t;
     {
-        QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+        StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
         t.range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
     }
     FPGA *fpga = EGlobal::getFPGA();
@@ -224,7 +225,7 @@ void EShowModifyDialog::keyPressEvent(QKeyEvent *event)
         return;
     int range = 0;
     {
-        QSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
+        StoredSettings settings(QLatin1String(SettingFile), QSettings::NativeFormat);
         range = settings.value(QStringLiteral("BiaoDing/TempRange"), 0).toInt();
     }
     fpga->updateModify(fpga->fpga_read_lenIndex(), range);

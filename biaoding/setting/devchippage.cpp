@@ -4,6 +4,7 @@
 #include "esetupswitch.h"
 #include "esetuptitle.h"
 #include "settingssync.h"
+#include "storedsettings.h"
 
 #include <QSettings>
 #include <QVBoxLayout>
@@ -56,7 +57,7 @@ QString DevChipPage::delayLabel(int index)
 
 void DevChipPage::readConfigPara()
 {
-    QSettings file(s_settings, QSettings::IniFormat);
+    StoredSettings file(s_settings, QSettings::IniFormat);
     m_pwStart->setOpen(file.value(QStringLiteral("VyxSet/EnterMode"), 0).toInt() != 0);
     m_delayIndex = indexForSeconds(file.value(QStringLiteral("VyxSet/DelayTime"), 0).toInt());
     m_delay->setText(delayLabel(m_delayIndex));
@@ -64,7 +65,7 @@ void DevChipPage::readConfigPara()
 
 bool DevChipPage::write(const QString &key, int value)
 {
-    QSettings file(s_settings, QSettings::IniFormat);
+    StoredSettings file(s_settings, QSettings::IniFormat);
     file.setValue(key, value);
     return SettingsSync::commit(file, qPrintable(key));
 }

@@ -3,6 +3,7 @@
 #include "eglobal.h"
 #include "etoolwidget.h"
 #include "parabackup.h"
+#include "storedsettings.h"
 
 #include <QDir>
 #include <QLabel>
@@ -47,7 +48,7 @@ void ParaBackupPage::slot_btnBackup()
 {
     if (m_worker)
         return;
-    QSettings file(QStringLiteral("Parameter/Setting"), QSettings::IniFormat);
+    StoredSettings file(QStringLiteral("Parameter/Setting"), QSettings::IniFormat);
     const QString serial = file.value(QStringLiteral("ProductInfo/SerialNo"), QStringLiteral("2012010001")).toString();
     if (!ParaBackup::validSerial(serial)) {
         qWarning("backup refused: the serial number cannot name a folder");

@@ -177,7 +177,7 @@ void TestUpdateEpcs::successfulRun()
 
 void TestUpdateEpcs::refusalsEraseNothing_data()
 {
-    QTest::addColumn<QByteArray>("file");   // "dir" makes an unreadable folder; empty name: no file
+    QTest::addColumn<QByteArray>("file");   // "dir" makes an unreadable folder, "fifo" a pipe; empty name: no file
     QTest::addColumn<bool>("present");
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("message");
@@ -188,6 +188,7 @@ void TestUpdateEpcs::refusalsEraseNothing_data()
     QTest::newRow("no image") << QByteArray() << false << 0x14
                               << "donot find update.pof,\nplease put update.pof\nin SD-Card's /etc directory";
     QTest::newRow("unreadable") << QByteArray("dir") << true << 0x14 << "find update.pof\nupdate.pof cannot be read";
+    QTest::newRow("a pipe nobody writes") << QByteArray("fifo") << true << 0x14 << "find update.pof\nupdate.pof cannot be read";
     QTest::newRow("empty") << QByteArray() << true << 0x14 << "find update.pof\nupdate.pof is empty";
     QTest::newRow("1000 bytes") << good.left(1000) << true << 0x14
                                 << "find update.pof\nupdate.pof is too short for the flash";
@@ -208,6 +209,8 @@ void TestUpdateEpcs::refusalsEraseNothing()
 
     if (file == "dir")
         QVERIFY(QDir().mkpath(m_root->hostPath(Image)));
+    else if (file == "fifo")
+        QVERIFY(m_root->makeFifo(Image));
     else if (present)
         QVERIFY(m_root->writeFile(Image, file));
     const QByteArray design = reversed(image().mid(int(EpcsProgrammer::ImageOffset)));

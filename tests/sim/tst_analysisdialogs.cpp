@@ -39,6 +39,8 @@ class TstAnalysisDialogs : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void globalParaAndMaterial();
+    void materialListRefused_data();
+    void materialListRefused();
     void measureSettingRangeChange();
     void alarmSetting();
     void greyedObjectParameters();
@@ -107,6 +109,40 @@ void TstAnalysisDialogs::globalParaAndMaterial()
     QCOMPARE(stored(QStringLiteral("GlobalPara/Global_Emiss_Material")).toString(), QStringLiteral("Water"));
     QCOMPARE(stored(QStringLiteral("GlobalPara/Emiss")).toString(), QStringLiteral("0.96"));
     QCOMPARE(stored(QStringLiteral("GlobalPara/Distan")).toString(), QStringLiteral("6"));
+}
+
+// A material list the readers refuse - far too large, or a pipe nobody
+// writes - leaves "Select Material" with its "Custom" row, at once.
+void TstAnalysisDialogs::materialListRefused_data()
+{
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("50 MB") << false;
+    QTest::newRow("FIFO") << true;
+}
+
+void TstAnalysisDialogs::materialListRefused()
+{
+    QFETCH(bool, fifo);
+    FrontFixture f(false);
+    const QString list = QStringLiteral("etc/EmisivityTable.conf");
+    QFile::remove(f.root.hostPath(list));
+    if (fifo)
+        QVERIFY(f.root.makeFifo(list));
+    else
+        QVERIFY(f.root.writeSparseFile(list, "Water=0.96\nIron=0.70\n", qint64(50) * 1000 * 1000));
+    ShellScreen shell(*f.board);
+    QVERIFY(QTest::qWaitForWindowExposed(&shell.screen));
+    EParaSetup dialog;
+    openAtCorner(dialog);
+    click(dialog.emissItem()->spinBox()->findChild<QLineEdit *>());
+    EmissTable *table = dialog.emissTable();
+    QVERIFY(table && QTest::qWaitForWindowExposed(table));
+    QCOMPARE(table->rows().size(), 1);
+    QCOMPARE(table->rows().constFirst()->text(), QStringLiteral("Custom"));
+    if (!fifo)
+        QVERIFY(shell.save(QStringLiteral("analysis-select-material-refused.png")));
+    click(titleButton(table->title(), QStringLiteral("Cancel")));
+    QVERIFY(!table->isVisible());
 }
 
 void TstAnalysisDialogs::measureSettingRangeChange()

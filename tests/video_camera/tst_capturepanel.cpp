@@ -470,16 +470,23 @@ void TstCapturePanel::recordingNeverTakesAnExistingName()
     s.panel->videoPipe()->handleData("fadstopvideostop");
     QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
 
-    // The day's last number is taken: nothing starts, the video stays.
+    // The day's last number is taken: the name goes round to the lowest
+    // free number, both videos stay.
     s.sent.clear();
     names.SetVideoId(FilenameSystem::MaxNumber);
     const QString last = names.GetThermogram_VideoFn();
     QVERIFY(s.b.front.root.writeFile(QLatin1String(FilenameSystem::VideoFolder) + last, "kept"));
+    names.SetVideoId(0);
+    const QString first = names.GetThermogram_VideoFn();
+    names.SetVideoId(FilenameSystem::MaxNumber);
     s.click("videobutton_2");
-    QCOMPARE(s.panel->get_video_workstat(), int(CvmainWindow::VIdle));
-    QVERIFY(!s.b.view->GetCameraVideoFlag());
-    QTest::qWait(50);
-    QVERIFY2(!s.sent.join(QString()).contains(QStringLiteral("multimedia start")), qPrintable(s.sent.join(QString())));
+    QTRY_VERIFY(s.sent.join(QString()).contains(QStringLiteral("multimedia start")));
+    QVERIFY2(s.sent.join(QString()).contains(first), qPrintable(s.sent.join(QString())));
+    QVERIFY2(!s.sent.join(QString()).contains(last), qPrintable(s.sent.join(QString())));
+    s.panel->video_start();
+    QTRY_VERIFY(s.sent.join(QString()).endsWith(QStringLiteral("multimedia stopresume stop")));
+    s.panel->videoPipe()->handleData("fadstopvideostop");
+    QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
     QCOMPARE(s.b.front.root.readFile(QLatin1String(FilenameSystem::VideoFolder) + taken), QByteArray("kept"));
     QCOMPARE(s.b.front.root.readFile(QLatin1String(FilenameSystem::VideoFolder) + last), QByteArray("kept"));
 }

@@ -9,6 +9,9 @@
 
 #include <thread>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 class TstMediaNames : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,7 @@ private Q_SLOTS:
     void nextName();
     void numberOf_data();
     void numberOf();
+    void pastTheLastNumber_data();
     void pastTheLastNumber();
     void yearBefore2000();
     void countersUnderTwoThreads();
@@ -92,14 +96,64 @@ void TstMediaNames::numberOf()
     QTEST(FilenameSystem::numberOf(name), "number");
 }
 
+// A photo numbered at the end of the range, found on the card after a
+// restart, leaves the lower free numbers to the rest of the day; only a day
+// with every number taken has no name left.
+void TstMediaNames::pastTheLastNumber_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("everyNumberTaken");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("names");
+    const int t = FilenameSystem::Thermogram;
+    QTest::newRow("99999 taken, lower free") << QStringList{"image/090315_99999T.jpg"} << false << t
+                                             << QStringList{"090315_0000T.jpg", "090315_0001T.jpg"};
+    QTest::newRow("gaps below 99999") << QStringList{"image/090315_0000T.jpg", "image/090315_0002T.jpg", "image/090315_99999T.jpg"}
+                                      << false << t << QStringList{"090315_0001T.jpg", "090315_0003T.jpg"};
+    QTest::newRow("gap under a temporary") << QStringList{"image/090315_99999T.jpg", "image/.090315_0000T.part"} << false << t
+                                           << QStringList{"090315_0001T.jpg"};
+    QTest::newRow("99998 taken: 99999, then round") << QStringList{"image/090315_99998T.jpg"} << false << t
+                                                    << QStringList{"090315_99999T.jpg", "090315_0000T.jpg"};
+    QTest::newRow("only a P at 99999") << QStringList{"image/090315_99999P.jpg"} << false << t
+                                       << QStringList{"090315_99999T.jpg", "090315_0000T.jpg"};
+    QTest::newRow("videos at 99999") << QStringList{"videoFile/090315_99999V.mp4"} << false << int(FilenameSystem::Video)
+                                     << QStringList{"090315_0000V.mp4"};
+    // The last free one taken, the day has none left.
+    QTest::newRow("every number taken but one") << QStringList{"-image/090315_4711T.jpg"} << true << t
+                                                << QStringList{"090315_4711T.jpg", QString()};
+}
+
 void TstMediaNames::pastTheLastNumber()
 {
+    QFETCH(QStringList, files);
+    QFETCH(bool, everyNumberTaken);
+    QFETCH(int, kind);
+    QFETCH(QStringList, names);
+    const QString image = m_root->hostPath(QStringLiteral("/media/mmc/image"));
+    if (everyNumberTaken) {
+        QVERIFY(QDir().mkpath(image));
+        for (int n = 0; n <= FilenameSystem::MaxNumber; ++n) {
+            const QByteArray path = QFile::encodeName(image + QString::asprintf("/090315_%04dT.jpg", n));
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+    }
+    // A leading '-' removes a name from the full card.
+    for (const QString &f : files) {
+        if (f.startsWith(QLatin1Char('-')))
+            QVERIFY(QFile::remove(m_root->hostPath(QStringLiteral("/media/mmc/") + f.mid(1))));
+        else
+            QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/") + f, "x"));
+    }
     FilenameSystem fn;
-    fn.SetPhotoId(FilenameSystem::MaxNumber);
-    QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/image/090315_99999T.jpg"), "x"));
-    // No free number: refused, the existing photo stays.
-    QVERIFY(fn.takeFreeName(FilenameSystem::Thermogram).isEmpty());
-    QCOMPARE(m_root->readFile(QStringLiteral("/media/mmc/image/090315_99999T.jpg")), QByteArray("x"));
+    for (const QString &name : names)
+        QCOMPARE(fn.takeFreeName(FilenameSystem::Kind(kind)), name);
+    // Nothing on the card was touched.
+    for (const QString &f : files) {
+        if (!f.startsWith(QLatin1Char('-')))
+            QCOMPARE(m_root->readFile(QStringLiteral("/media/mmc/") + f), QByteArray("x"));
+    }
 }
 
 void TstMediaNames::yearBefore2000()
