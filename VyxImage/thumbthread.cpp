@@ -1,10 +1,12 @@
 #include "thumbthread.h"
 
+#include "atomicfile.h"
 #include "filenamesystem.h"
 #include "nativename.h"
 #include "paths.h"
 #include "thumbcache.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -73,24 +75,41 @@ bool ThumbThread::makeThumbnail(const QFileInfo &photo, const QString &path)
     const QImage image = reader.read();
     if (image.isNull())
         return false;
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    if (!buffer.open(QIODevice::WriteOnly) || !QImageWriter(&buffer, "jpg").write(image))
+        return false;
+    buffer.close();
     // Written aside and renamed: a reader never sees half a file, and a
-    // rename never replaces a thumbnail that appeared meanwhile.
-    const QString temporary = path + QStringLiteral(".part");
-    QImageWriter writer(temporary, "jpg");
-    if (!writer.write(image)) {
-        QFile::remove(temporary);
-        return false;
+    // rename never replaces a thumbnail (or a link) that appeared
+    // meanwhile. A cache: no sync.
+    return AtomicFile::writeHost(path, jpeg, AtomicFile::Existing::Keep, AtomicFile::Durability::Cache);
+}
+
+int ThumbThread::removeStaleScratch()
+{
+    QDir dir(Paths::resolve(QLatin1String(ThumbCache::PhotoFolder)));
+    int removed = 0;
+    // The cache is the program's own: the scratch of any thumbnail goes,
+    // and the ".part" names earlier versions wrote.
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const bool scratch = AtomicFile::scratchTarget(name).endsWith(QLatin1String(".jpg"))
+                             || name.endsWith(QLatin1String(".jpg.part"));
+        if (scratch && dir.remove(name))
+            ++removed;
     }
-    if (!QFile::rename(temporary, path)) {
-        QFile::remove(temporary);
-        return false;
-    }
-    return true;
+    return removed;
 }
 
 void ThumbThread::run()
 {
     qWarning("\t start Run thumb image thread \n");
+    // Scratch of writes a kill cut short goes on the program's first run,
+    // here rather than at start: the cache can hold as many names as the
+    // card holds photos.
+    static std::atomic<bool> cleaned{false};
+    if (!cleaned.exchange(true))
+        removeStaleScratch();
     for (int i = 0; i < m_count; ++i) {
         const QFileInfo &photo = m_list.at(i);
         const QString path = ThumbCache::photoThumbPath(photo);

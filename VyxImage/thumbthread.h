@@ -40,6 +40,9 @@ public:
 
     // Makes one thumbnail of photo into path; false when it cannot.
     static bool makeThumbnail(const QFileInfo &photo, const QString &path);
+    // Removes the scratch files of thumbnail writes cut short from the
+    // cache folder; how many. The first run() of the program does it.
+    static int removeStaleScratch();
 
 protected:
     void run() override;

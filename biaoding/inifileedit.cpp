@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 
 bool IniFileEdit::apply(const QString &path, const Values &values)
 {
@@ -15,28 +16,39 @@ bool IniFileEdit::apply(const QString &path, const Values &values)
     // The copy below reads the file whole: only one the readers take.
     if (existed && !TableFileLimit::readable(target))
         return false;
-    const QString scratch = target + QStringLiteral(".edit");
-    QFile::remove(scratch);
-    if (existed && !QFile::copy(target, scratch))
+    // The copy is edited under a scratch name of the atomic writes' own
+    // shape: made new (never an existing name or a link), and removed at
+    // the next start when a kill leaves it.
+    QTemporaryFile scratch(AtomicFile::scratchTemplate(QFileInfo(target).absoluteFilePath()));
+    if (!scratch.open())
         return false;
+    if (existed) {
+        QFile old(target);
+        if (!old.open(QIODevice::ReadOnly) || scratch.write(old.readAll()) < 0 || old.error() != QFile::NoError)
+            return false;
+    }
+    scratch.close();
+    QByteArray data;
     {
-        QSettings file(scratch, QSettings::IniFormat);
+        QSettings file(scratch.fileName(), QSettings::IniFormat);
         for (const auto &value : values)
             file.setValue(value.first, value.second);
         file.sync();
-        if (file.status() != QSettings::NoError) {
-            QFile::remove(scratch);
+        if (file.status() != QSettings::NoError)
             return false;
-        }
-    }
-    QFile edited(scratch);
-    QByteArray data;
-    const bool read = edited.open(QIODevice::ReadOnly);
-    if (read)
+        // By name: the settings object replaced the file the temporary
+        // file's handle holds.
+        QFile edited(scratch.fileName());
+        if (!edited.open(QIODevice::ReadOnly))
+            return false;
         data = edited.readAll();
-    edited.close();
-    QFile::remove(scratch);
-    if (!read || !AtomicFile::write(path, data))
+        edited.close();
+        // A scratch name never comes back: gone before the last sync, its
+        // parse is not kept in the settings' process-wide cache.
+        edited.remove();
+        file.sync();
+    }
+    if (!AtomicFile::write(path, data))
         return false;
     if (!existed)
         QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);

@@ -18,8 +18,11 @@ QString SettingsFileCheck::run()
     AtomicFile::removeScratch(file);
     const QString host = Paths::resolve(file);
     // A missing file is the usual first start; readable() warns about the rest.
-    if (!QFileInfo::exists(host) || TableFileLimit::readable(host))
+    if (!QFileInfo::exists(host) || TableFileLimit::readable(host)) {
+        // Saves follow a link; from now on they land on a file of our own.
+        AtomicFile::replaceLink(host, TableFileLimit::MAX_BYTES);
         return {};
+    }
     for (int n = 1; n <= MaxAside; ++n) {
         const QString aside = n == 1 ? QLatin1String(AsideName) : QStringLiteral("%1-%2").arg(QLatin1String(AsideName)).arg(n);
         if (renameWithoutReplacing(file, aside)) {

@@ -1,6 +1,8 @@
 #include "settingssync.h"
 
+#include "atomicfile.h"
 #include "etipshost.h"
+#include "tablefilelimit.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -21,6 +23,9 @@ QString tip()
 
 bool SettingsSync::commit(QSettings &settings, const char *what)
 {
+    // A settings object saves through a symbolic link, onto whatever it
+    // leads to: the link gives way to a file of its own first.
+    AtomicFile::replaceLink(settings.fileName(), TableFileLimit::MAX_BYTES);
     settings.sync();
     if (settings.status() == QSettings::NoError) {
         untell();

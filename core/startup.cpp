@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "atomicfile.h"
 #include "calibtable.h"
 #include "devicefile.h"
 #include "eglobal.h"
@@ -159,6 +160,14 @@ void StartUp::checkStoredFiles()
 {
     SettingsFileCheck::run();
     CalibTable::removeStaleScratch(QStringLiteral("etc"));
+    // The other files saved whole (settings objects and atomic writes);
+    // the photos' scratch goes with the save thread's pass over their
+    // folder, the thumbnails' with the first run of their threads.
+    AtomicFile::removeScratchIn(QStringLiteral("Parameter"),
+                                {QStringLiteral("Setting"), QStringLiteral("Modify*"), QStringLiteral("IRCorePara"),
+                                 QStringLiteral("Delta")});
+    for (const char *file : {"etc/MixOffset", "/root/music.wav"})
+        AtomicFile::removeScratch(QLatin1String(file));
 }
 
 void StartUp::setuptrap()

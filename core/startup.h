@@ -22,7 +22,8 @@ public:
     static void init(EMainWindow *window);
 
     // Before anything reads them: scratch files of saves killed half-way
-    // are removed, and a settings file far too large is set aside.
+    // are removed, a settings file far too large is set aside, and one
+    // that is a symbolic link gives way to a file of its own.
     static void checkStoredFiles();
 
     static void setuptrap();

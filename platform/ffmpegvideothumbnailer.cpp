@@ -1,7 +1,9 @@
 #include "ffmpegvideothumbnailer.h"
 
+#include "atomicfile.h"
+
+#include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 #include <QTime>
 
 #include <libffmpegthumbnailer/videothumbnailerc.h>
@@ -43,11 +45,13 @@ bool FfmpegVideoThumbnailer::makeThumbnail(const QString &videoPath, const QStri
     const QImage image = decode(videoPath, 10, QString(), size);
     if (image.isNull())
         return false;
-    // A reader never sees half a picture: temporary file, then rename.
-    QSaveFile file(jpegPath);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "JPG"))
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "JPG"))
         return false;
-    return file.commit();
+    // A reader never sees half a picture: scratch file, then rename (over
+    // the name itself, never through a link there). A cache: no sync.
+    return AtomicFile::writeHost(jpegPath, jpeg, AtomicFile::Existing::Replace, AtomicFile::Durability::Cache);
 }
 
 QImage FfmpegVideoThumbnailer::frameAt(const QString &videoPath, int second, const QSize &size)

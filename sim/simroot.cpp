@@ -11,6 +11,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,12 +21,40 @@ using Manifest = QHash<QString, QByteArray>; // relative path -> checksum of the
 
 QByteArray checksum(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // O_NONBLOCK and a regular file only: a FIFO or a device under a
+    // default's name never holds the start.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return QByteArray();
+    QFile file;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return QByteArray();
+    }
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(&file);
     return hash.result().toHex();
+}
+
+// What a default's place in the root holds when it is no regular file of
+// its own; empty when it is one or when nothing is there. By lstat: a link
+// is never followed, so one to a FIFO or to /dev/zero is seen for what it
+// is, and a copy never goes through one out of the root.
+QString notARegularFile(const QString &path)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return QString();
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("a symbolic link");
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(st.st_mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return QStringLiteral("a device");
+    return QStringLiteral("no regular file");
 }
 
 QStringList defaultFiles(const QString &defaultsDir)
@@ -234,6 +264,9 @@ bool SimRoot::prepare(const QString &rootDir, const QString &defaultsDir, QStrin
     for (const QString &relative : defaultFiles(defaultsDir)) {
         const QString source = defaults.filePath(relative);
         const QString target = root.filePath(relative);
+        const QString kind = notARegularFile(target);
+        if (!kind.isEmpty())
+            return fail(QStringLiteral("refusing %1: it is %2, not the regular file the simulator keeps there").arg(target, kind));
         const QByteArray fresh = checksum(source);
         bool copy = !QFileInfo::exists(target);
         if (!copy) {

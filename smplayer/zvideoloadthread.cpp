@@ -1,5 +1,6 @@
 #include "zvideoloadthread.h"
 
+#include "atomicfile.h"
 #include "eglobal.h"
 #include "nativename.h"
 #include "egraphicsview.h"
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QSize>
 
+#include <atomic>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,6 +100,12 @@ QString ZVideoloadThread::thumbnailPath(const QString &name)
 
 void ZVideoloadThread::run()
 {
+    // Scratch of thumbnail writes a kill cut short goes on the program's
+    // first run, here rather than at start: the cache can hold a name for
+    // every video on the card.
+    static std::atomic<bool> cleaned{false};
+    if (!cleaned.exchange(true))
+        AtomicFile::removeScratchIn(thumbnailFolder(), {QStringLiteral("*.jpg")});
     QStringList files;
     {
         QMutexLocker locker(&m_lock);

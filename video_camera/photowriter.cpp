@@ -7,6 +7,7 @@
 #include "photoreader.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -79,13 +80,23 @@ bool PhotoWriter::isTemporaryName(const QString &fileName)
 
 int PhotoWriter::removeStaleTemporaries(const QString &folder)
 {
-    QDir dir(Paths::resolve(folder));
+    const QString host = Paths::resolve(folder);
+    QDir dir(host);
     int removed = 0;
-    const QStringList names = dir.entryList({QStringLiteral(".*") + QLatin1String(TemporarySuffix)},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names)
-        if (isTemporaryName(name) && dir.remove(name))
+    // One pass over what may be tens of thousands of photos, unsorted. Goes
+    // with the encoder's hidden temporaries: the scratch of a photo's
+    // rewrite ("<photo>.jpg." and six letters) when that photo is there,
+    // and of a hidden temporary's.
+    QDirIterator it(host, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        const QString target = AtomicFile::scratchTarget(name);
+        const bool stale = isTemporaryName(name) || (!target.isEmpty() && isTemporaryName(target))
+                           || (target.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) && QFileInfo::exists(dir.filePath(target)));
+        if (stale && dir.remove(name))
             ++removed;
+    }
     return removed;
 }
 
@@ -153,7 +164,8 @@ PhotoWriter::Result PhotoWriter::writeIrBlock(const QString &path, const QByteAr
     const QByteArray whole = withIrBlock(service, header, imageMode, irBlock);
     if (whole.isEmpty())
         return BadLayout;
-    const int fd = ::open(QFile::encodeName(host).constData(), O_WRONLY | O_CLOEXEC);
+    // In place, so only into the file itself: never through a link.
+    const int fd = ::open(QFile::encodeName(host).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return Unreadable;
     // Only what changes is written: the header room, then the tail.
@@ -166,7 +178,12 @@ PhotoWriter::Result PhotoWriter::writeIrBlock(const QString &path, const QByteAr
 
 PhotoWriter::Result PhotoWriter::writeWhole(const QString &path, const QByteArray &bytes)
 {
-    const int fd = ::open(Paths::resolveNative(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const QByteArray host = Paths::resolveNative(path);
+    // The name itself is written, never what a link there leads to: a link
+    // gives way to a new file.
+    int fd = ::open(host.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == ELOOP && ::unlink(host.constData()) == 0)
+        fd = ::open(host.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return WriteFailed;
     const bool ok = writeAt(fd, bytes, 0) && ::fsync(fd) == 0;

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void existingThumbnailIsNeverRewritten();
     void emptyListAndGonePhotos();
     void stopAfterPhotoFiveOfTwenty();
+    void scratchOfCutWritesGoes_data();
+    void scratchOfCutWritesGoes();
 
 private:
     QList<QFileInfo> writePhotos(int n);
@@ -235,6 +237,30 @@ void TstThumbCache::stopAfterPhotoFiveOfTwenty()
     // A new list clears the request.
     thread.loadThumbs_p(photos);
     QVERIFY(!thread.stopRequested());
+}
+
+// A thumbnail write a kill cut short leaves its scratch in the cache; the
+// thread's first run removes exactly those.
+void TstThumbCache::scratchOfCutWritesGoes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    const QString thumb = md5("photo") + QStringLiteral(".jpg");
+    QTest::newRow("scratch") << thumb + QStringLiteral(".AbCdEf") << true;
+    QTest::newRow("an earlier version's") << thumb + QStringLiteral(".part") << true;
+    QTest::newRow("a thumbnail") << thumb << false;
+    QTest::newRow("a word") << thumb + QStringLiteral(".backup") << false;
+    QTest::newRow("no thumbnail's") << QStringLiteral("notes.txt.AbCdEf") << false;
+}
+
+void TstThumbCache::scratchOfCutWritesGoes()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    const QString folder = QStringLiteral("/root/.imagethumbnailer/");
+    QVERIFY(m_root->writeFile(folder + name, "x"));
+    QCOMPARE(ThumbThread::removeStaleScratch(), removed ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(m_root->hostPath(folder + name)), !removed);
 }
 
 QTEST_MAIN(TstThumbCache)

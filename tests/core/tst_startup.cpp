@@ -164,6 +164,19 @@ void TestStartUp::scratchOfKilledSavesGoes_data()
     QTest::newRow("no dot") << "etc/calibtable-AbCdEf" << false;
     QTest::newRow("short scratch name") << "etc/.calibtable-mine" << false;
     QTest::newRow("table scratch elsewhere") << "/media/mmc/.calibtable-AbCdEf" << false;
+    // Every other file saved whole, by a settings object or an atomic write.
+    QTest::newRow("correction table scratch") << "Parameter/Modify.AbCdEf" << true;
+    QTest::newRow("range correction scratch") << "Parameter/Modify_1_Temp_0.xYzAbC" << true;
+    QTest::newRow("its settings scratch of an edit") << "Parameter/Modify.AbCdEf.QwErTy" << true;
+    QTest::newRow("sensor correction scratch") << "Parameter/Delta.QwErTy" << true;
+    QTest::newRow("core parameters scratch") << "Parameter/IRCorePara.KlMnOp" << true;
+    QTest::newRow("picture offset scratch") << "etc/MixOffset.ZzTopA" << true;
+    QTest::newRow("voice note scratch") << "/root/music.wav.AbCdEf" << true;
+    QTest::newRow("a correction copy someone kept") << "Parameter/Modify.backup" << false;
+    QTest::newRow("a file of someone else's") << "Parameter/Notes.AbCdEf" << false;
+    QTest::newRow("an offset with digits") << "etc/MixOffset.AbCd1f" << false;
+    QTest::newRow("another sound") << "/root/other.wav.AbCdEf" << false;
+    QTest::newRow("a sound someone kept") << "/root/music.wav.before" << false;
 }
 
 void TestStartUp::scratchOfKilledSavesGoes()

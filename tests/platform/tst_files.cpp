@@ -67,6 +67,9 @@ private Q_SLOTS:
     void atomicFailureLeavesOldFile();
     void atomicSyncOrder_data();
     void atomicSyncOrder();
+    void atomicScratchIsKnownAgain();
+    void scratchNames_data();
+    void scratchNames();
 };
 
 void TestFiles::deviceFilePositionedIo()
@@ -154,6 +157,51 @@ void TestFiles::atomicSyncOrder()
     // No temporary is left beside the note either way.
     QCOMPARE(QDir(root.hostPath(QStringLiteral("/media/mmc"))).entryList(QDir::Files | QDir::Hidden),
              old.isEmpty() && !written ? QStringList() : QStringList{"a.txt"});
+}
+
+// The start-up knows a killed save only by its scratch name: every name a
+// write uses is one the cleaner takes for the file's.
+void TestFiles::atomicScratchIsKnownAgain()
+{
+    TestRoot root;
+    QVERIFY(QDir().mkpath(root.hostPath(QStringLiteral("/media/mmc"))));
+    QStringList names;
+    AtomicFile::installSync([&names](int fd) {
+        char path[4096];
+        const ssize_t n = ::readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), path, sizeof path - 1);
+        if (n > 0)
+            names << QFileInfo(QFile::decodeName(QByteArray(path, int(n)))).fileName();
+        return ::fsync(fd);
+    });
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(AtomicFile::write(kNote, QByteArray::number(i)));
+    AtomicFile::installSync({});
+    QCOMPARE(names.size(), 400); // the scratch file, then the folder, each time
+    for (int i = 0; i < names.size(); i += 2)
+        QVERIFY2(AtomicFile::isScratchOf(names.at(i), QStringLiteral("a.txt")), qPrintable(names.at(i)));
+    QCOMPARE(QDir(root.hostPath(QStringLiteral("/media/mmc"))).entryList(QDir::Files | QDir::Hidden), QStringList{"a.txt"});
+}
+
+void TestFiles::scratchNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("mixed") << "Setting.AbCdEf" << "Setting";
+    QTest::newRow("capitals") << "music.wav.QWERTY" << "music.wav";
+    QTest::newRow("of a scratch") << "Modify.AbCdEf.QwErTy" << "Modify.AbCdEf";
+    QTest::newRow("lower case word") << "Setting.backup" << "";
+    QTest::newRow("digits") << "Setting.AbCd12" << "";
+    QTest::newRow("five letters") << "Setting.AbCdE" << "";
+    QTest::newRow("seven letters") << "Setting.AbCdEfG" << "";
+    QTest::newRow("no name before") << ".AbCdEf" << "";
+    QTest::newRow("no dot") << "SettingAbCdEf" << "";
+}
+
+void TestFiles::scratchNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    QCOMPARE(AtomicFile::scratchTarget(name), target);
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

@@ -5,6 +5,60 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Should a read of a FIFO ever block again, this ends it after a while
+// (the writer's end opened and closed), so the test fails instead of
+// hanging. Unless something blocks it never waits.
+class FifoRelease
+{
+public:
+    explicit FifoRelease(const QString &fifo)
+        : m_fifo(QFile::encodeName(fifo))
+        , m_thread([this] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_done.wait_for(lock, std::chrono::seconds(10), [this] { return m_finished; }))
+                return;
+            m_released = true;
+            const int fd = ::open(m_fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0)
+                ::close(fd);
+        })
+    {
+    }
+    ~FifoRelease() { finish(); }
+    // true when the FIFO had to be released.
+    bool finish()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_released;
+    }
+
+private:
+    QByteArray m_fifo;
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    bool m_released = false;
+    std::thread m_thread;
+};
+
+} // namespace
+
 class TestSimRoot : public QObject
 {
     Q_OBJECT
@@ -12,6 +66,8 @@ private Q_SLOTS:
     void preparesFoldersAndDefaults();
     void keepsWhatAnEarlierRunChanged();
     void refreshesDefaultsTheUserKept();
+    void refusesADefaultThatIsNoFile_data();
+    void refusesADefaultThatIsNoFile();
     void judgesRoots_data();
     void judgesRoots();
     void namesTheFolderItCannotMake();
@@ -62,6 +118,46 @@ void TestSimRoot::refreshesDefaultsTheUserKept()
     QVERIFY(SimRoot::prepare(simRoot, defaults));
     QCOMPARE(test.readFile(QStringLiteral("sim-root/etc/table.conf")), QByteArray("table 3\n"));
     QCOMPARE(test.readFile(QStringLiteral("sim-root/Parameter/Setting")), QByteArray("Lang=German\n"));
+}
+
+// A default's place in the root that holds no regular file (made so by
+// hand, or by a link) is refused by name before anything reads it.
+void TestSimRoot::refusesADefaultThatIsNoFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    for (const char *file : {"Parameter/Setting", "Parameter/Modify", "etc/EmisivityTable.conf", "etc/calc_len0_temp0.conf"}) {
+        for (const char *kind : {"FIFO", "link to /dev/zero", "folder"})
+            QTest::addRow("%s, %s", file, kind) << QString::fromLatin1(file) << QString::fromLatin1(kind);
+    }
+}
+
+void TestSimRoot::refusesADefaultThatIsNoFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    TestRoot test;
+    const QString simRoot = test.hostPath(QStringLiteral("sim-root"));
+    const QString defaults = test.hostPath(QStringLiteral("defaults"));
+    for (const char *name : {"Parameter/Setting", "Parameter/Modify", "etc/EmisivityTable.conf", "etc/calc_len0_temp0.conf"})
+        QVERIFY(test.writeFile(QStringLiteral("defaults/") + QLatin1String(name), "[General]\nKey=1\n"));
+    QVERIFY(SimRoot::prepare(simRoot, defaults));
+
+    const QString target = QDir(simRoot).filePath(file);
+    QVERIFY(QFile::remove(target));
+    const QByteArray native = QFile::encodeName(target);
+    if (kind == QLatin1String("FIFO"))
+        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(target));
+    else
+        QVERIFY(::symlink("/dev/zero", native.constData()) == 0);
+    FifoRelease release(target);
+    QString error;
+    const bool prepared = SimRoot::prepare(simRoot, defaults, &error);
+    QVERIFY2(!release.finish(), "prepare blocked on the FIFO");
+    QVERIFY(!prepared);
+    QVERIFY2(error.contains(target), qPrintable(error));
 }
 
 // The decision alone, so "/" is judged without ever starting anything on

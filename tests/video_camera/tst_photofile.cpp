@@ -76,6 +76,8 @@ private Q_SLOTS:
     void videoRecords();
     void writersOnDisk();
     void temporaries();
+    void scratchOfPhotos_data();
+    void scratchOfPhotos();
 };
 
 void TstPhotoFile::temperatureCodes_data()
@@ -464,6 +466,41 @@ void TstPhotoFile::temporaries()
     QCOMPARE(PhotoWriter::removeStaleTemporaries(QStringLiteral("/media/mmc/image/")), 1);
     QVERIFY(QFileInfo::exists(root.hostPath(QStringLiteral("/media/mmc/image/181214_0002T.jpg"))));
     QVERIFY(QFileInfo::exists(root.hostPath(QStringLiteral("/media/mmc/image/.hidden"))));
+}
+
+// What a rewrite or a save cut short leaves in the photo folder goes with
+// the save thread's start; names of that look that are someone's files stay.
+void TstPhotoFile::scratchOfPhotos_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("encoder's hidden temporary") << ".181214_0001T.part" << true;
+    QTest::newRow("note rewrite's scratch") << "181214_0002T.jpg.AbCdEf" << true;
+    QTest::newRow("in capitals") << "181214_0002T.jpg.QWERTY" << true;
+    QTest::newRow("of a photo copied in") << "Holiday.JPG.xYzAbC" << true;
+    QTest::newRow("hidden temporary's scratch") << ".181214_0001T.part.KlMnOp" << true;
+    QTest::newRow("a word someone chose") << "181214_0002T.jpg.backup" << false;
+    QTest::newRow("digits") << "181214_0002T.jpg.AbCd12" << false;
+    QTest::newRow("seven letters") << "181214_0002T.jpg.AbCdEfG" << false;
+    QTest::newRow("of no photo here") << "181214_0009T.jpg.AbCdEf" << false;
+    QTest::newRow("of no photo at all") << "notes.txt.AbCdEf" << false;
+    QTest::newRow("a photo") << "181214_0002T.jpg" << false;
+}
+
+void TstPhotoFile::scratchOfPhotos()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    TestRoot root;
+    const QString folder = QStringLiteral("/media/mmc/image/");
+    QVERIFY(root.writeFile(folder + QStringLiteral("181214_0002T.jpg"), "photo"));
+    QVERIFY(root.writeFile(folder + QStringLiteral("Holiday.JPG"), "photo"));
+    if (name != QLatin1String("181214_0002T.jpg"))
+        QVERIFY(root.writeFile(folder + name, "scratch"));
+    QCOMPARE(PhotoWriter::removeStaleTemporaries(folder), removed ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(root.hostPath(folder + name)), !removed);
+    QCOMPARE(root.readFile(folder + QStringLiteral("181214_0002T.jpg")), QByteArray("photo"));
+    QCOMPARE(root.readFile(folder + QStringLiteral("Holiday.JPG")), QByteArray("photo"));
 }
 
 QTEST_MAIN(TstPhotoFile)
