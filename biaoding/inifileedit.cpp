@@ -12,7 +12,7 @@
 bool IniFileEdit::apply(const QString &path, const Values &values)
 {
     const QString target = Paths::resolve(path);
-    const bool existed = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
+    const bool existed = QFileInfo::exists(target);
     // The copy below reads the file whole: only one the readers take.
     if (existed && !TableFileLimit::readable(target))
         return false;
