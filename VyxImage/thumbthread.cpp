@@ -1,13 +1,13 @@
 #include "thumbthread.h"
 
 #include "filenamesystem.h"
+#include "mappedphoto.h"
 #include "nativename.h"
 #include "paths.h"
 #include "thumbcache.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QImageWriter>
 
 namespace {
@@ -64,13 +64,9 @@ QString ThumbThread::getThumbsMd5(int i) const
 
 bool ThumbThread::makeThumbnail(const QFileInfo &photo, const QString &path)
 {
-    // Through the name's own bytes, which need not be UTF-8.
-    QFile file;
-    if (!NativeName::openForReading(file, photo.absoluteFilePath()))
-        return false;
-    QImageReader reader(&file);
-    reader.setScaledSize(ThumbSize);
-    const QImage image = reader.read();
+    // Through the name's own bytes, which need not be UTF-8; a JPEG only.
+    const MappedPhoto file(photo.absoluteFilePath());
+    const QImage image = file.picture(ThumbSize);
     if (image.isNull())
         return false;
     // Written aside and renamed: a reader never sees half a file, and a
