@@ -201,7 +201,6 @@ void TestMpvPlayer::fileReferringToAnotherIsNotPlayed_data()
     QTest::addColumn<QByteArray>("head");
     QTest::addColumn<QByteArray>("tail");
     QTest::newRow("M3U playlist") << QByteArray("#EXTM3U\n#EXTINF:3,x\n") << QByteArray("\n");
-    QTest::newRow("plain playlist") << QByteArray() << QByteArray("\n");
     QTest::newRow("EDL") << QByteArray("# mpv EDL v0\n") << QByteArray(",0,3\n");
 }
 
