@@ -2,6 +2,9 @@
 
 #include "nativename.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 MappedPhoto::MappedPhoto(const QString &path)
 {
     // By the name's own bytes, which need not be UTF-8.
@@ -30,4 +33,26 @@ QByteArray MappedPhoto::slice(const PhotoReader::Range &range) const
 {
     const QByteArray part = PhotoReader::slice(m_bytes, range);
     return QByteArray(part.constData(), part.size());
+}
+
+bool MappedPhoto::isJpeg(const QByteArray &bytes)
+{
+    return bytes.startsWith(QByteArrayLiteral("\xFF\xD8\xFF"));
+}
+
+QImage MappedPhoto::decodeJpeg(const QByteArray &bytes, const QSize &scaledSize)
+{
+    if (!isJpeg(bytes))
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&buffer, "jpeg");
+    // No fallback to the other plugins when the JPEG reader gives up.
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    if (scaledSize.isValid())
+        reader.setScaledSize(scaledSize);
+    return reader.read();
 }

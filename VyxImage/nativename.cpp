@@ -146,7 +146,7 @@ bool NativeName::remove(const QString &path, QString *error)
 
 bool NativeName::openForReading(QFile &file, const QString &path)
 {
-    const int fd = ::open(encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0)
         return false;
     struct stat info {};
@@ -191,8 +191,7 @@ void NativeName::walk(const QByteArray &folder, const QByteArray &suffix, QStrin
             walk(path, suffix, found);
             continue;
         }
-        if (S_ISLNK(info.st_mode) && ::stat(path.constData(), &info) != 0)
-            continue;
+        // A link (to a file or a folder) is not followed: lstat saw it as one.
         if (S_ISREG(info.st_mode) && endsWithCaseless(entry->d_name, suffix))
             found->append(decode(path));
     }
@@ -210,12 +209,13 @@ QStringList NativeName::filesIn(const QString &hostFolder, const QString &suffix
     while (const dirent *entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.' || !endsWithCaseless(entry->d_name, ending))
             continue;
-        // The listing tells most types; a link or an unknown type is looked at.
+        // The listing tells most types; an unknown one is looked at, and a
+        // link is not followed.
         if (entry->d_type != DT_REG) {
             struct stat info {};
-            if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+            if (entry->d_type != DT_UNKNOWN)
                 continue;
-            if (::fstatat(fd, entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
+            if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
                 continue;
         }
         if (::faccessat(fd, entry->d_name, R_OK, 0) != 0)

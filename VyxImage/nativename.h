@@ -26,7 +26,8 @@ public:
     static bool exists(const QString &path);
     // Removes the file (never a folder); false with the reason in *error.
     static bool remove(const QString &path, QString *error = nullptr);
-    // Opens a regular file read-only (never waits on a pipe).
+    // Opens a regular file read-only (never waits on a pipe, never
+    // through a symbolic link).
     static bool openForReading(QFile &file, const QString &path);
     // A name that programs taking names as text (the player, the video
     // thumbnailer) open as path: path itself when it is UTF-8, else this
@@ -34,14 +35,16 @@ public:
     // while the name is in use.
     static QString openablePath(const QString &path, const QFile &file);
 
-    // The regular files (or links to one) under hostFolder and its
-    // sub-folders whose names end in suffix, in any case, as Qt's own walk
-    // finds them: hidden names and linked folders left out.
+    // Symbolic links on the card are neither listed nor opened: one named
+    // like a photo or a video could lead anywhere on the machine.
+
+    // The regular files under hostFolder and its sub-folders whose names
+    // end in suffix, in any case: hidden names and links left out.
     static QStringList filesUnder(const QString &hostFolder, const QString &suffix);
 
-    // The names of the readable regular files (or links to one) right in
-    // hostFolder whose names end in suffix, in any case; hidden names left
-    // out, in the folder's own order. One pass over the folder.
+    // The names of the readable regular files right in hostFolder whose
+    // names end in suffix, in any case; hidden names and links left out,
+    // in the folder's own order. One pass over the folder.
     static QStringList filesIn(const QString &hostFolder, const QString &suffix);
 
 private:

@@ -20,7 +20,6 @@
 
 #include <QFile>
 #include <QGraphicsScene>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -238,11 +237,9 @@ void PhotosView::loadImage_p()
 
 QImage PhotosView::readPicture(const QString &path)
 {
-    // Through the name's own bytes: a name that is not UTF-8 shows its photo.
-    QFile file;
-    if (!NativeName::openForReading(file, path))
-        return {};
-    return QImageReader(&file).read();
+    // Through the name's own bytes: a name that is not UTF-8 shows its
+    // photo. A JPEG only: anything else shows no picture.
+    return MappedPhoto(path).picture();
 }
 
 void PhotosView::drawBackground(QPainter *painter, const QRectF &)

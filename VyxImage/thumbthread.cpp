@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "filenamesystem.h"
+#include "mappedphoto.h"
 #include "nativename.h"
 #include "paths.h"
 #include "thumbcache.h"
@@ -9,7 +10,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QImageWriter>
 
 namespace {
@@ -66,13 +66,9 @@ QString ThumbThread::getThumbsMd5(int i) const
 
 bool ThumbThread::makeThumbnail(const QFileInfo &photo, const QString &path)
 {
-    // Through the name's own bytes, which need not be UTF-8.
-    QFile file;
-    if (!NativeName::openForReading(file, photo.absoluteFilePath()))
-        return false;
-    QImageReader reader(&file);
-    reader.setScaledSize(ThumbSize);
-    const QImage image = reader.read();
+    // Through the name's own bytes, which need not be UTF-8; a JPEG only.
+    const MappedPhoto file(photo.absoluteFilePath());
+    const QImage image = file.picture(ThumbSize);
     if (image.isNull())
         return false;
     QByteArray jpeg;

@@ -5,12 +5,22 @@
 #include "photolayout.h"
 #include "thumbcache.h"
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
 namespace {
 constexpr int RetryMs = 5000;
+
+// The cache holds the thread's JPEG thumbnails and nothing else is read.
+QPixmap cachedThumbnail(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QPixmap::fromImage(MappedPhoto::decodeJpeg(file.readAll()));
+}
 } // namespace
 
 ThumItem::ThumItem(QWidget *parent)
@@ -33,7 +43,7 @@ void ThumItem::loadThumbnails(const QFileInfo &photo)
     m_thumbPath = path;
     m_retry->stop();
     if (QFileInfo::exists(path)) {
-        m_pixmap = QPixmap(path);
+        m_pixmap = cachedThumbnail(path);
         m_placeholder = false;
     } else {
         m_retry->start(Intervals::ms(RetryMs));
@@ -48,7 +58,7 @@ void ThumItem::timeoutupdate()
 {
     if (QFileInfo::exists(m_thumbPath)) {
         m_retry->stop();
-        m_pixmap = QPixmap(m_thumbPath);
+        m_pixmap = cachedThumbnail(m_thumbPath);
         m_placeholder = false;
     }
     update();

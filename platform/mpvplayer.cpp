@@ -84,6 +84,14 @@ bool MpvPlayer::ensureChild()
     QFile::remove(m_socketPath);
     QStringList arguments{QStringLiteral("--idle=yes"), QStringLiteral("--no-config"), QStringLiteral("--no-terminal"),
                           QStringLiteral("--input-ipc-server=") + m_socketPath};
+    // The file named and nothing else: a card's file named like a recording
+    // may be a playlist, an EDL or a container referring to other files
+    // anywhere on the machine. Only the MP4 demuxer reads it; references,
+    // files loaded beside it and scripts that fetch are all off.
+    arguments << QStringLiteral("--demuxer=lavf") << QStringLiteral("--demuxer-lavf-format=mp4")
+              << QStringLiteral("--demuxer-lavf-o=protocol_whitelist=file")
+              << QStringLiteral("--access-references=no") << QStringLiteral("--load-unsafe-playlists=no")
+              << QStringLiteral("--autoload-files=no") << QStringLiteral("--ytdl=no") << QStringLiteral("--load-scripts=no");
     if (s_headless)
         arguments << QStringLiteral("--vo=null") << QStringLiteral("--ao=null");
     const pid_t parent = ::getpid();

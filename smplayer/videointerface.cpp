@@ -9,6 +9,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 int s_nProgress = 0;
 const QString Channel = QStringLiteral("videoGraphicsViewinterface");
@@ -120,6 +122,8 @@ void VideoInterface::startpausePlay()
     if (!m_started) {
         qWarning("===m_mplayLib->play==file:%s=", qPrintable(NativeName::shown(m_path)));
         m_started = true;
+        m_awaitingPlay = true;
+        m_refused = false;
         // The player takes the name as text: one that is not UTF-8 it
         // reaches through the file held open here.
         m_playing.close();
@@ -188,6 +192,12 @@ void VideoInterface::mplayerStateChanged(MplayLib::State state)
     qWarning("---mplayerStateChanged---state:%d", int(state));
     switch (state) {
     case MplayLib::stStopped:
+        if (std::exchange(m_awaitingPlay, false)) {
+            // Not a recording the player takes (or none at all): told
+            // rather than left at 00:00:00 without a word.
+            m_refused = true;
+            Q_EMIT signal_cannotPlay();
+        }
         Q_EMIT signal_stopPlay();
         m_elapsed->setText(QStringLiteral("00:00:00"));
         m_lengthLabel->setText(QStringLiteral("00:00:00"));
@@ -207,6 +217,7 @@ void VideoInterface::mplayerStateChanged(MplayLib::State state)
         qWarning("MplayLib::stBuffering");
         break;
     case MplayLib::stPlaying:
+        m_awaitingPlay = false;
         showStateIcons(state);
         qWarning("MplayLib::stPlaying");
         m_started = true;
@@ -217,6 +228,7 @@ void VideoInterface::mplayerStateChanged(MplayLib::State state)
     case MplayLib::stPaused:
         showStateIcons(state);
         qWarning("MplayLib::stPaused");
+        m_awaitingPlay = false;
         m_paused = true;
         m_progress->stop();
         break;
@@ -225,7 +237,9 @@ void VideoInterface::mplayerStateChanged(MplayLib::State state)
 
 void VideoInterface::stopPlay()
 {
-    // The stopped state resets the count and the progress timer.
+    // The stopped state resets the count and the progress timer; a stop
+    // asked for here is no refusal.
+    m_awaitingPlay = false;
     mplayerStateChanged(MplayLib::stStopped);
     if (m_player)
         m_player->stop();

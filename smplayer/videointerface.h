@@ -36,6 +36,8 @@ public:
     QPushButton *volumeButton() const { return m_volume; }
     QPushButton *exitButton() const { return m_exit; }
     bool isStarted() const { return m_started; }
+    // The player gave up on the file before it played.
+    bool wasRefused() const { return m_refused; }
     bool isPaused() const { return m_paused; }
     int shownSecond() const { return m_shown; }
     int length() const { return m_length; }
@@ -47,6 +49,8 @@ Q_SIGNALS:
     void sound_signals();
     void signal_startTime(int second, bool seek);
     void signal_stopPlay();
+    // The player stopped without ever playing the file asked for.
+    void signal_cannotPlay();
 
 public Q_SLOTS:
     QTime int_to_time(int seconds);
@@ -83,6 +87,9 @@ private:
     // process's descriptor (a name that is not UTF-8).
     QFile m_playing;
     bool m_started = false;
+    // play() was asked and the player has not yet played or paused.
+    bool m_awaitingPlay = false;
+    bool m_refused = false;
     // Set and cleared only by the player's state, never guessed from the
     // progress timer.
     bool m_paused = false;

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -18,6 +19,7 @@ VideoView::VideoView(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , m_banner(new QPhotoInfoLabel(this))
     , m_volumeTimer(new QTimer(this))
+    , m_refusal(new QLabel(this))
 {
     setFixedSize(320, 240);
     setWindowModality(Qt::WindowModal);
@@ -29,6 +31,13 @@ VideoView::VideoView(QWidget *parent)
     m_banner->move(195, 0);
     m_banner->show();
     connect(m_volumeTimer, &QTimer::timeout, this, &VideoView::Soundtimer_SLots);
+    m_refusal->setObjectName(QStringLiteral("videoRefusal"));
+    m_refusal->setTextFormat(Qt::PlainText);
+    m_refusal->setAlignment(Qt::AlignCenter);
+    m_refusal->setText(tr("This video cannot be played"));
+    m_refusal->setStyleSheet(QStringLiteral("color: white; background-color: rgba(0, 0, 0, 160);"));
+    m_refusal->setGeometry(20, 70, 280, 30);
+    m_refusal->hide();
 }
 
 void VideoView::loadNetVideo(const QFileInfo &file)
@@ -50,6 +59,10 @@ void VideoView::loadNetVideo(const QFileInfo &file)
         connect(m_videoInterface, &VideoInterface::sound_signals, this, &VideoView::SoundShow_Slots);
         connect(m_videoInterface, &VideoInterface::signal_startTime, this, &VideoView::signal_startTime);
         connect(m_videoInterface, &VideoInterface::signal_stopPlay, this, &VideoView::signal_stopPlay);
+        connect(m_videoInterface, &VideoInterface::signal_cannotPlay, m_refusal, [this] {
+            m_refusal->show();
+            m_refusal->raise();
+        });
         m_videoInterface->move((320 - m_videoInterface->width()) / 2, 220 - m_videoInterface->height());
         m_volumeInterface = new VolumeInterface(this);
         m_volumeInterface->move(230, 25);
@@ -58,6 +71,7 @@ void VideoView::loadNetVideo(const QFileInfo &file)
         connect(m_volumeInterface, &VolumeInterface::volumeReleaseEvent, this, &VideoView::sliderReleased_slots);
         connect(m_volumeInterface, &VolumeInterface::volumePressEvent, this, &VideoView::sliderPressed_slots);
     }
+    m_refusal->hide();
     m_videoInterface->setVideoFn(file.absoluteFilePath());
     m_videoInterface->show();
     if (m_volumeInterface)

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
+class QLabel;
 class QPhotoInfoLabel;
 class QTimer;
 class VideoInterface;
@@ -30,6 +31,8 @@ public:
     VideoInterface *transport() const { return m_videoInterface; }
     VolumeInterface *volumeSlider() const { return m_volumeInterface; }
     QTimer *volumeTimer() const { return m_volumeTimer; }
+    // "This video cannot be played", shown when the player refuses the file.
+    QLabel *refusalNotice() const { return m_refusal; }
 
     enum { VolumeHideMs = 3000 };
 
@@ -52,4 +55,5 @@ private:
     VideoInterface *m_videoInterface = nullptr;
     VolumeInterface *m_volumeInterface = nullptr;
     QTimer *m_volumeTimer;
+    QLabel *m_refusal;
 };

@@ -9,6 +9,7 @@
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QImageReader>
 #include <QPainter>
 #include <QWidget>
 #include <QWindow>
@@ -115,12 +116,23 @@ QImage EditImage::grabTopLevelWindows()
 void EditImage::loadImage(const QString &path)
 {
     m_path = path;
-    m_photo = QImage(Paths::resolve(path));
+    // Photos are JPEG: no other image reader gets the file, not even when
+    // the JPEG reader refuses it.
+    QImageReader reader(Paths::resolve(path), "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    m_photo = reader.read();
 }
 
 void EditImage::loadImageData(const QByteArray &jpeg)
 {
-    m_photo = QImage::fromData(jpeg);
+    QBuffer buffer;
+    buffer.setData(jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    m_photo = reader.read();
 }
 
 bool EditImage::modifiedImage()

@@ -1311,6 +1311,13 @@
     </message>
 </context>
 <context>
+    <name>VideoView</name>
+    <message>
+        <source>This video cannot be played</source>
+        <translation>此视频无法播放</translation>
+    </message>
+</context>
+<context>
     <name>ZDateFormat</name>
     <message>
         <source>Date Format</source>

@@ -17,6 +17,7 @@
 #include "thumitem.h"
 #include "testroot.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void unusualNamesShownAndDeleted_data();
     void unusualNamesShownAndDeleted();
     void photoThatCannotBeDeletedStaysListed();
+    void onlyTheCardsOwnJpegsAreRead_data();
+    void onlyTheCardsOwnJpegsAreRead();
     void viewerFollowUp();
     void deletingTheLastPhotoFromTheViewer();
     void escapeLeaves();
@@ -528,6 +531,98 @@ void TstThumbBrowser::photoThatCannotBeDeletedStaysListed()
     QCOMPARE(menu->photoAt(0).fileName(), again.at(0));
     QCOMPARE(menu->viewer()->photoIndex(), 0);
     QCOMPARE(menu->viewer()->photoCount(), 2);
+}
+
+// What a card may hold under a photo's name: pictures that are not JPEG
+// (an SVG naming a picture elsewhere, a PNG) show no picture in the tile
+// (the placeholder stays, no thumbnail is made) nor in the viewer, and
+// links to files off the card are neither listed nor opened.
+void TstThumbBrowser::onlyTheCardsOwnJpegsAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("inViewer");
+    for (const char *kind : {"svg", "png", "link to a file", "link to a jpeg"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, thumbnail").arg(QLatin1String(kind)))) << QString::fromLatin1(kind) << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1, viewer").arg(QLatin1String(kind)))) << QString::fromLatin1(kind) << true;
+    }
+}
+
+void TstThumbBrowser::onlyTheCardsOwnJpegsAreRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, inViewer);
+    // Off the card: a picture, a photo and a private file.
+    QImage red(640, 480, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(red.save(&buffer, "PNG"));
+    QVERIFY(m_root->writeFile(QStringLiteral("/outside/scene.png"), png));
+    QVERIFY(m_root->writeFile(QStringLiteral("/outside/photo.jpg"),
+                              PhotoFixture::serviceFile(PhotoFixture::jpeg(QColor(200, 30, 30), QSize(64, 48)))));
+    QVERIFY(m_root->writeFile(QStringLiteral("/outside/shadow"), "root:secret:19000:0:99999:7:::\n"));
+
+    writePhotos(1);   // the card's own photo, 181214_0001T.jpg
+    const QString hostile = m_root->hostPath(QStringLiteral("/media/mmc/image/181214_0002T.jpg"));
+    const bool isLink = kind.startsWith(QLatin1String("link"));
+    if (kind == QLatin1String("svg")) {
+        const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
+                               " width=\"640\" height=\"480\"><image x=\"0\" y=\"0\" width=\"640\" height=\"480\" xlink:href=\""
+                               + QFile::encodeName(m_root->hostPath(QStringLiteral("/outside/scene.png"))) + "\"/></svg>\n";
+        QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/image/181214_0002T.jpg"), svg));
+    } else if (kind == QLatin1String("png")) {
+        QVERIFY(m_root->writeFile(QStringLiteral("/media/mmc/image/181214_0002T.jpg"), png));
+    } else {
+        const QString target = m_root->hostPath(kind == QLatin1String("link to a jpeg") ? QStringLiteral("/outside/photo.jpg")
+                                                                                          : QStringLiteral("/outside/shadow"));
+        QVERIFY(QFile::link(target, hostile));
+    }
+
+    ThumbMenu *menu = open();
+    QVERIFY(menu->thumbThread()->wait(20000));
+    if (isLink) {
+        // Only the card's own photo.
+        QCOMPARE(menu->count(), 1);
+        QCOMPARE(menu->photoAt(0).fileName(), QStringLiteral("181214_0001T.jpg"));
+    } else {
+        QCOMPARE(menu->count(), 2);
+        QCOMPARE(menu->photoAt(0).fileName(), QStringLiteral("181214_0002T.jpg"));
+    }
+    const QString ownThumb = ThumbCache::photoThumbPath(menu->photoAt(menu->count() - 1));
+    QVERIFY(QFile::exists(ownThumb));
+    const QString hostileThumb = ThumbCache::photoThumbPath(QFileInfo(hostile));
+
+    if (!inViewer) {
+        if (isLink) {
+            // Not even when asked for it by name.
+            QVERIFY(!ThumbThread::makeThumbnail(QFileInfo(hostile), hostileThumb));
+        } else {
+            ThumItem *tile = menu->tile(0);
+            tile->timeoutupdate();
+            QVERIFY(tile->showsPlaceholder());
+            menu->tile(1)->timeoutupdate();
+            QVERIFY(!menu->tile(1)->showsPlaceholder());
+        }
+        QVERIFY(!QFile::exists(hostileThumb));
+        return;
+    }
+    // The viewer, opened on the card's own photo, shows it; the other file
+    // shows no picture, by a tap or (a link) by its name.
+    tap(menu->tile(menu->count() - 1));
+    PhotosView *viewer = menu->viewer();
+    QVERIFY(viewer && viewer->isVisible());
+    QVERIFY(!viewer->photoPixmap().isNull());
+    if (isLink) {
+        viewer->loadImage(QFileInfo(hostile), 0, 1);
+    } else {
+        QTest::keyClick(viewer, Qt::Key_Escape);
+        QVERIFY(!viewer->isVisible());
+        tap(menu->tile(0));
+        QVERIFY(viewer->isVisible());
+    }
+    QCOMPARE(viewer->loadedFileName(), hostile);
+    QVERIFY(viewer->photoPixmap().isNull());
 }
 
 void TstThumbBrowser::viewerFollowUp()

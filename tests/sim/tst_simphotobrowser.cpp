@@ -50,6 +50,7 @@ private Q_SLOTS:
     void photoTakenOnTheCameraAppears();
     void namesAsTheCardHoldsThem();
     void voiceNoteLongerThanTheCameraRecords();
+    void cardFilesThatAreNoPhotos();
 
 private:
     ThumbMenu *openBrowser();
@@ -370,6 +371,63 @@ void TestSimPhotoBrowser::voiceNoteLongerThanTheCameraRecords()
     QVERIFY(!viewer->voiceNoteButton()->isVisible());
     saveScreen("photos_voicenote_refused.png");
     QVERIFY(!QFile::exists(Paths::resolve(QStringLiteral("/root/music.wav"))));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());
+}
+
+// Files on the card named like photos that are none of the camera's: an
+// SVG drawing a picture from elsewhere on the machine keeps the tile's
+// placeholder and shows black in the viewer; a link off the card is not
+// listed at all.
+void TestSimPhotoBrowser::cardFilesThatAreNoPhotos()
+{
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/image"));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().mkpath(folder));
+    const QString outside = Paths::resolve(QStringLiteral("/outside"));
+    QVERIFY(QDir().mkpath(outside));
+    QImage secret(640, 480, QImage::Format_RGB32);
+    secret.fill(Qt::red);
+    QVERIFY(secret.save(outside + QStringLiteral("/secret.png"), "PNG"));
+    QVERIFY(m_sim.screen->composed().scaled(640, 480).save(outside + QStringLiteral("/elsewhere.jpg"), "JPG"));
+    auto removeAll = qScopeGuard([&] {
+        QDir(folder).removeRecursively();
+        QDir(outside).removeRecursively();
+    });
+    {
+        QFile svg(folder + QStringLiteral("/181217_0002T.jpg"));
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        svg.write("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"640\""
+                  " height=\"480\"><image width=\"640\" height=\"480\" xlink:href=\""
+                  + QFile::encodeName(outside) + "/secret.png\"/></svg>\n");
+    }
+    QVERIFY(QFile::link(outside + QStringLiteral("/elsewhere.jpg"), folder + QStringLiteral("/181217_0003T.jpg")));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    m_sim.screen->composed().scaled(640, 480).save(&buffer, "JPG");
+    {
+        QFile own(folder + QStringLiteral("/181217_0001T.jpg"));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write(PhotoFixture::photoOf(jpeg, EFileManager::buildImagePara({})));
+    }
+
+    ThumbMenu *browser = openBrowser();
+    QCOMPARE(browser->count(), 2);
+    QCOMPARE(browser->photoAt(0).fileName(), QStringLiteral("181217_0002T.jpg"));
+    QVERIFY(browser->thumbThread()->wait(20000));
+    QTRY_VERIFY(!browser->tile(1)->showsPlaceholder());
+    browser->tile(0)->timeoutupdate();
+    QVERIFY(browser->tile(0)->showsPlaceholder());
+    saveScreen("photos_not_a_photo.png");
+
+    touch(browser->tile(0));
+    PhotosView *viewer = browser->viewer();
+    QVERIFY(viewer->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    QVERIFY(viewer->photoPixmap().isNull());
+    saveScreen("photos_viewer_not_a_photo.png");
     QTest::keyClick(viewer, Qt::Key_Escape);
     QTest::keyClick(browser, Qt::Key_Escape);
     QTRY_VERIFY(!EGlobal::getMainInterface()->photoBrowser());

@@ -25,6 +25,7 @@
 #include "zvideoloadthread.h"
 
 #include <QLoggingCategory>
+#include <QLabel>
 #include <QProcess>
 #include <QPointingDevice>
 #include <QPushButton>
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void gridScrollDeleteAndPlay();
     void namesAsTheCardHoldsThem();
     void recordingPlaysInMpv();
+    void playlistNamedAsARecordingIsRefused();
 
 private:
     void openPlayer();
@@ -370,6 +372,45 @@ void TestSimVideos::recordingPlaysInMpv()
     fingerInPlayback(transport->exitButton());
     QTRY_VERIFY(!player()->isVisible());
     QVERIFY(m_sim.live->view()->isVisibled());
+}
+
+// A playlist on the card named like a recording, naming a recording off
+// the card: mpv plays nothing of it and the playback screen says so.
+void TestSimVideos::playlistNamedAsARecordingIsRefused()
+{
+    VideoThumbnailer::install(nullptr);
+    ScriptedPlayer::uninstall();
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/videoFile"));
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    const QString elsewhere = Paths::resolve(QStringLiteral("/outside/elsewhere.mp4"));
+    QDir().mkpath(QFileInfo(elsewhere).absolutePath());
+    QProcess encoder;
+    encoder.start(QStringLiteral(ENCODER_SIM_BINARY), {QStringLiteral("--make-recording"), elsewhere, QStringLiteral("4")});
+    QVERIFY(encoder.waitForFinished(60000));
+    QCOMPARE(encoder.exitCode(), 0);
+    QFile playlist(folder + QStringLiteral("/181216_0001V.mp4"));
+    QVERIFY(playlist.open(QIODevice::WriteOnly));
+    playlist.write("#EXTM3U\n" + QFile::encodeName(elsewhere) + '\n');
+    playlist.close();
+
+    openPlayer();
+    ScreenDirectory *grid = player()->list()->area()->screen();
+    QCOMPARE(grid->files, QStringList{QStringLiteral("181216_0001V.mp4")});
+    QTRY_VERIFY(!grid->worker()->isRunning());
+    fingerAt(player(), QPoint(40, 30));
+    EVideoGraphicsView *playback = player()->playback();
+    QTRY_VERIFY(playback->isVisible());
+    VideoView *view = playback->videoView();
+    VideoInterface *transport = view->transport();
+    fingerInPlayback(transport->playButton());
+    QTRY_VERIFY_WITH_TIMEOUT(transport->wasRefused(), 15000);
+    QVERIFY(view->refusalNotice()->isVisible());
+    QCOMPARE(transport->length(), 0);
+    QVERIFY(!transport->isStarted());
+    save("videos_refused.png");
+    fingerInPlayback(transport->exitButton());
+    QTRY_VERIFY(!player()->isVisible());
 }
 
 QTEST_MAIN(TestSimVideos)

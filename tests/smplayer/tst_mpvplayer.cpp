@@ -29,12 +29,14 @@ private Q_SLOTS:
     void playAgainRightAfterAStop();
     void unplayableFileReportsStopped_data();
     void unplayableFileReportsStopped();
+    void fileReferringToAnotherIsNotPlayed_data();
+    void fileReferringToAnotherIsNotPlayed();
     void recordingGetsAThumbnailAndFrames();
     void childEndsWithThePlayer_data();
     void childEndsWithThePlayer();
 
 private:
-    QString makeRecording(int seconds);
+    QString makeRecording(int seconds, const QString &where = QStringLiteral("/media/mmc/videoFile/181214_0001V.mp4"));
     std::unique_ptr<TestRoot> m_root;
 };
 
@@ -55,9 +57,9 @@ void TestMpvPlayer::cleanup()
     m_root.reset();
 }
 
-QString TestMpvPlayer::makeRecording(int seconds)
+QString TestMpvPlayer::makeRecording(int seconds, const QString &where)
 {
-    const QString path = m_root->hostPath(QStringLiteral("/media/mmc/videoFile/181214_0001V.mp4"));
+    const QString path = m_root->hostPath(where);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QProcess encoder;
     encoder.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -189,6 +191,41 @@ void TestMpvPlayer::unplayableFileReportsStopped()
     player.play(video);
     QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stPlaying, 15000);
     QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stStopped, 15000);
+}
+
+// A card's file named like a recording that is a playlist or an edit list
+// naming a recording elsewhere: mpv plays nothing of it and the player
+// reports the stop of a file it could not play.
+void TestMpvPlayer::fileReferringToAnotherIsNotPlayed_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("M3U playlist") << QByteArray("#EXTM3U\n#EXTINF:3,x\n") << QByteArray("\n");
+    QTest::newRow("EDL") << QByteArray("# mpv EDL v0\n") << QByteArray(",0,3\n");
+}
+
+void TestMpvPlayer::fileReferringToAnotherIsNotPlayed()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, tail);
+    const QString elsewhere = makeRecording(3, QStringLiteral("/outside/elsewhere.mp4"));
+    QVERIFY2(!elsewhere.isEmpty(), "encoder-sim made no recording");
+    const QString named = QStringLiteral("/media/mmc/videoFile/181214_0002V.mp4");
+    QVERIFY(m_root->writeFile(named, head + QFile::encodeName(elsewhere) + tail));
+    MpvPlayer player;
+    QSignalSpy states(&player, &MplayLib::stateChange);
+    QSignalSpy positions(&player, &MplayLib::starttime);
+    QSignalSpy lengths(&player, &MplayLib::endtime);
+    player.play(m_root->hostPath(named));
+    QTRY_VERIFY_WITH_TIMEOUT(!states.isEmpty() && states.last().at(0).value<MplayLib::State>() == MplayLib::stStopped,
+                             15000);
+    for (const QList<QVariant> &s : std::as_const(states))
+        QVERIFY(s.at(0).value<MplayLib::State>() != MplayLib::stPlaying);
+    QVERIFY(positions.isEmpty());
+    QVERIFY(lengths.isEmpty());
+    // The recording itself, named, still plays.
+    player.play(elsewhere);
+    QTRY_VERIFY_WITH_TIMEOUT(player.state() == MplayLib::stPlaying, 15000);
 }
 
 void TestMpvPlayer::recordingGetsAThumbnailAndFrames()

@@ -17,6 +17,7 @@
 #include "videoview.h"
 #include "volumeinterface.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -38,6 +39,9 @@ private Q_SLOTS:
     void pathOfAListPosition();
     void vanishedFilePlaysNothing();
     void playingBuildsTheTransport();
+    void refusedFileIsToldAndAStopIsNot_data();
+    void refusedFileIsToldAndAStopIsNot();
+    void linkOnTheCardIsNotListedNorPlayed();
     void touchesShowAndHideTheTransport();
     void volumeButtonAndHideTimer();
     void mixerLevels_data();
@@ -139,6 +143,58 @@ void TestVideoPlayer::playingBuildsTheTransport()
     QKeyEvent key(QEvent::KeyPress, Qt::Key_I, Qt::NoModifier);
     QApplication::sendEvent(m_player->playback(), &key);
     QCOMPARE(ScriptedPlayer::last()->calls, QStringList{QStringLiteral("play ") + transport->videoFn()});
+}
+
+// The player giving up on a file before it plays is told on the screen;
+// a file that played, or a stop the user asked for, tells nothing.
+void TestVideoPlayer::refusedFileIsToldAndAStopIsNot_data()
+{
+    QTest::addColumn<QList<int>>("states");
+    QTest::addColumn<bool>("userStop");
+    QTest::addColumn<bool>("told");
+    const int loading = MplayLib::stLoading, playing = MplayLib::stPlaying, stopped = MplayLib::stStopped;
+    QTest::newRow("refused") << QList<int>{loading, stopped} << false << true;
+    QTest::newRow("played to its end") << QList<int>{loading, playing, stopped} << false << false;
+    QTest::newRow("stopped by the user while loading") << QList<int>{loading} << true << false;
+}
+
+void TestVideoPlayer::refusedFileIsToldAndAStopIsNot()
+{
+    QFETCH(QList<int>, states);
+    QFETCH(bool, userStop);
+    QFETCH(bool, told);
+    addVideos(1);
+    m_player->RecvListSendItem(0, QString());
+    VideoView *view = m_player->playback()->videoView();
+    QVERIFY(!view->refusalNotice()->isVisibleTo(view));
+    QTest::mouseClick(view->transport()->playButton(), Qt::LeftButton);
+    for (int state : std::as_const(states))
+        ScriptedPlayer::last()->state(MplayLib::State(state));
+    if (userStop)
+        QTest::mouseClick(view->transport()->stopButton(), Qt::LeftButton);
+    QCOMPARE(view->refusalNotice()->isVisibleTo(view), told);
+    QCOMPARE(view->transport()->wasRefused(), told);
+    if (told) {
+        QCOMPARE(view->refusalNotice()->text(), QStringLiteral("This video cannot be played"));
+        // The next file starts without it.
+        m_player->RecvListSendItem(0, QString());
+        QVERIFY(!view->refusalNotice()->isVisibleTo(view));
+    }
+}
+
+// A link named like a recording leads off the card: it is not listed, and
+// the player opens nothing through it.
+void TestVideoPlayer::linkOnTheCardIsNotListedNorPlayed()
+{
+    QVERIFY(m_root->writeFile(QStringLiteral("/outside/elsewhere.mp4"), QByteArray(200000, 'v')));
+    addVideos(1);
+    const QString link = Paths::resolve(QStringLiteral("/media/mmc/videoFile/180305_0009V.mp4"));
+    QVERIFY(QFile::link(m_root->hostPath(QStringLiteral("/outside/elsewhere.mp4")), link));
+    m_player->CreateMplayerList(true);
+    QCOMPARE(m_player->GetCurrentPlayFilePath(0), Paths::resolve(QStringLiteral("/media/mmc/videoFile/180305_0001V.mp4")));
+    QVERIFY(m_player->GetCurrentPlayFilePath(1).isEmpty());
+    QFile file;
+    QVERIFY(!NativeName::openForReading(file, link));
 }
 
 void TestVideoPlayer::touchesShowAndHideTheTransport()
