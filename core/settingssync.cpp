@@ -1,6 +1,7 @@
 #include "settingssync.h"
 
 #include "etipshost.h"
+#include "indicator.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -29,6 +30,14 @@ bool SettingsSync::commit(QSettings &settings, const char *what)
     qWarning("%s: %s not stored", qPrintable(settings.fileName()), what);
     tell();
     return false;
+}
+
+void SettingsSync::tellOver(QWidget *window)
+{
+    if (!window || !window->isVisible())
+        return;
+    auto *indicator = new Indicator(window);
+    indicator->setString(tip(), 0);
 }
 
 void SettingsSync::tell()

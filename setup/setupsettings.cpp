@@ -1,5 +1,7 @@
 #include "setupsettings.h"
 
+#include "eglobal.h"
+#include "esetupwindow.h"
 #include "settingssync.h"
 
 #include <QSettings>
@@ -46,5 +48,10 @@ bool SetupSettings::write(std::initializer_list<std::pair<const char *, QVariant
     QSettings settings(fileName(), QSettings::NativeFormat);
     for (const auto &value : values)
         settings.setValue(QLatin1String(value.first), value.second);
-    return SettingsSync::commit(settings, values.size() ? values.begin()->first : "");
+    if (SettingsSync::commit(settings, values.size() ? values.begin()->first : ""))
+        return true;
+    // The user is on a setup page: told there, not only once the window
+    // has closed.
+    SettingsSync::tellOver(EGlobal::getSetupWindow());
+    return false;
 }
