@@ -255,7 +255,7 @@ QStringList shownTips(EGraphicsView *view)
 void TestSimCapture::noteNotWrittenIsTold()
 {
     CvmainWindow *panel = EGlobal::get_cvmainwindow();
-    if (!panel->isVisible() || panel->get_currentwidget() != CvmainWindow::PhotoPanel)
+    if (!panel->isVisible())
         MenuRoute::openTile("Camera");
     if (panel->get_currentwidget() != CvmainWindow::PhotoPanel)
         drag(panel, {283, 262});
