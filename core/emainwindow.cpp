@@ -266,4 +266,8 @@ void EMainWindow::sdcardSlots(bool isSd)
         m_saveImage->cardRemoved();
     if (EToolWidget *bar = EGlobal::getToolBar())
         bar->displaySDCard(isSd);
+    // After the status bar: the panel reads the card's state from it.
+    CvmainWindow *capture = capturePanel();
+    if (!isSd && capture)
+        capture->cardRemoved();
 }

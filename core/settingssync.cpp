@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "etipshost.h"
+#include "indicator.h"
 #include "tablefilelimit.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,14 @@ bool SettingsSync::commit(QSettings &settings, const char *what)
     qWarning("%s: %s not stored", qPrintable(settings.fileName()), what);
     tell();
     return false;
+}
+
+void SettingsSync::tellOver(QWidget *window)
+{
+    if (!window || !window->isVisible())
+        return;
+    auto *indicator = new Indicator(window);
+    indicator->setString(tip(), 0);
 }
 
 void SettingsSync::tell()

@@ -46,8 +46,13 @@ void BrightDialog::showEvent(QShowEvent *event)
 
 void BrightDialog::doneHandler()
 {
-    const int position = BrightnessSetting::clamp(m_slider->value());
-    brightsettings(position);
+    int position = BrightnessSetting::clamp(m_slider->value());
+    // Not stored: the screen and the row go back to the stored brightness.
+    if (!BrightnessSetting::store(position)) {
+        position = BrightnessSetting::stored();
+        m_slider->updateLcdPwm(position);
+        m_slider->setValue(position);
+    }
     m_saved = position;
     if (m_page)
         m_page->setBrightText(QStringLiteral("%1%").arg(BrightnessSetting::percent(position)));

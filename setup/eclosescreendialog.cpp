@@ -21,7 +21,9 @@ int ECloseScreenDialog::getshutdownparam()
 void ECloseScreenDialog::confirm(int index)
 {
     qWarning("done");
-    TimerChoices::store(TimerChoices::CloseScreen, index);
+    // Not stored: the row and the camera keep the stored choice.
+    if (!TimerChoices::store(TimerChoices::CloseScreen, index))
+        index = TimerChoices::stored(TimerChoices::CloseScreen).index;
     const int period = TimerChoices::period(TimerChoices::CloseScreen, index);
     const int shutdown = getshutdownparam();
     const int interval = idleIntervalMs(period, shutdown);

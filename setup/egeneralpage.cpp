@@ -136,49 +136,79 @@ void EGeneralPage::languageHandler()
     m_languageDialog->setVisible(true);
 }
 
+// A value the settings file did not take is not kept: the row and the
+// camera go back to the one stored (the user is told by SetupSettings).
 void EGeneralPage::formatHandler()
 {
     if (EGraphicsView::setupDialogUp())
         return;
-    m_output = (m_output + 1) % OutputCount;
-    showOutput();
-    applyOutput(m_output);
-    SetupSettings::write({{"Output", QLatin1String(s_formatStr[m_output])}});
+    const int before = m_output;
+    setOutput((m_output + 1) % OutputCount);
+    if (!SetupSettings::write({{"Output", QLatin1String(s_formatStr[m_output])}}))
+        setOutput(before);
 }
 
 void EGeneralPage::precisonHandler()
 {
     if (EGraphicsView::setupDialogUp())
         return;
-    m_precision = (m_precision + 1) % 2;
-    showPrecision();
-    EGlobal::setDoublePrecision(m_precision == 1);
-    if (EToolWidget *bar = EGlobal::getToolBar())
-        bar->changePrecision();
-    SetupSettings::write({{"Precision", QLatin1String(s_precisionValue[m_precision])}});
+    const int before = m_precision;
+    setPrecision((m_precision + 1) % 2);
+    if (!SetupSettings::write({{"Precision", QLatin1String(s_precisionValue[m_precision])}}))
+        setPrecision(before);
 }
 
 void EGeneralPage::tempUnitHandler()
 {
     if (EGraphicsView::setupDialogUp())
         return;
-    m_tempUnit = (m_tempUnit + 1) % TempUnitCount;
-    showTempUnit();
-    if (EToolWidget *bar = EGlobal::getToolBar())
-        bar->changeTempUnit(char(m_tempUnit));
-    else
-        EGlobal::setSystemTempUnit(char(m_tempUnit));
-    SetupSettings::write({{"TempUnit", m_tempUnit}});
+    const int before = m_tempUnit;
+    setTempUnit((m_tempUnit + 1) % TempUnitCount);
+    if (!SetupSettings::write({{"TempUnit", m_tempUnit}}))
+        setTempUnit(before);
 }
 
 void EGeneralPage::lenUnitHandler()
 {
     if (EGraphicsView::setupDialogUp())
         return;
-    m_lenUnit = (m_lenUnit + 1) % LenUnitCount;
+    const int before = m_lenUnit;
+    setLenUnit((m_lenUnit + 1) % LenUnitCount);
+    if (!SetupSettings::write({{"LenUnit", m_lenUnit}}))
+        setLenUnit(before);
+}
+
+void EGeneralPage::setOutput(int output)
+{
+    m_output = output;
+    showOutput();
+    applyOutput(m_output);
+}
+
+void EGeneralPage::setPrecision(int precision)
+{
+    m_precision = precision;
+    showPrecision();
+    EGlobal::setDoublePrecision(m_precision == 1);
+    if (EToolWidget *bar = EGlobal::getToolBar())
+        bar->changePrecision();
+}
+
+void EGeneralPage::setTempUnit(int unit)
+{
+    m_tempUnit = unit;
+    showTempUnit();
+    if (EToolWidget *bar = EGlobal::getToolBar())
+        bar->changeTempUnit(char(m_tempUnit));
+    else
+        EGlobal::setSystemTempUnit(char(m_tempUnit));
+}
+
+void EGeneralPage::setLenUnit(int unit)
+{
+    m_lenUnit = unit;
     showLenUnit();
     EGlobal::setSystemLenUnit(char(m_lenUnit));
-    SetupSettings::write({{"LenUnit", m_lenUnit}});
 }
 
 void EGeneralPage::setCustomStyle()

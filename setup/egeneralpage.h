@@ -45,6 +45,11 @@ private:
     void showPrecision();
     void showTempUnit();
     void showLenUnit();
+    // Set the row and what it drives on the camera.
+    void setOutput(int output);
+    void setPrecision(int precision);
+    void setTempUnit(int unit);
+    void setLenUnit(int unit);
 
     ESetupComboBox *m_languageItem = nullptr;
     ESetupComboBox *m_outputItem = nullptr;

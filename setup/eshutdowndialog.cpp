@@ -19,7 +19,9 @@ int EShutdownDialog::getCloseScreenparam()
 void EShutdownDialog::confirm(int index)
 {
     qWarning("done");
-    TimerChoices::store(TimerChoices::Shutdown, index);
+    // Not stored: the row and the camera keep the stored choice.
+    if (!TimerChoices::store(TimerChoices::Shutdown, index))
+        index = TimerChoices::stored(TimerChoices::Shutdown).index;
     int period = TimerChoices::period(TimerChoices::Shutdown, index);
     const int closeScreen = getCloseScreenparam();
     // Only a power-off time: the idle interval of one minute starts the

@@ -10,7 +10,9 @@ EShutterDialog::EShutterDialog(QWidget *page, QWidget *parent, Qt::WindowFlags f
 
 void EShutterDialog::confirm(int index)
 {
-    TimerChoices::store(TimerChoices::Shutter, index);
+    // Not stored: the row and the camera keep the stored choice.
+    if (!TimerChoices::store(TimerChoices::Shutter, index))
+        index = TimerChoices::stored(TimerChoices::Shutter).index;
     if (page())
         page()->setShutterText(index, TimerChoices::period(TimerChoices::Shutter, index));
 }

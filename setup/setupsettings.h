@@ -19,7 +19,8 @@ public:
     // The same check on a value of key already read.
     static int checkedIndex(const char *key, int index, int fallback, int count);
     static QString readString(const char *key, const QString &fallback);
-    // false when the file could not be written.
+    // false when the file could not be written; the setup window, when it
+    // shows, says so at once. The caller shows the stored value again.
     static bool write(std::initializer_list<std::pair<const char *, QVariant>> values);
 
 private:

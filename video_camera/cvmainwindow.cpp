@@ -73,11 +73,17 @@ void service(const char *command, const char *caller)
     PipeCommand::send(PipeCommand::ServicePipe, QByteArray(command), caller);
 }
 
-void appendNote(const QString &path, PhotoLayout::SectionType type, const QByteArray &note, const char *kind)
+// False, with the user told as for a photo that could not be saved, when
+// the note is not on the card (a full or read-only card): the caller keeps
+// its button active so that the note can be tried again.
+bool appendNote(const QString &path, PhotoLayout::SectionType type, const QByteArray &note, const char *kind)
 {
     const PhotoWriter::Result r = PhotoWriter::appendNote(path, type, note);
-    if (r != PhotoWriter::Ok)
-        qWarning("CvmainWindow: %s note not written: %s", kind, PhotoWriter::describe(r));
+    if (r == PhotoWriter::Ok)
+        return true;
+    qWarning("CvmainWindow: %s note not written: %s", kind, PhotoWriter::describe(r));
+    EGraphicsView::showWrapIndicator(view(), QT_TRANSLATE_NOOP("EGraphicsView", "Save failed"));
+    return false;
 }
 } // namespace
 
@@ -335,12 +341,13 @@ void CvmainWindow::camera_commetexit(bool done)
 {
     if (!m_textDialog)
         return;
+    bool failed = false;
     if (done) {
         const QString text = m_textDialog->textEdit ? m_textDialog->textEdit->toPlainText() : QString();
         std::printf("CvmainWindow::camera_commetexit [%d] [%s] \n", int(done), qPrintable(text));
         const QString path = notePath();
         if (!text.isEmpty() && !path.isEmpty()) {
-            appendNote(path, PhotoLayout::TextNote, text.toLatin1(), "text");
+            failed = !appendNote(path, PhotoLayout::TextNote, text.toLatin1(), "text");
         }
     }
     UseKeyBoardDialog *dialog = m_textDialog.data();
@@ -348,6 +355,8 @@ void CvmainWindow::camera_commetexit(bool done)
     dialog->close();
     dialog->deleteLater();
     m_scState = 0;
+    if (failed)
+        return;
     m_commentButton->setEnabled(false);
     setSkin(m_commentButton, "camera_comment.bmp");
 }
@@ -365,6 +374,7 @@ void CvmainWindow::camera_audio()
 
 void CvmainWindow::camera_audioexit(int length)
 {
+    bool failed = false;
     if (m_recorder) {
         SharedMemory segment;
         if (VoiceNoteSegment::open(&segment)) {
@@ -373,7 +383,7 @@ void CvmainWindow::camera_audioexit(int length)
             // More than the header, and never past the segment's end.
             if (length > 45 && static_cast<size_t>(length) <= segment.size() && !path.isEmpty()) {
                 const QByteArray note(static_cast<const char *>(segment.data()), length);
-                appendNote(path, PhotoLayout::VoiceNote, note, "voice");
+                failed = !appendNote(path, PhotoLayout::VoiceNote, note, "voice");
             }
         } else {
             qWarning("CvmainWindow: no voice-note segment");
@@ -386,6 +396,8 @@ void CvmainWindow::camera_audioexit(int length)
         recorder->deleteLater();
     }
     m_scState = 0;
+    if (failed)
+        return;
     m_microphoneButton->setEnabled(false);
     setSkin(m_microphoneButton, "camera_audio.bmp");
 }
@@ -484,6 +496,19 @@ void CvmainWindow::video_back()
     }
     m_hideTimer->stop();
     hide();
+}
+
+// The encoder can write nothing more of a recording whose card went: it
+// stops now and the user is told now, as for a card that filled up, not
+// when Stop is pressed. The stop's own check would tell it a second time.
+void CvmainWindow::cardRemoved()
+{
+    if (m_vState != VRecording)
+        return;
+    qWarning("CvmainWindow: the card went while recording %s", qPrintable(m_recordingPath));
+    m_recordingPath.clear();
+    EGraphicsView::showImageWrapIndicator(view());
+    video_work(VIdle);
 }
 
 // "videostop": the encoder service is done with the recording.

@@ -95,6 +95,8 @@ public Q_SLOTS:
     void slot_threadVideoExit();
     // The save thread finished a photo under name: the notes go there.
     void photoSaved(const QString &name);
+    // The card watcher lost the card: a recording running stops at once.
+    void cardRemoved();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

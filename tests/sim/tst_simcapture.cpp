@@ -7,6 +7,7 @@
 #include "encoderphoto.h"
 #include "etoolwidget.h"
 #include "filenamesystem.h"
+#include "filesizelimit.h"
 #include "freespace.h"
 #include "indicator.h"
 #include "intervals.h"
@@ -18,6 +19,7 @@
 #include "paths.h"
 #include "photoreader.h"
 #include "saveimage.h"
+#include "simcardslot.h"
 #include "setuptouch.h"
 #include "sharedmemory.h"
 #include "usekeyboarddialog.h"
@@ -49,6 +51,9 @@ private Q_SLOTS:
     void cleanupTestCase();
     void stripPhotoNotesAndRecording();
     void recordingLostOnAFullCard();
+    void noteNotWrittenIsTold();
+    // Last: the card stays out.
+    void recordingStopsWhenTheCardIsPulled();
 
 private:
     void voiceNote(CvmainWindow *panel, const QString &photoPath);
@@ -229,6 +234,95 @@ void TestSimCapture::recordingLostOnAFullCard()
     QCOMPARE(videos.entryList(QDir::Files | QDir::Hidden), before);
     QVERIFY(panel->isVisible());
     QVERIFY(writeText(switches, ""));
+}
+
+namespace {
+// The tips shown on the live view: their text, or "<picture>" for the
+// card's picture.
+QStringList shownTips(EGraphicsView *view)
+{
+    QStringList shown;
+    for (const Indicator *indicator : view->findChildren<Indicator *>())
+        if (indicator->isVisible())
+            shown << (indicator->text().isEmpty() ? QStringLiteral("<picture>") : indicator->text());
+    return shown;
+}
+} // namespace
+
+// A text note the card cannot take: "Save failed" over the live view, the
+// photo as it was, and the note's button still active; once the card takes
+// writes again the same button writes the note.
+void TestSimCapture::noteNotWrittenIsTold()
+{
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    if (!panel->isVisible())
+        MenuRoute::openTile("Camera");
+    if (panel->get_currentwidget() != CvmainWindow::PhotoPanel)
+        drag(panel, {283, 262});
+    QCOMPARE(panel->get_currentwidget(), int(CvmainWindow::PhotoPanel));
+    QVERIFY(panel->isVisible());
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    m_sim.touch(button("camerabutton"));
+    m_sim.touch(button("camerabutton"));
+    QTRY_VERIFY_WITH_TIMEOUT(panel->textNoteEnabled(), 15000);
+    QFile photo(Paths::resolve(QStringLiteral("/media/mmc/image/") + panel->Get_FileName()));
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    const QByteArray before = photo.readAll();
+    photo.close();
+    qDeleteAll(view->findChildren<Indicator *>());
+
+    m_sim.touch(button("commentButton"));
+    QVERIFY(panel->textNoteDialog());
+    QTRY_VERIFY(panel->textNoteDialog()->isVisible());
+    panel->textNoteDialog()->textEdit->setPlainText(QStringLiteral("valve hot"));
+    {
+        FileSizeLimit full;
+        QVERIFY(full.isSet());
+        m_sim.touch(panel->textNoteDialog()->button);
+    }
+    QTRY_VERIFY(!panel->textNoteDialog());
+    QCOMPARE(shownTips(view), QStringList{QStringLiteral("Save failed")});
+    QVERIFY(panel->textNoteEnabled());
+    m_sim.saveScreen("capture_note_not_written.png");
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    QCOMPARE(photo.readAll(), before);
+    photo.close();
+
+    m_sim.touch(button("commentButton"));
+    QTRY_VERIFY(panel->textNoteDialog() && panel->textNoteDialog()->isVisible());
+    panel->textNoteDialog()->textEdit->setPlainText(QStringLiteral("valve hot"));
+    m_sim.touch(panel->textNoteDialog()->button);
+    QTRY_VERIFY(!panel->textNoteDialog());
+    QVERIFY(!panel->textNoteEnabled());
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    QVERIFY(photo.readAll().contains("valve hot"));
+}
+
+// The card is pulled while recording: on the card watcher's word the
+// recording stops, its time with it, and the card's picture says why at
+// once; the encoder's stop that follows tells nothing more.
+void TestSimCapture::recordingStopsWhenTheCardIsPulled()
+{
+    CvmainWindow *panel = EGlobal::get_cvmainwindow();
+    if (!panel->isVisible())
+        MenuRoute::openTile("Camera");
+    if (panel->get_currentwidget() != CvmainWindow::VideoPanel)
+        drag(panel, {262, 268, 275, 283, 295});
+    QCOMPARE(panel->get_currentwidget(), int(CvmainWindow::VideoPanel));
+    EGraphicsView *view = EGlobal::getGraphicsView();
+    m_sim.touch(button("videobutton_2"));
+    QCOMPARE(panel->get_video_workstat(), int(CvmainWindow::VRecording));
+    QTRY_VERIFY_WITH_TIMEOUT(view->getflickertime() >= 1, 5000);
+    qDeleteAll(view->findChildren<Indicator *>());
+
+    QVERIFY(m_sim.simulator->cardSlot()->writeCard(1));
+    QTRY_VERIFY(!EGlobal::getToolBar()->SDCardStatus());
+    QCOMPARE(panel->get_video_workstat(), int(CvmainWindow::VIdle));
+    QVERIFY(!view->flickerTime()->isCounting());
+    QCOMPARE(shownTips(view), QStringList{QStringLiteral("<picture>")});
+    m_sim.saveScreen("capture_card_pulled.png");
+    QTRY_COMPARE(panel->getCvMode(), int(CvmainWindow::CvIdle));
+    QVERIFY(!shownTips(view).contains(QStringLiteral("Save failed")));
 }
 
 // The microphone button opens the recorder over the screen; a recording

@@ -33,6 +33,7 @@
 #include "fontfamilies.h"
 #include "idleinterval.h"
 #include "idlewatcher.h"
+#include "indicator.h"
 #include "intervals.h"
 #include "languagetable.h"
 #include "lcdscreensaver.h"
@@ -43,6 +44,7 @@
 #include "simpowerdevice.h"
 #include "menuroute.h"
 #include "storageinfo.h"
+#include "timerchoices.h"
 #include "simtranslations.h"
 
 #include <QGraphicsView>
@@ -71,6 +73,8 @@ private Q_SLOTS:
     void generalPage();
     void controlPage();
     void lampNotStoredIsTold();
+    void rowNotStoredIsToldOnThePage_data();
+    void rowNotStoredIsToldOnThePage();
     void idleDimsAndWakes();
     void infoPage();
     void factoryResetShowsOnThePages_data();
@@ -271,6 +275,94 @@ void TestSimSetupPages::lampNotStoredIsTold()
     QCOMPARE(stored.value(QStringLiteral("Lamp")).toString(), wasOpen ? QStringLiteral("on") : QStringLiteral("off"));
     // The rest of the file is as it was.
     QCOMPARE(stored.value(QStringLiteral("CloseScreenPeriod")).toInt(), 60000);
+}
+
+// The settings file takes no writes while a row is changed: the row, and
+// what it drives, go back to what the file holds, and a tip says so over
+// the setup window at once, not only once it has closed.
+void TestSimSetupPages::rowNotStoredIsToldOnThePage_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("temperature unit") << "tempunit" << "TempUnit";
+    QTest::newRow("brightness") << "brightness" << "BrightConfig";
+    QTest::newRow("screen off") << "screenoff" << "CloseScreenIndex";
+}
+
+void TestSimSetupPages::rowNotStoredIsToldOnThePage()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, key);
+    const QSettings before(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    const QVariant stored = before.value(key);
+    const bool general = row == QLatin1String("tempunit");
+    ESetupWindow *window = openPage(general ? "General" : "Control");
+    QVERIFY(window->isVisible());
+    qDeleteAll(window->findChildren<Indicator *>());
+    auto *generalPage = qobject_cast<EGeneralPage *>(window->widget(ESetupWindow::GeneralPage));
+    auto *controlPage = qobject_cast<EMiscPage *>(window->widget(ESetupWindow::ControlPage));
+    EToolWidget *bar = m_sim.live->view()->toolBar();
+    QString shownBefore;
+    {
+        FileSizeLimit refused;
+        QVERIFY(refused.isSet());
+        if (row == QLatin1String("tempunit")) {
+            shownBefore = generalPage->tempUnitItem()->text();
+            touch(generalPage->tempUnitItem());
+        } else if (row == QLatin1String("brightness")) {
+            shownBefore = controlPage->brightItem()->text();
+            touch(controlPage->brightItem());
+            BrightDialog *bright = controlPage->brightDialog();
+            QVERIFY(bright && bright->isVisible());
+            BrightConfig *slider = bright->slider();
+            fingerEvent(slider, QEvent::MouseButtonPress, QPoint(60, 25));
+            fingerEvent(slider, QEvent::MouseMove, QPoint(60, 25));
+            fingerEvent(slider, QEvent::MouseButtonRelease, QPoint(60, 25));
+            QCOMPARE(slider->value(), 60);
+            pressTitle(bright, "Done");
+            QVERIFY(!bright->isVisible());
+        } else {
+            shownBefore = controlPage->closeScreenItem()->text();
+            touch(controlPage->closeScreenItem());
+            ETimerDialog *dialog = controlPage->closeScreenDialog();
+            QVERIFY(dialog && dialog->isVisible());
+            touchDialog(dialog, dialog->items().at(3));
+            pressTitle(dialog, "Done");
+            QVERIFY(!dialog->isVisible());
+        }
+    }
+    if (QTest::currentTestFailed())
+        return;
+    // The file is as it was, and the row and the camera show it.
+    const QSettings after(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    QCOMPARE(after.value(key), stored);
+    if (row == QLatin1String("tempunit")) {
+        QCOMPARE(generalPage->tempUnitItem()->text(), shownBefore);
+        QVERIFY(bar->unitLabel()->text().endsWith(QLatin1Char('C')));
+    } else if (row == QLatin1String("brightness")) {
+        QCOMPARE(controlPage->brightItem()->text(), shownBefore);
+        QCOMPARE(controlPage->brightItem()->text(),
+                 QStringLiteral("%1%").arg(BrightnessSetting::percent(BrightnessSetting::stored())));
+        QCOMPARE(m_sim.screen->backlight(), BrightnessSetting::backlightValue(BrightnessSetting::stored()));
+    } else {
+        QCOMPARE(controlPage->closeScreenItem()->text(), shownBefore);
+        QCOMPARE(IdleWatcher::instance()->intervalMs(), TimerChoices::stored(TimerChoices::CloseScreen).period);
+    }
+    QVERIFY(window->isVisible());
+    QStringList tips;
+    for (const Indicator *indicator : window->findChildren<Indicator *>())
+        if (indicator->isVisible())
+            tips << indicator->text();
+    QCOMPARE(tips, QStringList{QLatin1String(SettingsSync::TipText)});
+    saveScreen(QStringLiteral("setup_%1_not_stored.png").arg(row));
+
+    // The file takes writes again: the failure streak ends for the next row.
+    QSettings file(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
+    if (stored.isValid())
+        file.setValue(key, stored);
+    else
+        file.remove(key);
+    QVERIFY(SettingsSync::commit(file, "the row's value"));
 }
 
 // Screen Off at 1 minute, in time scaled down a hundredfold: the idle

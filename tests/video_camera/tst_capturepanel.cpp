@@ -3,6 +3,7 @@
 // the side file written beside a recording.
 #include "../core/boardview.h"
 
+#include "atomicfile.h"
 #include "capturerelease.h"
 #include "cvmainwindow.h"
 #include "cvpushbutton.h"
@@ -120,9 +121,13 @@ private Q_SLOTS:
     void emptyTextNoteWritesNothing();
     void voiceNoteOnTheSavedPhoto_data();
     void voiceNoteOnTheSavedPhoto();
+    void noteNotWrittenIsTold_data();
+    void noteNotWrittenIsTold();
     void recordAndStop_data();
     void recordAndStop();
     void recordingNeverTakesAnExistingName();
+    void cardPulledStopsTheRecording_data();
+    void cardPulledStopsTheRecording();
     void overlayPacing_data();
     void overlayPacing();
     void overlayConfirmation_data();
@@ -382,6 +387,74 @@ void TstCapturePanel::voiceNoteOnTheSavedPhoto()
         segment.remove();
 }
 
+// The note's write fails (a full card: nothing reaches the disk): the user
+// is told as for a photo, the photo is as it was, and the note's button
+// stays active, so the same note goes in once the card takes it.
+void TstCapturePanel::noteNotWrittenIsTold_data()
+{
+    QTest::addColumn<bool>("voice");
+    QTest::newRow("text note") << false;
+    QTest::newRow("voice note") << true;
+}
+
+void TstCapturePanel::noteNotWrittenIsTold()
+{
+    QFETCH(bool, voice);
+    Strip s;
+    const QString name = QStringLiteral("260102_0010T.jpg");
+    const QString photoPath = QStringLiteral("/media/mmc/image/") + name;
+    captureAndSave(s, name);
+    if (QTest::currentTestFailed())
+        return;
+    const QByteArray before = s.b.front.root.readFile(photoPath);
+    const auto noteEnabled = [&] { return voice ? s.panel->voiceNoteEnabled() : s.panel->textNoteEnabled(); };
+    // Done in the note's own window, as the user ends it.
+    const auto writeNote = [&] {
+        if (voice) {
+            s.click("microphoneButton");
+            QPointer<MediaRecorder> recorder = s.panel->voiceRecorder();
+            QVERIFY(recorder);
+            SharedMemory segment;
+            QVERIFY(VoiceNoteSegment::open(&segment));
+            QVERIFY(segment.size() >= 5000);
+            std::memcpy(segment.data(), "RIFF", 4);
+            Q_EMIT recorder->audiorecoderexit(5000);
+            QVERIFY(!s.panel->voiceRecorder());
+        } else {
+            s.click("commentButton");
+            QVERIFY(s.panel->textNoteDialog());
+            s.panel->textNoteDialog()->textEdit->setPlainText(QStringLiteral("valve hot"));
+            s.panel->camera_commetexit(true);
+            QVERIFY(!s.panel->textNoteDialog());
+        }
+        QCOMPARE(s.panel->getSCstate(), 0);
+    };
+
+    AtomicFile::installSync([](int) { return -1; });
+    writeNote();
+    AtomicFile::installSync({});
+    if (QTest::currentTestFailed())
+        return;
+    QStringList shown;
+    for (const Indicator *indicator : s.b.view->findChildren<Indicator *>())
+        if (!indicator->isHidden())
+            shown << indicator->text();
+    QCOMPARE(shown, QStringList{QStringLiteral("Save failed")});
+    QVERIFY(noteEnabled());
+    QCOMPARE(s.b.front.root.readFile(photoPath), before);
+
+    // The card takes it now: the retry writes the note, and one is all.
+    writeNote();
+    QVERIFY(!noteEnabled());
+    const PhotoReader::Photo read = PhotoReader::readPhoto(s.b.front.root.readFile(photoPath));
+    QCOMPARE(read.notes.size(), 1);
+    QCOMPARE(read.notes.first().type, voice ? 1u : 3u);
+
+    SharedMemory segment;
+    if (segment.attach(IpcKeys::key(EncoderLink::VoiceNoteKey), 1))
+        segment.remove();
+}
+
 void TstCapturePanel::recordAndStop_data()
 {
     QTest::addColumn<bool>("card");
@@ -489,6 +562,51 @@ void TstCapturePanel::recordingNeverTakesAnExistingName()
     QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
     QCOMPARE(s.b.front.root.readFile(QLatin1String(FilenameSystem::VideoFolder) + taken), QByteArray("kept"));
     QCOMPARE(s.b.front.root.readFile(QLatin1String(FilenameSystem::VideoFolder) + last), QByteArray("kept"));
+}
+
+// The card watcher says the card went: a recording stops at once, its
+// time stops counting and the card picture says why; without a recording
+// nothing happens. The encoder's "videostop" that follows tells nothing more.
+void TstCapturePanel::cardPulledStopsTheRecording_data()
+{
+    QTest::addColumn<bool>("recording");
+    QTest::newRow("while recording") << true;
+    QTest::newRow("on the video panel, not recording") << false;
+}
+
+void TstCapturePanel::cardPulledStopsTheRecording()
+{
+    QFETCH(bool, recording);
+    Intervals::setScale(0.1);
+    Strip s;
+    s.showPage(1);
+    if (recording) {
+        s.click("videobutton_2");
+        QCOMPARE(s.panel->get_video_workstat(), int(CvmainWindow::VRecording));
+        setEncoderSeconds(3);
+        s.b.view->flickerTime()->flickertime_timeout();
+        QVERIFY(s.b.view->flickerTime()->isCounting());
+    }
+    s.b.view->toolBar()->displaySDCard(false);
+    s.panel->cardRemoved();
+    QCOMPARE(s.panel->get_video_workstat(), int(CvmainWindow::VIdle));
+    QVERIFY(!s.b.view->flickerTime()->isCounting());
+    QVERIFY(!s.b.view->GetCameraVideoFlag());
+    const auto shown = [&] {
+        QStringList texts;
+        for (const Indicator *indicator : s.b.view->findChildren<Indicator *>())
+            if (!indicator->isHidden())
+                texts << (indicator->text().isEmpty() ? QStringLiteral("<picture>") : indicator->text());
+        return texts;
+    };
+    QCOMPARE(shown(), recording ? QStringList{"<picture>"} : QStringList());
+    if (!recording)
+        return;
+    QTRY_VERIFY(s.sent.join(QString()).endsWith(QStringLiteral("multimedia stopresume stop")));
+    s.panel->videoPipe()->handleData("fadstopvideostop");
+    QCOMPARE(s.panel->getCvMode(), int(CvmainWindow::CvIdle));
+    QVERIFY(!s.b.view->videoIndicator());
+    QCOMPARE(shown(), QStringList{"<picture>"});
 }
 
 // Ticks of the overlay against the encoder's count.
