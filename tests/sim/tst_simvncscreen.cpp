@@ -79,6 +79,12 @@ void TestSimVncScreen::malformedViewerLeavesTheScreenServed()
         for (int x = 0; x < frame.width(); x += 8)
             colours.insert(frame.pixel(x, y));
     QVERIFY2(colours.size() > 10, qPrintable(QString::number(colours.size())));
+    // What a viewer sees after the bad one, for review.
+    const QString dir = qEnvironmentVariable("OSTREL_SCREENS_DIR");
+    if (!dir.isEmpty()) {
+        const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+        QVERIFY(frame.save(dir + QStringLiteral("/vnc_after_") + name + QStringLiteral(".png"), "PNG"));
+    }
     QCOMPARE(ostrel.state(), QProcess::Running);
 
     QVERIFY(BadViewer::answeredOrClosed(*bad, answered));
