@@ -6,6 +6,8 @@
 #include "rfbclient.h"
 #include "testroot.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTcpServer>
@@ -21,6 +23,53 @@ quint16 freePort()
     QTcpServer server;
     return server.listen(QHostAddress::Any, 0) ? server.serverPort() : 0;
 }
+
+void startOstrel(QProcess &ostrel, const TestRoot &test, quint16 port)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("OSTREL_ROOT"), test.hostPath(QStringLiteral("sim-root")));
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "OSTREL_SIMULATE"})
+        env.remove(QString::fromLatin1(name));
+    ostrel.setProcessEnvironment(env);
+    ostrel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ostrel.start(Ostrel, {QStringLiteral("--simulate"), QStringLiteral("--vnc-port"), QString::number(port)});
+}
+
+void endOstrel(QProcess &ostrel)
+{
+    ostrel.terminate();
+    if (!ostrel.waitForFinished(StepMs)) {
+        ostrel.kill();
+        ostrel.waitForFinished(StepMs);
+    }
+}
+
+// The process's listening TCP sockets, as "address:port" in the kernel's
+// hexadecimal ("00000000" every IPv4 address, "0100007F" 127.0.0.1).
+QStringList listeningSockets(qint64 pid)
+{
+    QSet<QString> inodes;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString &fd : fds.entryList(QDir::Files | QDir::System)) {
+        const QString target = QFile::symLinkTarget(fds.filePath(fd));
+        if (target.contains(QLatin1String("socket:[")))
+            inodes.insert(target.section(QLatin1Char('['), 1).chopped(1));
+    }
+    QStringList sockets;
+    for (const char *table : {"tcp", "tcp6"}) {
+        QFile file(QStringLiteral("/proc/%1/net/%2").arg(pid).arg(QLatin1String(table)));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        file.readLine(); // the heading
+        while (!file.atEnd()) {
+            const QStringList columns = QString::fromLatin1(file.readLine()).simplified().split(QLatin1Char(' '));
+            // 0A: listening
+            if (columns.size() > 9 && columns.at(3) == QLatin1String("0A") && inodes.contains(columns.at(9)))
+                sockets << columns.at(1);
+        }
+    }
+    return sockets;
+}
 } // namespace
 
 class TestSimVncScreen : public QObject
@@ -30,6 +79,7 @@ class TestSimVncScreen : public QObject
 private Q_SLOTS:
     void malformedViewerLeavesTheScreenServed_data();
     void malformedViewerLeavesTheScreenServed();
+    void onlyTheForwarderListensOutside();
 };
 
 void TestSimVncScreen::malformedViewerLeavesTheScreenServed_data()
@@ -47,13 +97,7 @@ void TestSimVncScreen::malformedViewerLeavesTheScreenServed()
     QVERIFY(port != 0);
 
     QProcess ostrel;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("OSTREL_ROOT"), test.hostPath(QStringLiteral("sim-root")));
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "OSTREL_SIMULATE"})
-        env.remove(QString::fromLatin1(name));
-    ostrel.setProcessEnvironment(env);
-    ostrel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    ostrel.start(Ostrel, {QStringLiteral("--simulate"), QStringLiteral("--vnc-port"), QString::number(port)});
+    startOstrel(ostrel, test, port);
     QVERIFY(ostrel.waitForStarted(StepMs));
 
     // The screen is up once a viewer sees it.
@@ -89,12 +133,35 @@ void TestSimVncScreen::malformedViewerLeavesTheScreenServed()
 
     QVERIFY(BadViewer::answeredOrClosed(*bad, answered));
     QCOMPARE(ostrel.state(), QProcess::Running);
+    endOstrel(ostrel);
+}
 
-    ostrel.terminate();
-    if (!ostrel.waitForFinished(StepMs)) {
-        ostrel.kill();
-        ostrel.waitForFinished(StepMs);
+// Qt's server listens on every interface by itself: outside this machine
+// only the forwarder's port may be reached.
+void TestSimVncScreen::onlyTheForwarderListensOutside()
+{
+    TestRoot test;
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    QProcess ostrel;
+    startOstrel(ostrel, test, port);
+    QVERIFY(ostrel.waitForStarted(StepMs));
+    RfbClient viewer;
+    QVERIFY2(viewer.connectTo(port, StartMs), qPrintable(viewer.error()));
+    QVERIFY2(!viewer.frame(StepMs).isNull(), qPrintable(viewer.error()));
+
+    const QStringList sockets = listeningSockets(ostrel.processId());
+    const QString userPort = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper();
+    int loopback = 0;
+    for (const QString &socket : sockets) {
+        if (socket.startsWith(QLatin1String("0100007F:")))
+            ++loopback;
+        else
+            QVERIFY2(socket.endsWith(userPort), qPrintable(sockets.join(QLatin1Char(' '))));
     }
+    QCOMPARE(sockets.size(), 2);
+    QCOMPARE(loopback, 1);
+    endOstrel(ostrel);
 }
 
 QTEST_GUILESS_MAIN(TestSimVncScreen)
