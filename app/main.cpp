@@ -19,6 +19,7 @@
 #include "simulator.h"
 #include "startup.h"
 #include "terminationsignals.h"
+#include "vncforwarder.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -40,7 +41,8 @@ int main(int argc, char **argv)
     // Before the simulator moves into its root: the restart runs this file.
     StartUp::rememberProgram(argc, argv);
 
-    if (!ScreenPlatform::choose(options, "ostrel"))
+    int vncPort = 0;
+    if (!ScreenPlatform::choose(options, "ostrel", options.simulate ? &vncPort : nullptr))
         return 2;
     if (!options.simulate) {
         if (!DeviceSeams::install("ostrel"))
@@ -50,6 +52,17 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    // Qt's vnc server ends the program on a malformed viewer: viewers reach
+    // it only through the forwarder, which stops before the application.
+    std::unique_ptr<VncForwarder> vnc;
+    if (vncPort > 0) {
+        QString error;
+        vnc = VncForwarder::inFrontOfQt(vncPort, &error);
+        if (!vnc) {
+            std::fprintf(stderr, "ostrel: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
     if (!options.simulate)
         QApplication::setOverrideCursor(Qt::BlankCursor);
     FontFamilies::install();
@@ -135,6 +148,7 @@ int main(int argc, char **argv)
     if (ELanguageDialog::restartRequested()) {
         if (simulator)
             simulator->stop();
+        vnc.reset();
         StartUp::restart();
         std::fprintf(stderr, "ostrel: restart failed\n");
     }

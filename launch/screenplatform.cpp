@@ -15,21 +15,27 @@ void setUnlessSet(const char *name, const QByteArray &value)
 }
 } // namespace
 
-bool ScreenPlatform::choose(const LaunchOptions &options, const char *program)
+bool ScreenPlatform::choose(const LaunchOptions &options, const char *program, int *forwardedVncPort)
 {
+    if (forwardedVncPort)
+        *forwardedVncPort = 0;
     const bool haveDisplay = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        const QString platform = options.platformFor(haveDisplay);
-        if (!platform.isEmpty())
-            qputenv("QT_QPA_PLATFORM", platform.toLatin1());
+        QString platform = options.platformFor(haveDisplay);
         if (platform.startsWith(QLatin1String("vnc"))) {
             if (!VncPort::isFree(options.vncPort)) {
                 std::fprintf(stderr, "%s: %s\n", program, qPrintable(VncPort::busyMessage(options.vncPort)));
                 return false;
             }
+            if (forwardedVncPort) {
+                platform = QStringLiteral("vnc:size=320x240:port=0");
+                *forwardedVncPort = options.vncPort;
+            }
             std::printf("%s\n", qPrintable(VncPort::hint(options.vncPort)));
             std::fflush(stdout);
         }
+        if (!platform.isEmpty())
+            qputenv("QT_QPA_PLATFORM", platform.toLatin1());
     }
     if (!options.simulate)
         useDeviceInput();

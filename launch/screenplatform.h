@@ -16,7 +16,10 @@ public:
     static constexpr const char *DeviceFramebuffer = "/dev/fb/0";
 
     // False when the VNC port is taken; the reason is on stderr then.
-    static bool choose(const LaunchOptions &options, const char *program);
+    // With forwardedVncPort, Qt's vnc server gets a port the system picks
+    // and *forwardedVncPort is the user's port, for a VncForwarder to serve
+    // in front of it once the application exists (0: no VNC screen).
+    static bool choose(const LaunchOptions &options, const char *program, int *forwardedVncPort = nullptr);
 
 private:
     ScreenPlatform() = delete;

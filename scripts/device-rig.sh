@@ -8,11 +8,14 @@
 #     --build DIR       where device-rig and encoder-sim are (default: build)
 #     --root DIR        an empty folder to build the rig root in (kept; default:
 #                       a temporary folder, removed at the end)
-#     --vnc-port N      the screen: Qt's vnc platform on this port (default 5900)
+#     --vnc-port N      the screen, served on this port (default 5900)
 #     --time-scale S    OSTREL_TIME_SCALE for the program (0 < S <= 1): its
 #                       seconds-long timers run S times as long
 # The program's screen is served over VNC (the frame-buffer platform family
-# of the camera's linuxfb); keys and touches come in the same way. Every
+# of the camera's linuxfb); keys and touches come in the same way. Qt's vnc
+# server ends its program on a malformed viewer: it listens in a network of
+# the rig's own (loopback only), and vnc-forwarder serves the port outside,
+# passing on only well-formed client messages. Every
 # program it starts from /bin, /sbin and /works is a stand-in that records
 # its arguments in the root's /rig/commands.log; the clock, reboot and module
 # capabilities are dropped. The rig's logs stay in the root's /rig folder.
@@ -47,7 +50,8 @@ build=$(realpath "$build")
 if [ -z "$inside" ]; then
     [ "$(id -u)" -eq 0 ] || { echo "$0: the rig needs root (namespaces, mounts, FUSE)" >&2; exit 77; }
     [ -c /dev/fuse ] || { echo "$0: /dev/fuse is missing" >&2; exit 77; }
-    for tool in "$build/bin/device-rig" "$build/bin/rig-exec" "$build/bin/encoder-sim" "$program"; do
+    for tool in "$build/bin/device-rig" "$build/bin/rig-exec" "$build/bin/encoder-sim" "$build/bin/vnc-forwarder" \
+                "$program"; do
         [ -x "$tool" ] || { echo "$0: $tool is not built" >&2; exit 2; }
     done
     temporary=""
@@ -68,7 +72,10 @@ if [ -z "$inside" ]; then
     [ -z "$emulator" ] || args+=(--emulator "$emulator")
     # The namespace's first process is this script again; when unshare is
     # ended, that process is killed, and with it everything in the rig.
-    namespaces=(unshare --mount --propagation private --pid --ipc --fork --mount-proc --kill-child)
+    # vnc-forwarder opens the port here, makes the rig's network and starts
+    # unshare in it; unshare dies with it.
+    namespaces=("$build/bin/vnc-forwarder" --port "$vnc_port" --own-network --
+                unshare --mount --propagation private --pid --ipc --fork --mount-proc --kill-child)
     if [ -z "$temporary" ]; then
         exec "${namespaces[@]}" bash "$0" "${args[@]}" -- "$@"
     fi
@@ -206,6 +213,7 @@ encoder_pid=$!
 wait_for '[ -p "$root/tmp/service_ir" ]' "encoder-sim" 50 || exit 3
 
 status=0
+# The vnc server's port is the rig network's: only vnc-forwarder reaches it.
 setpriv --bounding-set -sys_time,-sys_boot,-sys_module --inh-caps -sys_time,-sys_boot,-sys_module -- \
     chroot "$root" /usr/bin/env -i PATH=/bin:/sbin HOME=/root LANG=C.UTF-8 \
     QT_QPA_PLATFORM="vnc:size=320x240:port=$vnc_port" QT_QPA_FB_FORCE_FULLSCREEN=0 QT_FONT_DPI=72 \

@@ -8,7 +8,7 @@ if(TARGET device-rig)
   target_compile_definitions(tst_devicerig PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>"
                                                    DEVICE_RIG_BINARY="$<TARGET_FILE:device-rig>"
                                                    DEVICE_RIG_SCRIPT="${PROJECT_SOURCE_DIR}/scripts/device-rig.sh")
-  add_dependencies(tst_devicerig ostrel renovo encoder-sim device-rig)
+  add_dependencies(tst_devicerig ostrel renovo encoder-sim device-rig vnc-forwarder)
   # Qt Network adds a define the shared precompiled header was not built with.
   set_target_properties(tst_devicerig PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
   set_tests_properties(tst_devicerig PROPERTIES TIMEOUT 180)

@@ -5,6 +5,7 @@
 // commands recorded, files on the card) and from the frame buffer, read
 // over VNC.
 
+#include "badviewer.h"
 #include "rfbclient.h"
 #include "rigprocess.h"
 
@@ -186,6 +187,8 @@ private Q_SLOTS:
     void dateIsSetOnTheClockChip();
     void updateKeyStartsTheWizard();
     void slideToPowerOff();
+    void malformedViewerLeavesTheScreenServed_data();
+    void malformedViewerLeavesTheScreenServed();
 
 private:
     // Starts the rig and connects to its screen.
@@ -565,6 +568,33 @@ void tst_DeviceRig::slideToPowerOff()
     QVERIFY2(cut > 0, m_rig->readFile(QStringLiteral("/rig/power.log")).constData());
     QCOMPARE(power.at(cut - 1), QByteArray("sync"));
     save(m_screen->frame(), QStringLiteral("powered-off"));
+}
+
+void tst_DeviceRig::malformedViewerLeavesTheScreenServed_data()
+{
+    BadViewer::addRows();
+}
+
+// The device build's vnc server sits in the rig's own network, behind
+// vnc-forwarder: a viewer that breaks the protocol loses its connection
+// only, and the program goes on serving its screen.
+void tst_DeviceRig::malformedViewerLeavesTheScreenServed()
+{
+    QFETCH(bool, handshake);
+    QFETCH(QByteArray, payload);
+    QFETCH(bool, answered);
+    QVERIFY(startRig());
+    QVERIFY2(!m_screen->frame().isNull(), qPrintable(m_screen->error()));
+
+    const std::unique_ptr<QTcpSocket> bad = BadViewer::play(m_port, handshake, payload);
+    QVERIFY(bad);
+    QVERIFY2(!m_screen->frame().isNull(), qPrintable(m_screen->error()));
+    RfbClient next;
+    QVERIFY2(next.connectTo(m_port, StepMs), qPrintable(next.error()));
+    QVERIFY2(!next.frame().isNull(), qPrintable(next.error()));
+    QVERIFY(BadViewer::answeredOrClosed(*bad, answered));
+    QVERIFY(m_rig->isRunning());
+    QVERIFY2(!m_screen->frame().isNull(), qPrintable(m_screen->error()));
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceRig)

@@ -31,3 +31,11 @@ add_dependencies(tst_simphotobrowser encoder-sim)
 add_dependencies(tst_simircore encoder-sim)
 add_dependencies(tst_simreopen encoder-sim)
 target_compile_definitions(tst_simvideos PRIVATE ENCODER_SIM_BINARY="$<TARGET_FILE:encoder-sim>")
+# The VNC screen test starts the simulator and looks at it through the
+# device tests' viewer.
+target_sources(tst_simvncscreen PRIVATE ${PROJECT_SOURCE_DIR}/tests/device/rfbclient.cpp)
+target_include_directories(tst_simvncscreen PRIVATE ${PROJECT_SOURCE_DIR}/tests/device)
+target_link_libraries(tst_simvncscreen PRIVATE Qt6::Network)
+target_compile_definitions(tst_simvncscreen PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>")
+add_dependencies(tst_simvncscreen ostrel encoder-sim)
+set_target_properties(tst_simvncscreen PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
