@@ -58,7 +58,7 @@ function(ostrel_fuzz_entry name)
     target_link_libraries(${fuzzer} PRIVATE ${E_LIBS})
     # Optimised, but with Qt's and our assertions on (a Debug build
     # folder leaves QT_NO_DEBUG and NDEBUG undefined).
-    target_compile_options(${fuzzer} PRIVATE -g -O2 -fno-omit-frame-pointer
+    target_compile_options(${fuzzer} PRIVATE -g -O1 -fno-omit-frame-pointer
                            -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
     target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer,address,undefined)
     string(JOIN "\n" seed_lines ${seeds})
