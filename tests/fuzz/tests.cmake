@@ -56,8 +56,8 @@ function(ostrel_fuzz_entry name)
     add_executable(${fuzzer} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/fuzz_${name}.cpp ${E_SOURCES})
     target_include_directories(${fuzzer} PRIVATE ${includes})
     target_link_libraries(${fuzzer} PRIVATE ${E_LIBS})
-    # Optimised, but with Qt's and our assertions on (a Debug build
-    # folder leaves QT_NO_DEBUG and NDEBUG undefined).
+    # -O1: as fast as -O2 here, with finer coverage. Qt's assertions and
+    # ours stay on in a Debug build folder (no QT_NO_DEBUG, no NDEBUG).
     target_compile_options(${fuzzer} PRIVATE -g -O1 -fno-omit-frame-pointer
                            -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
     target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer,address,undefined)
