@@ -45,7 +45,11 @@ function(ostrel_fuzz_entry name)
   target_include_directories(${replay} PRIVATE ${includes})
   target_link_libraries(${replay} PRIVATE ${E_LIBS})
   add_test(NAME ${replay} COMMAND ${replay} ${seeds})
-  set(environment "QT_QPA_PLATFORM=offscreen")
+  # The entry's temporary root goes in the build folder: one a crash leaves
+  # behind stays there.
+  set(scratch ${CMAKE_CURRENT_BINARY_DIR}/fuzz-scratch)
+  file(MAKE_DIRECTORY ${scratch})
+  set(environment "QT_QPA_PLATFORM=offscreen;OSTREL_FUZZ_TMP=${scratch}")
   if(OSTREL_ASAN)
     string(APPEND environment ";LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-suppressions.txt")
   endif()
