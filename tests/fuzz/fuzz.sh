@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Builds the fuzzers (every fuzz_*.cpp here) with clang's libFuzzer +
-# ASan/UBSan, runs them side by side for the given time (one core each) and
-# prints runs, runs per second, coverage, peak memory and crashes per entry.
-# Not part of the normal build or of ctest.
+# Builds the fuzz entries (tests/fuzz/tests.cmake lists them, their sources
+# and their seeds) with clang's libFuzzer + ASan/UBSan in a build folder
+# configured with OSTREL_FUZZ=ON, runs them side by side for the given time
+# (one core each) and prints runs, runs per second, coverage, peak memory
+# and crashes per entry. Not part of ctest: the ordinary test run only
+# replays each entry's seeds.
 #   tests/fuzz/fuzz.sh [seconds, default 60] [output folder, default ./build-fuzz]
 # FUZZ_RUNS=n stops each entry after n inputs (or the time, whichever comes
 # first); FUZZ_JOBS=n builds and runs at most n entries at a time (default:
 # all of them), to leave a shared machine some cores; FUZZ_ENTRIES="a b"
 # builds and runs only those entries.
-# The output folder holds the programs, corpora, logs and crash inputs; keep
-# it out of git (the default is ignored). Inputs are written to a temporary
-# folder in memory-backed storage, removed at the end.
+# The output folder holds the clang build folder (build/, its programs in
+# build/bin), corpora, logs and crash inputs; keep it out of git (the
+# default is ignored). Inputs are written to a temporary folder in
+# memory-backed storage, removed at the end.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 src=$(cd "$here/../.." && pwd)
@@ -44,67 +47,51 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-seeds() {
-    case "$1" in
-        calibfile) echo "$src"/tests/libtherma/data/calib_*.conf "$src"/resources/defaults/etc/calc_len0_temp*.conf ;;
-        modify) echo "$src"/tests/libtherma/data/modify_*.ini "$src/resources/defaults/Parameter/Modify" ;;
-        custompalette) echo "$here"/seeds/custompalette_*.ini ;;
-        # The encoder's photo files are photos to the reader too.
-        photoreader) echo "$here"/seeds/photoreader_*.bin "$here"/seeds/frozenphoto_*.bin ;;
-        frozenphoto) echo "$here"/seeds/frozenphoto_*.bin ;;
-        calibtable) echo "$src"/tests/libtherma/data/calib_*.conf "$src"/resources/defaults/etc/calc_len0_temp*.conf ;;
-    esac
-}
-
 # Speed and memory over report detail: no allocation stacks (about a
 # quarter of the time goes to recording them), no fill of fresh blocks, a
 # smaller quarantine (the default one alone holds 256 MB per entry). A crash
 # input replayed with ASAN_OPTIONS= (empty) gives the full report.
-# The quarantine keeps freed blocks poisoned until 16 MB more have been
-# freed: an input frees at most about 1 MB (a composed photo), so a block
-# freed during an input stays poisoned for that input and many after it.
+# The quarantine keeps freed blocks poisoned until 2 MB more have been
+# freed: an input frees at most about 600 KB (a composed photo; a
+# calibration table's load, save and load about 300 KB), so a block freed
+# during an input stays poisoned for the rest of that input and the next.
 # A larger one only makes every allocation land on memory long out of the
-# caches (a fifth of the calibration table entry's time at 64 MB).
-export ASAN_OPTIONS=${ASAN_OPTIONS-malloc_context_size=0:max_malloc_fill_size=0:quarantine_size_mb=16}
+# caches: at 16 MB the calibration table entry spent a fifth of its time
+# waiting for the recycled block's first touch (1,400 inputs per processor
+# second against 1,700 at 2 MB).
+export ASAN_OPTIONS=${ASAN_OPTIONS-malloc_context_size=0:max_malloc_fill_size=0:quarantine_size_mb=2}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS-print_stacktrace=1}
 
+build="$out/build"
+# Debug: the entries add their own optimisation, and Qt's assertions and
+# ours stay on (the other build types define QT_NO_DEBUG and NDEBUG).
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    generator=()
+    command -v ninja >/dev/null && generator=(-G Ninja)
+    cmake -S "$src" -B "$build" "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+        -DOSTREL_FUZZ=ON -DOSTREL_BUILD_BENCH=OFF >"$out/configure.txt" 2>&1 ||
+        { cat "$out/configure.txt"; exit 2; }
+fi
+cmake "$build" >"$out/configure.txt" 2>&1 || { cat "$out/configure.txt"; exit 2; }
+
+# The entries are the ones the build lists seeds for.
 names=()
-for file in "$here"/fuzz_*.cpp; do
-    name=$(basename "$file" .cpp | sed 's/^fuzz_//')
+for list in "$build"/bin/fuzz_*.seeds; do
+    [ -f "$list" ] || continue
+    name=$(basename "$list" .seeds | sed 's/^fuzz_//')
     [ -z "${FUZZ_ENTRIES:-}" ] || [[ " $FUZZ_ENTRIES " == *" $name "* ]] || continue
     names+=("$name")
 done
 [ ${#names[@]} -gt 0 ] || { echo "No entry named ${FUZZ_ENTRIES:-}"; exit 2; }
 at_once=${FUZZ_JOBS:-${#names[@]}}
-# Waits while $at_once compilers or entries run (polling: a job reaped here
-# would lose the status the loops below wait for).
+# Waits while $at_once entries run (polling: a job reaped here would lose
+# the status the loop below waits for).
 throttle() { while [ "$(jobs -rp | wc -l)" -ge "$at_once" ]; do sleep 1; done; }
 
-qt=$(pkg-config --cflags --libs Qt6Core)
-# The custom palette reader builds its tables with QColor.
-extra() {
-    case "$1" in
-        custompalette) echo -I"$src/image" "$src/image/custompaletterecord.cpp" "$src/image/custompalettenames.cpp" \
-            "$src/libtherma/colortables.cpp" $(pkg-config --cflags --libs Qt6Gui) ;;
-        calibtable) echo -I"$src/biaoding" "$src/biaoding/calibtable.cpp" "$src/platform/atomicfile.cpp" ;;
-        frozenphoto) echo -I"$src/core" -I"$src/video_camera" "$src/core/frozenphoto.cpp" "$src/video_camera/photocomposition.cpp" \
-            "$src/video_camera/photowriter.cpp" "$src/video_camera/photoreader.cpp" "$src/video_camera/efilemanagerbuilders.cpp" \
-            "$src/platform/commandrunner.cpp" "$src/platform/recordingcommandrunner.cpp" "$src/platform/atomicfile.cpp" ;;
-        photoreader) echo -I"$src/core" -I"$src/video_camera" "$src/video_camera/photoreader.cpp" "$src/core/frozenphoto.cpp" \
-            "$src/platform/atomicfile.cpp" ;;
-    esac
-}
-for name in "${names[@]}"; do
-    throttle
-    # shellcheck disable=SC2046,SC2086
-    clang++ -std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-        -I"$src/libtherma" -I"$src/platform" \
-        "$here/fuzz_$name.cpp" "$src/libtherma/calibrationfile.cpp" "$src/libtherma/modifyfactors.cpp" "$src/libtherma/tablefilelimit.cpp" \
-        "$src/platform/paths.cpp" $(extra "$name") $qt -o "$out/fuzz_$name" &
-    pids+=($!)
-done
-for pid in "${pids[@]}"; do wait "$pid"; done
-pids=()
+targets=()
+for name in "${names[@]}"; do targets+=("fuzz_$name"); done
+cmake --build "$build" -j"$at_once" --target "${targets[@]}" >"$out/build.txt" 2>&1 ||
+    { tail -n 60 "$out/build.txt"; exit 2; }
 
 runs_limit=()
 [ -z "${FUZZ_RUNS:-}" ] || runs_limit=(-runs="$FUZZ_RUNS")
@@ -112,11 +99,10 @@ echo "Fuzzing ${names[*]}, $at_once at a time, for $seconds s${FUZZ_RUNS:+ or $F
 for name in "${names[@]}"; do
     throttle
     mkdir -p "$out/corpus_$name" "$out/crashes_$name" "$scratch/$name"
-    # shellcheck disable=SC2046
-    cp $(seeds "$name") "$out/corpus_$name/" 2>/dev/null || true
+    xargs -d '\n' cp -t "$out/corpus_$name/" <"$build/bin/fuzz_$name.seeds"
     (
         rc=0
-        OSTREL_FUZZ_TMP="$scratch/$name" "$out/fuzz_$name" -max_total_time="$seconds" "${runs_limit[@]}" -max_len=8192 \
+        OSTREL_FUZZ_TMP="$scratch/$name" "$build/bin/fuzz_$name" -max_total_time="$seconds" "${runs_limit[@]}" -max_len=8192 \
             -timeout=10 -print_final_stats=1 -artifact_prefix="$out/crashes_$name/" \
             "$out/corpus_$name" >"$out/log_$name.txt" 2>&1 || rc=$?
         # Processor time of the fuzzer: on a busy machine runs per wall
@@ -150,6 +136,6 @@ for name in "${names[@]}"; do
 done
 for name in "${names[@]}"; do
     [ -z "$(find "$out/crashes_$name" -type f -newer "$scratch")" ] ||
-        echo "Replay with a full report: ASAN_OPTIONS= $out/fuzz_$name <absolute path of the crash file>"
+        echo "Replay with a full report: ASAN_OPTIONS= $build/bin/fuzz_$name <absolute path of the crash file>"
 done
 exit $status
