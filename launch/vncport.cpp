@@ -6,13 +6,26 @@
 #include <unistd.h>
 
 namespace {
-// Binds the wildcard address as Qt's server does (dual-stack where there
-// is IPv6, else IPv4); only "address in use" counts as busy.
+// Only "address in use" counts as busy; without IPv6 the IPv4 wildcard is
+// tried instead.
 bool canListen(int family, int port)
 {
-    const int fd = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = VncPort::listenOnAll(family, port, 1);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    if (errno == EAFNOSUPPORT && family == AF_INET6)
+        return canListen(AF_INET, port);
+    return errno != EADDRINUSE;
+}
+} // namespace
+
+int VncPort::listenOnAll(int family, int port, int backlog)
+{
+    const int fd = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
-        return family == AF_INET6 ? canListen(AF_INET, port) : true;
+        return -1;
     const int on = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     int rc;
@@ -31,13 +44,14 @@ bool canListen(int family, int port)
         address.sin_port = htons(uint16_t(port));
         rc = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
     }
-    if (rc == 0)
-        rc = ::listen(fd, 1);
-    const int error = errno;
-    ::close(fd);
-    return rc == 0 || error != EADDRINUSE;
+    if (rc != 0 || ::listen(fd, backlog) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
 }
-} // namespace
 
 bool VncPort::isFree(int port)
 {

@@ -10,6 +10,9 @@ class VncPort
 public:
     // Nothing listens on the port (on any address).
     static bool isFree(int port);
+    // A non-blocking socket listening on port on every address of family
+    // (dual-stack for AF_INET6), as Qt's server binds; -1 with errno set.
+    static int listenOnAll(int family, int port, int backlog);
     static QString hint(int port);
     static QString busyMessage(int port);
 

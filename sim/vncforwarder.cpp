@@ -2,6 +2,7 @@
 
 #include "qtvnclistener.h"
 #include "rfbsession.h"
+#include "vncport.h"
 
 #include <QCoreApplication>
 
@@ -31,38 +32,6 @@ void closeFd(int &fd)
     if (fd >= 0)
         ::close(fd);
     fd = -1;
-}
-
-int listenAny(int family, int port)
-{
-    const int fd = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0)
-        return -1;
-    const int on = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    int rc;
-    if (family == AF_INET6) {
-        const int off = 0;
-        ::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
-        sockaddr_in6 address = {};
-        address.sin6_family = AF_INET6;
-        address.sin6_addr = in6addr_any;
-        address.sin6_port = htons(uint16_t(port));
-        rc = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
-    } else {
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_ANY);
-        address.sin_port = htons(uint16_t(port));
-        rc = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
-    }
-    if (rc != 0 || ::listen(fd, 8) != 0) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
-        return -1;
-    }
-    return fd;
 }
 
 int boundPort(int fd)
@@ -147,9 +116,9 @@ VncForwarder::~VncForwarder()
 bool VncForwarder::listen(int port)
 {
     closeFd(m_listener);
-    m_listener = listenAny(AF_INET6, port);
+    m_listener = VncPort::listenOnAll(AF_INET6, port, 8);
     if (m_listener < 0 && errno != EADDRINUSE)
-        m_listener = listenAny(AF_INET, port);
+        m_listener = VncPort::listenOnAll(AF_INET, port, 8);
     if (m_listener < 0) {
         m_error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
