@@ -124,6 +124,8 @@ EGraphicsView::~EGraphicsView()
     EPendingSettings::instance()->flush();
     if (EGlobal::getGraphicsView() == this)
         EGlobal::setGraphicsView(nullptr);
+    // The registrations clear themselves only once this body has run; the
+    // parts deleted below must not reach a view half taken apart.
     if (EReadingsHost::instance() == this)
         EReadingsHost::setInstance(nullptr);
     if (ETipsHost::instance() == this)

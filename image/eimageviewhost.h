@@ -1,19 +1,17 @@
 #pragma once
 
 #include "fpgatypes.h"
+#include "soleinstance.h"
 
 // What the image popup's pages ask of the live view: its level/span state
 // and scale, its temperature range, and the picture mode with the inset
 // corners. The pages reach the view only through this, found with
 // instance() (null until a view is registered), so they can be built and
 // tested without the whole live view.
-class EImageViewHost
+class EImageViewHost : public SoleInstance<EImageViewHost>
 {
 public:
-    virtual ~EImageViewHost();
-
-    static void setInstance(EImageViewHost *host);
-    static EImageViewHost *instance();
+    virtual ~EImageViewHost() = default;
 
     // ---- level/span ----
     virtual Mode_t getLevelSpanMode() const = 0;

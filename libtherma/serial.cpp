@@ -245,12 +245,6 @@ int Serial::packData(const Data_t &data)
     return m_sendLength;
 }
 
-QByteArray Serial::lastFrame() const
-{
-    PortLock port(this);
-    return QByteArray(reinterpret_cast<const char *>(m_sendBuffer), m_sendLength);
-}
-
 int Serial::replyLength(unsigned char code)
 {
     switch (code) {
@@ -424,8 +418,6 @@ Serial::Outcome Serial::exchange(unsigned char code, const QByteArray &payload, 
             }
             if (pending.size() < expected)
                 break;
-            std::memset(m_receiveBuffer, 0, sizeof m_receiveBuffer);
-            std::memcpy(m_receiveBuffer, pending.constData(), static_cast<size_t>(expected));
             if (reply)
                 *reply = pending.left(expected);
             return Outcome::Done;
@@ -712,16 +704,8 @@ int Serial::set_speed(int rate)
     return -1;
 }
 
-int Serial::set_Parity(int databits, int stopbits, int parity)
+int Serial::lineOptions(termios &options, int databits, int stopbits, int parity)
 {
-    const int fd = m_fd.load();
-    if (fd < 0)
-        return -1;
-    termios options;
-    if (::tcgetattr(fd, &options) != 0) {
-        perror("SetupSerial 1");
-        return -1;
-    }
     options.c_cflag &= ~CSIZE;
     switch (databits) {
     case 7:
@@ -773,8 +757,25 @@ int Serial::set_Parity(int databits, int stopbits, int parity)
     }
     // Binary frames: no byte may be translated or taken as flow control.
     options.c_iflag &= ~(ICRNL | IXON | IXOFF | INLCR | IGNCR | ISTRIP);
-    if (parity != 'n')
+    // Input parity checking goes with every parity but none, in either case:
+    // the link itself asks for 'N'.
+    if (parity != 'n' && parity != 'N')
         options.c_iflag |= INPCK;
+    return 0;
+}
+
+int Serial::set_Parity(int databits, int stopbits, int parity)
+{
+    const int fd = m_fd.load();
+    if (fd < 0)
+        return -1;
+    termios options;
+    if (::tcgetattr(fd, &options) != 0) {
+        perror("SetupSerial 1");
+        return -1;
+    }
+    if (lineOptions(options, databits, stopbits, parity) != 0)
+        return -1;
     ::tcflush(fd, TCIFLUSH);
     options.c_oflag &= ~OPOST;
     options.c_lflag &= ~(ISIG | ICANON | ECHO | ECHOE | IEXTEN);

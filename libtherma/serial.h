@@ -13,6 +13,7 @@
 #include <thread>
 
 class FPGABottom;
+struct termios;
 
 // One command as handed to packData: code, payload length, payload bytes.
 struct Data_t
@@ -97,7 +98,6 @@ public:
     // Builds the frame in the send buffer; its length, or -1 when the
     // payload does not fit (or is missing).
     int packData(const Data_t &data);
-    QByteArray lastFrame() const;
     static unsigned char generateSum(const unsigned char *p, int n);
     static QByteArray frame(unsigned char code, const QByteArray &payload);
     // Reply length (payload + 7) of a command; 0 for an unknown code.
@@ -151,6 +151,9 @@ public:
     // 0 done; -1 for a rate not in the table or a failed call.
     int set_speed(int rate);
     int set_Parity(int databits, int stopbits, int parity);
+    // What set_Parity applies for data bits, stop bits and parity letter,
+    // on top of options; -1 for values the line cannot take.
+    static int lineOptions(termios &options, int databits, int stopbits, int parity);
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -180,7 +183,6 @@ private:
     int m_parkedFd = -1;
     unsigned char m_sendBuffer[BUFFER_SIZE] = {};
     int m_sendLength = 0;
-    unsigned char m_receiveBuffer[BUFFER_SIZE] = {};
 
     mutable std::mutex m_settingsMutex;
     Timeouts m_timeouts;

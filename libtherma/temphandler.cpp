@@ -70,19 +70,15 @@ int TempHandler::setTempSetup(const TempSetup &setup)
     }
     if (setup.emiss == m_setup.emiss && setup.dist == m_setup.dist && setup.offset == m_setup.offset)
         return 1;
-    {
-        QMutexLocker locker(&m_setupLock);
-        m_setup.emiss = setup.emiss;
-        m_setup.dist = setup.dist;
-        m_setup.offset = setup.offset;
-    }
+    m_setup.emiss = setup.emiss;
+    m_setup.dist = setup.dist;
+    m_setup.offset = setup.offset;
     calcTrans();
     return 1;
 }
 
 TempSetup TempHandler::getTempSetup() const
 {
-    QMutexLocker locker(&m_setupLock);
     TempSetup s = m_setup;
     s.reserved = 0;
     return s;

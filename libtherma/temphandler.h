@@ -4,8 +4,6 @@
 #include "temptypes.h"
 #include "therma_global.h"
 
-#include <QMutex>
-
 #include <functional>
 
 class IRPara;
@@ -17,6 +15,9 @@ class IRPara;
 //
 // It needs only the converter (table and shutter delta AD) and the
 // sensor-drift term, so it is usable without a board.
+//
+// Not locked: only the GUI thread touches it. The photo and recording
+// writers take its settings there (EFileManager) before any worker runs.
 class THERMA_EXPORT TempHandler
 {
 public:
@@ -62,7 +63,6 @@ private:
 
     bool m_calibration = false;
     TempSetup m_setup;
-    mutable QMutex m_setupLock;  // getTempSetup() is read by the recording thread
     float m_env = 25.0f;
     float m_humid = 0.6f;
     float m_reflec = 25.0f;

@@ -134,8 +134,7 @@ void TestMainMenu::firstTurnBuildsAheadOfUse()
     QVERIFY(!EGlobal::getImageTab()->isVisible());
     // Built once: the later turns change nothing.
     ESetupWindow *setup = EGlobal::getSetupWindow();
-    QTest::qWait(20);
-    QCOMPARE(EGlobal::getSetupWindow(), setup);
+    QVERIFY(!QTest::qWaitFor([&] { return EGlobal::getSetupWindow() != setup; }, 50));
     // They go with the menu.
     m_menu.reset();
     QVERIFY(!EGlobal::getSetupWindow() && !EGlobal::getImageTab() && !EGlobal::get_cvmainwindow());
@@ -225,8 +224,7 @@ void TestMainMenu::secondPhotoTouchOnlySavesStatus()
     m_view->restoreStatus();
     m_menu->setVisibled(true);
     click("Photo");
-    QTest::qWait(20);
-    QCOMPARE(commands(), QStringList{"resume start"});
+    QVERIFY(!QTest::qWaitFor([&] { return commands() != QStringList{"resume start"}; }, 50));
     QCOMPARE(m_menu->photoBrowser(), browser);
     QVERIFY(!m_view->readingsTimer()->isActive());
 }
@@ -288,8 +286,7 @@ void TestMainMenu::touchWakeUp()
     // With the LCD on it changes nothing.
     m_view->setTouchLcdstate(true);
     QVERIFY(MessageChannel::send(QStringLiteral("mousewakeup"), QString()));
-    QTest::qWait(10);
-    QVERIFY(m_view->getTouchLcdstate());
+    QVERIFY(!QTest::qWaitFor([&] { return !m_view->getTouchLcdstate(); }, 50));
 }
 
 void TestMainMenu::commandWithoutReaderIsAFailure()

@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(received.at(0).at(0).toByteArray(), QByteArray("resume stop"));
         QCOMPARE(IdleWatcher::instance()->intervalMs(), 120000);
         QVERIFY(m_view->isVisibled());
-        QTest::qWait(50);
+        QVERIFY(!received.wait(50));
         QCOMPARE(received.count(), 1);
         service.stop();
     }

@@ -113,8 +113,7 @@ void TestInfoPage::cardMessages()
     QVERIFY(shows(QStringLiteral("2000.0M/8000.0M")));
     QCOMPARE(m_queries, 1);
     MessageChannel::send(QStringLiteral("VYX/SDCard"), QStringLiteral("ejected()"));
-    QTest::qWait(20);
-    QVERIFY(page.sdCardItem()->isEnabled());
+    QVERIFY(!QTest::qWaitFor([&] { return !page.sdCardItem()->isEnabled(); }, 50));
     QVERIFY(shows(QStringLiteral("2000.0M/8000.0M")));
     MessageChannel::send(QStringLiteral("VYX/SDCard"), QStringLiteral("unMounted()"));
     QTRY_VERIFY(!page.sdCardItem()->isEnabled());
