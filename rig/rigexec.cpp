@@ -4,7 +4,8 @@
 // pointer FUSE does not follow; sync(2) would flush this machine's disks and
 // settimeofday(2) or clock_settime(2) set its clock: a seccomp filter passes
 // them to device-rig, listening at SOCKET, which answers them or lets them
-// through. The filter stays with the program
+// through. Calls in another calling convention than this machine's are
+// refused (ENOSYS). The filter stays with the program
 // across its own restart and with every child it starts.
 
 #include <cerrno>
@@ -24,14 +25,31 @@ namespace {
 
 constexpr unsigned PlainRequestLimit = 256;
 
+// The calls the filter judges are numbered in this machine's own calling
+// convention. One of another (the 32-bit "int 0x80" entry, x32's numbers
+// with their high bit) would name other calls by the same numbers and pass
+// unseen: they are refused outright. The armel build under qemu-arm makes
+// its calls through qemu, in this machine's own convention.
+#if defined(__x86_64__)
+constexpr unsigned HostArch = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+constexpr unsigned HostArch = AUDIT_ARCH_AARCH64;
+#else
+#error "rig-exec knows the calling convention of x86-64 and aarch64 only"
+#endif
+// x32's calls carry this bit on x86-64; no host call number reaches it.
+constexpr unsigned ForeignNumberBit = 0x40000000;
+
 int installFilter()
 {
     const unsigned requestLow = offsetof(struct seccomp_data, args) + sizeof(__u64) * 1;
     struct sock_filter program[] = {
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, arch)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 1, 0),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, HostArch, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS),
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JGE | BPF_K, ForeignNumberBit, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_sync, 6, 0),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_settimeofday, 5, 0),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_clock_settime, 4, 0),

@@ -12,7 +12,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <linux/seccomp.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
@@ -33,19 +35,42 @@ QByteArray descriptorPath(pid_t pid, unsigned long long fd)
     return n > 0 ? QByteArray(target, int(n)) : QByteArray();
 }
 
-bool readMemory(pid_t pid, unsigned long long address, void *buffer, size_t size)
-{
-    iovec local{buffer, size};
-    iovec remote{reinterpret_cast<void *>(address), size};
-    return ::process_vm_readv(pid, &local, 1, &remote, 1, 0) == ssize_t(size);
-}
+} // namespace
 
-bool writeMemory(pid_t pid, unsigned long long address, const void *buffer, size_t size)
+// The memory of the program behind a request, through its /proc mem file:
+// once opened, the file stays with that process, whatever its number
+// names later.
+class RigRequests::ProgramMemory
 {
-    iovec local{const_cast<void *>(buffer), size};
-    iovec remote{reinterpret_cast<void *>(address), size};
-    return ::process_vm_writev(pid, &local, 1, &remote, 1, 0) == ssize_t(size);
-}
+public:
+    explicit ProgramMemory(pid_t pid)
+    {
+        char path[64];
+        std::snprintf(path, sizeof path, "/proc/%d/mem", int(pid));
+        m_fd = ::open(path, O_RDWR | O_CLOEXEC);
+    }
+    ~ProgramMemory()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ProgramMemory(const ProgramMemory &) = delete;
+    ProgramMemory &operator=(const ProgramMemory &) = delete;
+
+    bool read(unsigned long long address, void *buffer, size_t size) const
+    {
+        return m_fd >= 0 && address != 0 && ::pread(m_fd, buffer, size, off_t(address)) == ssize_t(size);
+    }
+    bool write(unsigned long long address, const void *buffer, size_t size) const
+    {
+        return m_fd >= 0 && address != 0 && ::pwrite(m_fd, buffer, size, off_t(address)) == ssize_t(size);
+    }
+
+private:
+    int m_fd = -1;
+};
+
+namespace {
 
 int receiveDescriptor(int channel)
 {
@@ -163,6 +188,19 @@ void RigRequests::answer(int listener)
     seccomp_notif request{};
     if (::ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &request) != 0)
         return;
+    respond(listener, request);
+}
+
+void RigRequests::respond(int listener, const seccomp_notif &request)
+{
+    const auto pending = [listener, id = request.id] {
+        __u64 asked = id;
+        return ::ioctl(listener, SECCOMP_IOCTL_NOTIF_ID_VALID, &asked) == 0;
+    };
+    // Opened while the request waits, the memory is the requester's.
+    const ProgramMemory memory(pid_t(request.pid));
+    if (!pending())
+        return;
     seccomp_notif_resp response{};
     response.id = request.id;
     long long result = 0;
@@ -171,34 +209,74 @@ void RigRequests::answer(int listener)
         m_powerLog->append("sync");
     } else if (request.data.nr == __NR_settimeofday || request.data.nr == __NR_clock_settime) {
         // Nor is its clock set: the time asked for is recorded.
-        result = recordSystemTime(request);
+        result = recordSystemTime(request, memory, pending);
         if (result < 0)
             response.error = int(result);
-    } else if (!handleIoctl(request, &result)) {
+    } else if (!handleIoctl(request, memory, pending, &result)) {
         response.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
     } else if (result < 0) {
         response.error = int(result);
     } else {
         response.val = result;
     }
+    // A request gone meanwhile is refused here by the kernel.
     ::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &response);
 }
 
-long long RigRequests::recordSystemTime(const seccomp_notif &request)
+long long RigRequests::recordSystemTime(const seccomp_notif &request, const ProgramMemory &memory,
+                                        const std::function<bool()> &pending)
 {
-    // timeval and timespec both begin with the seconds.
-    const unsigned long long time = request.data.nr == __NR_settimeofday ? request.data.args[0] : request.data.args[1];
-    qint64 seconds = 0;
-    if (!readMemory(pid_t(request.pid), time, &seconds, sizeof seconds))
-        return -EFAULT;
-    m_clockLog->append("system " + QDateTime::fromSecsSinceEpoch(seconds).toString(Qt::ISODate).toLatin1());
+    struct {
+        qint64 seconds;
+        qint64 fraction; // microseconds (timeval) or nanoseconds (timespec)
+    } time{};
+    if (request.data.nr == __NR_clock_settime) {
+        // Only the wall clock can be set; the others have no setting.
+        if (qint32(request.data.args[0]) != CLOCK_REALTIME)
+            return -EINVAL;
+        if (!memory.read(request.data.args[1], &time, sizeof time))
+            return -EFAULT;
+        if (time.seconds < 0 || time.fraction < 0 || time.fraction >= 1000000000)
+            return -EINVAL;
+    } else {
+        // settimeofday(tv, tz): either may be null; both null is no change
+        // at all, and succeeds.
+        const unsigned long long tv = request.data.args[0];
+        const unsigned long long tz = request.data.args[1];
+        if (tv && !memory.read(tv, &time, sizeof time))
+            return -EFAULT;
+        if (tv && (time.fraction < 0 || time.fraction >= 1000000))
+            return -EINVAL;
+        struct {
+            qint32 minutesWest;
+            qint32 dstTime;
+        } zone{};
+        if (tz && !memory.read(tz, &zone, sizeof zone))
+            return -EFAULT;
+        if (tv && time.seconds < 0)
+            return -EINVAL;
+        if (tz && (zone.minutesWest > 15 * 60 || zone.minutesWest < -15 * 60))
+            return -EINVAL;
+        if (!tv)
+            return pending() ? 0 : -EINTR;
+    }
+    // What was read counts only if the program still waits for it.
+    if (!pending())
+        return -EINTR;
+    m_clockLog->append("system " + QDateTime::fromSecsSinceEpoch(time.seconds).toString(Qt::ISODate).toLatin1());
     return 0;
 }
 
-bool RigRequests::handleIoctl(const seccomp_notif &request, long long *result)
+bool RigRequests::handleIoctl(const seccomp_notif &request, const ProgramMemory &memory,
+                              const std::function<bool()> &pending, long long *result)
 {
     const pid_t pid = pid_t(request.pid);
     const QByteArray node = descriptorPath(pid, request.data.args[0]);
+    // The node read is the program's only while its request still waits.
+    if (!pending()) {
+        *result = -EINTR;
+        return true;
+    }
     const unsigned long code = static_cast<unsigned int>(request.data.args[1]);
     const unsigned long long argument = request.data.args[2];
     const bool gpio = node.endsWith("/dev/rig/DM365-GPIO");
@@ -211,10 +289,19 @@ bool RigRequests::handleIoctl(const seccomp_notif &request, long long *result)
         RtcRecord record;
         if (code == RtcDevice::GetDateTime) {
             const bool read = m_rtc->read(&record);
-            *result = read && writeMemory(pid, argument, &record, sizeof record) ? 0 : -EIO;
+            if (!pending()) {
+                *result = -EINTR;
+                return true;
+            }
+            *result = read && memory.write(argument, &record, sizeof record) ? 0 : -EIO;
             m_clockLog->append(QByteArray("get ") + (*result == 0 ? "ok" : "failed"));
         } else if (code == RtcDevice::SetDateTime) {
-            const bool written = readMemory(pid, argument, &record, sizeof record) && m_rtc->write(record);
+            const bool got = memory.read(argument, &record, sizeof record);
+            if (!pending()) {
+                *result = -EINTR;
+                return true;
+            }
+            const bool written = got && m_rtc->write(record);
             *result = written ? 0 : -EIO;
             m_clockLog->append(QByteArray("set ") + QByteArray::number(record.year + 1900) + '-'
                                + QByteArray::number(record.mon + 1) + '-' + QByteArray::number(record.mday) + ' '
@@ -227,7 +314,14 @@ bool RigRequests::handleIoctl(const seccomp_notif &request, long long *result)
     }
 
     int word = 0;
-    if (!readMemory(pid, argument, &word, sizeof word)) {
+    const bool got = memory.read(argument, &word, sizeof word);
+    // What was read, and what is written back, only while the program
+    // still waits: the number may be another process's by now.
+    if (!pending()) {
+        *result = -EINTR;
+        return true;
+    }
+    if (!got) {
         *result = -EFAULT;
         return true;
     }
@@ -240,10 +334,10 @@ bool RigRequests::handleIoctl(const seccomp_notif &request, long long *result)
     if (code == SimPowerDevice::GpioSetLcd)
         m_lcd = word ? 1 : 0;
     else if (code == SimPowerDevice::GpioGetLcd)
-        *result = writeMemory(pid, argument, &m_lcd, sizeof m_lcd) ? 0 : -EFAULT;
+        *result = memory.write(argument, &m_lcd, sizeof m_lcd) ? 0 : -EFAULT;
     else if (code == SimPowerDevice::GpioChargerStatus) {
         const int notCharging = 0;
-        *result = writeMemory(pid, argument, &notCharging, sizeof notCharging) ? 0 : -EFAULT;
+        *result = memory.write(argument, &notCharging, sizeof notCharging) ? 0 : -EFAULT;
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -30,14 +31,26 @@ public:
     bool listen(const QString &socketPath, QString *error);
     void stop();
 
+    // Answers one request received from listener. Whatever is read of the
+    // program (its descriptor's node, the argument in its memory) counts,
+    // and anything is written back, only while the request still waits:
+    // once the program has ended or left the call, its process number may
+    // name another process.
+    void respond(int listener, const seccomp_notif &request);
+
 private:
+    class ProgramMemory;
     void serve();
     void acceptListener();
     void answer(int listener);
-    // The answer to one request: true with the result, false to let it go on.
-    bool handleIoctl(const seccomp_notif &request, long long *result);
-    // The time the program sets, in the clock's log; 0 or -errno.
-    long long recordSystemTime(const seccomp_notif &request);
+    // The answer to one request: true with the result, false to let it go
+    // on. pending() tells whether the request still waits.
+    bool handleIoctl(const seccomp_notif &request, const ProgramMemory &memory, const std::function<bool()> &pending,
+                     long long *result);
+    // The time the program sets, checked as the kernel checks it and
+    // recorded in the clock's log, never set; 0 or -errno.
+    long long recordSystemTime(const seccomp_notif &request, const ProgramMemory &memory,
+                               const std::function<bool()> &pending);
 
     std::shared_ptr<SimRtc> m_rtc;
     RigLog *m_powerLog;

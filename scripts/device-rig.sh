@@ -56,7 +56,7 @@ if [ -z "$inside" ]; then
     done
     temporary=""
     if [ -z "$root" ]; then
-        root=$(mktemp -d /tmp/device-rig.XXXXXX)
+        root=$(mktemp -d "${TMPDIR:-/tmp}/device-rig.XXXXXX")
         temporary=$root
     fi
     root=$(realpath "$root")
@@ -170,17 +170,12 @@ for p in renovo renovo.sh vyx_init.sh shell/mount-sd.sh; do standin "/works/$p";
 : >"$root/rig/commands.log"
 
 # The program sends encoder-sim the card's paths as it sees them ("/media/
-# mmc/…"), and encoder-sim, outside the rig's root, writes there: in this
-# namespace only, the card folder stands there too. Never where a mount
-# could reach the machine's own tree.
+# mmc/…"); encoder-sim, outside the rig's root, resolves them in the root it
+# serves and writes nowhere else. Never a mount that could reach the
+# machine's own tree.
 if [ "$(findmnt -n -o PROPAGATION /)" != "private" ]; then
     log "the namespace's mounts are not private"
     exit 3
-fi
-if [ -d /media ]; then
-    mount -t tmpfs -o size=1m,mode=755 tmpfs /media
-    mkdir /media/mmc
-    mount --bind "$root/media/mmc" /media/mmc
 fi
 
 rig_pid=""

@@ -5,6 +5,7 @@
 #include "intervals.h"
 #include "paths.h"
 #include "scenepicture.h"
+#include "simroot.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 EncoderPhoto::Switches EncoderPhoto::Switches::parse(const QByteArray &text)
@@ -48,7 +50,13 @@ QByteArray EncoderPhoto::switchText()
 
 int EncoderPhoto::removeStaleTemporaries()
 {
-    QDir folder(Paths::resolve(QLatin1String(EncoderLink::PhotoFolder)));
+    // Only the root's own folder: one whose link leads out is left alone.
+    QString photoFolder = QLatin1String(EncoderLink::PhotoFolder);
+    photoFolder.chop(1);
+    const QString hostFolder = SimRoot::resolveInside(Paths::root(), photoFolder);
+    if (hostFolder.isEmpty())
+        return 0;
+    QDir folder(hostFolder);
     int removed = 0;
     const QStringList names = folder.entryList({QStringLiteral(".*.part.enc")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     for (const QString &name : names)
@@ -112,12 +120,27 @@ bool EncoderPhoto::handle(const QByteArray &command)
     if (!command.startsWith(EncoderLink::JpegSavePrefix))
         return command.startsWith("jpegenc ");
     const Switches switches = Switches::load();
-    // The path came resolved: it is the host's.
-    const QByteArray path = command.mid(int(qstrlen(EncoderLink::JpegSavePrefix))).trimmed();
+    // The camera names its own path, the simulator's side the one it
+    // resolved under the root: either way the file, and the temporary
+    // beside it, land inside the root served, or nowhere.
+    const QString name = QFile::decodeName(command.mid(int(qstrlen(EncoderLink::JpegSavePrefix))).trimmed());
+    const QString hostPath = SimRoot::resolveInside(Paths::root(), name);
+    const QString hostTemporary = SimRoot::resolveInside(Paths::root(), name + QLatin1String(".enc"));
+    if (hostPath.isEmpty() || hostTemporary.isEmpty()) {
+        qWarning("encoder-sim: refusing to save \"%s\": it is no file inside the root %s", qPrintable(name),
+                 qPrintable(Paths::root()));
+        reply(switches);
+        return true;
+    }
+    const QByteArray path = QFile::encodeName(hostPath);
+    const QByteArray temporary = QFile::encodeName(hostTemporary);
     const QByteArray bytes = servicePhoto(currentPicture(), switches);
-    const QByteArray temporary = path + ".enc";
-    QFile file(QFile::decodeName(temporary));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // O_NOFOLLOW: a link put at the temporary's name since is not written through.
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         qWarning("encoder-sim: cannot write %s", temporary.constData());
         reply(switches);
         return true;

@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "paths.h"
+#include "simroot.h"
 
 #include <QFile>
 
@@ -81,6 +82,9 @@ EncoderState EncoderState::parse(const QByteArray &text)
 
 bool EncoderState::save() const
 {
+    // Never through a folder whose link leads out of the root served.
+    if (SimRoot::resolveInside(Paths::root(), QLatin1String(StateFile)).isEmpty())
+        return false;
     return AtomicFile::write(QLatin1String(StateFile), serialize());
 }
 

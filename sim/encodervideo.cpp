@@ -8,6 +8,7 @@
 #include "paths.h"
 #include "pipecommand.h"
 #include "sharedmemory.h"
+#include "simroot.h"
 #include "videorecorder.h"
 
 #include <QDir>
@@ -47,7 +48,13 @@ EncoderVideo::Switches EncoderVideo::Switches::load()
 
 int EncoderVideo::removeStaleTemporaries()
 {
-    QDir folder(Paths::resolve(QLatin1String(EncoderLink::VideoFolder)));
+    // Only the root's own folder: one whose link leads out is left alone.
+    QString videoFolder = QLatin1String(EncoderLink::VideoFolder);
+    videoFolder.chop(1);
+    const QString hostFolder = SimRoot::resolveInside(Paths::root(), videoFolder);
+    if (hostFolder.isEmpty())
+        return 0;
+    QDir folder(hostFolder);
     int removed = 0;
     const QStringList names = folder.entryList({QStringLiteral("*.mp4") + QLatin1String(TemporarySuffix)},
                                                QDir::Files | QDir::Hidden | QDir::CaseSensitive);
@@ -97,12 +104,15 @@ void EncoderVideo::start(const QByteArray &path)
     }
     m_switches = Switches::load();
     // The application names the file as the camera sees it: an absolute
-    // path, resolved under the root. Anything else records no file, though
-    // the answers come as usual.
-    m_path.clear();
-    if (path.startsWith('/') && !path.endsWith('/')) {
-        m_path = Paths::resolve(QString::fromLatin1(path));
-        m_temporary = m_path + QLatin1String(TemporarySuffix);
+    // path, resolved under the root. Anything else, or a path whose links
+    // lead out of the root, records no file, though the answers come as
+    // usual.
+    const QString name = QString::fromLatin1(path);
+    m_path = SimRoot::resolveInside(Paths::root(), name);
+    m_temporary = SimRoot::resolveInside(Paths::root(), name + QLatin1String(TemporarySuffix));
+    if (m_path.isEmpty() || m_temporary.isEmpty())
+        m_path.clear();
+    if (!m_path.isEmpty()) {
         QFile::remove(m_temporary);
         m_recorder = new VideoRecorder(m_temporary, Intervals::ms(1000) / Mp4Writer::FramesPerSecond);
         if (m_switches.cardFull)
@@ -110,7 +120,7 @@ void EncoderVideo::start(const QByteArray &path)
         connect(m_recorder, &QThread::finished, this, &EncoderVideo::recorderFinished);
         m_recorder->start();
     } else {
-        qWarning("encoder-sim: \"%s\" is no file path: nothing is recorded", path.constData());
+        qWarning("encoder-sim: \"%s\" is no file path inside the root: nothing is recorded", path.constData());
     }
     m_state = Recording;
     // Whole seconds: file times may be kept coarser than the clock.
@@ -199,9 +209,15 @@ void EncoderVideo::complete()
     }
     // A recording without a side file plays without measurements; one left
     // from before this recording would show another one's.
-    QFile side(Paths::resolve(QLatin1String(EncoderLink::VideoSideFile)));
-    const bool fresh = side.exists() && side.fileTime(QFileDevice::FileModificationTime) >= m_startedAt;
-    if (side.exists() && !fresh)
+    // Only the root's own file: a link leading out would copy one of this
+    // machine's files into the recording.
+    const QString sidePath = SimRoot::resolveInside(Paths::root(), QLatin1String(EncoderLink::VideoSideFile));
+    if (sidePath.isEmpty())
+        qWarning("encoder-sim: the side file leads out of the root: left out");
+    QFile side(sidePath);
+    const bool there = !sidePath.isEmpty() && QFileInfo(sidePath).isFile();
+    const bool fresh = there && side.fileTime(QFileDevice::FileModificationTime) >= m_startedAt;
+    if (there && !fresh)
         qWarning("encoder-sim: the side file is older than the recording: left out");
     const QByteArray bytes = fresh && side.open(QIODevice::ReadOnly) ? side.readAll() : QByteArray();
     // Appending, syncing and renaming a long recording takes a while: off

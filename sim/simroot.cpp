@@ -190,6 +190,33 @@ QString SimRoot::resolve(const QString &rootDir)
     return QDir::cleanPath(resolved);
 }
 
+QString SimRoot::resolveInside(const QString &rootDir, const QString &name)
+{
+    if (!name.startsWith(QLatin1Char('/')) || name.endsWith(QLatin1Char('/')))
+        return QString();
+    if (name.split(QLatin1Char('/'), Qt::SkipEmptyParts).contains(QLatin1String("..")))
+        return QString();
+    const QString root = resolve(rootDir);
+    if (root == QLatin1String("/"))
+        return QString();
+    const QString clean = QDir::cleanPath(name);
+    QString host = root + clean;
+    for (const QString &base : {QDir::cleanPath(QDir(rootDir).absolutePath()), root}) {
+        if (clean.startsWith(base + QLatin1Char('/'))) {
+            host = root + clean.mid(base.size());
+            break;
+        }
+    }
+    // resolve() takes a link to nothing for a name still to be made: a
+    // write there would make whatever it names.
+    for (QString missing = host; !QFileInfo::exists(missing) && missing != root; missing = QFileInfo(missing).path()) {
+        if (QFileInfo(missing).isSymLink())
+            return QString();
+    }
+    const QString resolved = resolve(host);
+    return resolved.startsWith(root + QLatin1Char('/')) ? resolved : QString();
+}
+
 SimRoot::Verdict SimRoot::judge(const QString &rootDir, const QString &defaultsDir)
 {
     const QString root = resolve(rootDir);

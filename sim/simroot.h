@@ -32,6 +32,14 @@ public:
     // The absolute path with "." and ".." folded and symbolic links of the
     // part that exists resolved.
     static QString resolve(const QString &rootDir);
+    // Where name lands in this machine's file system when the root at
+    // rootDir stands for "/": name as the camera spells it ("/media/mmc/…"),
+    // or already below the root (the simulator's own side resolves its
+    // names). Empty when it would land anywhere but inside the root: a
+    // relative name, a ".." part, a folder or a name whose link leads out,
+    // a name that is a link to nothing yet (writing it would make its
+    // target), or the root itself.
+    static QString resolveInside(const QString &rootDir, const QString &name);
 
     // Refuses "/"; on failure *error names the path that could not be made
     // or written.

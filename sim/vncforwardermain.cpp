@@ -8,6 +8,7 @@
 // when the forwarder dies.
 
 #include "vncforwarder.h"
+#include "vncport.h"
 
 #include <cerrno>
 #include <csignal>
@@ -74,7 +75,11 @@ int main(int argc, char **argv)
     // The viewers' port is opened here, in the machine's network.
     VncForwarder forwarder;
     if (!forwarder.listen(port)) {
-        std::fprintf(stderr, "vnc-forwarder: VNC port %d: %s\n", port, qPrintable(forwarder.error()));
+        // Said as the simulator says it: the rig then ends, nothing started.
+        if (!VncPort::isFree(port))
+            std::fprintf(stderr, "vnc-forwarder: %s\n", qPrintable(VncPort::busyMessage(port)));
+        else
+            std::fprintf(stderr, "vnc-forwarder: VNC port %d: %s\n", port, qPrintable(forwarder.error()));
         return 2;
     }
     if (::unshare(CLONE_NEWNET) != 0 || !loopbackUp()) {

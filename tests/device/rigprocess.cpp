@@ -58,9 +58,16 @@ bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, c
                        const QString &emulator)
 {
     m_root = root;
-    QStringList args{script(), QStringLiteral("--root"), root, QStringLiteral("--build"), buildDir(),
+    QStringList args{script(), QStringLiteral("--build"), buildDir(),
                      QStringLiteral("--vnc-port"), QString::number(vncPort),
                      QStringLiteral("--time-scale"), QString::number(timeScale)};
+    if (!root.isEmpty())
+        args << QStringLiteral("--root") << root;
+    if (!m_temporaryFolder.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), m_temporaryFolder);
+        m_process.setProcessEnvironment(environment);
+    }
     args << QStringLiteral("--program") << (program.isEmpty() ? QStringLiteral(OSTREL_BINARY) : program);
     if (!emulator.isEmpty())
         args << QStringLiteral("--emulator") << emulator;

@@ -19,7 +19,9 @@ public:
     // Why the rig cannot run on this machine; empty when it can.
     static QString unavailable();
 
-    // root: an empty folder. program empty: the host build's ostrel.
+    // root: an empty folder, or empty for the script's own temporary root,
+    // made in temporaryFolder() when set. program empty: the host build's
+    // ostrel.
     // timeScale: the program's seconds-long timers take that share of
     // their time.
     bool start(const QString &root, quint16 vncPort, double timeScale, const QString &program = QString(),
@@ -30,6 +32,9 @@ public:
     int waitForExit(int timeoutMs);
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
     QByteArray output() const;
+
+    void setTemporaryFolder(const QString &folder) { m_temporaryFolder = folder; }
+    QString temporaryFolder() const { return m_temporaryFolder; }
 
     QString root() const { return m_root; }
     QString hostPath(const QString &path) const { return m_root + path; }
@@ -42,5 +47,6 @@ public:
 private:
     QProcess m_process;
     QString m_root;
+    QString m_temporaryFolder;
     mutable QByteArray m_output;
 };

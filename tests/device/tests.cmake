@@ -4,11 +4,16 @@ if(TARGET device-rig)
   find_package(Qt6 REQUIRED COMPONENTS Network)
   ostrel_add_qtest(tst_devicerig LABEL device
     SOURCES device/tst_devicerig.cpp device/rfbclient.cpp device/rigprocess.cpp
+            ${PROJECT_SOURCE_DIR}/rig/rigrequests.cpp ${PROJECT_SOURCE_DIR}/rig/riglog.cpp
     LIBS ostrel_app sim Qt6::Network)
+  # The rig's request handling, driven directly against rig-exec's filter.
+  target_include_directories(tst_devicerig PRIVATE ${PROJECT_SOURCE_DIR}/rig)
+  # A program that makes the calls the filter judges, run under it.
+  add_executable(rig-probe device/rigprobe.cpp)
   target_compile_definitions(tst_devicerig PRIVATE OSTREL_BINARY="$<TARGET_FILE:ostrel>"
                                                    DEVICE_RIG_BINARY="$<TARGET_FILE:device-rig>"
                                                    DEVICE_RIG_SCRIPT="${PROJECT_SOURCE_DIR}/scripts/device-rig.sh")
-  add_dependencies(tst_devicerig ostrel renovo encoder-sim device-rig vnc-forwarder)
+  add_dependencies(tst_devicerig ostrel renovo encoder-sim device-rig rig-exec rig-probe vnc-forwarder)
   # Qt Network adds a define the shared precompiled header was not built with.
   set_target_properties(tst_devicerig PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
   set_tests_properties(tst_devicerig PROPERTIES TIMEOUT 180)

@@ -13,19 +13,33 @@
 #include "encoderphoto.h"
 #include "photolayout.h"
 #include "photoreader.h"
+#include "riglog.h"
+#include "rigrequests.h"
 #include "simboard.h"
+#include "simpowerdevice.h"
+#include "simrtc.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <fcntl.h>
+#include <linux/capability.h>
+#include <linux/seccomp.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -170,6 +184,111 @@ QStringList photos(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
 }
+
+// rig-exec running rig-probe under its filter, the requests handed over at
+// socketPath. The clock capability is out of its reach besides: should a
+// call ever pass the filter, it changes nothing.
+void startProbe(QProcess *process, const QString &socketPath, const QStringList &probeArguments)
+{
+    const QString bin = QFileInfo(QStringLiteral(DEVICE_RIG_BINARY)).absolutePath();
+    process->setChildProcessModifier([] { ::prctl(PR_CAPBSET_DROP, CAP_SYS_TIME, 0, 0, 0); });
+    process->start(bin + QStringLiteral("/rig-exec"),
+                   QStringList{socketPath, bin + QStringLiteral("/rig-probe")} + probeArguments);
+}
+
+// What rig-probe printed, once it has ended; null when it did not.
+QByteArray probeOutput(QProcess *process)
+{
+    if (!process->waitForFinished(10000)) {
+        process->kill();
+        process->waitForFinished(1000);
+        return QByteArray();
+    }
+    if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0)
+        qWarning("rig-exec: exit %d: %s", process->exitCode(), process->readAllStandardError().constData());
+    return process->readAllStandardOutput();
+}
+
+// The listener rig-exec hands over at socketPath, taken as device-rig
+// takes it; -1 when none came.
+int takeListener(int server)
+{
+    pollfd ready{server, POLLIN, 0};
+    if (::poll(&ready, 1, 10000) != 1)
+        return -1;
+    const int channel = ::accept4(server, nullptr, nullptr, SOCK_CLOEXEC);
+    if (channel < 0)
+        return -1;
+    char byte = 0;
+    iovec data{&byte, 1};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    msghdr message{};
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    int listener = -1;
+    if (::recvmsg(channel, &message, MSG_CMSG_CLOEXEC) == 1) {
+        const cmsghdr *header = CMSG_FIRSTHDR(&message);
+        if (header && header->cmsg_type == SCM_RIGHTS)
+            std::memcpy(&listener, CMSG_DATA(header), sizeof listener);
+    }
+    const char taken = 'T';
+    if (listener >= 0 && ::write(channel, &taken, 1) != 1) {
+        ::close(listener);
+        listener = -1;
+    }
+    ::close(channel);
+    return listener;
+}
+
+int listenAt(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    if (size_t(native.size()) >= sizeof address.sun_path)
+        return -1;
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (server >= 0 && (::bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || ::listen(server, 1) != 0)) {
+        ::close(server);
+        return -1;
+    }
+    return server;
+}
+
+bool receiveRequest(int listener, seccomp_notif *request)
+{
+    pollfd ready{listener, POLLIN, 0};
+    *request = seccomp_notif{};
+    return ::poll(&ready, 1, 10000) == 1 && ::ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, request) == 0;
+}
+
+bool stillWaits(int listener, quint64 id)
+{
+    __u64 asked = id;
+    return ::ioctl(listener, SECCOMP_IOCTL_NOTIF_ID_VALID, &asked) == 0;
+}
+
+// The processes whose command line names path.
+QStringList processesNaming(const QString &path)
+{
+    QStringList found;
+    const QByteArray native = QFile::encodeName(path);
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool numeric = false;
+        entry.toInt(&numeric);
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (numeric && cmdline.open(QIODevice::ReadOnly)) {
+            const QByteArray line = cmdline.readAll();
+            if (line.contains(native))
+                found << entry + QLatin1Char(' ') + QString::fromLocal8Bit(line).replace(QLatin1Char('\0'), QLatin1Char(' '));
+        }
+    }
+    return found;
+}
 } // namespace
 
 class tst_DeviceRig : public QObject
@@ -189,6 +308,12 @@ private Q_SLOTS:
     void slideToPowerOff();
     void malformedViewerLeavesTheScreenServed_data();
     void malformedViewerLeavesTheScreenServed();
+    void takenVncPortEndsTheRig_data();
+    void takenVncPortEndsTheRig();
+    void filterRefusesForeignCalls();
+    void settimeofdayAnsweredAsTheKernel_data();
+    void settimeofdayAnsweredAsTheKernel();
+    void abandonedRequestLeavesTheProgramAlone();
 
 private:
     // Starts the rig and connects to its screen.
@@ -599,3 +724,147 @@ void tst_DeviceRig::malformedViewerLeavesTheScreenServed()
 
 QTEST_GUILESS_MAIN(tst_DeviceRig)
 #include "tst_devicerig.moc"
+
+void tst_DeviceRig::takenVncPortEndsTheRig_data()
+{
+    QTest::addColumn<bool>("anyAddress");
+    QTest::addColumn<bool>("temporaryRoot");
+    QTest::newRow("held on localhost, temporary root") << false << true;
+    QTest::newRow("held on every address, root given") << true << false;
+}
+
+// A VNC port another server holds is said as the simulator says it, and the
+// rig ends at once: nothing started, nothing left running, its temporary
+// root gone. The port is one this test holds.
+void tst_DeviceRig::takenVncPortEndsTheRig()
+{
+    QFETCH(bool, anyAddress);
+    QFETCH(bool, temporaryRoot);
+    QTcpServer holder;
+    QVERIFY(holder.listen(anyAddress ? QHostAddress::Any : QHostAddress::LocalHost, 0));
+    const QString temporary = m_dir->path() + QStringLiteral("/tmp");
+    QVERIFY(QDir().mkpath(temporary));
+    const QString root = temporaryRoot ? QString() : m_dir->path() + QStringLiteral("/root");
+    m_rig = std::make_unique<RigProcess>();
+    m_rig->setTemporaryFolder(temporary);
+    QVERIFY(m_rig->start(root, holder.serverPort(), ShortTimers));
+    QCOMPARE(m_rig->waitForExit(StartMs), 2);
+    const QByteArray output = m_rig->output();
+    QVERIFY2(output.contains("VNC port " + QByteArray::number(holder.serverPort()) + " is busy"), output.constData());
+    QVERIFY2(output.contains("--vnc-port"), output.constData());
+    const QDir::Filters everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QVERIFY(QDir(temporary).isEmpty(everything));
+    if (!temporaryRoot)
+        QVERIFY(QDir(root).isEmpty(everything));
+    QCOMPARE(processesNaming(m_dir->path()), QStringList());
+    QVERIFY(holder.isListening());
+}
+
+// Calls through another entry than this machine's own (the 32-bit one, x32's
+// numbers) would name other calls by the filter's numbers and pass it: they
+// are refused, and reach neither the kernel nor the rig.
+void tst_DeviceRig::filterRefusesForeignCalls()
+{
+#if !defined(__x86_64__)
+    QSKIP("the foreign entries probed are x86-64's");
+#endif
+    const QString logs = m_dir->path();
+    RigLog power(logs + QStringLiteral("/power.log"));
+    RigLog clock(logs + QStringLiteral("/clock.log"));
+    RigRequests requests(std::make_shared<SimRtc>(), &power, &clock);
+    QString error;
+    QVERIFY2(requests.listen(logs + QStringLiteral("/requests.sock"), &error), qPrintable(error));
+    QProcess probe;
+    startProbe(&probe, logs + QStringLiteral("/requests.sock"), {QStringLiteral("foreign-calls")});
+    QCOMPARE(probeOutput(&probe), QByteArray("int80-settimeofday -38\nx32-settimeofday -38\n"));
+    requests.stop();
+    QCOMPARE(QFileInfo(logs + QStringLiteral("/clock.log")).size(), 0);
+}
+
+void tst_DeviceRig::settimeofdayAnsweredAsTheKernel_data()
+{
+    QTest::addColumn<QString>("tv");
+    QTest::addColumn<QString>("tz");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("recorded");
+
+    QTest::newRow("neither: no change") << "null" << "null" << 0 << false;
+    QTest::newRow("time") << "now" << "null" << 0 << true;
+    QTest::newRow("time and zone") << "now" << "utc" << 0 << true;
+    QTest::newRow("zone only") << "null" << "utc" << 0 << false;
+    QTest::newRow("time unreadable") << "bad-address" << "null" << -EFAULT << false;
+    QTest::newRow("zone unreadable") << "null" << "bad-address" << -EFAULT << false;
+    QTest::newRow("zone unreadable beside a time") << "now" << "bad-address" << -EFAULT << false;
+    QTest::newRow("a million microseconds") << "bad-micros" << "null" << -EINVAL << false;
+    QTest::newRow("zone past 15 hours") << "null" << "bad-zone" << -EINVAL << false;
+    QTest::newRow("zone past 15 hours beside a time") << "now" << "bad-zone" << -EINVAL << false;
+}
+
+// The rig answers the program's settimeofday as the camera's kernel would,
+// and records the time asked for without setting anything.
+void tst_DeviceRig::settimeofdayAnsweredAsTheKernel()
+{
+    QFETCH(QString, tv);
+    QFETCH(QString, tz);
+    QFETCH(int, result);
+    QFETCH(bool, recorded);
+    const QString logs = m_dir->path();
+    RigLog power(logs + QStringLiteral("/power.log"));
+    RigLog clock(logs + QStringLiteral("/clock.log"));
+    RigRequests requests(std::make_shared<SimRtc>(), &power, &clock);
+    QString error;
+    QVERIFY2(requests.listen(logs + QStringLiteral("/requests.sock"), &error), qPrintable(error));
+    QProcess probe;
+    startProbe(&probe, logs + QStringLiteral("/requests.sock"), {QStringLiteral("settimeofday"), tv, tz});
+    QCOMPARE(probeOutput(&probe), "settimeofday " + QByteArray::number(result) + '\n');
+    requests.stop();
+    QFile log(logs + QStringLiteral("/clock.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray lines = log.readAll();
+    QCOMPARE(lines.startsWith("system "), recorded);
+    QCOMPARE(lines.count('\n'), recorded ? 1 : 0);
+}
+
+// A request the program has left (a signal came; its call starts again as
+// a new request) is not served: nothing is read into the rig's logs nor
+// written into the program, whose process number could by then name
+// another process.
+void tst_DeviceRig::abandonedRequestLeavesTheProgramAlone()
+{
+    const QString dir = m_dir->path();
+    QVERIFY(QDir().mkpath(dir + QStringLiteral("/dev/rig")));
+    const QString node = dir + QStringLiteral("/dev/rig/DM365-GPIO");
+    QFile nodeFile(node);
+    QVERIFY(nodeFile.open(QIODevice::WriteOnly));
+    nodeFile.close();
+    const int server = listenAt(dir + QStringLiteral("/requests.sock"));
+    QVERIFY(server >= 0);
+    QProcess probe;
+    startProbe(&probe, dir + QStringLiteral("/requests.sock"),
+               {QStringLiteral("gpio-word"), node, QString::number(int(SimPowerDevice::GpioGetLcd))});
+    const int listener = takeListener(server);
+    ::close(server);
+    QVERIFY(listener >= 0);
+    seccomp_notif first;
+    QVERIFY(receiveRequest(listener, &first));
+    QCOMPARE(int(first.data.nr), int(__NR_ioctl));
+    QCOMPARE(quint32(first.data.args[1]), quint32(SimPowerDevice::GpioGetLcd));
+    QCOMPARE(::kill(pid_t(first.pid), SIGUSR1), 0);
+    QTRY_VERIFY(!stillWaits(listener, first.id));
+    // The call, started again, waits as a request of its own.
+    seccomp_notif again;
+    QVERIFY(receiveRequest(listener, &again));
+    QVERIFY(again.id != first.id);
+
+    RigLog power(dir + QStringLiteral("/power.log"));
+    RigLog clock(dir + QStringLiteral("/clock.log"));
+    RigRequests requests(std::make_shared<SimRtc>(), &power, &clock);
+    requests.respond(listener, first);
+    seccomp_notif_resp refused{};
+    refused.id = again.id;
+    refused.error = -EPERM;
+    QCOMPARE(::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &refused), 0);
+    ::close(listener);
+    QCOMPARE(probeOutput(&probe), QByteArray("ioctl -1\nword 12345\n"));
+    QCOMPARE(QFileInfo(dir + QStringLiteral("/power.log")).size(), 0);
+}

@@ -32,6 +32,7 @@
 #include "videopipeinterface.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
@@ -241,6 +242,8 @@ private Q_SLOTS:
     void switches_data();
     void switches();
     void staleSideFileIsLeftOut();
+    void recordsOnlyInsideTheRoot_data();
+    void recordsOnlyInsideTheRoot();
     void startRemovesStaleTemporaries_data();
     void startRemovesStaleTemporaries();
     void sampleRecording();
@@ -564,6 +567,54 @@ void TstEncoderVideo::staleSideFileIsLeftOut()
 
 // A recording or photo save cut off with encoder-sim leaves its temporary;
 // the next start removes it, and only its own temporaries.
+void TstEncoderVideo::recordsOnlyInsideTheRoot_data()
+{
+    QTest::addColumn<QString>("linked"); // the root's name made a link to a folder beside the root
+    QTest::newRow("card's video folder linked out") << "/media/mmc/videoFile";
+    QTest::newRow("side file linked out") << QString::fromLatin1(VideoPipeInterface::SideFile);
+}
+
+// The program names the recording and writes the side file, so it decides
+// what is at those names: encoder-sim neither records through a link out of
+// the root nor copies what one leads to into a recording.
+void TstEncoderVideo::recordsOnlyInsideTheRoot()
+{
+    QFETCH(QString, linked);
+    QTemporaryDir outside;
+    QVERIFY(outside.isValid());
+    const QString target = outside.filePath(QStringLiteral("target"));
+    const QString name = m_root->hostPath(linked);
+    QVERIFY(QDir(name).removeRecursively());
+    const bool sideFile = linked == QLatin1String(VideoPipeInterface::SideFile);
+    if (!sideFile)
+        QVERIFY(QDir().mkpath(target));
+    QVERIFY(QFile::link(target, name));
+    QVERIFY(startEncoder());
+    FifoReader main(QLatin1String(EncoderLink::VideoMainPipe));
+    QByteArray messages;
+    connect(&main, &FifoReader::received, this, [&](const QByteArray &data) { messages += data; });
+    QVERIFY(main.open());
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, QByteArray(EncoderLink::MultimediaStartPrefix) + VideoPath, "test"));
+    QTRY_COMPARE(messages, QByteArray("fadsave"));
+    const QByteArray secret = QByteArray(416, 's') + QByteArray(1792, 'S');
+    if (sideFile) {
+        // Written during the recording, as the side file is.
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(secret), secret.size());
+    }
+    QVERIFY(PipeCommand::send(EncoderLink::CommandPipe, EncoderLink::MultimediaStop, "test"));
+    QTRY_VERIFY_WITH_TIMEOUT(messages.endsWith("videostop"), 10000);
+    const QStringList beside = QDir(outside.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(beside, QStringList{QStringLiteral("target")});
+    if (sideFile) {
+        QCOMPARE(QFileInfo(target).size(), secret.size());
+        QVERIFY(!videoFile().contains(secret.right(64)));
+    } else {
+        QVERIFY(QDir(target).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+}
+
 void TstEncoderVideo::startRemovesStaleTemporaries_data()
 {
     QTest::addColumn<QString>("path");
