@@ -245,6 +245,8 @@ private Q_SLOTS:
     void stoppingEndsTheRig();
     void saysWhatIsNotBuilt_data();
     void saysWhatIsNotBuilt();
+    void armelRunSaysItSkipped_data();
+    void armelRunSaysItSkipped();
 
 private:
     // Starts the rig and connects to its screen.
@@ -273,7 +275,8 @@ void tst_DeviceRig::init()
 {
     // The script's own checks of its options run anywhere; all else needs
     // the rig.
-    const bool needsTheRig = qstrcmp(QTest::currentTestFunction(), "saysWhatIsNotBuilt") != 0;
+    const bool needsTheRig = qstrcmp(QTest::currentTestFunction(), "saysWhatIsNotBuilt") != 0
+        && qstrcmp(QTest::currentTestFunction(), "armelRunSaysItSkipped") != 0;
     const QString unavailable = RigProcess::unavailable();
     if (needsTheRig && !unavailable.isEmpty())
         QSKIP(qPrintable(unavailable));
@@ -781,6 +784,54 @@ void tst_DeviceRig::saysWhatIsNotBuilt()
     const QString said = QString::fromLocal8Bit(process.readAll());
     QVERIFY2(said.contains(folder + QLatin1Char('/') + missing + QStringLiteral(" is not built")), qPrintable(said));
     QCOMPARE(process.exitCode(), 2);
+}
+
+void tst_DeviceRig::armelRunSaysItSkipped_data()
+{
+    // Whether the clone holds a finished armel build; what the run says.
+    QTest::addColumn<bool>("armelBuild");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no armel build") << false << QStringLiteral("Skipped: no armel build");
+    QTest::newRow("no qemu-arm") << true << QStringLiteral("Skipped: qemu-arm is missing");
+}
+
+// scripts/test-armel.sh where it cannot run: it says so and ends with the
+// skip status, neither success nor a failure. A copy in a clone of its
+// own, with a PATH that holds only what it needs up to its checks.
+void tst_DeviceRig::armelRunSaysItSkipped()
+{
+    QFETCH(bool, armelBuild);
+    QFETCH(QString, said);
+    const QString clone = m_dir->path() + QStringLiteral("/clone");
+    QVERIFY(QDir().mkpath(clone + QStringLiteral("/scripts")));
+    const QString script = clone + QStringLiteral("/scripts/test-armel.sh");
+    QVERIFY(QFile::copy(QFileInfo(RigProcess::script()).absolutePath() + QStringLiteral("/test-armel.sh"), script));
+    if (armelBuild) {
+        QVERIFY(QDir().mkpath(clone + QStringLiteral("/build-armel/sysroot")));
+        for (const char *file : {"/build-armel/CTestTestfile.cmake", "/build-armel/sysroot/.complete"}) {
+            QFile made(clone + QLatin1String(file));
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+    }
+    const QString tools = m_dir->path() + QStringLiteral("/tools");
+    QVERIFY(QDir().mkpath(tools));
+    QVERIFY(QFile::link(QStringLiteral("/usr/bin/dirname"), tools + QStringLiteral("/dirname")));
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), tools);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral("/bin/bash"), {script});
+    QVERIFY(process.waitForStarted(StepMs));
+    if (!process.waitForFinished(StepMs)) {
+        process.kill();
+        process.waitForFinished(StepMs);
+        QFAIL("the script did not end");
+    }
+    const QString output = QString::fromLocal8Bit(process.readAll());
+    QVERIFY2(output.contains(said), qPrintable(output));
+    QCOMPARE(process.exitCode(), RigUnavailableExit);
 }
 
 // Where the rig cannot run, every test of it skips: the program then ends
