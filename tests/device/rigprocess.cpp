@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include <algorithm>
-
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
