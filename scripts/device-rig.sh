@@ -3,11 +3,13 @@
 # of process (device-rig, encoder-sim), with a rig root as its "/", inside
 # mount, PID and IPC namespaces of its own:
 #   scripts/device-rig.sh [options] [-- program arguments]
-#     --program PATH    the program to run (default: build/bin/ostrel)
+#     --program PATH    the program to run (default: BUILD/bin/ostrel)
 #     --emulator "CMD"  runs the program through CMD (e.g. "qemu-arm -L SYSROOT")
-#     --build DIR       where device-rig and encoder-sim are (default: build)
-#     --root DIR        an empty folder to build the rig root in (kept; default:
-#                       a temporary folder, removed at the end)
+#     --build DIR       the build folder BUILD, where device-rig, rig-exec,
+#                       encoder-sim and vnc-forwarder are (default: build)
+#     --root DIR        an empty folder to build the rig root in (kept when the
+#                       program ends; default: a temporary folder in $TMPDIR or
+#                       /tmp, removed at the end)
 #     --vnc-port N      the screen, served on this port (default 5900)
 #     --time-scale S    OSTREL_TIME_SCALE for the program (0 < S <= 1): its
 #                       seconds-long timers run S times as long
@@ -21,10 +23,16 @@
 # capabilities are dropped. The rig's logs stay in the root's /rig folder.
 # Nothing is mounted outside the namespace: when the program, or this
 # script, ends, everything in it ends and its mounts go with it.
+# TERM, INT or HUP, or the end of the process that started the script, stop
+# the rig: every process it started ends, the VNC port closes, and the root
+# goes (with --root, what the rig made in it; the folder itself stays).
+# Exit status: the program's; 2 for wrong options or a build without the
+# rig's programs; 77 where the rig cannot run (no root, no /dev/fuse);
+# 128 + the signal when stopped (129 when its parent ended).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
-program=$here/build/bin/ostrel
+program=""
 emulator=""
 build=$here/build
 root=""
@@ -44,17 +52,108 @@ while [ $# -gt 0 ]; do
         *) echo "$0: unknown option $1" >&2; exit 2 ;;
     esac
 done
-program=$(realpath "$program")
-build=$(realpath "$build")
+# A clone that was never built has neither folder: -m, so that the check
+# below says what is missing.
+build=$(realpath -m "$build")
+program=$(realpath -m "${program:-$build/bin/ostrel}")
+
+# ---- stopping the rig from outside its namespaces
+# Sets state and ppid from the process's /proc entry, and started_at (its
+# start time, against a reused number); all empty when it is gone.
+process_state() { # pid
+    local line fields
+    state="" ppid="" started_at=""
+    read -r line 2>/dev/null <"/proc/$1/stat" || return 0
+    read -r -a fields <<<"${line##*) }"
+    state=${fields[0]} ppid=${fields[1]} started_at=${fields[19]}
+}
+# Sets processes to "pid:start" of the process and everything under it.
+rig_processes() { # pid
+    local entry line fields pid queue next child
+    local -A children=()
+    for entry in /proc/[0-9]*/stat; do
+        read -r line 2>/dev/null <"$entry" || continue
+        read -r -a fields <<<"${line##*) }"
+        pid=${entry#/proc/}
+        children[${fields[1]}]+=" ${pid%/stat}"
+    done
+    processes="" queue=$1
+    while [ -n "$queue" ]; do
+        next=""
+        for pid in $queue; do
+            process_state "$pid"
+            [ -z "$state" ] || processes+=" $pid:$started_at"
+            for child in ${children[$pid]-}; do next+=" $child"; done
+        done
+        queue=$next
+    done
+}
+# Waits, in tenths of a second, until none of the processes runs.
+processes_ended() { # tenths, pid:start...
+    local tenths=$1 entry
+    shift
+    for _ in $(seq "$tenths"); do
+        local running=""
+        for entry in "$@"; do
+            process_state "${entry%%:*}"
+            if [ -n "$state" ] && [ "$state" != Z ] && [ "$started_at" = "${entry#*:}" ]; then running=1; fi
+        done
+        [ -n "$running" ] || return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Removes the temporary root, or what the rig made in a given one; never
+# while anything is mounted there (the namespace's mounts are its own).
+remove_made() {
+    local target=${temporary:-$made} point
+    [ -n "$target" ] || return 0
+    while read -r _ _ _ _ point _; do
+        case "$point" in "$target" | "$target"/*)
+            echo "$0: $point is mounted: $target stays" >&2
+            return 0 ;;
+        esac
+    done </proc/self/mountinfo
+    if [ -n "$temporary" ]; then
+        rm -rf --one-file-system "$temporary" || true
+    else
+        find "$made" -mindepth 1 -maxdepth 1 -exec rm -rf --one-file-system {} + || true
+    fi
+}
+# Kills the forwarder: its child unshare dies with it, the namespace's first
+# process with unshare, and everything in the namespace with that.
+stop_rig() { # exit status
+    trap '' TERM INT HUP
+    local target=$chain
+    # Stopped between starting it and noting its number.
+    [ -n "$target" ] || [ "${!:-}" = "${started-}" ] || target=$!
+    if [ -n "$target" ]; then
+        rig_processes "$target"
+        kill -KILL "$target" 2>/dev/null || true
+        wait "$target" 2>/dev/null || true
+        # shellcheck disable=SC2086
+        if ! processes_ended 100 $processes; then
+            echo "$0: the rig's processes did not end: ${temporary:-$made} stays" >&2
+            exit "$1"
+        fi
+    fi
+    remove_made
+    exit "$1"
+}
 
 if [ -z "$inside" ]; then
-    [ "$(id -u)" -eq 0 ] || { echo "$0: the rig needs root (namespaces, mounts, FUSE)" >&2; exit 77; }
-    [ -c /dev/fuse ] || { echo "$0: /dev/fuse is missing" >&2; exit 77; }
     for tool in "$build/bin/device-rig" "$build/bin/rig-exec" "$build/bin/encoder-sim" "$build/bin/vnc-forwarder" \
                 "$program"; do
-        [ -x "$tool" ] || { echo "$0: $tool is not built" >&2; exit 2; }
+        [ -x "$tool" ] || { echo "$0: $tool is not built (build first, or name the build with --build)" >&2; exit 2; }
     done
+    [ "$(id -u)" -eq 0 ] || { echo "$0: the rig needs root (namespaces, mounts, FUSE)" >&2; exit 77; }
+    [ -c /dev/fuse ] || { echo "$0: /dev/fuse is missing" >&2; exit 77; }
     temporary=""
+    made=""
+    chain=""
+    trap 'stop_rig 143' TERM
+    trap 'stop_rig 130' INT
+    trap 'stop_rig 129' HUP
     if [ -z "$root" ]; then
         root=$(mktemp -d "${TMPDIR:-/tmp}/device-rig.XXXXXX")
         temporary=$root
@@ -62,6 +161,8 @@ if [ -z "$inside" ]; then
     root=$(realpath "$root")
     [ "$root" != "/" ] && [ -d "$root" ] || { echo "$0: $root is no folder for a rig root" >&2; exit 2; }
     [ -z "$(ls -A "$root")" ] || { echo "$0: $root is not empty" >&2; exit 2; }
+    # Empty until now: whatever stands in it from here on is the rig's.
+    made=$root
     if [ -n "$emulator" ]; then
         # PATH inside the rig names only the stand-ins.
         read -r first rest <<<"$emulator"
@@ -76,13 +177,31 @@ if [ -z "$inside" ]; then
     # unshare in it; unshare dies with it.
     namespaces=("$build/bin/vnc-forwarder" --port "$vnc_port" --own-network --
                 unshare --mount --propagation private --pid --ipc --fork --mount-proc --kill-child)
-    if [ -z "$temporary" ]; then
-        exec "${namespaces[@]}" bash "$0" "${args[@]}" -- "$@"
-    fi
+    # This script stays the rig's parent so that it can stop it. The
+    # forwarder dies with it even when it is killed outright, and so
+    # everything after; a job started in the background would ignore INT and
+    # QUIT, which the rig's programs keep as they were given.
+    started=${!:-}
+    setpriv --pdeathsig KILL -- env --default-signal=INT,QUIT \
+        "${namespaces[@]}" bash "$0" "${args[@]}" -- "$@" &
+    chain=$!
+    parent=$PPID
+    exec {pause}<> <(:)
+    while :; do
+        process_state "$chain"
+        case "$state" in '' | Z) break ;; esac
+        # Started by a process that ended: nobody is left to stop the rig.
+        process_state $$
+        [ "$ppid" = "$parent" ] || stop_rig 129
+        read -r -t 0.2 -u "$pause" _ || true
+    done
+    # The rig has ended by itself: nothing is left to stop.
+    trap '' TERM INT HUP
     status=0
-    "${namespaces[@]}" bash "$0" "${args[@]}" -- "$@" || status=$?
+    wait "$chain" || status=$?
+    chain=""
     # Only plain files are left here: the mounts were the namespace's.
-    rm -rf --one-file-system "$temporary"
+    [ -z "$temporary" ] || rm -rf --one-file-system "$temporary"
     exit $status
 fi
 

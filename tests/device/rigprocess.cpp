@@ -4,24 +4,47 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMultiHash>
+#include <QProcessEnvironment>
 #include <QTcpServer>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
-QString script()
+// The script stops the rig in well under a second; a rig stuck on the
+// machine's side gets a little longer before it is killed outright.
+constexpr int StopMs = 10000;
+
+// The fields of /proc/PID/stat after the command's name, which may hold
+// spaces and parentheses of its own: [0] the state, [1] the parent's
+// number, [19] the start time. Empty when there is no such process.
+QList<QByteArray> statFields(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray line = file.readAll();
+    const qsizetype nameEnd = line.lastIndexOf(") ");
+    if (nameEnd < 0)
+        return {};
+    const QList<QByteArray> fields = line.mid(nameEnd + 2).trimmed().split(' ');
+    return fields.size() > 19 ? fields : QList<QByteArray>();
+}
+} // namespace
+
+QString RigProcess::script()
 {
     return QStringLiteral(DEVICE_RIG_SCRIPT);
 }
 
-QString buildDir()
+QString RigProcess::buildDir()
 {
     return QFileInfo(QStringLiteral(DEVICE_RIG_BINARY)).absolutePath() + QStringLiteral("/..");
 }
-} // namespace
 
 RigProcess::~RigProcess()
 {
@@ -30,22 +53,26 @@ RigProcess::~RigProcess()
 
 QString RigProcess::unavailable()
 {
-    if (::geteuid() != 0)
-        return QStringLiteral("the rig needs root");
-    if (!QFileInfo::exists(QStringLiteral("/dev/fuse")))
-        return QStringLiteral("no /dev/fuse");
-    if (!QFileInfo(QStringLiteral(DEVICE_RIG_BINARY)).isExecutable())
-        return QStringLiteral("device-rig is not built");
-    QProcess probe;
-    probe.start(QStringLiteral("unshare"), {QStringLiteral("--mount"), QStringLiteral("--pid"),
-                                            QStringLiteral("--ipc"), QStringLiteral("--fork"),
-                                            QStringLiteral("--mount-proc"), QStringLiteral("true")});
-    if (!probe.waitForFinished(5000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0) {
-        probe.kill();
-        probe.waitForFinished(1000);
-        return QStringLiteral("unshare cannot make mount, PID and IPC namespaces here");
-    }
-    return QString();
+    // Asked once: the answer does not change while the tests run.
+    static const QString reason = [] {
+        if (::geteuid() != 0)
+            return QStringLiteral("the rig needs root");
+        if (!QFileInfo::exists(QStringLiteral("/dev/fuse")))
+            return QStringLiteral("no /dev/fuse");
+        if (!QFileInfo(QStringLiteral(DEVICE_RIG_BINARY)).isExecutable())
+            return QStringLiteral("device-rig is not built");
+        QProcess probe;
+        probe.start(QStringLiteral("unshare"), {QStringLiteral("--mount"), QStringLiteral("--pid"),
+                                                QStringLiteral("--ipc"), QStringLiteral("--fork"),
+                                                QStringLiteral("--mount-proc"), QStringLiteral("true")});
+        if (!probe.waitForFinished(5000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0) {
+            probe.kill();
+            probe.waitForFinished(1000);
+            return QStringLiteral("unshare cannot make mount, PID and IPC namespaces here");
+        }
+        return QString();
+    }();
+    return reason;
 }
 
 quint16 RigProcess::freePort()
@@ -55,7 +82,7 @@ quint16 RigProcess::freePort()
 }
 
 bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, const QString &program,
-                       const QString &emulator)
+                       const QString &emulator, Parent parent)
 {
     m_root = root;
     QStringList args{script(), QStringLiteral("--build"), buildDir(),
@@ -63,20 +90,43 @@ bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, c
                      QStringLiteral("--time-scale"), QString::number(timeScale)};
     if (!root.isEmpty())
         args << QStringLiteral("--root") << root;
+    args << QStringLiteral("--program") << (program.isEmpty() ? QStringLiteral(OSTREL_BINARY) : program);
+    if (!emulator.isEmpty())
+        args << QStringLiteral("--emulator") << emulator;
     if (!m_temporaryFolder.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), m_temporaryFolder);
         m_process.setProcessEnvironment(environment);
     }
-    args << QStringLiteral("--program") << (program.isEmpty() ? QStringLiteral(OSTREL_BINARY) : program);
-    if (!emulator.isEmpty())
-        args << QStringLiteral("--emulator") << emulator;
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    // A test killed half-way takes the rig with it: unshare (the script
-    // execs it) dies with the test, and the namespace with unshare.
+    if (parent == Parent::Test) {
+        // A test killed half-way stops the rig: the script hears TERM, and
+        // were it killed, the rig's forwarder dies with it, and so on down.
+        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_process.start(QStringLiteral("bash"), args);
+        if (!m_process.waitForStarted(5000))
+            return false;
+        m_script = process(m_process.processId());
+        return m_script.pid != 0;
+    }
+    // The shell says the script's number, then waits for it; killed with
+    // the test, it leaves the script without its parent.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    m_process.start(QStringLiteral("bash"), args);
-    return m_process.waitForStarted(5000);
+    m_process.start(QStringLiteral("bash"),
+                    QStringList{QStringLiteral("-c"), QStringLiteral("bash \"$@\" & echo \"rig-script $!\"; wait"),
+                                QStringLiteral("bash")} + args);
+    if (!m_process.waitForStarted(5000))
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_process.canReadLine() && clock.elapsed() < 5000)
+        m_process.waitForReadyRead(100);
+    const QByteArray line = m_process.readLine();
+    m_output += line;
+    if (!line.startsWith("rig-script "))
+        return false;
+    m_script = process(line.mid(11).trimmed().toLongLong());
+    return m_script.pid != 0;
 }
 
 QByteArray RigProcess::output() const
@@ -87,14 +137,93 @@ QByteArray RigProcess::output() const
 
 void RigProcess::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    // unshare passes TERM to nobody and ignores it; killed, it takes its
-    // child, the namespace's first process, with it, and so everything in
-    // the namespace ends and the namespace's mounts go.
+    // TERM: the script ends everything it started and removes what it made.
+    if (runs(m_script)) {
+        ::kill(pid_t(m_script.pid), SIGTERM);
+        if (!waitForEnd({m_script}, StopMs) && runs(m_script)) {
+            qWarning("the rig's script did not stop: killed");
+            ::kill(pid_t(m_script.pid), SIGKILL);
+        }
+    }
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    output();
+}
+
+void RigProcess::endParent()
+{
     m_process.kill();
     m_process.waitForFinished(5000);
     output();
+}
+
+RigProcess::Process RigProcess::process(qint64 pid)
+{
+    const QList<QByteArray> fields = statFields(pid);
+    if (fields.isEmpty())
+        return {};
+    return {pid, fields.at(19).toULongLong()};
+}
+
+bool RigProcess::runs(const Process &process)
+{
+    if (process.pid == 0)
+        return false;
+    const QList<QByteArray> fields = statFields(process.pid);
+    return !fields.isEmpty() && fields.at(0) != "Z" && fields.at(19).toULongLong() == process.startTime;
+}
+
+QList<RigProcess::Process> RigProcess::tree(qint64 pid)
+{
+    QMultiHash<qint64, qint64> children;
+    const QStringList numbers = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &number : numbers) {
+        bool isNumber = false;
+        const qint64 child = number.toLongLong(&isNumber);
+        const QList<QByteArray> fields = isNumber ? statFields(child) : QList<QByteArray>();
+        if (!fields.isEmpty())
+            children.insert(fields.at(1).toLongLong(), child);
+    }
+    QList<Process> found;
+    QList<qint64> queue{pid};
+    while (!queue.isEmpty()) {
+        const qint64 next = queue.takeFirst();
+        const Process entry = process(next);
+        if (entry.pid != 0)
+            found << entry;
+        queue << children.values(next);
+    }
+    return found;
+}
+
+QStringList RigProcess::arguments(const Process &process)
+{
+    QFile file(QStringLiteral("/proc/%1/cmdline").arg(process.pid));
+    if (!runs(process) || !file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList list;
+    const QList<QByteArray> parts = file.readAll().split('\0');
+    for (const QByteArray &part : parts)
+        if (!part.isEmpty())
+            list << QString::fromLocal8Bit(part);
+    return list;
+}
+
+bool RigProcess::waitForEnd(const QList<Process> &processes, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const bool running = std::any_of(processes.begin(), processes.end(), &RigProcess::runs);
+        if (!running)
+            return true;
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        // Events go on meanwhile: QProcess collects its ended child.
+        QTest::qWait(50);
+    }
 }
 
 int RigProcess::waitForExit(int timeoutMs)

@@ -16,5 +16,12 @@ if(TARGET device-rig)
   add_dependencies(tst_devicerig ostrel renovo encoder-sim device-rig rig-exec rig-probe vnc-forwarder)
   # Qt Network adds a define the shared precompiled header was not built with.
   set_target_properties(tst_devicerig PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
-  set_tests_properties(tst_devicerig PROPERTIES TIMEOUT 180)
+  # Where the rig cannot run (no root, /dev/fuse or namespaces) the program
+  # ends with 77: Skipped, never Passed.
+  set_tests_properties(tst_devicerig PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77)
+  # The same program run without root must say so.
+  add_test(NAME tst_devicerig_withoutroot
+           COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/device/skipswithoutroot.sh $<TARGET_FILE:tst_devicerig>)
+  set_tests_properties(tst_devicerig_withoutroot PROPERTIES LABELS device TIMEOUT 60
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=72")
 endif()

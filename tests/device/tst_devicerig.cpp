@@ -27,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QTcpSocket>
+
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
@@ -46,6 +48,11 @@ namespace {
 constexpr int StartMs = 20000;
 constexpr int EmulatedStartMs = 120000;
 constexpr int StepMs = 5000;
+// How long a stopped rig may take to be gone.
+constexpr int StopMs = 10000;
+// The program's exit status when the rig could not run here (no root, no
+// /dev/fuse, no namespaces) and nothing failed: ctest counts it Skipped.
+constexpr int RigUnavailableExit = 77;
 // The start-up's seconds-long pauses, shortened.
 constexpr double ShortTimers = 0.1;
 // A key held is timed by the program: long enough to see its first step
@@ -177,6 +184,50 @@ int strayFromComposed(const QImage &photo, const QImage &overlay, const QImage &
                                std::abs(std::max(qBlue(shown), qBlue(under)) - qBlue(saved))});
         }
     return int(total / (4 * area.width() * area.height()));
+}
+
+// Stops by SIGKILL whatever of the processes still runs when it goes out of
+// scope: a rig the script failed to stop does not outlive its test.
+class LeftoverKiller
+{
+public:
+    ~LeftoverKiller()
+    {
+        for (const RigProcess::Process &process : std::as_const(processes))
+            if (RigProcess::runs(process))
+                ::kill(pid_t(process.pid), SIGKILL);
+        RigProcess::waitForEnd(processes, StepMs);
+    }
+    QList<RigProcess::Process> processes;
+};
+
+// Those of the processes that still run, with their arguments.
+QStringList stillRunning(const QList<RigProcess::Process> &processes)
+{
+    QStringList running;
+    for (const RigProcess::Process &process : processes)
+        if (RigProcess::runs(process))
+            running << QString::number(process.pid) + QLatin1Char(' ') + RigProcess::arguments(process).join(QLatin1Char(' '));
+    return running;
+}
+
+// Whether a process of the tree was started as that program of the build.
+bool startedAs(const QList<RigProcess::Process> &processes, const QString &name)
+{
+    return std::any_of(processes.begin(), processes.end(), [&](const RigProcess::Process &process) {
+        const QStringList arguments = RigProcess::arguments(process);
+        return !arguments.isEmpty() && arguments.first().endsWith(QLatin1Char('/') + name);
+    });
+}
+
+// A stand-in for one of the build's programs: it only says it ran.
+bool writeStandIn(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("#!/bin/sh\necho stand-in ran\nexit 5\n") < 0)
+        return false;
+    file.close();
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // The saved photos on the card, hidden temporaries left out.
@@ -314,6 +365,12 @@ private Q_SLOTS:
     void settimeofdayAnsweredAsTheKernel_data();
     void settimeofdayAnsweredAsTheKernel();
     void abandonedRequestLeavesTheProgramAlone();
+    void stoppingEndsTheRig_data();
+    void stoppingEndsTheRig();
+    void saysWhatIsNotBuilt_data();
+    void saysWhatIsNotBuilt();
+    void armelRunSaysItSkipped_data();
+    void armelRunSaysItSkipped();
 
 private:
     // Starts the rig and connects to its screen.
@@ -340,9 +397,12 @@ private:
 
 void tst_DeviceRig::init()
 {
-    // Asked once: the answer does not change while the tests run.
-    static const QString unavailable = RigProcess::unavailable();
-    if (!unavailable.isEmpty())
+    // The script's own checks of its options run anywhere; all else needs
+    // the rig.
+    const bool needsTheRig = qstrcmp(QTest::currentTestFunction(), "saysWhatIsNotBuilt") != 0
+        && qstrcmp(QTest::currentTestFunction(), "armelRunSaysItSkipped") != 0;
+    const QString unavailable = RigProcess::unavailable();
+    if (needsTheRig && !unavailable.isEmpty())
         QSKIP(qPrintable(unavailable));
     m_startMs = StartMs;
     m_dir = std::make_unique<QTemporaryDir>();
@@ -722,8 +782,181 @@ void tst_DeviceRig::malformedViewerLeavesTheScreenServed()
     QVERIFY2(!m_screen->frame().isNull(), qPrintable(m_screen->error()));
 }
 
-QTEST_GUILESS_MAIN(tst_DeviceRig)
-#include "tst_devicerig.moc"
+void tst_DeviceRig::stoppingEndsTheRig_data()
+{
+    // The signal the script is sent, or 0: the process that started it ends.
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("givenRoot");
+    for (const bool given : {false, true}) {
+        const char *root = given ? "given root" : "temporary root";
+        QTest::addRow("TERM, %s", root) << int(SIGTERM) << given;
+        QTest::addRow("INT, %s", root) << int(SIGINT) << given;
+        QTest::addRow("parent ends, %s", root) << 0 << given;
+    }
+}
+
+// However the script is stopped, nothing it started runs on and nothing it
+// made stays: no process under it, no VNC port, no rig root (a given root
+// folder stays, empty as it was given).
+void tst_DeviceRig::stoppingEndsTheRig()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, givenRoot);
+    const QString temporary = m_dir->path() + QStringLiteral("/tmp");
+    const QString given = m_dir->path() + QStringLiteral("/root");
+    QVERIFY(QDir().mkdir(temporary));
+    m_rig = std::make_unique<RigProcess>();
+    m_rig->setTemporaryFolder(temporary);
+    m_port = RigProcess::freePort();
+    QVERIFY(m_rig->start(givenRoot ? given : QString(), m_port, ShortTimers, QString(), QString(),
+                         signal != 0 ? RigProcess::Parent::Test : RigProcess::Parent::Shell));
+    QVERIFY(connectScreen());
+    const QStringList made = QDir(temporary).entryList({QStringLiteral("device-rig.*")}, QDir::Dirs);
+    QCOMPARE(made.size(), givenRoot ? 0 : 1);
+    const QString root = givenRoot ? given : temporary + QLatin1Char('/') + made.first();
+    QVERIFY(QFileInfo::exists(root + QStringLiteral("/rig/ready")));
+
+    // The rig's processes, by descent from the script, read before it is
+    // stopped.
+    LeftoverKiller leftovers;
+    leftovers.processes = RigProcess::tree(m_rig->scriptProcess().pid);
+    for (const char *program : {"vnc-forwarder", "device-rig", "encoder-sim"})
+        QVERIFY2(startedAs(leftovers.processes, QLatin1String(program)), program);
+
+    if (signal != 0)
+        QCOMPARE(::kill(pid_t(m_rig->scriptProcess().pid), signal), 0);
+    else
+        m_rig->endParent();
+    RigProcess::waitForEnd(leftovers.processes, StopMs);
+    const QStringList running = stillRunning(leftovers.processes);
+    QVERIFY2(running.isEmpty(), qPrintable(running.join(QLatin1Char('\n'))));
+
+    QTcpSocket viewer;
+    viewer.connectToHost(QHostAddress::LocalHost, m_port);
+    QVERIFY2(!viewer.waitForConnected(StepMs), "the VNC port is still open");
+    if (givenRoot) {
+        QVERIFY(QFileInfo(given).isDir());
+        QCOMPARE(QDir(given).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+    QCOMPARE(QDir(temporary).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void tst_DeviceRig::saysWhatIsNotBuilt_data()
+{
+    // The build folder named with --build (none: the default beside the
+    // script's folder), the programs it holds, and the one the script must
+    // name as missing; all under the test's folder.
+    QTest::addColumn<QString>("build");
+    QTest::addColumn<QStringList>("built");
+    QTest::addColumn<QString>("missing");
+    // A clone's script, with no build beside it.
+    QTest::newRow("clone never built") << QString() << QStringList() << QStringLiteral("clone/build/bin/device-rig");
+    QTest::newRow("no build folder") << QStringLiteral("never/built") << QStringList()
+                                     << QStringLiteral("never/built/bin/device-rig");
+    QTest::newRow("empty build folder") << QStringLiteral("build") << QStringList{QString()}
+                                        << QStringLiteral("build/bin/device-rig");
+    // The program is looked for in the build given.
+    QTest::newRow("build without the program")
+        << QStringLiteral("build")
+        << QStringList{QStringLiteral("device-rig"), QStringLiteral("rig-exec"), QStringLiteral("encoder-sim"),
+                       QStringLiteral("vnc-forwarder")}
+        << QStringLiteral("build/bin/ostrel");
+}
+
+// A clone that was never built, or a build folder named with --build that
+// lacks a program: the script says which, before it asks for anything.
+void tst_DeviceRig::saysWhatIsNotBuilt()
+{
+    QFETCH(QString, build);
+    QFETCH(QStringList, built);
+    QFETCH(QString, missing);
+    const QString folder = QDir(m_dir->path()).canonicalPath();
+    QString script = RigProcess::script();
+    QStringList args;
+    if (build.isEmpty()) {
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/clone/scripts")));
+        script = folder + QStringLiteral("/clone/scripts/device-rig.sh");
+        QVERIFY(QFile::copy(RigProcess::script(), script));
+    } else {
+        args << QStringLiteral("--build") << folder + QLatin1Char('/') + build;
+    }
+    if (!built.isEmpty())
+        QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + build));
+    for (const QString &name : std::as_const(built)) {
+        if (name.isEmpty())
+            continue;
+        QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + build + QStringLiteral("/bin")));
+        QVERIFY(writeStandIn(folder + QLatin1Char('/') + build + QStringLiteral("/bin/") + name));
+    }
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), folder);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral("bash"), QStringList{script} << args << QStringLiteral("--root")
+                                              << folder + QStringLiteral("/root") << QStringLiteral("--vnc-port")
+                                              << QString::number(RigProcess::freePort()));
+    QVERIFY(process.waitForStarted(StepMs));
+    if (!process.waitForFinished(StepMs)) {
+        process.kill();
+        process.waitForFinished(StepMs);
+        QFAIL("the script did not end");
+    }
+    const QString said = QString::fromLocal8Bit(process.readAll());
+    QVERIFY2(said.contains(folder + QLatin1Char('/') + missing + QStringLiteral(" is not built")), qPrintable(said));
+    QCOMPARE(process.exitCode(), 2);
+}
+
+void tst_DeviceRig::armelRunSaysItSkipped_data()
+{
+    // Whether the clone holds a finished armel build; what the run says.
+    QTest::addColumn<bool>("armelBuild");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no armel build") << false << QStringLiteral("Skipped: no armel build");
+    QTest::newRow("no qemu-arm") << true << QStringLiteral("Skipped: qemu-arm is missing");
+}
+
+// scripts/test-armel.sh where it cannot run: it says so and ends with the
+// skip status, neither success nor a failure. A copy in a clone of its
+// own, with a PATH that holds only what it needs up to its checks.
+void tst_DeviceRig::armelRunSaysItSkipped()
+{
+    QFETCH(bool, armelBuild);
+    QFETCH(QString, said);
+    const QString clone = m_dir->path() + QStringLiteral("/clone");
+    QVERIFY(QDir().mkpath(clone + QStringLiteral("/scripts")));
+    const QString script = clone + QStringLiteral("/scripts/test-armel.sh");
+    QVERIFY(QFile::copy(QFileInfo(RigProcess::script()).absolutePath() + QStringLiteral("/test-armel.sh"), script));
+    if (armelBuild) {
+        QVERIFY(QDir().mkpath(clone + QStringLiteral("/build-armel/sysroot")));
+        for (const char *file : {"/build-armel/CTestTestfile.cmake", "/build-armel/sysroot/.complete"}) {
+            QFile made(clone + QLatin1String(file));
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+    }
+    const QString tools = m_dir->path() + QStringLiteral("/tools");
+    QVERIFY(QDir().mkpath(tools));
+    QVERIFY(QFile::link(QStringLiteral("/usr/bin/dirname"), tools + QStringLiteral("/dirname")));
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), tools);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral("/bin/bash"), {script});
+    QVERIFY(process.waitForStarted(StepMs));
+    if (!process.waitForFinished(StepMs)) {
+        process.kill();
+        process.waitForFinished(StepMs);
+        QFAIL("the script did not end");
+    }
+    const QString output = QString::fromLocal8Bit(process.readAll());
+    QVERIFY2(output.contains(said), qPrintable(output));
+    QCOMPARE(process.exitCode(), RigUnavailableExit);
+}
 
 void tst_DeviceRig::takenVncPortEndsTheRig_data()
 {
@@ -868,3 +1101,20 @@ void tst_DeviceRig::abandonedRequestLeavesTheProgramAlone()
     QCOMPARE(probeOutput(&probe), QByteArray("ioctl -1\nword 12345\n"));
     QCOMPARE(QFileInfo(dir + QStringLiteral("/power.log")).size(), 0);
 }
+
+// Where the rig cannot run, every test of it skips: the program then ends
+// with its own status, so that ctest says Skipped rather than Passed. A
+// failure still fails.
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_DeviceRig test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    const int failures = QTest::qExec(&test, argc, argv);
+    if (failures == 0 && !RigProcess::unavailable().isEmpty())
+        return RigUnavailableExit;
+    return failures;
+}
+
+#include "tst_devicerig.moc"
