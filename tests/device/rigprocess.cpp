@@ -45,6 +45,17 @@ QString RigProcess::unavailable()
         probe.waitForFinished(1000);
         return QStringLiteral("unshare cannot make mount, PID and IPC namespaces here");
     }
+    // The program's jail: a user namespace made by an unprivileged id (the
+    // one scripts/device-rig.sh gives the program).
+    probe.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=100999"), QStringLiteral("--regid=100999"),
+                                            QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                            QStringLiteral("unshare"), QStringLiteral("--user"),
+                                            QStringLiteral("--map-root-user"), QStringLiteral("true")});
+    if (!probe.waitForFinished(5000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0) {
+        probe.kill();
+        probe.waitForFinished(1000);
+        return QStringLiteral("an unprivileged id cannot make a user namespace here");
+    }
     return QString();
 }
 
@@ -55,7 +66,7 @@ quint16 RigProcess::freePort()
 }
 
 bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, const QString &program,
-                       const QString &emulator)
+                       const QString &emulator, const QStringList &arguments)
 {
     m_root = root;
     QStringList args{script(), QStringLiteral("--root"), root, QStringLiteral("--build"), buildDir(),
@@ -64,6 +75,7 @@ bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, c
     args << QStringLiteral("--program") << (program.isEmpty() ? QStringLiteral(OSTREL_BINARY) : program);
     if (!emulator.isEmpty())
         args << QStringLiteral("--emulator") << emulator;
+    args << QStringLiteral("--") << arguments;
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     // A test killed half-way takes the rig with it: unshare (the script
     // execs it) dies with the test, and the namespace with unshare.

@@ -23,7 +23,7 @@ public:
     // timeScale: the program's seconds-long timers take that share of
     // their time.
     bool start(const QString &root, quint16 vncPort, double timeScale, const QString &program = QString(),
-               const QString &emulator = QString());
+               const QString &emulator = QString(), const QStringList &arguments = QStringList());
     // Ends the program and everything in the rig.
     void stop();
     // Waits for the program to end by itself; its exit code, or -1.
