@@ -95,6 +95,11 @@ void openKernelSetting()
     report("proc-sys", fd >= 0, "/proc/sys/kernel/hostname opened for writing");
     if (fd >= 0)
         ::close(fd);
+    // Root's alone, and a byte written there would act on the machine.
+    const int trigger = ::open("/proc/sysrq-trigger", O_WRONLY | O_CLOEXEC);
+    report("sysrq", trigger >= 0, "/proc/sysrq-trigger opened for writing");
+    if (trigger >= 0)
+        ::close(trigger);
 }
 
 // The terminals the program sees are the rig's own, not the machine's.

@@ -611,6 +611,7 @@ void tst_DeviceRig::programStaysInTheRig_data()
     QTest::newRow("read-only bind remounted read-write") << QByteArray("remount");
     QTest::newRow("out of the root, a file outside appended") << QByteArray("chroot");
     QTest::newRow("kernel setting opened for writing") << QByteArray("proc-sys");
+    QTest::newRow("the machine's key trigger opened for writing") << QByteArray("sysrq");
     QTest::newRow("the machine's terminals") << QByteArray("pts");
     QTest::newRow("the rig's logs opened for writing") << QByteArray("records");
     QTest::newRow("a file made beside the rig's logs") << QByteArray("record-folder");
