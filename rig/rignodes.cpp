@@ -162,7 +162,8 @@ bool RigNodes::mount(const QString &folder, QString *error)
     }();
     char program[] = "device-rig";
     char option[] = "-o";
-    char options[] = "fsname=device-rig,subtype=device-rig";
+    // The program under test runs under another id than the rig's.
+    char options[] = "fsname=device-rig,subtype=device-rig,allow_other";
     char *argv[] = {program, option, options, nullptr};
     struct fuse_args args = FUSE_ARGS_INIT(3, argv);
     m_fuse = fuse_new(&args, &operations, sizeof operations, this);

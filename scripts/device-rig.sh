@@ -19,8 +19,11 @@
 # the rig's own (loopback only), and vnc-forwarder serves the port outside,
 # passing on only well-formed client messages. Every
 # program it starts from /bin, /sbin and /works is a stand-in that records
-# its arguments in the root's /rig/commands.log; the clock, reboot and module
-# capabilities are dropped. The rig's logs stay in the root's /rig folder.
+# its arguments in the root's /rig/commands.log. The program is root only in
+# a user namespace of its own (an unprivileged id outside), with no
+# capabilities and no_new_privs: the read-only binds, /proc/sys, the rig's
+# logs in the root's /rig folder and the machine's terminals are out of its
+# reach.
 # Nothing is mounted outside the namespace: when the program, or this
 # script, ends, everything in it ends and its mounts go with it.
 # TERM, INT or HUP, or the end of the process that started the script, stop
@@ -218,6 +221,10 @@ bind_node() {
 
 mkdir -p "$root"/{usr,etc,dev/pts,dev/shm,proc,tmp,media/mmc,works/shell,root,bin,rig}
 chmod 1777 "$root/tmp"
+# The program's id outside its user namespace: no file of this machine's
+# is its own. Its root is entered from inside, so it must be searchable.
+jail=100999
+chmod 755 "$root"
 bind_ro /usr /usr
 for l in lib lib32 lib64; do
     if [ -L "/$l" ]; then ln -s "$(readlink "/$l")" "$root/$l"; fi
@@ -252,7 +259,10 @@ if [ -n "$emulator" ]; then
     emulator="${words[*]}"
 fi
 mount -t proc proc "$root/proc"
+mount --bind -o ro "$root/proc/sys" "$root/proc/sys"
 mount -t tmpfs -o size=64m tmpfs "$root/dev/shm"
+# Terminals of the rig's own (the core's among them), none of this machine's.
+mount -t devpts -o newinstance,ptmxmode=0666,mode=0666 devpts /dev/pts
 mount --bind /dev/pts "$root/dev/pts"
 for node in null zero random urandom tty; do bind_node "$node"; done
 # The clock chip is a character device to the program; device-rig answers
@@ -273,7 +283,7 @@ cp "$build"/language/*.qm "$root/language/" 2>/dev/null || true
 standin() { # path in the root, output
     cat >"$root$1" <<EOF
 #!/bin/sh
-echo "\${0##*/} \$*" >>/rig/commands.log
+echo "\${0##*/} \$*" >>/rig/commands.pipe
 ${2:+echo "$2"}
 exit 0
 EOF
@@ -287,6 +297,15 @@ standin /bin/uname "2.6.32-rig"
 ln -s /usr/bin/dash "$root/bin/sh"
 for p in renovo renovo.sh vyx_init.sh shell/mount-sd.sh; do standin "/works/$p"; done
 : >"$root/rig/commands.log"
+# The stand-ins run as the program does, which may not write the rig's logs:
+# they write a pipe, and the rig appends what comes through to the log.
+mkfifo -m 622 "$root/rig/commands.pipe"
+cat <>"$root/rig/commands.pipe" >>"$root/rig/commands.log" &
+# What the program writes is its own; the encoder service's pipes and the
+# card's files are open to it (encoder-sim below), its log is not.
+chown -R -h "$jail:$jail" "$root"/{Parameter,language,media/mmc,root}
+find "$root/etc" -path "$root/etc/fonts" -prune -o -exec chown -h "$jail:$jail" {} +
+: >"$root/tmp/encoder-sim.log"
 
 # The program sends encoder-sim the card's paths as it sees them ("/media/
 # mmc/…"); encoder-sim, outside the rig's root, resolves them in the root it
@@ -322,16 +341,23 @@ wait_for() { # test, what, tenths of a second
 "$build/bin/device-rig" "$root" >"$root/rig/device-rig.log" 2>&1 &
 rig_pid=$!
 wait_for '[ -e "$root/rig/ready" ]' "device-rig" 50 || exit 3
-OSTREL_TIME_SCALE="$time_scale" "$build/bin/encoder-sim" "$root" --device-keys >"$root/rig/encoder-sim.log" 2>&1 &
+# The program hands its requests over and reads the detect pipes.
+chmod 666 "$root/rig/requests.sock" "$root"/dev/DM365-*DETECT
+(umask 0; OSTREL_TIME_SCALE="$time_scale" exec "$build/bin/encoder-sim" "$root" --device-keys) >"$root/rig/encoder-sim.log" 2>&1 &
 encoder_pid=$!
 wait_for '[ -p "$root/tmp/service_ir" ]' "encoder-sim" 50 || exit 3
 
 status=0
 # The vnc server's port is the rig network's: only vnc-forwarder reaches it.
-setpriv --bounding-set -sys_time,-sys_boot,-sys_module --inh-caps -sys_time,-sys_boot,-sys_module -- \
-    chroot "$root" /usr/bin/env -i PATH=/bin:/sbin HOME=/root LANG=C.UTF-8 \
+# The jail: the unprivileged id, root in a user namespace of its own made
+# by it (so the namespace owns no mount: binds cannot be remounted), the
+# root entered from its own folder, then every capability dropped.
+(cd "$root" && exec setpriv --reuid=$jail --regid=$jail --clear-groups -- \
+    unshare --user --map-root-user --root=. --wd=/ -- \
+    /usr/bin/setpriv --no-new-privs --bounding-set -all --inh-caps -all -- \
+    /usr/bin/env -i PATH=/bin:/sbin HOME=/root LANG=C.UTF-8 \
     QT_QPA_PLATFORM="vnc:size=320x240:port=$vnc_port" QT_QPA_FB_FORCE_FULLSCREEN=0 QT_FONT_DPI=72 \
     OSTREL_TIME_SCALE="$time_scale" \
-    "$build/bin/rig-exec" /rig/requests.sock $emulator "$program" "$@" || status=$?
+    "$build/bin/rig-exec" /rig/requests.sock $emulator "$program" "$@") || status=$?
 echo "$status" >"$root/rig/exit-code"
 exit $status

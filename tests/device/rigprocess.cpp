@@ -70,6 +70,17 @@ QString RigProcess::unavailable()
             probe.waitForFinished(1000);
             return QStringLiteral("unshare cannot make mount, PID and IPC namespaces here");
         }
+        // The program's jail: a user namespace made by an unprivileged id (the
+        // one scripts/device-rig.sh gives the program).
+        probe.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=100999"), QStringLiteral("--regid=100999"),
+                                                QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                                QStringLiteral("unshare"), QStringLiteral("--user"),
+                                                QStringLiteral("--map-root-user"), QStringLiteral("true")});
+        if (!probe.waitForFinished(5000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0) {
+            probe.kill();
+            probe.waitForFinished(1000);
+            return QStringLiteral("an unprivileged id cannot make a user namespace here");
+        }
         return QString();
     }();
     return reason;
@@ -82,7 +93,7 @@ quint16 RigProcess::freePort()
 }
 
 bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, const QString &program,
-                       const QString &emulator, Parent parent)
+                       const QString &emulator, const QStringList &arguments, Parent parent)
 {
     m_root = root;
     QStringList args{script(), QStringLiteral("--build"), buildDir(),
@@ -93,6 +104,7 @@ bool RigProcess::start(const QString &root, quint16 vncPort, double timeScale, c
     args << QStringLiteral("--program") << (program.isEmpty() ? QStringLiteral(OSTREL_BINARY) : program);
     if (!emulator.isEmpty())
         args << QStringLiteral("--emulator") << emulator;
+    args << QStringLiteral("--") << arguments;
     if (!m_temporaryFolder.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), m_temporaryFolder);

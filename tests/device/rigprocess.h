@@ -39,7 +39,8 @@ public:
     // program empty: the host build's ostrel. timeScale: the program's
     // seconds-long timers take that share of their time.
     bool start(const QString &root, quint16 vncPort, double timeScale, const QString &program = QString(),
-               const QString &emulator = QString(), Parent parent = Parent::Test);
+               const QString &emulator = QString(), const QStringList &arguments = QStringList(),
+               Parent parent = Parent::Test);
     // Stops the script (TERM) and so everything in the rig.
     void stop();
     // With Parent::Shell: kills the shell that started the script.

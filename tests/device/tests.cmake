@@ -14,6 +14,10 @@ if(TARGET device-rig)
                                                    DEVICE_RIG_BINARY="$<TARGET_FILE:device-rig>"
                                                    DEVICE_RIG_SCRIPT="${PROJECT_SOURCE_DIR}/scripts/device-rig.sh")
   add_dependencies(tst_devicerig ostrel renovo encoder-sim device-rig rig-exec rig-probe vnc-forwarder)
+  # Run by the rig in the program's place: tries the ways out of the rig.
+  add_executable(jail-probe device/jailprobe.cpp)
+  add_dependencies(tst_devicerig jail-probe)
+  target_compile_definitions(tst_devicerig PRIVATE JAIL_PROBE_BINARY="$<TARGET_FILE:jail-probe>")
   # Qt Network adds a define the shared precompiled header was not built with.
   set_target_properties(tst_devicerig PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
   # Where the rig cannot run (no root, /dev/fuse or namespaces) the program

@@ -42,6 +42,7 @@
 #include <sys/socket.h>
 #include <sys/syscall.h>
 #include <sys/un.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -371,6 +372,8 @@ private Q_SLOTS:
     void saysWhatIsNotBuilt();
     void armelRunSaysItSkipped_data();
     void armelRunSaysItSkipped();
+    void programStaysInTheRig_data();
+    void programStaysInTheRig();
 
 private:
     // Starts the rig and connects to its screen.
@@ -390,6 +393,10 @@ private:
 
     quint16 m_port = 0;
     int m_startMs = StartMs;
+    // What the probe reported, and the marker outside the rig's root after
+    // it: the probe runs once for all the ways it tries.
+    QByteArray m_probeReport;
+    QByteArray m_markerAfterProbe;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RigProcess> m_rig;
     std::unique_ptr<RfbClient> m_screen;
@@ -808,7 +815,7 @@ void tst_DeviceRig::stoppingEndsTheRig()
     m_rig = std::make_unique<RigProcess>();
     m_rig->setTemporaryFolder(temporary);
     m_port = RigProcess::freePort();
-    QVERIFY(m_rig->start(givenRoot ? given : QString(), m_port, ShortTimers, QString(), QString(),
+    QVERIFY(m_rig->start(givenRoot ? given : QString(), m_port, ShortTimers, QString(), QString(), QStringList(),
                          signal != 0 ? RigProcess::Parent::Test : RigProcess::Parent::Shell));
     QVERIFY(connectScreen());
     const QStringList made = QDir(temporary).entryList({QStringLiteral("device-rig.*")}, QDir::Dirs);
@@ -1100,6 +1107,55 @@ void tst_DeviceRig::abandonedRequestLeavesTheProgramAlone()
     ::close(listener);
     QCOMPARE(probeOutput(&probe), QByteArray("ioctl -1\nword 12345\n"));
     QCOMPARE(QFileInfo(dir + QStringLiteral("/power.log")).size(), 0);
+}
+
+void tst_DeviceRig::programStaysInTheRig_data()
+{
+    // The word the probe starts its line with.
+    QTest::addColumn<QByteArray>("way");
+    QTest::newRow("read-only bind remounted read-write") << QByteArray("remount");
+    QTest::newRow("out of the root, a file outside appended") << QByteArray("chroot");
+    QTest::newRow("kernel setting opened for writing") << QByteArray("proc-sys");
+    QTest::newRow("the machine's key trigger opened for writing") << QByteArray("sysrq");
+    QTest::newRow("the machine's terminals") << QByteArray("pts");
+    QTest::newRow("the rig's logs opened for writing") << QByteArray("records");
+    QTest::newRow("a file made beside the rig's logs") << QByteArray("record-folder");
+    QTest::newRow("device node made") << QByteArray("mknod");
+    QTest::newRow("the rig's first process traced") << QByteArray("ptrace");
+}
+
+// A program in the device build's place tries each way out of the rig;
+// the rig holds it in every one. The probe never changes this machine, even
+// where a way is open.
+void tst_DeviceRig::programStaysInTheRig()
+{
+    QFETCH(QByteArray, way);
+    const QByteArray untouched("untouched\n");
+    if (m_probeReport.isEmpty()) {
+        // Outside the rig's root, in the test's own folder.
+        const QString marker = m_dir->filePath(QStringLiteral("marker"));
+        QFile file(marker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(untouched), qint64(untouched.size()));
+        file.close();
+        struct stat terminals {};
+        QCOMPARE(::stat("/dev/pts", &terminals), 0);
+        m_rig = std::make_unique<RigProcess>();
+        QVERIFY(m_rig->start(m_dir->path() + QStringLiteral("/root"), RigProcess::freePort(), ShortTimers,
+                             QStringLiteral(JAIL_PROBE_BINARY), QString(),
+                             {marker, QString::number(quint64(terminals.st_dev))}));
+        QCOMPARE(m_rig->waitForExit(StartMs), 0);
+        m_probeReport = m_rig->output();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        m_markerAfterProbe = file.readAll();
+    }
+    QVERIFY2(m_probeReport.contains("probe done\n"), m_probeReport.constData());
+    QByteArray line;
+    for (const QByteArray &each : m_probeReport.split('\n'))
+        if (each.startsWith(way + ' '))
+            line = each;
+    QCOMPARE(line, way + " held");
+    QCOMPARE(m_markerAfterProbe, untouched);
 }
 
 // Where the rig cannot run, every test of it skips: the program then ends
