@@ -5,7 +5,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -23,14 +22,12 @@ void clearSetupVisible()
 } // namespace
 
 EDialogTitle::EDialogTitle(QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags)
+    : ETitleBar(parent, flags, QMargins(1, 4, 2, 8))
 {
     m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("Cancel"));
     m_doneButton = new QPushButton(tr("Done"), this);
     m_doneButton->setObjectName(QStringLiteral("Done"));
-    m_captionLabel = new QLabel(this);
-    m_captionLabel->setObjectName(QStringLiteral("Title"));
     for (QPushButton *button : {m_cancelButton, m_doneButton}) {
         button->setFlat(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -41,23 +38,13 @@ EDialogTitle::EDialogTitle(QWidget *parent, Qt::WindowFlags flags)
     layout->setSpacing(0);
     layout->addWidget(m_cancelButton, 0, Qt::AlignCenter);
     layout->addStretch();
-    layout->addWidget(m_captionLabel);
+    layout->addWidget(captionLabel());
     layout->addStretch();
     layout->addWidget(m_doneButton, 0, Qt::AlignCenter);
 
     setStyleSheet(QLatin1String(s_style));
     connect(m_cancelButton, &QPushButton::clicked, this, &EDialogTitle::cancelHandler);
     connect(m_doneButton, &QPushButton::clicked, this, &EDialogTitle::doneHandler);
-}
-
-void EDialogTitle::setText(const QString &text)
-{
-    m_captionLabel->setText(text);
-}
-
-QString EDialogTitle::text() const
-{
-    return m_captionLabel->text();
 }
 
 void EDialogTitle::cancelHandler()
@@ -70,12 +57,4 @@ void EDialogTitle::doneHandler()
 {
     clearSetupVisible();
     Q_EMIT done();
-}
-
-void EDialogTitle::paintEvent(QPaintEvent *event)
-{
-    QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.drawPixmap(QRectF(-1.0, -4.0, width() + 3, height() + 12), QPixmap(QStringLiteral(":/images/setup_title.png")),
-                       QRectF());
 }

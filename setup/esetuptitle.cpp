@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,15 +12,13 @@ const char *const s_style =
 }
 
 ESetupTitle::ESetupTitle(QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags)
+    : ETitleBar(parent, flags, QMargins(2, 4, 4, 8))
 {
-    m_captionLabel = new QLabel(this);
-    m_captionLabel->setObjectName(QStringLiteral("Title"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addStretch();
-    layout->addWidget(m_captionLabel);
+    layout->addWidget(captionLabel());
     layout->addStretch();
 
     // Not in the layout: no page shows it.
@@ -38,16 +35,6 @@ ESetupTitle::ESetupTitle(QWidget *parent, Qt::WindowFlags flags)
     connect(m_cancelButton, &QPushButton::clicked, this, &ESetupTitle::cancel);
 }
 
-void ESetupTitle::setText(const QString &text)
-{
-    m_captionLabel->setText(text);
-}
-
-QString ESetupTitle::text() const
-{
-    return m_captionLabel->text();
-}
-
 ESetupTitle *ESetupTitle::addToPage(QWidget *page, const QString &caption)
 {
     auto *layout = new QVBoxLayout(page);
@@ -59,12 +46,4 @@ ESetupTitle *ESetupTitle::addToPage(QWidget *page, const QString &caption)
     layout->addWidget(bar);
     layout->addStretch();
     return bar;
-}
-
-void ESetupTitle::paintEvent(QPaintEvent *event)
-{
-    QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.drawPixmap(QRectF(-2.0, -4.0, width() + 6, height() + 12), QPixmap(QStringLiteral(":/images/setup_title.png")),
-                       QRectF());
 }

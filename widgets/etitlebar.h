@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMargins>
+#include <QWidget>
+
+class QLabel;
+
+// What the caption bars share: the caption label ("Title"), the title
+// picture drawn a little past the bar's edges, and the signals their
+// buttons give. Each bar lays the caption out with its own buttons.
+class ETitleBar : public QWidget
+{
+    Q_OBJECT
+public:
+    void setText(const QString &text);
+    QString text() const;
+
+Q_SIGNALS:
+    void cancel();
+    void done();
+
+protected:
+    // bleed: how far the picture reaches past each edge of the bar.
+    ETitleBar(QWidget *parent, Qt::WindowFlags flags, const QMargins &bleed);
+
+    QLabel *captionLabel() const { return m_captionLabel; }
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLabel *m_captionLabel;
+    QMargins m_bleed;
+};
