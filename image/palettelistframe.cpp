@@ -16,21 +16,14 @@ constexpr int SliderTop = 26;
 PaletteListFrame::PaletteListFrame(QWidget *dialog, const QString &caption, Qt::Alignment listAlignment)
     : dialog(dialog)
 {
-    dialog->setWindowFlags(Qt::FramelessWindowHint);
-    dialog->setWindowModality(Qt::WindowModal);
-
-    auto *layout = new QVBoxLayout(dialog);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(1);
-    title = new EDialogTitle(dialog);
-    title->setFixedHeight(24);
+    QVBoxLayout *layout = nullptr;
+    title = EDialogTitle::headColumnDialog(dialog, &layout);
     title->setText(caption);
     scene = new QGraphicsScene(dialog);
     view = new QGraphicsView(scene, dialog);
     view->setFrameShape(QFrame::NoFrame);
     view->setAlignment(listAlignment);
     strip = new EColorTableRect(dialog, 0, 256, 12);
-    layout->addWidget(title);
     layout->addWidget(view);
     layout->addSpacing(2);
     layout->addWidget(strip, 0, Qt::AlignHCenter);

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 const char *const s_style =
@@ -45,6 +46,20 @@ EDialogTitle::EDialogTitle(QWidget *parent, Qt::WindowFlags flags)
     setStyleSheet(QLatin1String(s_style));
     connect(m_cancelButton, &QPushButton::clicked, this, &EDialogTitle::cancelHandler);
     connect(m_doneButton, &QPushButton::clicked, this, &EDialogTitle::doneHandler);
+}
+
+EDialogTitle *EDialogTitle::headColumnDialog(QWidget *dialog, QVBoxLayout **column)
+{
+    dialog->setWindowFlags(Qt::FramelessWindowHint);
+    dialog->setWindowModality(Qt::WindowModal);
+    auto *layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(1);
+    auto *title = new EDialogTitle(dialog);
+    title->setFixedHeight(24);
+    layout->addWidget(title);
+    *column = layout;
+    return title;
 }
 
 void EDialogTitle::cancelHandler()

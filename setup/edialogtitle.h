@@ -3,6 +3,7 @@
 #include "etitlebar.h"
 
 class QPushButton;
+class QVBoxLayout;
 
 // Caption bar of a setup dialog: grey Cancel at the left, the caption in
 // the middle, blue Done at the right. Either button first tells the live
@@ -13,6 +14,10 @@ class EDialogTitle : public ETitleBar
     Q_OBJECT
 public:
     explicit EDialogTitle(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+
+    // Makes dialog a frameless modal window laid out as a column, 1 pixel
+    // in from its edges, headed by its caption bar (24 high).
+    static EDialogTitle *headColumnDialog(QWidget *dialog, QVBoxLayout **column);
 
 public Q_SLOTS:
     void cancelHandler();

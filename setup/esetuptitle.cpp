@@ -22,17 +22,10 @@ ESetupTitle::ESetupTitle(QWidget *parent, Qt::WindowFlags flags)
     layout->addStretch();
 
     // Not in the layout: no page shows it.
-    m_cancelButton = new QPushButton(this);
-    m_cancelButton->setObjectName(QStringLiteral("Cancel"));
-    m_cancelButton->setFixedWidth(48);
-    m_cancelButton->setIcon(QIcon(QStringLiteral(":/images/setup_cancel.png")));
-    m_cancelButton->setIconSize(QSize(48, 48));
-    m_cancelButton->setFlat(true);
-    m_cancelButton->setFocusPolicy(Qt::NoFocus);
+    m_cancelButton = makePictureCancel();
     m_cancelButton->hide();
 
     setStyleSheet(QLatin1String(s_style));
-    connect(m_cancelButton, &QPushButton::clicked, this, &ESetupTitle::cancel);
 }
 
 ESetupTitle *ESetupTitle::addToPage(QWidget *page, const QString &caption)

@@ -18,11 +18,7 @@ ETitle::ETitle(QWidget *parent, Qt::WindowFlags flags)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("Cancel"));
-    m_cancel->setFixedWidth(s_buttonWidth);
-    m_cancel->setIcon(QIcon(QStringLiteral(":/images/setup_cancel.png")));
-    m_cancel->setIconSize(QSize(s_buttonWidth, s_buttonWidth));
+    m_cancel = makePictureCancel();
 
     QLabel *caption = captionLabel();
     // Long titles are clipped by the label, never pushed aside.
@@ -35,8 +31,5 @@ ETitle::ETitle(QWidget *parent, Qt::WindowFlags flags)
     layout->addStretch();
     layout->addWidget(m_cancel, 0, Qt::AlignVCenter);
 
-    m_cancel->setFlat(true);
-    m_cancel->setFocusPolicy(Qt::NoFocus);
     setStyleSheet(QLatin1String(s_style));
-    connect(m_cancel, &QPushButton::clicked, this, &ETitle::cancel);
 }

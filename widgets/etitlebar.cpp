@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 
 ETitleBar::ETitleBar(QWidget *parent, Qt::WindowFlags flags, const QMargins &bleed)
     : QWidget(parent, flags)
@@ -9,6 +10,19 @@ ETitleBar::ETitleBar(QWidget *parent, Qt::WindowFlags flags, const QMargins &ble
     , m_bleed(bleed)
 {
     m_captionLabel->setObjectName(QStringLiteral("Title"));
+}
+
+QPushButton *ETitleBar::makePictureCancel()
+{
+    auto *button = new QPushButton(this);
+    button->setObjectName(QStringLiteral("Cancel"));
+    button->setFixedWidth(48);
+    button->setIcon(QIcon(QStringLiteral(":/images/setup_cancel.png")));
+    button->setIconSize(QSize(48, 48));
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, &ETitleBar::cancel);
+    return button;
 }
 
 void ETitleBar::setText(const QString &text)

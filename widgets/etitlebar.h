@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 // What the caption bars share: the caption label ("Title"), the title
 // picture drawn a little past the bar's edges, and the signals their
@@ -24,6 +25,9 @@ protected:
     ETitleBar(QWidget *parent, Qt::WindowFlags flags, const QMargins &bleed);
 
     QLabel *captionLabel() const { return m_captionLabel; }
+    // The flat 48-pixel "Cancel" button with the cancel picture; a click
+    // is cancel().
+    QPushButton *makePictureCancel();
     void paintEvent(QPaintEvent *event) override;
 
 private:
