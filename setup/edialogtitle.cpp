@@ -52,14 +52,7 @@ EDialogTitle *EDialogTitle::headColumnDialog(QWidget *dialog, QVBoxLayout **colu
 {
     dialog->setWindowFlags(Qt::FramelessWindowHint);
     dialog->setWindowModality(Qt::WindowModal);
-    auto *layout = new QVBoxLayout(dialog);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(1);
-    auto *title = new EDialogTitle(dialog);
-    title->setFixedHeight(24);
-    layout->addWidget(title);
-    *column = layout;
-    return title;
+    return headColumn<EDialogTitle>(dialog, 1, column);
 }
 
 void EDialogTitle::cancelHandler()

@@ -30,13 +30,9 @@ ESetupTitle::ESetupTitle(QWidget *parent, Qt::WindowFlags flags)
 
 ESetupTitle *ESetupTitle::addToPage(QWidget *page, const QString &caption)
 {
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto *bar = new ESetupTitle(page);
-    bar->setFixedHeight(24);
+    QVBoxLayout *layout = nullptr;
+    ESetupTitle *bar = headColumn<ESetupTitle>(page, 0, &layout);
     bar->setText(caption);
-    layout->addWidget(bar);
     layout->addStretch();
     return bar;
 }

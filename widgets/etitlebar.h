@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QVBoxLayout>
 #include <QWidget>
 
 class QLabel;
@@ -21,6 +22,21 @@ Q_SIGNALS:
     void done();
 
 protected:
+    // Lays page out as a column, margin pixels in from its edges and apart,
+    // headed by a Bar 24 high.
+    template <typename Bar>
+    static Bar *headColumn(QWidget *page, int margin, QVBoxLayout **column)
+    {
+        auto *layout = new QVBoxLayout(page);
+        layout->setContentsMargins(margin, margin, margin, margin);
+        layout->setSpacing(margin);
+        auto *bar = new Bar(page);
+        bar->setFixedHeight(24);
+        layout->addWidget(bar);
+        *column = layout;
+        return bar;
+    }
+
     // bleed: how far the picture reaches past each edge of the bar.
     ETitleBar(QWidget *parent, Qt::WindowFlags flags, const QMargins &bleed);
 
