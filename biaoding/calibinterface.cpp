@@ -14,23 +14,19 @@
 namespace {
 struct Tile
 {
-    int row;
-    int column;
-    const char *caption;
-    const char *name;
-    const char *icon;
+    EInterfaceItem::Spec spec;
     int page; // the dispatcher's page; 0: the menu's own path
 };
 
 // The icon paths as the tiles name them; the resource system reads both
 // forms of the prefix alike.
 const Tile Tiles[] = {
-    {0, 0, QT_TRANSLATE_NOOP("CalibInterface", "Calib"), "Calib", ":images/biaoding/calib.png", 1},
-    {0, 1, QT_TRANSLATE_NOOP("CalibInterface", "Modify"), "Modify", ":/images/biaoding/modify.png", 2},
-    {0, 2, QT_TRANSLATE_NOOP("CalibInterface", "IR Core"), "Update", ":images/biaoding/update.png", 0},
-    {1, 0, QT_TRANSLATE_NOOP("CalibInterface", "P/N"), "PN", ":images/biaoding/para.png", 4},
-    {1, 1, QT_TRANSLATE_NOOP("CalibInterface", "Mix"), "Mix", ":images/biaoding/mix.png", 5},
-    {1, 2, QT_TRANSLATE_NOOP("CalibInterface", "Settings"), "Settings", ":images/biaoding/config.bmp", 6},
+    {{0, 0, QT_TRANSLATE_NOOP("CalibInterface", "Calib"), "Calib", ":images/biaoding/calib.png"}, 1},
+    {{0, 1, QT_TRANSLATE_NOOP("CalibInterface", "Modify"), "Modify", ":/images/biaoding/modify.png"}, 2},
+    {{0, 2, QT_TRANSLATE_NOOP("CalibInterface", "IR Core"), "Update", ":images/biaoding/update.png"}, 0},
+    {{1, 0, QT_TRANSLATE_NOOP("CalibInterface", "P/N"), "PN", ":images/biaoding/para.png"}, 4},
+    {{1, 1, QT_TRANSLATE_NOOP("CalibInterface", "Mix"), "Mix", ":images/biaoding/mix.png"}, 5},
+    {{1, 2, QT_TRANSLATE_NOOP("CalibInterface", "Settings"), "Settings", ":images/biaoding/config.bmp"}, 6},
 };
 } // namespace
 
@@ -40,11 +36,7 @@ CalibInterface::CalibInterface(QWidget *parent, Qt::WindowFlags flags)
     setObjectName(QStringLiteral("CalibInterface"));
     resize(320, 224);
     // The live picture stays visible around the tiles.
-    QPalette transparent = palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        transparent.setBrush(group, QPalette::Window, QColor(0, 0, 0, 0));
-    setPalette(transparent);
-    setAttribute(Qt::WA_TranslucentBackground);
+    EInterfaceItem::seeThrough(this);
 
     m_title = new QLabel(this);
     m_title->setGeometry(10, 5, 300, 20);
@@ -56,22 +48,10 @@ CalibInterface::CalibInterface(QWidget *parent, Qt::WindowFlags flags)
 
     m_container = new QLabel(this);
     m_container->setGeometry(30, 30, 260, 170);
-    auto *grid = new QGridLayout(m_container);
-    grid->setSpacing(15);
-    grid->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < 6; ++i) {
-        const Tile &t = Tiles[i];
-        auto *tile = new EInterfaceItem(this);
-        tile->setText(tr(t.caption));
-        // The name is set after the caption: a click carries it in every
-        // language.
-        tile->setObjectName(QLatin1String(t.name));
-        tile->setIconName(QLatin1String(t.icon));
-        grid->addWidget(tile, t.row, t.column);
-        m_tiles[i] = tile;
-    }
+    QGridLayout *grid = EInterfaceItem::tileGrid(m_container);
+    for (int i = 0; i < 6; ++i)
+        m_tiles[i] = EInterfaceItem::addTile(grid, this, tr(Tiles[i].spec.caption), Tiles[i].spec);
     for (EInterfaceItem *tile : m_tiles) {
-        tile->setFocusPolicy(Qt::NoFocus);
         connect(tile, qOverload<const QString &>(&EInterfaceItem::clicked), this, &CalibInterface::mouseClicked);
     }
 
@@ -92,7 +72,7 @@ QStringList CalibInterface::itemNames()
 {
     QStringList names;
     for (const Tile &t : Tiles)
-        names << QLatin1String(t.name);
+        names << QLatin1String(t.spec.name);
     return names;
 }
 

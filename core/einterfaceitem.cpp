@@ -2,6 +2,7 @@
 
 #include "qticonbutton.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -17,6 +18,34 @@ QString tileSheet(const QString &extra)
     return QStringLiteral("EInterfaceItem { ") + QLatin1String(TileBase) + extra + QStringLiteral(" }");
 }
 } // namespace
+
+QGridLayout *EInterfaceItem::tileGrid(QWidget *holder)
+{
+    auto *grid = new QGridLayout(holder);
+    grid->setSpacing(15);
+    grid->setContentsMargins(0, 0, 0, 0);
+    return grid;
+}
+
+EInterfaceItem *EInterfaceItem::addTile(QGridLayout *grid, QWidget *menu, const QString &caption, const Spec &spec)
+{
+    auto *tile = new EInterfaceItem(menu);
+    tile->setText(caption);
+    tile->setObjectName(QLatin1String(spec.name));
+    tile->setIconName(QLatin1String(spec.icon));
+    tile->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(tile, spec.row, spec.column);
+    return tile;
+}
+
+void EInterfaceItem::seeThrough(QWidget *menu)
+{
+    QPalette transparent = menu->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        transparent.setColor(group, QPalette::Window, QColor(0, 0, 0, 0));
+    menu->setPalette(transparent);
+    menu->setAttribute(Qt::WA_TranslucentBackground);
+}
 
 EInterfaceItem::EInterfaceItem(QWidget *parent)
     : QPushButton(parent)

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+class QGridLayout;
 class QLabel;
 class QTIconButton;
 
@@ -14,6 +15,24 @@ public:
     enum State { Normal = 1, Highlighted = 2, Pressed = 3 };
 
     explicit EInterfaceItem(QWidget *parent = nullptr);
+
+    // A menu's tile as its table gives it; the caption is translated in
+    // the menu's own context.
+    struct Spec
+    {
+        int row;
+        int column;
+        const char *caption;
+        const char *name;
+        const char *icon;
+    };
+    // The grid a menu's tiles stand in: 15 pixels apart, edge to edge.
+    static QGridLayout *tileGrid(QWidget *holder);
+    // The tile of a spec in its grid. The name is set after the caption:
+    // a click carries it in every language.
+    static EInterfaceItem *addTile(QGridLayout *grid, QWidget *menu, const QString &caption, const Spec &spec);
+    // A menu's window clear, so the live picture stays visible around the tiles.
+    static void seeThrough(QWidget *menu);
 
     // Sets the caption and the object name alike.
     void setText(const QString &text);

@@ -20,16 +20,7 @@
 #include <cstdio>
 
 namespace {
-struct Tile
-{
-    int row;
-    int column;
-    const char *caption;
-    const char *name;
-    const char *icon;
-};
-
-const Tile Tiles[] = {
+const EInterfaceItem::Spec Tiles[] = {
     {0, 0, QT_TRANSLATE_NOOP("EMainInterface", "Measure"), "Analysis", ":images/analysis.bmp"},
     {0, 1, QT_TRANSLATE_NOOP("EMainInterface", "Image"), "Image", ":/images/image.bmp"},
     {0, 2, QT_TRANSLATE_NOOP("EMainInterface", "Camera"), "Camera", ":images/camera.bmp"},
@@ -49,22 +40,11 @@ EMainInterface::EMainInterface(EMainWindow *, QWidget *parent, Qt::WindowFlags f
     : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("EMainInterface"));
-    QPalette transparent = palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        transparent.setColor(group, QPalette::Window, QColor(0, 0, 0, 0));
-    setPalette(transparent);
-    setAttribute(Qt::WA_TranslucentBackground);
+    EInterfaceItem::seeThrough(this);
 
-    auto *grid = new QGridLayout(this);
-    grid->setSpacing(15);
-    grid->setContentsMargins(0, 0, 0, 0);
-    for (const Tile &t : Tiles) {
-        auto *item = new EInterfaceItem(this);
-        item->setText(tr(t.caption));
-        item->setObjectName(QLatin1String(t.name));
-        item->setIconName(QLatin1String(t.icon));
-        item->setFocusPolicy(Qt::NoFocus);
-        grid->addWidget(item, t.row, t.column);
+    QGridLayout *grid = EInterfaceItem::tileGrid(this);
+    for (const EInterfaceItem::Spec &t : Tiles) {
+        EInterfaceItem *item = EInterfaceItem::addTile(grid, this, tr(t.caption), t);
         connect(item, qOverload<const QString &>(&EInterfaceItem::clicked), this, &EMainInterface::mouseClicked);
         if (item->objectName() == QLatin1String("Play"))
             connect(item, &EInterfaceItem::press, this, &EMainInterface::mousePressClicked);

@@ -15,6 +15,7 @@
 #include "eimageviewhost.h"
 #include "fpga.h"
 #include "padplacement.h"
+#include "palettelistframe.h"
 #include "palettelistsheet.h"
 #include "storedsettings.h"
 #include "usekeyboarddialog.h"
@@ -35,8 +36,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int SliderTop = 26;
-
 ECustomMenu *s_menu = nullptr;
 UseKeyBoardDialog *s_keyBoard = nullptr;
 float dy = 0.0f;
@@ -99,41 +98,18 @@ void restoreBoard(FPGA *fpga, const BoardPalette &saved)
 
 ECustomPalette::ECustomPalette(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
+    , m_frame(this, tr("Custom Palette"), Qt::AlignTop | Qt::AlignHCenter)
 {
-    setWindowFlags(Qt::FramelessWindowHint);
-    setWindowModality(Qt::WindowModal);
     m_table.fill(_rgb_item{0, 0, 0, 0});
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(1);
-    m_title = new EDialogTitle(this);
-    m_title->setFixedHeight(24);
-    m_title->setText(tr("Custom Palette"));
-    m_scene = new QGraphicsScene(this);
-    m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
-    m_view = new QGraphicsView(m_scene, this);
-    m_view->setFrameShape(QFrame::NoFrame);
-    m_view->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    m_view->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
-    m_view->setResizeAnchor(QGraphicsView::AnchorViewCenter);
-    m_strip = new EColorTableRect(this, 0, 256, 12);
-    layout->addWidget(m_title);
-    layout->addWidget(m_view);
-    layout->addSpacing(2);
-    layout->addWidget(m_strip, 0, Qt::AlignHCenter);
-    layout->addSpacing(2);
-
-    m_slider = new QLabel(this);
-    m_slider->setObjectName(QStringLiteral("Slider"));
-    m_slider->setFixedWidth(3);
-    m_slider->hide();
+    m_frame.scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    m_frame.view->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    m_frame.view->setResizeAnchor(QGraphicsView::AnchorViewCenter);
     setStyleSheet(paletteListSheet()
                   + QStringLiteral("QPushButton{text-align: left; color: black; background-color: rgb(0,128,240);"
                                    " padding-left: 0px;}"));
 
     m_charm = new EColorFlickCharm;
-    m_charm->activateOn(m_view);
+    m_charm->activateOn(m_frame.view);
     readList();
 
     m_editor = new EColorShow(nullptr);
@@ -142,15 +118,15 @@ ECustomPalette::ECustomPalette(QWidget *parent, Qt::WindowFlags flags)
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
 
-    connect(m_title, &EDialogTitle::cancel, this, &ECustomPalette::slot_cancelClicked);
-    connect(m_title, &EDialogTitle::done, this, &ECustomPalette::slot_okClicked);
+    connect(m_frame.title, &EDialogTitle::cancel, this, &ECustomPalette::slot_cancelClicked);
+    connect(m_frame.title, &EDialogTitle::done, this, &ECustomPalette::slot_okClicked);
     connect(m_charm, &FlickEngine::clickedPressed, this, &ECustomPalette::clickedPressedHandler);
     connect(m_charm, &FlickEngine::clickedReleased, this, &ECustomPalette::clickedReleasedHandler);
     connect(m_charm, &FlickEngine::clickedMoved, this, &ECustomPalette::clickedMovedHandler);
     connect(m_charm, &FlickEngine::sliderHide, this, &ECustomPalette::sliderHideHandler);
     connect(m_charm, &EColorFlickCharm::settingPressed, this, &ECustomPalette::settingPressedHandler);
     connect(m_charm, &EColorFlickCharm::settingReleased, this, &ECustomPalette::settingReleasedHandler);
-    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, &ECustomPalette::valueChangedHandler);
+    connect(m_frame.view->verticalScrollBar(), &QScrollBar::valueChanged, this, &ECustomPalette::valueChangedHandler);
     connect(m_editor, &EColorShow::signal_okClicked, this, &ECustomPalette::slot_colorShowOkClicked);
     connect(m_timer, &QTimer::timeout, this, &ECustomPalette::slot_longPress);
 }
@@ -159,7 +135,7 @@ ECustomPalette::~ECustomPalette()
 {
     // The scene goes with the children after this object is gone, and its
     // view still reports a scroll change then.
-    m_view->verticalScrollBar()->disconnect(this);
+    m_frame.view->verticalScrollBar()->disconnect(this);
     delete m_charm;
     delete m_editor;
     if (s_keyBoard) {
@@ -187,7 +163,7 @@ void ECustomPalette::readList()
     StoredSettings settings(QStringLiteral("Parameter/Setting"), QSettings::NativeFormat);
     for (const CustomPaletteNames::Entry &entry : CustomPaletteNames::read(settings)) {
         auto *item = new EColorFlickCharmText(entry.name, entry.slot, RowWidth, RowHeight);
-        m_scene->addItem(item);
+        m_frame.scene->addItem(item);
         item->setFlag(QGraphicsItem::ItemIsSelectable);
         m_rows.append(item);
     }
@@ -201,7 +177,7 @@ void ECustomPalette::layoutRows()
         m_rows[i]->setFirstItem(i == 0);
         m_rows[i]->setLastItem(i == m_rows.size() - 1);
     }
-    m_scene->setSceneRect(0, 0, RowWidth, RowHeight * m_rows.size());
+    m_frame.scene->setSceneRect(0, 0, RowWidth, RowHeight * m_rows.size());
 }
 
 EColorFlickCharmText *ECustomPalette::rowOfSlot(int slot) const
@@ -238,7 +214,7 @@ QList<CustomPaletteNames::Entry> ECustomPalette::entries() const
 void ECustomPalette::setChoose(bool chosen)
 {
     m_chosen = chosen;
-    m_strip->setVisible(chosen);
+    m_frame.setChoose(chosen);
 }
 
 void ECustomPalette::showEvent(QShowEvent *event)
@@ -265,27 +241,27 @@ void ECustomPalette::change(int slot)
     m_table = record.table();
     m_minTemp = record.minTemp();
     m_maxTemp = record.maxTemp();
-    m_strip->setColorTable(m_table.data());
+    m_frame.strip->setColorTable(m_table.data());
     updateSlider();
 }
 
 void ECustomPalette::updateSlider()
 {
-    QScrollBar *bar = m_view->verticalScrollBar();
+    QScrollBar *bar = m_frame.view->verticalScrollBar();
     if (bar->maximum() == 0) {
-        m_slider->setFixedHeight(std::max(1, height() - (m_current == -1 ? 31 : 43)));
+        m_frame.slider->setFixedHeight(std::max(1, height() - (m_current == -1 ? 31 : 43)));
         dy = 0.0f;
     } else {
-        const int h = m_view->height();
-        m_slider->setFixedHeight(std::max(1, h * h / (32 * std::max(1, int(m_rows.size())))));
-        dy = float(h - m_slider->height()) / float(bar->maximum());
+        const int h = m_frame.view->height();
+        m_frame.slider->setFixedHeight(std::max(1, h * h / (32 * std::max(1, int(m_rows.size())))));
+        dy = float(h - m_frame.slider->height()) / float(bar->maximum());
     }
     moveSlider(bar->value());
 }
 
 void ECustomPalette::moveSlider(int value)
 {
-    m_slider->move(width() - 3, int(value * dy + float(SliderTop)));
+    m_frame.moveSlider(value, dy);
 }
 
 void ECustomPalette::valueChangedHandler(int value)
@@ -310,8 +286,8 @@ void ECustomPalette::clickedPressedHandler(const QString &text, int index)
 void ECustomPalette::clickedMovedHandler(const QString &, int)
 {
     m_timer->stop();
-    m_slider->show();
-    m_slider->raise();
+    m_frame.slider->show();
+    m_frame.slider->raise();
     if (EColorFlickCharmText *row = rowOfSlot(m_pressedSlot)) {
         row->setHighLight(false);
         row->setSettingHighLight(false);
@@ -330,12 +306,12 @@ void ECustomPalette::clickedReleasedHandler(const QString &text, int index)
     released->setHighLight(false);
     m_current = index;
     change(index);
-    m_strip->show();
+    m_frame.strip->show();
 }
 
 void ECustomPalette::sliderHideHandler()
 {
-    m_slider->hide();
+    m_frame.slider->hide();
 }
 
 void ECustomPalette::settingPressedHandler(const QString &text, int index)
@@ -401,7 +377,7 @@ void ECustomPalette::slot_addHandler()
     if (slot < 0)
         return;
     auto *item = new EColorFlickCharmText(QStringLiteral("Custom%1").arg(m_rows.size() + 1), slot, RowWidth, RowHeight);
-    m_scene->addItem(item);
+    m_frame.scene->addItem(item);
     item->setFlag(QGraphicsItem::ItemIsSelectable);
     int at = 0;
     while (at < m_rows.size() && m_rows[at]->index() < slot)
@@ -477,7 +453,7 @@ void ECustomPalette::removePalette(int slot)
     const bool removedCurrent = m_current == slot;
     const int current = removedCurrent ? successor : (m_current == -1 ? -1 : mapped(m_current));
     EColorFlickCharmText *removed = m_rows.takeAt(r);
-    m_scene->removeItem(removed);
+    m_frame.scene->removeItem(removed);
     delete removed;
     for (int i = r; i < m_rows.size(); ++i)
         m_rows[i]->setIndex(mapped(m_rows[i]->index()));

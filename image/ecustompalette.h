@@ -2,6 +2,7 @@
 
 #include "custompalettenames.h"
 #include "custompaletterecord.h"
+#include "palettelistframe.h"
 
 #include <QList>
 #include <QString>
@@ -33,7 +34,7 @@ class ECustomPalette : public QWidget
 {
     Q_OBJECT
 public:
-    enum { RowWidth = 269, RowHeight = 30, LongPressMs = 1000 };
+    enum { RowWidth = PaletteListFrame::RowWidth, RowHeight = PaletteListFrame::RowHeight, LongPressMs = 1000 };
 
     explicit ECustomPalette(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~ECustomPalette() override;
@@ -44,10 +45,10 @@ public:
 
     // The slot whose palette is chosen, -1 when none.
     int currentIndex() const { return m_current; }
-    EDialogTitle *title() const { return m_title; }
-    QGraphicsView *listView() const { return m_view; }
-    EColorTableRect *strip() const { return m_strip; }
-    QLabel *slider() const { return m_slider; }
+    EDialogTitle *title() const { return m_frame.title; }
+    QGraphicsView *listView() const { return m_frame.view; }
+    EColorTableRect *strip() const { return m_frame.strip; }
+    QLabel *slider() const { return m_frame.slider; }
     EColorFlickCharm *flickCharm() const { return m_charm; }
     const QList<EColorFlickCharmText *> &rows() const { return m_rows; }
     EColorFlickCharmText *rowOfSlot(int slot) const;
@@ -99,12 +100,8 @@ private:
     static void showTip(const QString &text);
 
     EColorFlickCharm *m_charm;
-    QGraphicsView *m_view;
-    QGraphicsScene *m_scene;
-    EColorTableRect *m_strip;
+    PaletteListFrame m_frame;
     int m_current = -1;
-    EDialogTitle *m_title;
-    QLabel *m_slider;
     QList<EColorFlickCharmText *> m_rows;
     EColorShow *m_editor;
     float m_minTemp = CustomPaletteRecord::DefaultMin;

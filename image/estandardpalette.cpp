@@ -10,6 +10,7 @@
 #include "eimagetab.h"
 #include "esetupflickcharm.h"
 #include "fpga.h"
+#include "palettelistframe.h"
 #include "palettelistsheet.h"
 #include "settingssync.h"
 #include "storedsettings.h"
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSettings>
-#include <QVBoxLayout>
 
 namespace {
 const char *const s_paletteStr[COLOR_TABLE_COUNT] = {
@@ -34,62 +34,38 @@ const char *const s_paletteStr[COLOR_TABLE_COUNT] = {
     QT_TRANSLATE_NOOP("EStandardPalette", "Feather"),
     QT_TRANSLATE_NOOP("EStandardPalette", "Medical"),
 };
-constexpr int RowWidth = 269;
-constexpr int RowHeight = 30;
-constexpr int SliderTop = 26;
+constexpr int RowWidth = PaletteListFrame::RowWidth;
+constexpr int RowHeight = PaletteListFrame::RowHeight;
 
 float dy = 0.0f;
 } // namespace
 
 EStandardPalette::EStandardPalette(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
+    , m_frame(this, tr("Standard Palette"), Qt::AlignLeft | Qt::AlignTop)
 {
-    setWindowFlags(Qt::FramelessWindowHint);
-    setWindowModality(Qt::WindowModal);
     m_table.fill(_rgb_item{0, 0, 0, 0});
     qWarning("size of:%d ", int(sizeof(_rgb_item) * m_table.size()));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(1);
-    m_title = new EDialogTitle(this);
-    m_title->setFixedHeight(24);
-    m_title->setText(tr("Standard Palette"));
-    m_scene = new QGraphicsScene(this);
-    m_view = new QGraphicsView(m_scene, this);
-    m_view->setFrameShape(QFrame::NoFrame);
-    m_view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_strip = new EColorTableRect(this, 0, 256, 12);
-    layout->addWidget(m_title);
-    layout->addWidget(m_view);
-    layout->addSpacing(2);
-    layout->addWidget(m_strip, 0, Qt::AlignHCenter);
-    layout->addSpacing(2);
-
-    m_slider = new QLabel(this);
-    m_slider->setObjectName(QStringLiteral("Slider"));
-    m_slider->setFixedWidth(3);
-    m_slider->hide();
     setStyleSheet(paletteListSheet());
 
     m_charm = new ESetupFlickCharm;
-    m_charm->activateOn(m_view);
+    m_charm->activateOn(m_frame.view);
     readList();
 
-    connect(m_title, &EDialogTitle::cancel, this, &EStandardPalette::slot_cancelClicked);
-    connect(m_title, &EDialogTitle::done, this, &EStandardPalette::slot_okClicked);
+    connect(m_frame.title, &EDialogTitle::cancel, this, &EStandardPalette::slot_cancelClicked);
+    connect(m_frame.title, &EDialogTitle::done, this, &EStandardPalette::slot_okClicked);
     connect(m_charm, &FlickEngine::clickedPressed, this, &EStandardPalette::clickedPressedHandler);
     connect(m_charm, &FlickEngine::clickedReleased, this, &EStandardPalette::clickedReleasedHandler);
     connect(m_charm, &FlickEngine::clickedMoved, this, &EStandardPalette::clickedMovedHandler);
     connect(m_charm, &FlickEngine::sliderHide, this, &EStandardPalette::sliderHideHandler);
-    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, &EStandardPalette::valueChangedHandler);
+    connect(m_frame.view->verticalScrollBar(), &QScrollBar::valueChanged, this, &EStandardPalette::valueChangedHandler);
 }
 
 EStandardPalette::~EStandardPalette()
 {
     // The scene goes with the children after this object is gone, and its
     // view still reports a scroll change then.
-    m_view->verticalScrollBar()->disconnect(this);
+    m_frame.view->verticalScrollBar()->disconnect(this);
     delete m_charm;
 }
 
@@ -107,7 +83,7 @@ void EStandardPalette::readList()
         m_names.append(QString::fromLatin1(s_paletteStr[i]));
         auto *item = new EFlickCharmText(tr(s_paletteStr[i]), i, RowWidth, RowHeight);
         item->setPos(0, RowHeight * i);
-        m_scene->addItem(item);
+        m_frame.scene->addItem(item);
         item->setFlag(QGraphicsItem::ItemIsSelectable);
         item->setFirstItem(i == 0);
         item->setLastItem(i == COLOR_TABLE_COUNT - 1);
@@ -128,7 +104,7 @@ bool EStandardPalette::isRow(const QString &text, int index) const
 void EStandardPalette::setChoose(bool chosen)
 {
     m_chosen = chosen;
-    m_strip->setVisible(chosen);
+    m_frame.setChoose(chosen);
 }
 
 void EStandardPalette::showEvent(QShowEvent *event)
@@ -159,23 +135,23 @@ void EStandardPalette::change(int index)
     if (index < 0 || index >= COLOR_TABLE_COUNT)
         return;
     m_table = EColorRect::boardTable(index);
-    m_strip->setColorTable(m_table.data());
+    m_frame.strip->setColorTable(m_table.data());
     updateSlider();
 }
 
 void EStandardPalette::updateSlider()
 {
-    const int height = m_view->height();
-    const int maximum = m_view->verticalScrollBar()->maximum();
-    m_slider->setFixedHeight(height * height / (32 * int(m_rows.size())));
+    const int height = m_frame.view->height();
+    const int maximum = m_frame.view->verticalScrollBar()->maximum();
+    m_frame.slider->setFixedHeight(height * height / (32 * int(m_rows.size())));
     // With every row in sight nothing scrolls: no travel, and no division by 0.
-    dy = maximum > 0 ? float(height - m_slider->height()) / float(maximum) : 0.0f;
-    moveSlider(m_view->verticalScrollBar()->value());
+    dy = maximum > 0 ? float(height - m_frame.slider->height()) / float(maximum) : 0.0f;
+    moveSlider(m_frame.view->verticalScrollBar()->value());
 }
 
 void EStandardPalette::moveSlider(int value)
 {
-    m_slider->move(width() - 3, int(value * dy + float(SliderTop)));
+    m_frame.moveSlider(value, dy);
 }
 
 void EStandardPalette::valueChangedHandler(int value)
@@ -194,8 +170,8 @@ void EStandardPalette::clickedPressedHandler(const QString &text, int index)
 
 void EStandardPalette::clickedMovedHandler(const QString &text, int index)
 {
-    m_slider->show();
-    m_slider->raise();
+    m_frame.slider->show();
+    m_frame.slider->raise();
     if (isRow(text, index))
         row(index)->setHighLight(false);
 }
@@ -210,13 +186,13 @@ void EStandardPalette::clickedReleasedHandler(const QString &text, int index)
     released->setChecked(true);
     released->setHighLight(false);
     m_current = index;
-    m_strip->show();
+    m_frame.strip->show();
     change(index);
 }
 
 void EStandardPalette::sliderHideHandler()
 {
-    m_slider->hide();
+    m_frame.slider->hide();
 }
 
 void EStandardPalette::slot_okClicked()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "custompaletterecord.h"
+#include "palettelistframe.h"
 
 #include <QList>
 #include <QString>
@@ -29,10 +30,10 @@ public:
     void setChoose(bool chosen);
     void readList();
     int currentIndex() const { return m_current; }
-    QGraphicsView *listView() const { return m_view; }
-    EDialogTitle *title() const { return m_title; }
-    EColorTableRect *strip() const { return m_strip; }
-    QLabel *slider() const { return m_slider; }
+    QGraphicsView *listView() const { return m_frame.view; }
+    EDialogTitle *title() const { return m_frame.title; }
+    EColorTableRect *strip() const { return m_frame.strip; }
+    QLabel *slider() const { return m_frame.slider; }
     ESetupFlickCharm *flickCharm() const { return m_charm; }
     const QList<EFlickCharmText *> &rows() const { return m_rows; }
     const RgbTable &previewTable() const { return m_table; }
@@ -61,14 +62,10 @@ private:
     void storeChoice(int index);
 
     ESetupFlickCharm *m_charm;
-    QGraphicsView *m_view;
-    QGraphicsScene *m_scene;
+    PaletteListFrame m_frame;
     RgbTable m_table;
     QList<QString> m_names;
-    EColorTableRect *m_strip;
     int m_current = -1;
     bool m_chosen = false;
-    EDialogTitle *m_title;
-    QLabel *m_slider;
     QList<EFlickCharmText *> m_rows;
 };

@@ -37,10 +37,7 @@ EIRCoreAdjustItem::EIRCoreAdjustItem(QWidget *parent)
     setAttribute(Qt::WA_StyledBackground);
 
     m_repeat = new ArrowRepeat(m_down, m_up, this);
-    connect(m_down, &QPushButton::pressed, m_repeat, [this] { m_repeat->press(-1); });
-    connect(m_down, &QPushButton::released, m_repeat, [this] { m_repeat->release(-1); });
-    connect(m_up, &QPushButton::pressed, m_repeat, [this] { m_repeat->press(+1); });
-    connect(m_up, &QPushButton::released, m_repeat, [this] { m_repeat->release(+1); });
+    m_repeat->followArrows();
     connect(m_repeat, &ArrowRepeat::stepRequested, this,
             [this](int direction, int ticks) { setValue(m_current + direction * stride(ticks, m_step), true); });
     connect(m_value, &QPushButton::pressed, this, [this] { Q_EMIT clicked(objectName()); });

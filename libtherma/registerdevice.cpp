@@ -1,32 +1,20 @@
 #include "registerdevice.h"
 
 #include "boarddevice.h"
-
-#include <mutex>
+#include "installedfactory.h"
 
 namespace {
-std::mutex s_factoryMutex;
-RegisterDevice::Factory s_factory;
+InstalledFactory<RegisterDevice::Factory> s_factory;
 } // namespace
 
 RegisterDevice::~RegisterDevice() = default;
 
 std::shared_ptr<RegisterDevice> RegisterDevice::openBoard()
 {
-    Factory factory;
-    {
-        std::lock_guard<std::mutex> lock(s_factoryMutex);
-        factory = s_factory;
-    }
-    if (factory) {
-        if (std::shared_ptr<RegisterDevice> device = factory())
-            return device;
-    }
-    return std::make_shared<BoardDevice>();
+    return s_factory.make([]() -> std::shared_ptr<RegisterDevice> { return std::make_shared<BoardDevice>(); });
 }
 
 void RegisterDevice::installFactory(Factory factory)
 {
-    std::lock_guard<std::mutex> lock(s_factoryMutex);
-    s_factory = std::move(factory);
+    s_factory.install(std::move(factory));
 }

@@ -1,15 +1,14 @@
 #include "videothumbnailer.h"
 
+#include "installedinstance.h"
+
 #include <QCoreApplication>
 #include <QLibrary>
 
 #include <cstdio>
-#include <memory>
-#include <mutex>
 
 namespace {
-std::mutex s_mutex;
-std::unique_ptr<VideoThumbnailer> s_instance;
+InstalledInstance<VideoThumbnailer> s_instance;
 
 // Without the decoder no video gives a picture; the lists show their
 // placeholder and the player its own output.
@@ -45,14 +44,10 @@ VideoThumbnailer::~VideoThumbnailer() = default;
 
 VideoThumbnailer *VideoThumbnailer::instance()
 {
-    std::lock_guard<std::mutex> lock(s_mutex);
-    if (!s_instance)
-        s_instance.reset(loadDecoder());
-    return s_instance.get();
+    return s_instance.get(loadDecoder);
 }
 
 void VideoThumbnailer::install(VideoThumbnailer *thumbnailer)
 {
-    std::lock_guard<std::mutex> lock(s_mutex);
-    s_instance.reset(thumbnailer);
+    s_instance.install(thumbnailer);
 }

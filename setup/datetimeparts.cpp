@@ -1,11 +1,52 @@
 #include "datetimeparts.h"
 
+#include "edialogtitle.h"
 #include "key_num.h"
+#include "messagechannel.h"
 #include "zlineedit.h"
 
+#include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
+
+EDialogTitle *DateTimeParts::buildFrame(QFrame *dialog, const QString &name)
+{
+    dialog->resize(230, 140);
+    dialog->setObjectName(name);
+    dialog->setWindowFlags(Qt::FramelessWindowHint);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setStyleSheet(QStringLiteral("QFrame#%1{border: 1px solid #8f8f91; border-radius: 6px;}").arg(name));
+    auto *title = new EDialogTitle(dialog);
+    title->setFixedSize(230, 30);
+    return title;
+}
+
+void DateTimeParts::placeColumn(QPushButton *add, ZLineEdit *field, QPushButton *sub, int x, int width)
+{
+    add->setGeometry(x, 40, width, 31);
+    field->setGeometry(x, 70, width, 31);
+    sub->setGeometry(x, 100, width, 31);
+}
+
+QString DateTimeParts::stepAround(const QString &value, int direction, int min, int max)
+{
+    const int v = value.toInt();
+    if (direction > 0)
+        return QString::asprintf("%02d", v >= max ? min : v + 1);
+    return QString::asprintf("%02d", v <= min ? max : v - 1);
+}
+
+void DateTimeParts::answerKey(QKeyEvent *event, const std::function<void()> &closed, const std::function<void()> &done)
+{
+    if (event->key() == Qt::Key_Escape) {
+        closed();
+        MessageChannel::send(QStringLiteral("setupwindow"), QStringLiteral("close"));
+    } else if (event->key() == Qt::Key_Return) {
+        done();
+    }
+}
 
 QPushButton *DateTimeParts::stepButton(QWidget *parent, const QString &text, int pointSize)
 {

@@ -5,8 +5,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 const char *const s_style =
@@ -23,14 +23,12 @@ void clearSetupVisible()
 } // namespace
 
 EDialogTitle::EDialogTitle(QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags)
+    : ETitleBar(parent, flags, QMargins(1, 4, 2, 8))
 {
     m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("Cancel"));
     m_doneButton = new QPushButton(tr("Done"), this);
     m_doneButton->setObjectName(QStringLiteral("Done"));
-    m_captionLabel = new QLabel(this);
-    m_captionLabel->setObjectName(QStringLiteral("Title"));
     for (QPushButton *button : {m_cancelButton, m_doneButton}) {
         button->setFlat(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -41,7 +39,7 @@ EDialogTitle::EDialogTitle(QWidget *parent, Qt::WindowFlags flags)
     layout->setSpacing(0);
     layout->addWidget(m_cancelButton, 0, Qt::AlignCenter);
     layout->addStretch();
-    layout->addWidget(m_captionLabel);
+    layout->addWidget(captionLabel());
     layout->addStretch();
     layout->addWidget(m_doneButton, 0, Qt::AlignCenter);
 
@@ -50,14 +48,11 @@ EDialogTitle::EDialogTitle(QWidget *parent, Qt::WindowFlags flags)
     connect(m_doneButton, &QPushButton::clicked, this, &EDialogTitle::doneHandler);
 }
 
-void EDialogTitle::setText(const QString &text)
+EDialogTitle *EDialogTitle::headColumnDialog(QWidget *dialog, QVBoxLayout **column)
 {
-    m_captionLabel->setText(text);
-}
-
-QString EDialogTitle::text() const
-{
-    return m_captionLabel->text();
+    dialog->setWindowFlags(Qt::FramelessWindowHint);
+    dialog->setWindowModality(Qt::WindowModal);
+    return headColumn<EDialogTitle>(dialog, 1, column);
 }
 
 void EDialogTitle::cancelHandler()
@@ -70,12 +65,4 @@ void EDialogTitle::doneHandler()
 {
     clearSetupVisible();
     Q_EMIT done();
-}
-
-void EDialogTitle::paintEvent(QPaintEvent *event)
-{
-    QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.drawPixmap(QRectF(-1.0, -4.0, width() + 3, height() + 12), QPixmap(QStringLiteral(":/images/setup_title.png")),
-                       QRectF());
 }

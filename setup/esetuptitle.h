@@ -1,35 +1,25 @@
 #pragma once
 
-#include <QWidget>
+#include "etitlebar.h"
 
-class QLabel;
 class QPushButton;
 
 // Caption bar of a setup page or list: the caption centred on the title
 // picture. Presses end here and never reach the page below. Its 48-pixel
 // cancel button exists but stays hidden.
-class ESetupTitle : public QWidget
+class ESetupTitle : public ETitleBar
 {
     Q_OBJECT
 public:
     explicit ESetupTitle(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
-    void setText(const QString &text);
-    QString text() const;
-
     // A page laid out as its caption bar (24 high) over empty space; the
     // pages still waiting for their rows look like this.
     static ESetupTitle *addToPage(QWidget *page, const QString &caption);
 
-Q_SIGNALS:
-    void cancel();
-    void done();
-
 protected:
     void mousePressEvent(QMouseEvent *) override {}
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     QPushButton *m_cancelButton = nullptr;
-    QLabel *m_captionLabel = nullptr;
 };

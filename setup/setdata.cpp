@@ -20,15 +20,8 @@
 setData::setData(QWidget *parent, Qt::WindowFlags)
     : QFrame(parent)
 {
-    resize(230, 140);
-    setObjectName(QStringLiteral("SetData"));
-    setWindowFlags(Qt::FramelessWindowHint);
-    setWindowModality(Qt::WindowModal);
-    setStyleSheet(QStringLiteral("QFrame#SetData{border: 1px solid #8f8f91; border-radius: 6px;}"));
-
-    title = new EDialogTitle(this);
+    title = DateTimeParts::buildFrame(this, QStringLiteral("SetData"));
     title->setText(tr("Set Data"));
-    title->setFixedSize(230, 30);
     connect(title, &EDialogTitle::cancel, this, &setData::set_cancelButton);
     connect(title, &EDialogTitle::done, this, &setData::set_okButton);
 
@@ -92,9 +85,7 @@ setData::setData(QWidget *parent, Qt::WindowFlags)
     }
     for (int i = 0; i < columns.size(); ++i) {
         const Column &c = columns.at(i);
-        c.add->setGeometry(xs.at(i), 40, c.width, 31);
-        c.field->setGeometry(xs.at(i), 70, c.width, 31);
-        c.sub->setGeometry(xs.at(i), 100, c.width, 31);
+        DateTimeParts::placeColumn(c.add, c.field, c.sub, xs.at(i), c.width);
     }
 }
 
@@ -146,34 +137,28 @@ void setData::set_subyearedit()
 void setData::set_addmonthedit()
 {
     focusField(monthEdit);
-    const int v = m_month.toInt();
-    m_month = QString::asprintf("%02d", v >= 12 ? 1 : v + 1);
+    m_month = DateTimeParts::stepAround(m_month, +1, 1, 12);
     monthEdit->setText(m_month);
 }
 
 void setData::set_submonthedit()
 {
     focusField(monthEdit);
-    const int v = m_month.toInt();
-    m_month = QString::asprintf("%02d", v <= 1 ? 12 : v - 1);
+    m_month = DateTimeParts::stepAround(m_month, -1, 1, 12);
     monthEdit->setText(m_month);
 }
 
 void setData::set_adddayedit()
 {
     focusField(dayEdit);
-    const int length = ClockSetter::daysInMonth(monthValue(), m_year.toInt());
-    const int v = m_day.toInt();
-    m_day = QString::asprintf("%02d", v >= length ? 1 : v + 1);
+    m_day = DateTimeParts::stepAround(m_day, +1, 1, ClockSetter::daysInMonth(monthValue(), m_year.toInt()));
     dayEdit->setText(m_day);
 }
 
 void setData::set_subdayedit()
 {
     focusField(dayEdit);
-    const int length = ClockSetter::daysInMonth(monthValue(), m_year.toInt());
-    const int v = m_day.toInt();
-    m_day = QString::asprintf("%02d", v <= 1 ? length : v - 1);
+    m_day = DateTimeParts::stepAround(m_day, -1, 1, ClockSetter::daysInMonth(monthValue(), m_year.toInt()));
     dayEdit->setText(m_day);
 }
 
@@ -278,12 +263,7 @@ void setData::set_cancelButton()
 
 void setData::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        Q_EMIT send_setDate_signals();
-        MessageChannel::send(QStringLiteral("setupwindow"), QStringLiteral("close"));
-    } else if (event->key() == Qt::Key_Return) {
-        set_okButton();
-    }
+    DateTimeParts::answerKey(event, [this] { Q_EMIT send_setDate_signals(); }, [this] { set_okButton(); });
 }
 
 // The board may still be inside its own handler: close it now, delete it

@@ -1,9 +1,9 @@
 #include "storedsettings.h"
 #include "zdateformat.h"
 
+#include "datetimeparts.h"
 #include "edialogtitle.h"
 #include "esetupcheckitem.h"
-#include "messagechannel.h"
 #include "settingssync.h"
 #include "systemclock.h"
 
@@ -117,10 +117,5 @@ void ZDateFormat::button_cancel()
 
 void ZDateFormat::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        Q_EMIT send_dateFarmat_closesignals();
-        MessageChannel::send(QStringLiteral("setupwindow"), QStringLiteral("close"));
-    } else if (event->key() == Qt::Key_Return) {
-        button_slots();
-    }
+    DateTimeParts::answerKey(event, [this] { Q_EMIT send_dateFarmat_closesignals(); }, [this] { button_slots(); });
 }

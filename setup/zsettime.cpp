@@ -20,11 +20,7 @@
 ZSetTime::ZSetTime(QWidget *parent, Qt::WindowFlags)
     : QFrame(parent)
 {
-    resize(230, 140);
-    setObjectName(QStringLiteral("SetTime"));
-    setWindowFlags(Qt::FramelessWindowHint);
-    setWindowModality(Qt::WindowModal);
-    setStyleSheet(QStringLiteral("QFrame#SetTime{border: 1px solid #8f8f91; border-radius: 6px;}"));
+    title = DateTimeParts::buildFrame(this, QStringLiteral("SetTime"));
     Create_Ui();
     const QTime now = SystemClock::instance()->now().time();
     if (m_format == 12) {
@@ -42,8 +38,6 @@ ZSetTime::ZSetTime(QWidget *parent, Qt::WindowFlags)
 
 void ZSetTime::Create_Ui()
 {
-    title = new EDialogTitle(this);
-    title->setFixedSize(230, 30);
     connect(title, &EDialogTitle::cancel, this, &ZSetTime::set_cancelslots);
     connect(title, &EDialogTitle::done, this, &ZSetTime::set_okslots);
 
@@ -76,12 +70,8 @@ void ZSetTime::Create_Ui()
         m_format = 24;
         amPmButton->hide();
     }
-    hourAdd->setGeometry(hourX, 40, 51, 31);
-    hourEdit->setGeometry(hourX, 70, 51, 31);
-    hourSub->setGeometry(hourX, 100, 51, 31);
-    minuteAdd->setGeometry(minuteX, 40, 51, 31);
-    minuteEdit->setGeometry(minuteX, 70, 51, 31);
-    minuteSub->setGeometry(minuteX, 100, 51, 31);
+    DateTimeParts::placeColumn(hourAdd, hourEdit, hourSub, hourX, 51);
+    DateTimeParts::placeColumn(minuteAdd, minuteEdit, minuteSub, minuteX, 51);
 }
 
 void ZSetTime::setTexts(const QString &hour, const QString &minute)
@@ -110,32 +100,28 @@ void ZSetTime::focusField(ZLineEdit *field)
 void ZSetTime::set_hour_add()
 {
     focusField(hourEdit);
-    const int v = m_hour.toInt();
-    m_hour = QString::asprintf("%02d", v >= maxHour() ? minHour() : v + 1);
+    m_hour = DateTimeParts::stepAround(m_hour, +1, minHour(), maxHour());
     hourEdit->setText(m_hour);
 }
 
 void ZSetTime::set_hour_sub()
 {
     focusField(hourEdit);
-    const int v = m_hour.toInt();
-    m_hour = QString::asprintf("%02d", v <= minHour() ? maxHour() : v - 1);
+    m_hour = DateTimeParts::stepAround(m_hour, -1, minHour(), maxHour());
     hourEdit->setText(m_hour);
 }
 
 void ZSetTime::set_minute_add()
 {
     focusField(minuteEdit);
-    const int v = m_minute.toInt();
-    m_minute = QString::asprintf("%02d", v > 58 ? 0 : v + 1);
+    m_minute = DateTimeParts::stepAround(m_minute, +1, 0, 59);
     minuteEdit->setText(m_minute);
 }
 
 void ZSetTime::set_minute_sub()
 {
     focusField(minuteEdit);
-    const int v = m_minute.toInt();
-    m_minute = QString::asprintf("%02d", v < 1 ? 59 : v - 1);
+    m_minute = DateTimeParts::stepAround(m_minute, -1, 0, 59);
     minuteEdit->setText(m_minute);
 }
 
@@ -222,12 +208,7 @@ void ZSetTime::set_cancelslots()
 
 void ZSetTime::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        Q_EMIT send_timeclosesignals();
-        MessageChannel::send(QStringLiteral("setupwindow"), QStringLiteral("close"));
-    } else if (event->key() == Qt::Key_Return) {
-        set_okslots();
-    }
+    DateTimeParts::answerKey(event, [this] { Q_EMIT send_timeclosesignals(); }, [this] { set_okslots(); });
 }
 
 // The board is still inside its own handler when its result arrives.

@@ -20,6 +20,15 @@ ArrowRepeat::ArrowRepeat(QPushButton *left, QPushButton *right, QWidget *row)
     row->installEventFilter(this);
 }
 
+void ArrowRepeat::followArrows()
+{
+    for (int i = 0; i < 2; ++i) {
+        const int direction = i == 0 ? -1 : +1;
+        connect(m_arrows[i], &QPushButton::pressed, this, [this, direction] { press(direction); });
+        connect(m_arrows[i], &QPushButton::released, this, [this, direction] { release(direction); });
+    }
+}
+
 void ArrowRepeat::press(int direction)
 {
     if (m_repeatOnHold)

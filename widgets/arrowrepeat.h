@@ -18,6 +18,10 @@ class ArrowRepeat : public QObject
 public:
     ArrowRepeat(QPushButton *left, QPushButton *right, QWidget *row);
 
+    // Presses and releases of the two arrows go straight to press() and
+    // release(), for rows that do nothing else on them.
+    void followArrows();
+
     // Off: a held arrow is one short click.
     void setRepeatOnHold(bool on) { m_repeatOnHold = on; }
     void press(int direction);

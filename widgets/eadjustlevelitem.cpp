@@ -1,5 +1,6 @@
 #include "eadjustlevelitem.h"
 
+#include "arrowrow.h"
 #include "earrowbutton.h"
 
 #include <QHBoxLayout>
@@ -8,7 +9,7 @@
 #include <QPushButton>
 
 namespace {
-const int s_height = 48;
+const int s_height = ArrowRow::Height;
 const char *const s_style =
     "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 0px; padding-top: 0px;"
     " margin-left: 0px; margin-top: 4px; margin-right: 0px; margin-bottom: 4px; }"
@@ -37,12 +38,7 @@ QPushButton *selectorButton(QWidget *parent, const QString &picture)
 EAdjustLevelItem::EAdjustLevelItem(const QString &name, QWidget *parent)
     : QFrame(parent)
 {
-    setObjectName(name);
-    setFocusPolicy(Qt::NoFocus);
-    setFixedHeight(s_height);
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout *layout = ArrowRow::frame(this, name);
 
     m_modeButton = selectorButton(this, QString());
     m_minButton = selectorButton(this, QStringLiteral(":images/min.png"));

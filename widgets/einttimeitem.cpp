@@ -44,10 +44,7 @@ EIntTimeItem::EIntTimeItem(QWidget *parent, bool repeatOnHold)
     m_repeat = new ArrowRepeat(m_left, m_right, this);
     m_repeat->setRepeatOnHold(repeatOnHold);
     connect(m_repeat, &ArrowRepeat::stepRequested, this, &EIntTimeItem::step);
-    connect(m_right, &QPushButton::pressed, this, &EIntTimeItem::upPress);
-    connect(m_right, &QPushButton::released, this, &EIntTimeItem::upRelease);
-    connect(m_left, &QPushButton::pressed, this, &EIntTimeItem::downPress);
-    connect(m_left, &QPushButton::released, this, &EIntTimeItem::downRelease);
+    m_repeat->followArrows();
     connect(m_valueButton, &QPushButton::pressed, this, &EIntTimeItem::slot_clicked);
 }
 

@@ -1,6 +1,7 @@
 #include "elinemodeitem.h"
 
 #include "arrowrepeat.h"
+#include "arrowrow.h"
 #include "earrowbutton.h"
 
 #include <QFontMetrics>
@@ -10,7 +11,6 @@
 #include <limits>
 
 namespace {
-const int s_rowHeight = 48;
 int saturatedAdd(int a, qint64 b)
 {
     return int(qBound(qint64(std::numeric_limits<int>::min()), qint64(a) + b, qint64(std::numeric_limits<int>::max())));
@@ -29,19 +29,14 @@ ELineModeItem::ELineModeItem(const QString &text, QWidget *parent)
     : QPushButton(parent)
 {
     setFlat(true);
-    setObjectName(text);
-    setFocusPolicy(Qt::NoFocus);
-    setFixedHeight(s_rowHeight);
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout *layout = ArrowRow::frame(this, text);
 
     m_caption = new QLabel(text, this);
-    m_caption->setFixedHeight(s_rowHeight - 4);
-    m_left = EArrowButton::create(EArrowButton::Left, this, s_rowHeight, s_rowHeight, 16, 16);
+    m_caption->setFixedHeight(ArrowRow::Height - 4);
+    m_left = EArrowButton::create(EArrowButton::Left, this, ArrowRow::Height, ArrowRow::Height, 16, 16);
     m_valueLabel = new QLabel(QStringLiteral("   "), this);
     m_valueLabel->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral(" 999 ")));
-    m_right = EArrowButton::create(EArrowButton::Right, this, s_rowHeight, s_rowHeight, 16, 16);
+    m_right = EArrowButton::create(EArrowButton::Right, this, ArrowRow::Height, ArrowRow::Height, 16, 16);
 
     layout->addWidget(m_caption);
     layout->addStretch();
@@ -52,10 +47,7 @@ ELineModeItem::ELineModeItem(const QString &text, QWidget *parent)
     setCustomStyleSheet(0);
     m_repeat = new ArrowRepeat(m_left, m_right, this);
     connect(m_repeat, &ArrowRepeat::stepRequested, this, &ELineModeItem::step);
-    connect(m_left, &QPushButton::pressed, this, &ELineModeItem::downPress);
-    connect(m_right, &QPushButton::pressed, this, &ELineModeItem::upPress);
-    connect(m_left, &QPushButton::released, this, &ELineModeItem::downRelease);
-    connect(m_right, &QPushButton::released, this, &ELineModeItem::upRelease);
+    m_repeat->followArrows();
 }
 
 void ELineModeItem::setRange(int min, int max)

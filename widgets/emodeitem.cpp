@@ -1,40 +1,18 @@
 #include "emodeitem.h"
 
-#include "earrowbutton.h"
+#include "arrowrow.h"
 #include "elabel.h"
 
 #include <QHBoxLayout>
-
-namespace {
-const int s_rowHeight = 48;
-const char *const s_style =
-    "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 0px; }"
-    "QPushButton { background-color: rgba(0,0,0,255); margin-left: 0px; }"
-    "QPushButton#Right, QPushButton#Left { background-color: rgba(0,0,0,0); }"
-    "QPushButton#Right:pressed, QPushButton#Left:pressed { background-color: rgb(0, 255, 0); }";
-}
+#include <QPushButton>
 
 EModeItem::EModeItem(const QString &text, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(text);
-    setFocusPolicy(Qt::NoFocus);
-    setFixedHeight(s_rowHeight);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    m_caption = new ELabel(text, this);
-    m_caption->setFixedHeight(s_rowHeight - 4);
-    m_left = EArrowButton::create(EArrowButton::Left, this, s_rowHeight, s_rowHeight, s_rowHeight);
-    m_right = EArrowButton::create(EArrowButton::Right, this, s_rowHeight, s_rowHeight, s_rowHeight);
-
-    layout->addWidget(m_caption, 1);
-    layout->addStretch();
-    layout->addWidget(m_left);
-    layout->addSpacing(5);
-    layout->addWidget(m_right);
+    const ArrowRow::CaptionAndArrows parts = ArrowRow::addCaptionAndArrows(text, this, ArrowRow::frame(this, text));
+    m_caption = parts.caption;
+    m_left = parts.left;
+    m_right = parts.right;
 
     setCustomStyleSheet(0);
     connect(m_left, &QPushButton::clicked, this, &EModeItem::decrease);
@@ -53,7 +31,7 @@ QString EModeItem::text() const
 
 void EModeItem::setCustomStyleSheet(int)
 {
-    setStyleSheet(QLatin1String(s_style));
+    setStyleSheet(ArrowRow::captionRowStyle());
 }
 
 void EModeItem::decrease()

@@ -1,5 +1,6 @@
 #include "etabitem.h"
 
+#include "arrowrow.h"
 #include "echeckitem.h"
 
 #include <QHBoxLayout>
@@ -8,7 +9,7 @@
 #include <QPushButton>
 
 namespace {
-const int s_rowHeight = 48;
+const int s_rowHeight = ArrowRow::Height;
 const char *const s_style =
     "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; margin-left: 0px; padding-left: 4px; }"
     "QPushButton { text-align: left center; background-color: red; color: white; padding-left: 2px; }"
@@ -34,12 +35,7 @@ QPushButton *sideButton(QWidget *parent, const QPixmap &picture, const QString &
 ETabItem::ETabItem(const QString &text, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(text);
-    setFocusPolicy(Qt::NoFocus);
-    setFixedHeight(s_rowHeight);
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout *layout = ArrowRow::frame(this, text);
 
     m_checkItem = new ECheckItem(text, this, 0);
     m_checkItem->setFlat(true);

@@ -1,38 +1,21 @@
 #include "evalueitem.h"
 
 #include "arrowrepeat.h"
-#include "earrowbutton.h"
+#include "arrowrow.h"
 #include "elabel.h"
 
 #include <QHBoxLayout>
-
-namespace {
-const int s_rowHeight = 48;
-const char *const s_style =
-    "QPushButton:pressed { background-color: rgb(0, 255, 0); border-style: inset; padding-left: 0px; }"
-    "QPushButton { background-color: rgba(0,0,0,255); margin-left: 0px; text-align: center; }"
-    "QPushButton#Right, QPushButton#Left { background-color: rgba(0,0,0,0); }"
-    "QPushButton#Right:pressed, QPushButton#Left:pressed { background-color: rgb(0, 255, 0); }";
-}
+#include <QPushButton>
 
 EValueItem::EValueItem(const QString &text, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(text);
-    setFocusPolicy(Qt::NoFocus);
-    setFixedHeight(s_rowHeight);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    m_caption = new ELabel(text, this);
-    m_caption->setFixedHeight(s_rowHeight - 4);
-    m_left = EArrowButton::create(EArrowButton::Left, this, s_rowHeight, s_rowHeight, s_rowHeight);
-    m_valueLabel = new ELabel(QStringLiteral(" "), this);
-    m_valueLabel->setFixedHeight(s_rowHeight - 4);
+    QHBoxLayout *layout = ArrowRow::frame(this, text);
+    m_caption = ArrowRow::caption(text, this);
+    m_left = ArrowRow::arrow(false, this);
+    m_valueLabel = ArrowRow::caption(QStringLiteral(" "), this);
     m_valueLabel->setObjectName(QStringLiteral("Value"));
-    m_right = EArrowButton::create(EArrowButton::Right, this, s_rowHeight, s_rowHeight, s_rowHeight);
+    m_right = ArrowRow::arrow(true, this);
 
     layout->addWidget(m_caption, 0);
     layout->addWidget(m_valueLabel, 1);
@@ -44,10 +27,7 @@ EValueItem::EValueItem(const QString &text, QWidget *parent)
 
     m_repeat = new ArrowRepeat(m_left, m_right, this);
     connect(m_repeat, &ArrowRepeat::stepRequested, this, &EValueItem::step);
-    connect(m_left, &QPushButton::pressed, this, &EValueItem::downPress);
-    connect(m_right, &QPushButton::pressed, this, &EValueItem::upPress);
-    connect(m_left, &QPushButton::released, this, &EValueItem::downRelease);
-    connect(m_right, &QPushButton::released, this, &EValueItem::upRelease);
+    m_repeat->followArrows();
 }
 
 void EValueItem::setRange(int min, int max)
@@ -74,7 +54,7 @@ QString EValueItem::text() const
 
 void EValueItem::setCustomStyleSheet(int)
 {
-    setStyleSheet(QLatin1String(s_style));
+    setStyleSheet(ArrowRow::captionRowStyle(" text-align: center;"));
 }
 
 void EValueItem::showValue()

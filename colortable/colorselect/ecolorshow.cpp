@@ -65,15 +65,9 @@ int stylePadding(const QPushButton *button)
 EColorShow::EColorShow(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
-    setWindowFlags(Qt::FramelessWindowHint);
-    setWindowModality(Qt::WindowModal);
+    QVBoxLayout *layout = nullptr;
+    m_title = EDialogTitle::headColumnDialog(this, &layout);
     setFixedWidth(320);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(1);
-    m_title = new EDialogTitle(this);
-    m_title->setFixedHeight(24);
-    layout->addWidget(m_title);
     layout->addSpacing(30);
 
     m_table = m_record.table();

@@ -31,10 +31,8 @@ private:
             auto *layout = new QHBoxLayout(&widget);
             layout->addWidget(left);
             layout->addWidget(right);
-            QObject::connect(left, &QPushButton::pressed, repeat, [this] { repeat->press(-1); });
-            QObject::connect(left, &QPushButton::released, repeat, [this] { repeat->release(-1); });
-            QObject::connect(right, &QPushButton::pressed, repeat, [this] { repeat->press(+1); });
-            QObject::connect(right, &QPushButton::released, repeat, [this] { repeat->release(+1); });
+            // As the rows have it: the arrows' own presses and releases drive the repeat.
+            repeat->followArrows();
         }
         QList<QTimer *> activeTimers() const
         {
