@@ -1000,7 +1000,11 @@ void EGraphicsView::displayToolBar()
                                        [this](bool on) { setTipsVisibled(on); },
                                        [this] { return tipsVisibled(); },
                                        [this] { updateLevelSpan(); }});
-    m_scene->addWidget(m_toolBar)->setPos(0, 0);
+    QGraphicsProxyWidget *bar = m_scene->addWidget(m_toolBar);
+    // Drawn again only when the bar changes, not whenever the picture
+    // beneath it does.
+    bar->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+    bar->setPos(0, 0);
 }
 
 // The shutter notice ends 2.5 s after the last shutter: one timer,

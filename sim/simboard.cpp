@@ -593,10 +593,15 @@ void SimBoard::generateFrame(QVector<uint16_t> &out) const
     if (m_noise > 0) {
         const uint32_t frameNumber = static_cast<uint32_t>(m_time * FramesPerSecond);
         const Remainder spread(2u * uint32_t(m_noise) + 1u);
+        // A row's hashes first, in a loop of 32-bit steps only, then the
+        // remainders: each loop is simpler than the two together.
+        uint32_t hashes[WIDTH];
         for (int y = 0; y < HEIGHT; ++y) {
             uint16_t *row = pixels + y * WIDTH;
+            for (int x = 0; x < WIDTH; ++x)
+                hashes[x] = noiseHash(uint32_t(x), uint32_t(y), frameNumber);
             for (int x = 0; x < WIDTH; ++x) {
-                const int delta = int(spread.of(noiseHash(x, y, frameNumber))) - m_noise;
+                const int delta = int(spread.of(hashes[x])) - m_noise;
                 row[x] = static_cast<uint16_t>(std::clamp(int(row[x]) + delta, 0, 65535));
             }
         }

@@ -4,9 +4,28 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
+#include <QStyle>
+#include <QStyleOptionGraphicsItem>
 #include <QTextLayout>
 
 #include <limits>
+
+struct EGraphicsTextItem::LaidOut
+{
+    // What the layout was made from. The base item's setText() and setFont()
+    // are no virtuals, so a change through them is found by comparing.
+    QString text;
+    QFont font;
+    bool valid = false;
+    std::unique_ptr<QTextLayout> layout;
+    QList<QRectF> columns;
+    QList<QRectF> lines;
+    QRectF bounds;
+    QPainterPath shape;
+    // The red highlight's own layout and the highlight it was made for.
+    std::unique_ptr<QTextLayout> highlight;
+    QString highlightFor;
+};
 
 EGraphicsTextItem::EGraphicsTextItem(QGraphicsScene *)
     : QGraphicsSimpleTextItem(nullptr)
@@ -23,6 +42,13 @@ EGraphicsTextItem::~EGraphicsTextItem() = default;
 void EGraphicsTextItem::setPlainText(const QString &text)
 {
     m_plainText = text;
+    if (text == this->text())
+        return;
+    // The base item tells of a new size only when its one-column box
+    // changes; the columns can change within the same box. The kept layout
+    // sees the new text itself.
+    if (m_columnHeight > 0)
+        prepareGeometryChange();
     setText(text);
 }
 
@@ -33,12 +59,18 @@ void EGraphicsTextItem::setDefaultTextColor(const QColor &color)
 
 void EGraphicsTextItem::setBackgroundBrush(const QColor &color)
 {
-    m_background = QColor(color.red(), color.green(), color.blue(), 204);
+    const QColor background(color.red(), color.green(), color.blue(), 204);
+    if (background == m_background)
+        return;
+    m_background = background;
     update();
 }
 
 void EGraphicsTextItem::setHighlightText(const QString &text)
 {
+    // Set again on every refresh of the readings: unchanged, nothing to draw.
+    if (text == m_highlightText)
+        return;
     m_highlightText = text;
     update();
 }
@@ -54,6 +86,7 @@ void EGraphicsTextItem::setColumnHeight(qreal height)
         return;
     prepareGeometryChange();
     m_columnHeight = height;
+    forgetLayout();
     update();
 }
 
@@ -63,6 +96,7 @@ void EGraphicsTextItem::setEntryStarts(const QList<int> &lines)
         return;
     prepareGeometryChange();
     m_entryStarts = lines;
+    forgetLayout();
     update();
 }
 
@@ -126,44 +160,101 @@ QList<QRectF> EGraphicsTextItem::placeLines(QTextLayout *layout, bool keepEntrie
     return columns;
 }
 
+void EGraphicsTextItem::forgetLayout()
+{
+    if (m_laidOut)
+        m_laidOut->valid = false;
+}
+
+const EGraphicsTextItem::LaidOut &EGraphicsTextItem::laidOut() const
+{
+    if (!m_laidOut)
+        m_laidOut = std::make_unique<LaidOut>();
+    LaidOut &cache = *m_laidOut;
+    const QString current = text();
+    if (cache.valid && cache.text == current && cache.font == font())
+        return cache;
+    cache.text = current;
+    cache.font = font();
+    cache.layout = std::make_unique<QTextLayout>(QString(current).replace(QLatin1Char('\n'), QChar::LineSeparator), cache.font);
+    cache.lines.clear();
+    cache.columns = layOutColumns(cache.layout.get(), &cache.lines);
+    cache.bounds = QRectF();
+    cache.shape = QPainterPath();
+    for (const QRectF &column : std::as_const(cache.columns)) {
+        cache.bounds |= column;
+        cache.shape.addRect(column);
+    }
+    cache.highlight.reset();
+    cache.highlightFor.clear();
+    cache.valid = true;
+    return cache;
+}
+
+const QTextLayout &EGraphicsTextItem::highlightLayout() const
+{
+    const LaidOut &cache = laidOut();
+    if (cache.highlight && cache.highlightFor == m_highlightText)
+        return *cache.highlight;
+    const QRectF box = cache.columns.first();
+    const int at = int(cache.text.indexOf(m_highlightText));
+    // Laid out exactly as the base item lays out its text, so the red part
+    // covers the white one on the line of its first occurrence.
+    QString marked = QString(int(cache.text.left(at).count(QLatin1Char('\n'))), QLatin1Char('\n')) + m_highlightText;
+    marked.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    auto red = std::make_unique<QTextLayout>(marked, cache.font);
+    red->setCacheEnabled(true);
+    red->beginLayout();
+    qreal y = 0;
+    for (QTextLine line = red->createLine(); line.isValid(); line = red->createLine()) {
+        line.setLineWidth(box.width() * 4 + 1000);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    red->endLayout();
+    m_laidOut->highlight = std::move(red);
+    m_laidOut->highlightFor = m_highlightText;
+    return *m_laidOut->highlight;
+}
+
 QList<QRectF> EGraphicsTextItem::lineRects() const
 {
-    QTextLayout layout(QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator), font());
-    QList<QRectF> lines;
-    layOutColumns(&layout, &lines);
-    return lines;
+    return laidOut().lines;
 }
 
 QList<QRectF> EGraphicsTextItem::columnRects() const
 {
-    QTextLayout layout(QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator), font());
-    return layOutColumns(&layout);
+    return laidOut().columns;
 }
 
 QRectF EGraphicsTextItem::boundingRect() const
 {
     if (m_columnHeight <= 0)
         return QGraphicsSimpleTextItem::boundingRect().adjusted(-PadLeft, 0, PadRight, 0);
-    QRectF all;
-    for (const QRectF &column : columnRects())
-        all |= column;
-    return all;
+    return laidOut().bounds;
 }
 
 QPainterPath EGraphicsTextItem::shape() const
 {
     if (m_columnHeight <= 0)
         return QGraphicsSimpleTextItem::shape();
-    QPainterPath path;
-    for (const QRectF &column : columnRects())
-        path.addRect(column);
-    return path;
+    return laidOut().shape;
+}
+
+bool EGraphicsTextItem::contains(const QPointF &point) const
+{
+    if (m_columnHeight <= 0)
+        return QGraphicsSimpleTextItem::contains(point);
+    for (const QRectF &column : laidOut().columns)
+        if (column.contains(point))
+            return true;
+    return false;
 }
 
 void EGraphicsTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
-    QTextLayout layout(QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator), font());
-    const QList<QRectF> columns = layOutColumns(&layout);
+    const LaidOut &cache = laidOut();
+    const QList<QRectF> &columns = cache.columns;
     painter->setPen(Qt::NoPen);
     painter->setBrush(QBrush(m_background));
     for (const QRectF &column : columns)
@@ -173,7 +264,7 @@ void EGraphicsTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
         // the highlighted object's lines again in red.
         painter->setPen(QPen(brush(), 1));
         QList<QTextLayout::FormatRange> marks;
-        const int at = m_highlightText.isEmpty() ? -1 : int(text().indexOf(m_highlightText));
+        const int at = m_highlightText.isEmpty() ? -1 : int(cache.text.indexOf(m_highlightText));
         if (at >= 0) {
             QTextLayout::FormatRange red;
             red.start = at;
@@ -181,32 +272,27 @@ void EGraphicsTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
             red.format.setForeground(QBrush(Qt::red));
             marks << red;
         }
-        layout.draw(painter, QPointF(0, 0), marks);
+        cache.layout->draw(painter, QPointF(0, 0), marks);
         return;
     }
 
-    QGraphicsSimpleTextItem::paint(painter, option, widget);
-    if (m_highlightText.isEmpty() || columns.isEmpty())
-        return;
-    const QRectF box = columns.first();
-    const QString all = text();
-    const int at = all.indexOf(m_highlightText);
-    if (at < 0)
+    // One column stands where the base item puts its lines: drawn from the
+    // kept layout as the base item draws, unless it would outline the
+    // glyphs or mark the item selected.
+    const bool plain = pen().style() == Qt::NoPen && brush().style() == Qt::SolidPattern
+                       && !(option && (option->state & (QStyle::State_Selected | QStyle::State_HasFocus)));
+    if (plain && !columns.isEmpty()) {
+        painter->setFont(cache.font);
+        QPen pen;
+        pen.setBrush(brush());
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        cache.layout->draw(painter, QPointF(0, 0));
+    } else {
+        QGraphicsSimpleTextItem::paint(painter, option, widget);
+    }
+    if (m_highlightText.isEmpty() || columns.isEmpty() || !cache.text.contains(m_highlightText))
         return;
     painter->setPen(QPen(Qt::red));
-    // Laid out exactly as the base item lays out its text, so the red part
-    // covers the white one on the line of its first occurrence.
-    QString marked = QString(int(all.left(at).count(QLatin1Char('\n'))), QLatin1Char('\n')) + m_highlightText;
-    marked.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout red(marked, font());
-    red.setCacheEnabled(true);
-    red.beginLayout();
-    qreal y = 0;
-    for (QTextLine line = red.createLine(); line.isValid(); line = red.createLine()) {
-        line.setLineWidth(box.width() * 4 + 1000);
-        line.setPosition(QPointF(0, y));
-        y += line.height();
-    }
-    red.endLayout();
-    red.draw(painter, QPointF(box.x() + 2, box.y()));
+    highlightLayout().draw(painter, QPointF(columns.first().x() + 2, columns.first().y()));
 }

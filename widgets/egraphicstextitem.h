@@ -5,6 +5,8 @@
 #include <QList>
 #include <QRectF>
 
+#include <memory>
+
 class QGraphicsScene;
 class QTextLayout;
 
@@ -46,11 +48,21 @@ public:
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
+    // The base item takes its one-column box; columns are hit where they stand.
+    bool contains(const QPointF &point) const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
     int type() const override { return Type; }
 
 private:
     enum { PadLeft = 2, PadRight = 4, ColumnGap = 2 };
+    struct LaidOut;
+    // The text laid out in its columns, made again only when the text, the
+    // font or the column room changed: bounding rect, shape and paint run
+    // many times per frame and shaping is the costly part.
+    const LaidOut &laidOut() const;
+    void forgetLayout();
+    // The highlight laid out on its line, as the base item lays it out.
+    const QTextLayout &highlightLayout() const;
     // Lays the text out in layout, line by line into columns; returns the
     // column boxes and, when asked, each line's box.
     QList<QRectF> layOutColumns(QTextLayout *layout, QList<QRectF> *lines = nullptr) const;
@@ -62,4 +74,5 @@ private:
     QList<int> m_entryStarts;
     QColor m_background;
     QString m_plainText;
+    mutable std::unique_ptr<LaidOut> m_laidOut;
 };

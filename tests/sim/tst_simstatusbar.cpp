@@ -40,6 +40,8 @@ private Q_SLOTS:
     void manualPreview();
     void stateIconsClearOfLogo_data();
     void stateIconsClearOfLogo();
+    void barShowsEachChange_data();
+    void barShowsEachChange();
 
 private:
     void save(const QString &name);
@@ -237,3 +239,39 @@ void TestSimStatusBar::stateIconsClearOfLogo()
 
 QTEST_MAIN(TestSimStatusBar)
 #include "tst_simstatusbar.moc"
+
+// The bar is drawn from a cache while it stays as it is: a label that
+// changes shows on the screen at once, and so does its way back.
+void TestSimStatusBar::barShowsEachChange_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("unit F") << QStringLiteral("F");
+    QTest::newRow("unit K") << QStringLiteral("K");
+}
+
+void TestSimStatusBar::barShowsEachChange()
+{
+    QFETCH(QString, text);
+    EToolWidget *bar = view().toolBar();
+    QLabel *unit = bar->unitLabel();
+    const QString was = unit->text();
+    const QRect area(view().viewport()->mapTo(m_sim.screen.get(), view().mapFromScene(unit->geometry().topLeft())), unit->size());
+    // The label's white glyphs: what lies beneath them moves on.
+    const auto glyphs = [&] {
+        const QImage shot = m_sim.screen->composed().copy(area);
+        QList<QPoint> white;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.red() > 230 && c.green() > 230 && c.blue() > 230)
+                    white << QPoint(x, y);
+            }
+        return white;
+    };
+    const QList<QPoint> before = glyphs();
+    QVERIFY(!before.isEmpty());
+    unit->setText(text);
+    QVERIFY(glyphs() != before);
+    unit->setText(was);
+    QCOMPARE(glyphs(), before);
+}
