@@ -47,6 +47,10 @@ public:
     // in the folder's own order. One pass over the folder.
     static QStringList filesIn(const QString &hostFolder, const QString &suffix);
 
+    // Test seam: the listings look at every entry, as on a file system
+    // whose folders tell no entry types.
+    static void setEntryTypesUnknown(bool unknown);
+
 private:
     NativeName() = delete;
     static void walk(const QByteArray &folder, const QByteArray &suffix, QStringList *found);

@@ -33,6 +33,10 @@ public:
     static QString photoName(const QFileInfo &photo);
     // Its thumbnail file: PhotoFolder + photoName() + ".jpg", resolved.
     static QString photoThumbPath(const QFileInfo &photo);
+    // A photo whose path, identity, size and times are unchanged keeps the
+    // name last worked out for it in this process; how many names were
+    // worked out afresh so far (test seam).
+    static quint64 photoNamesWorkedOut();
 
 private:
     ThumbCache() = delete;
