@@ -83,11 +83,19 @@ bool endsWithCaseless(const char *name, const QByteArray &suffix)
 
 QString NativeName::decode(const QByteArray &bytes)
 {
-    // Most names are plain ASCII: one conversion.
-    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return QString::fromLatin1(bytes);
     QString text;
-    text.reserve(bytes.size());
+    appendDecoded(text, bytes);
+    return text;
+}
+
+void NativeName::appendDecoded(QString &text, const QByteArray &bytes)
+{
+    // Most names are plain ASCII: one conversion.
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        text += QLatin1String(bytes);
+        return;
+    }
+    text.reserve(text.size() + bytes.size());
     for (qsizetype at = 0; at < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes.at(at));
         if (lead < 0x80) {
@@ -104,7 +112,6 @@ QString NativeName::decode(const QByteArray &bytes)
             ++at;
         }
     }
-    return text;
 }
 
 QByteArray NativeName::encode(const QString &path)
@@ -219,8 +226,14 @@ void NativeName::walk(const QByteArray &folder, const QByteArray &suffix, QStrin
         }
         if (type == DT_DIR)
             walk(folder + '/' + entry->d_name, suffix, found);
-        else if (type == DT_REG && endsWithCaseless(entry->d_name, suffix))
-            found->append(shownFolder + decode(QByteArray::fromRawData(entry->d_name, qsizetype(std::strlen(entry->d_name)))));
+        else if (type == DT_REG && endsWithCaseless(entry->d_name, suffix)) {
+            const QByteArray name = QByteArray::fromRawData(entry->d_name, qsizetype(std::strlen(entry->d_name)));
+            QString path;
+            path.reserve(shownFolder.size() + name.size());
+            path += shownFolder;
+            appendDecoded(path, name);
+            found->append(path);
+        }
     }
     ::closedir(dir);
 }

@@ -53,5 +53,6 @@ public:
 
 private:
     NativeName() = delete;
+    static void appendDecoded(QString &text, const QByteArray &bytes);
     static void walk(const QByteArray &folder, const QByteArray &suffix, QStringList *found);
 };

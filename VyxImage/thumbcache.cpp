@@ -74,7 +74,11 @@ QHash<QString, KnownPhoto> &knownPhotos()
 
 QString ThumbCache::photoName(const QFileInfo &photo)
 {
-    const QString absolute = photo.absoluteFilePath();
+    return photoName(photo.absoluteFilePath());
+}
+
+QString ThumbCache::photoName(const QString &absolute)
+{
     const QByteArray bytes = NativeName::encode(absolute);
     // A name that is not UTF-8 has its own bytes as the key; any other the
     // path through 8-bit text (a NUL ends it).
@@ -114,5 +118,10 @@ quint64 ThumbCache::photoNamesWorkedOut()
 
 QString ThumbCache::photoThumbPath(const QFileInfo &photo)
 {
-    return Paths::resolve(QLatin1String(PhotoFolder) + photoName(photo) + QStringLiteral(".jpg"));
+    return photoThumbPath(photo.absoluteFilePath());
+}
+
+QString ThumbCache::photoThumbPath(const QString &absolutePath)
+{
+    return Paths::resolve(QLatin1String(PhotoFolder) + photoName(absolutePath) + QStringLiteral(".jpg"));
 }

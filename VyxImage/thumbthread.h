@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QList>
+#include <QStringList>
 #include <QThread>
 
 #include <atomic>
@@ -48,7 +49,8 @@ protected:
     void run() override;
 
 private:
-    QList<QFileInfo> m_list;
+    // Absolute paths: plain strings share safely between the threads.
+    QStringList m_paths;
     int m_count = 0;
     std::atomic<int> m_stop{0};
     std::function<void(int)> m_afterPhoto;
