@@ -29,6 +29,7 @@ private Q_SLOTS:
     void threadWritesMissingThumbnails();
     void existingThumbnailIsNeverRewritten();
     void changedPhotoGetsANewThumbnail();
+    void tileRereadsAThumbnailWrittenAnew();
     void emptyListAndGonePhotos();
     void stopAfterPhotoFiveOfTwenty();
     void scratchOfCutWritesGoes_data();
@@ -249,6 +250,33 @@ void TstThumbCache::changedPhotoGetsANewThumbnail()
     QVERIFY(!tile.showsPlaceholder());
     QCOMPARE(tile.thumbnailPath(), ThumbCache::photoThumbPath(noted));
     QVERIFY(tile.hasTextNote());
+}
+
+// Tiles keep the thumbnails of pages seen before in memory; a thumbnail
+// file written anew under the same name (the cache emptied and filled
+// again) is read again.
+void TstThumbCache::tileRereadsAThumbnailWrittenAnew()
+{
+    const QList<QFileInfo> photos = writePhotos(1);
+    const QString thumb = ThumbCache::photoThumbPath(photos.at(0));
+    const auto writeThumb = [&](const QColor &colour, qint64 secondsAgo) {
+        QImage picture(100, 75, QImage::Format_RGB32);
+        picture.fill(colour);
+        const timespec when[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - secondsAgo, 0}};
+        return picture.save(thumb, "JPEG", 95) && ::utimensat(AT_FDCWD, QFile::encodeName(thumb).constData(), when, 0) == 0;
+    };
+    const auto shownColour = [&photos] {
+        ThumItem tile;
+        tile.resize(100, 75);
+        tile.loadThumbnails(photos.at(0));
+        return tile.grab().toImage().pixelColor(50, 37);
+    };
+    QVERIFY(QDir().mkpath(QFileInfo(thumb).absolutePath()));
+    QVERIFY(writeThumb(Qt::red, 7200));
+    QVERIFY(shownColour().red() > 200);
+    QVERIFY(QFile::remove(thumb));
+    QVERIFY(writeThumb(Qt::blue, 3600));
+    QVERIFY(shownColour().blue() > 200);
 }
 
 void TstThumbCache::emptyListAndGonePhotos()
