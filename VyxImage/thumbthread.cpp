@@ -41,25 +41,52 @@ void ThumbThread::loadThumbs_p(const QList<QFileInfo> &list)
     m_count = int(m_paths.size());
 }
 
-void ThumbThread::loadThumbs()
+void ThumbThread::loadPhotoPaths(const QStringList &paths)
 {
     m_stop.store(0);
-    m_paths.clear();
-    for (const QFileInfo &photo : photosOnCard())
-        m_paths.append(photo.absoluteFilePath());
+    m_paths = paths;
     m_count = int(m_paths.size());
+}
+
+void ThumbThread::loadThumbs()
+{
+    loadPhotoPaths(photoPathsOnCard());
 }
 
 QList<QFileInfo> ThumbThread::photosOnCard()
 {
     QList<QFileInfo> photos;
-    // Names that are not UTF-8 too: the user must see them to delete them.
-    const QStringList paths = NativeName::filesUnder(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)),
-                                                     QStringLiteral(".jpg"));
+    const QStringList paths = photoPathsOnCard();
     photos.reserve(paths.size());
     for (const QString &path : paths)
         photos.append(QFileInfo(path));
     return photos;
+}
+
+namespace {
+
+// True when path is absolute and has no empty, "." or ".." part: as
+// QFileInfo::absoluteFilePath() would give it, which the cache names use.
+bool isCleanAbsolute(const QString &path)
+{
+    if (!path.startsWith(QLatin1Char('/')) || (path.size() > 1 && path.endsWith(QLatin1Char('/'))))
+        return false;
+    const QStringView view(path);
+    return !view.contains(u"//") && !view.contains(u"/./") && !view.contains(u"/../") && !view.endsWith(u"/.")
+           && !view.endsWith(u"/..");
+}
+
+} // namespace
+
+QStringList ThumbThread::photoPathsOnCard()
+{
+    // Names that are not UTF-8 too: the user must see them to delete them.
+    QStringList paths = NativeName::filesUnder(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)),
+                                               QStringLiteral(".jpg"));
+    for (QString &path : paths)
+        if (!isCleanAbsolute(path))
+            path = QFileInfo(path).absoluteFilePath();
+    return paths;
 }
 
 QString ThumbThread::getThumbsMd5(int i) const
