@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -14,6 +16,16 @@
 static_assert(sizeof(off_t) == 8 && sizeof(ino_t) == 8, "64-bit file offsets and inode numbers are needed");
 
 namespace {
+
+std::atomic<bool> entryTypesUnknown{false};
+
+// The type the listing tells, or DT_UNKNOWN.
+unsigned char listedType(const dirent *entry)
+{
+    if (entryTypesUnknown.load(std::memory_order_relaxed))
+        return DT_UNKNOWN;
+    return entry->d_type;
+}
 
 constexpr char16_t RawBase = 0xDC00;   // a kept byte b (0x80..0xFF) is RawBase + b
 
@@ -72,7 +84,18 @@ bool endsWithCaseless(const char *name, const QByteArray &suffix)
 QString NativeName::decode(const QByteArray &bytes)
 {
     QString text;
-    text.reserve(bytes.size());
+    appendDecoded(text, bytes);
+    return text;
+}
+
+void NativeName::appendDecoded(QString &text, const QByteArray &bytes)
+{
+    // Most names are plain ASCII: one conversion.
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        text += QLatin1String(bytes);
+        return;
+    }
+    text.reserve(text.size() + bytes.size());
     for (qsizetype at = 0; at < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes.at(at));
         if (lead < 0x80) {
@@ -89,7 +112,6 @@ QString NativeName::decode(const QByteArray &bytes)
             ++at;
         }
     }
-    return text;
 }
 
 QByteArray NativeName::encode(const QString &path)
@@ -119,7 +141,10 @@ QString NativeName::shown(const QString &name)
 
 bool NativeName::hasRawBytes(const QString &path)
 {
-    return shown(path) != path;
+    for (qsizetype at = 0; at < path.size(); ++at)
+        if (isKeptByte(path, at))
+            return true;
+    return false;
 }
 
 bool NativeName::exists(const QString &path)
@@ -179,23 +204,43 @@ void NativeName::walk(const QByteArray &folder, const QByteArray &suffix, QStrin
     DIR *dir = ::opendir(folder.constData());
     if (!dir)
         return;
+    const int fd = ::dirfd(dir);
+    // The folder's part of each path, decoded once: '/' is a byte of its
+    // own in UTF-8, so a name's bytes decode alike on their own.
+    const QString shownFolder = decode(folder) + QLatin1Char('/');
     while (const dirent *entry = ::readdir(dir)) {
         // Hidden names, "." and ".." among them, are not listed.
         if (entry->d_name[0] == '.')
             continue;
-        const QByteArray path = folder + '/' + entry->d_name;
-        struct stat info {};
-        if (::lstat(path.constData(), &info) != 0)
-            continue;
-        if (S_ISDIR(info.st_mode)) {
-            walk(path, suffix, found);
-            continue;
+        // The listing tells the type on most file systems; only an unknown
+        // one is looked at, and a link is never followed either way.
+        unsigned char type = listedType(entry);
+        if (type == DT_UNKNOWN) {
+            struct stat info {};
+            if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            if (S_ISDIR(info.st_mode))
+                type = DT_DIR;
+            else if (S_ISREG(info.st_mode))
+                type = DT_REG;
         }
-        // A link (to a file or a folder) is not followed: lstat saw it as one.
-        if (S_ISREG(info.st_mode) && endsWithCaseless(entry->d_name, suffix))
-            found->append(decode(path));
+        if (type == DT_DIR)
+            walk(folder + '/' + entry->d_name, suffix, found);
+        else if (type == DT_REG && endsWithCaseless(entry->d_name, suffix)) {
+            const QByteArray name = QByteArray::fromRawData(entry->d_name, qsizetype(std::strlen(entry->d_name)));
+            QString path;
+            path.reserve(shownFolder.size() + name.size());
+            path += shownFolder;
+            appendDecoded(path, name);
+            found->append(path);
+        }
     }
     ::closedir(dir);
+}
+
+void NativeName::setEntryTypesUnknown(bool unknown)
+{
+    entryTypesUnknown.store(unknown);
 }
 
 QStringList NativeName::filesIn(const QString &hostFolder, const QString &suffix)
@@ -211,9 +256,9 @@ QStringList NativeName::filesIn(const QString &hostFolder, const QString &suffix
             continue;
         // The listing tells most types; an unknown one is looked at, and a
         // link is not followed.
-        if (entry->d_type != DT_REG) {
+        if (const unsigned char type = listedType(entry); type != DT_REG) {
             struct stat info {};
-            if (entry->d_type != DT_UNKNOWN)
+            if (type != DT_UNKNOWN)
                 continue;
             if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
                 continue;

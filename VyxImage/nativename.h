@@ -47,7 +47,12 @@ public:
     // in the folder's own order. One pass over the folder.
     static QStringList filesIn(const QString &hostFolder, const QString &suffix);
 
+    // Test seam: the listings look at every entry, as on a file system
+    // whose folders tell no entry types.
+    static void setEntryTypesUnknown(bool unknown);
+
 private:
     NativeName() = delete;
+    static void appendDecoded(QString &text, const QByteArray &bytes);
     static void walk(const QByteArray &folder, const QByteArray &suffix, QStringList *found);
 };

@@ -31,8 +31,14 @@ public:
     // padded to four digits. A name that is not UTF-8 has its own bytes as
     // the key, so no two such names share a thumbnail.
     static QString photoName(const QFileInfo &photo);
+    static QString photoName(const QString &absolutePath);
     // Its thumbnail file: PhotoFolder + photoName() + ".jpg", resolved.
     static QString photoThumbPath(const QFileInfo &photo);
+    static QString photoThumbPath(const QString &absolutePath);
+    // A photo whose path, identity, size and times are unchanged keeps the
+    // name last worked out for it in this process; how many names were
+    // worked out afresh so far (test seam).
+    static quint64 photoNamesWorkedOut();
 
 private:
     ThumbCache() = delete;

@@ -25,10 +25,10 @@ namespace {
 // itself after its photo in hand and is released once it has.
 constexpr int ThreadWaitMs = 100;
 
-int dateKey(const QString &name)
+int dateKey(QStringView name)
 {
     bool ok = false;
-    const int key = QStringView(name).left(6).toInt(&ok);
+    const int key = name.left(6).toInt(&ok);
     return ok ? key : 0;
 }
 
@@ -120,7 +120,11 @@ bool ThumbMenu::caseInsensitiveLessThan(const QFileInfo &a, const QFileInfo &b)
     return displaysBefore(dateKey(na), FilenameSystem::numberOf(na), dateKey(nb), FilenameSystem::numberOf(nb));
 }
 
-void ThumbMenu::sortForDisplay(QList<QFileInfo> &photos)
+namespace {
+
+// Sorts stably into display order, each name's keys read once.
+template <typename List, typename NameOf>
+void sortByName(List &photos, NameOf nameOf)
 {
     struct Keyed
     {
@@ -131,24 +135,37 @@ void ThumbMenu::sortForDisplay(QList<QFileInfo> &photos)
     std::vector<Keyed> keys;
     keys.reserve(size_t(photos.size()));
     for (int i = 0; i < photos.size(); ++i) {
-        const QString name = photos.at(i).fileName();
+        const QString name = nameOf(photos.at(i));
         keys.push_back(Keyed{dateKey(name), FilenameSystem::numberOf(name), i});
     }
     std::stable_sort(keys.begin(), keys.end(), [](const Keyed &a, const Keyed &b) {
         return displaysBefore(a.date, a.number, b.date, b.number);
     });
-    QList<QFileInfo> sorted;
+    List sorted;
     sorted.reserve(photos.size());
     for (const Keyed &k : keys)
         sorted.append(photos.at(k.at));
     photos = std::move(sorted);
 }
 
+} // namespace
+
+void ThumbMenu::sortForDisplay(QList<QFileInfo> &photos)
+{
+    sortByName(photos, [](const QFileInfo &photo) { return photo.fileName(); });
+}
+
+void ThumbMenu::sortForDisplay(QStringList &paths)
+{
+    sortByName(paths, [](const QString &path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); });
+}
+
 void ThumbMenu::findeFiles()
 {
-    m_photos = ThumbThread::photosOnCard();
+    // Paths alone until a page shows them: a card holds tens of thousands.
+    m_photos = ThumbThread::photoPathsOnCard();
     sortForDisplay(m_photos);
-    m_thread->loadThumbs_p(m_photos);
+    m_thread->loadPhotoPaths(m_photos);
     m_thread->start();
     qWarning("%s %s %d count %d page %d", __FILE__, __func__, __LINE__, count(), m_page);
     updatePage();
@@ -160,8 +177,9 @@ void ThumbMenu::updatePage()
     for (int t = 0; t < TilesPerPage; ++t) {
         ThumItem *tile = m_tiles.at(t);
         QLabel *caption = m_captions.at(t);
-        const QFileInfo photo = m_photos.value(m_page * TilesPerPage + t);
+        const int position = m_page * TilesPerPage + t;
         if (t < remaining) {
+            const QFileInfo photo = photoAt(position);
             tile->show();
             caption->show();
             tile->loadThumbnails(photo);
@@ -170,7 +188,7 @@ void ThumbMenu::updatePage()
             tile->hide();
             caption->hide();
         }
-        tile->setDeleteImageFlag(t < remaining && m_selection.contains(photo.absoluteFilePath()));
+        tile->setDeleteImageFlag(t < remaining && m_selection.contains(m_photos.at(position)));
     }
     if (count() > 0) {
         m_status->hide();
@@ -261,7 +279,7 @@ void ThumbMenu::mouseReleaseEvent(QMouseEvent *event)
 void ThumbMenu::tapOnTile()
 {
     const int position = m_page * TilesPerPage + m_tile;
-    const QFileInfo photo = m_photos.value(position);
+    const QFileInfo photo = photoAt(position);
     if (!holds(position) || !NativeName::exists(photo.absoluteFilePath()))
         return;
     qWarning("%s %d tapped %s", __func__, __LINE__, qPrintable(photo.fileName()));
@@ -298,7 +316,7 @@ void ThumbMenu::setPosition(int position)
 
 void ThumbMenu::getnextphotoslots(int index)
 {
-    const QFileInfo photo = m_photos.value(index);
+    const QFileInfo photo = photoAt(index);
     if (holds(index) && NativeName::exists(photo.absoluteFilePath()))
         m_viewer->loadImage(photo, index, count());
     if (holds(index))
@@ -310,7 +328,7 @@ void ThumbMenu::getprevphotoslots(int index)
 {
     if (!holds(index))
         return;
-    m_viewer->loadImage(m_photos.at(index), index, count());
+    m_viewer->loadImage(photoAt(index), index, count());
     setPosition(index);
     updatePage();
 }
@@ -319,8 +337,8 @@ void ThumbMenu::deletephotoslots(int index)
 {
     if (!holds(index))
         return;
-    const QFileInfo photo = m_photos.at(index);
-    const QString path = photo.absoluteFilePath();
+    const QFileInfo photo = photoAt(index);
+    const QString path = m_photos.at(index);
     if (NativeName::exists(path)) {
         qWarning("%s %d delete %s", __func__, __LINE__, qPrintable(photo.fileName()));
         QString error;
@@ -331,11 +349,7 @@ void ThumbMenu::deletephotoslots(int index)
             qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(error));
     }
     if (!NativeName::exists(path)) {
-        for (int i = 0; i < m_photos.size(); ++i)
-            if (m_photos.at(i).absoluteFilePath() == path) {
-                m_photos.removeAt(i);
-                break;
-            }
+        m_photos.removeOne(path);
     }
     if (count() == 0) {
         m_viewer->stopphototimer();
@@ -347,7 +361,7 @@ void ThumbMenu::deletephotoslots(int index)
     }
     const int position = qMin(index, count() - 1);
     setPosition(position);
-    m_viewer->loadImage(m_photos.at(position), position, count());
+    m_viewer->loadImage(photoAt(position), position, count());
     updatePage();
 }
 
@@ -388,9 +402,7 @@ void ThumbMenu::toolWidgetDeleteModeSlots()
 
 void ThumbMenu::toolWidgetSelectAllSlots()
 {
-    m_selection.clear();
-    for (const QFileInfo &photo : std::as_const(m_photos))
-        m_selection.append(photo.absoluteFilePath());
+    m_selection = m_photos;
     updatePage();
 }
 
@@ -421,7 +433,7 @@ int ThumbMenu::deleteImageListFile()
         else
             qWarning("%s %d %s not deleted: %s", __func__, __LINE__, qPrintable(path), qPrintable(error));
     }
-    m_photos.removeIf([&deleted](const QFileInfo &photo) { return deleted.contains(photo.absoluteFilePath()); });
+    m_photos.removeIf([&deleted](const QString &path) { return deleted.contains(path); });
     m_selection.clear();
     return int(m_photos.size());
 }

@@ -38,6 +38,7 @@ public:
     static bool caseInsensitiveLessThan(const QFileInfo &a, const QFileInfo &b);
     // Sorts photos stably into display order, each name's keys read once.
     static void sortForDisplay(QList<QFileInfo> &photos);
+    static void sortForDisplay(QStringList &paths);
     // What a move from press to release does.
     enum Gesture { None, NextPage, PreviousPage, Tap };
     static Gesture gestureOf(int dx, int dy, bool onTile);
@@ -45,7 +46,7 @@ public:
     int count() const { return int(m_photos.size()); }
     int page() const { return m_page; }
     int currentTile() const { return m_tile; }
-    QFileInfo photoAt(int position) const { return m_photos.value(position); }
+    QFileInfo photoAt(int position) const { return holds(position) ? QFileInfo(m_photos.at(position)) : QFileInfo(); }
     QStringList selection() const { return m_selection; }
     ThumItem *tile(int n) const { return m_tiles.value(n); }
     QLabel *caption(int n) const { return m_captions.value(n); }
@@ -85,7 +86,8 @@ private:
     void stopThread(int waitMs);
     void leave();
 
-    QList<QFileInfo> m_photos;
+    // Absolute paths, in display order.
+    QStringList m_photos;
     int m_page = 0;
     int m_tile = 0;
     // Absolute paths: a photo in a sub-folder is the one deleted.

@@ -30,38 +30,68 @@ ThumbThread::~ThumbThread()
 
 void ThumbThread::loadThumbs_p(const QList<QFileInfo> &list)
 {
-    m_list.clear();
+    m_paths.clear();
     m_stop.store(0);
     m_count = 0;
-    // Own copies: a QFileInfo fills its caches lazily, and the browser's
-    // copies are read on the GUI thread meanwhile.
-    m_list.reserve(list.size());
+    // The paths alone: a QFileInfo fills its caches lazily, and the
+    // browser's copies are read on the GUI thread meanwhile.
+    m_paths.reserve(list.size());
     for (const QFileInfo &photo : list)
-        m_list.append(QFileInfo(photo.absoluteFilePath()));
-    m_count = int(m_list.size());
+        m_paths.append(photo.absoluteFilePath());
+    m_count = int(m_paths.size());
+}
+
+void ThumbThread::loadPhotoPaths(const QStringList &paths)
+{
+    m_stop.store(0);
+    m_paths = paths;
+    m_count = int(m_paths.size());
 }
 
 void ThumbThread::loadThumbs()
 {
-    m_stop.store(0);
-    m_list = photosOnCard();
-    m_count = int(m_list.size());
+    loadPhotoPaths(photoPathsOnCard());
 }
 
 QList<QFileInfo> ThumbThread::photosOnCard()
 {
     QList<QFileInfo> photos;
-    // Names that are not UTF-8 too: the user must see them to delete them.
-    const QStringList paths = NativeName::filesUnder(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)),
-                                                     QStringLiteral(".jpg"));
+    const QStringList paths = photoPathsOnCard();
+    photos.reserve(paths.size());
     for (const QString &path : paths)
         photos.append(QFileInfo(path));
     return photos;
 }
 
+namespace {
+
+// True when path is absolute and has no empty, "." or ".." part: as
+// QFileInfo::absoluteFilePath() would give it, which the cache names use.
+bool isCleanAbsolute(const QString &path)
+{
+    if (!path.startsWith(QLatin1Char('/')) || (path.size() > 1 && path.endsWith(QLatin1Char('/'))))
+        return false;
+    const QStringView view(path);
+    return !view.contains(u"//") && !view.contains(u"/./") && !view.contains(u"/../") && !view.endsWith(u"/.")
+           && !view.endsWith(u"/..");
+}
+
+} // namespace
+
+QStringList ThumbThread::photoPathsOnCard()
+{
+    // Names that are not UTF-8 too: the user must see them to delete them.
+    QStringList paths = NativeName::filesUnder(Paths::resolve(QLatin1String(FilenameSystem::ImageFolder)),
+                                               QStringLiteral(".jpg"));
+    for (QString &path : paths)
+        if (!isCleanAbsolute(path))
+            path = QFileInfo(path).absoluteFilePath();
+    return paths;
+}
+
 QString ThumbThread::getThumbsMd5(int i) const
 {
-    return i >= 0 && i < m_list.size() ? ThumbCache::photoName(m_list.at(i)) : QString();
+    return i >= 0 && i < m_paths.size() ? ThumbCache::photoName(m_paths.at(i)) : QString();
 }
 
 bool ThumbThread::makeThumbnail(const QFileInfo &photo, const QString &path)
@@ -107,10 +137,10 @@ void ThumbThread::run()
     if (!cleaned.exchange(true))
         removeStaleScratch();
     for (int i = 0; i < m_count; ++i) {
-        const QFileInfo &photo = m_list.at(i);
+        const QString &photo = m_paths.at(i);
         const QString path = ThumbCache::photoThumbPath(photo);
-        if (!QFileInfo::exists(path) && NativeName::exists(photo.absoluteFilePath()))
-            makeThumbnail(photo, path);
+        if (!QFileInfo::exists(path) && NativeName::exists(photo))
+            makeThumbnail(QFileInfo(photo), path);
         if (m_afterPhoto)
             m_afterPhoto(i);
         if (m_stop.load())

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QList>
+#include <QStringList>
 #include <QThread>
 
 #include <atomic>
@@ -24,10 +25,14 @@ public:
 
     // Takes its own copy of the browser's list (call before start()).
     void loadThumbs_p(const QList<QFileInfo> &list);
+    // The same from the paths of photoPathsOnCard() (shared, not copied).
+    void loadPhotoPaths(const QStringList &paths);
     // The thread's own scan of the photo folder, unsorted.
     void loadThumbs();
     // Every photo under the photo folder and its sub-folders, unsorted.
     static QList<QFileInfo> photosOnCard();
+    // Their absolute paths, each as QFileInfo::absoluteFilePath() gives it.
+    static QStringList photoPathsOnCard();
     int count() const { return m_count; }
     // The cache name of photo i (the tiles use the same rule).
     QString getThumbsMd5(int i) const;
@@ -48,7 +53,8 @@ protected:
     void run() override;
 
 private:
-    QList<QFileInfo> m_list;
+    // Absolute paths: plain strings share safely between the threads.
+    QStringList m_paths;
     int m_count = 0;
     std::atomic<int> m_stop{0};
     std::function<void(int)> m_afterPhoto;

@@ -8,18 +8,45 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QTimer>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr int RetryMs = 5000;
 
 // The cache holds the thread's JPEG thumbnails and nothing else is read.
-QPixmap cachedThumbnail(const QString &path)
+// False when path holds no thumbnail (yet); a file there that is no JPEG
+// leaves *pixmap null. A page seen before shows its thumbnails from
+// memory: a thumbnail's name changes with its photo, and the file's own
+// size and time key it too.
+bool cachedThumbnail(const QString &path, QPixmap *pixmap)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QPixmap::fromImage(MappedPhoto::decodeJpeg(file.readAll()));
+    *pixmap = QPixmap();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno != ENOENT && errno != ENOTDIR;
+    QFile file;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return true;
+    }
+    const QString key = QStringLiteral("thumbnail:%1:%2:%3.%4")
+                            .arg(path)
+                            .arg(qint64(info.st_size))
+                            .arg(qint64(info.st_mtim.tv_sec))
+                            .arg(qint64(info.st_mtim.tv_nsec));
+    if (QPixmapCache::find(key, pixmap))
+        return true;
+    *pixmap = QPixmap::fromImage(MappedPhoto::decodeJpeg(file.readAll()));
+    if (!pixmap->isNull())
+        QPixmapCache::insert(key, *pixmap);
+    return true;
 }
 } // namespace
 
@@ -42,8 +69,7 @@ void ThumItem::loadThumbnails(const QFileInfo &photo)
         return;
     m_thumbPath = path;
     m_retry->stop();
-    if (QFileInfo::exists(path)) {
-        m_pixmap = cachedThumbnail(path);
+    if (cachedThumbnail(path, &m_pixmap)) {
         m_placeholder = false;
     } else {
         m_retry->start(Intervals::ms(RetryMs));
@@ -56,9 +82,10 @@ void ThumItem::loadThumbnails(const QFileInfo &photo)
 
 void ThumItem::timeoutupdate()
 {
-    if (QFileInfo::exists(m_thumbPath)) {
+    QPixmap thumbnail;
+    if (cachedThumbnail(m_thumbPath, &thumbnail)) {
         m_retry->stop();
-        m_pixmap = cachedThumbnail(m_thumbPath);
+        m_pixmap = thumbnail;
         m_placeholder = false;
     }
     update();

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void photoThatCannotBeDeletedStaysListed();
     void onlyTheCardsOwnJpegsAreRead_data();
     void onlyTheCardsOwnJpegsAreRead();
+    void listingLeavesOutWhatIsNoPhoto_data();
+    void listingLeavesOutWhatIsNoPhoto();
     void viewerFollowUp();
     void deletingTheLastPhotoFromTheViewer();
     void escapeLeaves();
@@ -627,6 +629,49 @@ void TstThumbBrowser::onlyTheCardsOwnJpegsAreRead()
     }
     QCOMPARE(viewer->loadedFileName(), hostile);
     QVERIFY(viewer->photoPixmap().isNull());
+}
+
+// Among the photos: links, a pipe, a folder and files that are no photo,
+// listed by file systems that tell each entry's type and by those that
+// leave it unknown, so the listing must look at the entry itself.
+void TstThumbBrowser::listingLeavesOutWhatIsNoPhoto_data()
+{
+    QTest::addColumn<bool>("typesUnknown");
+    QTest::newRow("types told by the listing") << false;
+    QTest::newRow("types unknown") << true;
+}
+
+void TstThumbBrowser::listingLeavesOutWhatIsNoPhoto()
+{
+    QFETCH(bool, typesUnknown);
+    const QByteArray picture = PhotoFixture::serviceFile(PhotoFixture::jpeg(QColor(90, 90, 200), QSize(64, 48)));
+    QVERIFY(m_root->writeFile(QStringLiteral("/outside/photo.jpg"), picture));
+    QVERIFY(m_root->writeFile(QStringLiteral("/outside/folder/181214_0009T.jpg"), picture));
+    const QString image = QStringLiteral("/media/mmc/image/");
+    const QStringList photos{QStringLiteral("181214_0001T.jpg"), QStringLiteral("181214_0002T.JPG"),
+                             QStringLiteral("day/181215_0001T.jpg"), QStringLiteral("folder.jpg/181215_0002T.jpg")};
+    for (const QString &photo : photos)
+        QVERIFY(m_root->writeFile(image + photo, picture));
+    QVERIFY(m_root->writeFile(image + QStringLiteral("181214_0003T.txt"), "notes"));
+    QVERIFY(m_root->writeFile(image + QStringLiteral(".181214_0004T.jpg"), picture));
+    QVERIFY(m_root->writeFile(image + QStringLiteral(".hidden/181214_0005T.jpg"), picture));
+    QVERIFY(m_root->makeFifo(image + QStringLiteral("181214_0006T.jpg")));
+    QVERIFY(QFile::link(m_root->hostPath(QStringLiteral("/outside/photo.jpg")), m_root->hostPath(image + QStringLiteral("181214_0007T.jpg"))));
+    QVERIFY(QFile::link(m_root->hostPath(QStringLiteral("/outside/folder")), m_root->hostPath(image + QStringLiteral("linked"))));
+    QVERIFY(QFile::link(m_root->hostPath(QStringLiteral("/outside/gone.jpg")), m_root->hostPath(image + QStringLiteral("181214_0008T.jpg"))));
+
+    NativeName::setEntryTypesUnknown(typesUnknown);
+    auto restore = qScopeGuard([] { NativeName::setEntryTypesUnknown(false); });
+    const QString folder = m_root->hostPath(QStringLiteral("/media/mmc/image")) + QLatin1Char('/');
+    QStringList listed;
+    for (const QFileInfo &photo : ThumbThread::photosOnCard())
+        listed.append(photo.absoluteFilePath().mid(folder.size()));
+    listed.sort();
+    QCOMPARE(listed, photos);
+    // The flat listing of one folder keeps to the same rule.
+    QStringList flat = NativeName::filesIn(folder, QStringLiteral(".jpg"));
+    flat.sort();
+    QCOMPARE(flat, QStringList({QStringLiteral("181214_0001T.jpg"), QStringLiteral("181214_0002T.JPG")}));
 }
 
 void TstThumbBrowser::viewerFollowUp()

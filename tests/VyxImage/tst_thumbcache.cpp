@@ -10,6 +10,10 @@
 #include <QCryptographicHash>
 #include <QtTest>
 
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 class TstThumbCache : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,8 @@ private Q_SLOTS:
     void tileShowsTheThreadsThumbnailOfANonAsciiPath();
     void threadWritesMissingThumbnails();
     void existingThumbnailIsNeverRewritten();
+    void changedPhotoGetsANewThumbnail();
+    void tileRereadsAThumbnailWrittenAnew();
     void emptyListAndGonePhotos();
     void stopAfterPhotoFiveOfTwenty();
     void scratchOfCutWritesGoes_data();
@@ -198,6 +204,79 @@ void TstThumbCache::existingThumbnailIsNeverRewritten()
     // Nor is a picture written over one that appears meanwhile.
     QVERIFY(!ThumbThread::makeThumbnail(photos.at(1), ThumbCache::photoThumbPath(photos.at(0))));
     QCOMPARE(QFileInfo(ThumbCache::photoThumbPath(photos.at(0))).size(), 0);
+}
+
+// Each opening of the browser names every photo again: an unchanged photo
+// keeps the name worked out before, a changed one is looked at afresh.
+void TstThumbCache::changedPhotoGetsANewThumbnail()
+{
+    const QList<QFileInfo> photos = writePhotos(3);
+    const auto openBrowser = [&photos] {
+        ThumbThread thread;
+        thread.loadThumbs_p(photos);
+        thread.start();
+        return thread.wait(20000);
+    };
+    QVERIFY(openBrowser());
+    QStringList names;
+    for (const QFileInfo &photo : photos)
+        names.append(ThumbCache::photoName(QFileInfo(photo.absoluteFilePath())));
+    const quint64 before = ThumbCache::photoNamesWorkedOut();
+    QVERIFY(openBrowser());
+    QCOMPARE(ThumbCache::photoNamesWorkedOut(), before);
+
+    // Photo 0 gets a note (new contents, longer) and a new time; photo 1
+    // new contents of the same size and a new time; photo 2 stays.
+    const QString first = QStringLiteral("/media/mmc/image/181214_0001T.jpg");
+    const QString second = QStringLiteral("/media/mmc/image/181214_0002T.jpg");
+    QCOMPARE(m_root->hostPath(first), photos.at(0).absoluteFilePath());
+    QVERIFY(m_root->writeFile(first, PhotoFixture::withNote(m_root->readFile(first), PhotoLayout::TextNote, "a note")));
+    QByteArray sameSize = PhotoFixture::serviceFile(PhotoFixture::jpeg(QColor(10, 200, 10), QSize(64, 48)));
+    sameSize.resize(m_root->readFile(second).size(), '\0');
+    QVERIFY(m_root->writeFile(second, sameSize));
+    const timespec later[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 3600, 0}};
+    for (const QString &changed : {first, second})
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(m_root->hostPath(changed)).constData(), later, 0) == 0);
+
+    QVERIFY(openBrowser());
+    QCOMPARE(ThumbCache::photoNamesWorkedOut(), before + 2);
+    const QFileInfo noted(m_root->hostPath(first));
+    QVERIFY(ThumbCache::photoName(noted) != names.at(0));
+    QCOMPARE(ThumbCache::photoName(QFileInfo(photos.at(2).absoluteFilePath())), names.at(2));
+    // The new thumbnail is made and the tile shows it.
+    QCOMPARE(QImage(ThumbCache::photoThumbPath(noted)).size(), QSize(100, 75));
+    ThumItem tile;
+    tile.loadThumbnails(noted);
+    QVERIFY(!tile.showsPlaceholder());
+    QCOMPARE(tile.thumbnailPath(), ThumbCache::photoThumbPath(noted));
+    QVERIFY(tile.hasTextNote());
+}
+
+// Tiles keep the thumbnails of pages seen before in memory; a thumbnail
+// file written anew under the same name (the cache emptied and filled
+// again) is read again.
+void TstThumbCache::tileRereadsAThumbnailWrittenAnew()
+{
+    const QList<QFileInfo> photos = writePhotos(1);
+    const QString thumb = ThumbCache::photoThumbPath(photos.at(0));
+    const auto writeThumb = [&](const QColor &colour, qint64 secondsAgo) {
+        QImage picture(100, 75, QImage::Format_RGB32);
+        picture.fill(colour);
+        const timespec when[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - secondsAgo, 0}};
+        return picture.save(thumb, "JPEG", 95) && ::utimensat(AT_FDCWD, QFile::encodeName(thumb).constData(), when, 0) == 0;
+    };
+    const auto shownColour = [&photos] {
+        ThumItem tile;
+        tile.resize(100, 75);
+        tile.loadThumbnails(photos.at(0));
+        return tile.grab().toImage().pixelColor(50, 37);
+    };
+    QVERIFY(QDir().mkpath(QFileInfo(thumb).absolutePath()));
+    QVERIFY(writeThumb(Qt::red, 7200));
+    QVERIFY(shownColour().red() > 200);
+    QVERIFY(QFile::remove(thumb));
+    QVERIFY(writeThumb(Qt::blue, 3600));
+    QVERIFY(shownColour().blue() > 200);
 }
 
 void TstThumbCache::emptyListAndGonePhotos()
