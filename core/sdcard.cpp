@@ -4,6 +4,7 @@
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "fiforeader.h"
+#include "folderlisting.h"
 #include "intervals.h"
 #include "messagechannel.h"
 #include "paths.h"
@@ -37,9 +38,11 @@ int openDevice(const char *path)
     return ::open(Paths::resolveNative(QLatin1String(path)).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
 }
 
+// Regular files, hidden names and links left out. By the names' bytes: a
+// photo whose name is not UTF-8 still has its thumbnail in the cache.
 int countFiles(const QString &folder)
 {
-    return int(QDir(Paths::resolve(folder)).entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted).size());
+    return FolderListing::countFiles(Paths::resolve(folder));
 }
 
 // The default hand-over: the capture panel stops its recording; the card
