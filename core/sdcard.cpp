@@ -141,7 +141,10 @@ void SDCard::startUp()
     CommandRunner::instance()->run(QStringLiteral("insmod"), gadgetArguments(), 5000);
     openUsbDetect();
     cardUsable(true);
-    Check_ImageDir();
+    // The cache check passes over every photo and thumbnail and flushes
+    // the file systems: the watcher does it first thing, off the GUI
+    // thread, which is still building the live view.
+    m_checkOnStart = true;
 }
 
 void SDCard::openUsbDetect()
@@ -180,6 +183,8 @@ QByteArray SDCard::readEvent(int fd)
 
 void SDCard::run()
 {
+    if (m_checkOnStart.exchange(false))
+        Check_ImageDir();
     for (;;) {
         fd_set set;
         FD_ZERO(&set);

@@ -57,6 +57,8 @@ private Q_SLOTS:
     void thumbnailCacheEntries();
     void startWithoutDevices();
     void watcherThread();
+    void startChecksCaches_data();
+    void startChecksCaches();
     void hostWaitsForCapture();
     void handOverOutlivesBlockedGuiThread();
     void handOverBoundIsTotal();
@@ -243,6 +245,35 @@ void TestSDCard::watcherThread()
     QCOMPARE(spy.at(3).at(0).toBool(), false);
     QTRY_COMPARE(root.runner()->lines(), (QStringList{kInsmod, kUmount, kMount, kRmmod, kLazyUmount}));
     card.reset();
+}
+
+void TestSDCard::startChecksCaches_data()
+{
+    QTest::addColumn<bool>("partition");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("card in the slot") << true << true;
+    QTest::newRow("no card") << false << false;
+}
+
+// A card found at start has its stale thumbnail cache cleared, by the
+// watcher; without a card the cache stays.
+void TestSDCard::startChecksCaches()
+{
+    QFETCH(bool, partition);
+    QFETCH(bool, removed);
+    TestRoot root;
+    makeDevices(root, partition);
+    QVERIFY(root.writeFile(QStringLiteral("/media/mmc/image/p0.jpg"), "x"));
+    for (const char *name : {"t0.jpg", "t1.jpg"})
+        QVERIFY(root.writeFile(QStringLiteral("/root/.imagethumbnailer/") + QLatin1String(name), "x"));
+    const QString cache = root.hostPath(QStringLiteral("/root/.imagethumbnailer"));
+    {
+        SDCard card;
+        QVERIFY(card.start());
+        if (removed)
+            QTRY_VERIFY(!QFileInfo::exists(cache));
+    }
+    QCOMPARE(!QFileInfo::exists(cache), removed);
 }
 
 // A host connection during a recording: the GUI thread is asked, queued,
