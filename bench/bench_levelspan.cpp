@@ -74,7 +74,7 @@ static void BM_ScanVideoDir(benchmark::State &state)
         benchmark::DoNotOptimize(l.view->getScanVideoFileSize());
     }
 }
-BENCHMARK(BM_ScanVideoDir)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanVideoDir)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 // The sort alone, names already listed.
 static void BM_SortVideoNames(benchmark::State &state)
@@ -88,7 +88,7 @@ static void BM_SortVideoNames(benchmark::State &state)
         benchmark::DoNotOptimize(copy);
     }
 }
-BENCHMARK(BM_SortVideoNames)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortVideoNames)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

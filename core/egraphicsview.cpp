@@ -1116,13 +1116,24 @@ void EGraphicsView::sortVideoNames(QStringList *names)
     };
     std::vector<Keyed> keyed;
     keyed.reserve(size_t(names->size()));
-    for (const QString &name : std::as_const(*names))
+    for (QString &name : *names) {
         // The number is the whole digit run: 10000 follows 9999.
-        keyed.push_back({leadingNumber(name, 0, 6), leadingNumber(name, 7, int(name.size())), name});
+        const qint64 date = leadingNumber(name, 0, 6);
+        const qint64 number = leadingNumber(name, 7, int(name.size()));
+        keyed.push_back({date, number, std::move(name)});
+    }
+    // The keys are worked out once; names are compared only on a tie,
+    // which names of our own layout never have.
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        return a.date != b.date ? a.date > b.date : a.number > b.number;
+        if (a.date != b.date)
+            return a.date > b.date;
+        if (a.number != b.number)
+            return a.number > b.number;
+        const int caseless = a.name.compare(b.name, Qt::CaseInsensitive);
+        return caseless != 0 ? caseless < 0 : a.name < b.name;
     });
     names->clear();
+    names->reserve(qsizetype(keyed.size()));
     for (Keyed &k : keyed)
         names->append(std::move(k.name));
 }
@@ -1136,10 +1147,6 @@ void EGraphicsView::sacnVideoDir()
     // By the names' own bytes: a name that is not UTF-8 is listed as the
     // very file it is, and two such names stay two.
     m_videoFiles = NativeName::filesIn(folder, QStringLiteral(".mp4"));
-    std::sort(m_videoFiles.begin(), m_videoFiles.end(), [](const QString &a, const QString &b) {
-        const int caseless = a.compare(b, Qt::CaseInsensitive);
-        return caseless != 0 ? caseless < 0 : a < b;
-    });
     sortVideoNames(&m_videoFiles);
 }
 

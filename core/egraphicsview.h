@@ -112,7 +112,8 @@ public:
     QStringList getScanVideoFile() const { return m_videoFiles; }
     int getScanVideoFileSize() const { return int(m_videoFiles.size()); }
     // Newest first: date, then sequence number, both descending; a name
-    // without them sorts as 0. Stable.
+    // without them sorts as 0. Ties go by name regardless of case, then
+    // by the name itself.
     static void sortVideoNames(QStringList *names);
 
     // ---- record time, zoom text, time format ----

@@ -4,6 +4,7 @@
 #include "cvmainwindow.h"
 #include "eglobal.h"
 #include "fiforeader.h"
+#include "folderlisting.h"
 #include "intervals.h"
 #include "messagechannel.h"
 #include "paths.h"
@@ -37,9 +38,11 @@ int openDevice(const char *path)
     return ::open(Paths::resolveNative(QLatin1String(path)).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
 }
 
+// Regular files, hidden names and links left out. By the names' bytes: a
+// photo whose name is not UTF-8 still has its thumbnail in the cache.
 int countFiles(const QString &folder)
 {
-    return int(QDir(Paths::resolve(folder)).entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted).size());
+    return FolderListing::countFiles(Paths::resolve(folder));
 }
 
 // The default hand-over: the capture panel stops its recording; the card
@@ -138,7 +141,10 @@ void SDCard::startUp()
     CommandRunner::instance()->run(QStringLiteral("insmod"), gadgetArguments(), 5000);
     openUsbDetect();
     cardUsable(true);
-    Check_ImageDir();
+    // The cache check passes over every photo and thumbnail and flushes
+    // the file systems: the watcher does it first thing, off the GUI
+    // thread, which is still building the live view.
+    m_checkOnStart = true;
 }
 
 void SDCard::openUsbDetect()
@@ -177,6 +183,8 @@ QByteArray SDCard::readEvent(int fd)
 
 void SDCard::run()
 {
+    if (m_checkOnStart.exchange(false))
+        Check_ImageDir();
     for (;;) {
         fd_set set;
         FD_ZERO(&set);

@@ -13,7 +13,8 @@
 // pipe "/tmp/service_sd" ("ymount": a card is mounted), the card-detect and
 // the USB-detect devices (one 4-byte integer per event). It loads and
 // unloads the mass-storage gadget, unmounts the card for a USB host and
-// mounts it again afterwards, clears stale thumbnail caches and reports
+// mounts it again afterwards, clears stale thumbnail caches (on its thread,
+// at start too) and reports
 // each change by sdCardSignals() (queued to the GUI thread) and on the
 // "VYX/SDCard" channel. Every command goes through the CommandRunner.
 class SDCard : public QThread
@@ -79,6 +80,8 @@ private:
     StopPipe m_stop;
     int m_usbStatus = UsbDisconnected;
     std::atomic<bool> m_cardUsable{false};
+    // The card was usable at start: the thread checks the thumbnail caches.
+    std::atomic<bool> m_checkOnStart{false};
     std::function<bool()> m_readyForHost;
     const std::shared_ptr<HandOver> m_handOver;
 };

@@ -1,19 +1,22 @@
 #include "filenamesystem.h"
 
 #include "eglobal.h"
+#include "folderlisting.h"
 #include "paths.h"
 #include "photowriter.h"
 #include "systemclock.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QMutexLocker>
+
+#include <cstring>
 
 namespace {
 // The part of a name after the date, by kind.
 const char *const s_formats[] = {"%04dT.jpg", "%04dP.jpg", "%04dM.jpg", "%04dV.mp4"};
 } // namespace
+
 
 FilenameSystem::FilenameSystem()
 {
@@ -62,41 +65,113 @@ int FilenameSystem::numberOf(const QString &fileName)
     return ok && n <= MaxNumber ? int(n) : 0;
 }
 
-int FilenameSystem::highestIn(const QString &folder, const QString &filter, QBitArray (&taken)[KindCount])
+namespace {
+
+// What one pass over a media folder found for one date.
+struct DayScan
 {
-    static const QLatin1String letters("TPMV");
-    const QString host = Paths::resolve(folder);
-    const qsizetype dateLength = filter.size() - 1;
+    QByteArray prefix; // "yymmdd_"
+    int highest = 0;
+    QBitArray *taken = nullptr;
+};
+
+// The kind of a name of our own layout: the digit run written as "%04d"
+// would write it, one of the kind letters, its extension and nothing
+// after; -1 for any other name.
+int ownKind(const char *run, const char *end, int number)
+{
+    static const char *const tails[] = {"T.jpg", "P.jpg", "M.jpg", "V.mp4"};
+    const qsizetype digits = end - run;
+    const bool canonical = number <= FilenameSystem::MaxNumber && digits >= 4 && (digits == 4 || run[0] != '0');
+    if (!canonical)
+        return -1;
+    for (int kind = 0; kind < FilenameSystem::KindCount; ++kind)
+        if (std::strcmp(end, tails[kind]) == 0)
+            return kind;
+    return -1;
+}
+
+// A name of the day in folder (at depth 0, right in the media folder).
+void countName(DayScan &scan, const char *name, bool topLevel, bool raw)
+{
+    if (raw) {
+        // Rare: a name with characters past ASCII reads as text, where a
+        // digit may be one ASCII does not have.
+        scan.highest = qMax(scan.highest, FilenameSystem::numberOf(QString::fromUtf8(name)));
+        return;
+    }
+    const char *run = name + scan.prefix.size();
+    const char *end = run;
+    qint64 number = 0;
+    while (*end >= '0' && *end <= '9') {
+        // Past the highest number the value no longer matters.
+        if (number <= FilenameSystem::MaxNumber)
+            number = number * 10 + (*end - '0');
+        ++end;
+    }
+    const int value = end > run && number <= FilenameSystem::MaxNumber ? int(number) : 0;
+    scan.highest = qMax(scan.highest, value);
+    if (!topLevel)
+        return;
+    const int kind = ownKind(run, end, int(number));
+    if (kind >= 0)
+        scan.taken[kind].setBit(value);
+}
+
+bool isAscii(const char *name)
+{
+    for (; *name; ++name)
+        if (static_cast<unsigned char>(*name) >= 0x80)
+            return false;
+    return true;
+}
+
+// Hidden folders and links are not entered; names that are not UTF-8
+// are left out, files and folders alike.
+void scanFolder(DayScan &scan, const QByteArray &folder, bool topLevel)
+{
+    FolderListing listing(folder);
+    while (listing.next()) {
+        const char *name = listing.name();
+        const bool raw = !isAscii(name);
+        if (raw && listing.hasRawBytes())
+            continue;
+        if (listing.kind() == FolderListing::Folder) {
+            if (!listing.isHidden())
+                scanFolder(scan, folder + '/' + name, false);
+            continue;
+        }
+        // The day's names only; a link counts when it leads to a file.
+        if (std::strncmp(name, scan.prefix.constData(), size_t(scan.prefix.size())) != 0)
+            continue;
+        if (listing.kind() == FolderListing::File || (listing.kind() == FolderListing::Link && listing.linksToFile()))
+            countName(scan, name, topLevel, raw);
+    }
+}
+
+} // namespace
+
+int FilenameSystem::highestIn(const QString &folder, const QByteArray &prefix, QBitArray (&taken)[KindCount])
+{
     for (QBitArray &bits : taken)
         bits = QBitArray(MaxNumber + 1);
-    int highest = 0;
-    QDirIterator it(host, {filter}, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QString name = it.fileName();
-        const int number = numberOf(name);
-        highest = qMax(highest, number);
-        // Only a name of our own layout right in the folder stands in the
-        // way of a new one; the letter after the number gives its kind.
-        if (it.fileInfo().path() != host)
-            continue;
-        qsizetype end = dateLength;
-        while (end < name.size() && name.at(end).isDigit())
-            ++end;
-        const qsizetype kind = end < name.size() ? letters.indexOf(name.at(end)) : -1;
-        if (kind >= 0 && QStringView(name).mid(dateLength) == QString::asprintf(s_formats[kind], number))
-            taken[kind].setBit(number);
-    }
-    return highest;
+    QByteArray host = Paths::resolveNative(folder);
+    while (host.size() > 1 && host.endsWith('/'))
+        host.chop(1);
+    DayScan scan;
+    scan.prefix = prefix;
+    scan.taken = taken;
+    scanFolder(scan, host, true);
+    return scan.highest;
 }
 
 void FilenameSystem::find_Max_multimediaId(int year, int month, int day)
 {
-    const QString filter = QString::asprintf("%02d%02d%02d_*", year, month, day);
+    const QByteArray prefix = QString::asprintf("%02d%02d%02d_", year, month, day).toLatin1();
     QBitArray images[KindCount];
     QBitArray videos[KindCount];
-    const int photo = highestIn(QLatin1String(ImageFolder), filter, images);
-    const int video = highestIn(QLatin1String(VideoFolder), filter, videos);
+    const int photo = highestIn(QLatin1String(ImageFolder), prefix, images);
+    const int video = highestIn(QLatin1String(VideoFolder), prefix, videos);
     QMutexLocker lock(&m_mutex);
     m_photoId = photo;
     m_videoId = video;

@@ -63,9 +63,10 @@ public:
 
 private:
     QString nameLocked(Kind kind, int number) const;
-    // One pass over the folder: the highest number of the filter's names
-    // in it and its sub-folders, and in taken the names directly in it.
-    static int highestIn(const QString &folder, const QString &filter, QBitArray (&taken)[KindCount]);
+    // One pass over the folder: the highest number of the names starting
+    // with prefix ("yymmdd_") in it and its sub-folders, and in taken the
+    // names of our own layout directly in it.
+    static int highestIn(const QString &folder, const QByteArray &prefix, QBitArray (&taken)[KindCount]);
 
     mutable QMutex m_mutex;
     int m_year = 0;

@@ -43,8 +43,11 @@ SaveImage::~SaveImage()
 
 bool SaveImage::start()
 {
-    // A crash mid-save leaves only hidden temporaries; they go first.
-    PhotoWriter::removeStaleTemporaries(QLatin1String(FilenameSystem::ImageFolder));
+    // A crash mid-save leaves only hidden temporaries; they go first, on
+    // the worker: the pass over every photo stays off the GUI thread at
+    // start-up, and the first save joins it before it takes a name.
+    joinWorker();
+    m_worker = std::thread([] { PhotoWriter::removeStaleTemporaries(QLatin1String(FilenameSystem::ImageFolder)); });
     if (!m_replies->open())
         qWarning("\n\t[%s] [%s] [%d] Create fifo error ", __FILE__, __func__, __LINE__);
     return m_requests->open();

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void freeSpace_data();
     void freeSpace();
     void videoOrder();
+    void videoOrderTies_data();
+    void videoOrderTies();
     void timeFormat_data();
     void timeFormat();
     void recordingFlagAndZoomText();
@@ -168,6 +170,39 @@ void TestLiveServices::videoOrder()
                                QStringLiteral("181214_0002V.mp4"), QStringLiteral("181214_0002X.mp4"),
                                QStringLiteral("clip.MP4")};
     QCOMPARE(b.view->getScanVideoFile(), expected);
+}
+
+// Names that share a date and a number (or have neither) go by name
+// regardless of case, then upper case first.
+void TestLiveServices::videoOrderTies_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("one number, several cases") << QStringList{"181214_0002v.mp4", "181214_0002V.mp4", "181214_0002V.MP4", "181214_0002a.mp4"}
+                                               << QStringList{"181214_0002a.mp4", "181214_0002V.MP4", "181214_0002V.mp4", "181214_0002v.mp4"};
+    QTest::newRow("no date") << QStringList{"b.mp4", "B.mp4", "a.mp4", "ab.mp4"} << QStringList{"a.mp4", "ab.mp4", "B.mp4", "b.mp4"};
+    // The eighth character on is read as the number, whatever the name.
+    QTest::newRow("no date, a digit eighth") << QStringList{"a.mp4", "clip.MP4", "Clip.mp4"}
+                                             << QStringList{"Clip.mp4", "clip.MP4", "a.mp4"};
+    QTest::newRow("numbers") << QStringList{"181214_0002V.mp4", "181214_10V.mp4", "181214_0100V.mp4", "181215_0001V.mp4", "18121_0009V.mp4"}
+                             << QStringList{"181215_0001V.mp4", "181214_0100V.mp4", "181214_10V.mp4", "181214_0002V.mp4", "18121_0009V.mp4"};
+    QTest::newRow("dated before undated") << QStringList{"A.mp4", "000001_0000V.mp4", "a.mp4"}
+                                          << QStringList{"000001_0000V.mp4", "A.mp4", "a.mp4"};
+}
+
+void TestLiveServices::videoOrderTies()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, order);
+    BoardView b;
+    const QString folder = Paths::resolve(QStringLiteral("/media/mmc/videoFile"));
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString &name : files) {
+        QFile file(folder + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    b.view->sacnVideoDir();
+    QCOMPARE(b.view->getScanVideoFile(), order);
 }
 
 void TestLiveServices::timeFormat_data()

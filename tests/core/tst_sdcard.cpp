@@ -1,3 +1,4 @@
+#include "cardentries.h"
 #include "intervals.h"
 #include "messagechannel.h"
 #include "recordingcommandrunner.h"
@@ -52,8 +53,12 @@ private Q_SLOTS:
     void events();
     void thumbnailCaches_data();
     void thumbnailCaches();
+    void thumbnailCacheEntries_data();
+    void thumbnailCacheEntries();
     void startWithoutDevices();
     void watcherThread();
+    void startChecksCaches_data();
+    void startChecksCaches();
     void hostWaitsForCapture();
     void handOverOutlivesBlockedGuiThread();
     void handOverBoundIsTotal();
@@ -173,6 +178,39 @@ void TestSDCard::thumbnailCaches()
     QVERIFY(root.runner()->lines().isEmpty());
 }
 
+// What counts as a photo and as a thumbnail: regular files by their
+// bytes; links, folders and hidden names do not.
+void TestSDCard::thumbnailCacheEntries_data()
+{
+    QTest::addColumn<QStringList>("photos");
+    QTest::addColumn<QStringList>("thumbnails");
+    QTest::addColumn<bool>("removed");
+    const QStringList two{"t0.jpg", "t1.jpg"};
+    QTest::newRow("photo name not UTF-8") << QStringList{"p0.jpg", QStringLiteral("p\xdcff.jpg")} << two << false;
+    QTest::newRow("thumbnails without photos") << QStringList{""} << two << true;
+    QTest::newRow("links are no photos") << QStringList{"p0.jpg", "p1.jpg->p0.jpg"} << two << true;
+    QTest::newRow("folders are no photos") << QStringList{"p0.jpg", "old/"} << two << true;
+    QTest::newRow("photos in folders not counted") << QStringList{"p0.jpg", "old/p1.jpg"} << two << true;
+    QTest::newRow("hidden names are no photos") << QStringList{"p0.jpg", ".p1.jpg"} << two << true;
+    QTest::newRow("hidden thumbnails not counted") << QStringList{"p0.jpg"} << QStringList{"t0.jpg", ".t1.jpg"} << false;
+    QTest::newRow("thumbnail links not counted") << QStringList{"p0.jpg"} << QStringList{"t0.jpg", "t1.jpg->t0.jpg"} << false;
+}
+
+void TestSDCard::thumbnailCacheEntries()
+{
+    QFETCH(QStringList, photos);
+    QFETCH(QStringList, thumbnails);
+    QFETCH(bool, removed);
+    TestRoot root;
+    for (const QString &photo : photos)
+        QVERIFY(CardEntries::make(root, QStringLiteral("media/mmc/image/") + photo));
+    for (const QString &thumbnail : thumbnails)
+        QVERIFY(CardEntries::make(root, QStringLiteral("root/.imagethumbnailer/") + thumbnail));
+    SDCard card;
+    card.Check_ImageDir();
+    QCOMPARE(!QFileInfo::exists(root.hostPath(QStringLiteral("/root/.imagethumbnailer"))), removed);
+}
+
 void TestSDCard::startWithoutDevices()
 {
     TestRoot root;
@@ -207,6 +245,35 @@ void TestSDCard::watcherThread()
     QCOMPARE(spy.at(3).at(0).toBool(), false);
     QTRY_COMPARE(root.runner()->lines(), (QStringList{kInsmod, kUmount, kMount, kRmmod, kLazyUmount}));
     card.reset();
+}
+
+void TestSDCard::startChecksCaches_data()
+{
+    QTest::addColumn<bool>("partition");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("card in the slot") << true << true;
+    QTest::newRow("no card") << false << false;
+}
+
+// A card found at start has its stale thumbnail cache cleared, by the
+// watcher; without a card the cache stays.
+void TestSDCard::startChecksCaches()
+{
+    QFETCH(bool, partition);
+    QFETCH(bool, removed);
+    TestRoot root;
+    makeDevices(root, partition);
+    QVERIFY(root.writeFile(QStringLiteral("/media/mmc/image/p0.jpg"), "x"));
+    for (const char *name : {"t0.jpg", "t1.jpg"})
+        QVERIFY(root.writeFile(QStringLiteral("/root/.imagethumbnailer/") + QLatin1String(name), "x"));
+    const QString cache = root.hostPath(QStringLiteral("/root/.imagethumbnailer"));
+    {
+        SDCard card;
+        QVERIFY(card.start());
+        if (removed)
+            QTRY_VERIFY(!QFileInfo::exists(cache));
+    }
+    QCOMPARE(!QFileInfo::exists(cache), removed);
 }
 
 // A host connection during a recording: the GUI thread is asked, queued,

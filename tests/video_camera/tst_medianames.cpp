@@ -1,5 +1,6 @@
 // Media file names: the numbers found on the card, the free-name search
 // and its end, and the counters shared by two threads.
+#include "cardentries.h"
 #include "eglobal.h"
 #include "filenamesystem.h"
 #include "systemclock.h"
@@ -61,6 +62,33 @@ void TstMediaNames::nextName_data()
     QTest::newRow("9999 taken: 10000") << QStringList{"image/090315_9999T.jpg"} << t << QStringList{"090315_10000T.jpg", "090315_10001T.jpg"};
     QTest::newRow("five digits read whole") << QStringList{"image/090315_10000T.jpg"} << t << QStringList{"090315_10001T.jpg"};
     QTest::newRow("a temporary's name is not reused") << QStringList{"image/.090315_0000T.part"} << t << QStringList{"090315_0001T.jpg"};
+    QTest::newRow("gap below the highest") << QStringList{"image/090315_0001T.jpg", "image/090315_0005T.jpg"} << t
+                                           << QStringList{"090315_0006T.jpg", "090315_0007T.jpg"};
+    // A foreign name of the day moves the count, yet takes no name of ours.
+    QTest::newRow("foreign name") << QStringList{"image/090315_0041x.txt"} << t << QStringList{"090315_0041T.jpg", "090315_0042T.jpg"};
+    QTest::newRow("extra zero is foreign") << QStringList{"image/090315_00041T.jpg"} << t << QStringList{"090315_0041T.jpg"};
+    QTest::newRow("upper-case extension is foreign") << QStringList{"image/090315_0041T.JPG"} << t << QStringList{"090315_0041T.jpg"};
+    QTest::newRow("video letter in the photo folder") << QStringList{"image/090315_0041V.mp4"} << t << QStringList{"090315_0041T.jpg"};
+    QTest::newRow("name past ASCII") << QStringList{QString::fromUtf8("image/090315_0033T \xc3\xa9.jpg")} << t
+                                     << QStringList{"090315_0033T.jpg"};
+    QTest::newRow("digit past ASCII") << QStringList{QString::fromUtf8("image/090315_12\xd9\xa3T.jpg")} << t
+                                      << QStringList{"090315_0000T.jpg"};
+    // Names that are not UTF-8 are left out, files and folders alike.
+    QTest::newRow("name not UTF-8") << QStringList{QStringLiteral("image/090315_0077T\xdcff.jpg")} << t << QStringList{"090315_0000T.jpg"};
+    QTest::newRow("folder not UTF-8") << QStringList{QStringLiteral("image/old\xdcff/090315_0077T.jpg")} << t
+                                      << QStringList{"090315_0000T.jpg"};
+    QTest::newRow("hidden folder left out") << QStringList{"image/.trash/090315_0400T.jpg"} << t << QStringList{"090315_0000T.jpg"};
+    // A folder is no photo, yet its name is not free.
+    QTest::newRow("folder at the next number") << QStringList{"image/090315_0099T.jpg", "image/090315_0100T.jpg/"} << t
+                                               << QStringList{"090315_0101T.jpg"};
+    QTest::newRow("folder named by the day is scanned") << QStringList{"image/090315_0500T.jpg/090315_0007T.jpg"} << t
+                                                        << QStringList{"090315_0007T.jpg"};
+    QTest::newRow("link to a photo at the highest") << QStringList{"image/090315_0001T.jpg", "image/090315_0200T.jpg->090315_0001T.jpg"}
+                                                    << t << QStringList{"090315_0201T.jpg"};
+    QTest::newRow("link to a folder not followed") << QStringList{"elsewhere/090315_0300T.jpg", "image/090315_0300T.jpg->../elsewhere"}
+                                                   << t << QStringList{"090315_0000T.jpg"};
+    QTest::newRow("videos in sub-folders") << QStringList{"videoFile/old/090315_0012V.mp4", "videoFile/090315_0003V.mp4"}
+                                           << int(FilenameSystem::Video) << QStringList{"090315_0012V.mp4", "090315_0013V.mp4"};
 }
 
 void TstMediaNames::nextName()
@@ -68,10 +96,8 @@ void TstMediaNames::nextName()
     QFETCH(QStringList, files);
     QFETCH(int, kind);
     QFETCH(QStringList, names);
-    for (const QString &f : files) {
-        const QString folder = f.startsWith(QLatin1String("image/")) ? QStringLiteral("/media/mmc/") : QStringLiteral("/media/mmc/");
-        QVERIFY(m_root->writeFile(folder + f, "x"));
-    }
+    for (const QString &f : files)
+        QVERIFY(CardEntries::make(*m_root, QStringLiteral("media/mmc/") + f));
     FilenameSystem fn;
     QCOMPARE(EGlobal::get_FilenameSystem(), &fn);
     for (const QString &name : names)
