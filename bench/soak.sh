@@ -47,7 +47,16 @@ cd "$scratch"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" XDG_CACHE_HOME="$scratch/home/.cache" \
     XDG_CONFIG_HOME="$scratch/home/.config" OSTREL_ROOT="$scratch/sim-root" \
-    "$program" --simulate --vnc-port "$port" >"$scratch/ostrel.log" 2>&1 &
+    ${SOAK_ENV:-} "$program" --simulate --vnc-port "$port" >"$scratch/ostrel.log" 2>&1 &
 pid=$!
 echo "ostrel $program, pid $pid, port $port, $minutes minutes"
-python3 "$here/soakdrive.py" --pid "$pid" --port "$port" --minutes "$minutes" ${shots:+--shots "$shots"}
+# Two videos for the video list, made by the simulated encoder service.
+encoder=$(dirname "$program")/encoder-sim
+sleep 3
+mkdir -p "$scratch/sim-root/media/mmc/videoFile"
+for n in 1 2; do
+    "$encoder" --make-recording "$scratch/sim-root/media/mmc/videoFile/soak$n.mp4" 3 >/dev/null 2>&1 \
+        || echo "no sample video $n" >&2
+done
+python3 "$here/soakdrive.py" --pid "$pid" --port "$port" --root "$scratch/sim-root" --minutes "$minutes" \
+    ${shots:+--shots "$shots"}

@@ -19,11 +19,20 @@ KEY_SAVE = ord("s")
 KEY_LEVEL = ord("a")
 
 # Places on the 320x240 panel.
-BARE = (250, 150)            # bare picture: shows the main menu
+BARE = (250, 150)            # bare picture: shows the main menu, closes a popup
 TILES = {                    # the main menu's tiles
-    "Analysis": (75, 90), "Image": (160, 90), "Camera": (245, 90),
+    "Analysis": (75, 75), "Image": (160, 75), "Camera": (245, 75),
     "Photo": (75, 150), "Play": (160, 150), "Config": (245, 150),
 }
+MENU_MARK = (62, 62)         # green of the Measure tile's icon while the menu shows
+STRIP_BACK = (22, 220)       # the capture strip's back button
+LIST_EXIT = (90, 218)        # exit of the photo and video lists
+FIRST_TILE = (55, 45)        # the newest photo of the browser
+VIEWER = {"bar": (160, 100), "zoom_in": (40, 218), "rotate": (100, 218), "zoom_out": (160, 218),
+          "back": (280, 218), "previous": (20, 120), "next": (300, 120)}
+SETUP_ENTRIES = [(60, 54), (60, 86), (60, 118), (60, 150), (60, 182)]
+SETUP_CLOSE = (20, 215)
+PHOTOS_KEPT = 8              # photos taken until the card holds this many
 
 
 def memory(pid):
@@ -49,9 +58,10 @@ def memory(pid):
 
 
 class Soak:
-    def __init__(self, viewer, shots):
+    def __init__(self, viewer, shots, root):
         self.v = viewer
         self.shots = shots
+        self.root = root
         self.shot_count = 0
 
     def shot(self, name):
@@ -59,58 +69,73 @@ class Soak:
             self.shot_count += 1
             self.v.save_png(os.path.join(self.shots, "%02d-%s.png" % (self.shot_count, name)))
 
+    def photo_count(self):
+        folder = os.path.join(self.root, "media/mmc/image")
+        return len([n for n in os.listdir(folder) if n.endswith(".jpg")]) if os.path.isdir(folder) else 0
+
+    def menu_shown(self):
+        self.v.frame()
+        r, g, b = self.v.pixel(*MENU_MARK)
+        return g > 100 and r < 90 and b < 110
+
     def menu(self, tile):
-        self.v.tap(*BARE, pause=0.8)
+        # A touch that only ends a selection (a spot just dragged) shows no
+        # menu: touch again until it is there.
+        for _ in range(3):
+            self.v.tap(*BARE, pause=1.5)
+            if self.menu_shown():
+                break
         self.v.tap(*TILES[tile], pause=1.5)
 
-    def back(self, place=BARE, pause=1.0):
-        self.v.tap(*place, pause=pause)
-
     def live_view(self):
-        # Drags of the spot over the scene, a photo, a level key.
+        # The spot dragged over the scene, the level key, a photo while the
+        # card holds few.
         self.v.drag((160, 120), (100, 90), steps=12)
         self.v.drag((100, 90), (220, 160), steps=12)
-        self.v.key(KEY_SAVE, pause=2.5)
+        self.v.drag((220, 160), (160, 120), steps=12)
         self.v.hold(KEY_LEVEL, 0.3)
+        if self.photo_count() < PHOTOS_KEPT:
+            self.v.key(KEY_SAVE, pause=4.0)
         self.shot("live")
 
     def popups(self):
-        for tile in ("Analysis", "Image", "Camera"):
+        for tile in ("Analysis", "Image"):
             self.menu(tile)
             self.shot(tile.lower())
-            self.back()
+            self.v.tap(*BARE, pause=1.0)
+        self.menu("Camera")
+        self.shot("camera")
+        self.v.tap(*STRIP_BACK, pause=1.0)
 
     def photos(self):
         self.menu("Photo")
+        time.sleep(1.5)
         self.shot("browser")
-        self.v.drag((220, 120), (120, 125), steps=8, pause=0.8)
-        self.v.drag((120, 120), (220, 118), steps=8, pause=0.8)
-        self.v.tap(60, 70, pause=0.4)  # first thumbnail: the viewer
-        self.v.tap(60, 70, pause=1.5)
+        self.v.tap(*FIRST_TILE, pause=0.3)
+        self.v.tap(*FIRST_TILE, pause=1.5)
         self.shot("viewer")
-        self.v.drag((250, 120), (60, 120), steps=8, pause=1.0)
-        self.v.drag((60, 120), (250, 120), steps=8, pause=1.0)
-        self.v.key(0xff1b, pause=1.0)  # Escape: back
-        self.v.key(0xff1b, pause=1.0)
-        self.shot("photos-left")
+        self.v.tap(*VIEWER["bar"], pause=0.6)
+        for button in ("zoom_in", "zoom_in", "rotate", "zoom_out", "next", "next", "previous"):
+            self.v.tap(*VIEWER[button], pause=0.8)
+        self.shot("viewer-used")
+        self.v.tap(*VIEWER["back"], pause=1.0)
+        self.shot("browser-again")
+        self.v.tap(*LIST_EXIT, pause=1.0)
 
     def videos(self):
         self.menu("Play")
+        time.sleep(1.5)
         self.shot("videos")
         self.v.drag((160, 180), (160, 60), steps=8, pause=0.8)
-        self.v.drag((160, 40), (160, 180), steps=8, pause=0.8)
-        self.v.key(0xff1b, pause=1.0)
-        self.v.key(0xff1b, pause=1.0)
-        self.shot("videos-left")
+        self.v.drag((160, 60), (160, 180), steps=8, pause=0.8)
+        self.v.tap(*LIST_EXIT, pause=1.0)
 
     def setup(self):
         self.menu("Config")
-        self.shot("setup")
-        for row in (60, 100, 140, 180):
-            self.v.tap(225, row, pause=1.0)
-            self.shot("setup-%d" % row)
-            self.v.key(0xff1b, pause=0.8)
-        self.v.key(0xff1b, pause=1.0)
+        for n, entry in enumerate(SETUP_ENTRIES):
+            self.v.tap(*entry, pause=1.0)
+            self.shot("setup-%d" % n)
+        self.v.tap(*SETUP_CLOSE, pause=1.2)
         self.shot("setup-left")
 
     def round(self):
@@ -126,12 +151,13 @@ def main():
     parser.add_argument("--pid", type=int, required=True)
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--minutes", type=float, default=15)
+    parser.add_argument("--root", required=True, help="the simulator root")
     parser.add_argument("--shots", default="", help="folder for a PNG of each screen of the tour")
     args = parser.parse_args()
 
     viewer = Viewer(args.port)
-    soak = Soak(viewer, args.shots)
-    time.sleep(3)
+    soak = Soak(viewer, args.shots, args.root)
+    time.sleep(8)  # the start-up's own calibration
     print("minute  rss_MB  heap_MB  anon_MB  (anon: anonymous mappings beside the heap)", flush=True)
 
     def report(label):

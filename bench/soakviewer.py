@@ -109,6 +109,11 @@ class Viewer:
                 at = ((y + row) * self.width + x) * 4
                 self.pixels[at:at + w * 4] = data[row * w * 4:(row + 1) * w * 4]
 
+    def pixel(self, x, y):
+        """(r, g, b) at x, y of the last frame read."""
+        at = (y * self.width + x) * 4
+        return self.pixels[at + 2], self.pixels[at + 1], self.pixels[at]
+
     def save_png(self, path):
         self.frame()
         rows = bytearray()
