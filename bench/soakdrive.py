@@ -32,7 +32,7 @@ VIEWER = {"bar": (160, 100), "zoom_in": (40, 218), "rotate": (100, 218), "zoom_o
           "back": (280, 218), "previous": (20, 120), "next": (300, 120)}
 SETUP_ENTRIES = [(60, 54), (60, 86), (60, 118), (60, 150), (60, 182)]
 SETUP_CLOSE = (20, 215)
-PHOTOS_KEPT = 8              # photos taken until the card holds this many
+PHOTOS_KEPT = 8              # photos the tour takes (two pages of the browser)
 
 
 def memory(pid):
@@ -86,6 +86,14 @@ class Soak:
             if self.menu_shown():
                 break
         self.v.tap(*TILES[tile], pause=1.5)
+
+    def fill_card(self):
+        # The tour takes the photos the browser shows from then on, so the
+        # rounds after it use the same screens with the same contents.
+        for _ in range(2 * PHOTOS_KEPT):
+            if self.photo_count() >= PHOTOS_KEPT:
+                break
+            self.v.key(KEY_SAVE, pause=4.0)
 
     def live_view(self):
         # The spot dragged over the scene, the level key, a photo while the
@@ -166,6 +174,7 @@ def main():
         return rss
 
     report("start")
+    soak.fill_card()
     soak.round()
     soak.shots = ""
     first = report("tour")
