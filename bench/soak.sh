@@ -9,6 +9,8 @@
 #
 # --program: the ostrel to run (default: build/bin/ostrel of this tree);
 # --shots: a folder for a PNG of each screen of the first tour.
+# SOAK_ENV="NAME=value ..." adds variables to the program's environment
+# (e.g. GLIBC_TUNABLES, to try a heap setting without building).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$here/../${OSTREL_BUILD_DIR:-build}/bin/ostrel
