@@ -7,6 +7,7 @@
 #include "etoolwidget.h"
 #include "fpga.h"
 #include "fontfamilies.h"
+#include "heappolicy.h"
 #include "idlewatcher.h"
 #include "languagetable.h"
 #include "launchoptions.h"
@@ -31,6 +32,8 @@
 
 int main(int argc, char **argv)
 {
+    // Before any thread: the arenas are bounded from the first one.
+    HeapPolicy::apply();
     const std::optional<LaunchOptions> launch = LaunchOptions::fromCommandLine(argc, argv, "ostrel");
     if (!launch)
         return 2;

@@ -8,6 +8,7 @@
 #include "einterfaceitem.h"
 #include "esetupwindow.h"
 #include "etoolwidget.h"
+#include "heappolicy.h"
 #include "messagechannel.h"
 #include "pipecommand.h"
 #include "smaplayer.h"
@@ -15,6 +16,7 @@
 
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QTimerEvent>
 
 #include <cstdio>
@@ -276,6 +278,7 @@ void EMainInterface::mainInterface_received(const QString &message, const QByteA
         delete m_photoBrowser.data();
         if (view)
             view->setVisibled(true);
+        giveBackScreenMemory();
     } else if (message == QLatin1String("playexit")) {
         if (EToolWidget *bar = EGlobal::getToolBar())
             bar->updateTimerStatus();
@@ -290,7 +293,16 @@ void EMainInterface::mainInterface_received(const QString &message, const QByteA
             panel->setSCstate(0);
         }
         isWriteSelect("capture start");
+        giveBackScreenMemory();
     }
+}
+
+// The photo and video lists leave thumbnails, decoded photos and their
+// windows' buffers freed behind them: hand the memory back to the system
+// once what they deleted later is gone too.
+void EMainInterface::giveBackScreenMemory()
+{
+    QTimer::singleShot(0, this, [] { HeapPolicy::giveBack(); });
 }
 
 void EMainInterface::mousewakeup_received(const QString &, const QByteArray &)

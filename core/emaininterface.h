@@ -70,6 +70,7 @@ private:
     void openPhotos();
     void openPlayer();
     void openSetup();
+    void giveBackScreenMemory();
 
     bool m_shown = false;
     int m_startTimer = 0;

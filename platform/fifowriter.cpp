@@ -3,18 +3,21 @@
 #include "paths.h"
 
 #include <QElapsedTimer>
-#include <QThread>
 
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-constexpr int RetryStepMs = 2;
+// The longest sleep between two looks at the pipe when no event came: a
+// reader's open or read wakes the writer at once, this only bounds what an
+// event the kernel does not give (or a missing inotify) can cost.
+constexpr int LookAgainMs = 50;
 
 int remaining(const QElapsedTimer &timer, int timeoutMs)
 {
@@ -30,6 +33,55 @@ public:
 private:
     int m_fd;
 };
+
+// Wakes the writer when a reader opens the pipe or reads from it, instead
+// of looking again every few milliseconds. Armed only when the writer has
+// to wait; the caller looks at the pipe again after arming, so an event
+// between its look and the arming is not lost.
+class PipeEvents
+{
+public:
+    ~PipeEvents()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    bool armed() const { return m_tried; }
+
+    void arm(const QByteArray &native)
+    {
+        m_tried = true;
+        m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (m_fd < 0)
+            return;
+        if (::inotify_add_watch(m_fd, native.constData(), IN_OPEN | IN_ACCESS | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF)
+            < 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+
+    // Sleeps until an event at the pipe, at most ms (and LookAgainMs).
+    void wait(int ms)
+    {
+        const int bound = qMin(ms, LookAgainMs);
+        if (m_fd < 0) {
+            ::poll(nullptr, 0, bound);
+            return;
+        }
+        pollfd pfd{m_fd, POLLIN, 0};
+        if (::poll(&pfd, 1, bound) > 0) {
+            char events[512];
+            while (::read(m_fd, events, sizeof events) > 0) {
+            }
+        }
+    }
+
+private:
+    int m_fd = -1;
+    bool m_tried = false;
+};
 } // namespace
 
 FifoWriter::Result FifoWriter::write(const QString &path, const QByteArray &command, int timeoutMs)
@@ -39,6 +91,7 @@ FifoWriter::Result FifoWriter::write(const QString &path, const QByteArray &comm
     const QByteArray native = Paths::resolveNative(path);
     QElapsedTimer timer;
     timer.start();
+    PipeEvents events;
 
     int fd = -1;
     for (;;) {
@@ -56,7 +109,11 @@ FifoWriter::Result FifoWriter::write(const QString &path, const QByteArray &comm
             return Failed;
         if (remaining(timer, timeoutMs) == 0)
             return NoReader;
-        QThread::msleep(RetryStepMs);
+        if (!events.armed()) {
+            events.arm(native);
+            continue;
+        }
+        events.wait(remaining(timer, timeoutMs));
     }
     Fd guard(fd);
 
@@ -68,7 +125,11 @@ FifoWriter::Result FifoWriter::write(const QString &path, const QByteArray &comm
             break;
         if (remaining(timer, timeoutMs) == 0)
             return Busy;
-        QThread::msleep(RetryStepMs);
+        if (!events.armed()) {
+            events.arm(native);
+            continue;
+        }
+        events.wait(remaining(timer, timeoutMs));
     }
 
     pollfd pfd{fd, POLLOUT, 0};

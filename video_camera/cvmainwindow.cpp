@@ -139,6 +139,10 @@ CvmainWindow::CvmainWindow(QWidget *parent, Qt::WindowFlags flags)
 
     m_videoPipe = new VideoPipeInterface(this);
     connect(m_videoPipe, &VideoPipeInterface::videoExitPipeSignals, this, &CvmainWindow::slot_threadVideoExit);
+    // The radiometric records beside the video are part of the recording:
+    // losing them is told as a recording that was not saved.
+    connect(m_videoPipe, &VideoPipeInterface::sideFileNotWritten, this,
+            [] { EGraphicsView::showWrapIndicator(view(), QT_TRANSLATE_NOOP("EGraphicsView", "Save failed")); });
     m_videoPipe->start();
 
     m_hideTimer = new QTimer(this);

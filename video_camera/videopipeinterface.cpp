@@ -8,6 +8,7 @@
 #include "intervals.h"
 #include "paths.h"
 #include "replytokenizer.h"
+#include "sidefilesync.h"
 #include "systemclock.h"
 
 #include <QFile>
@@ -36,9 +37,11 @@ VideoPipeInterface::VideoPipeInterface(QObject *parent)
     , m_tokens(std::make_unique<ReplyTokenizer>(
           QList<QByteArray>{EncoderLink::VideoStop, EncoderLink::FadSave, EncoderLink::FadStop}, Qt::CaseSensitive))
     , m_tick(new QTimer(this))
+    , m_sync(new SideFileSync(this))
 {
     connect(m_reader, &FifoReader::received, this, &VideoPipeInterface::handleData);
     connect(m_tick, &QTimer::timeout, this, &VideoPipeInterface::tick);
+    connect(m_sync, &SideFileSync::failed, this, &VideoPipeInterface::tellNotWritten);
 }
 
 VideoPipeInterface::~VideoPipeInterface()
@@ -80,6 +83,7 @@ void VideoPipeInterface::handleMessage(const QByteArray &message)
         // Each recording's records count from its own start.
         m_seconds = 0;
         m_recording = true;
+        m_failureTold = false;
         m_lastSecond = SystemClock::instance()->now();
         if (openIrAdFile())
             writeIrAdFile(m_seconds);
@@ -121,7 +125,8 @@ bool VideoPipeInterface::openIrAdFile()
     ::unlink(path.constData());
     m_fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (m_fd < 0) {
-        std::printf("write file err \n");
+        qWarning("VideoPipeInterface: side file not made");
+        tellNotWritten();
         return false;
     }
     // The live view's picture mode; the side file's start stores it + 1.
@@ -132,6 +137,7 @@ bool VideoPipeInterface::openIrAdFile()
     if (!writeAll(m_fd, EFileManager::videoSideFileStart(header, mode))) {
         qWarning("VideoPipeInterface: side file start not written");
         closeIrAdFile();
+        tellNotWritten();
         return false;
     }
     return true;
@@ -145,17 +151,30 @@ void VideoPipeInterface::writeIrAdFile(int seconds)
     }
     QByteArray record(RecordSize, '\0');
     EFileManager::video_addIRData(record.data(), RecordSize, seconds);
-    if (!writeAll(m_fd, record))
-        std::printf("\t Write IR AD To File Fail m_fileId %d \n", m_fd);
-    // The side file must be on the card when the service ends the video.
-    ::fdatasync(m_fd);
+    if (!writeAll(m_fd, record)) {
+        qWarning("VideoPipeInterface: side file record %d not written", seconds);
+        tellNotWritten();
+    }
+    // The side file must be on the card when the service ends the video;
+    // a flush waits for the card, so it runs on the worker.
+    m_sync->request(m_fd);
 }
 
 void VideoPipeInterface::closeIrAdFile()
 {
     if (m_fd < 0)
         return;
-    ::fsync(m_fd);
+    m_sync->request(m_fd);
     ::close(m_fd);
     m_fd = -1;
+}
+
+// Told as a recording that could not be saved is; once a recording, not
+// every second.
+void VideoPipeInterface::tellNotWritten()
+{
+    if (m_failureTold)
+        return;
+    m_failureTold = true;
+    Q_EMIT sideFileNotWritten();
 }

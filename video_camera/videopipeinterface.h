@@ -11,6 +11,7 @@
 class FifoReader;
 class QTimer;
 class ReplyTokenizer;
+class SideFileSync;
 
 // The radiometric side file beside a recording. The encoder service says
 // "fadsave" on "/tmp/videomain" when it starts writing a video: the side
@@ -18,7 +19,9 @@ class ReplyTokenizer;
 // elapsed second; "fadstop" closes it; "videostop" closes it and tells the
 // panel that the recording has really ended. Every message of a read is
 // handled, even several in one read. The pipe is read on the reader's
-// thread; the records are built where the live view lives.
+// thread; the records are built where the live view lives and put on the
+// card by SideFileSync's worker, once a second. A side file that cannot be
+// made, written or flushed is told once a recording (sideFileNotWritten()).
 class VideoPipeInterface : public QObject
 {
     Q_OBJECT
@@ -43,20 +46,25 @@ public:
     bool isRecording() const { return m_recording; }
     int secondCount() const { return m_seconds; }
     bool hasSideFile() const { return m_fd >= 0; }
+    SideFileSync *sideFileSync() const { return m_sync; }
 
 Q_SIGNALS:
     void videoExitPipeSignals();
+    void sideFileNotWritten();
 
 private:
     void handleMessage(const QByteArray &message);
     bool openIrAdFile();
     void writeIrAdFile(int seconds);
     void closeIrAdFile();
+    void tellNotWritten();
 
     FifoReader *m_reader;
     std::unique_ptr<ReplyTokenizer> m_tokens;
     QTimer *m_tick;
+    SideFileSync *m_sync;
     int m_fd = -1;
+    bool m_failureTold = false;
     bool m_recording = false;
     int m_seconds = 0;
     QDateTime m_lastSecond;

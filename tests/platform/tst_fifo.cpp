@@ -7,7 +7,20 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
+
+namespace {
+// How often the calling thread has gone to sleep so far: a writer that
+// waits by looking again every few milliseconds sleeps dozens of times.
+long sleepsOfThisThread()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw;
+}
+} // namespace
 
 class TestFifo : public QObject
 {
@@ -18,6 +31,8 @@ private Q_SLOTS:
     void noReaderIsAnError();
     void readerReceivesEachCommandOnItsOwn();
     void readerThatDoesNotReadMakesTheWriterGiveUp();
+    void writerWakesWhenTheReaderComes_data();
+    void writerWakesWhenTheReaderComes();
     void overlongCommandIsRefused();
     void readerStopsAndCanBeStoppedTwice();
     void readerReplacesAStaleFile();
@@ -72,6 +87,52 @@ void TestFifo::readerThatDoesNotReadMakesTheWriterGiveUp()
     QCOMPARE(FifoWriter::write(QStringLiteral("/tmp/QSaveImage"), "save", 20), FifoWriter::Busy);
     char buffer[16];
     QCOMPARE(::read(fd, buffer, sizeof buffer), ssize_t(4));
+    ::close(fd);
+}
+
+// The writer sleeps until the reader opens the pipe, or takes the command
+// before, rather than looking again every few milliseconds.
+void TestFifo::writerWakesWhenTheReaderComes_data()
+{
+    QTest::addColumn<bool>("previousCommandQueued");
+    QTest::newRow("the reader opens the pipe late") << false;
+    QTest::newRow("the reader takes the previous command late") << true;
+}
+
+void TestFifo::writerWakesWhenTheReaderComes()
+{
+    QFETCH(bool, previousCommandQueued);
+    TestRoot root;
+    QVERIFY(root.makeFifo(QStringLiteral("/tmp/service_ir")));
+    const QByteArray host = QFile::encodeName(root.hostPath(QStringLiteral("/tmp/service_ir")));
+    constexpr int LateMs = 150;
+    int fd = -1;
+    if (previousCommandQueued) {
+        fd = ::open(host.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        QCOMPARE(FifoWriter::write(QStringLiteral("/tmp/service_ir"), "capture start", 20), FifoWriter::Written);
+    }
+    QByteArray taken;
+    std::thread reader([&] {
+        ::usleep(LateMs * 1000);
+        if (fd < 0) {
+            fd = ::open(host.constData(), O_RDONLY | O_NONBLOCK);
+        } else {
+            char buffer[32];
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            taken = QByteArray(buffer, int(qMax<ssize_t>(n, 0)));
+        }
+    });
+    const long sleepsBefore = sleepsOfThisThread();
+    const FifoWriter::Result result = FifoWriter::write(QStringLiteral("/tmp/service_ir"), "capture stop", 10000);
+    const long sleeps = sleepsOfThisThread() - sleepsBefore;
+    reader.join();
+    QCOMPARE(result, FifoWriter::Written);
+    QVERIFY2(sleeps < 10, qPrintable(QStringLiteral("the writer slept %1 times").arg(sleeps)));
+    if (previousCommandQueued)
+        QCOMPARE(taken, QByteArray("capture start"));
+    char buffer[32];
+    QCOMPARE(QByteArray(buffer, int(::read(fd, buffer, sizeof buffer))), QByteArray("capture stop"));
     ::close(fd);
 }
 

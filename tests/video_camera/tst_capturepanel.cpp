@@ -21,6 +21,7 @@
 #include "photoreader.h"
 #include "photowriter.h"
 #include "sharedmemory.h"
+#include "sidefilesync.h"
 #include "simaudiodevice.h"
 #include "simmixer.h"
 #include "stepclock.h"
@@ -35,7 +36,9 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <cerrno>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -138,6 +141,8 @@ private Q_SLOTS:
     void sideFile();
     void sideFileAcrossAClockChange_data();
     void sideFileAcrossAClockChange();
+    void sideFileFlushedAwayFromTheScreen_data();
+    void sideFileFlushedAwayFromTheScreen();
 };
 
 // Moves and releases in window coordinates; the knob's x and the panel.
@@ -798,6 +803,58 @@ void TstCapturePanel::sideFileAcrossAClockChange()
     QCOMPARE(pipe.secondCount(), recordsAtJump + 1);
     QCOMPARE(QFileInfo(side).size(), qint64(416 + (2 + recordsAtJump) * 1792));
     pipe.handleData("fadstop");
+}
+
+// Each second's records are flushed to the card by a worker, never by the
+// thread that draws the screen; a card that refuses them is told as a
+// recording that was not saved, once, however many seconds fail.
+void TstCapturePanel::sideFileFlushedAwayFromTheScreen_data()
+{
+    QTest::addColumn<bool>("cardRefuses");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("the card takes the records") << false << QStringList();
+    QTest::newRow("the card refuses them") << true << QStringList{QStringLiteral("Save failed")};
+}
+
+void TstCapturePanel::sideFileFlushedAwayFromTheScreen()
+{
+    QFETCH(bool, cardRefuses);
+    QFETCH(QStringList, told);
+    Strip s;
+    auto *clock = new StepClock;
+    SystemClock::install(clock);
+    std::mutex mutex;
+    int flushes = 0;
+    int onTheScreensThread = 0;
+    QThread *screen = QThread::currentThread();
+    SideFileSync::installSync([&, cardRefuses](int) {
+        std::lock_guard<std::mutex> lock(mutex);
+        ++flushes;
+        if (QThread::currentThread() == screen)
+            ++onTheScreensThread;
+        errno = EIO;
+        return cardRefuses ? -1 : 0;
+    });
+    VideoPipeInterface *pipe = s.panel->videoPipe();
+    pipe->handleData("fadsave");
+    for (int second = 1; second <= 3; ++second) {
+        clock->t = clock->t.addSecs(1);
+        pipe->tick();
+    }
+    QCOMPARE(pipe->secondCount(), 3);
+    pipe->handleData("fadstop");
+    pipe->sideFileSync()->waitForDone();
+    SideFileSync::installSync({});
+    QCoreApplication::processEvents();
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        QVERIFY(flushes >= 1);
+        QCOMPARE(onTheScreensThread, 0);
+    }
+    QStringList shown;
+    for (const Indicator *indicator : s.b.view->findChildren<Indicator *>())
+        shown << indicator->text();
+    QCOMPARE(shown, told);
 }
 
 QTEST_MAIN(TstCapturePanel)
