@@ -39,8 +39,9 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::thread m_worker;
     int m_next = -1; // a duplicate of the descriptor to flush next
     bool m_busy = false;
     bool m_stopping = false;
+    // Last: the worker starts once the state it reads is set.
+    std::thread m_worker;
 };

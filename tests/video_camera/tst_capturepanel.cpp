@@ -37,6 +37,9 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <new>
+#include <unistd.h>
 #include <cstring>
 #include <mutex>
 
@@ -143,6 +146,7 @@ private Q_SLOTS:
     void sideFileAcrossAClockChange();
     void sideFileFlushedAwayFromTheScreen_data();
     void sideFileFlushedAwayFromTheScreen();
+    void sideFileSyncStartsWithNothingToFlush();
 };
 
 // Moves and releases in window coordinates; the knob's x and the panel.
@@ -814,6 +818,30 @@ void TstCapturePanel::sideFileFlushedAwayFromTheScreen_data()
     QTest::addColumn<QStringList>("told");
     QTest::newRow("the card takes the records") << false << QStringList();
     QTest::newRow("the card refuses them") << true << QStringList{QStringLiteral("Save failed")};
+}
+
+// The flushing worker starts with nothing to flush: it never takes what the
+// memory it was built in held for a descriptor to flush and close. Built
+// over memory filled with the number of a pipe the test holds, many times.
+void TstCapturePanel::sideFileSyncStartsWithNothingToFlush()
+{
+    int held[2];
+    QCOMPARE(::pipe2(held, O_CLOEXEC), 0);
+    int flushes = 0;
+    SideFileSync::installSync([&flushes](int) { ++flushes; return 0; });
+    alignas(SideFileSync) unsigned char storage[sizeof(SideFileSync)];
+    for (int i = 0; i < 300; ++i) {
+        for (size_t at = 0; at + sizeof(int) <= sizeof storage; at += sizeof(int))
+            std::memcpy(storage + at, &held[0], sizeof(int));
+        auto *sync = new (storage) SideFileSync;
+        sync->waitForDone();
+        sync->~SideFileSync();
+    }
+    SideFileSync::installSync(nullptr);
+    QCOMPARE(flushes, 0);
+    QVERIFY(::fcntl(held[0], F_GETFD) != -1);
+    ::close(held[0]);
+    ::close(held[1]);
 }
 
 void TstCapturePanel::sideFileFlushedAwayFromTheScreen()
