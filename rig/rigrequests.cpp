@@ -70,9 +70,7 @@ private:
     int m_fd = -1;
 };
 
-namespace {
-
-int receiveDescriptor(int channel)
+int RigRequests::receiveDescriptor(int channel)
 {
     char byte = 0;
     iovec data{&byte, 1};
@@ -92,8 +90,6 @@ int receiveDescriptor(int channel)
     std::memcpy(&fd, CMSG_DATA(header), sizeof fd);
     return fd;
 }
-
-} // namespace
 
 RigRequests::RigRequests(std::shared_ptr<SimRtc> rtc, RigLog *powerLog, RigLog *clockLog)
     : m_rtc(std::move(rtc))

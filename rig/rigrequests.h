@@ -38,6 +38,10 @@ public:
     // name another process.
     void respond(int listener, const seccomp_notif &request);
 
+    // The descriptor rig-exec sends over channel (one byte and the right
+    // to it); -1 when none came.
+    static int receiveDescriptor(int channel);
+
 private:
     class ProgramMemory;
     void serve();

@@ -261,6 +261,16 @@ QByteArray probeOutput(QProcess *process)
     return process->readAllStandardOutput();
 }
 
+// Waits for a script the test ran to end; kills it when it does not.
+bool endsInTime(QProcess &process)
+{
+    if (process.waitForFinished(StepMs))
+        return true;
+    process.kill();
+    process.waitForFinished(StepMs);
+    return false;
+}
+
 // The listener rig-exec hands over at socketPath, taken as device-rig
 // takes it; -1 when none came.
 int takeListener(int server)
@@ -271,20 +281,7 @@ int takeListener(int server)
     const int channel = ::accept4(server, nullptr, nullptr, SOCK_CLOEXEC);
     if (channel < 0)
         return -1;
-    char byte = 0;
-    iovec data{&byte, 1};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
-    msghdr message{};
-    message.msg_iov = &data;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
-    int listener = -1;
-    if (::recvmsg(channel, &message, MSG_CMSG_CLOEXEC) == 1) {
-        const cmsghdr *header = CMSG_FIRSTHDR(&message);
-        if (header && header->cmsg_type == SCM_RIGHTS)
-            std::memcpy(&listener, CMSG_DATA(header), sizeof listener);
-    }
+    int listener = RigRequests::receiveDescriptor(channel);
     const char taken = 'T';
     if (listener >= 0 && ::write(channel, &taken, 1) != 1) {
         ::close(listener);
@@ -907,11 +904,7 @@ void tst_DeviceRig::saysWhatIsNotBuilt()
                                               << folder + QStringLiteral("/root") << QStringLiteral("--vnc-port")
                                               << QString::number(RigProcess::freePort()));
     QVERIFY(process.waitForStarted(StepMs));
-    if (!process.waitForFinished(StepMs)) {
-        process.kill();
-        process.waitForFinished(StepMs);
-        QFAIL("the script did not end");
-    }
+    QVERIFY2(endsInTime(process), "the script did not end");
     const QString said = QString::fromLocal8Bit(process.readAll());
     QVERIFY2(said.contains(folder + QLatin1Char('/') + missing + QStringLiteral(" is not built")), qPrintable(said));
     QCOMPARE(process.exitCode(), 2);
@@ -955,11 +948,7 @@ void tst_DeviceRig::armelRunSaysItSkipped()
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral("/bin/bash"), {script});
     QVERIFY(process.waitForStarted(StepMs));
-    if (!process.waitForFinished(StepMs)) {
-        process.kill();
-        process.waitForFinished(StepMs);
-        QFAIL("the script did not end");
-    }
+    QVERIFY2(endsInTime(process), "the script did not end");
     const QString output = QString::fromLocal8Bit(process.readAll());
     QVERIFY2(output.contains(said), qPrintable(output));
     QCOMPARE(process.exitCode(), RigUnavailableExit);
