@@ -7,7 +7,8 @@
 //   rig-probe gpio-word NODE CODE  ioctl(NODE, CODE, &word) with word 12345,
 //                                   restarted when SIGUSR1 comes; prints the
 //                                   word after it
-// It makes no call unless a seccomp filter holds it (exit 77), and asks
+// It makes no call unless a seccomp filter holds it and it has given up the
+// clock capability (exit 77 otherwise), and asks
 // nothing that would change the machine if one ever went through:
 // settimeofday with both arguments null changes nothing, and "now" is the
 // time it already has.
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
@@ -89,12 +91,35 @@ int gpioWord(const char *node, const char *code)
     return 0;
 }
 
+// Gives up the clock capability in every set it may have, whatever the
+// test that started it could drop: should a call ever pass the filter, the
+// kernel refuses it. False when that cannot be made sure.
+bool withoutClockCapability()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, data) != 0)
+        return false;
+    const unsigned bit = 1u << (CAP_SYS_TIME % 32);
+    auto &word = data[CAP_SYS_TIME / 32];
+    word.effective &= ~bit;
+    word.permitted &= ~bit;
+    word.inheritable &= ~bit;
+    if (::syscall(SYS_capset, &header, data) != 0 || ::syscall(SYS_capget, &header, data) != 0)
+        return false;
+    return !(word.effective & bit) && !(word.permitted & bit);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (::prctl(PR_GET_SECCOMP, 0, 0, 0, 0) != 2) {
         std::fprintf(stderr, "rig-probe: no seccomp filter holds this process: no call made\n");
+        return 77;
+    }
+    if (!withoutClockCapability()) {
+        std::fprintf(stderr, "rig-probe: the clock capability could not be given up: no call made\n");
         return 77;
     }
     if (argc == 4 && std::strcmp(argv[1], "settimeofday") == 0)
