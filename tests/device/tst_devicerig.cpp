@@ -261,6 +261,21 @@ QByteArray probeOutput(QProcess *process)
     return process->readAllStandardOutput();
 }
 
+// The rig's request handling with its power and clock logs in folder, as
+// device-rig runs it.
+struct RequestService
+{
+    explicit RequestService(const QString &folder)
+        : power(folder + QStringLiteral("/power.log"))
+        , clock(folder + QStringLiteral("/clock.log"))
+        , requests(std::make_shared<SimRtc>(), &power, &clock)
+    {
+    }
+    RigLog power;
+    RigLog clock;
+    RigRequests requests;
+};
+
 // Waits for a script the test ran to end; kills it when it does not.
 bool endsInTime(QProcess &process)
 {
@@ -998,15 +1013,13 @@ void tst_DeviceRig::filterRefusesForeignCalls()
     QSKIP("the foreign entries probed are x86-64's");
 #endif
     const QString logs = m_dir->path();
-    RigLog power(logs + QStringLiteral("/power.log"));
-    RigLog clock(logs + QStringLiteral("/clock.log"));
-    RigRequests requests(std::make_shared<SimRtc>(), &power, &clock);
+    RequestService service(logs);
     QString error;
-    QVERIFY2(requests.listen(logs + QStringLiteral("/requests.sock"), &error), qPrintable(error));
+    QVERIFY2(service.requests.listen(logs + QStringLiteral("/requests.sock"), &error), qPrintable(error));
     QProcess probe;
     startProbe(&probe, logs + QStringLiteral("/requests.sock"), {QStringLiteral("foreign-calls")});
     QCOMPARE(probeOutput(&probe), QByteArray("int80-settimeofday -38\nx32-settimeofday -38\n"));
-    requests.stop();
+    service.requests.stop();
     QCOMPARE(QFileInfo(logs + QStringLiteral("/clock.log")).size(), 0);
 }
 
@@ -1038,15 +1051,13 @@ void tst_DeviceRig::settimeofdayAnsweredAsTheKernel()
     QFETCH(int, result);
     QFETCH(bool, recorded);
     const QString logs = m_dir->path();
-    RigLog power(logs + QStringLiteral("/power.log"));
-    RigLog clock(logs + QStringLiteral("/clock.log"));
-    RigRequests requests(std::make_shared<SimRtc>(), &power, &clock);
+    RequestService service(logs);
     QString error;
-    QVERIFY2(requests.listen(logs + QStringLiteral("/requests.sock"), &error), qPrintable(error));
+    QVERIFY2(service.requests.listen(logs + QStringLiteral("/requests.sock"), &error), qPrintable(error));
     QProcess probe;
     startProbe(&probe, logs + QStringLiteral("/requests.sock"), {QStringLiteral("settimeofday"), tv, tz});
     QCOMPARE(probeOutput(&probe), "settimeofday " + QByteArray::number(result) + '\n');
-    requests.stop();
+    service.requests.stop();
     QFile log(logs + QStringLiteral("/clock.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray lines = log.readAll();
@@ -1085,10 +1096,8 @@ void tst_DeviceRig::abandonedRequestLeavesTheProgramAlone()
     QVERIFY(receiveRequest(listener, &again));
     QVERIFY(again.id != first.id);
 
-    RigLog power(dir + QStringLiteral("/power.log"));
-    RigLog clock(dir + QStringLiteral("/clock.log"));
-    RigRequests requests(std::make_shared<SimRtc>(), &power, &clock);
-    requests.respond(listener, first);
+    RequestService service(dir);
+    service.requests.respond(listener, first);
     seccomp_notif_resp refused{};
     refused.id = again.id;
     refused.error = -EPERM;
